@@ -1,0 +1,38 @@
+# Folders that hold Qt code are skipped in a core-only build unless they
+# define a Qt-free "<folder>_core" library themselves.
+function(quillock_add_folders)
+  foreach(dir ${ARGN})
+    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
+      add_subdirectory(${dir})
+    endif()
+  endforeach()
+endfunction()
+
+# A static library of the given sources (default: every .cpp of the folder).
+function(quillock_library name)
+  cmake_parse_arguments(ARG "" "" "LINKS;SOURCES" ${ARGN})
+  if(ARG_SOURCES)
+    set(sources ${ARG_SOURCES})
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+endfunction()
+
+# One test binary per tests/ subfolder; every TEST becomes a ctest case.
+function(quillock_tests name)
+  cmake_parse_arguments(ARG "" "" "LINKS;ENV;SOURCES" ${ARGN})
+  if(ARG_SOURCES)
+    set(sources ${ARG_SOURCES})
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    QUILLOCK_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}"
+    QUILLOCK_TEMPLATES="${PROJECT_SOURCE_DIR}/templates")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 PROPERTIES ENVIRONMENT "${ARG_ENV}")
+endfunction()

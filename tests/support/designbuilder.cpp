@@ -1,0 +1,170 @@
+#include "tests/support/designbuilder.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace testsupport {
+
+using model::ControlPoint;
+using model::CurveSegment;
+using model::Design;
+
+DesignBuilder::DesignBuilder(double hullLength) : length_(hullLength) {}
+
+int DesignBuilder::pointAt(int index, Inches p, std::int16_t kind)
+{
+    ControlPoint cp;
+    cp.Position = {p.x / length_, p.y / length_, p.z / length_, 0};
+    cp.Kind = kind;
+    points_[index] = cp;
+    return index;
+}
+
+int DesignBuilder::point(Inches p, std::int16_t kind)
+{
+    int index = 1;
+    while (points_.count(index)) ++index;
+    return pointAt(index, p, kind);
+}
+
+int DesignBuilder::segment(int p0, int p1, int p2, int p3, std::int16_t kind, int limit)
+{
+    CurveSegment s;
+    s.StartPoint = std::int16_t(p0);
+    s.StartHandle = std::int16_t(p1);
+    s.EndHandle = std::int16_t(p2);
+    s.EndPoint = std::int16_t(p3);
+    s.Kind = kind;
+    if (kind == model::kCoversStartToEndLimit) s.EndLimit = std::int16_t(limit);
+    if (kind == model::kCoversStartLimitToEnd) s.StartLimit = std::int16_t(limit);
+    segments_.push_back(s);
+    return int(segments_.size());
+}
+
+int DesignBuilder::straight(int from, int to)
+{
+    const auto& a = points_.at(from).Position;
+    const auto& b = points_.at(to).Position;
+    auto along = [&](double f) {
+        return Inches{(a.X + (b.X - a.X) * f) * length_, (a.Y + (b.Y - a.Y) * f) * length_,
+                      (a.Z + (b.Z - a.Z) * f) * length_};
+    };
+    const int h1 = point(along(0.25), model::kHandle);
+    const int h2 = point(along(0.75), model::kHandle);
+    return segment(from, h1, h2, to);
+}
+
+int DesignBuilder::line(std::vector<int> segments)
+{
+    lines_.push_back(std::move(segments));
+    return int(lines_.size());
+}
+
+int DesignBuilder::polyline(const std::vector<int>& anchors)
+{
+    std::vector<int> segs;
+    for (std::size_t i = 0; i + 1 < anchors.size(); ++i) segs.push_back(straight(anchors[i], anchors[i + 1]));
+    return line(segs);
+}
+
+int DesignBuilder::polyline(const std::vector<Inches>& anchors)
+{
+    std::vector<int> indices;
+    for (const auto& a : anchors) indices.push_back(point(a));
+    return polyline(indices);
+}
+
+DesignBuilder& DesignBuilder::stations(double count)
+{
+    stations_ = count;
+    return *this;
+}
+
+DesignBuilder& DesignBuilder::waterline(double inches)
+{
+    waterline_ = inches;
+    return *this;
+}
+
+Design DesignBuilder::build()
+{
+    Design d;
+    d.HullLength = length_;
+    const int pointCount = points_.empty() ? 0 : points_.rbegin()->first;
+    d.PointCount = std::int16_t(pointCount);
+    d.ControlPoints.assign(pointCount + 1, ControlPoint{});
+    for (auto& [index, cp] : points_) d.ControlPoints[index] = cp;
+    // Gaps left by pointAt are plain points at the origin.
+    for (int i = 1; i <= pointCount; ++i)
+        if (!points_.count(i)) d.ControlPoints[i].Kind = 2;
+
+    d.SegmentCount = std::int16_t(segments_.size());
+    d.CurveSegments.assign(segments_.size() + 1, CurveSegment{});
+    std::copy(segments_.begin(), segments_.end(), d.CurveSegments.begin() + 1);
+
+    d.LineCount = std::int16_t(lines_.size());
+    d.HullLines.assign(lines_.size() + 1, model::HullLine{});
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        auto& hl = d.HullLines[i + 1];
+        hl.SegmentCount = std::int16_t(lines_[i].size());
+        hl.Segments.assign(1, 0);
+        for (int s : lines_[i]) hl.Segments.push_back(std::int16_t(s));
+    }
+
+    const int panels = std::max<int>(d.LineCount - 1, 0);
+    d.PanelsPerSide = std::int16_t(panels);
+    d.HullPanels.assign(panels + 1, model::HullPanel{});
+    d.PanelEnds.assign(panels + 1, {0, 0, 0});
+    for (int k = 1; k <= panels; ++k)
+        d.HullPanels[k] = {std::int16_t(k), std::int16_t(k + 1), std::int16_t(k >= 3 ? 1 : 0)};
+
+    d.StationCount = stations_;
+    d.WaterlineHeight = waterline_;
+    d.CockpitCount = 1;
+    d.StitchSpacing = 4;
+    d.StitchMarkLength = 0.25;
+    d.CurveStep = model::kDefaultCurveStep;
+    d.DesignLoaded = true;
+    return d;
+}
+
+namespace {
+
+struct LineShape {
+    double midY, midZ;  // inches at midships
+};
+
+}  // namespace
+
+Design sevenLineKayak()
+{
+    constexpr double kLength = 204;
+    constexpr double kEndHeight = 12;
+    const LineShape shapes[7] = {{14, 0}, {13.5, 7}, {11, 11.5}, {6.5, 11.2}, {3, 9}, {1, 5}, {0, 0}};
+    DesignBuilder b(kLength);
+    b.pointAt(model::kBowPoint, {0, kEndHeight, 0});
+    b.pointAt(model::kSternPoint, {kLength, kEndHeight, 0});
+    for (const auto& s : shapes) {
+        const int mid = b.point({kLength / 2, s.midY, s.midZ});
+        const double nearEndY = s.midY + (kEndHeight - s.midY) * 0.3;
+        const int fwd1 = b.point({0.1 * kLength, nearEndY, 0.6 * s.midZ}, model::kHandle);
+        const int fwd2 = b.point({0.3 * kLength, s.midY, s.midZ}, model::kHandle);
+        const int aft1 = b.point({0.7 * kLength, s.midY, s.midZ}, model::kHandle);
+        const int aft2 = b.point({0.92 * kLength, nearEndY, 0.55 * s.midZ}, model::kHandle);
+        b.line({b.segment(model::kBowPoint, fwd1, fwd2, mid), b.segment(mid, aft1, aft2, model::kSternPoint)});
+    }
+    return b.stations(101).waterline(4).build();
+}
+
+Design boxHull(double length, double beam, double depth, double waterline)
+{
+    DesignBuilder b(length);
+    const double half = beam / 2;
+    b.polyline(std::vector<Inches>{{0, depth, 0}, {length, depth, 0}});
+    b.polyline(std::vector<Inches>{{0, depth, half}, {length, depth, half}});
+    b.polyline(std::vector<Inches>{{0, 0, half}, {length, 0, half}});
+    b.polyline(std::vector<Inches>{{0, 0, 0}, {length, 0, 0}});
+    return b.waterline(waterline).build();
+}
+
+}  // namespace testsupport

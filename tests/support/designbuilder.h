@@ -1,0 +1,58 @@
+#pragma once
+// Builds designs in code for tests and benchmarks: points in inches, lines
+// from straight or curved Bezier segments, panels between neighbouring lines.
+
+#include "model/design.h"
+
+#include <map>
+#include <vector>
+
+namespace testsupport {
+
+struct Inches {
+    double x, y, z;
+};
+
+class DesignBuilder {
+public:
+    explicit DesignBuilder(double hullLength);
+
+    // A control point at the next free index (or at `index`), in inches.
+    int point(Inches p, std::int16_t kind = model::kAnchor);
+    int pointAt(int index, Inches p, std::int16_t kind = model::kAnchor);
+
+    // A cubic segment over four existing points.
+    int segment(int p0, int p1, int p2, int p3, std::int16_t kind = model::kCoversStartToEnd, int limit = 0);
+    // A straight segment between two anchors; its handles sit at 1/4 and 3/4
+    // of the chord so X(t) is a true cubic.
+    int straight(int from, int to);
+    // A line over the given segments, returns its index.
+    int line(std::vector<int> segments);
+    // A line of straight segments through the given anchors.
+    int polyline(const std::vector<Inches>& anchors);
+    int polyline(const std::vector<int>& anchorIndices);
+
+    DesignBuilder& stations(double count);
+    DesignBuilder& waterline(double inches);
+
+    // Panels k = 1 .. lines-1 between lines k and k+1; panels 1 and 2 deck.
+    model::Design build();
+
+private:
+    double length_;
+    double stations_ = 20;
+    double waterline_ = 0;
+    std::map<int, model::ControlPoint> points_;
+    std::vector<model::CurveSegment> segments_;
+    std::vector<std::vector<int>> lines_;
+};
+
+// A seven-line, two-segments-per-line kayak hull, 204 inches long, with
+// points 1 and 14 at the bow and stern where all lines meet.
+model::Design sevenLineKayak();
+
+// A rectangular box, `length` x `beam` x `depth` inches, four lines:
+// deck centre, sheer, chine, keel.
+model::Design boxHull(double length, double beam, double depth, double waterline);
+
+}  // namespace testsupport
