@@ -1,0 +1,24 @@
+#pragma once
+// The nine rim points of a cockpit outline, laid on the deck. Each side of
+// the outline is two Bezier segments: front end 2 with its sideways handles
+// 1 and 3, side point 5 with handles 4 and 6 along the hull, rear end 8 with
+// sideways handles 7 and 9. Handles 1 and 9 mirror 3 and 7 to the other side
+// so the outline closes smoothly across the centre line.
+
+#include "tools/hullshape.h"
+
+#include "model/design.h"
+
+namespace hulls {
+
+inline constexpr int kRimPoints = 9;
+
+// Appends the rim points after every other control point (so a hull point
+// under a rim point wins a pick) and fills cockpit record `number`.
+void addCockpitRim(model::Design& design, const CockpitShape& cockpit, int number);
+
+// Height of the deck surface at (x, z), all normalised: straight across each
+// deck panel from one edge line to the next, as the panels are built.
+double deckHeight(const model::Design& design, double x, double z);
+
+}  // namespace hulls

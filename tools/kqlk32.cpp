@@ -1,0 +1,20 @@
+#include "tools/singlehull.h"
+#include "tools/templatelist.h"
+
+namespace hulls {
+
+// Multi-chine touring hull: a near-vertical side, a bilge panel and a shallow
+// V bottom.
+HullShape kqlk32()
+{
+    HullShape h = singleCockpitHull();
+    h.name = "kqlk32";
+    h.chines = {
+        {.bow = {{-0.45, 0.26}, 16}, .knots = {{{100, 4.6, 10.9}, {0.0, 0.0}, 30, 30}}, .stern = {{0.2, -0.26}, 24}},
+        {.bow = {{-0.8, 0.2}, 12}, .knots = {{{102, 1.7, 7.4}, {0.0, 0.0}, 28, 28}}, .stern = {{0.4, -0.2}, 20}},
+    };
+    h.waterlineHeight = 4.6;
+    return h;
+}
+
+}  // namespace hulls
