@@ -11,7 +11,7 @@ namespace {
 
 struct RimSpot {
     double x, z;
-    int anchor;  // rim number of the anchor this handle belongs to; 0 for an anchor
+    int anchor;  // rim number of this handle's anchor; 0 for an anchor
     int opposite;
 };
 
@@ -34,9 +34,9 @@ double deckHeight(const model::Design& d, double x, double z)
     return 0;
 }
 
-void addCockpitRim(model::Design& d, const CockpitShape& c, int number)
+RimPoints rimPoints(const model::Design& deck, const CockpitShape& c, const RimIndices& index)
 {
-    const double L = d.HullLength;
+    const double L = deck.HullLength;
     const double x8 = c.rearEnd / L;
     const double x2 = x8 - c.length / L;
     // The same spacing the wizard and the cockpit edits give the side points.
@@ -45,39 +45,33 @@ void addCockpitRim(model::Design& d, const CockpitShape& c, int number)
     const double x6 = x2 + 5 * (x8 - x2) / 6;
     const double side = c.width * 0.5 / L;
     const double end = c.endHalfBreadth / L;
-    const RimSpot spots[kRimPoints] = {
+    const RimSpot spots[kRimPoints + 1] = {
+        {},
         {x2, -end, 2, 3}, {x2, 0, 0, 0},    {x2, end, 2, 1},  //
         {x4, side, 5, 6}, {x5, side, 0, 0}, {x6, side, 5, 4},  //
         {x8, end, 8, 9},  {x8, 0, 0, 0},    {x8, -end, 8, 7},
     };
 
-    const int base = d.PointCount;  // rim point j is control point base + j
-    model::Cockpit& record = d.Cockpits[number];
-    record.RimPointCount = kRimPoints;
+    RimPoints rim{};
     for (int j = 1; j <= kRimPoints; ++j) {
-        const RimSpot& s = spots[j - 1];
-        model::ControlPoint cp;
-        cp.Position = {s.x, deckHeight(d, s.x, s.z), s.z, 0};
+        const RimSpot& s = spots[j];
+        model::ControlPoint& cp = rim[j];
+        cp.Position = {s.x, deckHeight(deck, s.x, s.z), s.z, 0};
         if (s.anchor == 0) {
             cp.Kind = model::kAnchor;
             cp.LockZ = s.z == 0 ? 1 : 0;  // the two ends stay on the centre line
-            cp.Links = {0, std::int16_t(base + j - 1), std::int16_t(base + j + 1)};
+            cp.Links = {0, std::int16_t(index[j - 1]), std::int16_t(index[j + 1])};
             cp.LinkCount = 2;
         } else {
             cp.Kind = model::kHandle;
-            cp.Anchor = std::int16_t(base + s.anchor);
-            cp.OppositeHandle = std::int16_t(base + s.opposite);
+            cp.Anchor = std::int16_t(index[s.anchor]);
+            cp.OppositeHandle = std::int16_t(index[s.opposite]);
             cp.Smooth = 1;
         }
-        d.ControlPoints.push_back(cp);
-        record.RimPoints[j] = std::int16_t(base + j);
     }
-    d.PointCount = std::int16_t(base + kRimPoints);
     // The side handles sit level with the side point, as the wizard leaves them.
-    for (int j : {4, 6}) d.ControlPoints[base + j].Position.Y = d.ControlPoints[base + 5].Position.Y;
-    record.AftToCG = c.aftToCG;
-    record.Length = c.length;
-    record.Width = c.width;
+    rim[4].Position.Y = rim[6].Position.Y = rim[5].Position.Y;
+    return rim;
 }
 
 }  // namespace hulls

@@ -9,13 +9,18 @@
 
 #include "model/design.h"
 
+#include <array>
+
 namespace hulls {
 
 inline constexpr int kRimPoints = 9;
 
-// Appends the rim points after every other control point (so a hull point
-// under a rim point wins a pick) and fills cockpit record `number`.
-void addCockpitRim(model::Design& design, const CockpitShape& cockpit, int number);
+using RimIndices = std::array<int, kRimPoints + 1>;  // control point of rim point 1..9
+using RimPoints = std::array<model::ControlPoint, kRimPoints + 1>;
+
+// The rim points of `cockpit` on the deck of `deck`, with their links,
+// anchors and opposite handles naming the given indices.
+RimPoints rimPoints(const model::Design& deck, const CockpitShape& cockpit, const RimIndices& index);
 
 // Height of the deck surface at (x, z), all normalised: straight across each
 // deck panel from one edge line to the next, as the panels are built.

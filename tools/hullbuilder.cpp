@@ -44,7 +44,9 @@ private:
     // The sheer segment whose anchors span x (inches), and the sheer's point there.
     int sheerSegmentAt(const std::vector<int>& sheer, double x) const;
     Inches sheerPointAt(const std::vector<int>& sheer, double x) const;
-    model::Design assemble() const;
+    model::Design assemble(const std::vector<model::ControlPoint>& points) const;
+    void snapToSheer(const model::Design& deck);
+    model::Cockpit addCockpit(const model::Design& deck, const CockpitShape& cockpit);
 
     const HullShape& shape_;
     std::vector<model::CurveSegment> segments_;
@@ -105,11 +107,11 @@ std::vector<int> Assembler::deckChine(const std::vector<int>& sheer)
     return line;
 }
 
-model::Design Assembler::assemble() const
+model::Design Assembler::assemble(const std::vector<model::ControlPoint>& points) const
 {
     model::Design d;
     d.HullLength = shape_.length;
-    d.ControlPoints = points_.finish();
+    d.ControlPoints = points;
     d.PointCount = std::int16_t(d.ControlPoints.size() - 1);
     d.CurveSegments.assign(1, model::CurveSegment{});
     d.CurveSegments.insert(d.CurveSegments.end(), segments_.begin(), segments_.end());
@@ -151,13 +153,32 @@ void fillLoading(model::Design& d, const HullShape& shape)
 }
 
 // Points 18 and 23 sit on the sheer exactly as the editor re-snaps them.
-void snapToSheer(model::Design& d)
+void Assembler::snapToSheer(const model::Design& deck)
 {
     for (int i : {model::kSheerPointA, model::kSheerPointB}) {
-        const model::Point3 p = model::PointOnLineAtX(d, d.HullLines[model::kSheerLine], d.point(i).X);
-        d.ControlPoints[i].Position.Y = p.Y;
-        d.ControlPoints[i].Position.Z = p.Z;
+        const model::Point3 p = model::PointOnLineAtX(deck, deck.HullLines[model::kSheerLine], deck.point(i).X);
+        points_[i].Position.Y = p.Y;
+        points_[i].Position.Z = p.Z;
     }
+}
+
+// Rim points come after the hull's own points (filling any indices the
+// fixed roles skipped) so a hull point under a rim point wins a pick.
+model::Cockpit Assembler::addCockpit(const model::Design& deck, const CockpitShape& c)
+{
+    RimIndices index{};
+    for (int j = 1; j <= kRimPoints; ++j) index[j] = points_.add({});
+    const RimPoints rim = rimPoints(deck, c, index);
+    model::Cockpit record;
+    record.RimPointCount = kRimPoints;
+    for (int j = 1; j <= kRimPoints; ++j) {
+        points_[index[j]] = rim[j];
+        record.RimPoints[j] = std::int16_t(index[j]);
+    }
+    record.AftToCG = c.aftToCG;
+    record.Length = c.length;
+    record.Width = c.width;
+    return record;
 }
 
 model::Design Assembler::run()
@@ -170,12 +191,16 @@ model::Design Assembler::run()
     for (const LineShape& c : shape_.chines) lines_.push_back(tipToTip(c));
     lines_.push_back(tipToTip(shape_.keel));
 
-    model::Design d = assemble();
-    snapToSheer(d);
-    fillLoading(d, shape_);
+    snapToSheer(assemble(points_.snapshot()));
+    const model::Design deck = assemble(points_.snapshot());
+    std::vector<model::Cockpit> cockpits;
+    for (const CockpitShape& c : shape_.cockpits) cockpits.push_back(addCockpit(deck, c));
+
+    model::Design d = assemble(points_.finish());
+    for (std::size_t k = 0; k < cockpits.size(); ++k) d.Cockpits[k + 1] = cockpits[k];
     d.CockpitCount = double(shape_.cockpits.size());
-    for (std::size_t k = 0; k < shape_.cockpits.size(); ++k) addCockpitRim(d, shape_.cockpits[k], int(k) + 1);
     d.Cockpits[1].DistanceBetweenCockpits = shape_.loading.distanceBetweenCockpits;
+    fillLoading(d, shape_);
     return d;
 }
 

@@ -10,10 +10,11 @@ HullShape kqlk32()
     HullShape h = singleCockpitHull();
     h.name = "kqlk32";
     h.chines = {
-        {.bow = {{-0.45, 0.26}, 16}, .knots = {{{100, 4.6, 10.9}, {0.0, 0.0}, 30, 30}}, .stern = {{0.2, -0.26}, 24}},
-        {.bow = {{-0.8, 0.2}, 12}, .knots = {{{102, 1.7, 7.4}, {0.0, 0.0}, 28, 28}}, .stern = {{0.4, -0.2}, 20}},
+        {.bow = {{-0.45, 0.26}, 16}, .knots = {{{100, 4.6, 10.9}, {0.0, 0.0}, 34, 34}}, .stern = {{0.2, -0.26}, 26}},
+        {.bow = {{-0.8, 0.2}, 12}, .knots = {{{102, 1.7, 7.4}, {0.0, 0.0}, 34, 34}}, .stern = {{0.4, -0.2}, 22}},
     };
-    h.waterlineHeight = 4.6;
+    h.waterlineHeight = 4.5;
+    h.cockpits[0].rearEnd = 114.8;  // paddler over the centre of buoyancy
     return h;
 }
 

@@ -14,7 +14,8 @@ HullShape kqlk42()
         {.bow = {{-0.7, 0.22}, 14}, .knots = {{{101, 3.2, 9.8}, {0.0, 0.0}, 28, 28}}, .stern = {{0.33, -0.22}, 22}},
         {.bow = {{-1.1, 0.15}, 12}, .knots = {{{102, 1.2, 6.6}, {0.0, 0.0}, 26, 26}}, .stern = {{0.6, -0.16}, 18}},
     };
-    h.waterlineHeight = 4.3;
+    h.waterlineHeight = 4.27;
+    h.cockpits[0].rearEnd = 113.4;  // paddler over the centre of buoyancy
     return h;
 }
 

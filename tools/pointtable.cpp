@@ -26,6 +26,14 @@ model::ControlPoint& PointTable::operator[](int index) { return points_.at(index
 
 const model::ControlPoint& PointTable::operator[](int index) const { return points_.at(index); }
 
+std::vector<model::ControlPoint> PointTable::snapshot() const
+{
+    const int count = points_.empty() ? 0 : points_.rbegin()->first;
+    std::vector<model::ControlPoint> list(std::size_t(count) + 1);
+    for (const auto& [index, point] : points_) list[std::size_t(index)] = point;
+    return list;
+}
+
 std::vector<model::ControlPoint> PointTable::finish() const
 {
     const int count = points_.empty() ? 0 : points_.rbegin()->first;

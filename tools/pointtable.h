@@ -27,6 +27,8 @@ public:
     // Indices 0..count; throws when a reserved index was never placed or
     // an index was left out.
     std::vector<model::ControlPoint> finish() const;
+    // The same while points are still missing: gaps hold default points.
+    std::vector<model::ControlPoint> snapshot() const;
 
 private:
     std::set<int> reserved_;

@@ -11,7 +11,7 @@ HullShape singleCockpitHull()
 
     // Peaked foredeck rising to the cockpit front, low rear deck behind it.
     h.ridge = {.bow = {{0.05, 0}, 26},
-               .knots = {{{82, 14.6, 0}, {0.0, 0}, 26, 12}, {{118, 11.9, 0}, {-0.02, 0}, 12, 30}},
+               .knots = {{{82, 14.6, 0}, {0.0, 0}, 26, 10}, {{118, 11.9, 0}, {-0.02, 0}, 8, 30}},
                .stern = {{-0.01, 0}, 30},
                .onCentrePlane = true};
 
