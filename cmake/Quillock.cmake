@@ -37,3 +37,20 @@ function(quillock_tests name)
     QUILLOCK_TEMPLATES="${PROJECT_SOURCE_DIR}/templates")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 PROPERTIES ENVIRONMENT "${ARG_ENV}")
 endfunction()
+
+# The four starting designs the wizard opens lie beside the program.
+set(QUILLOCK_TEMPLATE_FILES kqlk22 kqlk32 kqlk42 tqlk)
+
+# Copies the template files from templates/ next to `target`'s executable
+# whenever they change.
+function(quillock_copy_templates target)
+  set(sources "")
+  foreach(file ${QUILLOCK_TEMPLATE_FILES})
+    list(APPEND sources ${PROJECT_SOURCE_DIR}/templates/${file})
+  endforeach()
+  add_custom_target(${target}_templates
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${sources} $<TARGET_FILE_DIR:${target}>
+    DEPENDS ${sources}
+    COMMENT "Templates beside ${target}")
+  add_dependencies(${target} ${target}_templates)
+endfunction()

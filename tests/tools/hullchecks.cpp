@@ -39,7 +39,7 @@ struct Section {
     std::vector<model::Point3> pts;  // 1..LineCount
 };
 
-Section sectionAt(const model::Design& d, const std::vector<model::LineEvaluator>& lines, double x)
+Section sectionAt(const std::vector<model::LineEvaluator>& lines, double x)
 {
     Section s{x, {model::Point3{}}};
     for (const auto& line : lines) s.pts.push_back(line.pointAt(x));
@@ -204,7 +204,7 @@ Faults lineOrderFaults(const model::Design& d)
     Faults faults;
     Collector out(faults);
     const auto lines = evaluators(d);
-    for (double x : samplePositions(d)) checkSection(d, sectionAt(d, lines, x), out);
+    for (double x : samplePositions(d)) checkSection(d, sectionAt(lines, x), out);
     return faults;
 }
 

@@ -1,0 +1,26 @@
+#pragma once
+// The four templates as the tests see them, with what each must hold.
+
+#include "model/design.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace templatecase {
+
+struct Expected {
+    std::string name;
+    int panelsPerSide;
+    int cockpits;
+    double lengthInches;
+};
+
+inline void PrintTo(const Expected& e, std::ostream* out) { *out << e.name; }
+
+const std::vector<Expected>& allTemplates();
+
+// The template as the wizard finds it.
+model::Design load(const std::string& name);
+
+}  // namespace templatecase
