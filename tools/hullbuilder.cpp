@@ -162,8 +162,9 @@ void Assembler::snapToSheer(const model::Design& deck)
     }
 }
 
-// Rim points come after the hull's own points (filling any indices the
-// fixed roles skipped) so a hull point under a rim point wins a pick.
+// Rim points take the indices the hull's own points left, filling any gap
+// below a fixed index. A pick in the profile takes the lowest index in reach,
+// so most hull points lying under a rim point still win.
 model::Cockpit Assembler::addCockpit(const model::Design& deck, const CockpitShape& c)
 {
     RimIndices index{};
