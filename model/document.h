@@ -6,6 +6,7 @@
 #include "model/design.h"
 #include "model/filedialogs.h"
 #include "model/messagebox.h"
+#include "model/programname.h"
 #include "model/sections.h"
 
 #include <cstdint>
@@ -13,8 +14,6 @@
 #include <string>
 
 namespace model {
-
-inline constexpr const char* kProgramName = "Quillock";
 
 enum class DocumentOutcome {
     Done,       // the operation went through
