@@ -8,6 +8,13 @@
 
 namespace model {
 
+namespace {
+// The largest magnitude whose 15-digit text reads back: fifteen digits of
+// anything larger round up beyond the largest double, and a file saved with
+// such a value would no longer open.
+constexpr double kLargestWritable = 1.79769313486231E+308;
+}  // namespace
+
 RowReader::RowReader(std::string_view text) : text_(text)
 {
     rowsLeft_ = std::size_t(std::count(text.begin(), text.end(), '\n'));
@@ -48,6 +55,7 @@ void RowReader::number(double& value)
 {
     const auto parsed = parseNumberText(nextRow());
     if (!parsed) fail("not a number");
+    if (std::fabs(*parsed) > kLargestWritable) fail("number too large");
     value = *parsed;
 }
 

@@ -175,3 +175,14 @@ TEST(DesignReader, WritesAndReadsTheSameUnderACommaDecimalLocale)
     ASSERT_TRUE(read.design) << read.fault;
     EXPECT_EQ(model::writeDesignText(*read.design), expected);
 }
+
+TEST(DesignReader, RefusesNumbersTooLargeToWriteBack)
+{
+    // Fifteen digits of the largest double round up beyond it, so such a value
+    // would be saved into a file that no longer opens.
+    auto rows = rowsOf(model::writeDesignText(miniDesign()));
+    rows[1] = " 1.7976931348623157E+308";
+    EXPECT_FALSE(model::readDesignText(textOf(rows)).design);
+    rows[1] = " 1.79769313486231E+308";
+    EXPECT_TRUE(model::readDesignText(textOf(rows)).design);
+}
