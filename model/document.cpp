@@ -17,6 +17,7 @@ constexpr const char* kOpenCancelledMessage = "File failed to open...";
 constexpr const char* kCorruptFileMessage = "Error opening file - File is corrupt";
 constexpr const char* kSaveFailedMessage = "Failed to save to the file: '";
 constexpr const char* kSaveFailedMessageEnd = "'";
+constexpr const char* kSaveWorkQuestion = "Do you wish to save your work?";
 // No design file comes near this; a larger one is not read into memory.
 constexpr std::uintmax_t kMaxDesignFileBytes = std::uintmax_t(64) << 20;
 
@@ -44,7 +45,7 @@ std::optional<Design> loadDesignFile(const std::string& path, const DesignCheck&
     if (!read.design) return std::nullopt;
     read.design->DesignLoaded = true;
     try {
-        check(*read.design);
+        if (check) check(*read.design);
     } catch (const std::exception&) {
         return std::nullopt;
     }
@@ -128,6 +129,16 @@ DocumentResult saveDocumentAs(Design& design, FileDialogs& dialogs, MessageBox& 
         return result(DocumentOutcome::Cancelled, design);
     }
     return writeDocument(design, *path, messages);
+}
+
+bool confirmEnd(Design& design, FileDialogs& dialogs, MessageBox& messages)
+{
+    if (!design.DesignChanged) return true;
+    switch (messages.ask(kSaveWorkQuestion, MessageButtons::YesNoCancel, MessageIcon::None)) {
+    case MessageAnswer::No: return true;
+    case MessageAnswer::Yes: return saveDocument(design, dialogs, messages).done();
+    default: return false;
+    }
 }
 
 }  // namespace model

@@ -30,7 +30,8 @@ struct DocumentResult {
 };
 
 // Run on a freshly read design before it replaces the open one; an exception
-// makes the file count as corrupt. The default rebuilds the sections.
+// makes the file count as corrupt. The default rebuilds the sections; an
+// empty check accepts every design the reader accepts.
 using DesignCheck = std::function<void(Design&)>;
 
 // "Quillock", or "Quillock - " and the file's full path.
@@ -54,5 +55,11 @@ DocumentResult saveDocument(Design& design, FileDialogs& dialogs, MessageBox& me
 
 // Asks for a name and writes the design there.
 DocumentResult saveDocumentAs(Design& design, FileDialogs& dialogs, MessageBox& messages);
+
+// The prompt before the program ends (Exit, closing the main window): while
+// the design has unsaved changes asks whether to save, and saves on Yes.
+// True when the program may end: nothing unsaved, No, or a save that went
+// through. False on Cancel and whenever the save did not happen.
+bool confirmEnd(Design& design, FileDialogs& dialogs, MessageBox& messages);
 
 }  // namespace model

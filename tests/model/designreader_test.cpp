@@ -1,6 +1,5 @@
 #include "model/designreader.h"
 #include "model/designwriter.h"
-#include "model/numbertext.h"
 #include "tests/model/minidesign.h"
 #include "tests/support/designbuilder.h"
 
@@ -36,47 +35,16 @@ TEST(DesignReader, SaveOpenSaveGivesTheSameBytes)
     }
 }
 
-TEST(DesignReader, ReadsEveryField)
+TEST(DesignReader, SetsWhatTheFileDoesNotHold)
 {
     const Design d = readOrFail(model::writeDesignText(miniDesign()));
     EXPECT_EQ(d.DesignVersion, "1.2.0");
-    EXPECT_EQ(d.HullLength, 200);
-    ASSERT_EQ(d.PointCount, 4);
-    ASSERT_EQ(d.ControlPoints.size(), 5u);
-    EXPECT_EQ(d.ControlPoints[1].Position.Flag, 0);  // not saved
-    EXPECT_EQ(d.ControlPoints[1].Links, (std::vector<std::int16_t>{0, 2}));
-    EXPECT_EQ(d.ControlPoints[2].LockX, 1);
-    EXPECT_EQ(d.ControlPoints[2].LockY, 0);
-    EXPECT_EQ(d.ControlPoints[2].OppositeHandle, 3);
-    EXPECT_EQ(d.ControlPoints[3].Kind, 2);
-    EXPECT_EQ(d.CurveSegments[1].EndPoint, 4);
-    EXPECT_EQ(d.CurveSegments[1].EndHandle, 3);
-    EXPECT_EQ(d.CurveSegments[2].EndLimit, 3);
-    EXPECT_EQ(d.HullLines[1].Segments, (std::vector<std::int16_t>{0, 1, 2}));
-    EXPECT_EQ(d.PanelEnds[1][2], 4);
-    EXPECT_EQ(d.HullPanels[1].IsHull, 1);
-    EXPECT_EQ(d.PaddlerWeights[2], 175);
-    EXPECT_EQ(d.SectionOffset, -0.125);
-    EXPECT_EQ(d.Cockpits[1].RimPoints[2], 4);
-    EXPECT_EQ(d.Cockpits[1].Width, 18);
-    ASSERT_EQ(d.BulkheadCount, 1);
+    EXPECT_EQ(d.ControlPoints[1].Position.Flag, 0);  // the selection mark is not saved
     ASSERT_EQ(d.BulkheadHandles.size(), 2u);
     ASSERT_EQ(d.BulkheadDrawOrigin.size(), 2u);
     // A bulkhead at half of 200 inches has its handle at 100 inches.
     EXPECT_EQ(d.BulkheadHandles[1].X, 100);
     EXPECT_EQ(d.BulkheadHandles[1].Y, 0);
-}
-
-TEST(DesignReader, KeepsNumbersToFifteenDigits)
-{
-    const Design source = testsupport::furnishedKayak();
-    const Design d = readOrFail(model::writeDesignText(source));
-    for (int i = 1; i <= source.PointCount; ++i) {
-        EXPECT_EQ(model::numberText(d.point(i).X), model::numberText(source.point(i).X));
-        EXPECT_NEAR(d.point(i).Y, source.point(i).Y, 1e-14);
-    }
-    EXPECT_NEAR(d.Cockpits[2].Width, 18.0 / 7, 1e-14);
-    EXPECT_NEAR(d.Bulkheads[2].X, 1.0 / 3, 1e-15);
 }
 
 TEST(DesignReader, AcceptsBareLineFeedsBlanksAndAMissingLastLineEnd)

@@ -255,3 +255,39 @@ TEST_F(DocumentTest, NewDropsTheNameTheChangesAndTheBulkheadsButKeepsTheDesign)
     EXPECT_EQ(design.BulkheadHandles.size(), 1u);
     EXPECT_EQ(design.PointCount, 45);
 }
+
+TEST_F(DocumentTest, TheProgramEndsOnlyWhenNothingUnsavedIsLost)
+{
+    using model::MessageAnswer;
+    const std::string writable = file("saved.QLK").string();
+    const std::string unwritable = file("missing/saved.QLK").string();
+    const struct {
+        bool changed;
+        MessageAnswer answer;
+        std::string fileName;
+        bool mayEnd;
+    } cases[] = {
+        {false, MessageAnswer::Cancel, writable, true},  // not asked
+        {true, MessageAnswer::No, writable, true},
+        {true, MessageAnswer::Cancel, writable, false},
+        {true, MessageAnswer::Yes, writable, true},
+        {true, MessageAnswer::Yes, unwritable, false},
+        {true, MessageAnswer::Yes, "", false},  // untitled, save dialog cancelled
+    };
+    for (const auto& c : cases) {
+        Design design = testsupport::furnishedKayak();
+        design.DesignChanged = c.changed;
+        design.FileName = c.fileName;
+        messages.shown.clear();
+        messages.answers = {c.answer};
+        EXPECT_EQ(model::confirmEnd(design, dialogs, messages), c.mayEnd) << c.fileName;
+        if (!c.changed) {
+            EXPECT_TRUE(messages.shown.empty());
+            continue;
+        }
+        ASSERT_FALSE(messages.shown.empty());
+        EXPECT_EQ(messages.shown[0].text, "Do you wish to save your work?");
+        EXPECT_EQ(messages.shown[0].buttons, model::MessageButtons::YesNoCancel);
+    }
+    EXPECT_TRUE(fs::exists(writable));
+}
