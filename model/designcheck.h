@@ -16,7 +16,8 @@ inline constexpr double kMaxStationCount = 32767;
 // per line each) must stay a modest allocation.
 inline constexpr double kMaxSectionPoints = 1 << 22;
 
-// What is wrong with the design, or nothing when it is sound. Index 0 is
+// What is wrong with the design, or nothing when it is sound. Its lists must
+// hold an entry for every count, as the reader makes them. Index 0 is
 // accepted everywhere: element 0 of every list exists (and old files use it
 // for the ends of their later panels).
 std::optional<std::string> designFault(const Design& design);
