@@ -51,6 +51,12 @@ private:
 // points 1 and 14 at the bow and stern where all lines meet.
 model::Design sevenLineKayak();
 
+// sevenLineKayak with every kind of row a design file holds: linked anchors,
+// smooth handles, plain points, segments of every covering kind, two cockpits
+// of nine rim points, three bulkheads, and control points up to 45 so the
+// fixed panel-end table of old files fits.
+model::Design furnishedKayak();
+
 // A rectangular box, `length` x `beam` x `depth` inches, four lines:
 // deck centre, sheer, chine, keel.
 model::Design boxHull(double length, double beam, double depth, double waterline);
