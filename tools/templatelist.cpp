@@ -4,8 +4,11 @@ namespace hulls {
 
 const std::vector<TemplateEntry>& templateList()
 {
-    static const std::vector<TemplateEntry> list{
-        {"kqlk22", kqlk22}, {"kqlk32", kqlk32}, {"kqlk42", kqlk42}, {"tqlk", tqlk}};
+    using model::PaddlerRows;
+    static const std::vector<TemplateEntry> list{{"kqlk22", kqlk22, PaddlerRows::Two},
+                                                 {"kqlk32", kqlk32, PaddlerRows::Two},
+                                                 {"kqlk42", kqlk42, PaddlerRows::Two},
+                                                 {"tqlk", tqlk, PaddlerRows::One}};
     return list;
 }
 

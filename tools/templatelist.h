@@ -3,6 +3,8 @@
 
 #include "tools/hullshape.h"
 
+#include "model/designlayout.h"
+
 #include <vector>
 
 namespace hulls {
@@ -15,6 +17,7 @@ HullShape tqlk();    // two cockpits, 3 hull panels a side
 struct TemplateEntry {
     const char* fileName;
     HullShape (*shape)();
+    model::PaddlerRows paddlerRows;  // the tandem's file holds one weight for both
 };
 
 const std::vector<TemplateEntry>& templateList();

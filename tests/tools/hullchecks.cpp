@@ -250,7 +250,7 @@ double measuredBeam(const model::Design& d, int lastLine)
                 to = model::BezierParamAtX(b.p[0], b.p[1], b.p[2], b.p[3], d.point(s.EndLimit).X);
             if (s.Kind == model::kCoversStartLimitToEnd)
                 from = model::BezierParamAtX(b.p[0], b.p[1], b.p[2], b.p[3], d.point(s.StartLimit).X);
-            for (double t = from; t <= to; t += d.CurveStep) beam = std::max(beam, 2 * d.HullLength * bezierPoint(b, t).Z);
+            for (double t = from; t <= to; t += model::kDefaultCurveStep) beam = std::max(beam, 2 * d.HullLength * bezierPoint(b, t).Z);
         }
     }
     return beam;

@@ -31,7 +31,7 @@ Faults fairnessFaults(const model::Design& design);
 Faults handleRecordFaults(const model::Design& design);
 
 // The beam as the top view measures it: twice the largest half-breadth among
-// the curve samples of the bounding lines of the given lines' panels.
+// the curve samples of lines 1 to lastLine, at the drawing's parameter step.
 double measuredBeam(const model::Design& design, int lastLine);
 
 }  // namespace hullchecks

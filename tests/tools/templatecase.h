@@ -20,7 +20,11 @@ inline void PrintTo(const Expected& e, std::ostream* out) { *out << e.name; }
 
 const std::vector<Expected>& allTemplates();
 
-// The template as the wizard finds it.
+// The template file beside the test program, as the wizard reads it.
 model::Design load(const std::string& name);
+// The file committed in the sources.
+model::Design loadFromSources(const std::string& name);
+// The design the hull description builds.
+model::Design described(const std::string& name);
 
 }  // namespace templatecase
