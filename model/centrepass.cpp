@@ -8,7 +8,7 @@ namespace model {
 
 namespace {
 
-constexpr double kHalf = 2.0;  // the centres lie where half the sum is reached
+constexpr double kHalving = 2.0;  // the centres lie where half of each sum is reached
 
 // The second pass: walks the waterline's slices until half the wet volume
 // and half the waterplane lie ahead of the slice.
@@ -62,7 +62,7 @@ private:
     // Tested before the slice is added: its own volume does not count.
     void testBuoyancy(double t, double wetArea)
     {
-        if (r_.WetVolume / kHalf <= r_.HalfVolumeSum && !r_.lcbFound) {
+        if (r_.WetVolume / kHalving <= r_.HalfVolumeSum && !r_.lcbFound) {
             r_.LCBPosition = length_ * t;
             r_.lcbFound = true;
         } else {
@@ -72,7 +72,7 @@ private:
 
     void testFlotation(double t, double z)
     {
-        if (r_.WaterplaneArea / kHalf <= r_.HalfWaterplaneSum && !r_.lcfFound) {
+        if (r_.WaterplaneArea / kHalving <= r_.HalfWaterplaneSum && !r_.lcfFound) {
             r_.LCF = length_ * t - r_.WaterlineStart;
             r_.lcfFound = true;
         } else {

@@ -11,7 +11,7 @@
 namespace model {
 
 inline constexpr double kSliceStep = 0.001;  // a slice's length as a fraction of the hull
-inline constexpr double kBothSides = 2.0;    // sections are integrated on one side
+inline constexpr double kBothSides = 2.0;    // a half-section stands for both sides
 
 // The lowest and highest heights seen, in inches.
 struct HeightRange {

@@ -7,9 +7,10 @@
 
 // 1000 rounded additions of equal slices.
 inline constexpr double kSumTolerance = 1e-12;
-// The closed-form cubic places points of a sloping straight line to about
-// 5e-10 of the hull length.
+// The closed-form cubic places a point of a sloping straight line within
+// about 5e-10 hull lengths of it; sums over the slices agree to 1e-8.
 inline constexpr double kSolverTolerance = 1e-8;
+inline double pointTolerance(double length) { return 1e-9 * length; }
 
 inline model::Hydrostatics hydrostaticsOf(model::Design& d, model::HydroInputs inputs = {})
 {
