@@ -1,34 +1,25 @@
 #include "platform/devicecontext.h"
 #include "platform/picturebox.h"
-#include "tests/support/testapp.h"
+#include "tests/support/pixels.h"
 
 #include <gtest/gtest.h>
 
 using namespace platform;
+using namespace testsupport;
 
 namespace {
 
-constexpr ColorRef kRed = RGB(255, 0, 0);
-constexpr ColorRef kGreen = RGB(0, 150, 0);
-
-QRgb rgbOf(ColorRef c) { return qRgb(redOf(c), greenOf(c), blueOf(c)); }
-
 // A 400 x 200 box whose device context maps hundredths of an inch for the
 // window -20..20 across and -5..15 upward: 10 pixels an inch.
-struct MappedBox {
-    MappedBox()
+struct MappedBox : TestBox {
+    MappedBox() : TestBox(400, 200)
     {
-        box.resize(400, 200);
-        box.Cls();
         DeviceContext& dc = box.hDC();
         dc.SetMapMode(MM_ANISOTROPIC);
         dc.SetWindowOrgEx({-2000, 1500});
         dc.SetWindowExtEx({4000, -2000});
         dc.SetViewportExtEx({400, 200});
     }
-    QRgb at(int x, int y) { return box.image().pixel(x, y); }
-    QApplication& app = testsupport::testApp();
-    PictureBox box;
 };
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "platform/devicecontext.h"
 #include "platform/picturebox.h"
-#include "tests/support/testapp.h"
+#include "tests/support/pixels.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -10,25 +10,13 @@
 #include <numbers>
 
 using namespace platform;
+using namespace testsupport;
 
 namespace {
 
-constexpr ColorRef kRed = RGB(255, 0, 0);
-constexpr ColorRef kGreen = RGB(0, 150, 0);
-constexpr ColorRef kBlue = RGB(0, 0, 255);
-
-QRgb rgbOf(ColorRef c) { return qRgb(redOf(c), greenOf(c), blueOf(c)); }
-
 // A 400 x 200 box showing -20..20 across and -5..15 upward: 10 pixels an inch.
-struct Box {
-    Box()
-    {
-        box.resize(400, 200);
-        box.Scale(-20, 15, 20, -5);
-    }
-    QRgb at(int x, int y) { return box.image().pixel(x, y); }
-    QApplication& app = testsupport::testApp();
-    PictureBox box;
+struct Box : TestBox {
+    Box() : TestBox(400, 200) { box.Scale(-20, 15, 20, -5); }
 };
 
 }  // namespace
