@@ -1,0 +1,54 @@
+#include "mainwindow/layout.h"
+
+namespace mainwindow {
+
+namespace {
+
+constexpr double kLongViewTenths = 2;
+constexpr double kBandTenths = 4;
+
+}  // namespace
+
+std::array<ScrollBars, 3> layOutScrollBars(const std::array<Rect, kViewCount>& views, double thickness)
+{
+    std::array<ScrollBars, 3> bars;
+    for (int v = kRight; v <= kBottom; ++v) {
+        const Rect& view = views[v];
+        ScrollBars& b = bars[v];
+        b.vertical.height = view.height;
+        b.vertical.width = thickness;
+        b.horizontal.width = view.width - thickness;
+        b.horizontal.height = thickness;
+        b.vertical.top = view.top;
+        b.horizontal.left = view.left;
+        b.horizontal.top = view.top + view.height - thickness;
+        b.vertical.left = view.left + view.width - thickness;
+    }
+    return bars;
+}
+
+Layout layOut(double sw, double sh, const ControlSizes& sizes)
+{
+    const double g = kViewGap / 2;
+    Layout l;
+    auto& v = l.views;
+    v[kRight] = {g, g, sw - g, kLongViewTenths * (sh / 10)};
+    v[kTop] = {g, v[kRight].height, sw - g, kLongViewTenths * (sh / 10)};
+    v[kBottom] = {g, v[kTop].top + v[kTop].height, sw - g, kLongViewTenths * (sh / 10)};
+    const double bandTop = v[kBottom].top + v[kBottom].height;
+    v[kFront] = {g, bandTop, sw / 3, kBandTenths * (sh / 10)};
+    v[kSection] = {v[kFront].left + v[kFront].width, bandTop, sw / 3, kBandTenths * (sh / 10)};
+    v[kGraph] = {v[kSection].left + v[kSection].width, bandTop, sw / 3, kBandTenths * (sh / 10)};
+
+    // The station row is centred on the section editor's width.
+    const double rowTop = v[kSection].top;
+    l.command2 = {v[kSection].width - sizes.command2Width - sizes.text1Width / 2, rowTop, sizes.command2Width,
+                  sizes.buttonHeight};
+    l.text1 = {l.command2.left + sizes.command2Width, rowTop, sizes.text1Width, sizes.text1Height};
+    l.command1 = {v[kSection].width + sizes.text1Width / 2, rowTop, sizes.command1Width, sizes.buttonHeight};
+
+    l.scrollBars = layOutScrollBars(v, sizes.scrollThickness);
+    return l;
+}
+
+}  // namespace mainwindow

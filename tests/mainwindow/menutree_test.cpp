@@ -1,0 +1,30 @@
+#include "mainwindow/menutree.h"
+#include "tests/support/testapp.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <gtest/gtest.h>
+
+TEST(MenuTree, MenusItemsAndCaptionsInOrder)
+{
+    testsupport::testApp();
+    QMenuBar bar;
+    const auto items = mainwindow::buildMenus(&bar);
+    QStringList menus;
+    for (QAction* a : bar.actions()) menus << a->text();
+    EXPECT_EQ(menus, (QStringList{"File", "Edit", "View", "Plans", "Help"}));
+
+    auto* zoom = bar.findChild<QMenu*>("Zoom");
+    ASSERT_NE(zoom, nullptr);
+    QStringList zooms;
+    for (QAction* a : zoom->actions()) zooms << a->text();
+    EXPECT_EQ(zooms, (QStringList{"x .5", "x .75", "x1", "x2", "x4"}));
+
+    EXPECT_EQ(items.size(), 24);
+    EXPECT_EQ(items.value("SaveAs")->action()->text(), "Save As");
+    EXPECT_EQ(items.value("HWB")->action()->text(), "Brackenfold Website");
+    EXPECT_EQ(items.value("AddBulkhead")->parent(), bar.findChild<QMenu*>("Bulkheads"));
+    for (auto* item : items) EXPECT_TRUE(item->action()->shortcut().isEmpty());
+}

@@ -1,0 +1,123 @@
+#include "model/cockpitedits.h"
+#include "model/hullresize.h"
+#include "model/sections.h"
+#include "tests/support/designbuilder.h"
+
+#include <gtest/gtest.h>
+
+using namespace model;
+using testsupport::DesignBuilder;
+
+namespace {
+
+// A 200-inch hull with one line and a nine-point rim per cockpit (points
+// 1..9, then 10..18); after them a hull point at 0.3, 10 in high, 8 in
+// half-breadth.
+Design rimmedHull(int cockpits = 1)
+{
+    DesignBuilder b(200);
+    const double xs[9] = {70, 80, 80, 95, 100, 105, 110, 110, 120};
+    for (int k = 0; k < cockpits; ++k)
+        for (int j = 0; j < 9; ++j) b.point({xs[j] + 60 * k, 12 + j * 0.1, 6.0 + j});
+    const int p = b.point({60, 10, 8});
+    const int q = b.point({180, 10, 8});
+    b.polyline(std::vector<int>{p, q});
+    Design d = b.build();
+    d.CockpitCount = cockpits;
+    for (int k = 1; k <= cockpits; ++k) {
+        d.Cockpits[k].RimPointCount = 9;
+        for (int j = 1; j <= 9; ++j) d.Cockpits[k].RimPoints[j] = std::int16_t(j + 9 * (k - 1));
+        d.Cockpits[k].Width = 18;
+    }
+    return d;
+}
+
+double inches(const Design& d, int point, double Point3::*axis) { return d.point(point).*axis * d.HullLength; }
+
+}  // namespace
+
+TEST(RimRespacing, SidePointsAtHalfTwoThirdsAndFiveSixths)
+{
+    Design d = rimmedHull();
+    d.ControlPoints[2].Position.X = 0.40;
+    d.ControlPoints[8].Position.X = 0.55;
+    respaceRim(d, 1);
+    EXPECT_DOUBLE_EQ(d.point(4).X, 0.475);
+    EXPECT_DOUBLE_EQ(d.point(5).X, 0.50);
+    EXPECT_DOUBLE_EQ(d.point(6).X, 0.525);
+    EXPECT_EQ(d.point(3).Z, d.point(7).Z);
+    EXPECT_DOUBLE_EQ(inches(d, 4, &Point3::Y), 12.3);  // heights untouched
+
+    respaceAndLevelRim(d, 1);
+    EXPECT_EQ(d.point(4).Y, d.point(5).Y);
+    EXPECT_EQ(d.point(6).Y, d.point(5).Y);
+}
+
+TEST(RimRespacing, MissingRimPointsAreLeftAlone)
+{
+    Design d = rimmedHull();
+    d.Cockpits[1].RimPoints[8] = 500;
+    const Design before = d;
+    respaceRim(d, 1);
+    setRimHalfWidth(d, 3);
+    for (int i = 1; i <= d.PointCount; ++i) EXPECT_EQ(d.point(i).X, before.point(i).X);
+}
+
+TEST(CockpitWidth, SideRimPointsAtHalfTheWidth)
+{
+    Design d = rimmedHull();
+    setRimHalfWidth(d, 1);
+    for (int j : {4, 5, 6}) EXPECT_DOUBLE_EQ(d.point(j).Z, 0.045);
+    EXPECT_DOUBLE_EQ(inches(d, 7, &Point3::Z), 12);
+}
+
+TEST(LengthChange, KeepsInchesOfHeightsBreadthsAndBulkheads)
+{
+    Design d = rimmedHull();
+    addBulkhead(d);
+    d.Bulkheads[1].X = 80.0 / 200;
+    d.BulkheadHandles[1].X = 80;
+    EXPECT_TRUE(lengthInRange(48));
+    EXPECT_TRUE(lengthInRange(360));
+    EXPECT_FALSE(lengthInRange(47.99));
+    EXPECT_FALSE(lengthInRange(360.01));
+
+    stretchToLength(d, 250);
+    EXPECT_EQ(d.HullLength, 250);
+    EXPECT_DOUBLE_EQ(inches(d, 10, &Point3::Y), 10);
+    EXPECT_DOUBLE_EQ(inches(d, 10, &Point3::Z), 8);
+    EXPECT_DOUBLE_EQ(d.point(10).X * 250, 75);  // X stays 0.3 of the length
+    EXPECT_DOUBLE_EQ(d.Bulkheads[1].X * 250, 80);
+    EXPECT_EQ(d.BulkheadHandles[1].X, 80);
+}
+
+TEST(WidthChange, ChecksAndScaling)
+{
+    Design d = rimmedHull();
+    EXPECT_EQ(checkWidth(d, 48), WidthCheck::Accepted);
+    EXPECT_EQ(checkWidth(d, 48.5), WidthCheck::TooWide);
+    EXPECT_EQ(checkWidth(d, 18), WidthCheck::ThinnerThanCockpit);
+    EXPECT_EQ(checkWidth(d, 0), WidthCheck::ThinnerThanCockpit);
+    d.Cockpits[2].Width = 30;  // a second record from an earlier design does not count
+    EXPECT_EQ(checkWidth(d, 20), WidthCheck::Accepted);
+
+    const Design before = d;
+    EXPECT_TRUE(scaleToBeam(d, 24, 22));
+    EXPECT_DOUBLE_EQ(d.point(10).Z, before.point(10).Z / 22 * 24);
+    for (int j : {1, 2, 8, 9}) EXPECT_DOUBLE_EQ(d.point(j).Z, before.point(j).Z / 22 * 24);
+    for (int j : {3, 7}) EXPECT_EQ(d.point(j).Z, before.point(j).Z);
+    for (int j : {4, 5, 6}) EXPECT_DOUBLE_EQ(inches(d, j, &Point3::Z), 9);
+}
+
+TEST(WidthChange, TwoCockpitsAndAZeroBeam)
+{
+    Design d = rimmedHull(2);
+    d.Cockpits[2].Width = 20;
+    EXPECT_EQ(checkWidth(d, 20), WidthCheck::ThinnerThanCockpit);
+    const Design before = d;
+    EXPECT_FALSE(scaleToBeam(d, 24, 0));
+    for (int i = 1; i <= d.PointCount; ++i) EXPECT_EQ(d.point(i).Z, before.point(i).Z);
+    EXPECT_TRUE(scaleToBeam(d, 24, 22));
+    for (int j : {12, 16}) EXPECT_EQ(d.point(j).Z, before.point(j).Z);  // cockpit 2's rim 3 and 7
+    for (int j : {13, 14, 15}) EXPECT_DOUBLE_EQ(inches(d, j, &Point3::Z), 10);
+}

@@ -1,0 +1,27 @@
+#include "platform/menuitem.h"
+#include "tests/support/testapp.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+TEST(MenuItem, TheHandlerAloneDecidesTheCheckMark)
+{
+    testsupport::testApp();
+    QMenu menu;
+    platform::MenuItem item(&menu, "x1", "x1");
+    bool seenBefore = true;
+    item.setOnClick([&] { seenBefore = item.Checked(); });
+    item.click();
+    EXPECT_FALSE(seenBefore);
+    EXPECT_FALSE(item.Checked());
+    EXPECT_FALSE(item.action()->isChecked());
+
+    item.setOnClick([&] { item.setChecked(!item.Checked()); });
+    item.click();
+    EXPECT_TRUE(item.Checked());
+    EXPECT_TRUE(item.action()->isChecked());
+    item.click();
+    EXPECT_FALSE(item.action()->isChecked());
+}
