@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPointingDevice>
 
 #include <gtest/gtest.h>
 
@@ -137,8 +138,11 @@ TEST(PictureBox, ReportsMousePositionsInTheUserScale)
         x = ux;
         y = uy;
     });
+    // A device of the test's own: the shared default one outlives the
+    // application at exit and crashes there.
+    const QPointingDevice mouse;
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(250, 100), QPointF(250, 100), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
+                      Qt::NoModifier, &mouse);
     QCoreApplication::sendEvent(&b.box, &press);
     EXPECT_EQ(button, Qt::LeftButton);
     EXPECT_FLOAT_EQ(x, 5);
@@ -149,7 +153,7 @@ TEST(PictureBox, ReportsMousePositionsInTheUserScale)
         released = ux == -20;
     });
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(0, 0), QPointF(0, 0), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
+                        Qt::NoModifier, &mouse);
     QCoreApplication::sendEvent(&b.box, &release);
     EXPECT_TRUE(released);
 }
