@@ -1,0 +1,20 @@
+#pragma once
+// What every drawing pass of one redraw reads: the design, the views and the
+// main window's drawing state.
+
+#include "model/design.h"
+#include "views/drawingstate.h"
+#include "views/viewboxes.h"
+
+namespace views {
+
+struct Redraw {
+    model::Design& design;
+    const ViewBoxes& views;
+    DrawingState& state;
+
+    platform::PictureBox& box(int view) const { return views.box(view); }
+    const ViewExtent& extent(int view) const { return state.ViewExtents[view]; }
+};
+
+}  // namespace views
