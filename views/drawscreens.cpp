@@ -5,14 +5,13 @@
 #include "views/hullpanels.h"
 #include "views/laterpasses.h"
 #include "views/redraw.h"
+#include "views/viewcolors.h"
 #include "views/viewfit.h"
 #include "views/zoomscroll.h"
 
 namespace views {
 
 namespace {
-
-constexpr platform::ColorRef kViewFillColor = platform::RGB(0, 150, 0);
 
 // A nested call would draw over a redraw half done; the outer one draws
 // everything from the design anyway.

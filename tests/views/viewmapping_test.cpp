@@ -10,15 +10,6 @@
 using namespace views;
 using platform::Rect;
 
-TEST(ViewMapping, RectangleHelpers)
-{
-    const Rect r{10, 20, 410, 220};
-    EXPECT_EQ(RectWidth(r), 400);
-    EXPECT_EQ(RectHeight(r), 200);
-    EXPECT_EQ(RectSize(r), (platform::Size{400, 200}));
-    EXPECT_EQ(RectOrigin(r), (platform::Point{10, 20}));
-}
-
 TEST(ViewMapping, AWindowWithItsBottomBelowItsTopGrowsUpward)
 {
     const Rect window = logicalWindow({-20, 20, -5, 15}, 100);
