@@ -6,7 +6,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 scripts/deps.sh
 
-jobs=$(nproc)
+# At most four jobs unless JOBS says otherwise: the machine is shared.
+jobs=${JOBS:-$(( $(nproc) < 4 ? $(nproc) : 4 ))}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 export QTWEBENGINE_DISABLE_SANDBOX=1
 

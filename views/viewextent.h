@@ -1,20 +1,16 @@
 #pragma once
-// The window of one drawing view in whole inches, mapped with (XMin, YMax)
-// at the upper-left corner and (XMax, YMin) at the lower-right, so Y grows
-// upward. Qt-free.
+// The windows of the drawing views in whole inches, each mapped with (XMin,
+// YMax) at the upper-left corner and (XMax, YMin) at the lower-right, so Y
+// grows upward. Qt-free.
+
+#include "model/records.h"
 
 #include <array>
 #include <cstdint>
 
 namespace views {
 
-struct ViewExtent {
-    std::int16_t XMin = 0;
-    std::int16_t XMax = 0;
-    std::int16_t YMin = 0;
-    std::int16_t YMax = 0;
-    bool operator==(const ViewExtent&) const = default;
-};
+using model::ViewExtent;
 
 // The drawing code's view numbers. The main window's ActiveView numbers the
 // section editor 4 and the front view 5.

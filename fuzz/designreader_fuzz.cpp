@@ -1,0 +1,58 @@
+// libFuzzer target for the design-text reader. Whatever the bytes, reading
+// must not crash, and whatever it accepts must write out and read back to the
+// very same text.
+
+#include "model/designreader.h"
+#include "model/designwriter.h"
+#include "model/floaterror.h"
+#include "model/sections.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Rebuilding sections is part of opening a file; keep it to small tables so
+// every run stays fast.
+constexpr double kMaxFuzzedSectionPoints = 20000;
+
+void rebuildSections(model::Design d)
+{
+    const double points = (d.StationCount + 2 + d.BulkheadCount) * (d.LineCount + 1);
+    if (points > kMaxFuzzedSectionPoints) return;
+    d.DesignLoaded = true;
+    try {
+        model::makesections(d);
+    } catch (const model::FloatError&) {
+        // A design whose geometry overflows is refused, not a crash.
+    }
+}
+
+template <class Read, class Write>
+void fuzzLayout(std::string_view text, Read read, Write write, const char* layout)
+{
+    const model::DesignRead first = read(text);
+    if (!first.design) return;
+    const std::string written = write(*first.design);
+    const model::DesignRead again = read(written);
+    if (!again.design || write(*again.design) != written) {
+        std::fprintf(stderr, "%s does not read back: %s\n", layout, again.fault.c_str());
+        std::abort();
+    }
+    rebuildSections(*first.design);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using model::PaddlerRows;
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    fuzzLayout(text, model::readDesignText, model::writeDesignText, "design file");
+    for (PaddlerRows paddlers : {PaddlerRows::Two, PaddlerRows::One})
+        fuzzLayout(
+            text, [paddlers](std::string_view t) { return model::readTemplateText(t, paddlers); },
+            [paddlers](const model::Design& d) { return model::writeTemplateText(d, paddlers); }, "template");
+    return 0;
+}

@@ -1,0 +1,57 @@
+#include "platform/qtmessagebox.h"
+
+#include "model/programname.h"
+
+namespace platform {
+
+namespace {
+
+QMessageBox::Icon qtIcon(model::MessageIcon icon)
+{
+    switch (icon) {
+    case model::MessageIcon::Exclamation: return QMessageBox::Warning;
+    case model::MessageIcon::Question: return QMessageBox::Question;
+    case model::MessageIcon::Information: return QMessageBox::Information;
+    case model::MessageIcon::Critical: return QMessageBox::Critical;
+    case model::MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+void configureMessageBox(QMessageBox& box, const std::string& text, model::MessageButtons buttons,
+                         model::MessageIcon icon)
+{
+    box.setWindowTitle(model::kProgramName);
+    box.setText(QString::fromStdString(text));
+    box.setIcon(qtIcon(icon));
+    if (buttons == model::MessageButtons::YesNoCancel) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    }
+}
+
+model::MessageAnswer answerOf(int pressed, model::MessageButtons buttons)
+{
+    switch (pressed) {
+    case QMessageBox::Yes: return model::MessageAnswer::Yes;
+    case QMessageBox::No: return model::MessageAnswer::No;
+    case QMessageBox::Ok: return model::MessageAnswer::Ok;
+    default: break;
+    }
+    return buttons == model::MessageButtons::Ok ? model::MessageAnswer::Ok : model::MessageAnswer::Cancel;
+}
+
+model::MessageAnswer QtMessageBox::ask(const std::string& text, model::MessageButtons buttons, model::MessageIcon icon)
+{
+    QMessageBox box(owner_);
+    configureMessageBox(box, text, buttons, icon);
+    return answerOf(box.exec(), buttons);
+}
+
+}  // namespace platform
