@@ -1,3 +1,4 @@
+#include "model/hydrostatics.h"
 #include "model/sections.h"
 #include "tests/support/designbuilder.h"
 #include "tests/support/testapp.h"
@@ -29,9 +30,11 @@ static void BM_drawscreens_1600x1000(benchmark::State& state)
 
     model::Design design = testsupport::sevenLineKayak();
     model::makesections(design);
+    model::Hydrostatics hydro;
+    model::runHydrostatics(design, {}, hydro);
     views::DrawingState drawing;
     for (auto _ : state) {
-        views::drawscreens(design, views, drawing);
+        views::drawscreens(design, hydro, views, drawing);
         // As the window's repaint does after every redraw.
         for (platform::PictureBox& box : boxes) benchmark::DoNotOptimize(box.image());
     }

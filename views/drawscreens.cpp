@@ -85,7 +85,8 @@ void drawPasses(const Redraw& r)
 
 }  // namespace
 
-void drawscreens(model::Design& design, const ViewBoxes& views, DrawingState& state)
+void drawscreens(model::Design& design, const model::Hydrostatics& hydro, const ViewBoxes& views,
+                 DrawingState& state)
 {
     static bool running = false;
     const ReentryGuard guard(running);
@@ -99,7 +100,7 @@ void drawscreens(model::Design& design, const ViewBoxes& views, DrawingState& st
     followHullBox(design, state);
     fitViews(design.HullLength, state.DrawMin, state.DrawMax, fitSizes(views), state.ViewExtents);
     applyZoomAndScroll(state);
-    drawPasses(Redraw{design, views, state});
+    drawPasses(Redraw{design, hydro, views, state});
 }
 
 }  // namespace views

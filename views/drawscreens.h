@@ -2,6 +2,7 @@
 // The redraw of every view of the design.
 
 #include "model/design.h"
+#include "model/hydrostatics.h"
 #include "views/drawingstate.h"
 #include "views/viewboxes.h"
 
@@ -13,7 +14,9 @@ namespace views {
 // lines' Color, and in `state` the scroll bars, ViewExtents 1 to 5,
 // VisibleWindows, DrawMin and DrawMax. Does nothing while FormTooSmall, when
 // a picture box is missing, or when called again from inside a redraw.
-// Arithmetic errors (model::FloatError) reach the caller.
-void drawscreens(model::Design& design, const ViewBoxes& views, DrawingState& state);
+// The overlays and markers read the last hydrostatic results. Arithmetic
+// errors (model::FloatError) reach the caller.
+void drawscreens(model::Design& design, const model::Hydrostatics& hydro, const ViewBoxes& views,
+                 DrawingState& state);
 
 }  // namespace views

@@ -1,8 +1,9 @@
 #pragma once
-// What every drawing pass of one redraw reads: the design, the views and the
-// main window's drawing state.
+// What every drawing pass of one redraw reads: the design and its
+// hydrostatic results, the views and the main window's drawing state.
 
 #include "model/design.h"
+#include "model/hydrostatics.h"
 #include "views/drawingstate.h"
 #include "views/viewboxes.h"
 
@@ -10,6 +11,7 @@ namespace views {
 
 struct Redraw {
     model::Design& design;
+    const model::Hydrostatics& hydro;
     const ViewBoxes& views;
     DrawingState& state;
 

@@ -20,7 +20,7 @@ ViewExtent e(int xMin, int xMax, int yMin, int yMax)
 
 struct Redraws : ViewsFixture {
     Redraws() { model::makesections(design); }
-    void run() { drawscreens(design, views, state); }
+    void run() { drawscreens(design, hydro, views, state); }
 };
 
 // The fitted windows of the fixture's box hull and view sizes (worked in the
@@ -137,12 +137,12 @@ TEST(Drawscreens, ARedrawStartedInsideARedrawIsSkipped)
 {
     Redraws f;
     DrawingState inner;
-    f.state.scrollBarsSet = [&](const DrawingState&) { drawscreens(f.design, f.views, inner); };
+    f.state.scrollBarsSet = [&](const DrawingState&) { drawscreens(f.design, f.hydro, f.views, inner); };
     f.run();
     EXPECT_EQ(inner.ViewExtents[kRightView], ViewExtent{});
     EXPECT_EQ(f.state.ViewExtents[kRightView], kProfile);
     f.state.scrollBarsSet = nullptr;
-    drawscreens(f.design, f.views, inner);  // and the guard is released afterwards
+    drawscreens(f.design, f.hydro, f.views, inner);  // and the guard is released afterwards
     EXPECT_EQ(inner.ViewExtents[kRightView], kProfile);
 }
 

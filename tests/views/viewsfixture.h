@@ -31,7 +31,7 @@ struct ViewsFixture {
     }
 
     std::array<platform::PictureBox*, 6> boxList() { return {&right_, &top_, &bottom_, &front_, &section_, &graph_}; }
-    views::Redraw redraw() { return {design, views, state}; }
+    views::Redraw redraw() { return {design, hydro, views, state}; }
     QRgb at(int view, int x, int y) { return views.box(view).image().pixel(x, y); }
     // How many pixels of the view have the colour.
     int count(int view, platform::ColorRef color) { return countPixels(views.box(view).image(), color); }
@@ -40,6 +40,7 @@ struct ViewsFixture {
     platform::PictureBox right_, top_, bottom_, front_, section_, graph_;
     views::ViewBoxes views{&right_, &top_, &bottom_, &front_, &section_, &graph_};
     model::Design design;
+    model::Hydrostatics hydro;
     views::DrawingState state;
 };
 
