@@ -141,6 +141,12 @@ Point3 BezierPointAtX(const Point3& p0, const Point3& p1, const Point3& p2, cons
     return pointAtParam(p0, p1, p2, p3, x, BezierParamAtX(p0, p1, p2, p3, x));
 }
 
+Point3 BezierPointAtParam(const Point3& p0, const Point3& p1, const Point3& p2, const Point3& p3, double t)
+{
+    const double x = checked(bezier(p0.X, p1.X, p2.X, p3.X, t), "Bezier point");
+    return pointAtParam(p0, p1, p2, p3, x, t);
+}
+
 bool segmentRange(const Design& design, const CurveSegment& segment, double& from, double& to)
 {
     int first = 0, last = 0;

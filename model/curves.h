@@ -61,6 +61,8 @@ private:
 Point3 PointOnLineAtX(const Design& design, const HullLine& line, double x);
 
 Point3 BezierPointAtX(const Point3& p0, const Point3& p1, const Point3& p2, const Point3& p3, double x);
+// The point of the cubic at parameter t, by repeated linear interpolation.
+Point3 BezierPointAtParam(const Point3& p0, const Point3& p1, const Point3& p2, const Point3& p3, double t);
 double BezierParamAtX(const Point3& p0, const Point3& p1, const Point3& p2, const Point3& p3, double x);
 double closedFormParamAtX(const Point3& p0, const Point3& p1, const Point3& p2, const Point3& p3, double x);
 

@@ -97,6 +97,7 @@ struct ViewExtent {
     std::int16_t XMax = 0;
     std::int16_t YMin = 0;
     std::int16_t YMax = 0;
+    bool operator==(const ViewExtent&) const = default;
 };
 
 }  // namespace model
