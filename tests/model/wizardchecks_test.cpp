@@ -50,9 +50,7 @@ TEST(WizardChecks, DoubleCockpitInOrder)
     b.cockpit2AftToCG = "";
     EXPECT_EQ(*checkDoubleCockpit(b), "Please enter cockpit 2 aft to paddlers center of gravity in inches");
     // A box of one blank is not empty, and reads as 0.
-    b = tandem();
-    b.paddler2Weight = " ";
-    EXPECT_FALSE(checkDoubleCockpit(b));
+    EXPECT_FALSE(checkDoubleCockpit({"23", "190", "32", "18", "11", " ", "32", "18", "11"}));
     // No leading number reads as 0, which is not wider than any cockpit.
     EXPECT_EQ(*checkDoubleCockpit({"abc", "190", "32", "18", "11", "190", "32", "18", "11"}),
               "Cockpit width cannot be greater than kayak width");
