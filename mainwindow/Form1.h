@@ -47,6 +47,9 @@ public:
     bool viewDataChecked() const override;
     void enableTimer1() override;
     double MaxBeam() const override;
+    void resetForNewDesign() override;
+    void setMainWindowEnabled(bool enabled) override;
+    void showStationRow() override;
 
     // File and Edit menu handlers.
     void New_Click();
@@ -102,7 +105,6 @@ private:
     void EndProgram();
     bool confirmEnd();
     void resetToZoomOne();
-    void showStationRow();
     void writeStationText();
     // Runs a handler; a calculation that cannot be held is reported, not thrown.
     void guarded(const std::function<void()>& handler);

@@ -3,6 +3,7 @@
 #include "mainwindow/Form1.h"
 
 #include "dialogs/frmInfo.h"
+#include "dialogs/frmNew.h"
 #include "model/document.h"
 #include "model/hydrostatics.h"
 #include "model/sections.h"
@@ -10,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 
 namespace mainwindow {
@@ -35,6 +37,7 @@ void Form1::connectMenus()
     auto on = [this](const char* name, std::function<void()> handler) {
         menu(name).setOnClick([this, handler] { guarded(handler); });
     };
+    on("New", [this] { New_Click(); });
     on("Open", [this] { Open_Click(); });
     on("Save", [this] { Save_Click(); });
     on("SaveAs", [this] { SaveAs_Click(); });
@@ -130,8 +133,36 @@ void Form1::RemoveBulkhead_Click()
 
 void Form1::New_Click()
 {
-    // The wizard arrives with the template loading.
+    // Unsaved work is offered for saving before the wizard starts; the
+    // document itself is reset only when the wizard's OK succeeds.
+    if (design().DesignChanged && design().DesignLoaded) {
+        switch (messages_.ask("Do you wish to save your work?", model::MessageButtons::YesNoCancel,
+                              model::MessageIcon::None)) {
+        case model::MessageAnswer::Cancel: return;
+        case model::MessageAnswer::Yes:
+            if (!Save_Click()) return;
+            break;
+        default: break;
+        }
+    }
+    dialogs::frmNew& w = wizard();
+    w.ProgressBar1->setValue(0);
+    w.show();
+    setEnabled(false);
 }
+
+void Form1::resetForNewDesign()
+{
+    resetToZoomOne();
+    menu("ViewWaterLine").setChecked(false);
+    state_.ViewWaterLine = false;
+    model::currentHydrostatics().LCBPosition = 0;
+    design().CurrentStation = 0;
+    writeStationText();
+    setWindowTitle(QString::fromStdString(model::windowCaption(model::Design{})));
+}
+
+void Form1::setMainWindowEnabled(bool enabled) { setEnabled(enabled); }
 
 void Form1::Open_Click()
 {

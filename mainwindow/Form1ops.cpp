@@ -3,6 +3,7 @@
 #include "mainwindow/Form1.h"
 
 #include "dialogs/frmInfo.h"
+#include "dialogs/frmNew.h"
 #include "model/hydrostatics.h"
 #include "model/maxbeam.h"
 #include "model/messagebox.h"
@@ -33,6 +34,15 @@ dialogs::frmInfo& Form1::info()
         info_->connectTo(this, &messages_);
     }
     return *info_;
+}
+
+dialogs::frmNew& Form1::wizard()
+{
+    if (!wizard_) {
+        wizard_ = new dialogs::frmNew(this);
+        wizard_->connectTo(this, &info(), &messages_);
+    }
+    return *wizard_;
 }
 
 void Form1::GetCalculations()

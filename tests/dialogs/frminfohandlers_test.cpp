@@ -1,4 +1,5 @@
 #include "dialogs/frmInfo.h"
+#include "tests/dialogs/fakemain.h"
 #include "model/design.h"
 #include "model/hydrostatics.h"
 #include "model/sections.h"
@@ -19,41 +20,9 @@
 using dialogs::frmInfo;
 using model::currentDesign;
 using model::currentHydrostatics;
+using testsupport::FakeMain;
 
 namespace {
-
-// The main window's operations, run on the model and logged in order.
-class FakeMain : public dialogs::MainWindowOps {
-public:
-    explicit FakeMain(frmInfo& info) : info_(info) {}
-    std::vector<std::string> log;
-    bool waterLine = false;
-    double beam = 23;
-
-    void GetCalculations() override
-    {
-        log.push_back("R1");
-        const model::HydroInputs inputs{info_.isChecked("chkAutoPositionCockpit"),
-                                        info_.controlText("txtStartMeasuredFrom").toStdString(),
-                                        info_.controlText("txtEndMeasuredFrom").toStdString()};
-        model::runHydrostatics(currentDesign(), inputs, currentHydrostatics());
-    }
-    void makesections() override
-    {
-        log.push_back("R2");
-        model::makesections(currentDesign());
-    }
-    void drawscreens() override { log.push_back("R3"); }
-    void DrawWaterline() override { log.push_back("R4"); }
-    void ViewData_Click() override {}
-    bool viewWaterLineChecked() const override { return waterLine; }
-    bool viewDataChecked() const override { return false; }
-    void enableTimer1() override { log.push_back("R6"); }
-    double MaxBeam() const override { return beam; }
-
-private:
-    frmInfo& info_;
-};
 
 class InfoWindow : public ::testing::Test {
 protected:
