@@ -15,6 +15,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
 class QLineEdit;
 class QPushButton;
@@ -27,6 +28,7 @@ class frmNew;
 namespace model {
 class FileDialogs;
 class MessageBox;
+struct DocumentResult;
 }
 
 namespace mainwindow {
@@ -104,6 +106,9 @@ private:
     void Timer2_Timer();
     void EndProgram();
     bool confirmEnd();
+    // Asks to save unsaved work; false when the user cancelled or the save failed.
+    bool offerToSave();
+    bool afterSave(const model::DocumentResult& result);
     void resetToZoomOne();
     void writeStationText();
     // Runs a handler; a calculation that cannot be held is reported, not thrown.
@@ -114,8 +119,10 @@ private:
     QHash<QString, platform::MenuItem*> menu_;
     QHash<QString, QScrollBar*> scrollBars_;
     views::DrawingState state_;
-    dialogs::frmInfo* info_ = nullptr;
-    dialogs::frmNew* wizard_ = nullptr;
+    // Top-level windows of their own: disabling the main window while the
+    // wizard is open must not disable them.
+    std::unique_ptr<dialogs::frmInfo> info_;
+    std::unique_ptr<dialogs::frmNew> wizard_;
     bool ending_ = false;
     bool resizing_ = false;
 };

@@ -135,16 +135,7 @@ void Form1::New_Click()
 {
     // Unsaved work is offered for saving before the wizard starts; the
     // document itself is reset only when the wizard's OK succeeds.
-    if (design().DesignChanged && design().DesignLoaded) {
-        switch (messages_.ask("Do you wish to save your work?", model::MessageButtons::YesNoCancel,
-                              model::MessageIcon::None)) {
-        case model::MessageAnswer::Cancel: return;
-        case model::MessageAnswer::Yes:
-            if (!Save_Click()) return;
-            break;
-        default: break;
-        }
-    }
+    if (!offerToSave()) return;
     dialogs::frmNew& w = wizard();
     w.ProgressBar1->setValue(0);
     w.show();
@@ -173,16 +164,7 @@ void Form1::Open_Click()
         ViewData_Click();
     }
     // Unsaved work is offered for saving before another design replaces it.
-    if (design().DesignChanged && design().DesignLoaded) {
-        switch (messages_.ask("Do you wish to save your work?", model::MessageButtons::YesNoCancel,
-                              model::MessageIcon::None)) {
-        case model::MessageAnswer::Cancel: return;
-        case model::MessageAnswer::Yes:
-            if (!Save_Click()) return;
-            break;
-        default: break;
-        }
-    }
+    if (!offerToSave()) return;
     // A file whose hull cannot be calculated is refused like a corrupt one.
     const auto check = [this](model::Design& fresh) {
         model::makesections(fresh);
@@ -210,9 +192,19 @@ void Form1::Open_Click()
     if (design().DesignLoaded) showStationRow();
 }
 
-bool Form1::Save_Click()
+bool Form1::offerToSave()
 {
-    const model::DocumentResult result = model::saveDocument(design(), dialogs_, messages_);
+    if (!design().DesignChanged || !design().DesignLoaded) return true;
+    switch (messages_.ask("Do you wish to save your work?", model::MessageButtons::YesNoCancel,
+                          model::MessageIcon::None)) {
+    case model::MessageAnswer::Cancel: return false;
+    case model::MessageAnswer::Yes: return Save_Click();
+    default: return true;
+    }
+}
+
+bool Form1::afterSave(const model::DocumentResult& result)
+{
     if (!result.done()) return false;
     setWindowTitle(QString::fromStdString(result.caption));
     makesections();
@@ -221,16 +213,9 @@ bool Form1::Save_Click()
     return true;
 }
 
-bool Form1::SaveAs_Click()
-{
-    const model::DocumentResult result = model::saveDocumentAs(design(), dialogs_, messages_);
-    if (!result.done()) return false;
-    setWindowTitle(QString::fromStdString(result.caption));
-    makesections();
-    drawscreens();
-    GetCalculations();
-    return true;
-}
+bool Form1::Save_Click() { return afterSave(model::saveDocument(design(), dialogs_, messages_)); }
+
+bool Form1::SaveAs_Click() { return afterSave(model::saveDocumentAs(design(), dialogs_, messages_)); }
 
 bool Form1::confirmEnd()
 {

@@ -30,7 +30,7 @@ void writeReadOut(dialogs::frmInfo& info, const std::vector<model::ControlText>&
 dialogs::frmInfo& Form1::info()
 {
     if (!info_) {
-        info_ = new dialogs::frmInfo(this);
+        info_ = std::make_unique<dialogs::frmInfo>();
         info_->connectTo(this, &messages_);
     }
     return *info_;
@@ -39,7 +39,7 @@ dialogs::frmInfo& Form1::info()
 dialogs::frmNew& Form1::wizard()
 {
     if (!wizard_) {
-        wizard_ = new dialogs::frmNew(this);
+        wizard_ = std::make_unique<dialogs::frmNew>();
         wizard_->connectTo(this, &info(), &messages_);
     }
     return *wizard_;
