@@ -126,6 +126,7 @@ frmInfo::frmInfo(QWidget* parent) : QWidget(parent, Qt::Window)
     textBox("txtEndMeasuredFrom")->setText(kMeasuredFromDefault);
     checkBox("chkMidship")->setChecked(true);
     checkBox("chkAutoPositionCockpit")->setChecked(true);
+    connectHandlers();
 }
 
 void frmInfo::buildTop()
@@ -169,7 +170,10 @@ QWidget* frmInfo::buildTab(const InfoRow* rows, int count)
 
 bool frmInfo::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate) emit activated();
+    if (e->type() == QEvent::WindowActivate) {
+        Form_Activate();
+        emit activated();
+    }
     return QWidget::event(e);
 }
 

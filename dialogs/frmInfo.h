@@ -3,7 +3,15 @@
 // whose "Set" buttons change the design, and the marker and automatic-mode
 // switches. Controls carry their given names as object names.
 
+#include "dialogs/mainwindowops.h"
+
 #include <QWidget>
+
+#include <functional>
+
+namespace model {
+class MessageBox;
+}
 
 class QCheckBox;
 class QGridLayout;
@@ -32,6 +40,14 @@ public:
 
     QTabWidget* SSTab1 = nullptr;
 
+    // The main window whose operations the buttons run, and where messages go.
+    void connectTo(MainWindowOps* main, model::MessageBox* messages);
+
+    // Refills the editable boxes from the design (each activation does).
+    void Form_Activate();
+    // The waterline search for the target displacement.
+    void detect();
+
 signals:
     // The window became the active window.
     void activated();
@@ -42,6 +58,25 @@ protected:
 private:
     void buildTop();
     QWidget* buildTab(const struct InfoRow* rows, int count);
+    void connectHandlers();
+
+    double boxValue(const QString& name) const;
+    void rebuild(unsigned steps);
+    // Runs a change; a value too large to use is refused and the design put back.
+    void applyChange(const std::function<void()>& change);
+    void applyValue(const QString& box, const std::function<void(double)>& store, unsigned steps,
+                    bool marksChanged = true);
+
+    void Command1_Click();
+    void Command5_Click();
+    void Command10_Click();
+    void cockpitLength_Click(int cockpit, const QString& box);
+    void cockpitWidth_Click(int cockpit, const QString& box);
+    void markerSwitch_Click();
+
+    MainWindowOps* main_ = nullptr;
+    model::MessageBox* messages_ = nullptr;
+    bool detecting_ = false;
 };
 
 }  // namespace dialogs

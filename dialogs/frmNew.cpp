@@ -4,6 +4,7 @@
 #include "model/newdesign.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -130,8 +131,15 @@ frmNew::frmNew(QWidget* parent) : QWidget(parent, Qt::Window)
     lblBeam->setText(QString::fromStdString(model::beamCaption(SliderWidth->value())));
     connect(SliderLength, &QSlider::valueChanged, this, &frmNew::SliderLength_Change);
     connect(SliderWidth, &QSlider::valueChanged, this, &frmNew::SliderWidth_Change);
-    connect(Command1, &QPushButton::clicked, this, &frmNew::okClicked);
-    connect(Command2, &QPushButton::clicked, this, &frmNew::cancelClicked);
+    templateFolder = QCoreApplication::applicationDirPath();
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        Command1_Click();
+        emit okClicked();
+    });
+    connect(Command2, &QPushButton::clicked, this, [this] {
+        Command2_Click();
+        emit cancelClicked();
+    });
 }
 
 QWidget* frmNew::buildSingleTab()
@@ -190,6 +198,7 @@ void frmNew::closeEvent(QCloseEvent* event)
 {
     // Closing the window frame is a Cancel: the main window must not stay disabled.
     event->ignore();
+    Command2_Click();
     emit cancelClicked();
 }
 

@@ -2,7 +2,16 @@
 // The new-design wizard: length and beam sliders, one or two cockpits by
 // tab, the paddler and cockpit boxes, a progress bar, OK and Cancel.
 
+#include "dialogs/mainwindowops.h"
+
 #include <QWidget>
+
+#include <optional>
+
+namespace model {
+class MessageBox;
+struct Design;
+}
 
 class QLabel;
 class QLineEdit;
@@ -35,6 +44,16 @@ public:
 
     QLineEdit* textBox(const QString& name) const;
 
+    // The windows OK and Cancel work with, and where messages go.
+    void connectTo(MainWindowOps* main, class frmInfo* info, model::MessageBox* messages);
+    // The folder that holds the template designs; the program's own by default.
+    QString templateFolder;
+
+    void Command1_Click();  // OK
+    void Command2_Click();  // Cancel
+    // The template file the selected tab and options name.
+    QString templateName() const;
+
 signals:
     void okClicked();
     void cancelClicked();
@@ -44,6 +63,23 @@ protected:
 
 private:
     void SliderLength_Change(int value);
+    std::optional<std::string> checkBoxes() const;
+    std::optional<model::Design> readTemplate();
+    bool readInputs();
+    void copyInputs(model::Design& design);
+    void buildFromTemplate(model::Design fresh);
+    void progress(int value);
+    void tell(const std::string& message);
+
+    struct Inputs {
+        double length = 0, beam = 0;
+        double weight1 = 0, weight2 = 0, distance = 0;
+        double aft1 = 0, length1 = 0, width1 = 0;
+        double aft2 = 0, length2 = 0, width2 = 0;
+    } inputs_;
+    MainWindowOps* main_ = nullptr;
+    class frmInfo* info_ = nullptr;
+    model::MessageBox* messages_ = nullptr;
     void SliderWidth_Change(int value);
     QWidget* buildSingleTab();
     QWidget* buildDoubleTab();

@@ -17,6 +17,13 @@ public:
     virtual void enableTimer1() = 0;
     // The beam over all, in inches, measured as the top view draws it.
     virtual double MaxBeam() const = 0;
+
+    // For the new-design wizard: the window's own resets of a new design
+    // (zoom 1, no water line, the plain caption, station 0), its enabled
+    // state and the section editor's station row.
+    virtual void resetForNewDesign() = 0;
+    virtual void setMainWindowEnabled(bool enabled) = 0;
+    virtual void showStationRow() = 0;
 };
 
 // The steps a rebuild can take, in the order they run.

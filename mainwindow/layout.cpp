@@ -52,3 +52,41 @@ Layout layOut(double sw, double sh, const ControlSizes& sizes)
 }
 
 }  // namespace mainwindow
+
+namespace mainwindow {
+
+namespace {
+
+constexpr std::int16_t kLongViewMargin = 5;  // inches either side of the hull
+constexpr std::int16_t kSectionHalfSpan = 13;
+constexpr std::int16_t kGraphYMin = -10, kGraphYMax = 60;
+
+views::ViewExtent longView(const Rect& view, double hullLength, double below, double above)
+{
+    views::ViewExtent e;
+    e.XMin = -kLongViewMargin;
+    e.XMax = views::toExtent(hullLength + kLongViewMargin);
+    const std::int16_t range = std::int16_t(e.XMax - e.XMin);
+    const double aspect = view.height / view.width;
+    e.YMin = views::toExtent(aspect * below * range);
+    e.YMax = views::toExtent(aspect * above * range);
+    return e;
+}
+
+}  // namespace
+
+views::ViewExtentTable defaultViewExtents(const std::array<Rect, kViewCount>& v, double hullLength)
+{
+    views::ViewExtentTable t{};
+    t[views::kRightView] = longView(v[kRight], hullLength, -0.25, 0.75);
+    t[views::kTopView] = longView(v[kTop], hullLength, -0.5, 0.5);
+    t[views::kBottomView] = longView(v[kBottom], hullLength, -0.5, 0.5);
+    const double sectionAspect = v[kSection].height / v[kSection].width;
+    const std::int16_t span = 2 * kSectionHalfSpan;
+    t[views::kSectionEdit] = {-kSectionHalfSpan, kSectionHalfSpan, views::toExtent(sectionAspect * -0.25 * span),
+                              views::toExtent(sectionAspect * 0.75 * span)};
+    t[views::kVolumeGraph] = {t[views::kRightView].XMin, t[views::kRightView].XMax, kGraphYMin, kGraphYMax};
+    return t;
+}
+
+}  // namespace mainwindow

@@ -39,3 +39,13 @@ Layout layOut(double sw, double sh, const ControlSizes& sizes = {});
 std::array<ScrollBars, 3> layOutScrollBars(const std::array<Rect, kViewCount>& views, double thickness);
 
 }  // namespace mainwindow
+
+#include "views/viewextent.h"
+
+namespace mainwindow {
+
+// The view extents the main window starts with, before any design is drawn,
+// for views laid out as `views` (their heights and widths in any one unit).
+views::ViewExtentTable defaultViewExtents(const std::array<Rect, kViewCount>& views, double hullLength);
+
+}  // namespace mainwindow

@@ -4,6 +4,8 @@
 #include "model/geometry.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 
 namespace model {
@@ -52,6 +54,11 @@ SegmentSolver::SegmentSolver(const Point3& p0, const Point3& p1, const Point3& p
     c_ = 3 * p1_ - 3 * p0_;
     bbcc_ = b_ * b_ * (c_ * c_);
     fourACube_ = 4 * a_ * cube(c_);
+    // Products grouped exactly as the discriminant and R group them, so the
+    // per-x work gives the same bits with fewer operations.
+    fourBCube_ = 4 * cube(b_);
+    eighteenABC_ = 18 * a_ * b_ * c_;
+    twentySevenAA_ = 27 * (a_ * a_);
     // The discriminant keeps a as computed; only the division sees the replacement.
     const double a = (a_ == 0) ? kZeroLeadReplacement : a_;
     A_ = b_ / a;
@@ -61,16 +68,17 @@ SegmentSolver::SegmentSolver(const Point3& p0, const Point3& p1, const Point3& p
     sqrtQ_ = Q_ > 0 ? std::sqrt(Q_) : 0;
     sqrtQ3_ = Q3_ > 0 ? std::sqrt(Q3_) : 0;
     thirdA_ = A_ / 3;
+    rBase_ = 2 * cube(A_) - 9 * A_ * B_;
+    aDivisor_ = a;
+    minusTwoSqrtQ_ = -2 * sqrtQ_;
 }
 
 double SegmentSolver::closedFormParamAt(double x) const
 {
     const double d = p0_ - x;
-    const double discriminant = (((bbcc_ - 4 * cube(b_) * d) - fourACube_) + 18 * a_ * b_ * c_ * d)
-                                - 27 * (a_ * a_) * (d * d);
-    const double a = (a_ == 0) ? kZeroLeadReplacement : a_;
-    const double C = d / a;
-    const double R = ((2 * cube(A_) - 9 * A_ * B_) + 27 * C) / 54;
+    const double discriminant = (((bbcc_ - fourBCube_ * d) - fourACube_) + eighteenABC_ * d) - twentySevenAA_ * (d * d);
+    const double C = d / aDivisor_;
+    const double R = (rBase_ + 27 * C) / 54;
     const double R2 = R * R;
 
     double t = 0;
@@ -80,9 +88,10 @@ double SegmentSolver::closedFormParamAt(double x) const
         // theta - 2 pi and the last one inside (0, 1) wins; trying them
         // backwards and stopping at the first one inside gives the same t
         // with fewer cosines.
-        const double angles[3] = {(theta - kTwoPi7) / 3, (theta + kTwoPi7) / 3, theta / 3};
-        for (double angle : angles) {
-            const double root = -2 * sqrtQ_ * std::cos(angle) - thirdA_;
+        // Each angle is divided out only when its candidate is tried.
+        const double shifted[3] = {theta - kTwoPi7, theta + kTwoPi7, theta};
+        for (double numerator : shifted) {
+            const double root = minusTwoSqrtQ_ * std::cos(numerator / 3) - thirdA_;
             if (root > 0 && root < 1) {
                 t = root;
                 break;
@@ -132,6 +141,12 @@ Point3 BezierPointAtX(const Point3& p0, const Point3& p1, const Point3& p2, cons
     return pointAtParam(p0, p1, p2, p3, x, BezierParamAtX(p0, p1, p2, p3, x));
 }
 
+Point3 BezierPointAtParam(const Point3& p0, const Point3& p1, const Point3& p2, const Point3& p3, double t)
+{
+    const double x = checked(bezier(p0.X, p1.X, p2.X, p3.X, t), "Bezier point");
+    return pointAtParam(p0, p1, p2, p3, x, t);
+}
+
 bool segmentRange(const Design& design, const CurveSegment& segment, double& from, double& to)
 {
     int first = 0, last = 0;
@@ -173,13 +188,43 @@ LineEvaluator::LineEvaluator(const Design& design, const HullLine& line)
     });
 }
 
-Point3 LineEvaluator::pointAt(double x) const
+[[gnu::flatten]] LineEvaluator::Place LineEvaluator::locate(double x) const
 {
     // Later covering segments win, so look from the end of the list.
-    for (auto it = pieces_.rbegin(); it != pieces_.rend(); ++it)
-        if (x >= it->from && x <= it->to)
-            return pointAtParam(it->p0, it->p1, it->p2, it->p3, x, it->solver.paramAt(x));
+    for (int k = int(pieces_.size()) - 1; k >= 0; --k) {
+        const Piece& p = pieces_[k];
+        if (x >= p.from && x <= p.to) return {k, p.solver.paramAt(x)};
+    }
     return {};
+}
+
+Point3 LineEvaluator::pointAt(double x, const Place& place) const
+{
+    if (place.piece < 0) return {};
+    const Piece& p = pieces_[place.piece];
+    return pointAtParam(p.p0, p.p1, p.p2, p.p3, x, place.t);
+}
+
+bool LineEvaluator::pointAt(double x, Point3& point) const
+{
+    const Place place = locate(x);
+    point = pointAt(x, place);
+    return place.piece >= 0;
+}
+
+Point3 LineEvaluator::pointAt(double x) const { return pointAt(x, locate(x)); }
+
+bool LineEvaluator::sharesPlacesWith(const LineEvaluator& other) const
+{
+    auto same = [](double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); };
+    if (pieces_.size() != other.pieces_.size()) return false;
+    for (std::size_t k = 0; k < pieces_.size(); ++k) {
+        const Piece &a = pieces_[k], &b = other.pieces_[k];
+        if (!same(a.from, b.from) || !same(a.to, b.to) || !same(a.p0.X, b.p0.X) || !same(a.p1.X, b.p1.X) ||
+            !same(a.p2.X, b.p2.X) || !same(a.p3.X, b.p3.X))
+            return false;
+    }
+    return true;
 }
 
 Point3 PointOnLineAtX(const Design& design, const HullLine& line, double x)

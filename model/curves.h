@@ -24,7 +24,9 @@ private:
     double p0_, p1_, p2_, p3_;  // the four X coordinates
     double a_, b_, c_;          // a as computed, before its zero replacement
     double bbcc_, fourACube_;   // x-independent discriminant terms
+    double fourBCube_, eighteenABC_, twentySevenAA_;
     double A_, B_, Q_, Q3_, sqrtQ_, sqrtQ3_, thirdA_;
+    double rBase_, aDivisor_, minusTwoSqrtQ_;
 };
 
 // A hull line made ready for many evaluations at different X.
@@ -32,6 +34,19 @@ class LineEvaluator {
 public:
     LineEvaluator(const Design& design, const HullLine& line);
     Point3 pointAt(double x) const;
+    // The same point; false (and the zero point) when no segment covers x.
+    bool pointAt(double x, Point3& point) const;
+
+    // Where x falls: the covering piece (-1 for none) and its parameter.
+    struct Place {
+        int piece = -1;
+        double t = 0;
+    };
+    Place locate(double x) const;
+    Point3 pointAt(double x, const Place& place) const;
+    // True when `other` covers the same X ranges with bit-identical X
+    // control values: both then locate every x at the same place.
+    bool sharesPlacesWith(const LineEvaluator& other) const;
 
 private:
     struct Piece {
@@ -46,6 +61,8 @@ private:
 Point3 PointOnLineAtX(const Design& design, const HullLine& line, double x);
 
 Point3 BezierPointAtX(const Point3& p0, const Point3& p1, const Point3& p2, const Point3& p3, double x);
+// The point of the cubic at parameter t, by repeated linear interpolation.
+Point3 BezierPointAtParam(const Point3& p0, const Point3& p1, const Point3& p2, const Point3& p3, double t);
 double BezierParamAtX(const Point3& p0, const Point3& p1, const Point3& p2, const Point3& p3, double x);
 double closedFormParamAtX(const Point3& p0, const Point3& p1, const Point3& p2, const Point3& p3, double x);
 

@@ -1,5 +1,7 @@
 #include "model/design.h"
 
+#include "model/hydrostatics.h"
+
 #include <cmath>
 
 namespace model {
@@ -8,6 +10,12 @@ Design& currentDesign()
 {
     static Design design;
     return design;
+}
+
+Hydrostatics& currentHydrostatics()
+{
+    static Hydrostatics results;
+    return results;
 }
 
 int stationBound(double stationCount)

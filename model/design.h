@@ -4,6 +4,7 @@
 
 #include "model/records.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -60,13 +61,19 @@ struct Design {
     std::int16_t CurrentStation = 0;
 
     bool hasPoint(int i) const { return i >= 1 && i <= PointCount && i < int(ControlPoints.size()); }
+    // The hull lines that exist: 1..lineBound().
+    int lineBound() const { return std::max(0, std::min<int>(LineCount, int(HullLines.size()) - 1)); }
     bool hasLine(int i) const { return i >= 1 && i <= LineCount && i < int(HullLines.size()); }
     const Point3& point(int i) const { return ControlPoints[i].Position; }
     int cockpitCount() const;  // CockpitCount as a whole number, 0 when unusable
 };
 
+struct Hydrostatics;
+
 // The program's one open design.
 Design& currentDesign();
+// The results of the last hydrostatics run of that design.
+Hydrostatics& currentHydrostatics();
 
 // StationCount as the whole number that bounds the station list.
 int stationBound(double stationCount);

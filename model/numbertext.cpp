@@ -26,6 +26,15 @@ std::string numberText(double value)
     return text;
 }
 
+std::string plainText(double value)
+{
+    std::string text = numberText(value);
+    if (text[0] == ' ') text.erase(0, 1);
+    const std::size_t digits = text[0] == '-' ? 1 : 0;
+    if (text[digits] == '.') text.insert(digits, 1, '0');
+    return text;
+}
+
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }

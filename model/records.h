@@ -91,4 +91,13 @@ struct Cockpit {
     double DistanceBetweenCockpits = 0;  // kept in cockpit 1 only
 };
 
+// The window of one drawing view in inches, Y upward.
+struct ViewExtent {
+    std::int16_t XMin = 0;
+    std::int16_t XMax = 0;
+    std::int16_t YMin = 0;
+    std::int16_t YMax = 0;
+    bool operator==(const ViewExtent&) const = default;
+};
+
 }  // namespace model

@@ -24,6 +24,8 @@ void configureSaveDialog(QFileDialog& dialog, const model::FileDialogOptions& op
 class QtFileDialogs : public model::FileDialogs {
 public:
     explicit QtFileDialogs(QWidget* owner) : owner_(owner) {}
+    // The window the boxes belong to, once it exists.
+    void setOwner(QWidget* owner) { owner_ = owner; }
 
     std::optional<std::string> ShowOpen(const model::FileDialogOptions& options) override;
     std::optional<std::string> ShowSave(const model::FileDialogOptions& options) override;

@@ -225,6 +225,20 @@ void furnishBulkheads(Design& d)
     }
 }
 
+Design straightLineHull(double length, const std::vector<SectionPoint>& section, double waterline, bool wedge)
+{
+    DesignBuilder b(length);
+    const double bowShare = wedge ? 0 : 1;
+    for (std::size_t k = 0; k < section.size(); ++k) {
+        const Inches bow{0, section[k].y, section[k].z * bowShare}, stern{length, section[k].y, section[k].z};
+        if (k == 0)
+            b.polyline(std::vector<int>{b.pointAt(model::kBowPoint, bow), b.pointAt(model::kSternPoint, stern)});
+        else
+            b.polyline(std::vector<Inches>{bow, stern});
+    }
+    return b.waterline(waterline).build();
+}
+
 }  // namespace
 
 Design furnishedKayak()
@@ -236,6 +250,36 @@ Design furnishedKayak()
     furnishBulkheads(d);
     for (int k = 1; k <= d.PanelsPerSide; ++k) d.PanelEnds[k] = {0, model::kBowPoint, model::kSternPoint};
     return d;
+}
+
+Design prismHull(double length, const std::vector<SectionPoint>& section, double waterline)
+{
+    return straightLineHull(length, section, waterline, false);
+}
+
+Design wedgeHull(double length, const std::vector<SectionPoint>& section, double waterline)
+{
+    return straightLineHull(length, section, waterline, true);
+}
+
+void addCockpit(Design& d, int k, double rearX, double length, double aftToCG, double y)
+{
+    const double L = d.HullLength, front = rearX - length;
+    const double along[model::kRimPointSlots + 1] = {0, 0, 0, 0, 0.5, 2.0 / 3, 5.0 / 6, 0.9, 1, 1};
+    const double side[model::kRimPointSlots + 1] = {0, 0, 0.3, 0.3, 1, 1, 0.8, 0.5, 0, 0.2};
+    model::Cockpit& c = d.Cockpits[k];
+    c.RimPointCount = model::kRimPointSlots;
+    for (int j = 1; j <= model::kRimPointSlots; ++j) {
+        model::ControlPoint cp;
+        cp.Position = {(front + length * along[j]) / L, y / L, side[j] * 8 / L, 0};
+        d.ControlPoints.push_back(cp);
+        c.RimPoints[j] = std::int16_t(d.ControlPoints.size() - 1);
+    }
+    d.PointCount = std::int16_t(d.ControlPoints.size() - 1);
+    c.Length = length;
+    c.AftToCG = aftToCG;
+    c.Width = 16;
+    d.CockpitCount = std::max(d.CockpitCount, double(k));
 }
 
 Design boxHull(double length, double beam, double depth, double waterline)

@@ -10,8 +10,10 @@ inline QApplication& testApp()
     static int argc = 1;
     static char name[] = "quillock_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
+    // Never destroyed: tearing Qt down from static destructors at exit
+    // crashes in its input-device cleanup.
+    static QApplication* application = new QApplication(argc, argv);
+    return *application;
 }
 
 }  // namespace testsupport

@@ -1,0 +1,243 @@
+// The wizard's OK and Cancel: the checks of its boxes, then a new design
+// read from a template, stretched to the chosen length and beam, with its
+// cockpits shaped and everything rebuilt.
+
+#include "dialogs/frmInfo.h"
+#include "dialogs/frmNew.h"
+
+#include "model/cockpitedits.h"
+#include "model/design.h"
+#include "model/designreader.h"
+#include "model/document.h"
+#include "model/floaterror.h"
+#include "model/hullresize.h"
+#include "model/maxbeam.h"
+#include "model/messagebox.h"
+#include "model/newdesign.h"
+#include "model/textfile.h"
+#include "model/textreading.h"
+#include "model/wizardchecks.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTabWidget>
+
+namespace dialogs {
+
+namespace {
+
+constexpr int kDoubleTab = 1;
+constexpr std::uintmax_t kMaxTemplateBytes = 1 << 20;
+constexpr const char* kLengthMessage = "Please enter a kayak length from 96 to 276 inches";
+constexpr const char* kNumbersMessage = "Please enter numbers for the paddler weight and the cockpit";
+constexpr const char* kNoBeamMessage = "The template has no beam to scale: ";
+constexpr const char* kTemplateMessage = "Could not read the template design: ";
+
+std::string text(const QLineEdit* box) { return box->text().toStdString(); }
+
+}  // namespace
+
+void frmNew::connectTo(MainWindowOps* main, frmInfo* info, model::MessageBox* messages)
+{
+    main_ = main;
+    info_ = info;
+    messages_ = messages;
+}
+
+void frmNew::tell(const std::string& message)
+{
+    if (messages_) messages_->show(message);
+}
+
+void frmNew::progress(int value) { ProgressBar1->setValue(value); }
+
+QString frmNew::templateName() const
+{
+    if (SSTab1->currentIndex() == kDoubleTab) return "tqlk";
+    if (opt4hullpan->isChecked()) return "kqlk22";
+    if (opt8hullpan->isChecked()) return "kqlk42";
+    return "kqlk32";
+}
+
+std::optional<std::string> frmNew::checkBoxes() const
+{
+    if (SSTab1->currentIndex() == kDoubleTab)
+        return model::checkDoubleCockpit(
+            {text(txtBeam), text(textBox("txtPaddler1Weight")), text(textBox("txtCockpit1Length")),
+             text(textBox("txtCockpit1Width")), text(textBox("txtCockpit1AftTocenterofgravity")),
+             text(textBox("txtPaddler2Weight")), text(textBox("txtCockpit2Length")),
+             text(textBox("txtCockpit2Width")), text(textBox("txtCockpit2Afttocenterofgravity"))});
+    return model::checkSingleCockpit({text(txtBeam), text(textBox("txtPaddlerWeight")),
+                                      text(textBox("txtCockpitLength")), text(textBox("txtCockpitWidth")),
+                                      text(textBox("txtCockpitAftToCG"))});
+}
+
+bool frmNew::readInputs()
+{
+    Inputs in;
+    auto lead = [this](const char* name) { return model::leadingNumber(text(textBox(name))); };
+    in.length = model::leadingNumber(text(txtLength));
+    in.beam = model::leadingNumber(text(txtBeam));
+    // The length divides every height and breadth: only the slider's range is sound.
+    if (!(in.length >= SliderLength->minimum() && in.length <= SliderLength->maximum())) {
+        tell(kLengthMessage);
+        return false;
+    }
+    if (SSTab1->currentIndex() == kDoubleTab) {
+        in.weight1 = lead("txtPaddler1Weight");
+        in.weight2 = lead("txtPaddler2Weight");
+        in.distance = lead("txtDistanceBetweenCockpits");
+        in.aft1 = lead("txtCockpit1AftTocenterofgravity");
+        in.length1 = lead("txtCockpit1Length");
+        in.width1 = lead("txtCockpit1Width");
+        in.aft2 = lead("txtCockpit2Afttocenterofgravity");
+        in.length2 = lead("txtCockpit2Length");
+        in.width2 = lead("txtCockpit2Width");
+    } else {
+        const auto weight = model::strictNumber(text(textBox("txtPaddlerWeight")));
+        const auto aft = model::strictNumber(text(textBox("txtCockpitAftToCG")));
+        const auto length = model::strictNumber(text(textBox("txtCockpitLength")));
+        const auto width = model::strictNumber(text(textBox("txtCockpitWidth")));
+        if (!weight || !aft || !length || !width) {
+            tell(kNumbersMessage);
+            return false;
+        }
+        in.weight1 = in.weight2 = *weight;
+        in.aft1 = *aft;
+        in.length1 = *length;
+        in.width1 = *width;
+    }
+    inputs_ = in;
+    return true;
+}
+
+std::optional<model::Design> frmNew::readTemplate()
+{
+    const QString path = QDir(templateFolder).filePath(templateName());
+    const auto paddlers = SSTab1->currentIndex() == kDoubleTab ? model::PaddlerRows::One : model::PaddlerRows::Two;
+    const std::optional<std::string> contents = model::readTextFile(path.toStdString(), kMaxTemplateBytes);
+    model::DesignRead read;
+    if (contents) read = model::readTemplateText(*contents, paddlers);
+    if (!read.design) {
+        tell(kTemplateMessage + path.toStdString());
+        return std::nullopt;
+    }
+    // Stretched to the new length the template must still have a beam to scale.
+    model::Design trial = *read.design;
+    model::rescaleHeightsAndBreadths(trial, trial.HullLength, inputs_.length);
+    trial.HullLength = inputs_.length;
+    trial.CurveStep = model::kDefaultCurveStep;
+    if (!(model::MaxBeam(trial) > 0)) {
+        tell(kNoBeamMessage + path.toStdString());
+        return std::nullopt;
+    }
+    return read.design;
+}
+
+void frmNew::copyInputs(model::Design& d)
+{
+    const Inputs& in = inputs_;
+    d.PaddlerWeights[1] = in.weight1;
+    d.PaddlerWeights[2] = in.weight2;
+    d.Cockpits[1].AftToCG = in.aft1;
+    d.Cockpits[1].Length = in.length1;
+    d.Cockpits[1].Width = in.width1;
+    if (SSTab1->currentIndex() != kDoubleTab) return;
+    d.Cockpits[1].DistanceBetweenCockpits = in.distance;
+    d.Cockpits[2].AftToCG = in.aft2;
+    d.Cockpits[2].Length = in.length2;
+    d.Cockpits[2].Width = in.width2;
+}
+
+void frmNew::Command1_Click()
+{
+    if (!main_) return;
+    if (const auto message = checkBoxes()) {
+        tell(*message);
+        return;
+    }
+    try {
+        if (!readInputs()) return;
+    } catch (const model::FloatError&) {
+        tell(kLengthMessage);
+        return;
+    }
+    if (std::optional<model::Design> fresh = readTemplate()) buildFromTemplate(std::move(*fresh));
+}
+
+void frmNew::buildFromTemplate(model::Design fresh)
+{
+    // Only now, with everything it needs at hand, does the new design
+    // replace the open one.
+    main_->resetForNewDesign();
+    const double cockpits = fresh.CockpitCount;
+    model::newDocument(fresh);
+    fresh.CockpitCount = cockpits;
+    fresh.StitchMarkLength = model::currentDesign().StitchMarkLength;
+    fresh.DesignLoaded = true;
+    model::Design& d = model::currentDesign();
+    d = std::move(fresh);
+    main_->setMainWindowEnabled(true);
+    main_->showStationRow();
+    if (main_->viewDataChecked()) main_->ViewData_Click();
+
+    const bool tandem = SSTab1->currentIndex() == kDoubleTab;
+    if (tandem) progress(10);
+    copyInputs(d);
+    auto rebuild = [this] {
+        main_->GetCalculations();
+        main_->makesections();
+        main_->drawscreens();
+    };
+
+    rebuild();
+    progress(20);
+    const double oldLength = d.HullLength;
+    d.HullLength = inputs_.length;
+    model::rescaleHeightsAndBreadths(d, oldLength, inputs_.length);
+
+    main_->GetCalculations();
+    progress(25);
+    main_->makesections();
+    progress(30);
+    main_->drawscreens();
+    progress(35);
+    model::scaleAllToBeam(d, inputs_.beam, model::MaxBeam(d));
+    model::setRimHalfWidth(d, 1);
+
+    progress(40);
+    main_->GetCalculations();
+    progress(45);
+    main_->makesections();
+    progress(50);
+    main_->drawscreens();
+    progress(60);
+
+    if (d.cockpitCount() == 2) {
+        model::setRimHalfWidth(d, 2);
+        model::placeTandemFixedPoints(d);
+    }
+    model::respaceAndLevelRim(d, 1);
+    if (d.cockpitCount() == 2) model::respaceAndLevelRim(d, 2);
+    model::flagDeckAndHullPanels(d);
+
+    main_->GetCalculations();
+    progress(70);
+    main_->makesections();
+    main_->drawscreens();
+    progress(80);
+    if (info_ && info_->isChecked("chkAutoDetect")) info_->detect();
+    progress(90);
+    hide();
+}
+
+void frmNew::Command2_Click()
+{
+    if (main_) main_->setMainWindowEnabled(true);
+    hide();
+}
+
+}  // namespace dialogs

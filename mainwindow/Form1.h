@@ -1,0 +1,130 @@
+#pragma once
+// The main window: six views, the station row, the scroll bars of the long
+// views, the menus, the two deferred-redraw timers and the public
+// operations the other windows call.
+
+#include "dialogs/mainwindowops.h"
+#include "mainwindow/layout.h"
+#include "platform/menuitem.h"
+#include "platform/oneshottimer.h"
+#include "platform/picturebox.h"
+#include "views/drawingstate.h"
+#include "views/viewboxes.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace dialogs {
+class frmInfo;
+class frmNew;
+}
+namespace model {
+class FileDialogs;
+class MessageBox;
+struct DocumentResult;
+}
+
+namespace mainwindow {
+
+class Form1 : public QMainWindow, public dialogs::MainWindowOps {
+    Q_OBJECT
+public:
+    Form1(model::MessageBox& messages, model::FileDialogs& dialogs, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Public operations.
+    void GetCalculations() override;
+    void makesections() override;
+    void drawscreens() override;
+    void DrawWaterline() override;
+    void ViewData_Click() override;
+    bool viewWaterLineChecked() const override;
+    bool viewDataChecked() const override;
+    void enableTimer1() override;
+    double MaxBeam() const override;
+    void resetForNewDesign() override;
+    void setMainWindowEnabled(bool enabled) override;
+    void showStationRow() override;
+
+    // File and Edit menu handlers.
+    void New_Click();
+    void Open_Click();
+    bool Save_Click();
+    bool SaveAs_Click();
+    void Exit_Click();
+    void AddBulkhead_Click();
+    void RemoveBulkhead_Click();
+
+    // The design-data window, created on first use.
+    dialogs::frmInfo& info();
+    dialogs::frmNew& wizard();
+
+    platform::MenuItem& menu(const QString& name) const { return *menu_.value(name); }
+    QScrollBar& scrollBar(const QString& name) const;
+    const views::DrawingState& drawingState() const { return state_; }
+    double ZoomFactor() const { return state_.ZoomFactor; }
+    bool FormTooSmall() const { return state_.FormTooSmall; }
+    double twipsPerPixel() const;
+
+    views::ViewBoxes boxes;
+    QPushButton* Command1 = nullptr;  // next station
+    QPushButton* Command2 = nullptr;  // previous station
+    QLineEdit* Text1 = nullptr;       // the current station's position
+    platform::OneShotTimer Timer1;
+    platform::OneShotTimer Timer2;
+
+    // Ends the program after its last yield; replaced by tests.
+    std::function<void()> endProgram;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Resize();
+    void createViews();
+    void createScrollBars();
+    void connectMenus();
+    void applyLayout(const Layout& layout, bool showStationRow);
+    void applyScrollBarLayout(const std::array<ScrollBars, 3>& bars);
+    Layout currentLayout() const;
+    void showScrollBarState(const views::DrawingState& state);
+    void setZoom(const char* item, double factor, bool layOutBars);
+    void setDrawMode(bool solid);
+    void ViewWaterLine_Click();
+    void scrollChange(views::ScrollBar& bar, int value);
+    void scrollScroll(views::ScrollBar& bar, int value);
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void EndProgram();
+    bool confirmEnd();
+    // Asks to save unsaved work; false when the user cancelled or the save failed.
+    bool offerToSave();
+    bool afterSave(const model::DocumentResult& result);
+    void resetToZoomOne();
+    void writeStationText();
+    // Runs a handler; a calculation that cannot be held is reported, not thrown.
+    void guarded(const std::function<void()>& handler);
+
+    model::MessageBox& messages_;
+    model::FileDialogs& dialogs_;
+    QHash<QString, platform::MenuItem*> menu_;
+    QHash<QString, QScrollBar*> scrollBars_;
+    views::DrawingState state_;
+    // Top-level windows of their own: disabling the main window while the
+    // wizard is open must not disable them.
+    std::unique_ptr<dialogs::frmInfo> info_;
+    std::unique_ptr<dialogs::frmNew> wizard_;
+    bool ending_ = false;
+    bool resizing_ = false;
+};
+
+}  // namespace mainwindow

@@ -1,0 +1,125 @@
+// The main window's public operations and its deferred rebuild and redraw.
+
+#include "mainwindow/Form1.h"
+
+#include "dialogs/frmInfo.h"
+#include "dialogs/frmNew.h"
+#include "model/hydrostatics.h"
+#include "model/maxbeam.h"
+#include "model/messagebox.h"
+#include "model/readout.h"
+#include "model/sections.h"
+#include "views/drawscreens.h"
+#include "views/volumegraph.h"
+
+#include <QScreen>
+#include <QScrollBar>
+
+namespace mainwindow {
+
+namespace {
+
+void writeReadOut(dialogs::frmInfo& info, const std::vector<model::ControlText>& texts)
+{
+    for (const model::ControlText& t : texts)
+        info.setControlText(QString::fromStdString(t.control), QString::fromStdString(t.text));
+}
+
+}  // namespace
+
+dialogs::frmInfo& Form1::info()
+{
+    if (!info_) {
+        info_ = std::make_unique<dialogs::frmInfo>();
+        info_->connectTo(this, &messages_);
+    }
+    return *info_;
+}
+
+dialogs::frmNew& Form1::wizard()
+{
+    if (!wizard_) {
+        wizard_ = std::make_unique<dialogs::frmNew>();
+        wizard_->connectTo(this, &info(), &messages_);
+    }
+    return *wizard_;
+}
+
+void Form1::GetCalculations()
+{
+    dialogs::frmInfo& w = info();
+    const model::HydroInputs inputs{w.isChecked("chkAutoPositionCockpit"),
+                                    w.controlText("txtStartMeasuredFrom").toStdString(),
+                                    w.controlText("txtEndMeasuredFrom").toStdString()};
+    model::Design& d = model::currentDesign();
+    model::Hydrostatics& h = model::currentHydrostatics();
+    if (!model::runHydrostatics(d, inputs, h)) return;
+    views::drawVolumeGraph(*boxes.picVolumeDistributionGraph, h.volumeGraph, state_);
+    writeReadOut(w, model::halfAngleReadOut(h));
+    writeReadOut(w, model::designDataReadOut(d, h, MaxBeam()));
+}
+
+void Form1::makesections() { model::makesections(model::currentDesign()); }
+
+void Form1::drawscreens() { views::drawscreens(model::currentDesign(), model::currentHydrostatics(), boxes, state_); }
+
+void Form1::DrawWaterline()
+{
+    // The plan-view waterline plot is drawn with the overlays.
+}
+
+bool Form1::viewWaterLineChecked() const { return menu("ViewWaterLine").Checked(); }
+bool Form1::viewDataChecked() const { return menu("ViewData").Checked(); }
+void Form1::enableTimer1() { Timer1.setEnabled(true); }
+double Form1::MaxBeam() const { return model::MaxBeam(model::currentDesign()); }
+
+void Form1::Timer1_Timer()
+{
+    guarded([this] {
+        GetCalculations();
+        makesections();
+        drawscreens();
+    });
+}
+
+void Form1::Timer2_Timer()
+{
+    guarded([this] { drawscreens(); });
+}
+
+void Form1::ViewData_Click()
+{
+    if (!model::currentDesign().DesignLoaded) return;
+    const QScreen* s = screen();
+    const QRect screenRect = s ? s->geometry() : QRect(0, 0, width(), height());
+    dialogs::frmInfo& w = info();
+    showNormal();
+    if (w.isVisible()) {
+        w.hide();
+        menu("ViewData").setChecked(false);
+        setGeometry(0, 0, screenRect.width(), screenRect.height());
+    } else {
+        w.show();
+        menu("ViewData").setChecked(true);
+        w.move(0, 0);
+        w.resize(w.width(), screenRect.height());
+        const int infoWidth = w.frameGeometry().width();
+        move(infoWidth, 0);
+        resize(screenRect.width() - infoWidth, screenRect.height());
+    }
+    // The profile view's horizontal bar runs under the vertical one here.
+    const Layout layout = currentLayout();
+    ScrollBars right = layout.scrollBars[0];
+    right.horizontal.width = layout.views[kRight].width;
+    std::array<ScrollBars, 3> bars = layout.scrollBars;
+    bars[0] = right;
+    applyScrollBarLayout(bars);
+    scrollBar("RightViewHScroll").raise();
+    scrollBar("RightViewVScroll").raise();
+
+    GetCalculations();
+    if (viewWaterLineChecked()) DrawWaterline();
+    enableTimer1();
+}
+
+}  // namespace mainwindow

@@ -1,0 +1,89 @@
+#include "platform/devicecontext.h"
+
+#include "platform/picturebox.h"
+
+#include <QPainter>
+
+#include <utility>
+
+namespace platform {
+
+QPointF DeviceContext::device(Point logical) const
+{
+    const Point p = mapping_.toDevice(logical);
+    return QPointF(p.x, p.y);
+}
+
+Point DeviceContext::MoveToEx(Point to)
+{
+    const Point previous = current_;
+    current_ = to;
+    if (recording_) path_.moveTo(device(to));
+    return previous;
+}
+
+void DeviceContext::LineTo(Point to)
+{
+    const Point from = std::exchange(current_, to);
+    if (recording_) {
+        if (path_.elementCount() == 0) path_.moveTo(device(from));
+        path_.lineTo(device(to));
+        return;
+    }
+    if (QPainter* p = box_.canvas()) {
+        box_.usePen(box_.ForeColor);
+        p->drawLine(device(from), device(to));
+    }
+}
+
+void DeviceContext::BeginPath()
+{
+    path_ = QPainterPath();
+    path_.setFillRule(Qt::OddEvenFill);
+    recording_ = true;
+}
+
+void DeviceContext::EndPath()
+{
+    recording_ = false;
+}
+
+void DeviceContext::StrokePath()
+{
+    if (QPainter* p = box_.canvas()) {
+        box_.usePen(box_.ForeColor);
+        box_.useBrush(false, box_.FillColor);
+        p->drawPath(path_);
+    }
+    path_ = QPainterPath();
+}
+
+void DeviceContext::StrokeAndFillPath()
+{
+    if (QPainter* p = box_.canvas()) {
+        QPainterPath closed;
+        closed.setFillRule(Qt::OddEvenFill);
+        for (const QPolygonF& figure : path_.toSubpathPolygons()) {
+            closed.addPolygon(figure);
+            closed.closeSubpath();
+        }
+        box_.usePen(box_.ForeColor);
+        box_.useBrush(box_.FillStyle == kFillSolid, box_.FillColor);
+        p->drawPath(closed);
+    }
+    path_ = QPainterPath();
+}
+
+void DeviceContext::Polygon(const std::vector<Point>& points)
+{
+    QPainter* p = box_.canvas();
+    if (!p || points.empty()) return;
+    QPolygonF polygon;
+    polygon.reserve(qsizetype(points.size()));
+    for (const Point& point : points) polygon << device(point);
+    box_.usePen(box_.ForeColor);
+    box_.useBrush(box_.FillStyle == kFillSolid, box_.FillColor);
+    p->drawPolygon(polygon, Qt::OddEvenFill);
+}
+
+}  // namespace platform

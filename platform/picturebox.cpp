@@ -1,0 +1,211 @@
+#include "platform/picturebox.h"
+
+#include "platform/devicecontext.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace platform {
+
+namespace {
+
+constexpr int kDegreeSixteenths = 16;  // Qt arc angles are in 1/16 degree
+constexpr double kFullTurn = 2 * std::numbers::pi;
+
+QColor toQColor(ColorRef c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+
+Qt::PenStyle penStyle(std::int16_t drawStyle)
+{
+    switch (drawStyle) {
+    case kDrawDash: return Qt::DashLine;
+    case kDrawDot: return Qt::DotLine;
+    case kDrawDashDot: return Qt::DashDotLine;
+    case kDrawDashDotDot: return Qt::DashDotDotLine;
+    case kDrawInvisible: return Qt::NoPen;
+    default: return Qt::SolidLine;
+    }
+}
+
+// The pixels from one corner to the other, both included, whichever way round.
+QRect spanning(QPoint a, QPoint b)
+{
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
+int arcSixteenths(double radians) { return int(std::lround(radians * 180 / std::numbers::pi * kDegreeSixteenths)); }
+
+}  // namespace
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent), dc_(std::make_unique<DeviceContext>(*this))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+PictureBox::~PictureBox() { endPainting(); }
+
+bool PictureBox::fitImage()
+{
+    if (width() <= 0 || height() <= 0) return false;
+    if (image_.size() == size()) return true;
+    endPainting();
+    // A resized box keeps what it had where it still fits.
+    QImage resized(size(), QImage::Format_RGB32);
+    resized.fill(toQColor(BackColor));
+    if (!image_.isNull()) QPainter(&resized).drawImage(0, 0, image_);
+    image_ = std::move(resized);
+    return true;
+}
+
+QPainter* PictureBox::canvas()
+{
+    if (!fitImage()) return nullptr;
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&image_);
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        pen_.reset();
+        brush_.reset();
+        update();
+    }
+    return painter_.get();
+}
+
+void PictureBox::endPainting()
+{
+    painter_.reset();
+}
+
+void PictureBox::usePen(ColorRef color)
+{
+    const PenKey key{color, DrawWidth, DrawStyle};
+    if (pen_ == key) return;
+    pen_ = key;
+    // Width 1 and below is the one-pixel cosmetic pen.
+    QPen pen(toQColor(color), DrawWidth > 1 ? DrawWidth : 0, penStyle(DrawStyle));
+    painter_->setPen(pen);
+}
+
+void PictureBox::useBrush(bool filled, ColorRef color)
+{
+    const BrushKey key{filled, color};
+    if (brush_ == key) return;
+    brush_ = key;
+    painter_->setBrush(filled ? QBrush(toQColor(color)) : QBrush(Qt::NoBrush));
+}
+
+QPoint PictureBox::toDevice(float x, float y) const
+{
+    const Point p = scale_.toDevice(x, y, width(), height());
+    return {p.x, p.y};
+}
+
+UserPoint PictureBox::toUser(const QPointF& position) const
+{
+    return scale_.toUser(position.x(), position.y(), width(), height());
+}
+
+void PictureBox::Scale(float x1, float y1, float x2, float y2)
+{
+    scale_ = UserScale(x1, y1, x2, y2);
+}
+
+void PictureBox::Cls()
+{
+    if (QPainter* p = canvas()) p->fillRect(image_.rect(), toQColor(BackColor));
+}
+
+void PictureBox::Line(float x1, float y1, float x2, float y2, std::optional<ColorRef> color, LineForm form)
+{
+    QPainter* p = canvas();
+    if (!p) return;
+    const ColorRef c = color.value_or(ForeColor);
+    const QPoint a = toDevice(x1, y1), b = toDevice(x2, y2);
+    switch (form) {
+    case LineForm::Segment:
+        usePen(c);
+        p->drawLine(a, b);
+        break;
+    case LineForm::Box:
+        usePen(c);
+        useBrush(FillStyle == kFillSolid, FillColor);
+        // A stroked rectangle covers one pixel more than its size: both corners.
+        p->drawRect(spanning(a, b).adjusted(0, 0, -1, -1));
+        break;
+    case LineForm::FilledBox:
+        p->fillRect(spanning(a, b), toQColor(c));
+        break;
+    }
+}
+
+void PictureBox::Circle(float x, float y, float radius, std::optional<ColorRef> color, std::optional<float> start,
+                        std::optional<float> end)
+{
+    QPainter* p = canvas();
+    if (!p) return;
+    usePen(color.value_or(ForeColor));
+    const QPoint centre = toDevice(x, y);
+    const double r = scale_.widthToPixels(radius, width());
+    const QRectF box(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
+    if (!start && !end) {
+        useBrush(FillStyle == kFillSolid, FillColor);
+        p->drawEllipse(QPointF(centre), r, r);
+        return;
+    }
+    const double a = std::abs(start.value_or(0)), b = std::abs(end.value_or(float(kFullTurn)));
+    double span = b - a;
+    if (span < 0) span += kFullTurn;  // always counter-clockwise from start to end
+    const bool pie = start.value_or(0) < 0 || end.value_or(0) < 0;
+    if (!pie) {
+        p->drawArc(box, arcSixteenths(a), arcSixteenths(span));
+        return;
+    }
+    useBrush(FillStyle == kFillSolid, FillColor);
+    p->drawPie(box, arcSixteenths(a), arcSixteenths(span));
+}
+
+void PictureBox::PSet(float x, float y, std::optional<ColorRef> color)
+{
+    QPainter* p = canvas();
+    if (!p) return;
+    const QPoint at = toDevice(x, y);
+    const int size = DrawWidth > 1 ? DrawWidth : 1;
+    p->fillRect(QRect(at.x() - size / 2, at.y() - size / 2, size, size), toQColor(color.value_or(ForeColor)));
+}
+
+QImage PictureBox::image()
+{
+    fitImage();
+    endPainting();
+    return image_;
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    fitImage();
+    endPainting();
+    QPainter(this).drawImage(0, 0, image_);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event)
+{
+    const UserPoint at = toUser(event->position());
+    emit mouseDown(event->button(), event->modifiers(), float(at.x), float(at.y));
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event)
+{
+    const UserPoint at = toUser(event->position());
+    emit mouseMove(event->buttons(), event->modifiers(), float(at.x), float(at.y));
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    const UserPoint at = toUser(event->position());
+    emit mouseUp(event->button(), event->modifiers(), float(at.x), float(at.y));
+}
+
+}  // namespace platform

@@ -1,0 +1,126 @@
+#pragma once
+// A picture box: a widget over a retained image that keeps its picture
+// between redraws (nothing is erased unless asked), drawn on in a user scale
+// by Line, Circle and PSet, or through its device context. Drawing is aliased,
+// so a given inch always lands on one whole pixel.
+
+#include "platform/gditypes.h"
+#include "platform/userscale.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class QPainter;
+
+namespace platform {
+
+class DeviceContext;
+
+enum FillStyles : std::int16_t { kFillSolid = 0, kFillTransparent = 1 };
+enum DrawStyles : std::int16_t {
+    kDrawSolid = 0,
+    kDrawDash = 1,
+    kDrawDot = 2,
+    kDrawDashDot = 3,
+    kDrawDashDotDot = 4,
+    kDrawInvisible = 5,
+    kDrawInsideSolid = 6,
+};
+
+// Line draws a segment, a box outlined in the colour and filled by FillStyle,
+// or a box filled in the colour.
+enum class LineForm { Segment, Box, FilledBox };
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+    ~PictureBox() override;
+
+    // Drawing properties, read by every drawing call.
+    std::int16_t FillStyle = kFillTransparent;
+    ColorRef FillColor = kBlack;
+    ColorRef ForeColor = kBlack;
+    ColorRef BackColor = kWhite;
+    std::int16_t DrawStyle = kDrawSolid;
+    std::int16_t DrawWidth = 1;
+
+    // Outer size in pixels.
+    float Width() const { return float(width()); }
+    float Height() const { return float(height()); }
+    // Client rectangle in pixels: (0, 0) to the size.
+    Rect clientRect() const { return {0, 0, width(), height()}; }
+
+    // User scale from an upper-left to a lower-right corner.
+    void Scale(float x1, float y1, float x2, float y2);
+    const UserScale& userScale() const { return scale_; }
+
+    // Erases the picture to BackColor.
+    void Cls();
+    // Colour defaults to ForeColor.
+    void Line(float x1, float y1, float x2, float y2, std::optional<ColorRef> color = std::nullopt,
+              LineForm form = LineForm::Segment);
+    // Angles in radians, counter-clockwise from the right; a negative angle
+    // also draws the radius to that end (a pie, filled by FillStyle). A full
+    // circle is filled by FillStyle, an open arc never.
+    void Circle(float x, float y, float radius, std::optional<ColorRef> color = std::nullopt,
+                std::optional<float> start = std::nullopt, std::optional<float> end = std::nullopt);
+    void PSet(float x, float y, std::optional<ColorRef> color = std::nullopt);
+
+    // The device context, drawing on the same picture in its own mapping.
+    DeviceContext& hDC() { return *dc_; }
+
+    // The picture as it stands (for tests and saving).
+    QImage image();
+
+signals:
+    // Mouse positions in the user scale.
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+    void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, float x, float y);
+    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    friend class DeviceContext;
+
+    // Matches the retained image to the widget's size; false while it has no area.
+    bool fitImage();
+    // The painter on the retained image, opened on first use after a paint;
+    // null while the box has no area.
+    QPainter* canvas();
+    void usePen(ColorRef color);
+    void useBrush(bool filled, ColorRef color);
+    void endPainting();
+    QPoint toDevice(float x, float y) const;
+    UserPoint toUser(const QPointF& position) const;
+
+    // What the open painter holds, so unchanged pens and brushes are not set again.
+    struct PenKey {
+        ColorRef color;
+        std::int16_t width, style;
+        bool operator==(const PenKey&) const = default;
+    };
+    struct BrushKey {
+        bool filled;
+        ColorRef color;
+        bool operator==(const BrushKey&) const = default;
+    };
+
+    QImage image_;
+    std::unique_ptr<QPainter> painter_;
+    std::optional<PenKey> pen_;
+    std::optional<BrushKey> brush_;
+    UserScale scale_;
+    std::unique_ptr<DeviceContext> dc_;
+};
+
+}  // namespace platform

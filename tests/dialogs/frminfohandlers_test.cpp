@@ -1,0 +1,197 @@
+#include "dialogs/frmInfo.h"
+#include "tests/dialogs/fakemain.h"
+#include "model/design.h"
+#include "model/hydrostatics.h"
+#include "model/sections.h"
+#include "tests/support/designbuilder.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/testapp.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using dialogs::frmInfo;
+using model::currentDesign;
+using model::currentHydrostatics;
+using testsupport::FakeMain;
+
+namespace {
+
+class InfoWindow : public ::testing::Test {
+protected:
+    InfoWindow() : main(info)
+    {
+        model::Design d = testsupport::sevenLineKayak();
+        testsupport::addCockpit(d, 1, 120, 32, 11, 13);
+        d.PaddlerWeights = {0, 190, 190};
+        d.MaterialWeightPerSqFt = 0.3;
+        currentDesign() = d;
+        currentHydrostatics() = {};
+        info.connectTo(&main, &messages);
+        info.checkBox("chkAutoPositionCockpit")->setChecked(false);
+        main.GetCalculations();
+        main.log.clear();
+    }
+    ~InfoWindow() override { currentDesign() = {}; }
+
+    void apply(const char* box, const char* text, const char* button)
+    {
+        info.textBox(box)->setText(text);
+        info.button(button)->click();
+    }
+
+    QApplication& app = testsupport::testApp();  // before any widget
+    frmInfo info;
+    FakeMain main;
+    testsupport::ScriptedMessageBox messages;
+};
+
+using Log = std::vector<std::string>;
+
+}  // namespace
+
+TEST_F(InfoWindow, WeightsRebuildInOrderAndMarkTheDesignChanged)
+{
+    main.waterLine = true;
+    apply("txtPaddlerWeight", "250", "Command2");
+    EXPECT_EQ(currentDesign().PaddlerWeights[1], 250);
+    EXPECT_EQ(main.log, (Log{"R1", "R2", "R3", "R4", "R6"}));
+    EXPECT_TRUE(currentDesign().DesignChanged);
+
+    main.log.clear();
+    main.waterLine = false;
+    apply("txtCargoWeight", "abc", "Command3");  // no leading number: 0
+    EXPECT_EQ(currentDesign().CargoWeight, 0);
+    EXPECT_EQ(main.log, (Log{"R1", "R2", "R3", "R6"}));
+}
+
+TEST_F(InfoWindow, AutoWaterlineSearchesAfterTheRedrawAndBeforeTheTimer)
+{
+    info.checkBox("chkAutoDetect")->setChecked(true);  // searches at once
+    const model::Hydrostatics& h = currentHydrostatics();
+    EXPECT_EQ(h.Displacement, h.TargetDisplacement);
+    main.log.clear();
+
+    apply("txtPaddlerWeight", "230", "Command2");
+    EXPECT_EQ(h.Displacement, h.TargetDisplacement);
+    ASSERT_GT(main.log.size(), 6u);
+    EXPECT_EQ(Log(main.log.begin(), main.log.begin() + 3), (Log{"R1", "R2", "R3"}));
+    EXPECT_EQ(main.log.back(), "R6");
+}
+
+TEST_F(InfoWindow, WaterLevelTurnsTheAutomaticSearchOffFirst)
+{
+    info.checkBox("chkAutoDetect")->setChecked(true);
+    main.log.clear();
+    apply("txtWaterLevel", "5.5", "Command1");
+    EXPECT_FALSE(info.isChecked("chkAutoDetect"));
+    EXPECT_EQ(currentDesign().WaterlineHeight, 5.5);
+    EXPECT_EQ(main.log, (Log{"R1", "R3", "R6"}));
+}
+
+TEST_F(InfoWindow, ActivationFillsTheBoxesAndDisablesTheSecondCockpit)
+{
+    currentDesign().CargoWeight = 12.5;
+    info.Form_Activate();
+    EXPECT_EQ(info.controlText("txtKayakLength"), "204");
+    EXPECT_EQ(info.controlText("txtKayakWidth"), "23");
+    EXPECT_EQ(info.controlText("txtCargoWeight"), "12.5");
+    EXPECT_EQ(info.controlText("txtCockpitLength"), "32");
+    for (const char* name : {"txtPaddler2Weight", "Command13", "Command16", "txtCockpit2AfttoCG"})
+        EXPECT_FALSE(info.findChild<QWidget*>(name)->isEnabled()) << name;
+    EXPECT_TRUE(info.button("Command12")->isEnabled());
+
+    currentDesign().CockpitCount = 2;
+    info.Form_Activate();
+    EXPECT_TRUE(info.button("Command13")->isEnabled());
+}
+
+TEST_F(InfoWindow, LengthChangeKeepsInchesAndRefusesOutOfRange)
+{
+    const double keelInches = currentDesign().point(7).Y * 204;
+    apply("txtKayakLength", "250", "Command5");
+    EXPECT_EQ(currentDesign().HullLength, 250);
+    EXPECT_DOUBLE_EQ(currentDesign().point(7).Y * 250, keelInches);
+    EXPECT_TRUE(currentDesign().DesignChanged);
+
+    main.log.clear();
+    apply("txtKayakLength", "47.99", "Command5");
+    EXPECT_EQ(currentDesign().HullLength, 250);
+    EXPECT_EQ(info.controlText("txtKayakLength"), "250");
+    EXPECT_EQ(main.log, (Log{"R6"}));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(InfoWindow, WidthChangeMessagesAndScaling)
+{
+    apply("txtKayakWidth", "48.5", "Command10");
+    EXPECT_EQ(messages.texts(), (std::vector<std::string>{"Kayak width may not exceed 48\""}));
+    EXPECT_EQ(info.controlText("txtKayakWidth"), "23");
+    EXPECT_TRUE(main.log.empty());
+
+    apply("txtKayakWidth", "16", "Command10");  // the cockpit is 16 wide
+    EXPECT_EQ(messages.texts().back(), "Kayak cannot be thinner than cockpit");
+    EXPECT_EQ(main.log, (Log{"R6"}));
+
+    main.log.clear();
+    const double sheerZ = currentDesign().point(4).Z;
+    apply("txtKayakWidth", "25", "Command10");
+    EXPECT_DOUBLE_EQ(currentDesign().point(4).Z, sheerZ / 23 * 25);
+    EXPECT_EQ(main.log, (Log{"R1", "R2", "R3", "R6"}));
+
+    main.beam = 0;
+    const double before = currentDesign().point(4).Z;
+    apply("txtKayakWidth", "24", "Command10");
+    EXPECT_EQ(currentDesign().point(4).Z, before);
+    EXPECT_EQ(messages.texts().back(), "The kayak has no beam to scale from");
+}
+
+TEST_F(InfoWindow, CockpitEdits)
+{
+    apply("txtCockpitWidth", "18", "Command8");
+    const int rim5 = currentDesign().Cockpits[1].RimPoints[5];
+    EXPECT_DOUBLE_EQ(currentDesign().point(rim5).Z * 204, 9);
+    EXPECT_EQ(currentDesign().Cockpits[1].Width, 18);
+
+    main.log.clear();
+    apply("txtDistanceBetweenCockpits", "55", "Command12");
+    EXPECT_EQ(currentDesign().Cockpits[1].DistanceBetweenCockpits, 55);
+    EXPECT_EQ(main.log, (Log{"R1", "R2", "R3", "R6"}));
+}
+
+TEST_F(InfoWindow, MeasuredFromIsNotSavedWork)
+{
+    apply("txtStartMeasuredFrom", "30", "Command6");
+    EXPECT_EQ(currentHydrostatics().EntryMeasuredFrom, 30);
+    EXPECT_FALSE(currentDesign().DesignChanged);
+}
+
+TEST_F(InfoWindow, ANumberTooLargeIsRefusedAndTheDesignKept)
+{
+    const model::Design before = currentDesign();
+    apply("txtCargoWeight", "1e400", "Command3");
+    EXPECT_EQ(messages.texts().back(), "That number is too large to use; the previous value is kept");
+    EXPECT_EQ(currentDesign().CargoWeight, before.CargoWeight);
+    EXPECT_FALSE(currentDesign().DesignChanged);
+
+    apply("txtMaterialWeightPerSquareFoot", "1e308", "Command4");
+    EXPECT_EQ(currentDesign().MaterialWeightPerSqFt, before.MaterialWeightPerSqFt);
+    EXPECT_EQ(messages.shown.size(), 2u);
+}
+
+TEST_F(InfoWindow, HalfAngleSwitchesOnlyRedraw)
+{
+    info.checkBox("chkEntryHalfAngle")->setChecked(true);
+    info.checkBox("chkExitHalfAngle")->setChecked(true);
+    EXPECT_EQ(main.log, (Log{"R3", "R3"}));
+    main.log.clear();
+    info.checkBox("chkLCBVisible")->setChecked(true);
+    EXPECT_EQ(main.log, (Log{"R1", "R3", "R6"}));
+}

@@ -1,0 +1,259 @@
+#include "dialogs/frmInfo.h"
+#include "mainwindow/Form1.h"
+#include "model/designwriter.h"
+#include "model/hydrostatics.h"
+#include "tests/support/designbuilder.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/testapp.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using mainwindow::Form1;
+using model::MessageAnswer;
+
+namespace {
+
+class MainWindow : public ::testing::Test {
+protected:
+    MainWindow()
+    {
+        model::currentDesign() = {};
+        model::currentHydrostatics() = {};
+        form = std::make_unique<Form1>(messages, dialogs);
+        form->endProgram = [this] { ++ended; };
+        form->show();
+        QApplication::processEvents();
+    }
+    ~MainWindow() override
+    {
+        form.reset();
+        model::currentDesign() = {};
+    }
+
+    std::string writeDesign(const std::string& name, const model::Design& d)
+    {
+        const std::string path = dir.filePath(QString::fromStdString(name)).toStdString();
+        std::ofstream(path, std::ios::binary) << model::writeDesignText(d);
+        return path;
+    }
+
+    model::Design kayak()
+    {
+        model::Design d = testsupport::sevenLineKayak();
+        testsupport::addCockpit(d, 1, 120, 32, 11, 13);
+        d.PaddlerWeights = {0, 190, 190};
+        d.MaterialWeightPerSqFt = 0.3;
+        return d;
+    }
+
+    void open(const std::string& path)
+    {
+        dialogs.answers.push_back(path);
+        form->menu("Open").click();
+    }
+
+    QApplication& app = testsupport::testApp();
+    QTemporaryDir dir;
+    testsupport::ScriptedMessageBox messages;
+    testsupport::ScriptedFileDialogs dialogs;
+    std::unique_ptr<Form1> form;
+    int ended = 0;
+};
+
+}  // namespace
+
+TEST_F(MainWindow, StartsWithItsDefaults)
+{
+    EXPECT_EQ(form->windowTitle(), " Quillock ");
+    EXPECT_EQ(form->ZoomFactor(), 1);
+    EXPECT_TRUE(form->menu("x1").Checked());
+    EXPECT_TRUE(form->menu("Solid").Checked());
+    EXPECT_FALSE(form->menu("Wireframe").Checked());
+    EXPECT_EQ(form->Text1->text(), "0\"");
+    EXPECT_FALSE(form->Text1->isVisible());
+    EXPECT_EQ(model::currentDesign().StitchMarkLength, 0.25);
+    EXPECT_EQ(model::currentHydrostatics().EntryMeasuredFrom, 36);
+    const auto& extents = form->drawingState().ViewExtents;
+    EXPECT_EQ(extents[views::kRightView].XMin, -5);
+    EXPECT_EQ(extents[views::kRightView].XMax, 5);  // no hull yet: HullLength 0
+    EXPECT_EQ(extents[views::kSectionEdit].XMax, 13);
+    EXPECT_EQ(extents[views::kVolumeGraph].YMax, 60);
+}
+
+TEST_F(MainWindow, HandlersNeedADesign)
+{
+    form->menu("x2").click();
+    EXPECT_EQ(form->ZoomFactor(), 1);
+    EXPECT_TRUE(form->menu("x1").Checked());
+    form->menu("ViewWaterLine").click();
+    EXPECT_FALSE(form->menu("ViewWaterLine").Checked());
+    form->menu("AddBulkhead").click();
+    EXPECT_EQ(model::currentDesign().BulkheadCount, 0);
+}
+
+TEST_F(MainWindow, TooSmallBelowThreeThousandTwips)
+{
+    const double perPixel = form->twipsPerPixel();
+    const int frame = form->frameGeometry().height() - form->height();
+    form->resize(800, int(2999 / perPixel) - frame);
+    QApplication::processEvents();
+    EXPECT_TRUE(form->FormTooSmall());
+    form->resize(800, int(3300 / perPixel) - frame);
+    QApplication::processEvents();
+    EXPECT_FALSE(form->FormTooSmall());
+}
+
+TEST_F(MainWindow, OpenShowsTheDesignAndItsNumbers)
+{
+    open(writeDesign("kayak.qlk", kayak()));
+    EXPECT_TRUE(model::currentDesign().DesignLoaded);
+    EXPECT_EQ(form->windowTitle().toStdString(), "Quillock - " + dir.filePath("kayak.qlk").toStdString());
+    EXPECT_TRUE(form->Text1->isVisible());
+    EXPECT_EQ(form->info().controlText("txtKayakLength"), "204");
+    EXPECT_FALSE(form->info().controlText("txtLWL").isEmpty());
+    EXPECT_GT(model::currentHydrostatics().WetVolume, 0);
+    // The profile view was drawn: its middle is not the blank starting picture.
+    const QImage picture = form->boxes.RightView->image();
+    EXPECT_NE(picture.pixel(picture.width() / 2, picture.height() / 2), picture.pixel(0, picture.height() - 1));
+}
+
+TEST_F(MainWindow, OpeningACorruptFileLeavesTheShownDesign)
+{
+    open(writeDesign("kayak.qlk", kayak()));
+    model::currentDesign().DesignChanged = true;
+    const std::string caption = form->windowTitle().toStdString();
+    const std::string corrupt = dir.filePath("bad.qlk").toStdString();
+    std::ofstream(corrupt) << "1.2.0\r\n204\r\n30000\r\n";
+    messages.answers = {MessageAnswer::No};
+    open(corrupt);
+    EXPECT_EQ(messages.texts().back(), "Error opening file - File is corrupt");
+    EXPECT_EQ(form->windowTitle().toStdString(), caption);
+    EXPECT_EQ(model::currentDesign().PointCount, kayak().PointCount);
+    EXPECT_TRUE(model::currentDesign().DesignChanged);
+}
+
+TEST_F(MainWindow, ZoomShowsTheScrollBarsAboveOne)
+{
+    open(writeDesign("kayak.qlk", kayak()));
+    form->menu("x2").click();
+    EXPECT_EQ(form->ZoomFactor(), 2);
+    EXPECT_TRUE(form->menu("x2").Checked());
+    EXPECT_FALSE(form->menu("x1").Checked());
+    EXPECT_TRUE(form->scrollBar("TopviewHScroll").isVisible());
+    form->scrollBar("TopviewHScroll").setValue(30);
+    EXPECT_EQ(form->drawingState().TopviewHScroll.Value, 30);
+
+    form->menu("x1").click();
+    EXPECT_FALSE(form->scrollBar("TopviewHScroll").isVisible());
+    EXPECT_EQ(form->scrollBar("TopviewHScroll").value(), 0);
+    EXPECT_EQ(form->drawingState().TopviewHScroll.Value, 0);
+}
+
+TEST_F(MainWindow, DrawModeAndWaterLineMarks)
+{
+    open(writeDesign("kayak.qlk", kayak()));
+    form->menu("Wireframe").click();
+    EXPECT_TRUE(form->menu("Wireframe").Checked());
+    EXPECT_FALSE(form->menu("Solid").Checked());
+    form->menu("ViewWaterLine").click();
+    EXPECT_TRUE(form->viewWaterLineChecked());
+    form->menu("ViewWaterLine").click();
+    EXPECT_FALSE(form->viewWaterLineChecked());
+}
+
+TEST_F(MainWindow, BulkheadsFromTheEditMenuAreUnsavedWork)
+{
+    open(writeDesign("kayak.qlk", kayak()));
+    form->menu("AddBulkhead").click();
+    EXPECT_EQ(model::currentDesign().BulkheadCount, 1);
+    EXPECT_TRUE(model::currentDesign().DesignChanged);
+    form->menu("RemoveBulkhead").click();
+    EXPECT_EQ(model::currentDesign().BulkheadCount, 0);
+}
+
+TEST_F(MainWindow, ExitPromptAnswers)
+{
+    open(writeDesign("kayak.qlk", kayak()));
+
+    form->menu("Exit").click();  // nothing unsaved: no prompt
+    EXPECT_EQ(ended, 1);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainWindow, ExitPromptCancelNoAndYes)
+{
+    const std::string path = writeDesign("kayak.qlk", kayak());
+    open(path);
+    model::currentDesign().DesignChanged = true;
+
+    messages.answers = {MessageAnswer::Cancel};
+    form->menu("Exit").click();
+    EXPECT_EQ(ended, 0);
+    EXPECT_EQ(messages.texts().back(), "Do you wish to save your work?");
+    EXPECT_TRUE(model::currentDesign().DesignChanged);
+
+    // Closing the window asks too, and Cancel keeps it open.
+    messages.answers = {MessageAnswer::Cancel};
+    QCloseEvent close;
+    QApplication::sendEvent(form.get(), &close);
+    EXPECT_FALSE(close.isAccepted());
+    EXPECT_EQ(ended, 0);
+
+    messages.answers = {MessageAnswer::Yes};
+    form->menu("Exit").click();
+    EXPECT_EQ(ended, 1);
+    EXPECT_FALSE(model::currentDesign().DesignChanged);
+}
+
+TEST_F(MainWindow, ExitAfterAFailedSaveKeepsRunning)
+{
+    model::Design d = kayak();
+    open(writeDesign("kayak.qlk", d));
+    model::currentDesign().DesignChanged = true;
+    model::currentDesign().FileName = "";  // untitled: Save asks for a name
+    messages.answers = {MessageAnswer::Yes};
+    form->menu("Exit").click();  // the save dialog is cancelled
+    EXPECT_EQ(ended, 0);
+    EXPECT_TRUE(model::currentDesign().DesignChanged);
+
+    messages.answers = {MessageAnswer::No};
+    form->menu("Exit").click();
+    EXPECT_EQ(ended, 1);
+}
+
+TEST_F(MainWindow, ABurstOfRebuildRequestsGivesOneTick)
+{
+    open(writeDesign("kayak.qlk", kayak()));
+    QTest::qWait(250);
+    model::currentHydrostatics().WetVolume = -1;  // marks whether a rebuild ran
+    for (int i = 0; i < 5; ++i) form->enableTimer1();
+    EXPECT_TRUE(form->Timer1.isEnabled());
+    QTest::qWait(250);
+    EXPECT_FALSE(form->Timer1.isEnabled());
+    EXPECT_GT(model::currentHydrostatics().WetVolume, 0);
+}
+
+TEST_F(MainWindow, SaveAsWritesAndSetsTheCaption)
+{
+    open(writeDesign("kayak.qlk", kayak()));
+    model::currentDesign().DesignChanged = true;
+    const std::string copy = dir.filePath("copy.qlk").toStdString();
+    dialogs.answers.push_back(copy);
+    form->menu("SaveAs").click();
+    EXPECT_EQ(form->windowTitle().toStdString(), "Quillock - " + copy);
+    EXPECT_FALSE(model::currentDesign().DesignChanged);
+    const std::string again = dir.filePath("again.qlk").toStdString();
+    dialogs.answers.push_back(again);
+    form->menu("SaveAs").click();
+    std::ifstream a(copy), b(again);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(a), {}), std::string(std::istreambuf_iterator<char>(b), {}));
+}

@@ -1,0 +1,38 @@
+#pragma once
+// Picture boxes whose pixels a test reads.
+
+#include "platform/picturebox.h"
+#include "tests/support/testapp.h"
+
+namespace testsupport {
+
+inline constexpr platform::ColorRef kRed = platform::RGB(255, 0, 0);
+inline constexpr platform::ColorRef kGreen = platform::RGB(0, 150, 0);
+inline constexpr platform::ColorRef kBlue = platform::RGB(0, 0, 255);
+
+inline QRgb rgbOf(platform::ColorRef c) { return qRgb(platform::redOf(c), platform::greenOf(c), platform::blueOf(c)); }
+
+// How many pixels of the image have the colour.
+inline int countPixels(const QImage& image, platform::ColorRef color)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == rgbOf(color);
+    return n;
+}
+
+// A picture box of the given size, erased to white.
+struct TestBox {
+    TestBox(int width, int height)
+    {
+        box.resize(width, height);
+        box.Cls();
+    }
+    QRgb at(int x, int y) { return box.image().pixel(x, y); }
+    int count(platform::ColorRef color) { return countPixels(box.image(), color); }
+
+    QApplication& app = testApp();
+    platform::PictureBox box;
+};
+
+}  // namespace testsupport
