@@ -23,8 +23,8 @@ HullShape tqlk()
     h.length = kLength;
     h.bowTipY = 13.5;
     h.sternTipY = 11.5;
-    h.cockpits = {{.rearEnd = 102.5, .length = 32, .width = 18, .aftToCG = 11, .endHalfBreadth = 7},
-                  {.rearEnd = 162.5, .length = 32, .width = 18, .aftToCG = 11, .endHalfBreadth = 7}};
+    h.cockpits = {{.rearEnd = 102.7, .length = 32, .width = 18, .aftToCG = 11, .endHalfBreadth = 7},
+                  {.rearEnd = 162.7, .length = 32, .width = 18, .aftToCG = 11, .endHalfBreadth = 7}};
 
     // Peaked foredeck, a gentle fall over both cockpits, a low rear deck.
     h.ridge = {.bow = {{0.05, 0}, 28},
@@ -38,11 +38,11 @@ HullShape tqlk()
                .knots = {{{118, 10.0, 11.5}, {0.0, 0.0}, 36, 40}},
                .stern = {{0.05, -0.28}, 38}};
 
-    h.deckChine = {.leavesSheerAt = 52,
+    h.deckChine = {.leavesSheerAt = 40,
                    .leave = {{0.05, 0.05}, 10},
                    .knots = {{{sidePointX(h.cockpits[0]), 12.3, 9.7}, {0, 0}, kCockpitReach, kCockpitReach, 25},
                              {{sidePointX(h.cockpits[1]), 11.9, 9.7}, {0, 0}, kCockpitReach, kCockpitReach, 65}},
-                   .rejoinsSheerAt = 192,
+                   .rejoinsSheerAt = 204,
                    .rejoin = {{-0.05, -0.06}, 12}};
 
     h.chines = {

@@ -87,17 +87,6 @@ double bezierX(const Bezier& b, double t)
     return u * u * u * b.p[0].X + 3 * u * u * t * b.p[1].X + 3 * u * t * t * b.p[2].X + t * t * t * b.p[3].X;
 }
 
-model::Point3 bezierPoint(const Bezier& b, double t)
-{
-    auto along = [t](double c0, double c1, double c2, double c3) {
-        const double u = 1 - t;
-        return u * u * u * c0 + 3 * u * u * t * c1 + 3 * u * t * t * c2 + t * t * t * c3;
-    };
-    const auto& p = b.p;
-    return {along(p[0].X, p[1].X, p[2].X, p[3].X), along(p[0].Y, p[1].Y, p[2].Y, p[3].Y),
-            along(p[0].Z, p[1].Z, p[2].Z, p[3].Z), 0};
-}
-
 void checkSegment(const model::Design& d, int index, Collector& out)
 {
     const model::CurveSegment& s = d.CurveSegments[index];
@@ -105,9 +94,6 @@ void checkSegment(const model::Design& d, int index, Collector& out)
     const double x[4] = {b.p[0].X, b.p[1].X, b.p[2].X, b.p[3].X};
     if (!(x[0] < x[1] && x[1] < x[2] && x[2] < x[3]))
         out.add("segment ", index, ": X of its control points does not increase strictly");
-    const double cubic = ((x[3] - 3 * x[2]) + 3 * x[1]) - x[0];
-    if (std::abs(cubic) < kOffThirds * (x[3] - x[0]))
-        out.add("segment ", index, ": handles too close to the thirds (cubic term ", cubic / (x[3] - x[0]), ")");
 
     double from = 0, to = 0;
     if (!model::segmentRange(d, s, from, to)) {
@@ -217,6 +203,20 @@ Faults segmentFaults(const model::Design& d)
     return faults;
 }
 
+Faults thirdsFaults(const model::Design& d)
+{
+    Faults faults;
+    Collector out(faults);
+    for (int s = 1; s <= d.SegmentCount; ++s) {
+        const Bezier b = bezierOf(d, d.CurveSegments[s]);
+        const double span = b.p[3].X - b.p[0].X;
+        const double cubic = ((b.p[3].X - 3 * b.p[2].X) + 3 * b.p[1].X) - b.p[0].X;
+        if (std::abs(cubic) < kOffThirds * std::abs(span))
+            out.add("segment ", s, ": handles too close to the thirds (cubic term ", cubic / span, ")");
+    }
+    return faults;
+}
+
 Faults fairnessFaults(const model::Design& d)
 {
     Faults faults;
@@ -236,24 +236,6 @@ Faults handleRecordFaults(const model::Design& d)
     }
     for (int s = 1; s <= d.SegmentCount; ++s) checkSegmentHandles(d, s, out);
     return faults;
-}
-
-double measuredBeam(const model::Design& d, int lastLine)
-{
-    double beam = 0;
-    for (int i = 1; i <= lastLine && d.hasLine(i); ++i) {
-        for (int k = 1; k <= d.HullLines[i].SegmentCount; ++k) {
-            const model::CurveSegment& s = d.CurveSegments[d.HullLines[i].Segments[k]];
-            const Bezier b = bezierOf(d, s);
-            double from = 0, to = 1;
-            if (s.Kind == model::kCoversStartToEndLimit)
-                to = model::BezierParamAtX(b.p[0], b.p[1], b.p[2], b.p[3], d.point(s.EndLimit).X);
-            if (s.Kind == model::kCoversStartLimitToEnd)
-                from = model::BezierParamAtX(b.p[0], b.p[1], b.p[2], b.p[3], d.point(s.StartLimit).X);
-            for (double t = from; t <= to; t += model::kDefaultCurveStep) beam = std::max(beam, 2 * d.HullLength * bezierPoint(b, t).Z);
-        }
-    }
-    return beam;
 }
 
 }  // namespace hullchecks

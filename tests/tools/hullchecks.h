@@ -18,9 +18,13 @@ std::vector<double> samplePositions(const model::Design& design);
 // lines flaring out to it (the sheer is the widest line).
 Faults lineOrderFaults(const model::Design& design);
 
-// Each segment's four X strictly increasing and clearly off the thirds, and
-// the closed-form cubic finding every X the segment covers.
+// Each segment's four X strictly increasing, and the closed-form cubic
+// finding every X the segment covers.
 Faults segmentFaults(const model::Design& design);
+
+// Handles clearly off the thirds of their segment, where X(t) would be
+// (nearly) linear and the closed form has nothing to solve.
+Faults thirdsFaults(const model::Design& design);
 
 // Where two segments of a line meet at an anchor, their handles lie on one
 // straight line through it, on opposite sides.
@@ -29,9 +33,5 @@ Faults fairnessFaults(const model::Design& design);
 // Handles name an anchor that links them; smooth handles name each other as
 // opposites.
 Faults handleRecordFaults(const model::Design& design);
-
-// The beam as the top view measures it: twice the largest half-breadth among
-// the curve samples of lines 1 to lastLine, at the drawing's parameter step.
-double measuredBeam(const model::Design& design, int lastLine);
 
 }  // namespace hullchecks

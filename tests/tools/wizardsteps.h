@@ -1,10 +1,14 @@
 #pragma once
-// What the new-design wizard does to a template, short of the hydrostatic
-// runs in between: stretch to the chosen length, scale to the chosen beam as
-// the top view measures it, size and space the cockpit rims, place the
-// tandem's fixed points and flag the panels.
+// What the new-design wizard's OK does to a template once the file is read:
+// the inputs copied, the hull stretched to the chosen length and scaled to
+// the chosen beam as the top view measures it, the cockpit rims sized and
+// spaced, the tandem's fixed points placed and the panels flagged, with the
+// hydrostatic runs in between that slide the cockpits over the centre of
+// buoyancy (automatic positioning on, automatic waterline off, as the
+// design-data window starts).
 
 #include "model/design.h"
+#include "model/hydrostatics.h"
 
 namespace wizardsteps {
 
@@ -18,9 +22,7 @@ struct Inputs {
     double distanceBetweenCockpits = 60;
 };
 
-// Lengths, weights and cockpit sizes copied, the hull stretched and scaled.
-void stretchAndScale(model::Design& design, const Inputs& inputs);
-// Rim widths and spacing, the tandem's fixed points, the panel flags.
-void shapeCockpits(model::Design& design);
+// Runs the sequence on `design` and returns the last hydrostatic results.
+model::Hydrostatics makeNewDesign(model::Design& design, const Inputs& inputs);
 
 }  // namespace wizardsteps
