@@ -1,0 +1,186 @@
+#include "dialogs/frmInfo.h"
+#include "dialogs/frmNew.h"
+#include "mainwindow/Form1.h"
+#include "model/cockpitedits.h"
+#include "model/designwriter.h"
+#include "model/hydrostatics.h"
+#include "model/maxbeam.h"
+#include "tests/support/designbuilder.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/testapp.h"
+
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using mainwindow::Form1;
+using model::currentDesign;
+
+namespace {
+
+class NewDesign : public ::testing::Test {
+protected:
+    NewDesign()
+    {
+        currentDesign() = {};
+        model::currentHydrostatics() = {};
+        form = std::make_unique<Form1>(messages, dialogs);
+        form->endProgram = [] {};
+        form->show();
+        wizard().templateFolder = QUILLOCK_TEMPLATES;
+    }
+    ~NewDesign() override
+    {
+        form.reset();
+        currentDesign() = {};
+    }
+
+    dialogs::frmNew& wizard() { return form->wizard(); }
+    void startNew() { form->menu("New").click(); }
+    void ok() { wizard().Command1->click(); }
+
+    double inches(int point, double model::Point3::*axis) const
+    {
+        return currentDesign().point(point).*axis * currentDesign().HullLength;
+    }
+
+    QApplication& app = testsupport::testApp();
+    testsupport::ScriptedMessageBox messages;
+    testsupport::ScriptedFileDialogs dialogs;
+    std::unique_ptr<Form1> form;
+};
+
+}  // namespace
+
+TEST_F(NewDesign, TheDefaultsMakeASingleKayak)
+{
+    startNew();
+    EXPECT_FALSE(form->isEnabled());
+    EXPECT_TRUE(wizard().isVisible());
+    ok();
+    ASSERT_TRUE(messages.shown.empty()) << messages.texts().front();
+    const model::Design& d = currentDesign();
+    EXPECT_TRUE(d.DesignLoaded);
+    EXPECT_TRUE(form->isEnabled());
+    EXPECT_FALSE(wizard().isVisible());
+    EXPECT_EQ(wizard().ProgressBar1->value(), 90);
+    EXPECT_EQ(d.HullLength, 204);
+    EXPECT_NEAR(model::MaxBeam(d), 23, 1e-9);
+    EXPECT_EQ(d.PaddlerWeights[1], 190);
+    EXPECT_EQ(d.PaddlerWeights[2], 190);
+    EXPECT_EQ(d.cockpitCount(), 1);
+    const double x2 = d.point(model::rimPoint(d, 1, 2)).X, x8 = d.point(model::rimPoint(d, 1, 8)).X;
+    const double along[] = {0.5, 2.0 / 3, 5.0 / 6};
+    for (int j : {4, 5, 6}) {
+        EXPECT_NEAR(inches(model::rimPoint(d, 1, j), &model::Point3::Z), 9, 1e-12);
+        EXPECT_NEAR(d.point(model::rimPoint(d, 1, j)).X, x2 + (x8 - x2) * along[j - 4], 1e-12);
+    }
+    EXPECT_EQ(d.HullPanels[1].IsHull, 0);
+    EXPECT_EQ(d.HullPanels[2].IsHull, 0);
+    EXPECT_EQ(d.HullPanels[3].IsHull, 1);
+    EXPECT_EQ(form->windowTitle(), "Quillock");
+    EXPECT_FALSE(d.DesignChanged);
+    EXPECT_TRUE(form->Text1->isVisible());
+}
+
+TEST_F(NewDesign, EveryTemplateThroughOk)
+{
+    for (QRadioButton* option : {wizard().opt4hullpan, wizard().opt6hullpan, wizard().opt8hullpan}) {
+        startNew();
+        option->setChecked(true);
+        ok();
+        ASSERT_TRUE(messages.shown.empty()) << messages.texts().front();
+        EXPECT_EQ(currentDesign().cockpitCount(), 1);
+        EXPECT_GT(model::currentHydrostatics().WetVolume, 0);
+    }
+    EXPECT_EQ(currentDesign().PanelsPerSide, 6);  // kqlk42: 2 deck and 4 hull panels per side
+}
+
+TEST_F(NewDesign, TheTandemPlacesItsFixedPoints)
+{
+    startNew();
+    wizard().SSTab1->setCurrentIndex(1);
+    wizard().textBox("txtPaddler2Weight")->setText("160");
+    ok();
+    ASSERT_TRUE(messages.shown.empty()) << messages.texts().front();
+    const model::Design& d = currentDesign();
+    ASSERT_EQ(d.cockpitCount(), 2);
+    EXPECT_EQ(d.PaddlerWeights[2], 160);
+    EXPECT_EQ(d.Cockpits[1].DistanceBetweenCockpits, 60);
+    for (int centre : {25, 65}) {
+        EXPECT_NEAR((d.point(centre).X - d.point(centre + 1).X) * d.HullLength, 0.09 * 204, 1e-9);
+        EXPECT_NEAR((d.point(centre + 2).X - d.point(centre).X) * d.HullLength, 0.09 * 204, 1e-9);
+        EXPECT_EQ(d.point(centre + 1).Y, d.point(centre).Y);
+        EXPECT_EQ(d.point(centre + 2).Z, d.point(centre).Z);
+    }
+}
+
+TEST_F(NewDesign, AFailedCheckKeepsTheWizardOpen)
+{
+    startNew();
+    wizard().txtBeam->setText("18");
+    ok();
+    EXPECT_EQ(messages.texts(), (std::vector<std::string>{"Cockpit width cannot be greater than kayak width"}));
+    EXPECT_TRUE(wizard().isVisible());
+    EXPECT_FALSE(form->isEnabled());
+    EXPECT_FALSE(currentDesign().DesignLoaded);
+
+    wizard().txtBeam->setText("23");
+    wizard().textBox("txtPaddlerWeight")->setText("heavy");
+    ok();
+    EXPECT_EQ(messages.texts().back(), "Please enter numbers for the paddler weight and the cockpit");
+    wizard().textBox("txtPaddlerWeight")->setText("190");
+    wizard().txtLength->setText("20");
+    ok();
+    EXPECT_EQ(messages.texts().back(), "Please enter a kayak length from 96 to 276 inches");
+    EXPECT_FALSE(currentDesign().DesignLoaded);
+}
+
+TEST_F(NewDesign, CancelAndAMissingTemplateLeaveTheOpenDesign)
+{
+    startNew();
+    ok();
+    model::Design& d = currentDesign();
+    d.DesignChanged = true;
+    d.FileName = "/somewhere/kayak.qlk";
+    const int points = d.PointCount;
+
+    messages.answers = {model::MessageAnswer::No};
+    startNew();
+    wizard().SSTab1->setCurrentIndex(1);
+    wizard().Command2->click();
+    EXPECT_TRUE(form->isEnabled());
+    EXPECT_EQ(currentDesign().FileName, "/somewhere/kayak.qlk");
+    EXPECT_TRUE(currentDesign().DesignChanged);
+
+    QTemporaryDir empty;
+    wizard().templateFolder = empty.path();
+    messages.answers = {model::MessageAnswer::No};
+    startNew();
+    ok();
+    EXPECT_NE(messages.texts().back().find("tqlk"), std::string::npos);
+    EXPECT_EQ(currentDesign().PointCount, points);
+    EXPECT_EQ(currentDesign().FileName, "/somewhere/kayak.qlk");
+    wizard().close();  // the frame's close box is a Cancel
+    EXPECT_TRUE(form->isEnabled());
+    EXPECT_FALSE(wizard().isVisible());
+}
+
+TEST_F(NewDesign, UnsavedWorkIsOfferedForSavingFirst)
+{
+    startNew();
+    ok();
+    currentDesign().DesignChanged = true;
+    messages.answers = {model::MessageAnswer::Cancel};
+    startNew();
+    EXPECT_EQ(messages.texts().back(), "Do you wish to save your work?");
+    EXPECT_FALSE(wizard().isVisible());
+    EXPECT_TRUE(form->isEnabled());
+}
