@@ -179,8 +179,15 @@ bool frmInfo::event(QEvent* e)
 
 void frmInfo::setControlText(const QString& name, const QString& text)
 {
-    if (auto* edit = findChild<QLineEdit*>(name)) edit->setText(text);
-    else if (auto* l = findChild<QLabel*>(name)) l->setText(text);
+    // Every hydrostatics run writes some forty of these: look each up once.
+    auto found = textControls_.constFind(name);
+    if (found == textControls_.constEnd()) {
+        QWidget* control = findChild<QLineEdit*>(name);
+        if (!control) control = findChild<QLabel*>(name);
+        found = textControls_.insert(name, control);
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(*found)) edit->setText(text);
+    else if (auto* l = qobject_cast<QLabel*>(*found)) l->setText(text);
 }
 
 QString frmInfo::controlText(const QString& name) const

@@ -5,6 +5,7 @@
 
 #include "dialogs/mainwindowops.h"
 
+#include <QHash>
 #include <QWidget>
 
 #include <functional>
@@ -74,6 +75,7 @@ private:
     void cockpitWidth_Click(int cockpit, const QString& box);
     void markerSwitch_Click();
 
+    QHash<QString, QWidget*> textControls_;
     MainWindowOps* main_ = nullptr;
     model::MessageBox* messages_ = nullptr;
     bool detecting_ = false;

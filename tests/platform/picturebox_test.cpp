@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointingDevice>
 
 #include <gtest/gtest.h>
@@ -156,4 +157,27 @@ TEST(PictureBox, ReportsMousePositionsInTheUserScale)
                         Qt::NoModifier, &mouse);
     QCoreApplication::sendEvent(&b.box, &release);
     EXPECT_TRUE(released);
+}
+
+TEST(PictureBox, AxisLinesCoverTheSamePixelsAsStrokedLines)
+{
+    // Lines along an axis take a faster path; it must not move a pixel.
+    Box b;
+    QImage stroked(400, 200, QImage::Format_RGB32);
+    stroked.fill(Qt::white);
+    QPainter painter(&stroked);
+    painter.setPen(QPen(Qt::black, 0));
+    const float lines[][4] = {{-10, 10, -10, -3}, {5, -3, 5, 10}, {-15, 2, 12, 2}, {12, 7, -15, 7}, {0, 0, 0, 0},
+                              {-19.96f, 14.97f, -19.96f, -4.96f}};
+    b.box.Line(-20, 15, 20, -5, kWhite, LineForm::FilledBox);
+    for (const auto& l : lines) {
+        b.box.Line(l[0], l[1], l[2], l[3], kBlack);
+        const auto ends = b.box.userScale();
+        const Point p1 = ends.toDevice(l[0], l[1], 400, 200), p2 = ends.toDevice(l[2], l[3], 400, 200);
+        painter.drawLine(p1.x, p1.y, p2.x, p2.y);
+    }
+    painter.end();
+    const QImage drawn = b.box.image();
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 400; ++x) ASSERT_EQ(drawn.pixel(x, y), stroked.pixel(x, y)) << x << "," << y;
 }

@@ -1,0 +1,83 @@
+#include "dialogs/frmInfo.h"
+#include "mainwindow/Form1.h"
+#include "model/design.h"
+#include "model/hydrostatics.h"
+#include "tests/support/designbuilder.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/testapp.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// The main window at 1600 x 1000 with a seven-line kayak loaded.
+struct LoadedWindow {
+    testsupport::ScriptedMessageBox messages;
+    testsupport::ScriptedFileDialogs dialogs;
+    std::unique_ptr<mainwindow::Form1> form;
+
+    LoadedWindow()
+    {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        testsupport::testApp();
+        model::Design d = testsupport::sevenLineKayak();
+        testsupport::addCockpit(d, 1, 120, 32, 11, 13);
+        d.PaddlerWeights = {0, 190, 190};
+        d.MaterialWeightPerSqFt = 0.3;
+        model::currentDesign() = d;
+        form = std::make_unique<mainwindow::Form1>(messages, dialogs);
+        form->resize(1600, 1000);
+        form->show();
+        QApplication::processEvents();
+        form->GetCalculations();
+        form->makesections();
+        form->drawscreens();
+    }
+};
+
+}  // namespace
+
+static void BM_rebuildCycle_1600x1000(benchmark::State& state)
+{
+    LoadedWindow w;
+    for (auto _ : state) {
+        w.form->GetCalculations();
+        w.form->makesections();
+        w.form->drawscreens();
+    }
+}
+BENCHMARK(BM_rebuildCycle_1600x1000)->Unit(benchmark::kMillisecond);
+
+static void BM_detectWithRedraws_3inchesOff_1600x1000(benchmark::State& state)
+{
+    LoadedWindow w;
+    w.form->info().detect();
+    const double floating = model::currentDesign().WaterlineHeight;
+    for (auto _ : state) {
+        state.PauseTiming();
+        model::currentDesign().WaterlineHeight = floating + 3;
+        w.form->GetCalculations();
+        state.ResumeTiming();
+        w.form->info().detect();
+    }
+}
+BENCHMARK(BM_detectWithRedraws_3inchesOff_1600x1000)->Unit(benchmark::kMillisecond);
+
+static void BM_GetCalculations_window_1600x1000(benchmark::State& state)
+{
+    LoadedWindow w;
+    for (auto _ : state) w.form->GetCalculations();
+}
+BENCHMARK(BM_GetCalculations_window_1600x1000)->Unit(benchmark::kMillisecond);
+
+static void BM_drawscreens_window_1600x1000(benchmark::State& state)
+{
+    LoadedWindow w;
+    for (auto _ : state) {
+        w.form->drawscreens();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+}
+BENCHMARK(BM_drawscreens_window_1600x1000)->Unit(benchmark::kMillisecond);
