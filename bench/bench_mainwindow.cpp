@@ -64,20 +64,3 @@ static void BM_detectWithRedraws_3inchesOff_1600x1000(benchmark::State& state)
     }
 }
 BENCHMARK(BM_detectWithRedraws_3inchesOff_1600x1000)->Unit(benchmark::kMillisecond);
-
-static void BM_GetCalculations_window_1600x1000(benchmark::State& state)
-{
-    LoadedWindow w;
-    for (auto _ : state) w.form->GetCalculations();
-}
-BENCHMARK(BM_GetCalculations_window_1600x1000)->Unit(benchmark::kMillisecond);
-
-static void BM_drawscreens_window_1600x1000(benchmark::State& state)
-{
-    LoadedWindow w;
-    for (auto _ : state) {
-        w.form->drawscreens();
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
-}
-BENCHMARK(BM_drawscreens_window_1600x1000)->Unit(benchmark::kMillisecond);

@@ -9,6 +9,7 @@
 #include "model/messagebox.h"
 #include "model/readout.h"
 #include "model/sections.h"
+#include "platform/vectorstate.h"
 #include "views/drawscreens.h"
 #include "views/volumegraph.h"
 
@@ -53,15 +54,24 @@ void Form1::GetCalculations()
                                     w.controlText("txtEndMeasuredFrom").toStdString()};
     model::Design& d = model::currentDesign();
     model::Hydrostatics& h = model::currentHydrostatics();
+    platform::clearUpperVectorState();
     if (!model::runHydrostatics(d, inputs, h)) return;
     views::drawVolumeGraph(*boxes.picVolumeDistributionGraph, h.volumeGraph, state_);
     writeReadOut(w, model::halfAngleReadOut(h));
     writeReadOut(w, model::designDataReadOut(d, h, MaxBeam()));
 }
 
-void Form1::makesections() { model::makesections(model::currentDesign()); }
+void Form1::makesections()
+{
+    platform::clearUpperVectorState();
+    model::makesections(model::currentDesign());
+}
 
-void Form1::drawscreens() { views::drawscreens(model::currentDesign(), model::currentHydrostatics(), boxes, state_); }
+void Form1::drawscreens()
+{
+    platform::clearUpperVectorState();
+    views::drawscreens(model::currentDesign(), model::currentHydrostatics(), boxes, state_);
+}
 
 void Form1::DrawWaterline()
 {

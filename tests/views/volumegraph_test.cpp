@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace views;
 using namespace testsupport;
 
@@ -80,4 +82,22 @@ TEST(VolumeGraph, DrawsTheHydrostaticsBars)
         EXPECT_EQ(g.at(x, 210), rgbOf(kBar)) << x;
         EXPECT_NE(g.at(x, 155), rgbOf(kBar)) << x;
     }
+}
+
+TEST(VolumeGraph, DrawsTheSamePixelsAsEveryBarDrawnInTurn)
+{
+    // Many bars to a pixel column, rising, falling and dipping below zero.
+    std::vector<model::VolumeBar> bars;
+    for (int i = 0; i < 1000; ++i) {
+        const double x = i * 0.2;
+        bars.push_back({x, 18 * std::sin(x / 31) + (i % 7 == 0 ? -1.5 : 0)});
+    }
+    Graph fast;
+    fast.draw(bars);
+    Graph plain;
+    plain.draw({});
+    for (const model::VolumeBar& bar : bars) plain.box.Line(float(bar.x), float(bar.v), float(bar.x), 0, kBar);
+    const QImage a = fast.box.image(), b = plain.box.image();
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) ASSERT_EQ(a.pixel(x, y), b.pixel(x, y)) << x << "," << y;
 }
