@@ -9,6 +9,7 @@
 #include "model/messagebox.h"
 #include "model/readout.h"
 #include "model/sections.h"
+#include "platform/doevents.h"
 #include "platform/vectorstate.h"
 #include "views/drawscreens.h"
 #include "views/volumegraph.h"
@@ -82,6 +83,20 @@ bool Form1::viewWaterLineChecked() const { return menu("ViewWaterLine").Checked(
 bool Form1::viewDataChecked() const { return menu("ViewData").Checked(); }
 void Form1::enableTimer1() { Timer1.setEnabled(true); }
 double Form1::MaxBeam() const { return model::MaxBeam(model::currentDesign()); }
+
+void Form1::focusInEvent(QFocusEvent* event)
+{
+    // Form_GotFocus: only when the window itself, not one of its controls,
+    // takes the focus.
+    QMainWindow::focusInEvent(event);
+    guarded([this] {
+        platform::doEvents();
+        GetCalculations();
+        makesections();
+        drawscreens();
+        enableTimer1();
+    });
+}
 
 void Form1::Timer1_Timer()
 {

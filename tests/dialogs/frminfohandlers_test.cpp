@@ -195,3 +195,30 @@ TEST_F(InfoWindow, HalfAngleSwitchesOnlyRedraw)
     info.checkBox("chkLCBVisible")->setChecked(true);
     EXPECT_EQ(main.log, (Log{"R1", "R3", "R6"}));
 }
+
+TEST_F(InfoWindow, CockpitLengthMovesTheFrontEndWhenPositioningIsOn)
+{
+    info.checkBox("chkAutoPositionCockpit")->setChecked(true);
+    main.log.clear();
+    apply("txtCockpitLength", "30", "Command7");
+    const model::Design& d = currentDesign();
+    const int front = d.Cockpits[1].RimPoints[2], rear = d.Cockpits[1].RimPoints[8];
+    EXPECT_EQ(d.Cockpits[1].Length, 30);
+    EXPECT_NEAR((d.point(rear).X - d.point(front).X) * 204, 30, 1e-9);
+    const int side = d.Cockpits[1].RimPoints[4];
+    EXPECT_NEAR(d.point(side).X, d.point(front).X + (d.point(rear).X - d.point(front).X) / 2, 1e-12);
+    // Re-spaced, calculated, re-spaced again, then the usual rebuild without a search.
+    EXPECT_EQ(main.log, (Log{"R1", "R1", "R2", "R3", "R6"}));
+}
+
+TEST_F(InfoWindow, AftToCGAndTheSecondPaddlerAreStored)
+{
+    apply("txtCockpitAftToCG", "12.5", "Command9");
+    EXPECT_EQ(currentDesign().Cockpits[1].AftToCG, 12.5);
+    currentDesign().CockpitCount = 2;
+    info.Form_Activate();
+    apply("txtPaddler2Weight", "150", "Command13");
+    EXPECT_EQ(currentDesign().PaddlerWeights[2], 150);
+    apply("txtCockpit2AfttoCG", "9", "Command16");
+    EXPECT_EQ(currentDesign().Cockpits[2].AftToCG, 9);
+}
