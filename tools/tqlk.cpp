@@ -4,7 +4,7 @@ namespace hulls {
 
 namespace {
 
-constexpr double kLength = 240;  // 20 ft
+constexpr double kLength = 204;  // 17 ft, the wizard's default length
 // The deck chine runs straight beside each cockpit, its handles this far
 // either side of the anchor, as the wizard places them.
 constexpr double kCockpitReach = 0.09 * kLength;
@@ -14,8 +14,8 @@ double sidePointX(const CockpitShape& c) { return c.rearEnd - c.length / 3; }
 
 }  // namespace
 
-// Touring tandem: the three-panel hull of the singles stretched to 20 ft and
-// deepened for two paddlers and their gear.
+// Touring tandem: the three-panel hull of the singles at the same 17 ft,
+// deeper and fuller amidships to carry two paddlers and their gear.
 HullShape tqlk()
 {
     HullShape h;
@@ -23,42 +23,47 @@ HullShape tqlk()
     h.length = kLength;
     h.bowTipY = 13.5;
     h.sternTipY = 11.5;
-    h.cockpits = {{.rearEnd = 102.7, .length = 32, .width = 18, .aftToCG = 11, .endHalfBreadth = 7},
-                  {.rearEnd = 162.7, .length = 32, .width = 18, .aftToCG = 11, .endHalfBreadth = 7}};
+    // Paddlers 60 in apart, their joint centre of gravity over the centre of
+    // buoyancy.
+    h.cockpits = {{.rearEnd = 84.2, .length = 32, .width = 18, .aftToCG = 11, .endHalfBreadth = 7},
+                  {.rearEnd = 144.2, .length = 32, .width = 18, .aftToCG = 11, .endHalfBreadth = 7}};
 
-    // Peaked foredeck, a gentle fall over both cockpits, a low rear deck.
-    h.ridge = {.bow = {{0.05, 0}, 28},
-               .knots = {{{70, 15.0, 0}, {0.0, 0}, 26, 20},
-                         {{118, 14.2, 0}, {-0.03, 0}, 20, 20},
-                         {{166, 12.7, 0}, {-0.025, 0}, 16, 30}},
-               .stern = {{-0.015, 0}, 30},
+    // Peaked foredeck at the front cockpit, a gentle fall over both
+    // cockpits, a low rear deck.
+    h.ridge = {.bow = {{0.06, 0}, 20},
+               .knots = {{{52, 15.6, 0}, {0.0, 0}, 20, 20},
+                         {{100, 14.8, 0}, {-0.035, 0}, 20, 20},
+                         {{148, 13.3, 0}, {-0.03, 0}, 16, 24}},
+               .stern = {{-0.018, 0}, 24},
                .onCentrePlane = true};
 
-    h.sheer = {.bow = {{-0.1, 0.30}, 34},
-               .knots = {{{118, 10.0, 11.5}, {0.0, 0.0}, 36, 40}},
-               .stern = {{0.05, -0.28}, 38}};
+    // Raised amidships over the singles' so the loaded hull keeps its freeboard.
+    h.sheer = {.bow = {{-0.118, 0.353}, 29},
+               .knots = {{{100, 10.6, 11.5}, {0.0, 0.0}, 31, 34}},
+               .stern = {{0.059, -0.33}, 32}};
 
-    h.deckChine = {.leavesSheerAt = 40,
-                   .leave = {{0.05, 0.05}, 10},
-                   .knots = {{{sidePointX(h.cockpits[0]), 12.3, 9.7}, {0, 0}, kCockpitReach, kCockpitReach, 25},
-                             {{sidePointX(h.cockpits[1]), 11.9, 9.7}, {0, 0}, kCockpitReach, kCockpitReach, 65}},
-                   .rejoinsSheerAt = 204,
-                   .rejoin = {{-0.05, -0.06}, 12}};
+    h.deckChine = {.leavesSheerAt = 30,
+                   .leave = {{0.06, 0.06}, 8},
+                   .knots = {{{sidePointX(h.cockpits[0]), 12.9, 9.7}, {0, 0}, kCockpitReach, kCockpitReach, 25},
+                             {{sidePointX(h.cockpits[1]), 12.5, 9.7}, {0, 0}, kCockpitReach, kCockpitReach, 65}},
+                   .rejoinsSheerAt = 174,
+                   .rejoin = {{-0.06, -0.07}, 10}};
 
+    // A low-deadrise bottom panel and a hard bilge: the fullness a short tandem
+    // needs to float two paddlers without a deeper draft.
     h.chines = {
-        {.bow = {{-0.45, 0.26}, 18}, .knots = {{{118, 4.9, 10.95}, {0.0, 0.0}, 36, 36}}, .stern = {{0.2, -0.26}, 28}},
-        {.bow = {{-0.8, 0.2}, 14}, .knots = {{{120, 1.8, 7.6}, {0.0, 0.0}, 36, 36}}, .stern = {{0.4, -0.2}, 24}},
+        {.bow = {{-0.53, 0.31}, 15}, .knots = {{{100, 5.0, 11.0}, {0.0, 0.0}, 31, 31}}, .stern = {{0.235, -0.31}, 24}},
+        {.bow = {{-0.94, 0.235}, 12}, .knots = {{{102, 1.5, 8.4}, {0.0, 0.0}, 31, 31}}, .stern = {{0.47, -0.235}, 20}},
     };
 
-    h.keel = {.bow = {{-1.5, 0}, 5},
-              .knots = {{{18, 3.2, 0}, {-0.13, 0}, 6, 22},
-                        {{122, 0, 0}, {0.0, 0}, 30, 30},
-                        {{220, 2.8, 0}, {0.1, 0}, 22, 6}},
-              .stern = {{1.0, 0}, 6},
+    // Raked stem and stern, moderate rocker, a flat run under both paddlers.
+    h.keel = {.bow = {{-1.6, 0}, 5},
+              .knots = {{{16, 3.2, 0}, {-0.15, 0}, 5, 20}, {{104, 0, 0}, {0.0, 0}, 25, 25}, {{186, 2.8, 0}, {0.12, 0}, 20, 5}},
+              .stern = {{1.2, 0}, 5},
               .onCentrePlane = true};
 
     h.loading = {.paddlerWeight = 190, .cargoWeight = 40, .materialWeight = 0.3, .distanceBetweenCockpits = 60};
-    h.waterlineHeight = 5.92;
+    h.waterlineHeight = 6.25;
     h.stationCount = 51;
     h.stitchSpacing = 6;
     h.sectionOffset = 0.16;

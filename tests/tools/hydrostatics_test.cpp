@@ -21,7 +21,7 @@ protected:
     {
         d = templatecase::load(GetParam().name);
         wizardsteps::Inputs in;
-        in.length = GetParam().lengthInches;  // 240 in (20 ft) for the tandem
+        in.length = GetParam().lengthInches;  // the slider's default, 204 in, for the tandem too
         r = wizardsteps::makeNewDesign(d, in);
     }
     Design d;

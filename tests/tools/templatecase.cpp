@@ -42,7 +42,7 @@ model::Design readFrom(const std::filesystem::path& folder, const std::string& n
 const std::vector<Expected>& allTemplates()
 {
     static const std::vector<Expected> list{
-        {"kqlk22", 4, 1, 204}, {"kqlk32", 5, 1, 204}, {"kqlk42", 6, 1, 204}, {"tqlk", 5, 2, 240}};
+        {"kqlk22", 4, 1, 204}, {"kqlk32", 5, 1, 204}, {"kqlk42", 6, 1, 204}, {"tqlk", 5, 2, 204}};
     return list;
 }
 
