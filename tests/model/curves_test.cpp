@@ -8,163 +8,106 @@ using testsupport::DesignBuilder;
 
 namespace {
 
-Point3 px(double x, double y = 0, double z = 0) { return {x, y, z, 0}; }
+// What the solver's truncated constants (15-digit arc cosine, 7-digit 2 pi) cost in t.
+constexpr double kTruncated = 1e-8;
 
-// What the solver's truncated constants cost in t.
-constexpr double kTruncatedConstants = 1e-8;
-
-double bezierX(double p0, double p1, double p2, double p3, double t)
-{
-    const double u = 1 - t;
-    return u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;
-}
-
-}  // namespace
-
-TEST(CubicSolver, ThreeRootsInsideTakesTheLastInOrder)
-{
-    // X(t) = 5.2t^3 - 7.8t^2 + 3.6t is S-shaped: x = 0.5 has roots
-    // 0.2598, 0.7402 and 0.5, tried in that order; the last accepted wins.
-    // The 15-digit ArcCos constants and the 7-digit 2 pi cost about 1e-9 in t.
-    const Point3 p0 = px(0, 0), p1 = px(1.2, 1), p2 = px(-0.2, 2), p3 = px(1, 3);
-    EXPECT_NEAR(BezierParamAtX(p0, p1, p2, p3, 0.5), 0.5, kTruncatedConstants);
-    EXPECT_NEAR(BezierPointAtX(p0, p1, p2, p3, 0.5).Y, 1.5, 3 * kTruncatedConstants);
-}
-
-TEST(CubicSolver, ThreeRootsWithOneInside)
-{
-    // -0.5t^3 + 0.75t^2 + 0.75t = 0.5 has roots -1, 0.5 and 2.
-    const Point3 p0 = px(0, 0, 0), p1 = px(0.25, 0, 1), p2 = px(0.75, 0, 2), p3 = px(1, 0, 3);
-    EXPECT_NEAR(closedFormParamAtX(p0, p1, p2, p3, 0.5), 0.5, kTruncatedConstants);
-    const Point3 p = BezierPointAtX(p0, p1, p2, p3, 0.5);
-    EXPECT_EQ(p.X, 0.5);
-    EXPECT_NEAR(p.Z, 1.5, 3 * kTruncatedConstants);
-    EXPECT_EQ(p.Flag, 0);
-}
-
-TEST(CubicSolver, OneRealRootIsUsedEvenOutsideTheSegment)
-{
-    // 0.4t^3 - 0.6t^2 + 1.2t has one real root for every x.
-    const Point3 p0 = px(0, 0), p1 = px(0.4, 1), p2 = px(0.6, 2), p3 = px(1, 3);
-    EXPECT_NEAR(BezierParamAtX(p0, p1, p2, p3, 0.5), 0.5, 1e-12);
-
-    const double t = BezierParamAtX(p0, p1, p2, p3, 1.2);
-    EXPECT_GT(t, 1);
-    EXPECT_NEAR(bezierX(0, 0.4, 0.6, 1, t), 1.2, 1e-12);
-    EXPECT_NEAR(BezierPointAtX(p0, p1, p2, p3, 1.2).Y, 3 * t, 1e-9);  // Y is linear in t here
-}
-
-TEST(CubicSolver, RootsAtTheEndsAreNeverAcceptedByTheThreeRootBranch)
-{
-    // At x = P0.X the root t = 0 is excluded; t stays 0 all the same.
-    const Point3 p0 = px(0, 5), p1 = px(0.25, 6), p2 = px(0.75, 7), p3 = px(1, 8);
-    EXPECT_EQ(BezierParamAtX(p0, p1, p2, p3, 0), 0);
-    EXPECT_EQ(BezierPointAtX(p0, p1, p2, p3, 0).Y, 5);
-    EXPECT_NEAR(BezierPointAtX(p0, p1, p2, p3, 1).Y, 8, 3 * kTruncatedConstants);
-}
-
-TEST(CubicSolver, LinearSegmentFallsBackToBracketedSearch)
-{
-    // X linear in t (a = b = 0): the closed form returns t = 0 for every x...
-    const Point3 p0 = px(0, 0), p1 = px(0.25, 1), p2 = px(0.5, 2), p3 = px(0.75, 3);
-    EXPECT_EQ(closedFormParamAtX(p0, p1, p2, p3, 0.3), 0);
-    // ...so the bracketed search answers instead, exactly on the chord.
-    EXPECT_NEAR(BezierParamAtX(p0, p1, p2, p3, 0.3), 0.4, 1e-14);
-    EXPECT_NEAR(BezierPointAtX(p0, p1, p2, p3, 0.3).Y, 1.2, 1e-13);
-    // Outside the segment's X range nothing is searched.
-    EXPECT_EQ(BezierParamAtX(p0, p1, p2, p3, 0.9), 0);
-}
-
-TEST(CubicSolver, DescendingSegmentFallsBackToo)
-{
-    // Exactly linear, and descending: the bracket runs the other way.
-    const Point3 p0 = px(0.75, 0), p1 = px(0.5, 1), p2 = px(0.25, 2), p3 = px(0, 3);
-    EXPECT_EQ(closedFormParamAtX(p0, p1, p2, p3, 0.3), 0);
-    EXPECT_NEAR(BezierPointAtX(p0, p1, p2, p3, 0.3).Y, 1.8, 1e-13);
-}
-
-TEST(CubicSolver, QuadraticSegmentIsSolvedToo)
-{
-    // a = 0 exactly (0.9 - 1.5 + 0.6): with a replaced by 1e-06 the closed
-    // form finds no root inside the segment; the bracketed search does.
-    const Point3 p0 = px(0), q1 = px(0.2), q2 = px(0.5), q3 = px(0.9);
-    EXPECT_EQ(closedFormParamAtX(p0, q1, q2, q3, 0.45), 0);
-    const double t = BezierParamAtX(p0, q1, q2, q3, 0.45);
-    EXPECT_NEAR(bezierX(0, 0.2, 0.5, 0.9, t), 0.45, 1e-15);
-}
-
-namespace {
-
-// Line 1: straight from (0, 0) to (100, 10) in (X, Y); a kind-1 segment
-// covering X 0..60 at Y = 50 and a kind-2 segment covering 40..100 at Y = 80.
-struct CoverageHull {
-    Design design;
-    int straightLine, limitedLine, skippedLine;
-    CoverageHull()
-    {
-        DesignBuilder b(100);
-        straightLine = b.polyline(std::vector<testsupport::Inches>{{0, 0, 0}, {50, 5, 0}, {100, 10, 0}});
-        const int a0 = b.point({0, 50, 0}), a1 = b.point({30, 50, 0}, kHandle), a2 = b.point({70, 50, 0}, kHandle),
-                  a3 = b.point({100, 50, 0});
-        const int limitAt60 = b.point({60, 0, 0}, 2);
-        const int c0 = b.point({0, 80, 0}), c1 = b.point({25, 80, 0}, kHandle), c2 = b.point({75, 80, 0}, kHandle),
-                  c3 = b.point({100, 80, 0});
-        const int limitAt40 = b.point({40, 0, 0}, 2);
-        limitedLine = b.line({b.segment(a0, a1, a2, a3, kCoversStartToEndLimit, limitAt60),
-                              b.segment(c0, c1, c2, c3, kCoversStartLimitToEnd, limitAt40)});
-        // A kind-1 segment whose limit lies before its start covers nothing,
-        // and kind 7 covers nothing at all.
-        skippedLine = b.line({b.segment(c3, c2, c1, c0, kCoversStartToEndLimit, limitAt40),
-                              b.segment(a0, a1, a2, a3, 7)});
-        design = b.build();
-    }
+struct SolverCase {
+    const char* what;
+    double x0, x1, x2, x3, x, t;
+    double tolerance;
 };
 
 }  // namespace
 
-TEST(PointOnLine, SharedAnchorIsDecidedByTheLaterSegment)
+TEST(CubicSolver, EveryBranch)
 {
-    CoverageHull h;
-    const auto& line = h.design.HullLines[h.straightLine];
-    EXPECT_NEAR(PointOnLineAtX(h.design, line, 0.25).Y, 0.025, kTruncatedConstants);
-    EXPECT_NEAR(PointOnLineAtX(h.design, line, 0.5).Y, 0.05, kTruncatedConstants);
-    EXPECT_NEAR(PointOnLineAtX(h.design, line, 0.75).Y, 0.075, kTruncatedConstants);
-}
-
-TEST(PointOnLine, SegmentKindsAndLimits)
-{
-    CoverageHull h;
-    const auto& line = h.design.HullLines[h.limitedLine];
-    EXPECT_DOUBLE_EQ(PointOnLineAtX(h.design, line, 0.2).Y, 0.5);   // only kind 1 covers
-    EXPECT_DOUBLE_EQ(PointOnLineAtX(h.design, line, 0.5).Y, 0.8);   // both cover: later wins
-    EXPECT_DOUBLE_EQ(PointOnLineAtX(h.design, line, 0.6).Y, 0.8);
-    EXPECT_DOUBLE_EQ(PointOnLineAtX(h.design, line, 0.9).Y, 0.8);   // only kind 2 covers
-    EXPECT_DOUBLE_EQ(PointOnLineAtX(h.design, line, 0.4).Y, 0.8);   // limit inclusive
-}
-
-TEST(PointOnLine, UncoveredXGivesTheZeroPoint)
-{
-    CoverageHull h;
-    for (double x : {-0.1, 1.1}) {
-        const Point3 p = PointOnLineAtX(h.design, h.design.HullLines[h.straightLine], x);
-        EXPECT_EQ(p.X, 0);
-        EXPECT_EQ(p.Y, 0);
-        EXPECT_EQ(p.Z, 0);
+    const SolverCase cases[] = {
+        // 5.2t^3 - 7.8t^2 + 3.6t = 0.5: roots 0.2598, 0.7402, 0.5 tried in that order, the last wins.
+        {"three roots inside", 0, 1.2, -0.2, 1, 0.5, 0.5, kTruncated},
+        // -0.5t^3 + 0.75t^2 + 0.75t = 0.5: roots -1, 0.5, 2.
+        {"one of three inside", 0, 0.25, 0.75, 1, 0.5, 0.5, kTruncated},
+        // 0.4t^3 - 0.6t^2 + 1.2t has one real root.
+        {"one real root", 0, 0.4, 0.6, 1, 0.5, 0.5, 1e-12},
+        // t = 0 at x = P0.X is never accepted, but t stays 0 anyway.
+        {"root at the start", 0, 0.25, 0.75, 1, 0, 0, 0},
+        // X linear in t defeats the closed form; bisection answers.
+        {"linear", 0, 0.25, 0.5, 0.75, 0.3, 0.4, 1e-14},
+        {"linear descending", 0.75, 0.5, 0.25, 0, 0.3, 0.6, 1e-14},
+        // a = 0 exactly is replaced by 1e-06 and the closed form then finds nothing.
+        {"quadratic", 0, 0.2, 0.5, 0.9, 0.45, -1, 0},
+    };
+    for (const SolverCase& c : cases) {
+        const Point3 p0{c.x0, 1, 0, 0}, p1{c.x1, 2, 0, 0}, p2{c.x2, 3, 0, 0}, p3{c.x3, 4, 0, 0};
+        const double t = BezierParamAtX(p0, p1, p2, p3, c.x);
+        if (c.t >= 0) {
+            EXPECT_NEAR(t, c.t, c.tolerance) << c.what;
+        }
+        const SegmentSolver solver(p0, p1, p2, p3);
+        EXPECT_NEAR(solver.xAt(t), c.x, 1e-8) << c.what;
+        const Point3 p = BezierPointAtX(p0, p1, p2, p3, c.x);
+        EXPECT_EQ(p.X, c.x) << c.what;
+        EXPECT_EQ(p.Flag, 0);
     }
-    const Point3 p = PointOnLineAtX(h.design, h.design.HullLines[h.skippedLine], 0.5);
-    EXPECT_EQ(p.X, 0);
-    EXPECT_EQ(p.Y, 0);
+    // The closed form alone fails on the linear and quadratic segments.
+    EXPECT_EQ(closedFormParamAtX({0, 0, 0, 0}, {0.25, 0, 0, 0}, {0.5, 0, 0, 0}, {0.75, 0, 0, 0}, 0.3), 0);
+    EXPECT_EQ(closedFormParamAtX({0, 0, 0, 0}, {0.2, 0, 0, 0}, {0.5, 0, 0, 0}, {0.9, 0, 0, 0}, 0.45), 0);
+}
+
+TEST(CubicSolver, OneRealRootOutsideTheSegmentExtrapolates)
+{
+    const Point3 p0{0, 0, 0, 0}, p1{0.4, 1, 0, 0}, p2{0.6, 2, 0, 0}, p3{1, 3, 0, 0};
+    const double t = BezierParamAtX(p0, p1, p2, p3, 1.2);
+    EXPECT_GT(t, 1);
+    EXPECT_NEAR(BezierPointAtX(p0, p1, p2, p3, 1.2).Y, 3 * t, 1e-9);  // Y is linear in t here
+}
+
+namespace {
+
+// Line 1: straight through (0, 0), (50, 5), (100, 10). Line 2: a kind-1
+// segment over X 0..60 at Y 50 and a kind-2 one over 40..100 at Y 80.
+// Line 3: a kind-1 segment whose limit lies before its start, and kind 7.
+struct CoverageHull {
+    Design design;
+    CoverageHull()
+    {
+        DesignBuilder b(100);
+        b.polyline(std::vector<testsupport::Inches>{{0, 0, 0}, {50, 5, 0}, {100, 10, 0}});
+        const int a0 = b.point({0, 50, 0}), a1 = b.point({30, 50, 0}, kHandle), a2 = b.point({70, 50, 0}, kHandle),
+                  a3 = b.point({100, 50, 0});
+        const int at60 = b.point({60, 0, 0}, 2);
+        const int c0 = b.point({0, 80, 0}), c1 = b.point({25, 80, 0}, kHandle), c2 = b.point({75, 80, 0}, kHandle),
+                  c3 = b.point({100, 80, 0});
+        const int at40 = b.point({40, 0, 0}, 2);
+        b.line({b.segment(a0, a1, a2, a3, kCoversStartToEndLimit, at60),
+                b.segment(c0, c1, c2, c3, kCoversStartLimitToEnd, at40)});
+        b.line({b.segment(c3, c2, c1, c0, kCoversStartToEndLimit, at40), b.segment(a0, a1, a2, a3, 7)});
+        design = b.build();
+    }
+    double y(int line, double x) const { return PointOnLineAtX(design, design.HullLines[line], x).Y; }
+};
+
+}  // namespace
+
+TEST(PointOnLine, CoverageByKindAndTheLastCoveringSegment)
+{
+    const CoverageHull h;
+    EXPECT_NEAR(h.y(1, 0.25), 0.025, kTruncated);
+    EXPECT_NEAR(h.y(1, 0.5), 0.05, kTruncated);  // the shared anchor: the later segment decides
+    EXPECT_DOUBLE_EQ(h.y(2, 0.2), 0.5);          // only kind 1 covers
+    EXPECT_DOUBLE_EQ(h.y(2, 0.4), 0.8);          // both cover, limits inclusive: the later wins
+    EXPECT_DOUBLE_EQ(h.y(2, 0.9), 0.8);          // only kind 2 covers
+    for (double x : {-0.1, 1.1}) EXPECT_EQ(PointOnLineAtX(h.design, h.design.HullLines[1], x).X, 0);
+    EXPECT_EQ(h.y(3, 0.5), 0);  // a backwards limit and kind 7 cover nothing
 }
 
 TEST(PointOnLine, BadIndicesAreSkippedNotRead)
 {
-    CoverageHull h;
-    HullLine broken = h.design.HullLines[h.straightLine];
+    const CoverageHull h;
+    HullLine broken = h.design.HullLines[1];
     broken.Segments[1] = 999;
-    EXPECT_NEAR(PointOnLineAtX(h.design, broken, 0.75).Y, 0.075, kTruncatedConstants);
-    EXPECT_EQ(PointOnLineAtX(h.design, broken, 0.25).Y, 0);
     broken.SegmentCount = 50;  // longer than its list
-    EXPECT_NO_THROW(PointOnLineAtX(h.design, broken, 0.75));
+    EXPECT_NEAR(PointOnLineAtX(h.design, broken, 0.75).Y, 0.075, kTruncated);
+    EXPECT_EQ(PointOnLineAtX(h.design, broken, 0.25).Y, 0);
 }
 
 TEST(PointOnLine, PreparedLineGivesBitIdenticalPoints)
@@ -173,10 +116,8 @@ TEST(PointOnLine, PreparedLineGivesBitIdenticalPoints)
     for (int j = 1; j <= d.LineCount; ++j) {
         const LineEvaluator prepared(d, d.HullLines[j]);
         for (int i = -5; i <= 1005; ++i) {
-            const double x = i * 0.001;
-            const Point3 a = PointOnLineAtX(d, d.HullLines[j], x), b = prepared.pointAt(x);
-            ASSERT_EQ(a.X, b.X);
-            ASSERT_EQ(a.Y, b.Y) << "line " << j << " x " << x;
+            const Point3 a = PointOnLineAtX(d, d.HullLines[j], i * 0.001), b = prepared.pointAt(i * 0.001);
+            ASSERT_EQ(a.Y, b.Y) << "line " << j << " x " << i * 0.001;
             ASSERT_EQ(a.Z, b.Z);
         }
     }
