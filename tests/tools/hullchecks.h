@@ -1,37 +1,26 @@
 #pragma once
-// Geometric checks of a hull: each returns readable faults, empty when the
-// hull passes, so a failing test says where the hull goes wrong.
+// Geometric checks of a hull. Each returns its faults one a line (a dozen at
+// most, enough to see the pattern), empty when the hull passes.
 
 #include "model/design.h"
 
 #include <string>
-#include <vector>
 
 namespace hullchecks {
 
-using Faults = std::vector<std::string>;
+// At every station and on a fine grid between them: lines top to keel in
+// descending height, deck lines inside the sheer and hull lines flaring out
+// to it (the sheer is the widest line), and depth between the hull ends.
+std::string lineOrder(const model::Design& design);
 
-// X positions to look at: every station and a fine grid between them.
-std::vector<double> samplePositions(const model::Design& design);
+// Each segment's four X strictly increasing and clearly off the thirds of its
+// span (where X(t) is nearly linear and the closed form has nothing to
+// solve), and the closed-form cubic finding every X the segment covers.
+std::string segments(const model::Design& design);
 
-// Lines top to keel in descending height; deck lines inside the sheer, hull
-// lines flaring out to it (the sheer is the widest line).
-Faults lineOrderFaults(const model::Design& design);
-
-// Each segment's four X strictly increasing, and the closed-form cubic
-// finding every X the segment covers.
-Faults segmentFaults(const model::Design& design);
-
-// Handles clearly off the thirds of their segment, where X(t) would be
-// (nearly) linear and the closed form has nothing to solve.
-Faults thirdsFaults(const model::Design& design);
-
-// Where two segments of a line meet at an anchor, their handles lie on one
-// straight line through it, on opposite sides.
-Faults fairnessFaults(const model::Design& design);
-
-// Handles name an anchor that links them; smooth handles name each other as
-// opposites.
-Faults handleRecordFaults(const model::Design& design);
+// Handles and anchors name each other, smooth handles name their partner,
+// and where two segments of a line meet they share an anchor with their
+// handles on one straight line through it.
+std::string handles(const model::Design& design);
 
 }  // namespace hullchecks
