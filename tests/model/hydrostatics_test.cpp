@@ -1,232 +1,155 @@
 #include "model/floaterror.h"
-#include "model/hydrostatics.h"
+#include "model/readout.h"
 #include "tests/model/hydrotestsupport.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <array>
 
 using namespace model;
-using testsupport::prismHull;
-using testsupport::wedgeHull;
 
 namespace {
 constexpr double kL = 100, kB = 20, kD = 10;
-constexpr double kLastSlice = 0.999;  // the waterline ends one slice short of the stern
+constexpr double kEnd = 99.9;  // the waterline ends one slice short of the stern
+constexpr double kOneSlice = kL / 1000 + 1e-9;
 }  // namespace
 
-// Vertical sides at the waterline: every crossing has equal half-breadths at
-// its ends and must still be integrated.
-TEST(Hydrostatics, BoxGivesEveryResultExactly)
+// Hulls floating at 4" whose results are known exactly. The box's vertical
+// sides give crossings with equal half-breadths at their ends, which count
+// like any other; the five-line box crosses below the sheer, the vee's
+// crossing lies in a deck panel: each fills its panel's half-breadth table.
+// The wedge's slice k holds a volume in proportion to k: the slices before
+// k = 708 are the first to hold half.
+TEST(Hydrostatics, HullsWithKnownAnswers)
 {
-    Design d = prismHull(kL, boxSection(kB, kD), 4);
-    d.MaterialWeightPerSqFt = 0.5;
-    const Hydrostatics h = hydrostaticsOf(d);
-    EXPECT_REL(h.TotalVolume, kL * kB * kD, kSumTolerance);
-    EXPECT_REL(h.WetVolume, kL * kB * 4, kSumTolerance);
-    EXPECT_REL(h.TotalSurfaceArea, 2 * kL * (kB + kD), kSumTolerance);
-    EXPECT_REL(h.WettedSurfaceArea, kL * (2 * 4 + kB), kSumTolerance);
-    EXPECT_REL(h.WaterplaneArea, kL * kB, kSumTolerance);
-    EXPECT_DOUBLE_EQ(h.MaxSectionArea, 4 * kB);
-    EXPECT_DOUBLE_EQ(h.BeamWL, kB);
-    EXPECT_EQ(h.WaterlineStart, 0);
-    EXPECT_REL(h.WaterlineEnd, kLastSlice * kL, kSumTolerance);
-    EXPECT_EQ(h.LWL, h.WaterlineEnd);
-    EXPECT_EQ(h.Draft, 4);
-    EXPECT_DOUBLE_EQ(h.LengthBeamRatio, 4.995);
-    EXPECT_NEAR(h.TopSpeed, 3.866312, 1e-6);  // knots over 99.9"
-    EXPECT_EQ(h.Displacement, 296.3);
-    EXPECT_NEAR(h.KayakWeight, 20.8333333, 1e-7);  // 41.67 square feet at half a pound
-    EXPECT_REL(h.WsaDisplacementRatio, 2800 / 400.0, kSumTolerance);  // 8000^(2/3) = 400
-    EXPECT_REL(h.Cb, 4 * kB * kL / (kB * kL * kLastSlice * 4), kSumTolerance);
-    EXPECT_REL(h.Cm, 1.0, kSumTolerance);
-    EXPECT_REL(h.Cp, 1 / kLastSlice, kSumTolerance);
-    EXPECT_REL(h.Cwp, 1 / kLastSlice, kSumTolerance);
-    // Uniform slices: each centre lies within one slice of the middle.
-    EXPECT_NEAR(h.LCBPosition, kL / 2, kL * 0.001 + 1e-9);
-    EXPECT_NEAR(h.LCF, kL / 2, kL * 0.001 + 1e-9);
-    EXPECT_EQ(h.LCB, h.LCBPosition);  // the waterline starts at the bow
-    EXPECT_NEAR(h.LCBFraction, 0.5, 0.0011);
-    EXPECT_NEAR(h.Midship, 49.95, 1e-12);
-    EXPECT_DOUBLE_EQ(h.overallLength, kL);
-}
-
-TEST(Hydrostatics, WedgeInPlanPlacesTheCentresAtTheFirstSliceBeyondHalf)
-{
-    // Slice k holds a volume in proportion to k. The slices before k = 708
-    // hold 708 * 707 / 2 of the 1000 * 999 / 2 total, the first to pass half;
-    // counting slice k itself would stop at 707.
-    Design d = wedgeHull(kL, boxSection(kB, kD), 4);
-    const Hydrostatics h = hydrostaticsOf(d);
-    constexpr double kSliceSum = 499.5 * 0.001;  // the t of all slices, summed
-    EXPECT_REL(h.WetVolume, kL * kB * 4 * kSliceSum, kSolverTolerance);
-    EXPECT_REL(h.TotalVolume, kL * kB * kD * kSliceSum, kSolverTolerance);
-    EXPECT_REL(h.WaterplaneArea, kL * kB * kSliceSum, kSolverTolerance);
-    EXPECT_REL(h.TotalSurfaceArea, 2 * kL * (kB * kSliceSum + kD), kSolverTolerance);
-    EXPECT_REL(h.WettedSurfaceArea, 2 * kL * 4 + kL * kB * kSliceSum, kSolverTolerance);
-    EXPECT_REL(h.BeamWL, kB * kLastSlice, kSolverTolerance);
-    EXPECT_REL(h.MaxSectionArea, 4 * kB * kLastSlice, kSolverTolerance);
-    EXPECT_NEAR(h.LCBPosition, 0.708 * kL, 1e-9);
-    EXPECT_NEAR(h.LCF, 0.708 * kL, 1e-9);
-    EXPECT_EQ(h.Displacement, 148);
-    EXPECT_EQ(h.TargetDisplacement, 0);
-    // The bow slice has no breadth, yet the waterline starts there.
-    EXPECT_EQ(h.WaterlineStart, 0);
-    EXPECT_REL(h.WaterlineEnd, kLastSlice * kL, kSumTolerance);
-}
-
-TEST(Hydrostatics, VeeSectionAndCrossingsFillTheTableOfTheirPanel)
-{
-    // Deck centre, sheer, keel: the waterline crosses segment 2, a deck panel.
-    Design vee = prismHull(kL, {{kD, 0}, {kD, kB / 2}, {0, 0}}, 4);
-    const Hydrostatics h = hydrostaticsOf(vee);
-    const double z = kB / 2 * 4 / kD;  // half-breadth at the waterline
-    EXPECT_REL(h.WetVolume, 4 * z * kL, kSumTolerance);
-    EXPECT_REL(h.TotalVolume, kD * kB / 2 * kL, kSumTolerance);
-    EXPECT_REL(h.WaterplaneArea, 2 * z * kL, kSumTolerance);
-    EXPECT_REL(h.WettedSurfaceArea, 2 * kL * std::hypot(4, z), kSumTolerance);
-    EXPECT_REL(h.TotalSurfaceArea, 2 * kL * (kB / 2 + std::hypot(kD, kB / 2)), kSumTolerance);
-    // Five lines: the crossing lies in segment 3, a hull panel below the sheer.
-    Design fiveLines = prismHull(kL, {{kD, 0}, {kD, 5}, {kD, kB / 2}, {0, kB / 2}, {0, 0}}, 4);
-    const Hydrostatics five = hydrostaticsOf(fiveLines);
-    for (int k = 0; k < kVolumeSlices; ++k) {
-        ASSERT_NEAR(h.WaterlineHalfBreadthsTop[k], z, 1e-12) << k;
-        ASSERT_EQ(h.WaterlineHalfBreadthsBottom[k], 0) << k;
-        ASSERT_EQ(five.WaterlineHalfBreadthsBottom[k], kB / 2) << k;
-        ASSERT_EQ(five.WaterlineHalfBreadthsTop[k], 0) << k;
+    const char* names[] = {"TotalVolume", "WetVolume", "TotalSurfaceArea", "WettedSurfaceArea", "WaterplaneArea",
+                           "MaxSectionArea", "BeamWL", "Cb", "Cm", "Cp", "Cwp"};
+    using Results = std::array<double, 11>;
+    const Results box{20000, 8000, 6000, 2800, 2000, 80, 20, 1 / .999, 1, 1 / .999, 1 / .999};
+    const double vee = std::hypot(kD, kB / 2), wedge = 0.4995;  // the wedge's breadths sum to 0.4995 of the box's
+    const struct {
+        const char* name;
+        Design d;
+        Results expected;
+        double tolerance, centre, centreTolerance, top, bottom, displacement;  // top, bottom: the tables at 999
+    } hulls[] = {
+        {"box", prismHull(kL, boxSection(kB, kD), 4), box, kSumTolerance, 50, kOneSlice, 10, 0, 296.3},
+        {"five lines", prismHull(kL, {{kD, 0}, {kD, 5}, {kD, 10}, {0, 10}, {0, 0}}, 4), box, kSumTolerance, 50,
+         kOneSlice, 0, 10, 296.3},
+        {"vee", prismHull(kL, {{kD, 0}, {kD, kB / 2}, {0, 0}}, 4),
+         {10000, 1600, 2 * kL * (10 + vee), 2 * kL * std::hypot(4, 4), 800, 16, 8, .5 / .999, .5, 1 / .999, 1 / .999},
+         kSumTolerance, 50, kOneSlice, 4, 0, 59.3},
+        {"wedge", prismHull(kL, boxSection(kB, kD), 4, 0),
+         {20000 * wedge, 8000 * wedge, 2 * kL * (kB * wedge + kD), 800 + 2000 * wedge, 2000 * wedge, 80 * .999,
+          20 * .999, .5 / .999, 1, .5 / .999, .5 / .999},
+         kSolverTolerance, 70.8, 1e-9, 9.99, 0, 148},
+    };
+    for (const auto& hull : hulls) {
+        SCOPED_TRACE(hull.name);
+        Design d = hull.d;
+        const Hydrostatics h = hydrostaticsOf(d);
+        const double got[] = {h.TotalVolume, h.WetVolume, h.TotalSurfaceArea, h.WettedSurfaceArea, h.WaterplaneArea,
+                              h.MaxSectionArea, h.BeamWL, h.Cb, h.Cm, h.Cp, h.Cwp};
+        for (int k = 0; k < 11; ++k) EXPECT_REL(got[k], hull.expected[k], hull.tolerance) << names[k];
+        EXPECT_EQ(h.WaterlineStart, 0);  // the wedge's bow slice has no breadth, yet is cut
+        EXPECT_REL(h.WaterlineEnd, kEnd, kSumTolerance);
+        EXPECT_NEAR(h.LCBPosition, hull.centre, hull.centreTolerance);
+        EXPECT_NEAR(h.LCF, hull.centre, hull.centreTolerance);
+        EXPECT_NEAR(h.WaterlineHalfBreadthsTop[999], hull.top, pointTolerance(kL));
+        EXPECT_NEAR(h.WaterlineHalfBreadthsBottom[999], hull.bottom, pointTolerance(kL));
+        EXPECT_EQ(h.Displacement, hull.displacement);
     }
 }
 
-TEST(Hydrostatics, ExactlyAThousandSlicesFillTablesAndGraph)
+// Zero draft, waterline length, beam or section: every ratio over it is 0.
+// One set of results serves every run: nothing of an earlier run may survive.
+TEST(Hydrostatics, WaterlineAtALinesHeightAwashAndDry)
 {
     Design d = prismHull(kL, boxSection(kB, kD), 4);
-    d.CockpitCount = 2;
-    const Hydrostatics h = hydrostaticsOf(d);
-    EXPECT_EQ(h.VolumeSliceCount, 1000);
-    ASSERT_EQ(h.WaterlineHalfBreadthsTop.size(), 1001u);
-    ASSERT_EQ(h.WaterlineHalfBreadthsBottom.size(), 1001u);
-    EXPECT_EQ(h.WaterlineHalfBreadthsTop[999], kB / 2);
-    EXPECT_EQ(h.WaterlineHalfBreadthsTop[1000], 0);
-    const auto& bars = h.volumeGraph.bars;
-    ASSERT_EQ(bars.size(), 1000u);
-    EXPECT_EQ(bars.front().x, 0);
-    EXPECT_NEAR(bars.back().x, kLastSlice * kL, 1e-12);
-    for (const auto& bar : bars) ASSERT_NEAR(bar.v, kB * 4 * kL / 1000, 1e-12);
-    const ViewExtent& e = h.volumeGraph.extent;
-    EXPECT_EQ(e.XMin, 0);
-    EXPECT_EQ(e.XMax, 100);
-    EXPECT_EQ(e.YMin, -2);
-    EXPECT_EQ(e.YMax, 40);
-}
-
-TEST(Hydrostatics, WaterlineAtALinesHeightCountsThatLineAsWet)
-{
-    // At the deck: every section is wholly under water.
-    Design awash = prismHull(kL, boxSection(kB, kD), kD);
-    const Hydrostatics a = hydrostaticsOf(awash);
-    EXPECT_EQ(a.WetVolume, a.TotalVolume);
-    EXPECT_EQ(a.WettedSurfaceArea, a.TotalSurfaceArea);
-    for (double v : {a.WaterplaneArea, a.BeamWL, a.LWL, a.Cb, a.Cm, a.Cp, a.Cwp, a.LengthBeamRatio, a.TopSpeed,
-                     a.LCBPosition, a.LCBFraction, a.LCFFraction, a.EntryHalfWidth, a.EntryHalfAngle})
+    Hydrostatics h;
+    runHydrostatics(d, {}, h);
+    d.WaterlineHeight = kD;  // at the deck: every section is wholly under water
+    runHydrostatics(d, {}, h);
+    EXPECT_EQ(h.WetVolume, h.TotalVolume);
+    EXPECT_EQ(h.WettedSurfaceArea, h.TotalSurfaceArea);
+    EXPECT_EQ(h.Draft, kD);
+    for (double v : {h.WaterplaneArea, h.BeamWL, h.LWL, h.Cb, h.Cm, h.Cp, h.Cwp, h.LengthBeamRatio, h.TopSpeed,
+                     h.LCBPosition, h.LCBFraction, h.LCFFraction, h.HalfVolumeSum, h.EntryHalfWidth, h.EntryHalfAngle})
         EXPECT_EQ(v, 0);
-    EXPECT_EQ(a.Draft, kD);
 
-    // At the keel: the bottom is wet, the sections have no wet area, and
-    // every coefficient over a zero draft or zero section is 0.
-    Design keel = prismHull(kL, boxSection(kB, kD), 0);
-    const Hydrostatics k = hydrostaticsOf(keel);
-    EXPECT_EQ(k.WetVolume, 0);
-    EXPECT_REL(k.WaterplaneArea, kL * kB, kSumTolerance);
-    EXPECT_REL(k.WettedSurfaceArea, kL * kB, kSumTolerance);
-    EXPECT_EQ(k.Draft, 0);
-    for (double v : {k.Cb, k.Cm, k.Cp, k.WsaDisplacementRatio, k.LCBPosition}) EXPECT_EQ(v, 0);
-    EXPECT_REL(k.Cwp, 1 / kLastSlice, kSumTolerance);
-    EXPECT_EQ(k.EntryHalfWidth, kB / 2);
-}
+    d.WaterlineHeight = 0;  // at the keel: the bottom is wet, the sections have no wet area
+    runHydrostatics(d, {}, h);
+    EXPECT_REL(h.WaterplaneArea, kL * kB, kSumTolerance);
+    EXPECT_REL(h.WettedSurfaceArea, kL * kB, kSumTolerance);
+    EXPECT_REL(h.Cwp, 1 / .999, kSumTolerance);
+    EXPECT_EQ(h.EntryHalfWidth, kB / 2);
+    EXPECT_TRUE(h.lcbFound);  // at the first slice, where half of no volume lies
+    for (double v : {h.WetVolume, h.Draft, h.Cb, h.Cm, h.Cp, h.WsaDisplacementRatio, h.LCBPosition}) EXPECT_EQ(v, 0);
 
-TEST(Hydrostatics, DryHullHasNoWaterlineAndANegativeDraft)
-{
-    Design d = prismHull(kL, boxSection(kB, kD), -1);
-    const Hydrostatics h = hydrostaticsOf(d);
-    for (double v : {h.WetVolume, h.WettedSurfaceArea, h.WaterplaneArea, h.BeamWL, h.LWL, h.TopSpeed,
-                     h.WsaDisplacementRatio, h.Cb, h.Cm, h.Cp, h.Cwp, h.LCBPosition, h.LCF, h.Displacement})
-        EXPECT_EQ(v, 0);
+    d.WaterlineHeight = -1;  // below the keel: dry, with a negative draft
+    runHydrostatics(d, {}, h);
     EXPECT_EQ(h.Draft, -1);
     EXPECT_FALSE(h.lcbFound);
-    EXPECT_REL(h.TotalVolume, kL * kB * kD, kSumTolerance);
+    EXPECT_EQ(h.volumeGraph.bars.size(), 1000u);
+    for (double v : {h.WettedSurfaceArea, h.WaterplaneArea, h.BeamWL, h.WaterlineEnd, h.LCF, h.Cwp, h.Midship,
+                     h.HalfWaterplaneSum, h.EntryHalfWidth, h.Displacement, h.WaterlineHalfBreadthsTop[10]})
+        EXPECT_EQ(v, 0);
 }
 
-TEST(Hydrostatics, SingleCutSliceGivesAZeroLengthWaterline)
+TEST(Hydrostatics, SingleSliceWaterlineAndHalfLengthKeel)
 {
     // A keel dipping to 0 at midships only: one slice reaches a waterline of 0.005".
-    testsupport::DesignBuilder b(kL);
-    b.polyline(std::vector<int>{b.pointAt(kBowPoint, {0, 12, 0}), b.pointAt(kSternPoint, {kL, 12, 0})});
-    b.polyline(std::vector<testsupport::Inches>{{0, 12, 5}, {kL, 12, 5}});
-    b.polyline(std::vector<testsupport::Inches>{{0, 10, 0}, {kL / 2, 0, 0}, {kL, 10, 0}});
-    Design d = b.waterline(0.005).build();
-    const Hydrostatics h = hydrostaticsOf(d);
+    Design dip = straightLines(kL, {{{0, 12, 0}, {kL, 12, 0}}, {{0, 12, 5}, {kL, 12, 5}},
+                                    {{0, 10, 0}, {kL / 2, 0, 0}, {kL, 10, 0}}}, 0.005);
+    const Hydrostatics h = hydrostaticsOf(dip);
     EXPECT_NEAR(h.WaterlineStart, kL / 2, 1e-9);
     EXPECT_EQ(h.WaterlineEnd, h.WaterlineStart);
-    EXPECT_EQ(h.LWL, 0);
-    EXPECT_EQ(h.TopSpeed, 0);
     EXPECT_GT(h.BeamWL, 0);
-    for (double v : {h.Cb, h.Cp, h.Cwp, h.LengthBeamRatio, h.LCBFraction, h.LCFFraction}) EXPECT_EQ(v, 0);
+    for (double v : {h.LWL, h.TopSpeed, h.Cb, h.Cp, h.Cwp, h.LengthBeamRatio, h.LCBFraction, h.LCFFraction})
+        EXPECT_EQ(v, 0);
+
+    // A keel covering the front half only: aft of it the line has no point
+    // to count towards the draft.
+    Design half = straightLines(kL, {{{0, 12, 0}, {kL, 12, 0}}, {{0, 12, 10}, {kL, 12, 10}},
+                                     {{0, 2, 10}, {kL, 2, 10}}, {{0, 2, 0}, {kL / 2, 2, 0}}}, 4);
+    EXPECT_EQ(hydrostaticsOf(half).Draft, 2);
 }
 
-TEST(Hydrostatics, DraftCountsOnlyLinesThatCoverTheSlice)
-{
-    // The keel covers the front half only; aft of it the line has no point.
-    testsupport::DesignBuilder b(kL);
-    b.polyline(std::vector<int>{b.pointAt(kBowPoint, {0, 12, 0}), b.pointAt(kSternPoint, {kL, 12, 0})});
-    b.polyline(std::vector<testsupport::Inches>{{0, 12, 10}, {kL, 12, 10}});
-    b.polyline(std::vector<testsupport::Inches>{{0, 2, 10}, {kL, 2, 10}});
-    b.polyline(std::vector<testsupport::Inches>{{0, 2, 0}, {kL / 2, 2, 0}});
-    Design d = b.waterline(4).build();
-    const Hydrostatics h = hydrostaticsOf(d);
-    EXPECT_EQ(h.Draft, 2);
-    EXPECT_EQ(h.lowestLineHeight, 2);
-    EXPECT_EQ(h.highestLineHeight, 12);
-}
-
-TEST(Hydrostatics, EveryRunStartsFromZeroAndNoDesignOnlyEmptiesTheTables)
+TEST(Hydrostatics, WithoutADesignOnlyTheTablesAreEmptied)
 {
     Design d = prismHull(kL, boxSection(kB, kD), 4);
-    Hydrostatics h;
-    runHydrostatics(d, {}, h);
-    d.WaterlineHeight = -1;  // dry: nothing of the wet run may survive
-    runHydrostatics(d, {}, h);
-    for (double v : {h.WetVolume, h.WaterplaneArea, h.BeamWL, h.WaterlineEnd, h.LCBPosition, h.LCF,
-                     h.HalfVolumeSum, h.HalfWaterplaneSum, h.Midship, h.EntryHalfWidth, h.Cb})
-        EXPECT_EQ(v, 0);
-    EXPECT_EQ(h.WaterlineHalfBreadthsTop[10], 0);
-
-    d.WaterlineHeight = 4;
-    runHydrostatics(d, {}, h);
-    const double wet = h.WetVolume;
-    const std::size_t bars = h.volumeGraph.bars.size();
+    Hydrostatics h = hydrostaticsOf(d);
     d.DesignLoaded = false;
     EXPECT_FALSE(runHydrostatics(d, {}, h));
-    EXPECT_EQ(h.WetVolume, wet);
-    EXPECT_EQ(h.volumeGraph.bars.size(), bars);
-    EXPECT_EQ(h.WaterlineHalfBreadthsTop.size(), 1001u);
-    EXPECT_EQ(h.WaterlineHalfBreadthsTop[10], 0);
-}
-
-TEST(Hydrostatics, TargetIgnoresTheSecondPaddlerOfAOneCockpitDesign)
-{
-    Design d = prismHull(kL, boxSection(kB, kD), 4);
-    d.MaterialWeightPerSqFt = 0.5;  // 20.8333... pounds of skin
-    d.CargoWeight = 10;
-    d.PaddlerWeights = {0, 150, 70};
-    EXPECT_EQ(hydrostaticsOf(d).TargetDisplacement, 180.8);
-    d.CockpitCount = 2;
-    EXPECT_EQ(hydrostaticsOf(d).TargetDisplacement, 250.8);
-}
-
-TEST(Hydrostatics, AZeroLengthHullIsAnError)
-{
-    Design d = prismHull(kL, boxSection(kB, kD), 4);
-    d.HullLength = 0;
-    Hydrostatics h;
+    EXPECT_REL(h.WetVolume, 8000, kSumTolerance);
+    EXPECT_EQ(h.volumeGraph.bars.size(), 1000u);
+    ASSERT_EQ(h.WaterlineHalfBreadthsTop.size(), 1001u);
+    EXPECT_EQ(h.WaterlineHalfBreadthsTop[999], 0);
+    d.DesignLoaded = true;
+    d.HullLength = 0;  // a hull of no length cannot be integrated
     EXPECT_THROW(runHydrostatics(d, {}, h), FloatError);
+}
+
+TEST(HalfAngles, MeasuredInFromEachEndOfTheWaterline)
+{
+    // The wedge's half-breadth grows by kB / 2 over the length; its waterline runs from 0 to 99.9.
+    Design wedge = prismHull(kL, boxSection(kB, kD), 4, 0);
+    const Hydrostatics h = hydrostaticsOf(wedge, {false, "24", "36 inches"});
+    EXPECT_EQ(h.ExitMeasuredFrom, 36);
+    EXPECT_NEAR(h.EntryHalfWidth, 2.4, pointTolerance(kL));
+    EXPECT_NEAR(h.ExitHalfWidth, 6.39, pointTolerance(kL));  // at 99.9 - 36
+    const auto texts = halfAngleReadOut(h);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].control + " " + texts[0].text, "txtEntryHalfAngle 5.711");
+    EXPECT_EQ(texts[1].control + " " + texts[1].text, "txtExitHalfAngle 10.065");
+
+    // The box's sides stand 10" out: 45 degrees at 10", a little more over
+    // the short 2 pi the angles have always used.
+    Design box = prismHull(kL, boxSection(kB, kD), 4);
+    const Hydrostatics b = hydrostaticsOf(box, {false, "10", "none"});
+    EXPECT_NEAR(b.EntryHalfAngle, 45.0000022, 1e-7);
+    EXPECT_EQ(b.ExitMeasuredFrom, 0);
+    EXPECT_EQ(b.ExitHalfAngle, 0);  // no distance, no angle: not 90 degrees, nor NaN
+    // Beyond the hull's end no line has a point; nothing clamps the station.
+    EXPECT_EQ(hydrostaticsOf(box, {false, "200", "36"}).EntryHalfWidth, 0);
 }

@@ -225,20 +225,6 @@ void furnishBulkheads(Design& d)
     }
 }
 
-Design straightLineHull(double length, const std::vector<SectionPoint>& section, double waterline, bool wedge)
-{
-    DesignBuilder b(length);
-    const double bowShare = wedge ? 0 : 1;
-    for (std::size_t k = 0; k < section.size(); ++k) {
-        const Inches bow{0, section[k].y, section[k].z * bowShare}, stern{length, section[k].y, section[k].z};
-        if (k == 0)
-            b.polyline(std::vector<int>{b.pointAt(model::kBowPoint, bow), b.pointAt(model::kSternPoint, stern)});
-        else
-            b.polyline(std::vector<Inches>{bow, stern});
-    }
-    return b.waterline(waterline).build();
-}
-
 }  // namespace
 
 Design furnishedKayak()
@@ -250,16 +236,6 @@ Design furnishedKayak()
     furnishBulkheads(d);
     for (int k = 1; k <= d.PanelsPerSide; ++k) d.PanelEnds[k] = {0, model::kBowPoint, model::kSternPoint};
     return d;
-}
-
-Design prismHull(double length, const std::vector<SectionPoint>& section, double waterline)
-{
-    return straightLineHull(length, section, waterline, false);
-}
-
-Design wedgeHull(double length, const std::vector<SectionPoint>& section, double waterline)
-{
-    return straightLineHull(length, section, waterline, true);
 }
 
 void addCockpit(Design& d, int k, double rearX, double length, double aftToCG, double y)

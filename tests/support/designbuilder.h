@@ -57,19 +57,6 @@ model::Design sevenLineKayak();
 // fixed panel-end table of old files fits.
 model::Design furnishedKayak();
 
-// One hull line's place in a cross-section, inches.
-struct SectionPoint {
-    double y, z;
-};
-
-// A hull of constant section: line k runs straight from bow to stern at
-// section[k]'s height and half-breadth. Line 1 runs between points 1 and 14.
-model::Design prismHull(double length, const std::vector<SectionPoint>& section, double waterline);
-
-// The same section with every half-breadth growing linearly from 0 at the
-// bow to section[k].z at the stern: a wedge in plan.
-model::Design wedgeHull(double length, const std::vector<SectionPoint>& section, double waterline);
-
 // Adds the nine rim points of cockpit `k` (1 or 2) at height `y`: 2 and 3 at
 // the front end, 8 at the rear end `rearX`, 4, 5, 6 at 1/2, 2/3, 5/6 of the
 // way, 1, 7 and 9 beside them. Sets the record's Length, AftToCG and Width and
