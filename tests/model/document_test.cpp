@@ -2,29 +2,37 @@
 #include "model/document.h"
 #include "model/floaterror.h"
 #include "model/textfile.h"
-#include "tests/model/corruptdesigns.h"
-#include "tests/model/tempfolder.h"
+#include "tests/model/minidesign.h"
 #include "tests/support/designbuilder.h"
 #include "tests/support/scripteddialogs.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
+#include <iterator>
+#include <random>
 
 namespace fs = std::filesystem;
 using model::Design;
 using model::DocumentOutcome;
-using testdesigns::TempFolder;
-using testsupport::ScriptedFileDialogs;
-using testsupport::ScriptedMessageBox;
+using namespace testdesigns;
 
 namespace {
-
-constexpr const char* kCorrupt = "Error opening file - File is corrupt";
 
 std::string fileText(const fs::path& path) { return model::readTextFile(path, 1 << 24).value_or("<unreadable>"); }
 
 void putFile(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+std::string saveFailed(const std::string& path) { return "Failed to save to the file: '" + path + "'"; }
+
+// miniDesign() changed in memory and written out: the writer writes whatever it is given.
+std::string withDesign(const std::function<void(Design&)>& change)
+{
+    Design d = miniDesign();
+    change(d);
+    return model::writeDesignText(d);
+}
 
 // An open design with unsaved changes, as the user has it before File > Open.
 Design openDesign(const std::string& fileName)
@@ -38,235 +46,220 @@ Design openDesign(const std::string& fileName)
 }
 
 struct DocumentTest : ::testing::Test {
-    TempFolder folder;
-    ScriptedFileDialogs dialogs;
-    ScriptedMessageBox messages;
+    const fs::path folder = fs::temp_directory_path() / ("quillock-test-" + std::to_string(std::random_device()()));
+    testsupport::ScriptedFileDialogs dialogs;
+    testsupport::ScriptedMessageBox messages;
 
-    fs::path file(const std::string& name) const { return folder.path() / name; }
+    void SetUp() override { fs::create_directories(folder); }
+    void TearDown() override { fs::remove_all(folder); }
+    fs::path file(const std::string& name) const { return folder / name; }
+    std::ptrdiff_t fileCount() const { return std::distance(fs::directory_iterator(folder), {}); }
 };
 
 }  // namespace
 
-TEST_F(DocumentTest, OpenReplacesTheDesignAndResetsTheDocumentState)
+TEST_F(DocumentTest, OpenReplacesTheDesignAndResetsTheDocumentStateUnlessCancelled)
 {
     const fs::path path = file("boat.QLK");
-    putFile(path, model::writeDesignText(testdesigns::miniDesign()));
+    putFile(path, model::writeDesignText(miniDesign()));
     Design design = openDesign("/boats/previous.QLK");
-    dialogs.answers = {path.string()};
+    const Design before = design;
 
+    EXPECT_EQ(model::openDocument(design, dialogs, messages).outcome, DocumentOutcome::Cancelled);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"File failed to open..."});
+    EXPECT_EQ(design.FileName, before.FileName);  // so the next Save goes to it without a dialog
+    EXPECT_TRUE(design.DesignChanged);
+    EXPECT_EQ(model::writeDesignText(design), model::writeDesignText(before));
+
+    messages.shown.clear();
+    dialogs.answers = {path.string()};
     const auto result = model::openDocument(design, dialogs, messages);
 
     ASSERT_EQ(result.outcome, DocumentOutcome::Done);
     EXPECT_EQ(result.caption, "Quillock - " + path.string());
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(model::writeDesignText(design), fileText(path));
-    EXPECT_EQ(design.FileName, path.string());
-    EXPECT_TRUE(design.DesignLoaded);
     EXPECT_FALSE(design.DesignChanged);
     EXPECT_EQ(design.CurrentStation, 0);
-    EXPECT_EQ(design.CurveStep, model::kDefaultCurveStep);
-    EXPECT_EQ(design.StitchMarkLength, 0.5);  // a preference, not part of the file
-    EXPECT_EQ(design.Sections.size(), 21u);   // rebuilt by the check
-
-    ASSERT_EQ(dialogs.opens.size(), 1u);
-    const auto& options = dialogs.opens[0];
-    EXPECT_EQ(options.fileName, "/boats/previous.QLK");
-    EXPECT_TRUE(options.fileMustExist);
-    EXPECT_EQ(options.filter, "QLK Files (*.QLK)|*.QLK|All Files (*.*)|*.*");
-    EXPECT_EQ(options.filterIndex, 1);
-    EXPECT_EQ(options.defaultExt, "QLK");
+    EXPECT_EQ(design.StitchMarkLength, 0.5);         // a preference, not part of the file
+    EXPECT_EQ(design.Sections.size(), 21u);          // rebuilt by the check
+    EXPECT_EQ(design.BulkheadHandles.at(1).X, 100);  // at the bulkhead, half of 200 inches
+    EXPECT_EQ(dialogs.opens.at(0).fileName, "/boats/previous.QLK");
+    EXPECT_TRUE(dialogs.opens.at(0).fileMustExist);
 }
 
-TEST_F(DocumentTest, EveryDamagedFileLeavesTheOpenDesignAsItWas)
+TEST_F(DocumentTest, EveryBadFileLeavesTheOpenDesignAsItWas)
 {
+    const std::string whole = model::writeDesignText(miniDesign());
+    Design fourPanels = testsupport::furnishedKayak();
+    fourPanels.PanelsPerSide = 4;
+    int files = 0;
+    const auto bad = [&](const std::string& text) {
+        const fs::path path = file(std::to_string(++files));
+        putFile(path, text);
+        return path;
+    };
+    const auto badDesign = [&](const std::function<void(Design&)>& change) { return bad(withDesign(change)); };
+    const struct { std::string name; fs::path path; model::DesignCheck check = model::makesections; } cases[] = {
+        {"missing file", file("missing.QLK")},
+        {"a folder", folder},
+        {"a sound file the check throws on", bad(whole), [](Design&) { throw model::FloatError("station"); }},
+        {"empty", bad("")},
+        {"last row missing", bad(whole.substr(0, whole.rfind(" .5\r\n")))},
+        {"unknown version", bad(withRow(0, "1.1.0"))},
+        {"malformed number", bad(withRow(kRowCargo, " 25,5"))},
+        {"infinite number", bad(withRow(kRowHullLength, " 1E+999"))},
+        {"number too large to write back", bad(withRow(kRowHullLength, " 1.7976931348623157E+308"))},
+        {"integer above 16 bits", bad(withRow(kRowFirstLink, " 32768"))},
+        {"flag byte above 255", bad(withRow(kRowFirstLock, " 256"))},
+        {"negative count", bad(withRow(kRowSegmentCount, "-1"))},
+        {"ten rim points", bad(withRow(kRowRimPointCount, " 10"))},
+        {"count beyond the rows left", bad("1.2.0\r\n 200\r\n 30000\r\n 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n")},
+        {"old version with four panels", bad(model::writeDesignRows(fourPanels, model::kOldLayout, "1.0.1"))},
+        {"four cockpits", badDesign([](Design& d) { d.CockpitCount = 4; })},
+        {"zero hull length", badDesign([](Design& d) { d.HullLength = 0; })},
+        {"no station interval", badDesign([](Design& d) { d.StationCount = 0.5; })},
+        {"too many section points", badDesign([](Design& d) {
+             d.StationCount = 32767;
+             d.LineCount = 200;
+             d.HullLines.resize(201);
+         })},
+        {"bulkhead handle overflow", badDesign([](Design& d) { d.HullLength = d.Bulkheads[1].X = 1e300; })},
+        {"link outside the points", badDesign([](Design& d) { d.ControlPoints[1].Links[1] = 5; })},
+        {"negative link", badDesign([](Design& d) { d.ControlPoints[1].Links[1] = -1; })},
+        {"anchor outside the points", badDesign([](Design& d) { d.ControlPoints[2].Anchor = 5; })},
+        {"segment point outside the points", badDesign([](Design& d) { d.CurveSegments[1].EndHandle = 5; })},
+        {"line segment outside the segments", badDesign([](Design& d) { d.HullLines[2].Segments[1] = 3; })},
+        {"panel line outside the lines", badDesign([](Design& d) { d.HullPanels[1].LineB = 3; })},
+        {"panel end outside the points", badDesign([](Design& d) { d.PanelEnds[1][1] = 5; })},
+        {"rim point outside the points", badDesign([](Design& d) { d.Cockpits[1].RimPoints[2] = 5; })},
+    };
     const Design before = openDesign("/boats/previous.QLK");
-    for (const auto& corrupt : testdesigns::corruptTexts()) {
-        const fs::path path = file("damaged.QLK");
-        putFile(path, corrupt.text);
-        Design design = before;
-        dialogs.answers = {path.string()};
-        messages.shown.clear();
-
-        const auto result = model::openDocument(design, dialogs, messages);
-
-        EXPECT_EQ(result.outcome, DocumentOutcome::Failed) << corrupt.name;
-        EXPECT_EQ(result.caption, "Quillock - /boats/previous.QLK") << corrupt.name;
-        EXPECT_EQ(messages.texts(), std::vector<std::string>{kCorrupt}) << corrupt.name;
-        EXPECT_EQ(model::writeDesignText(design), model::writeDesignText(before)) << corrupt.name;
-        EXPECT_EQ(design.FileName, before.FileName) << corrupt.name;
-        EXPECT_TRUE(design.DesignChanged) << corrupt.name;
-        EXPECT_EQ(design.CurrentStation, 3) << corrupt.name;
-    }
-}
-
-TEST_F(DocumentTest, AnUnreadableFileOrAFailingCheckIsCorruptToo)
-{
-    const fs::path good = file("good.QLK");
-    putFile(good, model::writeDesignText(testdesigns::miniDesign()));
-    const auto throwing = [](Design&) { throw model::FloatError("station spacing"); };
-    const struct {
-        std::string path;
-        model::DesignCheck check;
-    } cases[] = {{file("missing.QLK").string(), model::makesections},
-                 {folder.path().string(), model::makesections},
-                 {good.string(), throwing}};
     for (const auto& c : cases) {
-        Design design = openDesign("/boats/previous.QLK");
-        dialogs.answers = {c.path};
+        Design design = before;
+        dialogs.answers = {c.path.string()};
         messages.shown.clear();
-        EXPECT_EQ(model::openDocument(design, dialogs, messages, c.check).outcome, DocumentOutcome::Failed) << c.path;
-        EXPECT_EQ(messages.texts(), std::vector<std::string>{kCorrupt});
-        EXPECT_EQ(design.FileName, "/boats/previous.QLK");
-        EXPECT_EQ(design.PointCount, 45);
+
+        const auto result = model::openDocument(design, dialogs, messages, c.check);
+
+        EXPECT_EQ(result.outcome, DocumentOutcome::Failed) << c.name;
+        EXPECT_EQ(result.caption, "Quillock - /boats/previous.QLK") << c.name;
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error opening file - File is corrupt"}) << c.name;
+        EXPECT_EQ(model::writeDesignText(design), model::writeDesignText(before)) << c.name;
+        EXPECT_TRUE(design.DesignChanged) << c.name;
     }
-}
-
-TEST_F(DocumentTest, CancelledOpenKeepsTheDesignAndItsFileName)
-{
-    const fs::path path = file("kept.QLK");
-    Design design = openDesign(path.string());
-    const std::string before = model::writeDesignText(design);
-
-    const auto result = model::openDocument(design, dialogs, messages);
-
-    EXPECT_EQ(result.outcome, DocumentOutcome::Cancelled);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"File failed to open..."});
-    EXPECT_EQ(design.FileName, path.string());
-    EXPECT_EQ(model::writeDesignText(design), before);
-    // So the next Save writes straight to the file, without a dialog.
-    EXPECT_TRUE(model::saveDocument(design, dialogs, messages).done());
-    EXPECT_TRUE(dialogs.saves.empty());
-    EXPECT_EQ(fileText(path), before);
 }
 
 TEST_F(DocumentTest, SaveOpenSaveWritesTheSameBytes)
 {
     Design design = testsupport::furnishedKayak();
-    design.FileName = file("first.QLK").string();
-    ASSERT_TRUE(model::saveDocument(design, dialogs, messages).done());
+    design.DesignChanged = true;
+    dialogs.answers = {file("first.QLK").string()};  // untitled: Save asks for a name
+    const auto result = model::saveDocument(design, dialogs, messages);
+    ASSERT_TRUE(result.done());
+    EXPECT_EQ(result.caption, "Quillock - " + file("first.QLK").string());
+    EXPECT_FALSE(design.DesignChanged);
+    EXPECT_TRUE(dialogs.saves.at(0).overwritePrompt);
 
     Design reopened;
-    dialogs.answers = {design.FileName};
+    dialogs.answers = {design.FileName, file("second.QLK").string()};
     ASSERT_TRUE(model::openDocument(reopened, dialogs, messages).done());
-    dialogs.answers = {file("second.QLK").string()};
     ASSERT_TRUE(model::saveDocumentAs(reopened, dialogs, messages).done());
 
     EXPECT_EQ(fileText(file("second.QLK")), fileText(file("first.QLK")));
-}
-
-TEST_F(DocumentTest, AnOldVersionFileIsSavedAsTheCurrentVersion)
-{
-    const fs::path path = file("old.QLK");
-    putFile(path, model::writeDesignRows(testsupport::furnishedKayak(), model::kOldLayout, "1.0.0"));
-    Design design;
-    dialogs.answers = {path.string()};
-    ASSERT_TRUE(model::openDocument(design, dialogs, messages).done());
-    EXPECT_EQ(design.DesignVersion, "1.0.0");
-
-    ASSERT_TRUE(model::saveDocument(design, dialogs, messages).done());
-    const std::string saved = fileText(path);
-    EXPECT_EQ(saved.substr(0, 7), "1.2.0\r\n");
-    EXPECT_EQ(saved, model::writeDesignText(design));
-}
-
-TEST_F(DocumentTest, SavingAnUntitledDesignAsksForAName)
-{
-    Design design = testsupport::furnishedKayak();
-    design.DesignChanged = true;
-    const fs::path path = file("named.QLK");
-    dialogs.answers = {path.string()};
-
-    const auto result = model::saveDocument(design, dialogs, messages);
-
-    ASSERT_EQ(result.outcome, DocumentOutcome::Done);
-    EXPECT_EQ(result.caption, "Quillock - " + path.string());
-    EXPECT_EQ(design.FileName, path.string());
-    EXPECT_FALSE(design.DesignChanged);
-    EXPECT_EQ(fileText(path), model::writeDesignText(design));
-    ASSERT_EQ(dialogs.saves.size(), 1u);
-    EXPECT_EQ(dialogs.saves[0].fileName, "");
-    EXPECT_TRUE(dialogs.saves[0].overwritePrompt);
-    EXPECT_EQ(dialogs.saves[0].defaultExt, "QLK");
+    EXPECT_EQ(fileCount(), 2);  // no temporary file left
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(DocumentTest, CancelledSaveAsSavesNothingAndSaysSo)
+TEST_F(DocumentTest, SavingThroughALinkReplacesTheLinkedFile)
 {
     Design design = testsupport::furnishedKayak();
-    design.FileName = file("untouched.QLK").string();
-    design.DesignChanged = true;
-
-    const auto result = model::saveDocumentAs(design, dialogs, messages);
-
-    EXPECT_EQ(result.outcome, DocumentOutcome::Cancelled);
-    EXPECT_TRUE(design.DesignChanged);
-    EXPECT_EQ(design.FileName, file("untouched.QLK").string());
-    EXPECT_FALSE(fs::exists(file("untouched.QLK")));
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Failed to save to the file: ''");
-    EXPECT_EQ(messages.shown[0].icon, model::MessageIcon::Exclamation);
+    design.FileName = file("link.QLK").string();
+    putFile(file("real.QLK"), "old");
+    fs::create_symlink(file("real.QLK"), design.FileName);
+    ASSERT_TRUE(model::saveDocument(design, dialogs, messages).done());
+    EXPECT_TRUE(fs::is_symlink(design.FileName));
+    EXPECT_EQ(fileText(file("real.QLK")), model::writeDesignText(design));
 }
 
-TEST_F(DocumentTest, AFailedWriteKeepsTheChangesTheNameAndTheOldFile)
+TEST_F(DocumentTest, OldVersionFilesGetTheFixedPanelTableAndAreSavedAsTheCurrentVersion)
 {
-    const fs::path plainFile = file("plain");
-    putFile(plainFile, "not a folder");
-    const std::string unwritable[] = {(plainFile / "boat.QLK").string(), file("missing/boat.QLK").string()};
-    for (const std::string& path : unwritable) {
+    // Old files hold no panel ends or deck/hull flags; panels after the fifth are hull panels.
+    const std::array<std::int16_t, 3> ends[] = {{0, 1, 14}, {0, 18, 23}, {0, 1, 14}, {0, 28, 43}, {0, 32, 39}, {0, 0, 0}};
+    const std::int16_t isHull[] = {0, 0, 1, 1, 1, 1};
+    for (const char* version : {"1.0.0", "1.0.1"}) {
+        const fs::path path = file(version);
+        putFile(path, model::writeDesignRows(testsupport::furnishedKayak(), model::kOldLayout, version));
+        Design design;
+        dialogs.answers = {path.string()};
+        ASSERT_TRUE(model::openDocument(design, dialogs, messages).done()) << version;
+        EXPECT_EQ(design.DesignVersion, version);
+        ASSERT_EQ(design.PanelsPerSide, 6);
+        for (int k = 1; k <= 6; ++k) {
+            EXPECT_EQ(design.PanelEnds[k], ends[k - 1]) << version << " panel " << k;
+            EXPECT_EQ(design.HullPanels[k].IsHull, isHull[k - 1]) << version << " panel " << k;
+        }
+
+        ASSERT_TRUE(model::saveDocument(design, dialogs, messages).done());
+        const std::string saved = fileText(path);
+        EXPECT_EQ(saved.substr(0, 7), "1.2.0\r\n");
+        EXPECT_EQ(saved, model::writeDesignText(design));
+    }
+}
+
+TEST_F(DocumentTest, ASaveThatDoesNotHappenKeepsTheChangesTheNameAndTheOldFile)
+{
+    const fs::path plain = file("plain"), taken = file("taken.QLK");
+    putFile(plain, "not a folder");
+    fs::create_directory(taken);  // a folder a file cannot replace
+    putFile(taken / "inside", "kept");
+    const std::string previous = file("previous.QLK").string(), below = (plain / "boat.QLK").string(),
+                      missing = file("missing/boat.QLK").string();
+    // The design's file name; Save As, or Save; the name chosen in the dialog; what comes of it.
+    const struct {
+        std::string fileName;
+        bool saveAs;
+        std::optional<std::string> chosen;
+        DocumentOutcome outcome;
+        std::string message;
+    } cases[] = {
+        {taken.string(), false, {}, DocumentOutcome::Failed, saveFailed(taken.string())},
+        {below, false, {}, DocumentOutcome::Failed, saveFailed(below)},
+        {previous, true, missing, DocumentOutcome::Failed, saveFailed(missing)},
+        {previous, true, std::nullopt, DocumentOutcome::Cancelled, saveFailed("")},
+    };
+    for (const auto& c : cases) {
         Design design = testsupport::furnishedKayak();
         design.DesignChanged = true;
-        design.FileName = path;
+        design.FileName = c.fileName;
+        dialogs.answers = {c.chosen};
         messages.shown.clear();
 
-        EXPECT_EQ(model::saveDocument(design, dialogs, messages).outcome, DocumentOutcome::Failed);
-        EXPECT_TRUE(design.DesignChanged);
-        EXPECT_EQ(messages.texts(), std::vector<std::string>{"Failed to save to the file: '" + path + "'"});
+        const auto result = c.saveAs ? model::saveDocumentAs(design, dialogs, messages)
+                                     : model::saveDocument(design, dialogs, messages);
 
-        // Save As to such a place keeps the previous name and caption.
-        design.FileName = file("previous.QLK").string();
-        dialogs.answers = {path};
-        const auto result = model::saveDocumentAs(design, dialogs, messages);
-        EXPECT_EQ(result.outcome, DocumentOutcome::Failed);
-        EXPECT_EQ(result.caption, "Quillock - " + file("previous.QLK").string());
-        EXPECT_EQ(design.FileName, file("previous.QLK").string());
+        EXPECT_EQ(result.outcome, c.outcome) << c.message;
+        EXPECT_EQ(result.caption, "Quillock - " + c.fileName) << c.message;
+        EXPECT_TRUE(design.DesignChanged) << c.message;
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(messages.shown.at(0).icon, model::MessageIcon::Exclamation);
     }
-    EXPECT_EQ(fileText(plainFile), "not a folder");
-}
+    EXPECT_EQ(fileText(plain), "not a folder");
+    EXPECT_EQ(fileText(taken / "inside"), "kept");
+    EXPECT_EQ(fileCount(), 2);  // no temporary file left
 
-TEST_F(DocumentTest, NothingToSaveWithoutADesign)
-{
-    Design design;
-    EXPECT_EQ(model::saveDocument(design, dialogs, messages).outcome, DocumentOutcome::NoDesign);
-    EXPECT_EQ(model::saveDocumentAs(design, dialogs, messages).outcome, DocumentOutcome::NoDesign);
-    EXPECT_TRUE(dialogs.saves.empty());
-    EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(DocumentTest, NewDropsTheNameTheChangesAndTheBulkheadsButKeepsTheDesign)
-{
-    Design design = openDesign("/boats/previous.QLK");
-    EXPECT_EQ(model::newDocument(design), "Quillock");
-    EXPECT_EQ(design.FileName, "");
-    EXPECT_FALSE(design.DesignChanged);
-    EXPECT_TRUE(design.DesignLoaded);
-    EXPECT_EQ(design.CockpitCount, 1);
-    EXPECT_EQ(design.CurrentStation, 0);
-    EXPECT_EQ(design.BulkheadCount, 0);
-    EXPECT_EQ(design.BulkheadHandles.size(), 1u);
-    EXPECT_EQ(design.PointCount, 45);
+    Design none;  // nothing to save: no dialog, no message
+    EXPECT_EQ(model::saveDocument(none, dialogs, messages).outcome, DocumentOutcome::NoDesign);
+    EXPECT_EQ(model::saveDocumentAs(none, dialogs, messages).outcome, DocumentOutcome::NoDesign);
+    EXPECT_EQ(dialogs.saves.size(), 2u);
+    EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 TEST_F(DocumentTest, TheProgramEndsOnlyWhenNothingUnsavedIsLost)
 {
     using model::MessageAnswer;
-    const std::string writable = file("saved.QLK").string();
-    const std::string unwritable = file("missing/saved.QLK").string();
-    const struct {
-        bool changed;
-        MessageAnswer answer;
-        std::string fileName;
-        bool mayEnd;
-    } cases[] = {
+    const std::string writable = file("saved.QLK").string(), unwritable = file("missing/saved.QLK").string();
+    const struct { bool changed; MessageAnswer answer; std::string fileName; bool mayEnd; } cases[] = {
         {false, MessageAnswer::Cancel, writable, true},  // not asked
         {true, MessageAnswer::No, writable, true},
         {true, MessageAnswer::Cancel, writable, false},
@@ -281,13 +274,11 @@ TEST_F(DocumentTest, TheProgramEndsOnlyWhenNothingUnsavedIsLost)
         messages.shown.clear();
         messages.answers = {c.answer};
         EXPECT_EQ(model::confirmEnd(design, dialogs, messages), c.mayEnd) << c.fileName;
-        if (!c.changed) {
-            EXPECT_TRUE(messages.shown.empty());
-            continue;
+        ASSERT_EQ(messages.shown.empty(), !c.changed) << c.fileName;
+        if (c.changed) {
+            EXPECT_EQ(messages.shown[0].text, "Do you wish to save your work?");
+            EXPECT_EQ(messages.shown[0].buttons, model::MessageButtons::YesNoCancel);
         }
-        ASSERT_FALSE(messages.shown.empty());
-        EXPECT_EQ(messages.shown[0].text, "Do you wish to save your work?");
-        EXPECT_EQ(messages.shown[0].buttons, model::MessageButtons::YesNoCancel);
     }
     EXPECT_TRUE(fs::exists(writable));
 }

@@ -1,8 +1,9 @@
 #pragma once
 // A four-point design small enough to spell out as a design file row by row,
-// and helpers to edit a design text by rows.
+// and helpers to edit its file text by rows.
 
 #include "model/design.h"
+#include "model/designwriter.h"
 
 #include <string>
 #include <string_view>
@@ -16,27 +17,18 @@ inline model::Design miniDesign()
     d.DesignLoaded = true;
     d.HullLength = 200;
     d.PointCount = 4;
-    d.ControlPoints.assign(5, model::ControlPoint{});
-    auto& p = d.ControlPoints;
-    p[1].Position = {0, 0.1, 0, model::kTrue};  // the selection mark is not saved
-    p[1].LinkCount = 1;
-    p[1].Links = {0, 2};
-    p[2].Position = {0.25, 0.05, 0.03, 0};
-    p[2].LockX = p[2].LockZ = 1;
-    p[2].Kind = model::kHandle;
-    p[2].Anchor = 1;
-    p[2].Smooth = 1;
-    p[2].OppositeHandle = 3;
-    p[3].Position = {1, 0.1, 0, 0};
-    p[3].Kind = 2;
-    p[4].Position = {0.5, 0, 0, 0};
-    p[4].Kind = 2;
+    // Position, LockX, LockY, LockZ, Kind, LinkCount, Links, Anchor, Smooth, OppositeHandle;
+    // point 1 is selected, a mark that is not saved.
+    d.ControlPoints = {{},
+                       {{0, 0.1, 0, model::kTrue}, 0, 0, 0, model::kAnchor, 1, {0, 2}, 0, 0, 0},
+                       {{0.25, 0.05, 0.03, 0}, 1, 0, 1, model::kHandle, 0, {0}, 1, 1, 3},
+                       {{1, 0.1, 0, 0}, 0, 0, 0, 2, 0, {0}, 0, 0, 0},
+                       {{0.5, 0, 0, 0}, 0, 0, 0, 2, 0, {0}, 0, 0, 0}};
     d.SegmentCount = 2;
-    d.CurveSegments = {{}, {1, 2, 4, 3, model::kCoversStartToEnd, 0, 0}, {4, 3, 1, 2, model::kCoversStartToEndLimit, 3, 0}};
+    d.CurveSegments = {{}, {1, 2, 4, 3, model::kCoversStartToEnd, 0, 0},
+                       {4, 3, 1, 2, model::kCoversStartToEndLimit, 3, 0}};
     d.LineCount = 2;
-    d.HullLines.assign(3, model::HullLine{});
-    d.HullLines[1] = {2, {0, 1, 2}, 0};
-    d.HullLines[2] = {1, {0, 2}, 0};
+    d.HullLines = {{}, {2, {0, 1, 2}, 0}, {1, {0, 2}, 0}};
     d.PanelsPerSide = 1;
     d.HullPanels = {{}, {1, 2, 1}};
     d.PanelEnds = {{0, 0, 0}, {0, 1, 4}};
@@ -56,63 +48,36 @@ inline model::Design miniDesign()
     d.BulkheadCount = 1;
     d.Bulkheads.assign(2, model::Section{});
     d.Bulkheads[1].X = 0.5;
-    d.BulkheadHandles.assign(2, model::Point2{});
-    d.BulkheadHandles[1].X = 100;
-    d.BulkheadDrawOrigin.assign(2, model::Point2{});
     return d;
 }
 
-// miniDesign() as rows, without the version row and split at the places the
-// other layouts leave rows out.
-inline const std::vector<std::string> kMiniCurves = {
-    " 200",
-    " 4",
-    " 0", " .1", " 0", " 0", " 0", " 0", " 0", " 1", " 2",
-    " .25", " .05", " .03", " 1", " 0", " 1", " 1", " 1", " 1", " 3",
-    " 1", " .1", " 0", " 0", " 0", " 0", " 2",
-    " .5", " 0", " 0", " 0", " 0", " 0", " 2",
-    " 2",
-    " 1", " 2", " 3", " 4", " 0",
-    " 4", " 3", " 2", " 1", " 1", " 3",
-    " 2",
-    " 2", " 1", " 2",
-    " 1", " 2",
-    " 1",
-    " 1", " 2",
+// Rows of miniDesign()'s file, counted from 0 (the version row).
+enum MiniRow {
+    kRowHullLength = 1, kRowFirstLock = 6, kRowFirstLink = 11, kRowSegmentCount = 36,
+    kRowCargo = 63, kRowStitchSpacing = 66, kRowRimPointCount = 69,
 };
-inline const std::vector<std::string> kMiniPanelEnds = {" 1", " 4"};
-inline const std::vector<std::string> kMiniIsHull = {" 1"};
-inline const std::vector<std::string> kMiniStations = {" 20"};
-inline const std::vector<std::string> kMiniPaddlers = {" 190", " 175"};
-inline const std::vector<std::string> kMiniSettings = {" 25.5", " .5", " 4.25", " 4", "-.125"};
-inline const std::vector<std::string> kMiniCockpits = {" 1", " 2", " 3", " 4", " 11", " 32", " 18"};
-inline const std::vector<std::string> kMiniDistance = {" 0"};
-inline const std::vector<std::string> kMiniBulkheads = {" 1", " .5"};
 
-inline std::vector<std::string> rowsOf(std::string_view text, std::string_view rowEnd = "\r\n")
+inline std::vector<std::string> rowsOf(std::string_view text)
 {
     std::vector<std::string> rows;
-    while (!text.empty()) {
-        const std::size_t end = text.find(rowEnd);
+    for (std::size_t end; (end = text.find("\r\n")) != std::string_view::npos; text.remove_prefix(end + 2))
         rows.emplace_back(text.substr(0, end));
-        if (end == std::string_view::npos) break;
-        text.remove_prefix(end + rowEnd.size());
-    }
     return rows;
 }
 
-inline std::string textOf(const std::vector<std::string>& rows, std::string_view rowEnd = "\r\n")
+inline std::string textOf(const std::vector<std::string>& rows)
 {
     std::string text;
-    for (const auto& row : rows) (text += row) += rowEnd;
+    for (const auto& row : rows) (text += row) += "\r\n";
     return text;
 }
 
-inline std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> parts)
+// miniDesign()'s file with one row replaced.
+inline std::string withRow(int row, std::string value)
 {
-    std::vector<std::string> rows;
-    for (const auto& part : parts) rows.insert(rows.end(), part.begin(), part.end());
-    return rows;
+    auto rows = rowsOf(model::writeDesignText(miniDesign()));
+    rows.at(std::size_t(row)) = std::move(value);
+    return textOf(rows);
 }
 
 }  // namespace testdesigns

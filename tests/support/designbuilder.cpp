@@ -156,45 +156,31 @@ Design sevenLineKayak()
     return b.stations(101).waterline(4).build();
 }
 
-namespace {
-
-void furnishPoints(Design& d)
+Design furnishedKayak()
 {
+    Design d = sevenLineKayak();
     constexpr int kLastPoint = 45;
-    d.ControlPoints.resize(kLastPoint + 1);
+    auto& p = d.ControlPoints;
+    p.resize(kLastPoint + 1);
     for (int i = d.PointCount + 1; i <= kLastPoint; ++i) {
-        auto& cp = d.ControlPoints[i];
-        cp.Position = {0.5, 1.0 / i, 1.0 / (3 * i), 0};
-        cp.Kind = std::int16_t(i % 3 == 0 ? 7 : model::kAnchor);  // 7: a plain point
+        p[i].Position = {0.5, 1.0 / i, 1.0 / (3 * i), 0};
+        p[i].Kind = std::int16_t(i % 3 == 0 ? 7 : model::kAnchor);  // 7: a plain point
     }
     d.PointCount = kLastPoint;
     // Anchor 3 carries its two handles; handle 4 keeps 5 collinear.
-    d.ControlPoints[3].LinkCount = 2;
-    d.ControlPoints[3].Links = {0, 4, 5};
-    d.ControlPoints[4].Anchor = 3;
-    d.ControlPoints[4].Smooth = 1;
-    d.ControlPoints[4].OppositeHandle = 5;
-    d.ControlPoints[2].LockX = 1;
-    d.ControlPoints[2].LockZ = 1;
-}
-
-void furnishSegments(Design& d)
-{
-    auto add = [&](std::int16_t kind, std::int16_t limit) {
-        model::CurveSegment s{1, 2, 3, 4, kind, 0, 0};
-        if (kind == model::kCoversStartToEndLimit) s.EndLimit = limit;
-        if (kind == model::kCoversStartLimitToEnd) s.StartLimit = limit;
-        d.CurveSegments.push_back(s);
-    };
-    // Segments no line uses, so the hull keeps its shape.
-    add(model::kCoversStartToEndLimit, 40);
-    add(model::kCoversStartLimitToEnd, 41);
-    add(3, 0);  // covers nothing
+    p[3].LinkCount = 2;
+    p[3].Links = {0, 4, 5};
+    p[4].Anchor = 3;
+    p[4].Smooth = 1;
+    p[4].OppositeHandle = 5;
+    p[2].LockX = p[2].LockZ = 1;
+    // Segments of the other covering kinds that no line uses, so the hull keeps its shape.
+    d.CurveSegments.push_back({1, 2, 3, 4, model::kCoversStartToEndLimit, 40, 0});
+    d.CurveSegments.push_back({1, 2, 3, 4, model::kCoversStartLimitToEnd, 0, 41});
+    d.CurveSegments.push_back({1, 2, 3, 4, 3, 0, 0});  // covers nothing
     d.SegmentCount = std::int16_t(d.CurveSegments.size() - 1);
-}
+    for (int k = 1; k <= d.PanelsPerSide; ++k) d.PanelEnds[k] = {0, model::kBowPoint, model::kSternPoint};
 
-void furnishCockpits(Design& d)
-{
     d.CockpitCount = 2;
     for (int k = 1; k <= 2; ++k) {
         auto& c = d.Cockpits[k];
@@ -208,33 +194,14 @@ void furnishCockpits(Design& d)
     d.PaddlerWeights = {0, 190, 165.5};
     d.CargoWeight = 50;
     d.MaterialWeightPerSqFt = 0.000578703704;
-    d.StitchSpacing = 4;
     d.SectionOffset = -0.125;
-}
 
-void furnishBulkheads(Design& d)
-{
-    const double positions[] = {0, 0.25, 1.0 / 3, 0.75};
     d.BulkheadCount = 3;
     d.Bulkheads.assign(4, model::Section{});
     d.BulkheadHandles.assign(4, model::Point2{});
     d.BulkheadDrawOrigin.assign(4, model::Point2{});
-    for (int b = 1; b <= 3; ++b) {
-        d.Bulkheads[b].X = positions[b];
-        d.BulkheadHandles[b].X = d.HullLength * positions[b];
-    }
-}
-
-}  // namespace
-
-Design furnishedKayak()
-{
-    Design d = sevenLineKayak();
-    furnishPoints(d);
-    furnishSegments(d);
-    furnishCockpits(d);
-    furnishBulkheads(d);
-    for (int k = 1; k <= d.PanelsPerSide; ++k) d.PanelEnds[k] = {0, model::kBowPoint, model::kSternPoint};
+    const double positions[] = {0, 0.25, 1.0 / 3, 0.75};
+    for (int b = 1; b <= 3; ++b) d.BulkheadHandles[b].X = d.HullLength * (d.Bulkheads[b].X = positions[b]);
     return d;
 }
 

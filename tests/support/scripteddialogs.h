@@ -12,13 +12,19 @@
 
 namespace testsupport {
 
+// The first answer of the script, taken off it; `otherwise` once it has run out.
+template <class T>
+T nextAnswer(std::deque<T>& answers, T otherwise)
+{
+    if (answers.empty()) return otherwise;
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
 class ScriptedMessageBox : public model::MessageBox {
 public:
-    struct Shown {
-        std::string text;
-        model::MessageButtons buttons;
-        model::MessageIcon icon;
-    };
+    struct Shown { std::string text; model::MessageButtons buttons; model::MessageIcon icon; };
 
     // Answers in order; OK (or Cancel for a question) once they run out.
     std::deque<model::MessageAnswer> answers;
@@ -27,11 +33,8 @@ public:
     model::MessageAnswer ask(const std::string& text, model::MessageButtons buttons, model::MessageIcon icon) override
     {
         shown.push_back({text, buttons, icon});
-        if (answers.empty())
-            return buttons == model::MessageButtons::Ok ? model::MessageAnswer::Ok : model::MessageAnswer::Cancel;
-        const model::MessageAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        const bool ok = buttons == model::MessageButtons::Ok;
+        return nextAnswer(answers, ok ? model::MessageAnswer::Ok : model::MessageAnswer::Cancel);
     }
 
     std::vector<std::string> texts() const
@@ -51,22 +54,13 @@ public:
     std::optional<std::string> ShowOpen(const model::FileDialogOptions& options) override
     {
         opens.push_back(options);
-        return next();
+        return nextAnswer(answers, {});
     }
 
     std::optional<std::string> ShowSave(const model::FileDialogOptions& options) override
     {
         saves.push_back(options);
-        return next();
-    }
-
-private:
-    std::optional<std::string> next()
-    {
-        if (answers.empty()) return std::nullopt;
-        std::optional<std::string> answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return nextAnswer(answers, {});
     }
 };
 
