@@ -22,11 +22,7 @@ struct LoadedWindow {
     {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         testsupport::testApp();
-        model::Design d = testsupport::sevenLineKayak();
-        testsupport::addCockpit(d, 1, 120, 32, 11, 13);
-        d.PaddlerWeights = {0, 190, 190};
-        d.MaterialWeightPerSqFt = 0.3;
-        model::currentDesign() = d;
+        model::currentDesign() = testsupport::cockpitKayak();
         form = std::make_unique<mainwindow::Form1>(messages, dialogs);
         form->resize(1600, 1000);
         form->show();

@@ -28,11 +28,7 @@ class InfoWindow : public ::testing::Test {
 protected:
     InfoWindow() : main(info)
     {
-        model::Design d = testsupport::sevenLineKayak();
-        testsupport::addCockpit(d, 1, 120, 32, 11, 13);
-        d.PaddlerWeights = {0, 190, 190};
-        d.MaterialWeightPerSqFt = 0.3;
-        currentDesign() = d;
+        currentDesign() = testsupport::cockpitKayak();
         currentHydrostatics() = {};
         info.connectTo(&main, &messages);
         info.checkBox("chkAutoPositionCockpit")->setChecked(false);

@@ -8,7 +8,6 @@
 
 #include <QCloseEvent>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,26 +38,16 @@ protected:
         model::currentDesign() = {};
     }
 
-    std::string writeDesign(const std::string& name, const model::Design& d)
+    std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
+    void open(const std::string& file)
     {
-        const std::string path = dir.filePath(QString::fromStdString(name)).toStdString();
-        std::ofstream(path, std::ios::binary) << model::writeDesignText(d);
-        return path;
-    }
-
-    model::Design kayak()
-    {
-        model::Design d = testsupport::sevenLineKayak();
-        testsupport::addCockpit(d, 1, 120, 32, 11, 13);
-        d.PaddlerWeights = {0, 190, 190};
-        d.MaterialWeightPerSqFt = 0.3;
-        return d;
-    }
-
-    void open(const std::string& path)
-    {
-        dialogs.answers.push_back(path);
+        dialogs.answers.push_back(file);
         form->menu("Open").click();
+    }
+    void openKayak()
+    {
+        std::ofstream(path("kayak.qlk"), std::ios::binary) << model::writeDesignText(testsupport::cockpitKayak());
+        open(path("kayak.qlk"));
     }
 
     QApplication& app = testsupport::testApp();
@@ -71,32 +60,24 @@ protected:
 
 }  // namespace
 
-TEST_F(MainWindow, StartsWithItsDefaults)
+TEST_F(MainWindow, StartsWithItsDefaultsAndWaitsForADesign)
 {
     EXPECT_EQ(form->windowTitle(), " Quillock ");
-    EXPECT_EQ(form->ZoomFactor(), 1);
-    EXPECT_TRUE(form->menu("x1").Checked());
-    EXPECT_TRUE(form->menu("Solid").Checked());
+    EXPECT_TRUE(form->menu("x1").Checked() && form->menu("Solid").Checked());
     EXPECT_FALSE(form->menu("Wireframe").Checked());
     EXPECT_EQ(form->Text1->text(), "0\"");
     EXPECT_FALSE(form->Text1->isVisible());
     EXPECT_EQ(model::currentDesign().StitchMarkLength, 0.25);
     EXPECT_EQ(model::currentHydrostatics().EntryMeasuredFrom, 36);
     const auto& extents = form->drawingState().ViewExtents;
-    EXPECT_EQ(extents[views::kRightView].XMin, -5);
     EXPECT_EQ(extents[views::kRightView].XMax, 5);  // no hull yet: HullLength 0
     EXPECT_EQ(extents[views::kSectionEdit].XMax, 13);
     EXPECT_EQ(extents[views::kVolumeGraph].YMax, 60);
-}
 
-TEST_F(MainWindow, HandlersNeedADesign)
-{
-    form->menu("x2").click();
+    form->menu("x2").click();  // handlers that need a design do nothing
+    form->menu("AddBulkhead").click();
     EXPECT_EQ(form->ZoomFactor(), 1);
     EXPECT_TRUE(form->menu("x1").Checked());
-    form->menu("ViewWaterLine").click();
-    EXPECT_FALSE(form->menu("ViewWaterLine").Checked());
-    form->menu("AddBulkhead").click();
     EXPECT_EQ(model::currentDesign().BulkheadCount, 0);
 }
 
@@ -112,57 +93,41 @@ TEST_F(MainWindow, TooSmallBelowThreeThousandTwips)
     EXPECT_FALSE(form->FormTooSmall());
 }
 
-TEST_F(MainWindow, OpenShowsTheDesignAndItsNumbers)
+TEST_F(MainWindow, OpenShowsTheDesignAndACorruptFileLeavesIt)
 {
-    open(writeDesign("kayak.qlk", kayak()));
-    EXPECT_TRUE(model::currentDesign().DesignLoaded);
-    EXPECT_EQ(form->windowTitle().toStdString(), "Quillock - " + dir.filePath("kayak.qlk").toStdString());
+    openKayak();
+    EXPECT_EQ(form->windowTitle().toStdString(), "Quillock - " + path("kayak.qlk"));
     EXPECT_TRUE(form->Text1->isVisible());
     EXPECT_EQ(form->info().controlText("txtKayakLength"), "204");
-    EXPECT_FALSE(form->info().controlText("txtLWL").isEmpty());
     EXPECT_GT(model::currentHydrostatics().WetVolume, 0);
-    // The profile view was drawn: its middle is not the blank starting picture.
-    const QImage picture = form->boxes.RightView->image();
+    const QImage picture = form->boxes.RightView->image();  // drawn: not the blank start
     EXPECT_NE(picture.pixel(picture.width() / 2, picture.height() / 2), picture.pixel(0, picture.height() - 1));
-}
 
-TEST_F(MainWindow, OpeningACorruptFileLeavesTheShownDesign)
-{
-    open(writeDesign("kayak.qlk", kayak()));
     model::currentDesign().DesignChanged = true;
-    const std::string caption = form->windowTitle().toStdString();
-    const std::string corrupt = dir.filePath("bad.qlk").toStdString();
-    std::ofstream(corrupt) << "1.2.0\r\n204\r\n30000\r\n";
+    std::ofstream(path("bad.qlk")) << "1.2.0\r\n204\r\n30000\r\n";
     messages.answers = {MessageAnswer::No};
-    open(corrupt);
+    open(path("bad.qlk"));
     EXPECT_EQ(messages.texts().back(), "Error opening file - File is corrupt");
-    EXPECT_EQ(form->windowTitle().toStdString(), caption);
-    EXPECT_EQ(model::currentDesign().PointCount, kayak().PointCount);
+    EXPECT_EQ(form->windowTitle().toStdString(), "Quillock - " + path("kayak.qlk"));
+    EXPECT_EQ(model::currentDesign().PointCount, testsupport::cockpitKayak().PointCount);
     EXPECT_TRUE(model::currentDesign().DesignChanged);
 }
 
-TEST_F(MainWindow, ZoomShowsTheScrollBarsAboveOne)
+TEST_F(MainWindow, ZoomScrollBarsDrawModeAndBulkheads)
 {
-    open(writeDesign("kayak.qlk", kayak()));
+    openKayak();
     form->menu("x2").click();
     EXPECT_EQ(form->ZoomFactor(), 2);
-    EXPECT_TRUE(form->menu("x2").Checked());
     EXPECT_FALSE(form->menu("x1").Checked());
     EXPECT_TRUE(form->scrollBar("TopviewHScroll").isVisible());
     form->scrollBar("TopviewHScroll").setValue(30);
     EXPECT_EQ(form->drawingState().TopviewHScroll.Value, 30);
-
     form->menu("x1").click();
     EXPECT_FALSE(form->scrollBar("TopviewHScroll").isVisible());
     EXPECT_EQ(form->scrollBar("TopviewHScroll").value(), 0);
     EXPECT_EQ(form->drawingState().TopviewHScroll.Value, 0);
-}
 
-TEST_F(MainWindow, MenuItemsOnADesign)
-{
-    open(writeDesign("kayak.qlk", kayak()));
     form->menu("Wireframe").click();
-    EXPECT_TRUE(form->menu("Wireframe").Checked());
     EXPECT_FALSE(form->menu("Solid").Checked());
     form->menu("ViewWaterLine").click();
     form->menu("ViewWaterLine").click();
@@ -174,10 +139,9 @@ TEST_F(MainWindow, MenuItemsOnADesign)
 
 TEST_F(MainWindow, ExitPromptAnswers)
 {
-    open(writeDesign("kayak.qlk", kayak()));
+    openKayak();
     model::Design& d = model::currentDesign();
     d.DesignChanged = true;
-
     messages.answers = {MessageAnswer::Cancel};
     form->menu("Exit").click();
     EXPECT_EQ(ended, 0);
@@ -188,14 +152,14 @@ TEST_F(MainWindow, ExitPromptAnswers)
     QApplication::sendEvent(form.get(), &close);
     EXPECT_FALSE(close.isAccepted());
 
-    d.FileName = "";  // untitled: Yes asks for a name, and a cancelled save keeps the program running
+    d.FileName = "";  // untitled: Yes asks for a name; a cancelled save keeps the program running
     messages.answers = {MessageAnswer::Yes};
     form->menu("Exit").click();
     EXPECT_EQ(ended, 0);
     EXPECT_TRUE(d.DesignChanged);
 
     messages.answers = {MessageAnswer::Yes};
-    dialogs.answers.push_back(dir.filePath("saved.qlk").toStdString());
+    dialogs.answers.push_back(path("saved.qlk"));
     form->menu("Exit").click();
     EXPECT_EQ(ended, 1);
     EXPECT_FALSE(d.DesignChanged);
@@ -203,28 +167,24 @@ TEST_F(MainWindow, ExitPromptAnswers)
 
 TEST_F(MainWindow, ABurstOfRebuildRequestsGivesOneTick)
 {
-    open(writeDesign("kayak.qlk", kayak()));
+    openKayak();
     QTest::qWait(250);
     model::currentHydrostatics().WetVolume = -1;  // marks whether a rebuild ran
     for (int i = 0; i < 5; ++i) form->enableTimer1();
-    EXPECT_TRUE(form->Timer1.isEnabled());
     QTest::qWait(250);
     EXPECT_FALSE(form->Timer1.isEnabled());
     EXPECT_GT(model::currentHydrostatics().WetVolume, 0);
 }
 
-TEST_F(MainWindow, SaveAsWritesAndSetsTheCaption)
+TEST_F(MainWindow, SaveAsTwiceWritesTheSameFile)
 {
-    open(writeDesign("kayak.qlk", kayak()));
-    model::currentDesign().DesignChanged = true;
-    const std::string copy = dir.filePath("copy.qlk").toStdString();
-    dialogs.answers.push_back(copy);
-    form->menu("SaveAs").click();
-    EXPECT_EQ(form->windowTitle().toStdString(), "Quillock - " + copy);
+    openKayak();
+    for (const char* name : {"copy.qlk", "again.qlk"}) {
+        dialogs.answers.push_back(path(name));
+        form->menu("SaveAs").click();
+    }
+    EXPECT_EQ(form->windowTitle().toStdString(), "Quillock - " + path("again.qlk"));
     EXPECT_FALSE(model::currentDesign().DesignChanged);
-    const std::string again = dir.filePath("again.qlk").toStdString();
-    dialogs.answers.push_back(again);
-    form->menu("SaveAs").click();
-    std::ifstream a(copy), b(again);
+    std::ifstream a(path("copy.qlk")), b(path("again.qlk"));
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(a), {}), std::string(std::istreambuf_iterator<char>(b), {}));
 }

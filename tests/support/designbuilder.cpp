@@ -225,6 +225,15 @@ void addCockpit(Design& d, int k, double rearX, double length, double aftToCG, d
     d.CockpitCount = std::max(d.CockpitCount, double(k));
 }
 
+Design cockpitKayak()
+{
+    Design d = sevenLineKayak();
+    addCockpit(d, 1, 120, 32, 11, 13);
+    d.PaddlerWeights = {0, 190, 190};
+    d.MaterialWeightPerSqFt = 0.3;
+    return d;
+}
+
 Design boxHull(double length, double beam, double depth, double waterline)
 {
     DesignBuilder b(length);

@@ -63,6 +63,10 @@ model::Design furnishedKayak();
 // raises CockpitCount to k.
 void addCockpit(model::Design& design, int k, double rearX, double length, double aftToCG, double y);
 
+// sevenLineKayak with one cockpit (rear end 120 in, 32 long, 11 aft to CG),
+// two 190 lb paddlers and 0.3 lb/ft² plywood.
+model::Design cockpitKayak();
+
 // A rectangular box, `length` x `beam` x `depth` inches, four lines:
 // deck centre, sheer, chine, keel.
 model::Design boxHull(double length, double beam, double depth, double waterline);
