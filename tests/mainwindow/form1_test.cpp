@@ -1,64 +1,13 @@
 #include "dialogs/frmInfo.h"
-#include "mainwindow/Form1.h"
-#include "model/designwriter.h"
-#include "model/hydrostatics.h"
-#include "tests/support/designbuilder.h"
-#include "tests/support/scripteddialogs.h"
-#include "tests/support/testapp.h"
+#include "tests/mainwindow/formfixture.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
-#include <fstream>
-
-using mainwindow::Form1;
 using model::MessageAnswer;
-
-namespace {
-
-class MainWindow : public ::testing::Test {
-protected:
-    MainWindow()
-    {
-        model::currentDesign() = {};
-        model::currentHydrostatics() = {};
-        form = std::make_unique<Form1>(messages, dialogs);
-        form->endProgram = [this] { ++ended; };
-        form->show();
-        QApplication::processEvents();
-    }
-    ~MainWindow() override
-    {
-        form.reset();
-        model::currentDesign() = {};
-    }
-
-    std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
-    void open(const std::string& file)
-    {
-        dialogs.answers.push_back(file);
-        form->menu("Open").click();
-    }
-    void openKayak()
-    {
-        std::ofstream(path("kayak.qlk"), std::ios::binary) << model::writeDesignText(testsupport::cockpitKayak());
-        open(path("kayak.qlk"));
-    }
-
-    QApplication& app = testsupport::testApp();
-    QTemporaryDir dir;
-    testsupport::ScriptedMessageBox messages;
-    testsupport::ScriptedFileDialogs dialogs;
-    std::unique_ptr<Form1> form;
-    int ended = 0;
-};
-
-}  // namespace
+using MainWindow = testsupport::FormFixture;
 
 TEST_F(MainWindow, StartsWithItsDefaultsAndWaitsForADesign)
 {

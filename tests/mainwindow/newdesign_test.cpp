@@ -1,13 +1,8 @@
 #include "dialogs/frmInfo.h"
 #include "dialogs/frmNew.h"
-#include "mainwindow/Form1.h"
 #include "model/cockpitedits.h"
-#include "model/designwriter.h"
-#include "model/hydrostatics.h"
 #include "model/maxbeam.h"
-#include "tests/support/designbuilder.h"
-#include "tests/support/scripteddialogs.h"
-#include "tests/support/testapp.h"
+#include "tests/mainwindow/formfixture.h"
 
 #include <QLineEdit>
 #include <QProgressBar>
@@ -16,45 +11,21 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-#include <fstream>
-
-using mainwindow::Form1;
 using model::currentDesign;
 
 namespace {
 
-class NewDesign : public ::testing::Test {
+class NewDesign : public testsupport::FormFixture {
 protected:
-    NewDesign()
-    {
-        currentDesign() = {};
-        model::currentHydrostatics() = {};
-        form = std::make_unique<Form1>(messages, dialogs);
-        form->endProgram = [] {};
-        form->show();
-        wizard().templateFolder = QUILLOCK_TEMPLATES;
-    }
-    ~NewDesign() override
-    {
-        form.reset();
-        currentDesign() = {};
-    }
+    NewDesign() { wizard().templateFolder = QUILLOCK_TEMPLATES; }
 
     dialogs::frmNew& wizard() { return form->wizard(); }
     void startNew() { form->menu("New").click(); }
     void ok() { wizard().Command1->click(); }
-
     double inches(int point, double model::Point3::*axis) const
     {
         return currentDesign().point(point).*axis * currentDesign().HullLength;
     }
-
-    QApplication& app = testsupport::testApp();
-    testsupport::ScriptedMessageBox messages;
-    testsupport::ScriptedFileDialogs dialogs;
-    std::unique_ptr<Form1> form;
 };
 
 }  // namespace

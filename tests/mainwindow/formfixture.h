@@ -1,0 +1,58 @@
+#pragma once
+// The main window on the offscreen platform, with scripted message boxes and
+// file dialogs and an end of the program that only counts.
+
+#include "mainwindow/Form1.h"
+#include "model/designwriter.h"
+#include "model/hydrostatics.h"
+#include "tests/support/designbuilder.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/testapp.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+
+namespace testsupport {
+
+class FormFixture : public ::testing::Test {
+protected:
+    FormFixture()
+    {
+        model::currentDesign() = {};
+        model::currentHydrostatics() = {};
+        form = std::make_unique<mainwindow::Form1>(messages, dialogs);
+        form->endProgram = [this] { ++ended; };
+        form->show();
+        QApplication::processEvents();
+    }
+    ~FormFixture() override
+    {
+        form.reset();
+        model::currentDesign() = {};
+    }
+
+    std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
+    void open(const std::string& file)
+    {
+        dialogs.answers.push_back(file);
+        form->menu("Open").click();
+    }
+    void openKayak()
+    {
+        std::ofstream(path("kayak.qlk"), std::ios::binary) << model::writeDesignText(cockpitKayak());
+        open(path("kayak.qlk"));
+    }
+
+    QApplication& app = testApp();  // before any widget
+    QTemporaryDir dir;
+    ScriptedMessageBox messages;
+    ScriptedFileDialogs dialogs;
+    std::unique_ptr<mainwindow::Form1> form;
+    int ended = 0;
+};
+
+}  // namespace testsupport
