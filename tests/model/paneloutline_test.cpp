@@ -5,90 +5,52 @@
 #include <gtest/gtest.h>
 
 using namespace model;
-using testsupport::DesignBuilder;
+using testsupport::boxHull;
 
 namespace {
 
-// One segment whose X grows linearly with t over 0..1 of a 90-inch hull, so a
-// sample's X is its parameter; point 5 marks X = 0.25 as a limit.
-struct LinearSegment {
-    LinearSegment()
-    {
-        DesignBuilder b(90);
-        const int p0 = b.point({0, 0, 0}), p1 = b.point({30, 3, 3}), p2 = b.point({60, 6, 6}), p3 = b.point({90, 9, 9});
-        limit = b.point({22.5, 0, 0});
-        b.line({b.segment(p0, p1, p2, p3)});
-        design = b.build();
-        segment = design.CurveSegments[1];
-    }
-    std::vector<Point3> samples(bool reversed) const
-    {
-        std::vector<Point3> out;
-        sampleSegment(design, segment, reversed, out);
-        return out;
-    }
-    Design design;
-    CurveSegment segment;
-    int limit = 0;
-};
+// The samples of one segment whose X grows linearly with t over 0..1 of a
+// 90-inch hull, so a sample's X is its parameter; point 5 marks X = 0.25.
+std::vector<Point3> samples(std::int16_t kind, int limit, bool reversed, double step = kDefaultCurveStep)
+{
+    testsupport::DesignBuilder b(90);
+    const int p0 = b.point({0, 0, 0}), p1 = b.point({30, 3, 3}), p2 = b.point({60, 6, 6}), p3 = b.point({90, 9, 9});
+    b.point({22.5, 0, 0});
+    b.line({b.segment(p0, p1, p2, p3, kind, limit)});
+    Design d = b.build();
+    d.CurveStep = step;
+    std::vector<Point3> out;
+    sampleSegment(d, d.CurveSegments[1], reversed, out);
+    return out;
+}
 
 }  // namespace
 
-TEST(SampleSegment, AWholeSegmentGivesElevenSamplesEitherWay)
-{
-    const LinearSegment s;
-    const auto forward = s.samples(false);
-    ASSERT_EQ(forward.size(), 11u);
-    EXPECT_EQ(forward.front().X, 0);  // the start point itself
-    EXPECT_NEAR(forward.back().X, 1, 1e-12);
-
-    const auto reversed = s.samples(true);
-    ASSERT_EQ(reversed.size(), 11u);
-    EXPECT_EQ(reversed.front().X, 1);
-    EXPECT_GT(reversed.back().X, 0);  // just above 0
-    EXPECT_NEAR(reversed.back().X, 0, 1e-12);
-}
-
 TEST(SampleSegment, LimitedSegmentsStopAtTheirLastWholeStep)
 {
-    LinearSegment s;
-    s.segment.Kind = kCoversStartLimitToEnd;
-    s.segment.StartLimit = std::int16_t(s.limit);
-    const auto forward = s.samples(false);  // 0.25, 0.35, ... 0.95
+    const auto forward = samples(kCoversStartLimitToEnd, 5, false);  // 0.25, 0.35 .. 0.95
+    const auto reversed = samples(kCoversStartLimitToEnd, 5, true);  // 1, 0.9 .. 0.3
     ASSERT_EQ(forward.size(), 8u);
+    ASSERT_EQ(reversed.size(), 8u);
     EXPECT_NEAR(forward.front().X, 0.25, 1e-9);
     EXPECT_NEAR(forward.back().X, 0.95, 1e-9);
-    const auto reversed = s.samples(true);  // 1, 0.9, ... 0.3
-    ASSERT_EQ(reversed.size(), 8u);
     EXPECT_NEAR(reversed.back().X, 0.3, 1e-9);
-
-    // A limit at the start point gives the start point only.
-    s.segment.Kind = kCoversStartToEndLimit;
-    s.segment.EndLimit = 1;
-    ASSERT_EQ(s.samples(false).size(), 1u);
-    EXPECT_EQ(s.samples(false)[0].X, 0);
+    EXPECT_EQ(samples(kCoversStartToEndLimit, 1, false).size(), 1u);  // a limit at the start point
 }
 
-TEST(SampleSegment, NothingForKindsThatCoverNothingOrAStepThatNeverEnds)
+TEST(SampleSegment, NothingForAKindThatCoversNothingOrAStepThatNeverEnds)
 {
-    LinearSegment s;
-    s.segment.Kind = 3;
-    EXPECT_TRUE(s.samples(false).empty());
-    s.segment.Kind = kCoversStartToEnd;
-    s.design.CurveStep = 0;
-    EXPECT_TRUE(s.samples(false).empty());
-    s.design.CurveStep = -0.1;
-    EXPECT_TRUE(s.samples(true).empty());
+    EXPECT_TRUE(samples(3, 0, false).empty());
+    EXPECT_TRUE(samples(kCoversStartToEnd, 0, false, 0).empty());
+    EXPECT_TRUE(samples(kCoversStartToEnd, 0, true, -0.1).empty());
 }
 
 TEST(PanelOutline, RunsAlongTheFirstLineAndBackAlongTheSecond)
 {
-    const Design d = testsupport::boxHull(100, 20, 10, 5);
+    const Design d = boxHull(100, 20, 10, 5);
     const auto outline = panelOutline(d, 1);  // deck centre line to sheer
     ASSERT_TRUE(outline);
-    EXPECT_EQ(outline->start.X, 0);
-    EXPECT_EQ(outline->start.Z, 0);
-    ASSERT_EQ(outline->samples.size(), 22u);
+    ASSERT_EQ(outline->samples.size(), 22u);  // eleven samples of each whole segment
     EXPECT_EQ(outline->samples[0].Z, 0);
     EXPECT_EQ(outline->samples[11].X, 1);  // the sheer's far end, reversed
     EXPECT_DOUBLE_EQ(outline->samples[11].Z, 0.1);
@@ -97,7 +59,7 @@ TEST(PanelOutline, RunsAlongTheFirstLineAndBackAlongTheSecond)
 
 TEST(PanelOutline, NoneWhenABoundingLineIsMissingOrEmpty)
 {
-    Design d = testsupport::boxHull(100, 20, 10, 5);
+    Design d = boxHull(100, 20, 10, 5);
     EXPECT_FALSE(panelOutline(d, 0));
     EXPECT_FALSE(panelOutline(d, 4));
     d.HullLines[2].SegmentCount = 0;
@@ -106,22 +68,14 @@ TEST(PanelOutline, NoneWhenABoundingLineIsMissingOrEmpty)
     EXPECT_FALSE(panelOutline(d, 3));
 }
 
-TEST(MaxBeam, IsTwiceTheWidestDeckSample)
+TEST(MaxBeam, IsTwiceTheWidestSampleOfTheDeckPanels)
 {
-    EXPECT_EQ(MaxBeam(testsupport::boxHull(100, 20, 10, 5)), 20);
-    // The sheer of the kayak is 11.5 inches out at midships, its widest point.
-    EXPECT_DOUBLE_EQ(MaxBeam(testsupport::sevenLineKayak()), 23);
-}
-
-TEST(MaxBeam, CountsDeckPanelsOnlyAndFollowsTheDesign)
-{
-    Design d = testsupport::boxHull(100, 20, 10, 5);
-    for (auto& p : d.HullPanels) p.IsHull = 1;
-    EXPECT_EQ(MaxBeam(d), 0);
-    d.HullPanels[2].IsHull = 2;  // neither deck nor hull
-    EXPECT_EQ(MaxBeam(d), 0);
-
-    d.HullPanels[2].IsHull = 0;
+    Design d = boxHull(100, 20, 10, 5);
+    EXPECT_EQ(MaxBeam(d), 20);
     for (auto& cp : d.ControlPoints) cp.Position.Z *= 1.5;
     EXPECT_DOUBLE_EQ(MaxBeam(d), 30);
+    for (int isHull : {1, 2}) {  // hull panels and those neither deck nor hull
+        for (auto& p : d.HullPanels) p.IsHull = std::int16_t(isHull);
+        EXPECT_EQ(MaxBeam(d), 0) << isHull;
+    }
 }

@@ -4,6 +4,10 @@
 #include "platform/picturebox.h"
 #include "tests/support/testapp.h"
 
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
 namespace testsupport {
 
 inline constexpr platform::ColorRef kRed = platform::RGB(255, 0, 0);
@@ -21,6 +25,17 @@ inline int countPixels(const QImage& image, platform::ColorRef color)
     return n;
 }
 
+// A pixel and the colour it should have.
+struct Pixel {
+    int x, y;
+    platform::ColorRef color;
+};
+
+inline void expectPixels(const QImage& image, std::initializer_list<Pixel> pixels)
+{
+    for (const Pixel& p : pixels) EXPECT_EQ(image.pixel(p.x, p.y), rgbOf(p.color)) << "at " << p.x << "," << p.y;
+}
+
 // A picture box of the given size, erased to white.
 struct TestBox {
     TestBox(int width, int height)
@@ -28,8 +43,8 @@ struct TestBox {
         box.resize(width, height);
         box.Cls();
     }
-    QRgb at(int x, int y) { return box.image().pixel(x, y); }
     int count(platform::ColorRef color) { return countPixels(box.image(), color); }
+    void expect(std::initializer_list<Pixel> pixels) { expectPixels(box.image(), pixels); }
 
     QApplication& app = testApp();
     platform::PictureBox box;

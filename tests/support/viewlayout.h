@@ -1,9 +1,8 @@
 #pragma once
-// The sizes, in pixels, a main window of a given outer size gives its six
-// views: the three long views stacked across the whole width, each two tenths
-// of the client height, and under them the body plan, section editor and
-// volume graph side by side, each a third of the width and four tenths of the
-// height. The client area is the outer size less a frame, caption and menu.
+// The sizes, in pixels, a main window of a given outer size gives its views:
+// the three long views stacked across the client width, each two tenths of
+// its height; under them three views side by side, each a third of the width
+// and four tenths of the height.
 
 namespace testsupport {
 
@@ -15,8 +14,7 @@ struct ViewLayout {
 inline ViewLayout mainWindowLayout(int outerWidth, int outerHeight)
 {
     constexpr int kFrame = 8, kCaption = 30, kMenu = 20;  // a typical desktop's
-    const int clientWidth = outerWidth - 2 * kFrame;
-    const int clientHeight = outerHeight - kCaption - kMenu - kFrame;
+    const int clientWidth = outerWidth - 2 * kFrame, clientHeight = outerHeight - kCaption - kMenu - kFrame;
     return {clientWidth, 2 * clientHeight / 10, clientWidth / 3, 4 * clientHeight / 10};
 }
 

@@ -1,7 +1,5 @@
 #include "model/floaterror.h"
-#include "model/sections.h"
-#include "views/drawscreens.h"
-#include "views/hullpanels.h"
+#include "views/backgrounds.h"
 #include "viewsfixture.h"
 
 #include <gtest/gtest.h>
@@ -10,159 +8,121 @@
 
 using namespace views;
 using namespace testsupport;
+using platform::kBlack;
+using platform::kWhite;
 
 namespace {
 
-ViewExtent e(int xMin, int xMax, int yMin, int yMax)
-{
-    return {std::int16_t(xMin), std::int16_t(xMax), std::int16_t(yMin), std::int16_t(yMax)};
-}
-
-struct Redraws : ViewsFixture {
-    Redraws() { model::makesections(design); }
-    void run() { drawscreens(design, hydro, views, state); }
-};
-
-// The fitted windows of the fixture's box hull and view sizes (worked in the
-// fitting tests): profile 1000 x 89, top 400 x 100, bottom 500 x 100, front
-// and section 150 x 100.
-const ViewExtent kProfile = e(-3, 121, 0, 11);
-const ViewExtent kTop = e(-2, 102, -13, 13);
-const ViewExtent kBottom = e(-3, 107, -11, 11);
-const ViewExtent kFront = e(-10, 10, -2, 11);
+// The profile's fit for the fixture's hull and view, worked out in the fitting tests.
+constexpr ViewExtent kProfile{-3, 121, 0, 11};
 
 }  // namespace
 
-TEST(Drawscreens, FitsEveryDrawingViewAndScalesIt)
+// Each view is painted in the window this redraw fits, not in the box's old
+// scale: the waterline is at row (11 - 5) / 11 x 89 = 48.55 of the profile
+// (water from row 49 down) and 46.15 of the front view and section editor.
+TEST(Drawscreens, FitsEachViewAndPaintsItAtItsNewScale)
 {
-    Redraws f;
-    f.state.ViewExtents[kVolumeGraph] = e(0, 100, -2, 20);
+    ViewsFixture f;
     f.run();
-    EXPECT_EQ(f.state.ViewExtents[kRightView], kProfile);
-    EXPECT_EQ(f.state.ViewExtents[kTopView], kTop);
-    EXPECT_EQ(f.state.ViewExtents[kBottomView], kBottom);
-    EXPECT_EQ(f.state.ViewExtents[kFrontView], kFront);
-    EXPECT_EQ(f.state.ViewExtents[kSectionEdit], kFront);
-    EXPECT_EQ(f.state.ViewExtents[kVolumeGraph], e(0, 100, -2, 20));  // the hydrostatics' own
-    const platform::UserScale& s = f.right_.userScale();
-    EXPECT_EQ(s.left(), -3);
-    EXPECT_EQ(s.top(), 11);
-    EXPECT_EQ(s.width(), 124);
-    EXPECT_EQ(s.height(), -11);
-    EXPECT_TRUE(f.graph_.userScale().isPixels());
+    EXPECT_EQ(f.extent(kRightView), kProfile);
+    EXPECT_EQ(f.extent(kTopView), (ViewExtent{-2, 102, -13, 13}));
+    EXPECT_EQ(f.extent(kBottomView), (ViewExtent{-3, 107, -11, 11}));
+    f.expect(kRightView, {{911, 48, kAir}, {911, 49, kWater}, {911, 88, kWater}});  // X 110, right of the hull
+    f.expect(kTopView, {{398, 20, kWater}});
+    f.expect(kBottomView, {{10, 50, kWater}});  // left of the hull
+    for (int view : {kFrontView, kSectionEdit}) f.expect(view, {{75, 40, kAir}, {75, 50, kWater}});
+    EXPECT_EQ(f.count(kVolumeGraph, kWhite), 150 * 100);  // not touched
 }
 
-// The first redraw paints in the window it fits, not in the box's old scale:
-// right of the hull (X 110 at column 911) air above the waterline's row
-// ((11 - 5) / 11 x 89 = 48.55, to 49) and water from it down.
-TEST(Drawscreens, PaintsTheFirstBackgroundAtItsOwnScale)
-{
-    Redraws f;
-    f.run();
-    EXPECT_EQ(f.at(kRightView, 911, 48), rgbOf(kAir));
-    EXPECT_EQ(f.at(kRightView, 911, 49), rgbOf(kWater));
-    EXPECT_EQ(f.at(kRightView, 911, 88), rgbOf(kWater));
-    EXPECT_EQ(f.at(kRightView, 500, 70), rgbOf(panelFillColor(2)));
-    EXPECT_EQ(f.at(kTopView, 398, 20), rgbOf(kWater));
-    EXPECT_EQ(f.at(kBottomView, 10, 50), rgbOf(kWater));  // left of the hull
-    // Front: -2..11 on 100 rows puts 5 at row 46.15.
-    EXPECT_EQ(f.at(kFrontView, 75, 40), rgbOf(kAir));
-    EXPECT_EQ(f.at(kFrontView, 75, 50), rgbOf(kWater));
-    EXPECT_EQ(f.at(kSectionEdit, 75, 50), rgbOf(kWater));
-    EXPECT_EQ(f.count(kVolumeGraph, platform::kWhite), 150 * 100);  // not touched
-}
-
+// Zoomed in, the long views show part of their fitted windows, the bars
+// placing it (a bar without range counts as at 0); at zoom 1 and below the
+// bars are hidden and zeroed. The main window hears of the bars on every redraw.
 TEST(Drawscreens, ZoomAndScrollTheLongViewsOnly)
 {
-    Redraws f;
+    ViewsFixture f;
+    std::vector<bool> barsShown;
+    f.state.scrollBarsSet = [&](const DrawingState& s) { barsShown.push_back(s.TopviewHScroll.Visible); };
     f.state.ZoomFactor = 2;
-    f.state.TopviewHScroll = {10, 10, false};
+    f.state.RightViewHScroll = {3, 0, false};
+    f.state.TopviewHScroll = {10, 10, false};  // at Max: from the fitted right edge
+    f.state.TopViewVScroll = {5, 10, false};   // half way: 13 inches down
     f.run();
-    EXPECT_EQ(f.state.ViewExtents[kRightView], e(-3, 59, 6, 11));  // 124 / 2 and 11 / 2 = 5.5 -> 6
-    EXPECT_EQ(f.state.ViewExtents[kTopView], e(102, 154, 0, 13));
-    EXPECT_EQ(f.state.VisibleWindows[kBottomView], f.state.ViewExtents[kBottomView]);
-    EXPECT_EQ(f.state.ViewExtents[kFrontView], kFront);
-    EXPECT_TRUE(f.state.TopviewHScroll.Visible);
-    EXPECT_EQ(f.state.TopviewHScroll.Value, 10);
-}
-
-TEST(Drawscreens, ZoomOneHidesAndZeroesTheBarsAndTellsTheMainWindow)
-{
-    Redraws f;
-    f.state.RightViewVScroll = {5, 10, true};
-    int told = 0;
-    f.state.scrollBarsSet = [&](const DrawingState& s) {
-        ++told;
-        EXPECT_FALSE(s.RightViewVScroll.Visible);
-        EXPECT_EQ(s.RightViewVScroll.Value, 0);
-    };
+    EXPECT_EQ(f.extent(kRightView), (ViewExtent{-3, 59, 6, 11}));  // 124 / 2 and 11 - 5.5 -> 6
+    EXPECT_EQ(f.extent(kTopView), (ViewExtent{102, 154, -13, 0}));
+    EXPECT_EQ(f.extent(kFrontView), (ViewExtent{-10, 10, -2, 11}));
+    f.state.ZoomFactor = 1;
     f.run();
-    EXPECT_EQ(told, 1);
-    EXPECT_EQ(f.state.ViewExtents[kRightView], kProfile);
+    EXPECT_EQ(f.extent(kRightView), kProfile);
+    EXPECT_EQ(f.state.TopviewHScroll.Value, 0);
+    f.state.ZoomFactor = 0.75;  // anchored at the fitted left and top: 124 / 0.75 = 165.3, 11 / 0.75 = 14.7
+    f.run();
+    EXPECT_EQ(f.extent(kRightView), (ViewExtent{-3, 162, -4, 11}));
+    EXPECT_EQ(barsShown, (std::vector<bool>{true, false, false}));
 }
 
 TEST(Drawscreens, TheFitStaysWhileADragIsActive)
 {
-    Redraws f;
+    ViewsFixture f;
     f.run();
     f.state.DragActive = true;
     for (auto& cp : f.design.ControlPoints) cp.Position.X *= 2;
     model::makesections(f.design);
     f.run();
-    EXPECT_EQ(f.state.ViewExtents[kRightView], kProfile);
-    EXPECT_EQ(f.state.DrawMax.X, 1);
-
+    EXPECT_EQ(f.extent(kRightView), kProfile);
     f.state.DragActive = false;
     f.run();
-    EXPECT_EQ(f.state.DrawMax.X, 2);
-    EXPECT_NE(f.state.ViewExtents[kRightView], kProfile);
+    EXPECT_NE(f.extent(kRightView), kProfile);
 }
 
 TEST(Drawscreens, WithoutADesignOnlyTheLineColoursAndWhenTooSmallNothing)
 {
-    Redraws f;
+    ViewsFixture f;
     f.state.FormTooSmall = true;
     f.run();
     EXPECT_EQ(f.design.HullLines[1].Color, 0u);
-
     f.state.FormTooSmall = false;
     f.design.DesignLoaded = false;
     f.run();
     EXPECT_EQ(f.design.HullLines[1].Color, platform::RGB(255, 50, 100));
-    EXPECT_EQ(f.state.ViewExtents[kRightView], ViewExtent{});
-    EXPECT_EQ(f.count(kRightView, platform::kWhite), 1000 * 89);
+    EXPECT_EQ(f.extent(kRightView), ViewExtent{});
+    EXPECT_EQ(f.count(kRightView, kWhite), 1000 * 89);
 }
 
-TEST(Drawscreens, ARedrawStartedInsideARedrawIsSkipped)
+// A redraw started inside another is skipped; the guard is released when the
+// outer one ends, normally or by an arithmetic error.
+TEST(Drawscreens, ARedrawInsideARedrawIsSkipped)
 {
-    Redraws f;
+    ViewsFixture f;
     DrawingState inner;
     f.state.scrollBarsSet = [&](const DrawingState&) { drawscreens(f.design, f.hydro, f.views, inner); };
     f.run();
     EXPECT_EQ(inner.ViewExtents[kRightView], ViewExtent{});
-    EXPECT_EQ(f.state.ViewExtents[kRightView], kProfile);
     f.state.scrollBarsSet = nullptr;
-    drawscreens(f.design, f.hydro, f.views, inner);  // and the guard is released afterwards
-    EXPECT_EQ(inner.ViewExtents[kRightView], kProfile);
-}
-
-TEST(Drawscreens, AnArithmeticErrorReachesTheCallerAndReleasesTheGuard)
-{
-    Redraws f;
     const double length = f.design.HullLength;
     f.design.HullLength = std::nan("");
     EXPECT_THROW(f.run(), model::FloatError);
     f.design.HullLength = length;
-    f.run();
-    EXPECT_EQ(f.state.ViewExtents[kRightView], kProfile);
+    drawscreens(f.design, f.hydro, f.views, inner);
+    EXPECT_EQ(inner.ViewExtents[kRightView], kProfile);
 }
 
-TEST(Drawscreens, AViewWithoutAreaIsSkipped)
+// Every view 300 x 200 pixels showing -3..27 across and -5..15 upward, the
+// front view -15..5: ten pixels an inch, inch i across at column 10 (i + 3).
+TEST(Rulers, InchTicksAlongTheTopAndLeftWithLongOnesAtEveryFoot)
 {
-    Redraws f;
-    f.front_.resize(0, 0);
-    f.state.ViewExtents[kFrontView] = e(1, 2, 3, 4);
-    f.run();
-    EXPECT_EQ(f.state.ViewExtents[kFrontView], e(1, 2, 3, 4));
-    EXPECT_EQ(f.state.ViewExtents[kRightView], kProfile);
+    ViewsFixture f;
+    f.sizeViews({300, 200}, {300, 200}, {300, 200}, {300, 200});
+    for (int view = kRightView; view <= kSectionEdit; ++view) f.setWindow(view, {-3, 27, -5, 15});
+    f.setWindow(kFrontView, {-3, 27, -15, 5});
+    drawRulers(f.redraw());
+    for (int view = kRightView; view <= kSectionEdit; ++view) {
+        // -3..27 is 31 ticks; the one at 27 falls on column 300, just outside.
+        EXPECT_EQ(countPixels(f.image(view).copy(0, 5, 300, 1), kBlack), 30) << view;
+        EXPECT_EQ(countPixels(f.image(view).copy(0, 15, 300, 1), kBlack), 3) << view;  // 0, 12 and 24
+        f.expect(view, {{30, 20, kBlack}, {30, 21, kWhite}});
+    }
+    // Down the front view's left edge: two inches at the feet -12 and 0 (rows
+    // 170 and 50), one at -11.
+    f.expect(kFrontView, {{15, 170, kBlack}, {20, 170, kBlack}, {20, 50, kBlack}, {5, 160, kBlack}, {15, 160, kWhite}});
 }

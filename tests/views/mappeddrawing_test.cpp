@@ -1,15 +1,19 @@
+#include "model/floaterror.h"
 #include "views/mappeddrawing.h"
 #include "tests/support/pixels.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace views;
 using namespace testsupport;
-using platform::DeviceContext;
+using platform::kWhite;
 
 namespace {
 
-// A 400 x 200 client area for the window -20..20 across, -5..15 upward.
+// A 400 x 200 client area for the window -20..20 across, -5..15 upward: the
+// origin at pixel (200, 150), the upper-right corner at (400, 0).
 struct PolygonView : TestBox {
     PolygonView() : TestBox(400, 200)
     {
@@ -21,12 +25,10 @@ struct PolygonView : TestBox {
     ViewExtentTable extents{};
 };
 
-std::vector<model::Point2> square(double half)
-{
-    return {{}, {-half, half}, {half, half}, {half, -half}, {-half, -half}};
-}
+// Points 1 to 4: a square 2 inches each side of the origin, 20 pixels.
+const std::vector<model::Point2> kSquare{{}, {-2, 2}, {2, 2}, {2, -2}, {-2, -2}};
 
-ViewMapping stateOf(const DeviceContext& dc)
+ViewMapping mappingOf(platform::DeviceContext& dc)
 {
     const platform::GdiMapping& m = dc.mapping();
     return {m.viewportOrg(), m.viewportExt(), m.windowOrg(), m.windowExt(), m.mapMode()};
@@ -34,59 +36,39 @@ ViewMapping stateOf(const DeviceContext& dc)
 
 }  // namespace
 
-TEST(ApplyViewMapping, ReturnsWhatReappliedRestoresTheFormerMapping)
+TEST(ViewMapping, LogicalUnitsRoundHalvesToEvenAndWindowsBeyondSixteenBitsStillMap)
 {
-    PolygonView v;
-    DeviceContext& dc = v.box.hDC();
-    const ViewMapping before = stateOf(dc);
-    const ViewMapping m = MakeViewMapping({0, 0, 400, 200}, logicalWindow(v.extents[kFrontView], 100), false);
-    const ViewMapping saved = ApplyViewMapping(dc, m);
-    EXPECT_EQ(saved, before);
-    EXPECT_EQ(stateOf(dc), m);
-    ApplyViewMapping(dc, saved);
-    EXPECT_EQ(stateOf(dc), before);
+    EXPECT_EQ(toLogical(100 * 0.125), 12);
+    EXPECT_THROW(toLogical(INFINITY), model::FloatError);
+    EXPECT_EQ(logicalWindow({-2000, 2000, -400, 400}, 20), (platform::Rect{-40000, 8000, 40000, -8000}));
 }
 
-TEST(DrawPolygonInView, LandsOnThePixelsOfTheSameInches)
-{
-    PolygonView v;
-    // The window's origin is pixel (200, 150) and its upper-right corner (400, 0).
-    DrawPolygonInView(v.box, v.extents, kFrontView, 4, square(2));  // 20 pixels each side of (200, 150)
-    EXPECT_EQ(v.at(200, 150), rgbOf(kGreen));
-    EXPECT_EQ(v.at(180, 130), rgbOf(kRed));
-    EXPECT_EQ(v.at(220, 170), rgbOf(kRed));
-    EXPECT_EQ(v.at(200, 130), rgbOf(kRed));
-    EXPECT_EQ(v.at(177, 150), rgbOf(platform::kWhite));
-    EXPECT_EQ(v.at(223, 150), rgbOf(platform::kWhite));
-
-    DrawPolygonInView(v.box, v.extents, kFrontView, 3, {{}, {18, 13}, {20, 15}, {18, 15}});
-    EXPECT_EQ(v.at(399, 0), rgbOf(kRed));
-}
-
-TEST(DrawPolygonInView, LeavesTheMappingAndTheUserScaleAsTheyWere)
+// Under a user scale and an odd mapping of the box's own, both left as they were.
+TEST(DrawPolygonInView, LandsOnThePixelsOfTheSameInchesAndPutsTheMappingBack)
 {
     PolygonView v;
     v.box.Scale(-20, 15, 20, -5);
-    DeviceContext& dc = v.box.hDC();
+    platform::DeviceContext& dc = v.box.hDC();
     dc.SetMapMode(platform::MM_ANISOTROPIC);
     dc.SetWindowExtEx({7, 9});
     dc.SetViewportOrgEx({3, 4});
-    const ViewMapping before = stateOf(dc);
-    DrawPolygonInView(v.box, v.extents, kFrontView, 4, square(1));
-    EXPECT_EQ(stateOf(dc), before);
-
-    // The user scale draws the same inches onto the same outline.
-    v.box.Line(-1, 1, 1, -1, kBlue, platform::LineForm::Box);
-    EXPECT_EQ(v.at(190, 140), rgbOf(kBlue));
+    const ViewMapping before = mappingOf(dc);
+    DrawPolygonInView(v.box, v.extents, kFrontView, 4, kSquare);
+    EXPECT_EQ(mappingOf(dc), before);
+    v.expect({{200, 150, kGreen}, {180, 130, kRed}, {220, 170, kRed}, {200, 130, kRed}, {177, 150, kWhite},
+              {223, 150, kWhite}});
+    // The box's user scale puts the same inches on the same pixels.
+    v.box.Line(-2, 2, 2, -2, kBlue, platform::LineForm::Box);
     EXPECT_EQ(v.count(kRed), 0);
+
+    DrawPolygonInView(v.box, v.extents, kFrontView, 3, {{}, {18, 13}, {20, 15}, {18, 15}});
+    v.expect({{399, 0, kRed}});
 }
 
 TEST(DrawPolygonInView, NothingForAnUnknownViewOrTooFewPoints)
 {
     PolygonView v;
-    DrawPolygonInView(v.box, v.extents, 7, 4, square(2));
-    DrawPolygonInView(v.box, v.extents, 0, 4, square(2));
-    DrawPolygonInView(v.box, v.extents, kFrontView, 5, square(2));
-    DrawPolygonInView(v.box, v.extents, kFrontView, 0, square(2));
-    EXPECT_EQ(v.at(200, 150), rgbOf(platform::kWhite));
+    for (auto [view, n] : {std::pair{7, 4}, {0, 4}, {kFrontView, 5}, {kFrontView, 0}})
+        DrawPolygonInView(v.box, v.extents, std::int16_t(view), std::int16_t(n), kSquare);
+    EXPECT_EQ(v.count(kWhite), 400 * 200);
 }

@@ -2,11 +2,11 @@
 // Six picture boxes as the main window holds them, a drawing state and a
 // design, for drawing tests.
 
+#include "model/sections.h"
+#include "views/drawscreens.h"
+#include "views/redraw.h"
 #include "tests/support/designbuilder.h"
 #include "tests/support/pixels.h"
-#include "views/redraw.h"
-
-#include <memory>
 
 namespace testsupport {
 
@@ -15,13 +15,17 @@ inline constexpr platform::ColorRef kAir = platform::RGB(200, 200, 255);
 
 struct ViewsFixture {
     // The box hull of 100 x 20 x 10 inches with its waterline at 5, in views
-    // sized so the fit of each can be worked out by hand.
+    // sized so the fit of each can be worked out by hand, erased and filling
+    // solid as a redraw leaves them.
     ViewsFixture() : design(boxHull(100, 20, 10, 5))
     {
+        model::makesections(design);
         sizeViews({1000, 89}, {400, 100}, {500, 100}, {150, 100});
-        for (platform::PictureBox* box : boxList()) box->Cls();
+        for (platform::PictureBox* box : {&right_, &top_, &bottom_, &front_, &section_, &graph_}) {
+            box->Cls();
+            box->FillStyle = platform::kFillSolid;
+        }
     }
-
     void sizeViews(QSize right, QSize top, QSize bottom, QSize bottomBand)
     {
         right_.resize(right);
@@ -29,12 +33,21 @@ struct ViewsFixture {
         bottom_.resize(bottom);
         for (platform::PictureBox* box : {&front_, &section_, &graph_}) box->resize(bottomBand);
     }
-
-    std::array<platform::PictureBox*, 6> boxList() { return {&right_, &top_, &bottom_, &front_, &section_, &graph_}; }
+    void setWindow(int view, views::ViewExtent e)
+    {
+        state.ViewExtents[view] = e;
+        views.box(view).Scale(e.XMin, e.YMax, e.XMax, e.YMin);
+    }
+    void run() { drawscreens(design, hydro, views, state); }
     views::Redraw redraw() { return {design, hydro, views, state}; }
-    QRgb at(int view, int x, int y) { return views.box(view).image().pixel(x, y); }
-    // How many pixels of the view have the colour.
-    int count(int view, platform::ColorRef color) { return countPixels(views.box(view).image(), color); }
+    const views::ViewExtent& extent(int view) const { return state.ViewExtents[view]; }
+    QImage image(int view) { return views.box(view).image(); }
+    int count(int view, platform::ColorRef color) { return countPixels(image(view), color); }
+    void expect(int view, std::initializer_list<Pixel> pixels)
+    {
+        SCOPED_TRACE(testing::Message() << "view " << view);
+        expectPixels(image(view), pixels);
+    }
 
     QApplication& app = testApp();
     platform::PictureBox right_, top_, bottom_, front_, section_, graph_;
