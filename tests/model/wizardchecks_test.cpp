@@ -4,54 +4,36 @@
 
 using namespace model;
 
-namespace {
-
-SingleCockpitBoxes single() { return {"23", "190", "32", "18", "11"}; }
-DoubleCockpitBoxes tandem() { return {"23", "190", "32", "18", "11", "190", "32", "18", "11"}; }
-
-}  // namespace
-
-TEST(WizardChecks, SingleCockpitInOrder)
+TEST(WizardChecks, TheFirstFailingCheckSpeaks)
 {
-    EXPECT_FALSE(checkSingleCockpit(single()));
-    auto b = single();
-    b.beam = "";
-    b.paddlerWeight = "";
-    EXPECT_EQ(*checkSingleCockpit(b), "Please enter width in inches");
-    b = single();
-    b.cockpitLength = "";
-    EXPECT_EQ(*checkSingleCockpit(b), "Please enter cockpit length in inches");
-    b = single();
-    b.cockpitWidth = "23";  // a beam equal to the cockpit fails; one inch more passes
-    EXPECT_EQ(*checkSingleCockpit(b), "Cockpit width cannot be greater than kayak width");
-    b.beam = "24";
-    EXPECT_FALSE(checkSingleCockpit(b));
-    b = single();
-    b.cockpitAftToCG = "";
-    EXPECT_EQ(*checkSingleCockpit(b), "Please enter cockpit aft to paddlers center of gravity in inches");
-    b = single();
-    b.cockpitWidth = "";
-    EXPECT_EQ(*checkSingleCockpit(b), "Please enter cockpit width in inches");
-}
+    const std::string width = "Please enter width in inches", narrow = "Cockpit width cannot be greater than kayak width";
+    const struct {
+        SingleCockpitBoxes boxes;
+        std::optional<std::string> message;
+    } singles[] = {
+        {{"23", "190", "32", "18", "11"}, std::nullopt},
+        {{"", "", "32", "18", "11"}, width},  // the first of two empty boxes
+        {{"23", "190", "", "18", "11"}, "Please enter cockpit length in inches"},
+        {{"23", "190", "32", "", "11"}, "Please enter cockpit width in inches"},
+        {{"23", "190", "32", "23", "11"}, narrow},  // equal widths fail; an inch more passes
+        {{"24", "190", "32", "23", "11"}, std::nullopt},
+        {{"23", "190", "32", "18", ""}, "Please enter cockpit aft to paddlers center of gravity in inches"},
+    };
+    for (const auto& c : singles) EXPECT_EQ(checkSingleCockpit(c.boxes), c.message);
 
-TEST(WizardChecks, DoubleCockpitInOrder)
-{
-    EXPECT_FALSE(checkDoubleCockpit(tandem()));
-    auto b = tandem();
-    b.cockpit1AftToCG = "";
-    EXPECT_EQ(*checkDoubleCockpit(b), "Please enter cockpit 1 aft to paddlers center of gravity in inches");
-    b = tandem();
-    b.cockpit2Width = "30";
-    EXPECT_EQ(*checkDoubleCockpit(b), "Cockpit width cannot be greater than kayak width");
-    b = tandem();
-    b.paddler2Weight = "";
-    EXPECT_EQ(*checkDoubleCockpit(b), "Please enter paddler weight in lbs");
-    b = tandem();
-    b.cockpit2AftToCG = "";
-    EXPECT_EQ(*checkDoubleCockpit(b), "Please enter cockpit 2 aft to paddlers center of gravity in inches");
-    // A box of one blank is not empty, and reads as 0.
-    EXPECT_FALSE(checkDoubleCockpit({"23", "190", "32", "18", "11", " ", "32", "18", "11"}));
-    // No leading number reads as 0, which is not wider than any cockpit.
-    EXPECT_EQ(*checkDoubleCockpit({"abc", "190", "32", "18", "11", "190", "32", "18", "11"}),
-              "Cockpit width cannot be greater than kayak width");
+    const struct {
+        DoubleCockpitBoxes boxes;
+        std::optional<std::string> message;
+    } doubles[] = {
+        {{"23", "190", "32", "18", "11", "190", "32", "18", "11"}, std::nullopt},
+        {{"23", "190", "32", "18", "", "190", "32", "18", "11"},
+         "Please enter cockpit 1 aft to paddlers center of gravity in inches"},
+        {{"23", "190", "32", "18", "11", "", "32", "18", "11"}, "Please enter paddler weight in lbs"},
+        {{"23", "190", "32", "18", "11", "190", "32", "30", "11"}, narrow},
+        {{"23", "190", "32", "18", "11", "190", "32", "18", ""},
+         "Please enter cockpit 2 aft to paddlers center of gravity in inches"},
+        {{"23", "190", "32", "18", "11", " ", "32", "18", "11"}, std::nullopt},  // a blank is not empty
+        {{"abc", "190", "32", "18", "11", "190", "32", "18", "11"}, narrow},  // no number reads as 0
+    };
+    for (const auto& c : doubles) EXPECT_EQ(checkDoubleCockpit(c.boxes), c.message);
 }

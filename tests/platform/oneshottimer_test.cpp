@@ -1,23 +1,25 @@
 #include "platform/oneshottimer.h"
 #include "tests/support/testapp.h"
 
-#include <QElapsedTimer>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 using platform::OneShotTimer;
 
-TEST(OneShotTimer, ABurstOfRequestsGivesOneTick)
+TEST(OneShotTimer, ABurstOfRequestsGivesOneTickAndDisablingCancels)
 {
     testsupport::testApp();
     int ticks = 0;
     OneShotTimer timer(20, [&] { ++ticks; });
     for (int i = 0; i < 10; ++i) timer.setEnabled(true);
-    EXPECT_TRUE(timer.isEnabled());
     QTest::qWait(120);
     EXPECT_EQ(ticks, 1);
     EXPECT_FALSE(timer.isEnabled());
+    timer.setEnabled(true);
+    timer.setEnabled(false);
+    QTest::qWait(60);
+    EXPECT_EQ(ticks, 1);
 }
 
 TEST(OneShotTimer, ARequestDuringTheTickIsKept)
@@ -32,15 +34,4 @@ TEST(OneShotTimer, ARequestDuringTheTickIsKept)
     timer.setEnabled(true);
     QTest::qWait(150);
     EXPECT_EQ(ticks, 2);
-}
-
-TEST(OneShotTimer, DisablingCancelsThePendingTick)
-{
-    testsupport::testApp();
-    int ticks = 0;
-    OneShotTimer timer(10, [&] { ++ticks; });
-    timer.setEnabled(true);
-    timer.setEnabled(false);
-    QTest::qWait(60);
-    EXPECT_EQ(ticks, 0);
 }
