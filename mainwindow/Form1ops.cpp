@@ -68,11 +68,7 @@ void Form1::makesections()
     model::makesections(model::currentDesign());
 }
 
-void Form1::drawscreens()
-{
-    platform::clearUpperVectorState();
-    views::drawscreens(model::currentDesign(), model::currentHydrostatics(), boxes, state_);
-}
+void Form1::drawscreens() { views::drawscreens(model::currentDesign(), model::currentHydrostatics(), boxes, state_); }
 
 void Form1::DrawWaterline()
 {
