@@ -59,6 +59,21 @@ struct CurveSegment {
     std::int16_t StartLimit = 0;
 };
 
+// A segment over the four Bezier points; `limit` is the point that ends
+// (kind 1) or starts (kind 2) the covered range.
+inline CurveSegment makeSegment(int p0, int p1, int p2, int p3, std::int16_t kind = kCoversStartToEnd, int limit = 0)
+{
+    CurveSegment s;
+    s.StartPoint = std::int16_t(p0);
+    s.StartHandle = std::int16_t(p1);
+    s.EndHandle = std::int16_t(p2);
+    s.EndPoint = std::int16_t(p3);
+    s.Kind = kind;
+    if (kind == kCoversStartToEndLimit) s.EndLimit = std::int16_t(limit);
+    if (kind == kCoversStartLimitToEnd) s.StartLimit = std::int16_t(limit);
+    return s;
+}
+
 struct HullLine {
     std::int16_t SegmentCount = 0;
     std::vector<std::int16_t> Segments{0};  // 0..SegmentCount

@@ -61,15 +61,7 @@ void LinePlotter::pairHandles(int back, int ahead)
 
 int LinePlotter::segment(int p0, int p1, int p2, int p3, std::int16_t kind, int limit)
 {
-    model::CurveSegment s;
-    s.StartPoint = std::int16_t(p0);
-    s.StartHandle = std::int16_t(p1);
-    s.EndHandle = std::int16_t(p2);
-    s.EndPoint = std::int16_t(p3);
-    s.Kind = kind;
-    if (kind == model::kCoversStartToEndLimit) s.EndLimit = std::int16_t(limit);
-    if (kind == model::kCoversStartLimitToEnd) s.StartLimit = std::int16_t(limit);
-    segments_.push_back(s);
+    segments_.push_back(model::makeSegment(p0, p1, p2, p3, kind, limit));
     return int(segments_.size());
 }
 
