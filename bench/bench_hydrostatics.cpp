@@ -1,6 +1,7 @@
 #include "model/hydrostatics.h"
 #include "model/waterlinesearch.h"
 #include "tests/support/designbuilder.h"
+#include "tests/tools/templatecase.h"
 
 #include <benchmark/benchmark.h>
 
@@ -67,3 +68,46 @@ BENCHMARK(BM_detect_7line_41passes)->Unit(benchmark::kMillisecond);
 
 static void BM_detect_7line_distinctX_41passes(benchmark::State& state) { runFullSearch(state, kayakWithDistinctX()); }
 BENCHMARK(BM_detect_7line_distinctX_41passes)->Unit(benchmark::kMillisecond);
+
+// The templates as File > New makes them, outside any window: a run after a
+// drag step (one control point moved), after an edit that moves every line
+// (each point's height nudged), and after the waterline alone moved.
+namespace {
+
+enum class Change { onePoint, everyLine, waterline };
+
+void templateGetCalculations(benchmark::State& state, const char* name, Change change)
+{
+    model::Design d = templatecase::loadFromSources(name);
+    templatecase::makeNewDesign(d);
+    model::Hydrostatics h;
+    const model::Design start = d;
+    int k = 0;
+    for (auto _ : state) {
+        const double nudge = (++k & 1) ? 1e-6 : 0.0;
+        switch (change) {
+        case Change::onePoint: d.ControlPoints[2].Position.Y = start.ControlPoints[2].Position.Y + nudge; break;
+        case Change::everyLine:
+            for (std::size_t i = 1; i < d.ControlPoints.size(); ++i)
+                d.ControlPoints[i].Position.Y = start.ControlPoints[i].Position.Y + nudge;
+            break;
+        case Change::waterline: d.WaterlineHeight = start.WaterlineHeight + 1e4 * nudge; break;
+        }
+        model::runHydrostatics(d, {}, h);
+        benchmark::DoNotOptimize(h.WetVolume);
+    }
+}
+
+}  // namespace
+
+#define QUILLOCK_ALONE_BENCH(name)                                                                              \
+    BENCHMARK_CAPTURE(templateGetCalculations, name##_onePointMoved, #name, Change::onePoint)                 \
+        ->Unit(benchmark::kMicrosecond);                                                                     \
+    BENCHMARK_CAPTURE(templateGetCalculations, name##_everyLineMoved, #name, Change::everyLine)               \
+        ->Unit(benchmark::kMicrosecond);                                                                     \
+    BENCHMARK_CAPTURE(templateGetCalculations, name##_waterlineMoved, #name, Change::waterline)               \
+        ->Unit(benchmark::kMicrosecond)
+QUILLOCK_ALONE_BENCH(kqlk22);
+QUILLOCK_ALONE_BENCH(kqlk32);
+QUILLOCK_ALONE_BENCH(kqlk42);
+QUILLOCK_ALONE_BENCH(tqlk);

@@ -45,18 +45,3 @@ static void BM_rebuildCycle_1600x1000(benchmark::State& state)
     }
 }
 BENCHMARK(BM_rebuildCycle_1600x1000)->Unit(benchmark::kMillisecond);
-
-static void BM_detectWithRedraws_3inchesOff_1600x1000(benchmark::State& state)
-{
-    LoadedWindow w;
-    w.form->info().detect();
-    const double floating = model::currentDesign().WaterlineHeight;
-    for (auto _ : state) {
-        state.PauseTiming();
-        model::currentDesign().WaterlineHeight = floating + 3;
-        w.form->GetCalculations();
-        state.ResumeTiming();
-        w.form->info().detect();
-    }
-}
-BENCHMARK(BM_detectWithRedraws_3inchesOff_1600x1000)->Unit(benchmark::kMillisecond);

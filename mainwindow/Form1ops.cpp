@@ -10,7 +10,6 @@
 #include "model/readout.h"
 #include "model/sections.h"
 #include "platform/doevents.h"
-#include "platform/vectorstate.h"
 #include "views/drawscreens.h"
 #include "views/volumegraph.h"
 
@@ -55,7 +54,6 @@ void Form1::GetCalculations()
                                     w.controlText("txtEndMeasuredFrom").toStdString()};
     model::Design& d = model::currentDesign();
     model::Hydrostatics& h = model::currentHydrostatics();
-    platform::clearUpperVectorState();
     if (!model::runHydrostatics(d, inputs, h)) return;
     views::drawVolumeGraph(*boxes.picVolumeDistributionGraph, h.volumeGraph, state_);
     writeReadOut(w, model::halfAngleReadOut(h));
@@ -64,7 +62,6 @@ void Form1::GetCalculations()
 
 void Form1::makesections()
 {
-    platform::clearUpperVectorState();
     model::makesections(model::currentDesign());
 }
 

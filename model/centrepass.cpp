@@ -16,7 +16,7 @@ class CentrePass {
 public:
     CentrePass(HullSlicer& slicer, double length, double w, Hydrostatics& results)
         : slicer_(slicer), n_(slicer.lineCount()), length_(length), l3_(length * length * length), w_(w),
-          r_(results), points_(n_ + 1), wet_(n_ + 3)
+          r_(results), points_(n_ + 1)
     {
     }
 
@@ -34,27 +34,33 @@ public:
 
 private:
     // The wet half area and crossing half-breadth of the last crossing;
-    // false when the waterline does not cut the slice.
-    bool cutSlice(double t, double& wetArea, double& z)
+    // false when the waterline does not cut the slice. A slice the first
+    // pass took is read from its samples; elsewhere only the lines needed
+    // are solved.
+    bool cutSlice(double t, double& wet, double& z)
     {
-        slicer_.sample(1, t, points_[1]);
-        slicer_.sample(n_, t, points_[n_]);
-        if (waterlineAt(points_, n_, w_) != Waterline::kCuts) return false;
-        const int i = lastCrossing(t);
-        z = crossingHalfBreadth(points_[i], points_[i + 1], w_);
-        wetArea = SectionArea(wetPolygon(points_, n_, i, t, w_, z, wet_), wet_);
+        const int k = slicer_.sliceAt(t);
+        const Point3* points = k >= 0 ? slicer_.slices().row(k) : points_.data();
+        if (k < 0) {
+            points_[1] = slicer_.sample(1, t);
+            points_[n_] = slicer_.sample(n_, t);
+        }
+        if (waterlineAt(points, n_, w_) != Waterline::kCuts) return false;
+        const int i = lastCrossing(t, k >= 0, points);
+        z = crossingHalfBreadth(points[i], points[i + 1], w_);
+        wet = wetArea(points, n_, i, t, w_, z);
         return true;
     }
 
     // The last crossing is the lowest line above the waterline, so only the
-    // lines from the keel up to it are evaluated. Line 1 lies above (the
-    // slice is cut), which ends the climb.
-    int lastCrossing(double t)
+    // lines from the keel up to it are needed. Line 1 lies above (the slice
+    // is cut), which ends the climb.
+    int lastCrossing(double t, bool sampled, const Point3* points)
     {
         int i = n_ - 1;
         for (; i > 1; --i) {
-            slicer_.sample(i, t, points_[i]);
-            if (points_[i].Y > w_) break;
+            if (!sampled) points_[i] = slicer_.sample(i, t);
+            if (points[i].Y > w_) break;
         }
         return i;
     }
@@ -84,7 +90,7 @@ private:
     const int n_;
     const double length_, l3_, w_;
     Hydrostatics& r_;
-    std::vector<Point3> points_, wet_;
+    std::vector<Point3> points_;
 };
 
 }  // namespace

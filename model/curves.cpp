@@ -214,9 +214,28 @@ bool LineEvaluator::pointAt(double x, Point3& point) const
 
 Point3 LineEvaluator::pointAt(double x) const { return pointAt(x, locate(x)); }
 
+namespace {
+
+bool same(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+
+bool samePoint(const Point3& a, const Point3& b) { return same(a.X, b.X) && same(a.Y, b.Y) && same(a.Z, b.Z); }
+
+}  // namespace
+
+bool LineEvaluator::sameAs(const LineEvaluator& other) const
+{
+    if (pieces_.size() != other.pieces_.size()) return false;
+    for (std::size_t k = 0; k < pieces_.size(); ++k) {
+        const Piece &a = pieces_[k], &b = other.pieces_[k];
+        if (!same(a.from, b.from) || !same(a.to, b.to) || !samePoint(a.p0, b.p0) || !samePoint(a.p1, b.p1) ||
+            !samePoint(a.p2, b.p2) || !samePoint(a.p3, b.p3))
+            return false;
+    }
+    return true;
+}
+
 bool LineEvaluator::sharesPlacesWith(const LineEvaluator& other) const
 {
-    auto same = [](double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); };
     if (pieces_.size() != other.pieces_.size()) return false;
     for (std::size_t k = 0; k < pieces_.size(); ++k) {
         const Piece &a = pieces_[k], &b = other.pieces_[k];

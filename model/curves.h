@@ -32,6 +32,7 @@ private:
 // A hull line made ready for many evaluations at different X.
 class LineEvaluator {
 public:
+    LineEvaluator() = default;  // covers nothing
     LineEvaluator(const Design& design, const HullLine& line);
     Point3 pointAt(double x) const;
     // The same point; false (and the zero point) when no segment covers x.
@@ -47,6 +48,9 @@ public:
     // True when `other` covers the same X ranges with bit-identical X
     // control values: both then locate every x at the same place.
     bool sharesPlacesWith(const LineEvaluator& other) const;
+    // True when `other` gives bit-identical points everywhere: the same
+    // ranges over the same control points.
+    bool sameAs(const LineEvaluator& other) const;
 
 private:
     struct Piece {

@@ -34,7 +34,7 @@ double waterlineHalfWidthAt(const Design& design, double x)
     double h = 0;
     if (w < points[1].Y && w >= points[n].Y)
         for (int i = 1; i < n; ++i)
-            if (crosses(points, i, w)) h = crossingHalfBreadth(points[i], points[i + 1], w);
+            if (crosses(points.data(), i, w)) h = crossingHalfBreadth(points[i], points[i + 1], w);
     return length * h;
 }
 

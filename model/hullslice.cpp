@@ -2,61 +2,31 @@
 
 #include "model/geometry.h"
 
-#include <bit>
 #include <cmath>
-#include <cstdint>
 
 namespace model {
 
 namespace {
-constexpr double kTrapezoidDivisor = 2.0;
+constexpr double kAreaDivisor = 2.0;
 }  // namespace
 
-void HeightRange::add(double height)
-{
-    if (!seen || height < lowest) lowest = height;
-    if (!seen || height > highest) highest = height;
-    seen = true;
-}
-
-HullSlicer::HullSlicer(const Design& design)
+HullSlicer::HullSlicer(const Design& design, LineSampleCache& cache) : cache_(cache)
 {
     const int n = design.lineBound();
     lines_.reserve(n + 1);
-    lines_.emplace_back(design, HullLine{});
+    lines_.emplace_back();
     for (int i = 1; i <= n; ++i) lines_.emplace_back(design, design.HullLines[i]);
-    leader_.assign(n + 1, 0);
-    places_.assign(n + 1, {});
-    for (int i = 1; i <= n; ++i) {
-        leader_[i] = i;
-        for (int j = 1; j < i; ++j)
-            if (leader_[j] == j && lines_[i].sharesPlacesWith(lines_[j])) {
-                leader_[i] = j;
-                break;
-            }
-    }
+    cache_.update(lines_);
 }
 
-LineEvaluator::Place HullSlicer::placeOf(int i, double t)
+int HullSlicer::sliceAt(double t)
 {
-    SharedPlace& shared = places_[leader_[i]];
-    if (!shared.valid || std::bit_cast<std::uint64_t>(shared.x) != std::bit_cast<std::uint64_t>(t))
-        shared = {true, t, lines_[leader_[i]].locate(t)};
-    return shared.place;
+    const int k = cache_.sliceAt(t, lastSlice_);
+    if (k >= 0) lastSlice_ = k;
+    return k;
 }
 
-void HullSlicer::sample(double t, std::vector<Point3>& points, double length, HeightRange& heights)
-{
-    for (int i = 1; i < int(lines_.size()); ++i) {
-        const LineEvaluator::Place place = placeOf(i, t);
-        points[i] = lines_[i].pointAt(t, place);
-        if (place.piece >= 0) heights.add(length * points[i].Y);
-    }
-}
-
-void HullSlicer::sample(int i, double t, Point3& point) { point = lines_[i].pointAt(t, placeOf(i, t)); }
-
-Waterline waterlineAt(const std::vector<Point3>& points, int n, double w)
+Waterline waterlineAt(const Point3* points, int n, double w)
 {
     if (points[1].Y <= w) return Waterline::kAbove;
     if (points[n].Y > w || points[1].Y == points[n].Y) return Waterline::kBelow;
@@ -68,29 +38,24 @@ double crossingHalfBreadth(const Point3& upper, const Point3& lower, double w)
     return upper.Z + (w - upper.Y) / (lower.Y - upper.Y) * (lower.Z - upper.Z);
 }
 
-int wetPolygon(const std::vector<Point3>& points, int n, int i, double t, double w, double z,
-               std::vector<Point3>& wet)
+double wetArea(const Point3* points, int n, int i, double t, double w, double z)
 {
-    wet[1] = {t, w, 0, 0};
-    wet[2] = {t, w, z, 0};
-    int m = 2;
-    for (int k = i + 1; k <= n; ++k) wet[++m] = points[k];
-    return m;
+    // W(1) = (t, w, 0), W(2) = (t, w, z), W(j) = P(i + j - 2) up to W(m).
+    const Point3 centre{t, w, 0, 0}, crossing{t, w, z, 0};
+    const int m = n - i + 2;
+    auto W = [&](int j) -> const Point3& { return j == 1 ? centre : (j == 2 ? crossing : points[i + j - 2]); };
+    double s = 0;
+    for (int j = 1; j <= m - 1; ++j) s = (W(j + 1).Y * W(j).Z + s) - W(j).Y * W(j + 1).Z;
+    s = (s + W(1).Y * W(m).Z) - W(m).Y * W(1).Z;
+    return std::abs(s) / kAreaDivisor;
 }
 
-double girth(const std::vector<Point3>& points, int first, int last)
+double wetGirth(const Point3* points, const double* edges, int n, int i, double t, double w, double z)
 {
     double sum = 0;
-    for (int k = first; k < last; ++k) sum += Distance3D(points[k], points[k + 1]);
+    sum += Distance3D({t, w, z, 0}, points[i + 1]);
+    for (int k = i + 1; k < n; ++k) sum += edges[k];
     return sum;
-}
-
-double halfSectionArea(const std::vector<Point3>& points, int n)
-{
-    double area = 0;
-    for (int i = 0; i < n; ++i)
-        area += std::abs(points[i + 1].Y - points[i].Y) * (points[i].Z + points[i + 1].Z) / kTrapezoidDivisor;
-    return area;
 }
 
 }  // namespace model

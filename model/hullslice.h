@@ -1,49 +1,34 @@
 #pragma once
 // What both hydrostatic passes and the half widths do to one cross-section:
-// sample every hull line at a position along the hull, find where the
-// waterline crosses the outline, and build the wet polygon below it.
+// find where the waterline crosses the outline and measure the wet part
+// below it; and the hull lines at the slices, from the sample cache.
 
 #include "model/curves.h"
 #include "model/design.h"
+#include "model/linesamplecache.h"
 
 #include <vector>
 
 namespace model {
 
-inline constexpr double kSliceStep = 0.001;  // a slice's length as a fraction of the hull
-inline constexpr double kBothSides = 2.0;    // a half-section stands for both sides
+inline constexpr double kBothSides = 2.0;  // a half-section stands for both sides
 
-// The lowest and highest heights seen, in inches.
-struct HeightRange {
-    bool seen = false;
-    double lowest = 0;
-    double highest = 0;
-    void add(double height);
-};
-
-// The design's hull lines, prepared for many evaluations. Lines whose
-// segments share their X control values solve each X once between them.
+// The design's hull lines at the hydrostatics' slices: the cache is brought
+// up to date when the slicer is made; single lines at other X are solved.
 class HullSlicer {
 public:
-    explicit HullSlicer(const Design& design);
+    HullSlicer(const Design& design, LineSampleCache& cache);
     int lineCount() const { return int(lines_.size()) - 1; }
-    // Fills points(1..N) at normalised X `t` (points must hold N + 1); adds
-    // the heights (times `length`) of the lines that cover t to `heights`.
-    void sample(double t, std::vector<Point3>& points, double length, HeightRange& heights);
-    // Line i alone.
-    void sample(int i, double t, Point3& point);
+    LineSampleCache& slices() { return cache_; }
+    // The slice at exactly t, or -1; slices are asked for in increasing X.
+    int sliceAt(double t);
+    // Line i alone at normalised X t.
+    Point3 sample(int i, double t) const { return lines_[i].pointAt(t); }
 
 private:
-    struct SharedPlace {
-        bool valid = false;
-        double x = 0;
-        LineEvaluator::Place place;
-    };
-    LineEvaluator::Place placeOf(int i, double t);
-
     std::vector<LineEvaluator> lines_;  // 1..N; 0 unused
-    std::vector<int> leader_;           // per line, the first line sharing its places
-    std::vector<SharedPlace> places_;   // per leader, its last place
+    LineSampleCache& cache_;
+    int lastSlice_ = -1;
 };
 
 enum class Waterline { kAbove, kBelow, kCuts };
@@ -51,10 +36,10 @@ enum class Waterline { kAbove, kBelow, kCuts };
 // Where the waterline w lies against the section P(1..n): above line 1 (or
 // at its height), below the keel, or cutting the outline. A section whose top
 // and keel are at one height is never cut.
-Waterline waterlineAt(const std::vector<Point3>& points, int n, double w);
+Waterline waterlineAt(const Point3* points, int n, double w);
 
 // Whether the segment from P(i) to P(i+1) goes from above w to at or under it.
-inline bool crosses(const std::vector<Point3>& points, int i, double w)
+inline bool crosses(const Point3* points, int i, double w)
 {
     return points[i].Y > w && points[i + 1].Y <= w;
 }
@@ -62,17 +47,11 @@ inline bool crosses(const std::vector<Point3>& points, int i, double w)
 // Half-breadth where height w lies on the segment from `upper` to `lower`.
 double crossingHalfBreadth(const Point3& upper, const Point3& lower, double w);
 
-// The wet polygon W(1..m) of a crossing in segment i of P(1..n): the centre
-// line and the crossing at the waterline, then P(i+1) to P(n). W must hold
-// n + 3 points; returns m.
-int wetPolygon(const std::vector<Point3>& points, int n, int i, double t, double w, double z,
-               std::vector<Point3>& wet);
-
-// Sum of Distance3D over the consecutive points first..last.
-double girth(const std::vector<Point3>& points, int first, int last);
-
-// Half-section area of P(0..n): horizontal trapezoid strips between the
-// centre plane and the outline.
-double halfSectionArea(const std::vector<Point3>& points, int n);
+// The wet polygon of a crossing in segment i of P(1..n) at slice X t is the
+// centre line and the crossing at the waterline, then P(i+1) to P(n). Its
+// area (SectionArea's sum over that polygon, in that order) and its girth
+// from the crossing down, given P's edge lengths.
+double wetArea(const Point3* points, int n, int i, double t, double w, double z);
+double wetGirth(const Point3* points, const double* edges, int n, int i, double t, double w, double z);
 
 }  // namespace model

@@ -6,6 +6,7 @@
 #include "model/hydropasses.h"
 #include "model/rounding.h"
 #include "model/textreading.h"
+#include "model/vectorstate.h"
 
 #include <initializer_list>
 
@@ -33,6 +34,7 @@ void resetResults(Hydrostatics& r, const HydroInputs& inputs)
     fresh.WaterlineHalfBreadthsTop.swap(r.WaterlineHalfBreadthsTop);
     fresh.WaterlineHalfBreadthsBottom.swap(r.WaterlineHalfBreadthsBottom);
     fresh.volumeGraph = std::move(r.volumeGraph);
+    fresh.sampleCache = std::move(r.sampleCache);
     fresh.EntryMeasuredFrom = leadingNumber(inputs.startMeasuredFrom);
     fresh.ExitMeasuredFrom = leadingNumber(inputs.endMeasuredFrom);
     r = std::move(fresh);
@@ -66,12 +68,13 @@ bool runHydrostatics(Design& design, const HydroInputs& inputs, Hydrostatics& re
     results.WaterlineHalfBreadthsTop.assign(kVolumeSlices + 1, 0.0);
     results.WaterlineHalfBreadthsBottom.assign(kVolumeSlices + 1, 0.0);
     if (!design.DesignLoaded) return false;
+    clearUpperVectorState();
 
     setUpGraph(design, results.volumeGraph);
     resetResults(results, inputs);
     const double length = design.HullLength;
     const double w = checked(design.WaterlineHeight / length, "waterline height");
-    HullSlicer slicer(design);
+    HullSlicer slicer(design, results.sampleCache);
     const HeightRange heights = integrateSlices(slicer, length, w, results);
     gethalfwidths(design, results);
     gethalfangles(results);

@@ -6,13 +6,13 @@
 // otherwise.
 
 #include "model/design.h"
+#include "model/linesamplecache.h"
 
 #include <string>
 #include <vector>
 
 namespace model {
 
-inline constexpr int kVolumeSlices = 1000;
 inline constexpr double kDefaultMeasuredFrom = 36.0;  // inches, until a run reads the boxes
 
 // One bar of the volume-distribution graph: the slice's start along the hull
@@ -82,6 +82,9 @@ struct Hydrostatics {
     double highestLineHeight = 0;
 
     VolumeGraph volumeGraph;
+
+    // The hull lines' samples of the last run, for the next.
+    LineSampleCache sampleCache;
 };
 
 // GetCalculations without its window: integrates `design` into `results`,

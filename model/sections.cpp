@@ -1,5 +1,7 @@
 #include "model/sections.h"
 
+#include "model/vectorstate.h"
+
 #include "model/curves.h"
 #include "model/floaterror.h"
 
@@ -56,6 +58,7 @@ void evaluateSection(const Design& d, const std::vector<LineEvaluator>& lines, S
 void makesections(Design& d)
 {
     if (!d.DesignLoaded) return;
+    clearUpperVectorState();
     computeBoundingBox(d);
 
     const int stations = stationBound(d.StationCount);

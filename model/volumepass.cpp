@@ -12,9 +12,9 @@ constexpr double kTableIndexFactor = 1000.0;
 // One run of the first pass; the slice's sums go straight into the results.
 class VolumePass {
 public:
-    VolumePass(HullSlicer& slicer, double length, double w, Hydrostatics& results)
-        : slicer_(slicer), n_(slicer.lineCount()), length_(length), l2_(length * length),
-          l3_(length * length * length), w_(w), r_(results), points_(n_ + 1), wet_(n_ + 3)
+    VolumePass(LineSampleCache& slices, int lines, double length, double w, Hydrostatics& results)
+        : slices_(slices), n_(lines), length_(length), l2_(length * length), l3_(length * length * length), w_(w),
+          r_(results)
     {
     }
 
@@ -22,46 +22,43 @@ public:
     {
         // t advances by repeated addition, as the slices always have: 1000
         // slices from 0 to 0.999, the last addition landing just past 1.
-        for (double t = 0; t <= 1; t += kSliceStep) slice(t);
+        for (int k = 0; k < slices_.sliceCount(); ++k) slice(k);
         r_.WaterlineStart = start_;
         r_.WaterlineEnd = end_;
-        return heights_;
+        return slices_.heights(length_);
     }
 
 private:
-    void slice(double t)
+    void slice(int k)
     {
-        slicer_.sample(t, points_, length_, heights_);
-        points_[0] = {t, points_[1].Y, 0, 0};
-        const double area = halfSectionArea(points_, n_);
-        const double skin = girth(points_, 1, n_);
+        const double t = slices_.sliceX(k);
+        const Point3* points = slices_.row(k);
+        const double area = slices_.halfArea(k), skin = slices_.girth(k);
         double wetArea = 0, wetSkin = 0;
-        switch (waterlineAt(points_, n_, w_)) {
+        switch (waterlineAt(points, n_, w_)) {
         case Waterline::kAbove: wetArea = area; wetSkin = skin; break;
         case Waterline::kBelow: break;
-        case Waterline::kCuts: cutSection(t, wetArea, wetSkin); break;
+        case Waterline::kCuts: cutSection(k, t, points, wetArea, wetSkin); break;
         }
         addSlice(t, area, skin, wetArea, wetSkin);
     }
 
     // Every crossing counts towards the waterplane, limits, beam and tables;
     // the wet area and girth are those of the last one.
-    void cutSection(double t, double& wetArea, double& wetSkin)
+    void cutSection(int k, double t, const Point3* points, double& wet, double& wetSkin)
     {
         int last = 0;
         double lastZ = 0;
         for (int i = 1; i < n_; ++i) {
-            if (!crosses(points_, i, w_)) continue;
-            lastZ = crossingHalfBreadth(points_[i], points_[i + 1], w_);
+            if (!crosses(points, i, w_)) continue;
+            lastZ = crossingHalfBreadth(points[i], points[i + 1], w_);
             addCrossing(t, i, lastZ);
             last = i;
         }
         if (last == 0) return;
-        const int m = wetPolygon(points_, n_, last, t, w_, lastZ, wet_);
-        wetArea = SectionArea(m, wet_);
-        wetSkin = girth(wet_, 2, m);
+        wet = wetArea(points, n_, last, t, w_, lastZ);
+        wetSkin = wetGirth(points, slices_.edges(k), n_, last, t, w_, lastZ);
     }
-
     void addCrossing(double t, int i, double z)
     {
         r_.WaterplaneArea += kBothSides * kSliceStep * length_ * z * length_;
@@ -90,12 +87,10 @@ private:
         if (l2_ * kBothSides * wetArea > r_.MaxSectionArea) r_.MaxSectionArea = l2_ * kBothSides * wetArea;
     }
 
-    HullSlicer& slicer_;
+    LineSampleCache& slices_;
     const int n_;
     const double length_, l2_, l3_, w_;
     Hydrostatics& r_;
-    std::vector<Point3> points_, wet_;
-    HeightRange heights_;
     bool startFound_ = false;
     double start_ = 0, end_ = 0;
 };
@@ -105,7 +100,7 @@ private:
 HeightRange integrateSlices(HullSlicer& slicer, double length, double w, Hydrostatics& results)
 {
     if (slicer.lineCount() < 1) return {};
-    return VolumePass(slicer, length, w, results).run();
+    return VolumePass(slicer.slices(), slicer.lineCount(), length, w, results).run();
 }
 
 }  // namespace model

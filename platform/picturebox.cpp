@@ -118,6 +118,28 @@ void PictureBox::Cls()
     if (QPainter* p = canvas()) p->fillRect(image_.rect(), toQColor(BackColor));
 }
 
+void PictureBox::Columns(const std::vector<Column>& columns, ColorRef color)
+{
+    QPainter* p = canvas();
+    if (!p || columns.empty()) return;
+    const QColor fill = toQColor(color);
+    // Written straight into the picture, column by column: the painter would
+    // fill each one-pixel row of each column as a span of its own. A shared
+    // picture would be copied by the write, so it takes the painter's way.
+    if (image_.format() != QImage::Format_RGB32 || !image_.isDetached()) {
+        for (const Column& c : columns) p->fillRect(QRect(c.x, c.top, 1, c.bottom - c.top + 1), fill);
+        return;
+    }
+    const QRgb pixel = fill.rgb();
+    const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    QRgb* const bits = reinterpret_cast<QRgb*>(image_.bits());
+    for (const Column& c : columns) {
+        if (c.x < 0 || c.x >= image_.width()) continue;
+        const int last = std::min(c.bottom, image_.height() - 1);
+        for (int y = std::max(c.top, 0); y <= last; ++y) bits[y * stride + c.x] = pixel;
+    }
+}
+
 void PictureBox::Line(float x1, float y1, float x2, float y2, std::optional<ColorRef> color, LineForm form)
 {
     QPainter* p = canvas();

@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -70,6 +71,14 @@ public:
     void Circle(float x, float y, float radius, std::optional<ColorRef> color = std::nullopt,
                 std::optional<float> start = std::nullopt, std::optional<float> end = std::nullopt);
     void PSet(float x, float y, std::optional<ColorRef> color = std::nullopt);
+
+    // One pixel column of device rows top..bottom, both included.
+    struct Column {
+        int x, top, bottom;
+    };
+    // Fills the columns in one colour: the pixels of a thin solid vertical
+    // Line per column, many times faster than as one-pixel rectangles.
+    void Columns(const std::vector<Column>& columns, ColorRef color);
 
     // The device context, drawing on the same picture in its own mapping.
     DeviceContext& hDC() { return *dc_; }

@@ -2,6 +2,9 @@
 
 #include "views/viewcolors.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace views {
 
 namespace {
@@ -25,13 +28,26 @@ void drawVolumeGraph(platform::PictureBox& box, const model::VolumeGraph& graph,
     // the deepest of each column paints exactly the same pixels.
     const platform::UserScale& scale = box.userScale();
     const int width = box.width(), height = box.height();
-    auto column = [&](const model::VolumeBar& bar) { return scale.toDevice(float(bar.x), 0, width, height).x; };
-    auto draw = [&](const model::VolumeBar& bar) { box.Line(float(bar.x), float(bar.v), float(bar.x), 0, kBarColor); };
+    auto device = [&](double x, double v) { return scale.toDevice(float(x), float(v), width, height); };
+    const bool thinSolid = box.DrawWidth <= 1 && box.DrawStyle == platform::kDrawSolid;
+    std::vector<platform::PictureBox::Column> columns;
+    auto draw = [&](const model::VolumeBar& bar) {
+        if (!thinSolid) return box.Line(float(bar.x), float(bar.v), float(bar.x), 0, kBarColor);
+        const int x = device(bar.x, 0).x, y0 = device(bar.x, 0).y, y = device(bar.x, bar.v).y;
+        // Both bars of a column include the baseline row, so together they
+        // cover one run of rows; a column met again apart is simply drawn again.
+        if (!columns.empty() && columns.back().x == x) {
+            columns.back().top = std::min({columns.back().top, y, y0});
+            columns.back().bottom = std::max({columns.back().bottom, y, y0});
+        } else {
+            columns.push_back({x, std::min(y, y0), std::max(y, y0)});
+        }
+    };
     const auto& bars = graph.bars;
     for (std::size_t i = 0; i < bars.size();) {
-        const int x = column(bars[i]);
+        const int x = device(bars[i].x, 0).x;
         std::size_t tallest = i, deepest = i, j = i;
-        for (; j < bars.size() && column(bars[j]) == x; ++j) {
+        for (; j < bars.size() && device(bars[j].x, 0).x == x; ++j) {
             if (float(bars[j].v) > float(bars[tallest].v)) tallest = j;
             if (float(bars[j].v) < float(bars[deepest].v)) deepest = j;
         }
@@ -39,6 +55,7 @@ void drawVolumeGraph(platform::PictureBox& box, const model::VolumeGraph& graph,
         if (float(bars[deepest].v) < 0) draw(bars[deepest]);
         i = j;
     }
+    box.Columns(columns, kBarColor);
 }
 
 }  // namespace views

@@ -1,16 +1,14 @@
-#include "platform/vectorstate.h"
+#include "model/vectorstate.h"
 
-#if defined(__x86_64__) || defined(__i386__)
-#include <immintrin.h>
-#endif
-
-namespace platform {
+namespace model {
 
 #if defined(__x86_64__) || defined(__i386__)
 
 namespace {
 
-__attribute__((target("avx"))) void zeroUpper() { _mm256_zeroupper(); }
+// Compiled for AVX on its own, so the rest of the program still runs on
+// processors without it.
+__attribute__((target("avx"))) void zeroUpper() { __builtin_ia32_vzeroupper(); }
 
 }  // namespace
 
@@ -26,4 +24,4 @@ void clearUpperVectorState() {}
 
 #endif
 
-}  // namespace platform
+}  // namespace model
