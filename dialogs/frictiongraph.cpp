@@ -11,7 +11,7 @@ using platform::RGB;
 
 constexpr double kTopPounds = 30;
 constexpr double kBottomPounds = -3;
-constexpr double kEmptyGraphKnots = 1;  // width of a graph without curves
+constexpr double kEmptyGraphKnots = 3;  // width of a graph without curves, as a kayak's would be
 constexpr int kPoundLineEvery = 5;
 constexpr double kPoundLineEnd = 30;     // knots: beyond any kayak's top speed
 constexpr double kPoundTick = 5.5 / 60;  // knots

@@ -29,7 +29,7 @@ struct FrictionGraph {
 
 // The graph of a hull with this top speed (knots), waterline length (inches)
 // and wetted surface (square inches). A hull without curves gets the frame
-// and scales only, over one knot from the lowest speed.
+// and scales only, over three knots from the lowest speed.
 FrictionGraph frictionGraph(double topSpeed, double lwl, double wettedSurface);
 
 }  // namespace dialogs

@@ -107,15 +107,9 @@ bool frmPreferences::storeValues()
     const model::StationsEntry stations = model::stationsFromText(txtNumberofSections->text().toStdString());
     if (stations.outOfRange) messages_->show(kStationsMessage);
     const auto spacing = model::stitchSpacingFromText(txtStitchLength->text().toStdString());
-    if (!spacing) {
-        messages_->show(kStitchSpacingMessage, model::MessageIcon::Exclamation);
-        txtStitchLength->setText(plain(d.StitchSpacing));
-    }
+    if (!spacing) messages_->show(kStitchSpacingMessage, model::MessageIcon::Exclamation);
     const auto markLength = model::stitchMarkLengthFromText(txtStitchMarkLength->text().toStdString());
-    if (!markLength) {
-        messages_->show(kMarkLengthMessage, model::MessageIcon::Exclamation);
-        txtStitchMarkLength->setText(plain(d.StitchMarkLength));
-    }
+    if (!markLength) messages_->show(kMarkLengthMessage, model::MessageIcon::Exclamation);
 
     // Both travel in the design file: a change is unsaved work.
     if (stations.StationCount != d.StationCount || (spacing && *spacing != d.StitchSpacing)) d.DesignChanged = true;
@@ -139,8 +133,9 @@ void frmPreferences::Command1_Click()
     } catch (const model::FloatError& e) {
         messages_->show(std::string(kCalculationFailed) + e.what(), model::MessageIcon::Exclamation);
     }
-    // A refused value stays in view, put back, until the user corrects it.
+    // After a refusal the window stays, showing the values now stored.
     if (stored) hide();
+    else Form_Load();
 }
 
 void frmPreferences::Command2_Click() { hide(); }

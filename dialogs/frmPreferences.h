@@ -41,7 +41,7 @@ protected:
     bool event(QEvent* e) override;
 
 private:
-    // Stores the boxes' values; false when one was refused and put back.
+    // Stores the boxes' values; false when one was refused.
     bool storeValues();
 
     MainWindowOps* main_ = nullptr;

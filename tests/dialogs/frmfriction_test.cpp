@@ -88,7 +88,7 @@ TEST(FrictionGraph, HullsWithoutCurvesGetTheFrameAndScalesOnly)
         EXPECT_EQ(marksOf(g, MarkKind::DottedLine).size(), 7u);
         EXPECT_EQ(labelTexts(g).size(), 7 + c.knotLabels) << c.topSpeed;
         EXPECT_EQ(g.left, 1.5);
-        EXPECT_EQ(g.right, 2.5);  // left to right, whatever the speed
+        EXPECT_EQ(g.right, 4.5);  // left to right, whatever the speed
     }
 }
 

@@ -110,15 +110,17 @@ TEST_F(PreferencesWindow, StitchSpacingIsWholeAndSavedValuesMarkTheDesignChanged
         const char *stations, *spacing, *markLength;
         std::int16_t stored;
         double storedMark;
+        std::size_t messages;
         bool refused, changed;
     } rows[] = {
-        {"20", "4", "0.5", 4, 0.5, false, false},  // the mark length is not saved with the design
-        {"20", "2.5", "0.25", 2, 0.25, false, true},
-        {"20", "2.6", "0.25", 3, 0.25, false, true},
-        {"30", "4", "0.25", 4, 0.25, false, true},
-        {"20", "0", "0.3", 4, 0.3, true, false},
-        {"20", "40000", "0.25", 4, 0.25, true, false},
-        {"20", "6", "1e999", 6, 0.25, true, true},
+        {"20", "4", "0.5", 4, 0.5, 0, false, false},  // the mark length is not saved with the design
+        {"20", "2.5", "0.25", 2, 0.25, 0, false, true},
+        {"20", "2.6", "0.25", 3, 0.25, 0, false, true},
+        {"30", "4", "0.25", 4, 0.25, 0, false, true},
+        {"20", "0", "0.3", 4, 0.3, 1, true, false},
+        {"20", "40000", "0.25", 4, 0.25, 1, true, false},
+        {"20", "6", "1e999", 6, 0.25, 1, true, true},
+        {"9.6", "0", "0.25", 4, 0.25, 2, true, true},
     };
     for (const auto& row : rows) {
         model::Design& d = currentDesign();
@@ -131,10 +133,11 @@ TEST_F(PreferencesWindow, StitchSpacingIsWholeAndSavedValuesMarkTheDesignChanged
         EXPECT_EQ(d.StitchSpacing, row.stored) << row.spacing;
         EXPECT_EQ(d.StitchMarkLength, row.storedMark) << row.markLength;
         EXPECT_EQ(d.DesignChanged, row.changed) << row.stations << " " << row.spacing;
-        EXPECT_EQ(messages.shown.size(), row.refused ? 1u : 0u) << row.spacing;
-        // A refused value is put back and stays in view.
+        EXPECT_EQ(messages.shown.size(), row.messages) << row.spacing;
+        // After a refusal the window stays, showing what was stored.
         EXPECT_EQ(prefs->isVisible(), row.refused) << row.spacing;
         if (row.refused) {
+            EXPECT_EQ(prefs->txtNumberofSections->text().toDouble(), d.StationCount - 1);
             EXPECT_EQ(prefs->txtStitchLength->text().toStdString(), std::to_string(row.stored));
             EXPECT_EQ(prefs->txtStitchMarkLength->text().toDouble(), row.storedMark);
         }
