@@ -20,6 +20,9 @@ constexpr QRect kGraphRect(8, 8, 649, 433);
 constexpr int kLegendLeft = 664, kLegendLineWidth = 72;
 constexpr int kLegendLabelBelowLine = 8;
 constexpr int kResidualTop = 8, kFrictionalTop = 40, kTotalTop = 72;
+constexpr platform::ColorRef kResidualLegend = platform::RGB(0, 255, 0);
+constexpr platform::ColorRef kFrictionalLegend = platform::RGB(255, 0, 0);
+constexpr platform::ColorRef kTotalLegend = platform::RGB(0, 0, 255);
 
 }  // namespace
 
@@ -31,9 +34,9 @@ frmFriction::frmFriction(QWidget* parent) : QWidget(parent, Qt::Window)
     picFriction = new platform::PictureBox(this);
     picFriction->setObjectName("picFriction");
     picFriction->setGeometry(kGraphRect);
-    Label1 = legendEntry("Label1", "Residual", platform::RGB(0, 255, 0), kResidualTop);
-    Label2 = legendEntry("Label2", "Frictional", platform::RGB(255, 0, 0), kFrictionalTop);
-    Label3 = legendEntry("Label3", "Total", platform::RGB(0, 0, 255), kTotalTop);
+    Label1 = legendEntry("Label1", "Residual", kResidualLegend, kResidualTop);
+    Label2 = legendEntry("Label2", "Frictional", kFrictionalLegend, kFrictionalTop);
+    Label3 = legendEntry("Label3", "Total", kTotalLegend, kTotalTop);
 }
 
 QLabel* frmFriction::legendEntry(const char* name, const char* caption, unsigned color, int top)

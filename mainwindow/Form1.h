@@ -73,7 +73,7 @@ public:
     void About_Click();
     void HWB_Click();
 
-    // The design-data window, created on first use.
+    // The other windows, each created on first use.
     dialogs::frmInfo& info();
     dialogs::frmNew& wizard();
     dialogs::frmPreferences& preferences();

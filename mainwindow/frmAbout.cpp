@@ -21,6 +21,8 @@ constexpr platform::ColorRef kWave = platform::RGB(120, 180, 205);
 constexpr platform::ColorRef kHull = platform::RGB(232, 196, 120);
 constexpr platform::ColorRef kText = platform::RGB(255, 255, 255);
 constexpr float kWaterTop = 130;
+constexpr float kTextLeft = 30, kNameTop = 28, kVersionTop = 90;
+constexpr float kWaveEnd = 300, kWaveSpacing = 16;
 constexpr int kNamePoints = 34, kVersionPoints = 14;
 
 // Pixels left over on each side, halves to even like every conversion.
@@ -53,7 +55,7 @@ void frmAbout::paintPicture()
     p.Line(0, 0, kPictureWidth, kWaterTop, kSky, platform::LineForm::FilledBox);
     p.Line(0, kWaterTop, kPictureWidth, kPictureHeight, kWater, platform::LineForm::FilledBox);
     // A kayak in profile on the water: deck and hull arcs meeting at the ends.
-    constexpr float kBow = 360, kStern = 650, kDeckRise = 16, kHullDrop = 10;
+    constexpr float kBow = 360, kStern = 650, kDeckRise = 24, kHullDrop = 14;
     constexpr int kSteps = 58;
     for (int i = 0; i < kSteps; ++i) {
         const float t0 = float(i) / kSteps, t1 = float(i + 1) / kSteps;
@@ -62,15 +64,15 @@ void frmAbout::paintPicture()
         p.Line(x(t0), kWaterTop - kDeckRise * arc(t0), x(t1), kWaterTop - kDeckRise * arc(t1), kHull);
         p.Line(x(t0), kWaterTop + kHullDrop * arc(t0), x(t1), kWaterTop + kHullDrop * arc(t1), kHull);
     }
-    for (float y = kWaterTop + 18; y < kPictureHeight; y += 16) p.Line(30, y, 300, y, kWave);
+    for (float y = kWaterTop + kWaveSpacing; y < kPictureHeight; y += kWaveSpacing)
+        p.Line(kTextLeft, y, kWaveEnd, y, kWave);
 
-    QFont name("DejaVu Sans", kNamePoints, QFont::Bold);
-    p.setFont(name);
+    p.setFont(QFont("DejaVu Sans", kNamePoints, QFont::Bold));
     p.ForeColor = kText;
-    p.Print(30, 28, model::kProgramName);
+    p.Print(kTextLeft, kNameTop, model::kProgramName);
     p.setFont(QFont("DejaVu Sans", kVersionPoints));
     // The program's version is the design-file version it writes.
-    p.Print(34, 90, QString("Version ") + model::kCurrentFileVersion);
+    p.Print(kTextLeft, kVersionTop, QString("Version ") + model::kCurrentFileVersion);
 }
 
 void frmAbout::showModeless()
