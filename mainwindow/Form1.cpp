@@ -1,7 +1,10 @@
 #include "mainwindow/Form1.h"
 
+#include "dialogs/frmFriction.h"
 #include "dialogs/frmInfo.h"
 #include "dialogs/frmNew.h"
+#include "dialogs/frmPreferences.h"
+#include "mainwindow/frmAbout.h"
 #include "mainwindow/menutree.h"
 #include "model/design.h"
 #include "model/floaterror.h"

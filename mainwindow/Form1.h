@@ -8,6 +8,7 @@
 #include "platform/menuitem.h"
 #include "platform/oneshottimer.h"
 #include "platform/picturebox.h"
+#include "platform/shell.h"
 #include "views/drawingstate.h"
 #include "views/viewboxes.h"
 
@@ -22,8 +23,10 @@ class QPushButton;
 class QScrollBar;
 
 namespace dialogs {
+class frmFriction;
 class frmInfo;
 class frmNew;
+class frmPreferences;
 }
 namespace model {
 class FileDialogs;
@@ -32,6 +35,8 @@ struct DocumentResult;
 }
 
 namespace mainwindow {
+
+class frmAbout;
 
 class Form1 : public QMainWindow, public dialogs::MainWindowOps {
     Q_OBJECT
@@ -62,9 +67,18 @@ public:
     void AddBulkhead_Click();
     void RemoveBulkhead_Click();
 
-    // The design-data window, created on first use.
+    // Window commands of the menus.
+    void preferences_Click();
+    void ViewDragCurves_Click();
+    void About_Click();
+    void HWB_Click();
+
+    // The other windows, each created on first use.
     dialogs::frmInfo& info();
     dialogs::frmNew& wizard();
+    dialogs::frmPreferences& preferences();
+    dialogs::frmFriction& friction();
+    frmAbout& about();
 
     platform::MenuItem& menu(const QString& name) const { return *menu_.value(name); }
     QScrollBar& scrollBar(const QString& name) const;
@@ -82,6 +96,8 @@ public:
 
     // Ends the program after its last yield; replaced by tests.
     std::function<void()> endProgram;
+    // Opens the maker's web site; replaced by tests.
+    std::unique_ptr<platform::Shell> shell = std::make_unique<platform::DesktopShell>();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -124,6 +140,9 @@ private:
     // wizard is open must not disable them.
     std::unique_ptr<dialogs::frmInfo> info_;
     std::unique_ptr<dialogs::frmNew> wizard_;
+    std::unique_ptr<dialogs::frmPreferences> preferences_;
+    std::unique_ptr<dialogs::frmFriction> friction_;
+    std::unique_ptr<frmAbout> about_;
     bool ending_ = false;
     bool resizing_ = false;
 };

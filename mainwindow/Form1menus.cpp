@@ -45,6 +45,10 @@ void Form1::connectMenus()
     on("AddBulkhead", [this] { AddBulkhead_Click(); });
     on("RemoveBulkhead", [this] { RemoveBulkhead_Click(); });
     on("ViewData", [this] { ViewData_Click(); });
+    on("preferences", [this] { preferences_Click(); });
+    on("ViewDragCurves", [this] { ViewDragCurves_Click(); });
+    on("About", [this] { About_Click(); });
+    on("HWB", [this] { HWB_Click(); });
     on("ViewWaterLine", [this] { ViewWaterLine_Click(); });
     on("Wireframe", [this] { setDrawMode(false); });
     on("Solid", [this] { setDrawMode(true); });

@@ -2,6 +2,7 @@
 
 #include "platform/devicecontext.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -203,6 +204,16 @@ void PictureBox::PSet(float x, float y, std::optional<ColorRef> color)
     const QPoint at = toDevice(x, y);
     const int size = DrawWidth > 1 ? DrawWidth : 1;
     p->fillRect(QRect(at.x() - size / 2, at.y() - size / 2, size, size), toQColor(color.value_or(ForeColor)));
+}
+
+void PictureBox::Print(float x, float y, const QString& text)
+{
+    QPainter* p = canvas();
+    if (!p) return;
+    usePen(ForeColor);
+    p->setFont(font());
+    const QPoint at = toDevice(x, y);
+    p->drawText(at.x(), at.y() + QFontMetrics(font()).ascent(), text);
 }
 
 QImage PictureBox::image()

@@ -71,6 +71,8 @@ public:
     void Circle(float x, float y, float radius, std::optional<ColorRef> color = std::nullopt,
                 std::optional<float> start = std::nullopt, std::optional<float> end = std::nullopt);
     void PSet(float x, float y, std::optional<ColorRef> color = std::nullopt);
+    // Text in ForeColor and the box's font, its top-left corner at (x, y).
+    void Print(float x, float y, const QString& text);
 
     // One pixel column of device rows top..bottom, both included.
     struct Column {

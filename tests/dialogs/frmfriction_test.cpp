@@ -1,0 +1,162 @@
+#include "dialogs/frictiongraph.h"
+#include "dialogs/frmFriction.h"
+#include "model/design.h"
+#include "model/hydrostatics.h"
+#include "tests/support/pixels.h"
+#include "tests/support/testapp.h"
+
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using dialogs::FrictionGraph;
+using dialogs::GraphMark;
+using dialogs::MarkKind;
+using platform::RGB;
+
+namespace {
+
+const double kTwelveFootTopSpeed = std::sqrt(12.0) * 1.34;  // 4.6419 knots
+
+std::vector<const GraphMark*> marksOf(const FrictionGraph& g, MarkKind kind)
+{
+    std::vector<const GraphMark*> found;
+    for (const GraphMark& m : g.marks)
+        if (m.kind == kind) found.push_back(&m);
+    return found;
+}
+
+std::vector<std::string> labelTexts(const FrictionGraph& g)
+{
+    std::vector<std::string> texts;
+    for (const GraphMark* m : marksOf(g, MarkKind::Label)) texts.push_back(m->text);
+    return texts;
+}
+
+}  // namespace
+
+TEST(FrictionGraph, ScalesLabelsAndCurvesOfATwelveFootWaterline)
+{
+    const FrictionGraph g = dialogs::frictionGraph(4.64, 144, 2880);
+    EXPECT_EQ((std::array{g.left, g.top, g.right, g.bottom}), (std::array{1.5, 30.0, 4.64, -3.0}));
+    EXPECT_EQ(labelTexts(g), (std::vector<std::string>{"0lbs", "5lbs", "10lbs", "15lbs", "20lbs", "25lbs", "30lbs",
+                                                       "1Knots", "2Knots", "3Knots", "4Knots"}));
+    const auto labels = marksOf(g, MarkKind::Label);
+    EXPECT_EQ((std::pair{labels[3]->x1, labels[3]->y1}), (std::pair{1.5, 15.0}));
+    EXPECT_EQ((std::pair{labels[9]->x1, labels[9]->y1}), (std::pair{3.0, -1.0}));
+
+    const auto dotted = marksOf(g, MarkKind::DottedLine);
+    ASSERT_EQ(dotted.size(), 7u);
+    for (std::size_t i = 0; i < dotted.size(); ++i) {
+        EXPECT_EQ((std::array{dotted[i]->x1, dotted[i]->y1, dotted[i]->x2, dotted[i]->y2}),
+                  (std::array{1.5, 5.0 * double(i), 30.0, 5.0 * double(i)}));
+        EXPECT_EQ(dotted[i]->color, RGB(100, 0, 0));
+    }
+    // Solid lines: speed ticks 0..4 a pound high, 24 short pound ticks, then
+    // the labelled speeds 1..4 two pounds high.
+    const auto solid = marksOf(g, MarkKind::Line);
+    ASSERT_EQ(solid.size(), 5u + 24u + 4u);
+    EXPECT_EQ((std::array{solid[4]->x1, solid[4]->y1, solid[4]->x2, solid[4]->y2}), (std::array{4.0, 0.0, 4.0, 1.0}));
+    EXPECT_EQ((std::array{solid[5]->x1, solid[5]->y2, solid[5]->x2}), (std::array{1.5, 1.0, 1.5 + 5.5 / 60}));
+    EXPECT_EQ((std::array{solid[32]->x1, solid[32]->y2}), (std::array{4.0, 2.0}));
+
+    const auto dots = marksOf(g, MarkKind::Dot);
+    ASSERT_EQ(dots.size() % 3, 0u);
+    EXPECT_GT(dots.size(), 3u * 900);
+    const struct {
+        double y;
+        platform::ColorRef color;
+    } atRest[] = {{4.12, RGB(0, 200, 0)}, {0.04, RGB(200, 0, 0)}, {4.16, RGB(0, 0, 200)}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NEAR(dots[i]->y1, atRest[i].y, 1e-12);
+        EXPECT_EQ(dots[i]->color, atRest[i].color);
+    }
+    EXPECT_EQ(g.dotRadius, 0.005);
+}
+
+TEST(FrictionGraph, HullsWithoutCurvesGetTheFrameAndScalesOnly)
+{
+    const struct {
+        double topSpeed, lwl;
+        std::size_t knotLabels;
+    } cases[] = {{0, 0, 0}, {0.9, 5, 0}, {1.4, 12, 1}, {1.5, 15, 1}};
+    for (const auto& c : cases) {
+        const FrictionGraph g = dialogs::frictionGraph(c.topSpeed, c.lwl, 2880);
+        EXPECT_TRUE(marksOf(g, MarkKind::Dot).empty()) << c.topSpeed;
+        EXPECT_EQ(marksOf(g, MarkKind::DottedLine).size(), 7u);
+        EXPECT_EQ(labelTexts(g).size(), 7 + c.knotLabels) << c.topSpeed;
+        EXPECT_EQ(g.left, 1.5);
+        EXPECT_EQ(g.right, 4.5);  // left to right, whatever the speed
+    }
+}
+
+namespace {
+
+class FrictionWindow : public ::testing::Test {
+protected:
+    FrictionWindow()
+    {
+        model::currentDesign() = {};
+        model::currentDesign().DesignLoaded = true;
+        twelveFootWaterline();
+    }
+    ~FrictionWindow() override { model::currentDesign() = {}; }
+
+    static void twelveFootWaterline()
+    {
+        model::Hydrostatics& h = model::currentHydrostatics();
+        h = {};
+        h.LWL = 144;
+        h.WettedSurfaceArea = 2880;
+        h.TopSpeed = kTwelveFootTopSpeed;
+    }
+    int curvePixels() { return testsupport::countPixels(window.picFriction->image(), RGB(0, 0, 200)); }
+
+    QApplication& app = testsupport::testApp();
+    dialogs::frmFriction window;
+};
+
+}  // namespace
+
+TEST_F(FrictionWindow, DrawsOnLoadAndKeepsItsPictureWhileOpen)
+{
+    EXPECT_EQ(window.windowTitle(), "Quillock - Friction Calculations");
+    EXPECT_EQ(window.size(), QSize(744, 466));
+    EXPECT_EQ(window.picFriction->geometry(), QRect(8, 8, 649, 433));
+    EXPECT_EQ(window.Label2->text(), "Frictional");
+    EXPECT_EQ(window.Label2->pos(), QPoint(664, 48));
+
+    window.showLoaded();
+    const QImage picture = window.picFriction->image();
+    for (platform::ColorRef c : {RGB(0, 200, 0), RGB(200, 0, 0), RGB(0, 0, 200)})
+        EXPECT_GT(testsupport::countPixels(picture, c), 200) << std::hex << c;
+    // The 10lbs line, 20 of the graph's 33 pounds below its top: dotted.
+    const int row = int(std::lround(20.0 / 33 * 433));
+    int dark = 0;
+    for (int x = 0; x < picture.width(); ++x) dark += picture.pixel(x, row) == qRgb(100, 0, 0);
+    EXPECT_GT(dark, 200);
+    EXPECT_LT(dark, 600);
+    // Ink of the "3Knots" label right below its corner at (3, -1).
+    const int left = int((3 - 1.5) / (kTwelveFootTopSpeed - 1.5) * 649), top = int(31.0 / 33 * 433);
+    int ink = 0;
+    for (int y = top; y < top + 12; ++y)
+        for (int x = left; x < left + 30; ++x) ink += qGray(picture.pixel(x, y)) < 128;
+    EXPECT_GT(ink, 10);
+
+    // Showing the open window again draws nothing new; loading it anew does.
+    model::currentHydrostatics() = {};
+    window.showLoaded();
+    EXPECT_EQ(window.picFriction->image(), picture);
+    window.close();
+    window.showLoaded();
+    EXPECT_EQ(curvePixels(), 0);
+    EXPECT_GT(testsupport::countPixels(window.picFriction->image(), RGB(100, 0, 0)), 200);
+
+    window.close();  // without a design the window opens blank
+    model::currentDesign().DesignLoaded = false;
+    window.showLoaded();
+    const QImage blank = window.picFriction->image();
+    EXPECT_EQ(testsupport::countPixels(blank, platform::kWhite), blank.width() * blank.height());
+}
