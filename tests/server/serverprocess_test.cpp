@@ -114,13 +114,23 @@ TEST_F(ServerProcessTest, StopsCleanlyOnTermAndRefusesBadCommandLines) {
     process.kill(SIGTERM);
     EXPECT_TRUE(WIFEXITED(process.status()) && WEXITSTATUS(process.status()) == 0);
   }
-  auto bad = args();
-  bad.push_back("--host");
-  bad.push_back("10.0.0.1");
-  ServerProcess refused(bad);
-  EXPECT_EQ(refused.firstLine(), "");
-  refused.kill(0);
-  EXPECT_TRUE(WIFEXITED(refused.status()) && WEXITSTATUS(refused.status()) == 2);
+  const struct {
+    std::string option, value;
+    int exitCode;
+  } refusals[] = {
+      {"--host", "10.0.0.1", 2},
+      {"--texts", (folder_ / "missing").string(), 1},
+      {"--store", (folder_ / "missing" / "orders.sqlite").string(), 1},
+  };
+  for (const auto& refusal : refusals) {
+    auto bad = args();
+    bad.insert(bad.end(), {refusal.option, refusal.value});
+    ServerProcess process(bad);
+    EXPECT_EQ(process.firstLine(), "") << refusal.option;
+    process.kill(0);
+    EXPECT_TRUE(WIFEXITED(process.status()) && WEXITSTATUS(process.status()) == refusal.exitCode)
+        << refusal.option;
+  }
 }
 
 TEST_F(ServerProcessTest, ServesHttpsWithACertificate) {
