@@ -114,10 +114,12 @@ TEST_F(ServerProcessTest, StopsCleanlyOnTermAndRefusesBadCommandLines) {
     process.kill(SIGTERM);
     EXPECT_TRUE(WIFEXITED(process.status()) && WEXITSTATUS(process.status()) == 0);
   }
+  writeFile(folder_ / "notastore", std::string(4096, 'x'));
   const struct {
     std::string option, value;
     int exitCode;
   } refusals[] = {
+      {"--store", (folder_ / "notastore").string(), 1},
       {"--host", "10.0.0.1", 2},
       {"--texts", (folder_ / "missing").string(), 1},
       {"--store", (folder_ / "missing" / "orders.sqlite").string(), 1},
