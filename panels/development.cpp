@@ -1,0 +1,136 @@
+#include "panels/development.h"
+
+#include "model/geometry.h"
+#include "panels/vectors.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace panels {
+
+using model::Point3;
+
+namespace {
+
+constexpr Point3 kUnitX{1, 0, 0, 0};
+constexpr Point3 kUnitZ{0, 0, 1, 0};
+
+Point3 scaled(const Point3& p, double factor) { return {factor * p.X, factor * p.Y, factor * p.Z, 0}; }
+Point3 minus(const Point3& a, const Point3& b) { return {a.X - b.X, a.Y - b.Y, a.Z - b.Z, 0}; }
+
+// The last inner station whose section exists.
+int lastStation(const model::Design& d)
+{
+    return std::min(model::stationBound(d.StationCount) - 1, int(d.Sections.size()) - 1);
+}
+
+// The two edge points of panel k at station s, when that section holds both lines.
+const std::vector<Point3>* edgesAt(const model::Design& d, int s, int k)
+{
+    const std::vector<Point3>& pts = d.Sections[s].Pts;
+    return k + 1 < int(pts.size()) ? &pts : nullptr;
+}
+
+bool edgesDiffer(const Point3& a, const Point3& b) { return a.Y != b.Y || a.Z != b.Z; }
+
+// Stations where the two edges differ, each as line k's point then line k + 1's.
+std::vector<Point3> gather(const model::Design& d, int k, int stitchEvery)
+{
+    std::vector<Point3> points{1};
+    const double length = d.HullLength;
+    for (int s = 1; s <= lastStation(d); ++s) {
+        const std::vector<Point3>* pts = edgesAt(d, s, k);
+        if (!pts || !edgesDiffer((*pts)[k], (*pts)[k + 1])) continue;
+        const std::int16_t mark = stitchEvery != 0 && s % stitchEvery == 0 ? model::kTrue : model::kFalse;
+        for (int line : {k, k + 1}) {
+            Point3 p = scaled((*pts)[line], length);
+            p.Flag = mark;
+            points.push_back(p);
+        }
+    }
+    return points;
+}
+
+// Turns P(from) .. P(to) about the axis through `pivot`, keeping their marks.
+void rotatePoints(std::vector<Point3>& p, int from, int to, const Point3& pivot, const Point3& axis, double theta)
+{
+    const AxisRotation rotation(axis, theta);
+    for (int j = from; j <= to; ++j) {
+        const Point3 r = rotation.apply(minus(p[j], pivot));
+        p[j] = {pivot.X + r.X, pivot.Y + r.Y, pivot.Z + r.Z, p[j].Flag};
+    }
+}
+
+// Turns everything developed so far into the plane of the newest triangle
+// P(i-2), P(i-1), P(i). The operand order alternates with i so that
+// neighbouring triangles' normals stay on one side of the surface; with one
+// fixed order every other triangle would fold back over its neighbour.
+void unfoldStep(std::vector<Point3>& p, int i)
+{
+    const bool odd = i % 2 == 1;
+    const Point3 newNormal = model::Normalise(odd ? EdgeCross({p[i], p[i - 2]}, {p[i], p[i - 1]})
+                                                  : EdgeCross({p[i], p[i - 1]}, {p[i], p[i - 2]}));
+    const Point3 oldNormal = model::Normalise(odd ? EdgeCross({p[i - 1], p[i - 2]}, {p[i - 1], p[i - 3]})
+                                                  : EdgeCross({p[i - 1], p[i - 3]}, {p[i - 1], p[i - 2]}));
+    const Point3 pivot = odd ? p[i - 1] : p[i - 2];
+    // AngleBetween clamps a cosine that rounding pushed past ±1, so parallel
+    // normals give 0 or pi rather than a NaN.
+    rotatePoints(p, 1, i - 3, pivot, model::Normalise(CrossProduct(newNormal, oldNormal)),
+                 model::AngleBetween(newNormal, oldNormal));
+}
+
+// Turns the whole panel so that `from` points along `onto`, about `pivot`.
+void turnOnto(std::vector<Point3>& p, const Point3& onto, const Point3& from, const Point3& pivot)
+{
+    rotatePoints(p, 1, int(p.size()) - 1, pivot, model::Normalise(CrossProduct(onto, from)),
+                 model::AngleBetween(onto, from));
+}
+
+void layFlat(std::vector<Point3>& p)
+{
+    const int n = int(p.size()) - 1;
+    turnOnto(p, kUnitZ, model::Normalise(EdgeCross({p[3], p[2]}, {p[3], p[1]})), p[3]);
+    turnOnto(p, kUnitX, model::Normalise(minus(p[n], p[1])), p[1]);
+    const Point3 origin = p[1];
+    for (int j = n; j >= 1; --j) p[j] = {p[j].X - origin.X, p[j].Y - origin.Y, p[j].Z - origin.Z, p[j].Flag};
+}
+
+DevelopedPanel developPanel(const model::Design& d, int k, int stitchEvery)
+{
+    DevelopedPanel panel;
+    panel.points = gather(d, k, stitchEvery);
+    const int n = panel.count() + 1;  // the second tip closes the strip
+    if (n < 3 || k >= int(d.PanelEnds.size())) return panel;
+    const auto& ends = d.PanelEnds[k];
+    if (!d.hasPoint(ends[1]) || !d.hasPoint(ends[2])) return panel;
+
+    std::vector<Point3>& p = panel.points;
+    const std::int16_t firstMark = p[1].Flag;
+    p[1] = scaled(d.point(ends[1]), d.HullLength);
+    p[1].Flag = firstMark;
+    p.push_back(scaled(d.point(ends[2]), d.HullLength));
+    for (int i = 4; i <= n; ++i) unfoldStep(p, i);
+    layFlat(p);
+    panel.laidFlat = true;
+    return panel;
+}
+
+}  // namespace
+
+int stitchInterval(const model::Design& d)
+{
+    const double every = std::floor(d.StitchSpacing / (d.HullLength / d.StationCount));
+    // An interval beyond the last station marks nothing, as none does.
+    if (!std::isfinite(every) || std::abs(every) > std::max(lastStation(d), 0)) return 0;
+    return int(every);
+}
+
+DevelopedPanels DevelopPanels(const model::Design& d)
+{
+    DevelopedPanels panels(std::max<int>(d.PanelsPerSide, 0) + 1);
+    const int stitchEvery = stitchInterval(d);
+    for (int k = 1; k < int(panels.size()); ++k) panels[k] = developPanel(d, k, stitchEvery);
+    return panels;
+}
+
+}  // namespace panels
