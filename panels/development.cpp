@@ -62,9 +62,9 @@ void rotatePoints(std::vector<Point3>& p, int from, int to, const Point3& pivot,
 }
 
 // Turns everything developed so far into the plane of the newest triangle
-// P(i-2), P(i-1), P(i). The operand order alternates with i so that
-// neighbouring triangles' normals stay on one side of the surface; with one
-// fixed order every other triangle would fold back over its neighbour.
+// P(i-2), P(i-1), P(i). Both normals follow the strip's winding, which
+// alternates with i, so they face the same side of the surface; a pair taken
+// against the winding would fold the strip back over itself.
 void unfoldStep(std::vector<Point3>& p, int i)
 {
     const bool odd = i % 2 == 1;
