@@ -25,6 +25,9 @@ namespace dialogs {
 class frmInfo;
 class frmNew;
 }
+namespace panels {
+class frmPanels;
+}
 namespace model {
 class FileDialogs;
 class MessageBox;
@@ -61,6 +64,7 @@ public:
     void Exit_Click();
     void AddBulkhead_Click();
     void RemoveBulkhead_Click();
+    void PreviewPanels_Click();
 
     // The design-data window, created on first use.
     dialogs::frmInfo& info();
@@ -124,6 +128,8 @@ private:
     // wizard is open must not disable them.
     std::unique_ptr<dialogs::frmInfo> info_;
     std::unique_ptr<dialogs::frmNew> wizard_;
+    // Made on first use; shared_ptr binds its deleter there.
+    std::shared_ptr<panels::frmPanels> panelPreview_;
     bool ending_ = false;
     bool resizing_ = false;
 };

@@ -73,10 +73,20 @@ void frmPanels::layOutWindow()
     Command1->move(Command2->x() - Command1->width() - kButtonGap, innerHeight - Command1->height());
 }
 
+void frmPanels::showPreview()
+{
+    const int before = activations_;
+    show();
+    activateWindow();
+    platform::doEvents();
+    if (activations_ == before) Form_Activate();
+}
+
 void frmPanels::Form_Activate()
 {
     if (activating_) return;
     activating_ = true;
+    ++activations_;
     raise();
     platform::doEvents();
     setWindowTitle(kCaption + QString::fromStdString(design().FileName));

@@ -24,6 +24,9 @@ class frmPanels : public QWidget {
 public:
     explicit frmPanels(QWidget* parent = nullptr);
 
+    // Shows the window modeless and brings it up to date: its activation
+    // does, or this where the platform activates nothing (no window manager).
+    void showPreview();
     void Form_Activate();
     void drawpanels();
 
@@ -51,6 +54,7 @@ private:
     DevelopedPanels panels_;
     // Activation yields to pending events, which may activate the window again.
     bool activating_ = false;
+    int activations_ = 0;
 };
 
 }  // namespace panels
