@@ -51,21 +51,52 @@ std::vector<Point3> gather(const model::Design& d, int k, int stitchEvery)
     return points;
 }
 
-// Turns P(from) .. P(to) about the axis through `pivot`, keeping their marks.
-void rotatePoints(std::vector<Point3>& p, int from, int to, const Point3& pivot, const Point3& axis, double theta)
-{
-    const AxisRotation rotation(axis, theta);
-    for (int j = from; j <= to; ++j) {
-        const Point3 r = rotation.apply(minus(p[j], pivot));
-        p[j] = {pivot.X + r.X, pivot.Y + r.Y, pivot.Z + r.Z, p[j].Flag};
+// The strip's points while it is turned, one list per axis: every step turns
+// all points developed so far, and separate lists let that run on several
+// points at once. Index 0 is unused, as in the panel's point list.
+class Strip {
+public:
+    explicit Strip(const std::vector<Point3>& p)
+    {
+        for (const Point3& q : p) {
+            x_.push_back(q.X);
+            y_.push_back(q.Y);
+            z_.push_back(q.Z);
+        }
     }
-}
+    int last() const { return int(x_.size()) - 1; }
+    Point3 operator[](int i) const { return {x_[i], y_[i], z_[i], 0}; }
+
+    // Turns P(1) .. P(to) about the axis through `pivot`.
+    void turn(int to, const Point3& pivot, const Point3& axis, double theta)
+    {
+        AxisRotation(axis, theta).turn(&x_[1], &y_[1], &z_[1], to, pivot);
+    }
+    // Moves every point so that P(1) lands on the origin, P(1) itself last.
+    void toOrigin()
+    {
+        const Point3 origin = (*this)[1];
+        for (int j = last(); j >= 1; --j) {
+            x_[j] -= origin.X;
+            y_[j] -= origin.Y;
+            z_[j] -= origin.Z;
+        }
+    }
+    // Back into the panel's points, keeping their stitch marks.
+    void copyTo(std::vector<Point3>& p) const
+    {
+        for (int j = 1; j <= last(); ++j) p[j] = {x_[j], y_[j], z_[j], p[j].Flag};
+    }
+
+private:
+    std::vector<double> x_, y_, z_;
+};
 
 // Turns everything developed so far into the plane of the newest triangle
 // P(i-2), P(i-1), P(i). Both normals follow the strip's winding, which
 // alternates with i, so they face the same side of the surface; a pair taken
 // against the winding would fold the strip back over itself.
-void unfoldStep(std::vector<Point3>& p, int i)
+void unfoldStep(Strip& p, int i)
 {
     const bool odd = i % 2 == 1;
     const Point3 newNormal = model::Normalise(odd ? EdgeCross({p[i], p[i - 2]}, {p[i], p[i - 1]})
@@ -75,24 +106,20 @@ void unfoldStep(std::vector<Point3>& p, int i)
     const Point3 pivot = odd ? p[i - 1] : p[i - 2];
     // AngleBetween clamps a cosine that rounding pushed past ±1, so parallel
     // normals give 0 or pi rather than a NaN.
-    rotatePoints(p, 1, i - 3, pivot, model::Normalise(CrossProduct(newNormal, oldNormal)),
-                 model::AngleBetween(newNormal, oldNormal));
+    p.turn(i - 3, pivot, model::Normalise(CrossProduct(newNormal, oldNormal)), model::AngleBetween(newNormal, oldNormal));
 }
 
-// Turns the whole panel so that `from` points along `onto`, about `pivot`.
-void turnOnto(std::vector<Point3>& p, const Point3& onto, const Point3& from, const Point3& pivot)
+// Turns the whole strip so that `from` points along `onto`, about `pivot`.
+void turnOnto(Strip& p, const Point3& onto, const Point3& from, const Point3& pivot)
 {
-    rotatePoints(p, 1, int(p.size()) - 1, pivot, model::Normalise(CrossProduct(onto, from)),
-                 model::AngleBetween(onto, from));
+    p.turn(p.last(), pivot, model::Normalise(CrossProduct(onto, from)), model::AngleBetween(onto, from));
 }
 
-void layFlat(std::vector<Point3>& p)
+void layFlat(Strip& p)
 {
-    const int n = int(p.size()) - 1;
     turnOnto(p, kUnitZ, model::Normalise(EdgeCross({p[3], p[2]}, {p[3], p[1]})), p[3]);
-    turnOnto(p, kUnitX, model::Normalise(minus(p[n], p[1])), p[1]);
-    const Point3 origin = p[1];
-    for (int j = n; j >= 1; --j) p[j] = {p[j].X - origin.X, p[j].Y - origin.Y, p[j].Z - origin.Z, p[j].Flag};
+    turnOnto(p, kUnitX, model::Normalise(minus(p[p.last()], p[1])), p[1]);
+    p.toOrigin();
 }
 
 DevelopedPanel developPanel(const model::Design& d, int k, int stitchEvery)
@@ -109,8 +136,10 @@ DevelopedPanel developPanel(const model::Design& d, int k, int stitchEvery)
     p[1] = scaled(d.point(ends[1]), d.HullLength);
     p[1].Flag = firstMark;
     p.push_back(scaled(d.point(ends[2]), d.HullLength));
-    for (int i = 4; i <= n; ++i) unfoldStep(p, i);
-    layFlat(p);
+    Strip strip(p);
+    for (int i = 4; i <= n; ++i) unfoldStep(strip, i);
+    layFlat(strip);
+    strip.copyTo(p);
     panel.laidFlat = true;
     return panel;
 }

@@ -35,12 +35,6 @@ AxisRotation::AxisRotation(const Point3& u, double theta)
     m_[2][2] = u.Z * u.Z + (1 - u.Z * u.Z) * c;
 }
 
-Point3 AxisRotation::apply(const Point3& p) const
-{
-    return {p.X * m_[0][0] + p.Y * m_[0][1] + p.Z * m_[0][2], p.X * m_[1][0] + p.Y * m_[1][1] + p.Z * m_[1][2],
-            p.X * m_[2][0] + p.Y * m_[2][1] + p.Z * m_[2][2], 0};
-}
-
 Point3 RotateAboutAxis(const Point3& p, const Point3& u, double theta) { return AxisRotation(u, theta).apply(p); }
 
 }  // namespace panels
