@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 
 namespace panels {
@@ -13,9 +14,11 @@ namespace panels {
 namespace {
 
 constexpr const char* kCaption = "Quillock Panel Preview - ";
-constexpr float kWidthShare = 0.75f;       // of the screen's width
+constexpr float kWidthShare = 0.75f;  // of the screen's width
 constexpr float kHeightPerWidth = 0.6f;
-constexpr float kSheetHeightShare = 0.95f; // of the window; the buttons sit below
+// The sheet takes 19 twentieths of the window's height; the buttons sit below.
+constexpr float kHeightParts = 20;
+constexpr float kSheetParts = 19;
 constexpr int kButtonGap = 10;
 constexpr std::int16_t kLineWidth = 2;
 
@@ -62,13 +65,13 @@ bool frmPanels::event(QEvent* e)
 void frmPanels::layOutWindow()
 {
     const QSize screenSize = screen()->size();
-    const float w = float(screenSize.width()) / 4 * 3;
+    const float w = float(screenSize.width()) * kWidthShare;
     const float h = w * kHeightPerWidth;
     setGeometry(int(float(screenSize.width()) / 2 - w / 2), int(float(screenSize.height()) / 2 - h / 2), int(w),
                 int(h));
     const int innerWidth = width();
     const int innerHeight = height();
-    PanelView->setGeometry(0, 0, innerWidth, int(float(innerHeight) / 20 * 19));
+    PanelView->setGeometry(0, 0, innerWidth, int(float(innerHeight) / kHeightParts * kSheetParts));
     Command2->move(innerWidth - Command2->width(), innerHeight - Command2->height());
     Command1->move(Command2->x() - Command1->width() - kButtonGap, innerHeight - Command1->height());
 }
@@ -86,6 +89,7 @@ void frmPanels::Form_Activate()
 {
     if (activating_) return;
     activating_ = true;
+    const auto done = qScopeGuard([this] { activating_ = false; });
     ++activations_;
     raise();
     platform::doEvents();
@@ -100,7 +104,6 @@ void frmPanels::Form_Activate()
     drawpanels();
     platform::doEvents();
     PanelView->update();
-    activating_ = false;
 }
 
 void frmPanels::drawpanels()
