@@ -28,6 +28,9 @@ class frmInfo;
 class frmNew;
 class frmPreferences;
 }
+namespace panels {
+class frmPanels;
+}
 namespace model {
 class FileDialogs;
 class MessageBox;
@@ -66,6 +69,7 @@ public:
     void Exit_Click();
     void AddBulkhead_Click();
     void RemoveBulkhead_Click();
+    void PreviewPanels_Click();
 
     // Window commands of the menus.
     void preferences_Click();
@@ -143,6 +147,8 @@ private:
     std::unique_ptr<dialogs::frmPreferences> preferences_;
     std::unique_ptr<dialogs::frmFriction> friction_;
     std::unique_ptr<frmAbout> about_;
+    // Made on first use; shared_ptr binds its deleter there.
+    std::shared_ptr<panels::frmPanels> panelPreview_;
     bool ending_ = false;
     bool resizing_ = false;
 };

@@ -44,6 +44,7 @@ void Form1::connectMenus()
     on("Exit", [this] { Exit_Click(); });
     on("AddBulkhead", [this] { AddBulkhead_Click(); });
     on("RemoveBulkhead", [this] { RemoveBulkhead_Click(); });
+    on("PreviewPanels", [this] { PreviewPanels_Click(); });
     on("ViewData", [this] { ViewData_Click(); });
     on("preferences", [this] { preferences_Click(); });
     on("ViewDragCurves", [this] { ViewDragCurves_Click(); });

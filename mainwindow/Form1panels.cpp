@@ -1,0 +1,20 @@
+// Plans > Preview Panels.
+
+#include "mainwindow/Form1.h"
+
+#include "model/design.h"
+#include "panels/frmPanels.h"
+
+namespace mainwindow {
+
+void Form1::PreviewPanels_Click()
+{
+    if (!model::currentDesign().DesignLoaded) return;
+    if (!panelPreview_) {
+        panelPreview_ = std::make_shared<panels::frmPanels>();
+        // The order form connects here: panelPreview_->openOrderForm.
+    }
+    panelPreview_->showPreview();
+}
+
+}  // namespace mainwindow

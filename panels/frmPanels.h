@@ -1,0 +1,60 @@
+#pragma once
+// The panel preview: every bulkhead outline and every developed panel drawn
+// full size on one cutting sheet. Each activation lays the window out,
+// develops the panels from the current design and redraws, so the sheet
+// always follows the design.
+
+#include "panels/cuttingsheet.h"
+#include "panels/development.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QPushButton;
+
+namespace platform {
+class PictureBox;
+}
+
+namespace panels {
+
+class frmPanels : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmPanels(QWidget* parent = nullptr);
+
+    // Shows the window modeless and brings it up to date: its activation
+    // does, or this where the platform activates nothing (no window manager).
+    void showPreview();
+    void Form_Activate();
+    void drawpanels();
+
+    // Shows the order form; until one is connected the order button only
+    // hides the preview.
+    std::function<void()> openOrderForm;
+
+    const CuttingSheet& sheet() const { return sheet_; }
+    const DevelopedPanels& developedPanels() const { return panels_; }
+
+    platform::PictureBox* PanelView = nullptr;
+    QPushButton* Command1 = nullptr;  // "Purchase Full Size Plans"
+    QPushButton* Command2 = nullptr;  // "Cancel"
+
+protected:
+    bool event(QEvent* e) override;
+
+private:
+    void Form_Load();
+    void layOutWindow();
+    void Command1_Click();
+    void Command2_Click();
+
+    CuttingSheet sheet_;
+    DevelopedPanels panels_;
+    // Activation yields to pending events, which may activate the window again.
+    bool activating_ = false;
+    int activations_ = 0;
+};
+
+}  // namespace panels
