@@ -16,21 +16,9 @@ namespace {
 class CountingForm : public mainwindow::Form1 {
 public:
     using Form1::Form1;
-    void GetCalculations() override
-    {
-        ++counts[0];
-        Form1::GetCalculations();
-    }
-    void makesections() override
-    {
-        ++counts[1];
-        Form1::makesections();
-    }
-    void drawscreens() override
-    {
-        ++counts[2];
-        Form1::drawscreens();
-    }
+    void GetCalculations() override { ++counts[0], Form1::GetCalculations(); }
+    void makesections() override { ++counts[1], Form1::makesections(); }
+    void drawscreens() override { ++counts[2], Form1::drawscreens(); }
     std::array<int, 3> counts{};  // calculations, sections, redraws
 };
 
@@ -58,11 +46,10 @@ protected:
     CountingForm& counting() { return static_cast<CountingForm&>(*form); }
     model::Point3 at(int point) const
     {
-        const model::Design& d = currentDesign();
-        const model::Point3& q = d.point(point);
-        return {q.X * d.HullLength, q.Y * d.HullLength, q.Z * d.HullLength, q.Flag};
+        const model::Point3& q = currentDesign().point(point);
+        return {q.X * 204, q.Y * 204, q.Z * 204, q.Flag};
     }
-    QPoint pixel(platform::PictureBox& box, double x, double y)
+    static QPoint pixel(platform::PictureBox& box, double x, double y)
     {
         const platform::Point p = box.userScale().toDevice(x, y, box.width(), box.height());
         return {p.x, p.y};
@@ -161,25 +148,6 @@ TEST_F(MouseEditing, APointDroppedBeyondTheBowSpringsBack)
     EXPECT_EQ(at(33).Y, keel.Y);
     EXPECT_EQ(at(33).Flag, 0);
     EXPECT_EQ(form->drawingState().ActiveView, views::kActiveRight);
-}
-
-// A bulkhead moves along the hull with its handle and its section follows.
-TEST_F(MouseEditing, ABulkheadHandleMovesItsBulkhead)
-{
-    openQuiet();
-    form->menu("AddBulkhead").click();
-    model::Design& d = currentDesign();
-    ASSERT_EQ(d.BulkheadCount, 1);
-    const model::Point2 handle = d.BulkheadHandles[1];
-    form->RightView_MouseDown(float(handle.X), float(handle.Y));
-    counting().counts = {};
-    form->RightView_MouseMove(61.2f, 3);
-    EXPECT_EQ(d.Bulkheads[1].X, double(61.2f) / 204);
-    EXPECT_EQ(d.Bulkheads[1].Pts[3].X, double(61.2f) / 204);
-    EXPECT_EQ(d.BulkheadHandles[1].Y, handle.Y);
-    EXPECT_EQ(counting().counts, (Counts{0, 1, 1}));
-    form->RightView_MouseUp(61.2f, 3);
-    EXPECT_EQ(d.BulkheadHandles[1].Flag, 0);
 }
 
 // The station buttons wrap at both ends and show the station's place.
