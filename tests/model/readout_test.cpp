@@ -1,4 +1,3 @@
-#include "model/inchtext.h"
 #include "model/readout.h"
 #include "tests/model/hydrotestsupport.h"
 
@@ -33,12 +32,4 @@ TEST(ReadOut, WritesFortyOneTextsInOrderWithTheirDecimalsAndUnits)
         EXPECT_EQ(texts[row.index].text, row.text) << row.control;
     }
     EXPECT_EQ(hullFormText(0.5), "Fish Form");  // Swede only when the LCB lies aft of the middle
-}
-
-TEST(InchText, HundredthsHalvesToEvenAndNoNegativeZero)
-{
-    const std::pair<double, const char*> cases[] = {
-        {12.3456, "12.35\""}, {0, "0\""}, {-0.001, "0\""}, {-0.0, "0\""}, {0.125, "0.12\""}, {-3.5, "-3.5\""}, {204, "204\""},
-    };
-    for (const auto& [inches, text] : cases) EXPECT_EQ(model::inchText(inches), text) << inches;
 }
