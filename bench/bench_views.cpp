@@ -1,4 +1,7 @@
+#include "model/designreader.h"
+#include "model/dragedit.h"
 #include "model/hydrostatics.h"
+#include "model/newdesign.h"
 #include "model/sections.h"
 #include "tests/support/designbuilder.h"
 #include "tests/support/testapp.h"
@@ -8,6 +11,8 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -17,26 +22,83 @@ void useOffscreenDisplay()
     testsupport::testApp();
 }
 
-}  // namespace
-
-static void BM_drawscreens_1600x1000(benchmark::State& state)
-{
-    useOffscreenDisplay();
-    const testsupport::ViewLayout layout = testsupport::mainWindowLayout(1600, 1000);
-    std::array<platform::PictureBox, 6> boxes;
-    for (int i = 0; i < 3; ++i) boxes[i].resize(layout.longWidth, layout.longHeight);
-    for (int i = 3; i < 6; ++i) boxes[i].resize(layout.bandWidth, layout.bandHeight);
-    const views::ViewBoxes views{&boxes[0], &boxes[1], &boxes[2], &boxes[3], &boxes[4], &boxes[5]};
-
-    model::Design design = testsupport::sevenLineKayak();
-    model::makesections(design);
-    model::Hydrostatics hydro;
-    model::runHydrostatics(design, {}, hydro);
-    views::DrawingState drawing;
-    for (auto _ : state) {
+// The six views of a 1600 x 1000 main window, and a design ready to draw.
+struct Scene {
+    explicit Scene(model::Design d) : design(std::move(d))
+    {
+        const testsupport::ViewLayout layout = testsupport::mainWindowLayout(1600, 1000);
+        for (int i = 0; i < 3; ++i) boxes[i].resize(layout.longWidth, layout.longHeight);
+        for (int i = 3; i < 6; ++i) boxes[i].resize(layout.bandWidth, layout.bandHeight);
+        model::makesections(design);
+        model::runHydrostatics(design, {}, hydro);
+    }
+    void draw()
+    {
         views::drawscreens(design, hydro, views, drawing);
         // As the window's repaint does after every redraw.
         for (platform::PictureBox& box : boxes) benchmark::DoNotOptimize(box.image());
     }
+
+    // The application exists before the first widget.
+    struct Display {
+        Display() { useOffscreenDisplay(); }
+    } display;
+    std::array<platform::PictureBox, 6> boxes;
+    const views::ViewBoxes views{&boxes[0], &boxes[1], &boxes[2], &boxes[3], &boxes[4], &boxes[5]};
+    model::Design design;
+    model::Hydrostatics hydro;
+    views::DrawingState drawing;
+};
+
+}  // namespace
+
+static void BM_drawscreens_1600x1000(benchmark::State& state)
+{
+    Scene scene(testsupport::sevenLineKayak());
+    for (auto _ : state) scene.draw();
 }
 BENCHMARK(BM_drawscreens_1600x1000)->Unit(benchmark::kMillisecond);
+
+namespace {
+
+// The largest starting design, as the wizard reads it before scaling.
+model::Design twoCockpitTemplate()
+{
+    std::ifstream file(QUILLOCK_TEMPLATES "/tqlk", std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    model::Design d = model::readTemplateText(text, model::PaddlerRows::One).design.value();
+    model::flagDeckAndHullPanels(d);
+    d.CurveStep = model::kDefaultCurveStep;
+    d.DesignLoaded = true;
+    return d;
+}
+
+}  // namespace
+
+// One mouse move of a point drag in the top view: the move (with the sheer
+// re-snap), the station rebuild and the redraw with the view's handles.
+static void BM_dragStep_tqlk_1600x1000(benchmark::State& state)
+{
+    Scene scene(twoCockpitTemplate());
+    model::Design& design = scene.design;
+    scene.drawing.ActiveView = views::kActiveTop;
+    scene.draw();
+
+    // The sheer's first end point, picked where the top view draws it.
+    const model::HullLine& sheer = design.HullLines[model::kSheerLine];
+    const model::Point3 grab = design.point(design.CurveSegments[sheer.Segments[1]].EndPoint);
+    const double L = design.HullLength;
+    model::DragEditor editor(scene.drawing.DragActive, scene.drawing.WaterlineHandle);
+    if (!editor.pressPlan(design, model::PlanView::Top, {grab.X * L, grab.Z * L}, 4)) {
+        state.SkipWithError("no point under the mouse");
+        return;
+    }
+    int step = 0;
+    for (auto _ : state) {
+        const double offset = (step++ % 2) * 0.5;
+        editor.move(design, model::Plane::XZ, {grab.X * L + offset, grab.Z * L + offset});
+        model::makesections(design);
+        scene.draw();
+    }
+}
+BENCHMARK(BM_dragStep_tqlk_1600x1000)->Unit(benchmark::kMillisecond);

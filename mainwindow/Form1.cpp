@@ -60,6 +60,7 @@ Form1::Form1(model::MessageBox& messages, model::FileDialogs& dialogs, QWidget* 
     createScrollBars();
     menu_ = buildMenus(menuBar());
     connectMenus();
+    connectMouse();
     state_.scrollBarsSet = [this](const views::DrawingState& s) { showScrollBarState(s); };
     Form_Load();
 }

@@ -5,6 +5,7 @@
 
 #include "dialogs/mainwindowops.h"
 #include "mainwindow/layout.h"
+#include "model/dragedit.h"
 #include "platform/menuitem.h"
 #include "platform/oneshottimer.h"
 #include "platform/picturebox.h"
@@ -77,6 +78,27 @@ public:
     void About_Click();
     void HWB_Click();
 
+    // Mouse editing in the long views; presses and read-out of the small
+    // views; the section editor's station buttons; the window background.
+    void RightView_MouseDown(float X, float Y);
+    void RightView_MouseMove(float X, float Y);
+    void RightView_MouseUp(float X, float Y);
+    void TopView_MouseDown(float X, float Y);
+    void TopView_MouseMove(float X, float Y);
+    void TopView_MouseUp(float X, float Y);
+    void BottomView_MouseDown(float X, float Y);
+    void BottomView_MouseMove(float X, float Y);
+    void BottomView_MouseUp(float X, float Y);
+    void FrontView_MouseDown(float X, float Y);
+    void FrontView_MouseMove(float X, float Y);
+    void SectionEdit_MouseDown(float X, float Y);
+    void SectionEdit_MouseMove(float X, float Y);
+    void picVolumeDistributionGraph_MouseDown(float X, float Y);
+    void Command1_Click();
+    void Command2_Click();
+    void Form_MouseMove();
+    const model::DragEditor& dragEditor() const { return drag_; }
+
     // The other windows, each created on first use.
     dialogs::frmInfo& info();
     dialogs::frmNew& wizard();
@@ -106,10 +128,18 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
 private:
     void Form_Load();
+    void connectMouse();
+    void planPress(model::PlanView view, std::int16_t active, float x, float y);
+    void followMouse(model::Plane plane, float x, float y);
+    void dropDrag(model::Plane plane);
+    void showCursor(float x, float y);
+    void smallViewPress(std::int16_t active);
+    void stepStation(bool forward);
     void Form_Resize();
     void createViews();
     void createScrollBars();
@@ -140,6 +170,7 @@ private:
     QHash<QString, platform::MenuItem*> menu_;
     QHash<QString, QScrollBar*> scrollBars_;
     views::DrawingState state_;
+    model::DragEditor drag_{state_.DragActive, state_.WaterlineHandle};
     // Top-level windows of their own: disabling the main window while the
     // wizard is open must not disable them.
     std::unique_ptr<dialogs::frmInfo> info_;

@@ -45,6 +45,8 @@ int arcSixteenths(double radians) { return int(std::lround(radians * 180 / std::
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent), dc_(std::make_unique<DeviceContext>(*this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Moves are reported with no button down too: the views show the cursor.
+    setMouseTracking(true);
 }
 
 PictureBox::~PictureBox() { endPainting(); }
@@ -240,6 +242,12 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event)
 {
     const UserPoint at = toUser(event->position());
     emit mouseMove(event->buttons(), event->modifiers(), float(at.x), float(at.y));
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent*)
+{
+    // The second click of a double-click is not another press; its release
+    // still comes.
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)

@@ -89,7 +89,7 @@ public:
     QImage image();
 
 signals:
-    // Mouse positions in the user scale.
+    // Mouse positions in the user scale; every event stays with the box.
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
     void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, float x, float y);
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
@@ -99,6 +99,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     friend class DeviceContext;

@@ -51,6 +51,9 @@ struct DrawingState {
     std::array<ViewExtent, 4> VisibleWindows{};
     // The box the views are fitted to, normalised; frozen while DragActive.
     model::Point3 DrawMin, DrawMax;
+    // The profile's waterline handle in inches, placed by the edit-handle
+    // pass; its Flag is set while the handle is dragged.
+    model::Point3 WaterlineHandle;
 
     // Called once the redraw has set the scroll bars, for the main window to
     // show their state without running their change handlers (which would

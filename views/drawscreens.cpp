@@ -1,6 +1,7 @@
 #include "views/drawscreens.h"
 
 #include "views/backgrounds.h"
+#include "views/edithandles.h"
 #include "views/hulllinecolors.h"
 #include "views/hullpanels.h"
 #include "views/laterpasses.h"

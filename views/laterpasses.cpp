@@ -8,7 +8,6 @@ void drawMidshipSymbol(const Redraw&) {}
 void drawProfileWaterlineAndBulkheads(const Redraw&) {}
 void drawCurrentStationLine(const Redraw&) {}
 void drawPlanWaterline(const Redraw&) {}
-void drawEditHandles(const Redraw&) {}
 void drawAnalysisMarkers(const Redraw&) {}
 
 }  // namespace views

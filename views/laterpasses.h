@@ -13,7 +13,6 @@ void drawMidshipSymbol(const Redraw& r);
 void drawProfileWaterlineAndBulkheads(const Redraw& r);
 void drawCurrentStationLine(const Redraw& r);
 void drawPlanWaterline(const Redraw& r);
-void drawEditHandles(const Redraw& r);
 void drawAnalysisMarkers(const Redraw& r);
 
 }  // namespace views

@@ -76,13 +76,18 @@ TEST(PictureBox, LinesUseForeColourWidthAndStyle)
     EXPECT_NEAR(countPixels(b.box.image().copy(100, 170, 201, 1), kRed), 100, 80);  // dots, with gaps between
 }
 
+// Moves are reported without a button down; the second click of a
+// double-click is no second press.
 TEST(PictureBox, ReportsMousePositionsInTheUserScale)
 {
     Box b;
+    EXPECT_TRUE(b.box.hasMouseTracking());
     float x = 0, y = 0;
+    int presses = 0;
     QObject::connect(&b.box, &PictureBox::mouseDown, [&](Qt::MouseButton, Qt::KeyboardModifiers, float ux, float uy) {
         x = ux;
         y = uy;
+        ++presses;
     });
     const QPointingDevice mouse;  // the shared default one outlives the application and crashes at exit
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(250, 100), QPointF(250, 100), Qt::LeftButton, Qt::LeftButton,
@@ -90,6 +95,11 @@ TEST(PictureBox, ReportsMousePositionsInTheUserScale)
     QCoreApplication::sendEvent(&b.box, &press);
     EXPECT_EQ(x, 5);
     EXPECT_EQ(y, 5);
+    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(250, 100), QPointF(250, 100), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier, &mouse);
+    QCoreApplication::sendEvent(&b.box, &twice);
+    EXPECT_EQ(presses, 1);
+    EXPECT_TRUE(twice.isAccepted());
 }
 
 TEST(PictureBox, AxisLinesCoverTheSamePixelsAsStrokedLines)

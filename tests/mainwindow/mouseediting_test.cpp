@@ -1,0 +1,216 @@
+#include "dialogs/frmInfo.h"
+#include "model/inchtext.h"
+#include "tests/mainwindow/formfixture.h"
+#include "tests/support/pixels.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using model::currentDesign;
+
+namespace {
+
+// Counts the rebuild steps the handlers run.
+class CountingForm : public mainwindow::Form1 {
+public:
+    using Form1::Form1;
+    void GetCalculations() override { ++counts[0], Form1::GetCalculations(); }
+    void makesections() override { ++counts[1], Form1::makesections(); }
+    void drawscreens() override { ++counts[2], Form1::drawscreens(); }
+    std::array<int, 3> counts{};  // calculations, sections, redraws
+};
+
+using Counts = std::array<int, 3>;
+
+// The window at 1600 x 1000 with the seven-line cockpit kayak open (204 in,
+// sheer anchor 12 at (102, 11, 11.5), keel anchor 33 at (102, 0, 0)) and the
+// open's deferred pass already done.
+class MouseEditing : public testsupport::FormFixture {
+protected:
+    MouseEditing()
+    {
+        form = std::make_unique<CountingForm>(messages, dialogs);
+        form->endProgram = [] {};
+        form->resize(1600, 1000);
+        form->show();
+        QApplication::processEvents();
+    }
+    void openQuiet()
+    {
+        openKayak();
+        form->Timer1.setEnabled(false);
+        counting().counts = {};
+    }
+    CountingForm& counting() { return static_cast<CountingForm&>(*form); }
+    model::Point3 at(int point) const
+    {
+        const model::Point3& q = currentDesign().point(point);
+        return {q.X * 204, q.Y * 204, q.Z * 204, q.Flag};
+    }
+    static QPoint pixel(platform::PictureBox& box, double x, double y)
+    {
+        const platform::Point p = box.userScale().toDevice(x, y, box.width(), box.height());
+        return {p.x, p.y};
+    }
+    QString text(const char* control) { return form->info().controlText(control); }
+    static QString inches(double v) { return QString::fromStdString(model::inchText(v)); }
+};
+
+}  // namespace
+
+// Moves rebuild the sections and redraw; only the release recalculates and
+// arms the deferred pass.
+TEST_F(MouseEditing, MovesRebuildAndRedrawAndTheReleaseRecalculates)
+{
+    openQuiet();
+    model::Design& d = currentDesign();
+    const double volume = model::currentHydrostatics().WetVolume;
+    const double sectionZ = d.Sections[50].Pts[3].Z;
+    form->TopView_MouseDown(102, 11.5);
+    EXPECT_EQ(counting().counts, (Counts{0, 0, 0}));
+    form->TopView_MouseMove(104, 13);
+    form->TopView_MouseMove(106, 14);
+    EXPECT_EQ(counting().counts, (Counts{0, 2, 2}));
+    EXPECT_GT(d.Sections[50].Pts[3].Z, sectionZ);
+    EXPECT_EQ(model::currentHydrostatics().WetVolume, volume);
+    EXPECT_FALSE(form->Timer1.isEnabled());
+    form->TopView_MouseUp(106, 14);
+    EXPECT_EQ(counting().counts, (Counts{1, 3, 3}));
+    EXPECT_NE(model::currentHydrostatics().WetVolume, volume);
+    EXPECT_TRUE(form->Timer1.isEnabled());
+    EXPECT_TRUE(d.DesignChanged);
+
+    // The waterline: redraws only, its box follows, the release stops the automatic waterline.
+    form->Timer1.setEnabled(false);
+    {
+        const QSignalBlocker quiet(form->info().checkBox("chkAutoDetect"));
+        form->info().checkBox("chkAutoDetect")->setChecked(true);
+    }
+    form->RightView_MouseDown(0, 0);  // shows the profile's handles
+    form->RightView_MouseUp(0, 0);
+    counting().counts = {};
+    const model::Point3 handle = form->drawingState().WaterlineHandle;
+    form->RightView_MouseDown(float(handle.X), float(handle.Y));
+    form->RightView_MouseMove(float(handle.X), 6.5f);
+    EXPECT_EQ(d.WaterlineHeight, 6.5);
+    EXPECT_EQ(text("txtWaterLevel"), "6.5");
+    EXPECT_EQ(counting().counts, (Counts{0, 0, 1}));
+    form->RightView_MouseUp(float(handle.X), 6.5f);
+    EXPECT_FALSE(form->info().isChecked("chkAutoDetect"));
+    EXPECT_EQ(counting().counts, (Counts{1, 1, 2}));
+}
+
+// Real mouse events at pixels: the sheer point follows the mouse in the top
+// view, the read-out shows where the mouse is, the view keeps its fit until
+// the release and then shows the point in its line's colour.
+TEST_F(MouseEditing, DraggingASheerPointWithTheMouse)
+{
+    openQuiet();
+    platform::PictureBox& top = *form->boxes.TopView;
+    const views::ViewExtent fitted = form->drawingState().ViewExtents[views::kTopView];
+    QTest::mousePress(&top, Qt::LeftButton, {}, pixel(top, 102, 11.5));
+    QTest::mouseMove(&top, pixel(top, 110, 16));
+    EXPECT_TRUE(form->drawingState().DragActive);
+    EXPECT_EQ(form->drawingState().ViewExtents[views::kTopView], fitted);
+    const model::Point3 moved = at(12);
+    EXPECT_NEAR(moved.X, 110, 0.5);
+    EXPECT_NEAR(moved.Z, 16, 0.5);
+    EXPECT_EQ(text("txtX"), inches(moved.X));
+    EXPECT_EQ(text("txtY"), inches(moved.Z));
+    QTest::mouseRelease(&top, Qt::LeftButton, {}, pixel(top, 110, 16));
+    EXPECT_FALSE(form->drawingState().DragActive);
+    EXPECT_EQ(form->drawingState().ActiveView, views::kActiveTop);
+    EXPECT_EQ(at(12).X, moved.X);
+    EXPECT_NE(form->drawingState().ViewExtents[views::kTopView], fitted);
+    const QPoint shown = pixel(top, moved.X, moved.Z);
+    EXPECT_EQ(top.image().pixel(shown), testsupport::rgbOf(currentDesign().HullLines[3].Color));
+
+    // A press in the front view takes the handles away at its redraw.
+    QTest::mouseClick(form->boxes.FrontView, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(form->drawingState().ActiveView, views::kActiveFront);
+    EXPECT_NE(top.image().pixel(shown), testsupport::rgbOf(currentDesign().HullLines[3].Color));
+}
+
+// The keel point dragged past the bow in the profile goes back on release.
+TEST_F(MouseEditing, APointDroppedBeyondTheBowSpringsBack)
+{
+    openQuiet();
+    platform::PictureBox& right = *form->boxes.RightView;
+    const model::Point3 keel = at(33);
+    QTest::mousePress(&right, Qt::LeftButton, {}, pixel(right, 102, 0));
+    ASSERT_NE(at(33).Flag, 0);
+    QTest::mouseMove(&right, pixel(right, -4, 1));
+    EXPECT_LT(at(33).X, 0);
+    QTest::mouseRelease(&right, Qt::LeftButton, {}, pixel(right, -4, 1));
+    EXPECT_EQ(at(33).X, keel.X);
+    EXPECT_EQ(at(33).Y, keel.Y);
+    EXPECT_EQ(at(33).Flag, 0);
+    EXPECT_EQ(form->drawingState().ActiveView, views::kActiveRight);
+}
+
+// The station buttons wrap at both ends and show the station's place.
+TEST_F(MouseEditing, TheStationButtonsStepAndWrap)
+{
+    form->RightView_MouseDown(1, 1);
+    form->Command1->click();  // no design: only the active view changes
+    EXPECT_EQ(form->drawingState().ActiveView, views::kActiveNone);
+    EXPECT_EQ(form->Text1->text(), "0\"");
+
+    openQuiet();
+    currentDesign().StationCount = 20;
+    form->makesections();
+    const struct {
+        QPushButton* button;
+        int station;
+        const char* text;
+    } steps[] = {
+        {form->Command2, 20, "204\""}, {form->Command1, 0, "0\""}, {form->Command1, 1, "10.2\""},
+        {form->Command1, 2, "20.4\""}, {form->Command2, 1, "10.2\""},
+    };
+    for (const auto& s : steps) {
+        form->RightView_MouseDown(1, 1);
+        counting().counts = {};
+        s.button->click();
+        EXPECT_EQ(currentDesign().CurrentStation, s.station);
+        EXPECT_EQ(form->Text1->text(), s.text);
+        EXPECT_EQ(form->drawingState().ActiveView, views::kActiveNone);
+        EXPECT_EQ(counting().counts, (Counts{0, 0, 1}));
+    }
+}
+
+// The read-out: the profile and the small views show the mouse without a
+// design, the plan views only with one, and the background resets it.
+TEST_F(MouseEditing, TheCursorReadOut)
+{
+    form->RightView_MouseMove(3.14159f, -2.5f);
+    EXPECT_EQ(text("txtX"), "3.14\"");
+    EXPECT_EQ(text("txtY"), "-2.5\"");
+    form->TopView_MouseMove(50, 5);
+    EXPECT_EQ(text("txtX"), "3.14\"");
+    form->SectionEdit_MouseMove(-0.001f, 12.3456f);
+    EXPECT_EQ(text("txtX"), "0\"");
+    EXPECT_EQ(text("txtY"), "12.35\"");
+    EXPECT_FALSE(form->info().isVisible());
+
+    openQuiet();
+    form->BottomView_MouseMove(50, 5);
+    EXPECT_EQ(text("txtX"), "50\"");
+    QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), QPointF(1, 1), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(form->centralWidget(), &move);
+    EXPECT_EQ(text("txtX"), "0\"");
+    EXPECT_EQ(text("txtY"), "0\"");
+
+    const std::pair<void (mainwindow::Form1::*)(float, float), std::int16_t> presses[] = {
+        {&mainwindow::Form1::FrontView_MouseDown, views::kActiveFront},
+        {&mainwindow::Form1::SectionEdit_MouseDown, views::kActiveSection},
+        {&mainwindow::Form1::picVolumeDistributionGraph_MouseDown, views::kActiveGraph},
+    };
+    for (const auto& [press, active] : presses) {
+        counting().counts = {};
+        (form.get()->*press)(1, 1);
+        EXPECT_EQ(form->drawingState().ActiveView, active);
+        EXPECT_EQ(counting().counts, (Counts{0, 0, 1}));
+    }
+}
