@@ -36,6 +36,7 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     picture = new platform::PictureBox(this);
     // Any click on the picture, a double-click included, hides the box.
     connect(picture, &platform::PictureBox::mouseDown, this, [this] { hide(); });
+    connect(picture, &platform::PictureBox::DblClick, this, [this] { hide(); });
 }
 
 void frmAbout::Form_Load()

@@ -1,7 +1,6 @@
 #include "model/dragedit.h"
 
 #include "model/curves.h"
-#include "model/geometrychange.h"
 
 #include <algorithm>
 
@@ -196,7 +195,6 @@ MoveOutcome DragEditor::move(Design& design, Plane plane, const Point2& mouse)
     }
     if (!moved) return MoveOutcome::None;
     resnapSheerPoints(design);
-    geometryChanged();
     return MoveOutcome::ShapeMoved;
 }
 
@@ -242,7 +240,6 @@ ReleaseOutcome DragEditor::release(Design& design, Plane plane)
         design.ControlPoints[j].Position.Flag = kFalse;
     }
     resnapSheerPoints(design);
-    geometryChanged();
     return outcome;
 }
 

@@ -248,6 +248,7 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent*)
 {
     // The second click of a double-click is not another press; its release
     // still comes.
+    emit DblClick();
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)

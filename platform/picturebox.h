@@ -93,6 +93,7 @@ signals:
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
     void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, float x, float y);
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+    void DblClick();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
