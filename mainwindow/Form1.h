@@ -25,6 +25,9 @@ namespace dialogs {
 class frmInfo;
 class frmNew;
 }
+namespace render3d {
+class frmRender;
+}
 namespace model {
 class FileDialogs;
 class MessageBox;
@@ -61,6 +64,8 @@ public:
     void Exit_Click();
     void AddBulkhead_Click();
     void RemoveBulkhead_Click();
+    // View > 3D Rendering: a fresh 3D view in place of any earlier one.
+    void Render3D_Click();
 
     // The design-data window, created on first use.
     dialogs::frmInfo& info();
@@ -124,6 +129,7 @@ private:
     // wizard is open must not disable them.
     std::unique_ptr<dialogs::frmInfo> info_;
     std::unique_ptr<dialogs::frmNew> wizard_;
+    std::shared_ptr<render3d::frmRender> render_;
     bool ending_ = false;
     bool resizing_ = false;
 };

@@ -46,6 +46,7 @@ void Form1::connectMenus()
     on("RemoveBulkhead", [this] { RemoveBulkhead_Click(); });
     on("ViewData", [this] { ViewData_Click(); });
     on("ViewWaterLine", [this] { ViewWaterLine_Click(); });
+    on("Render3D", [this] { Render3D_Click(); });
     on("Wireframe", [this] { setDrawMode(false); });
     on("Solid", [this] { setDrawMode(true); });
     for (const ZoomItem& z : kZoomItems)
