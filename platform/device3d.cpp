@@ -1,157 +1,56 @@
 #include "platform/device3d.h"
 
+#include "platform/glsurface.h"
+
 #include <QMouseEvent>
 #include <QOpenGLContext>
-#include <QOpenGLShaderProgram>
-#include <QTimer>
-
-#include <algorithm>
-#include <cstring>
 
 namespace platform {
 
 namespace {
 
-// Row-major row-vector matrices read as column-major are the column-vector
-// transposes GLSL multiplies with, so they go up unchanged. Colours are
-// 0xAARRGGBB words, whose bytes arrive as (B, G, R, A). Depth 0..w becomes
-// OpenGL's -w..w.
-constexpr const char* kVertexShader = R"(
-attribute vec3 position;
-attribute vec4 packedColour;
-uniform mat4 world;
-uniform mat4 view;
-uniform mat4 projection;
-varying vec3 colour;
-void main()
+// A window that holds an OpenGL widget cannot even be shown where OpenGL is
+// missing, so the surface is made only once a context has been had.
+bool openGLAvailable()
 {
-    vec4 p = projection * view * world * vec4(position, 1.0);
-    p.z = 2.0 * p.z - p.w;
-    gl_Position = p;
-    colour = packedColour.bgr;
-}
-)";
-
-constexpr const char* kFragmentShader = R"(
-varying vec3 colour;
-void main()
-{
-    gl_FragColor = vec4(colour, 1.0);
-}
-)";
-
-constexpr int kDepthBits = 24;
-constexpr float kColourScale = 255.0f;
-
-float channel(std::uint32_t colour, int shift) { return float((colour >> shift) & 0xFF) / kColourScale; }
-
-bool stripsFit(const Frame3D& f)
-{
-    return std::all_of(f.strips.begin(), f.strips.end(), [&f](const StripRange& s) {
-        return s.first >= 0 && s.count >= 0 && s.first <= f.vertexCount && s.count <= f.vertexCount - s.first;
-    });
+    QOpenGLContext probe;
+    return probe.create();
 }
 
 }  // namespace
 
-Device3D::Device3D(QWidget* parent) : QOpenGLWidget(parent)
-{
-    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
-    format.setDepthBufferSize(kDepthBits);
-    setFormat(format);
-}
+Device3D::Device3D(QWidget* parent) : QWidget(parent) {}
 
-Device3D::~Device3D() { release(); }
+Device3D::~Device3D() = default;
 
-bool Device3D::buildProgram()
+bool Device3D::open()
 {
-    program_ = std::make_unique<QOpenGLShaderProgram>();
-    if (!program_->addShaderFromSourceCode(QOpenGLShader::Vertex, kVertexShader) ||
-        !program_->addShaderFromSourceCode(QOpenGLShader::Fragment, kFragmentShader) || !program_->link())
-        return false;
-    positionAttribute_ = program_->attributeLocation("position");
-    colourAttribute_ = program_->attributeLocation("packedColour");
-    worldUniform_ = program_->uniformLocation("world");
-    viewUniform_ = program_->uniformLocation("view");
-    projectionUniform_ = program_->uniformLocation("projection");
-    return positionAttribute_ >= 0 && colourAttribute_ >= 0;
-}
-
-void Device3D::initializeGL()
-{
-    QOpenGLContext* c = context();
-    if (!c || !c->isValid()) return;
-    initializeOpenGLFunctions();
-    ready_ = buildProgram() && buffer_.create();
-    if (!ready_) program_.reset();
-}
-
-bool Device3D::setFrame(const Frame3D& frame)
-{
-    if (!stripsFit(frame) || frame.vertexCount < 0 || (frame.vertexCount > 0 && !frame.vertices)) {
-        hasFrame_ = false;
-        return false;
-    }
-    frame_ = frame;
-    const auto* bytes = static_cast<const unsigned char*>(frame.vertices);
-    vertices_.assign(bytes, bytes + std::size_t(frame.vertexCount) * std::size_t(frame.layout.stride));
-    frame_.vertices = vertices_.data();
-    hasFrame_ = true;
-    update();
+    release();
+    if (!openGLAvailable()) return false;
+    surface_ = new GLSurface(this);
+    surface_->setGeometry(rect());
+    surface_->onFailure = [this] { emit frameFailed(); };
+    connect(surface_, &QOpenGLWidget::frameSwapped, this, &Device3D::frameSwapped);
+    // Its context and shader are made as it first shows on a visible window.
+    surface_->show();
     return true;
 }
 
-void Device3D::paintGL()
-{
-    if (!ready_ || !hasFrame_) return;
-    const std::uint32_t c = frame_.clearColour;
-    glClearColor(channel(c, 16), channel(c, 8), channel(c, 0), 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
-    glDisable(GL_CULL_FACE);
-    drawStrips();
-    if (glGetError() != GL_NO_ERROR) reportFailure();
-}
-
-void Device3D::drawStrips()
-{
-    if (frame_.strips.empty()) return;
-    program_->bind();
-    glUniformMatrix4fv(worldUniform_, 1, GL_FALSE, frame_.world.data());
-    glUniformMatrix4fv(viewUniform_, 1, GL_FALSE, frame_.view.data());
-    glUniformMatrix4fv(projectionUniform_, 1, GL_FALSE, frame_.projection.data());
-    buffer_.bind();
-    buffer_.allocate(vertices_.data(), int(vertices_.size()));
-    const VertexLayout& l = frame_.layout;
-    program_->enableAttributeArray(positionAttribute_);
-    program_->enableAttributeArray(colourAttribute_);
-    glVertexAttribPointer(GLuint(positionAttribute_), 3, GL_FLOAT, GL_FALSE, l.stride,
-                          reinterpret_cast<const void*>(std::intptr_t(l.positionOffset)));
-    glVertexAttribPointer(GLuint(colourAttribute_), 4, GL_UNSIGNED_BYTE, GL_TRUE, l.stride,
-                          reinterpret_cast<const void*>(std::intptr_t(l.colourOffset)));
-    for (const StripRange& s : frame_.strips) glDrawArrays(GL_TRIANGLE_STRIP, s.first, s.count);
-    program_->disableAttributeArray(positionAttribute_);
-    program_->disableAttributeArray(colourAttribute_);
-    buffer_.release();
-    program_->release();
-}
-
-void Device3D::reportFailure()
-{
-    // Whoever answers may show a message box: not from inside painting.
-    QTimer::singleShot(0, this, [this] { emit frameFailed(); });
-}
+bool Device3D::isReady() const { return surface_ && surface_->isReady(); }
 
 void Device3D::release()
 {
-    if (!ready_) return;
-    ready_ = false;
-    hasFrame_ = false;
-    makeCurrent();
-    buffer_.destroy();
-    program_.reset();
-    doneCurrent();
+    delete surface_;
+    surface_ = nullptr;
+}
+
+bool Device3D::setFrame(const Frame3D& frame) { return surface_ && surface_->setFrame(frame); }
+
+QImage Device3D::grabFramebuffer() { return surface_ ? surface_->grabFramebuffer() : QImage(); }
+
+void Device3D::resizeEvent(QResizeEvent*)
+{
+    if (surface_) surface_->setGeometry(rect());
 }
 
 void Device3D::mousePressEvent(QMouseEvent* e) { emit mouseDown(e->position().x(), e->position().y()); }

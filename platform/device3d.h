@@ -1,39 +1,42 @@
 #pragma once
-// The 3D device: an OpenGL widget that draws frames of pre-lit triangle
-// strips with row-vector, left-handed transforms (depth 0..1), a depth test
-// and no culling. Frames are handed over whole; the widget draws the latest
-// one whenever it paints.
+// The 3D device on a picture area: an OpenGL surface, made by open(), that
+// draws frames of pre-lit triangle strips with row-vector, left-handed
+// transforms (depth 0..1), a depth test and no culling. Frames are handed
+// over whole; the surface draws the latest one whenever it paints.
 
 #include "platform/frame3d.h"
 
-#include <QOpenGLBuffer>
-#include <QOpenGLFunctions>
-#include <QOpenGLWidget>
-
-#include <memory>
-
-class QOpenGLShaderProgram;
+#include <QImage>
+#include <QWidget>
 
 namespace platform {
 
-class Device3D : public QOpenGLWidget, protected QOpenGLFunctions {
+class GLSurface;
+
+class Device3D : public QWidget {
     Q_OBJECT
 
 public:
     explicit Device3D(QWidget* parent = nullptr);
     ~Device3D() override;
 
-    // True once the widget has a working context and shader, until release().
-    bool isReady() const { return ready_; }
+    // Makes the surface on the picture; false, with no surface, where no
+    // OpenGL context can be had.
+    bool open();
+    // True once the surface has shown with a working context and shader.
+    bool isReady() const;
+    // Frees the surface; nothing is drawn after it.
+    void release();
 
     // Keeps a copy of the frame and schedules its drawing. A strip outside
     // the vertices refuses the whole frame (false), which draws nothing.
     bool setFrame(const Frame3D& frame);
-
-    // Frees the GL objects; nothing is drawn after it.
-    void release();
+    // The picture as the surface draws it now.
+    QImage grabFramebuffer();
 
 signals:
+    // The surface presented a frame.
+    void frameSwapped();
     // A frame could not be drawn. Sent after painting has finished.
     void frameFailed();
     // Mouse positions in pixels.
@@ -42,26 +45,13 @@ signals:
     void mouseUp(double x, double y);
 
 protected:
-    void initializeGL() override;
-    void paintGL() override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    bool buildProgram();
-    void drawStrips();
-    void reportFailure();
-
-    std::unique_ptr<QOpenGLShaderProgram> program_;
-    QOpenGLBuffer buffer_{QOpenGLBuffer::VertexBuffer};
-    Frame3D frame_;
-    std::vector<unsigned char> vertices_;
-    bool ready_ = false;
-    bool hasFrame_ = false;
-    int positionAttribute_ = -1;
-    int colourAttribute_ = -1;
-    int worldUniform_ = -1, viewUniform_ = -1, projectionUniform_ = -1;
+    GLSurface* surface_ = nullptr;
 };
 
 }  // namespace platform

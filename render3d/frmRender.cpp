@@ -122,7 +122,7 @@ void frmRender::connectHandlers()
     connect(CmdExit, &QPushButton::clicked, this, &frmRender::CmdExit_Click);
     connect(Command1, &QPushButton::clicked, this, &frmRender::Command1_Click);
     // One pass per presented frame, each from the event loop.
-    connect(Picture1, &QOpenGLWidget::frameSwapped, this, &frmRender::renderPass, Qt::QueuedConnection);
+    connect(Picture1, &platform::Device3D::frameSwapped, this, &frmRender::renderPass, Qt::QueuedConnection);
     connect(Picture1, &platform::Device3D::frameFailed, this, &frmRender::renderFailed);
 }
 
@@ -158,6 +158,7 @@ void frmRender::Form_Load()
 
 bool frmRender::Initialise()
 {
+    if (!Picture1->open()) return false;
     platform::doEvents();
     if (!Picture1->isReady()) return false;
     view_ = startViewMatrix();
