@@ -2,15 +2,13 @@
 
 #include "platform/glsurface.h"
 
-#include <QMouseEvent>
 #include <QOpenGLContext>
 
 namespace platform {
 
 namespace {
 
-// A window that holds an OpenGL widget cannot even be shown where OpenGL is
-// missing, so the surface is made only once a context has been had.
+// Where no OpenGL context can be had no GL window is made at all.
 bool openGLAvailable()
 {
     QOpenGLContext probe;
@@ -27,20 +25,32 @@ bool Device3D::open()
 {
     release();
     if (!openGLAvailable()) return false;
-    surface_ = new GLSurface(this);
-    surface_->setGeometry(rect());
+    surface_ = new GLSurface;
+    surface_->onSwapped = [this] { emit frameSwapped(); };
     surface_->onFailure = [this] { emit frameFailed(); };
-    connect(surface_, &QOpenGLWidget::frameSwapped, this, &Device3D::frameSwapped);
-    // Its context and shader are made as it first shows on a visible window.
-    surface_->show();
-    return true;
+    surface_->onMouse = [this](MouseAction action, QPointF at) {
+        switch (action) {
+        case MouseAction::Down: emit mouseDown(at.x(), at.y()); break;
+        case MouseAction::Move: emit mouseMove(at.x(), at.y()); break;
+        case MouseAction::Up: emit mouseUp(at.x(), at.y()); break;
+        }
+    };
+    // The container owns the window from here on.
+    container_ = QWidget::createWindowContainer(surface_, this);
+    container_->setGeometry(rect());
+    container_->show();
+    if (!surface_->open()) release();
+    return surface_;
 }
 
 bool Device3D::isReady() const { return surface_ && surface_->isReady(); }
 
+QWindow* Device3D::surfaceWindow() const { return surface_; }
+
 void Device3D::release()
 {
-    delete surface_;
+    delete container_;
+    container_ = nullptr;
     surface_ = nullptr;
 }
 
@@ -50,11 +60,7 @@ QImage Device3D::grabFramebuffer() { return surface_ ? surface_->grabFramebuffer
 
 void Device3D::resizeEvent(QResizeEvent*)
 {
-    if (surface_) surface_->setGeometry(rect());
+    if (container_) container_->setGeometry(rect());
 }
-
-void Device3D::mousePressEvent(QMouseEvent* e) { emit mouseDown(e->position().x(), e->position().y()); }
-void Device3D::mouseMoveEvent(QMouseEvent* e) { emit mouseMove(e->position().x(), e->position().y()); }
-void Device3D::mouseReleaseEvent(QMouseEvent* e) { emit mouseUp(e->position().x(), e->position().y()); }
 
 }  // namespace platform

@@ -1,5 +1,5 @@
 #pragma once
-// The 3D device on a picture area: an OpenGL surface, made by open(), that
+// The 3D device on a picture area: an OpenGL window, made by open(), that
 // draws frames of pre-lit triangle strips with row-vector, left-handed
 // transforms (depth 0..1), a depth test and no culling. Frames are handed
 // over whole; the surface draws the latest one whenever it paints.
@@ -20,11 +20,12 @@ public:
     explicit Device3D(QWidget* parent = nullptr);
     ~Device3D() override;
 
-    // Makes the surface on the picture; false, with no surface, where no
-    // OpenGL context can be had.
+    // Makes the surface on the picture with its context and shader; false,
+    // with no surface, where those cannot be had.
     bool open();
-    // True once the surface has shown with a working context and shader.
     bool isReady() const;
+    // The native window the frames and the mouse go to, while there is one.
+    QWindow* surfaceWindow() const;
     // Frees the surface; nothing is drawn after it.
     void release();
 
@@ -39,18 +40,16 @@ signals:
     void frameSwapped();
     // A frame could not be drawn. Sent after painting has finished.
     void frameFailed();
-    // Mouse positions in pixels.
+    // Mouse positions over the picture, in pixels.
     void mouseDown(double x, double y);
     void mouseMove(double x, double y);
     void mouseUp(double x, double y);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QWidget* container_ = nullptr;
     GLSurface* surface_ = nullptr;
 };
 

@@ -1,6 +1,9 @@
 #include "platform/glsurface.h"
 
+#include <QExposeEvent>
+#include <QMouseEvent>
 #include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
 #include <QOpenGLShaderProgram>
 #include <QTimer>
 
@@ -53,14 +56,28 @@ bool stripsFit(const Frame3D& f)
 
 }  // namespace
 
-GLSurface::GLSurface(QWidget* parent) : QOpenGLWidget(parent)
+GLSurface::GLSurface()
 {
+    setSurfaceType(QSurface::OpenGLSurface);
     QSurfaceFormat format = QSurfaceFormat::defaultFormat();
     format.setDepthBufferSize(kDepthBits);
     setFormat(format);
 }
 
 GLSurface::~GLSurface() { freeObjects(); }
+
+bool GLSurface::open()
+{
+    create();
+    context_ = std::make_unique<QOpenGLContext>();
+    context_->setFormat(requestedFormat());
+    if (!context_->create() || !context_->makeCurrent(this)) return false;
+    initializeOpenGLFunctions();
+    ready_ = buildProgram() && buffer_.create();
+    if (!ready_) program_.reset();
+    context_->doneCurrent();
+    return ready_;
+}
 
 bool GLSurface::buildProgram()
 {
@@ -76,15 +93,6 @@ bool GLSurface::buildProgram()
     return positionAttribute_ >= 0 && colourAttribute_ >= 0;
 }
 
-void GLSurface::initializeGL()
-{
-    QOpenGLContext* c = context();
-    if (!c || !c->isValid()) return;
-    initializeOpenGLFunctions();
-    ready_ = buildProgram() && buffer_.create();
-    if (!ready_) program_.reset();
-}
-
 bool GLSurface::setFrame(const Frame3D& frame)
 {
     if (!stripsFit(frame) || frame.vertexCount < 0 || (frame.vertexCount > 0 && !frame.vertices)) {
@@ -96,13 +104,42 @@ bool GLSurface::setFrame(const Frame3D& frame)
     vertices_.assign(bytes, bytes + std::size_t(frame.vertexCount) * std::size_t(frame.layout.stride));
     frame_.vertices = vertices_.data();
     hasFrame_ = true;
-    update();
+    uploaded_ = false;
+    requestUpdate();
     return true;
 }
 
-void GLSurface::paintGL()
+bool GLSurface::event(QEvent* e)
 {
-    if (!ready_ || !hasFrame_) return;
+    if (e->type() == QEvent::UpdateRequest) {
+        present();
+        return true;
+    }
+    return QWindow::event(e);
+}
+
+void GLSurface::exposeEvent(QExposeEvent*)
+{
+    if (isExposed()) present();
+}
+
+// Draws the latest frame on the window and shows it.
+void GLSurface::present()
+{
+    if (!ready_ || !hasFrame_ || !isExposed() || !context_->makeCurrent(this)) return;
+    const bool drawn = drawFrame(size() * devicePixelRatio());
+    context_->swapBuffers(this);
+    if (!drawn && onFailure) {
+        // Whoever answers may show a message box: not from inside drawing.
+        QTimer::singleShot(0, this, onFailure);
+        return;
+    }
+    if (onSwapped) onSwapped();
+}
+
+bool GLSurface::drawFrame(QSize pixels)
+{
+    glViewport(0, 0, pixels.width(), pixels.height());
     const std::uint32_t c = frame_.clearColour;
     glClearColor(channel(c, 16), channel(c, 8), channel(c, 0), 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -110,10 +147,7 @@ void GLSurface::paintGL()
     glDepthFunc(GL_LEQUAL);
     glDisable(GL_CULL_FACE);
     drawStrips();
-    if (glGetError() != GL_NO_ERROR && onFailure) {
-        // Whoever answers may show a message box: not from inside painting.
-        QTimer::singleShot(0, this, onFailure);
-    }
+    return glGetError() == GL_NO_ERROR;
 }
 
 void GLSurface::drawStrips()
@@ -124,7 +158,8 @@ void GLSurface::drawStrips()
     glUniformMatrix4fv(viewUniform_, 1, GL_FALSE, frame_.view.data());
     glUniformMatrix4fv(projectionUniform_, 1, GL_FALSE, frame_.projection.data());
     buffer_.bind();
-    buffer_.allocate(vertices_.data(), int(vertices_.size()));
+    if (!uploaded_) buffer_.allocate(vertices_.data(), int(vertices_.size()));
+    uploaded_ = true;
     const VertexLayout& l = frame_.layout;
     program_->enableAttributeArray(positionAttribute_);
     program_->enableAttributeArray(colourAttribute_);
@@ -139,14 +174,40 @@ void GLSurface::drawStrips()
     program_->release();
 }
 
+QImage GLSurface::grabFramebuffer()
+{
+    if (!ready_ || !hasFrame_ || !context_->makeCurrent(this)) return {};
+    const QSize pixels = size() * devicePixelRatio();
+    QOpenGLFramebufferObject target(pixels, QOpenGLFramebufferObject::CombinedDepthStencil);
+    target.bind();
+    drawFrame(pixels);
+    target.release();
+    return target.toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 void GLSurface::freeObjects()
 {
-    if (!ready_) return;
+    if (!context_) return;
     ready_ = false;
-    makeCurrent();
-    buffer_.destroy();
-    program_.reset();
-    doneCurrent();
+    if (context_->makeCurrent(this)) {
+        buffer_.destroy();
+        program_.reset();
+        context_->doneCurrent();
+    }
+    context_.reset();
+}
+
+void GLSurface::mousePressEvent(QMouseEvent* e)
+{
+    if (onMouse) onMouse(MouseAction::Down, e->position());
+}
+void GLSurface::mouseMoveEvent(QMouseEvent* e)
+{
+    if (onMouse) onMouse(MouseAction::Move, e->position());
+}
+void GLSurface::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (onMouse) onMouse(MouseAction::Up, e->position());
 }
 
 }  // namespace platform

@@ -160,7 +160,6 @@ bool frmRender::Initialise()
 {
     if (!Picture1->open()) return false;
     platform::doEvents();
-    if (!Picture1->isReady()) return false;
     view_ = startViewMatrix();
     return InitKayakVerts();
 }

@@ -115,13 +115,14 @@ TEST_F(View, TheLoopRunsFromTheEventLoopAndFollowsTheMouse)
     runFrames(3);
     const Vector3 startEye = window->EyePoint();
     EXPECT_NEAR(startEye.x, -0.5561009, 1e-6);
-    QTest::mousePress(window->Picture1, Qt::LeftButton, {}, QPoint(100, 100));
-    QTest::mouseMove(window->Picture1, QPoint(140, 120));
+    QWindow* picture = window->Picture1->surfaceWindow();
+    QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(picture, QPoint(140, 120));
     runFrames(2);
     EXPECT_NEAR(window->camera().CameraYaw, kStartYaw - 0.2, 1e-9);
     EXPECT_NEAR(window->camera().CameraPitch, kStartPitch + 0.1, 1e-9);
-    QTest::mouseRelease(window->Picture1, Qt::LeftButton, {}, QPoint(140, 120));
-    QTest::mouseMove(window->Picture1, QPoint(10, 10));
+    QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(140, 120));
+    QTest::mouseMove(picture, QPoint(10, 10));
     runFrames(2);
     EXPECT_NEAR(window->camera().CameraYaw, kStartYaw - 0.2, 1e-9) << "no drag after the release";
     window->Slider1->setValue(200);
