@@ -49,29 +49,6 @@ TEST(OrbitCamera, StartViewKeepsTheBowLowerLeft)
     }
 }
 
-TEST(Matrices, LookAtPutsTheEyeAtTheOriginFacingPlusZ)
-{
-    const Vector3 eye{-0.1f, 0.1f, 0.1f}, at{0.5f, 0, 0};
-    const Matrix4 view = startViewMatrix();
-    const auto e = transformPoint(eye, view);
-    for (int i = 0; i < 3; ++i) EXPECT_NEAR(e[i], 0, 1e-6);
-    const auto a = transformPoint(at, view);
-    EXPECT_NEAR(a[0], 0, 1e-6);
-    EXPECT_NEAR(a[1], 0, 1e-6);
-    EXPECT_NEAR(a[2], std::sqrt(0.36f + 0.01f + 0.01f), 1e-6);
-}
-
-TEST(Matrices, PerspectiveMapsNearAndFarToDepthZeroAndOne)
-{
-    for (auto [distance, depth] : {std::pair{0.1f, 0.0f}, {75.0f, 1.0f}}) {
-        const auto h = transformPoint({0, 0, distance}, projectionMatrix());
-        EXPECT_NEAR(h[2] / h[3], depth, 1e-6);
-    }
-    // 30 degrees high: a point on the top edge of the field lands on y = 1.
-    const auto top = transformPoint({0, float(std::tan(kPi / 12)) * 10, 10}, projectionMatrix());
-    EXPECT_NEAR(top[1] / top[3], 1, 1e-5);
-}
-
 struct DragCase {
     const char* what;
     std::vector<std::pair<double, double>> moves;  // after a press at (100, 100)

@@ -17,8 +17,7 @@ inline model::Point3 smallHullPoint(int station, int line)
     switch (line) {
     case 1: return {x, 0.10, 0.00 + 0.001 * station, 0};
     case 2: return station == 2 ? model::Point3{x, 0.10, 0.002, 0} : model::Point3{x, 0.08, 0.05, 0};
-    case 3: return {x, station == 3 ? 0.08 : 0.0, 0.01, 0};
-    default: return {x, station == 3 ? 0.08 : 0.0, 0.01, 0};
+    default: return {x, station == 3 ? 0.08 : 0.0, 0.01, 0};  // lines 3 and 4 coincide
     }
 }
 
