@@ -11,6 +11,8 @@
 
 #include <QCheckBox>
 
+#include <algorithm>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -36,6 +38,7 @@ void runView(benchmark::State& state, const std::string& name)
     view.Check3->setChecked(true);
     view.Form_Load();
     if (!view.RenderRunning()) return state.SkipWithError("no OpenGL");
+    view.resize(std::max(view.width(), kPictureSide), std::max(view.height(), kPictureSide));
     view.Picture1->setGeometry(0, 0, kPictureSide, kPictureSide);
     int frames = 0;
     QObject::connect(view.Picture1, &platform::Device3D::frameSwapped, [&frames] { ++frames; });
