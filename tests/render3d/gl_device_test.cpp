@@ -71,13 +71,6 @@ TEST_F(Device, AFrameWithoutStripsIsTheClearColour)
         for (int x = 0; x < image.width(); x += 7) ASSERT_EQ(image.pixel(x, y), kClear) << x << "," << y;
 }
 
-// A colour word 0x00RRGGBB shows as that red, green and blue.
-TEST_F(Device, ColoursAreReadAsRedGreenBlueWords)
-{
-    const QImage image = draw({square(-1, -1, 1, 1, 0.5f, render3d::packColour(0x11, 0x22, 0x33))});
-    EXPECT_EQ(image.pixel(kSide / 2, kSide / 2), qRgb(0x33, 0x22, 0x11));
-}
-
 struct DepthCase {
     const char* what;
     float firstZ, secondZ;
