@@ -32,6 +32,9 @@ class frmPreferences;
 namespace panels {
 class frmPanels;
 }
+namespace render3d {
+class frmRender;
+}
 namespace model {
 class FileDialogs;
 class MessageBox;
@@ -71,6 +74,8 @@ public:
     void AddBulkhead_Click();
     void RemoveBulkhead_Click();
     void PreviewPanels_Click();
+    // View > 3D Rendering: a fresh 3D view in place of any earlier one.
+    void Render3D_Click();
 
     // Window commands of the menus.
     void preferences_Click();
@@ -180,6 +185,7 @@ private:
     std::unique_ptr<frmAbout> about_;
     // Made on first use; shared_ptr binds its deleter there.
     std::shared_ptr<panels::frmPanels> panelPreview_;
+    std::shared_ptr<render3d::frmRender> render_;
     bool ending_ = false;
     bool resizing_ = false;
 };

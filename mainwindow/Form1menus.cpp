@@ -51,6 +51,7 @@ void Form1::connectMenus()
     on("About", [this] { About_Click(); });
     on("HWB", [this] { HWB_Click(); });
     on("ViewWaterLine", [this] { ViewWaterLine_Click(); });
+    on("Render3D", [this] { Render3D_Click(); });
     on("Wireframe", [this] { setDrawMode(false); });
     on("Solid", [this] { setDrawMode(true); });
     for (const ZoomItem& z : kZoomItems)

@@ -1,0 +1,66 @@
+#pragma once
+// The OpenGL window behind Device3D: a native window with a context of its
+// own, so frames go straight to the screen without being composed into the
+// widget window first. It owns the shader, the vertex buffer and the drawing.
+
+#include "platform/frame3d.h"
+
+#include <QImage>
+#include <QOpenGLBuffer>
+#include <QOpenGLFunctions>
+#include <QWindow>
+
+#include <functional>
+#include <memory>
+
+class QOpenGLContext;
+class QOpenGLShaderProgram;
+
+namespace platform {
+
+enum class MouseAction { Down, Move, Up };
+
+class GLSurface : public QWindow, protected QOpenGLFunctions {
+public:
+    GLSurface();
+    ~GLSurface() override;
+
+    // Makes the native window, its context and shader; false when any fails.
+    bool open();
+    bool isReady() const { return ready_; }
+    bool setFrame(const Frame3D& frame);
+    // The current frame drawn off screen and read back.
+    QImage grabFramebuffer();
+
+    std::function<void()> onSwapped;
+    std::function<void()> onFailure;
+    std::function<void(MouseAction, QPointF)> onMouse;
+
+protected:
+    bool event(QEvent* event) override;
+    void exposeEvent(QExposeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool buildProgram();
+    void present();
+    bool drawFrame(QSize pixels);
+    void drawStrips();
+    void freeObjects();
+
+    std::unique_ptr<QOpenGLContext> context_;
+    std::unique_ptr<QOpenGLShaderProgram> program_;
+    QOpenGLBuffer buffer_{QOpenGLBuffer::VertexBuffer};
+    Frame3D frame_;
+    std::vector<unsigned char> vertices_;
+    bool ready_ = false;
+    bool hasFrame_ = false;
+    bool uploaded_ = false;
+    int positionAttribute_ = -1;
+    int colourAttribute_ = -1;
+    int worldUniform_ = -1, viewUniform_ = -1, projectionUniform_ = -1;
+};
+
+}  // namespace platform
