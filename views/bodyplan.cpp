@@ -15,8 +15,10 @@ void drawBodyPlan(const Redraw& r)
     for (const BodyPlanStation& s : bodyPlanOrder(d.StationCount, int(d.Sections.size()) - 1, d.CurrentStation)) {
         const std::vector<model::Point3>& pts = d.Sections[std::size_t(s.station)].Pts;
         if (int(pts.size()) <= lineCount) continue;
-        for (int k = 1; k <= lineCount; ++k)
-            polygon[std::size_t(k)] = {s.side * d.HullLength * pts[std::size_t(k)].Z, d.HullLength * pts[std::size_t(k)].Y, 0};
+        for (int k = 1; k <= lineCount; ++k) {
+            const model::Point3& p = pts[std::size_t(k)];
+            polygon[std::size_t(k)] = {s.side * d.HullLength * p.Z, d.HullLength * p.Y, 0};
+        }
         box.FillColor = s.fill;
         box.ForeColor = s.outline;
         DrawPolygonInView(box, r.state.ViewExtents, kFrontView, lineCount, polygon);

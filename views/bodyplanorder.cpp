@@ -30,7 +30,9 @@ std::vector<BodyPlanStation> bodyPlanOrder(double stationCount, int lastBuilt, i
 {
     std::vector<BodyPlanStation> order;
     if (!(stationCount > 0) || !std::isfinite(stationCount) || lastBuilt < 0) return order;
-    const auto firstOf = [&](double fraction) { return int(std::min<double>(std::floor(fraction * stationCount), lastBuilt)); };
+    const auto firstOf = [&](double fraction) {
+        return int(std::min<double>(std::floor(fraction * stationCount), lastBuilt));
+    };
     auto add = [&](int i, int side, double f) {
         order.push_back({i, side, fillFor(f), i == currentStation ? kCurrentOutline : kOutline});
     };

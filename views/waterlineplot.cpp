@@ -15,7 +15,8 @@ constexpr double kCrossingStep = 0.1;  // of the hull length
 // The hull lines at x, points 1 to lineCount.
 void pointsAt(const model::Design& d, double x, int lineCount, std::vector<model::Point3>& points)
 {
-    for (int k = 1; k <= lineCount; ++k) points[std::size_t(k)] = model::PointOnLineAtX(d, d.HullLines[std::size_t(k)], x);
+    for (int k = 1; k <= lineCount; ++k)
+        points[std::size_t(k)] = model::PointOnLineAtX(d, d.HullLines[std::size_t(k)], x);
 }
 
 void addCrossings(const std::vector<model::Point3>& p, int lineCount, double h, double x, double length,

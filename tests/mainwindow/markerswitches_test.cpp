@@ -28,7 +28,7 @@ TEST_F(MarkerSwitchesTest, TheRedrawShowsTheMarkersOfTheCheckedBoxes)
     openKayak();
     dialogs::frmInfo& info = form->info();
     const std::pair<const char*, Qt::CheckState> boxes[] = {
-        {"chkMidship", Qt::Unchecked},         {"chkLCBVisible", Qt::Checked},     {"chkLCFVisible", Qt::PartiallyChecked},
+        {"chkMidship", Qt::Unchecked},      {"chkLCBVisible", Qt::Checked},     {"chkLCFVisible", Qt::PartiallyChecked},
         {"chkEntryHalfAngle", Qt::Checked}, {"chkExitHalfAngle", Qt::Unchecked},
     };
     for (auto [name, state] : boxes) info.checkBox(name)->setCheckState(state);
