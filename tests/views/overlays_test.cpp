@@ -53,6 +53,13 @@ struct Windows : ViewsFixture {
     {
         return countPixels(image(view).copy(pixel(view, x, 0).x - 1, 0, 3, views.box(view).height()), color);
     }
+    // Half-breadth tables of a thousand slices, all off the waterline.
+    void clearPlanTables()
+    {
+        hydro.VolumeSliceCount = 1000;
+        hydro.WaterlineHalfBreadthsTop.assign(1001, 0.0);
+        hydro.WaterlineHalfBreadthsBottom.assign(1001, 0.0);
+    }
     void addBulkheads(std::initializer_list<double> xs)
     {
         for (double x : xs) {
@@ -184,9 +191,7 @@ TEST(PlanWaterline, EachTableInItsOwnViewAtItsOwnX)
     Windows f;
     f.design.ControlPoints[model::kBowPoint].Position.X = 0.1;
     f.design.ControlPoints[model::kSternPoint].Position.X = 0.9;
-    f.hydro.VolumeSliceCount = 1000;
-    f.hydro.WaterlineHalfBreadthsTop.assign(1001, 0.0);
-    f.hydro.WaterlineHalfBreadthsBottom.assign(1001, 0.0);
+    f.clearPlanTables();
     for (int i = 251; i <= 751; i += 5) f.hydro.WaterlineHalfBreadthsTop[i] = 2;
     for (int i = 101; i <= 351; i += 5) f.hydro.WaterlineHalfBreadthsBottom[i] = 3;
     drawPlanWaterline(f.redraw());
@@ -310,9 +315,7 @@ TEST(PassOrder, LaterPassesPaintOverEarlierOnes)
     h.WaterlineStart = 60;
     h.EntryMeasuredFrom = 20;
     h.EntryHalfWidth = 4;
-    h.VolumeSliceCount = 1000;
-    h.WaterlineHalfBreadthsTop.assign(1001, 0.0);
-    h.WaterlineHalfBreadthsBottom.assign(1001, 0.0);
+    f.clearPlanTables();
     for (int i = 201; i <= 801; i += 5) h.WaterlineHalfBreadthsTop[i] = 5;
     f.run();
     const double symbolTop = 0.8 * f.extent(kRightView).YMax + f.extent(kRightView).YMax / 20.0;
