@@ -11,6 +11,9 @@ namespace {
 
 constexpr int kPlotStride = 5;
 constexpr double kCrossingStep = 0.1;  // of the hull length
+// A corrupt end point far along the hull would otherwise keep the walk going
+// for ever; a thousand hull lengths is more than any view shows.
+constexpr int kMostCrossingSamples = 10000;
 
 // The hull lines at x, points 1 to lineCount.
 void pointsAt(const model::Design& d, double x, int lineCount, std::vector<model::Point3>& points)
@@ -62,12 +65,11 @@ std::vector<model::Point2> waterlineCrossings(const model::Design& d)
     const double h = d.WaterlineHeight / d.HullLength;
     std::vector<model::Point3> points(std::size_t(lineCount) + 1);
     // x advances by repeated addition, so a hull from 0 to 1 is sampled at
-    // eleven places, the last just short of 1; a step too small to move x
-    // on a far-off hull ends the walk.
-    for (double x = start; x <= end; x += kCrossingStep) {
+    // eleven places, the last just short of 1.
+    int samples = 0;
+    for (double x = start; x <= end && samples < kMostCrossingSamples; x += kCrossingStep, ++samples) {
         pointsAt(d, x, lineCount, points);
         addCrossings(points, lineCount, h, x, d.HullLength, crossings);
-        if (x + kCrossingStep == x) break;
     }
     return crossings;
 }

@@ -21,7 +21,8 @@ std::vector<Segment> planWaterlineSegments(const std::vector<double>& halfBreadt
 // point 14, each pair of neighbouring hull lines that brackets the waterline
 // (and is neither level nor vertical there) gives the crossing's (X,
 // half-breadth) in inches, on the positive side. Nothing for a hull without
-// its end points or length.
+// its end points or length; a corrupt hull reaching past a thousand lengths
+// is sampled only that far.
 std::vector<model::Point2> waterlineCrossings(const model::Design& design);
 
 }  // namespace views

@@ -272,6 +272,11 @@ TEST(DrawWaterline, WhereEachBracketingPairCrossesTheWater)
     // The box's sides are vertical at its waterline: no crossing there.
     EXPECT_TRUE(waterlineCrossings(boxHull(100, 20, 10, 5)).empty());
     EXPECT_TRUE(waterlineCrossings(model::Design{}).empty());
+    // A corrupt stern point a trillion lengths away: the walk stops after a
+    // thousand, having found the hull's own crossings.
+    model::Design far = vHull(5);
+    far.ControlPoints[model::kSternPoint].Position.X = 1e12;
+    EXPECT_EQ(waterlineCrossings(far).size(), 11u);
 }
 
 // Dotted into the top view on both sides as it stands; nothing without a design.
