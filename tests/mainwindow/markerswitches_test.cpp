@@ -6,49 +6,28 @@
 
 namespace {
 
-using testsupport::countPixels;
-using views::MarkerSwitches;
-
-constexpr platform::ColorRef kDotRed = platform::RGB(255, 0, 0);
-constexpr platform::ColorRef kLcbRed = platform::RGB(225, 0, 0);
-
-class MarkerSwitchesTest : public testsupport::FormFixture {};
-
-bool operator==(const MarkerSwitches& a, const MarkerSwitches& b)
-{
-    return a.chkMidship == b.chkMidship && a.chkLCBVisible == b.chkLCBVisible && a.chkLCFVisible == b.chkLCFVisible &&
-           a.chkEntryHalfAngle == b.chkEntryHalfAngle && a.chkExitHalfAngle == b.chkExitHalfAngle;
-}
+class MarkerSwitches : public testsupport::FormFixture {
+protected:
+    int pixels(platform::PictureBox* box, platform::ColorRef c) { return testsupport::countPixels(box->image(), c); }
+};
 
 }  // namespace
 
-// Only a checked box shows its marker; a greyed one counts as clear.
-TEST_F(MarkerSwitchesTest, TheRedrawShowsTheMarkersOfTheCheckedBoxes)
+// A greyed box counts as clear; View > Water Line dots the top view only once
+// a design exists.
+TEST_F(MarkerSwitches, TheCheckedBoxesShowTheirMarkersAndWaterLineDots)
 {
+    constexpr platform::ColorRef kLcb = platform::RGB(225, 0, 0), kLcf = platform::RGB(0, 0, 225);
+    constexpr platform::ColorRef kDot = platform::RGB(255, 0, 0);
+    form->DrawWaterline();
     openKayak();
     dialogs::frmInfo& info = form->info();
-    const std::pair<const char*, Qt::CheckState> boxes[] = {
-        {"chkMidship", Qt::Unchecked},      {"chkLCBVisible", Qt::Checked},     {"chkLCFVisible", Qt::PartiallyChecked},
-        {"chkEntryHalfAngle", Qt::Checked}, {"chkExitHalfAngle", Qt::Unchecked},
-    };
-    for (auto [name, state] : boxes) info.checkBox(name)->setCheckState(state);
+    info.checkBox("chkLCBVisible")->setCheckState(Qt::Checked);
+    info.checkBox("chkLCFVisible")->setCheckState(Qt::PartiallyChecked);
     form->drawscreens();
-    EXPECT_TRUE(form->drawingState().markers == (MarkerSwitches{false, true, false, true, false}));
-    EXPECT_GT(countPixels(form->boxes.RightView->image(), kLcbRed), 0);
-    info.checkBox("chkLCBVisible")->setCheckState(Qt::Unchecked);
-    form->drawscreens();
-    EXPECT_EQ(countPixels(form->boxes.RightView->image(), kLcbRed), 0);
-}
-
-// View > Water Line dots the crossings into the top view as it stands; with
-// no design it draws nothing and fails nothing.
-TEST_F(MarkerSwitchesTest, WaterLineDotsTheTopViewOnlyWithADesign)
-{
-    form->DrawWaterline();
-    EXPECT_EQ(countPixels(form->boxes.TopView->image(), kDotRed), 0);
-    openKayak();
-    form->drawscreens();
-    EXPECT_EQ(countPixels(form->boxes.TopView->image(), kDotRed), 0);
+    EXPECT_GT(pixels(form->boxes.RightView, kLcb), 0);
+    EXPECT_EQ(pixels(form->boxes.RightView, kLcf), 0);
+    EXPECT_EQ(pixels(form->boxes.TopView, kDot), 0);
     form->menu("ViewWaterLine").click();
-    EXPECT_GT(countPixels(form->boxes.TopView->image(), kDotRed), 0);
+    EXPECT_GT(pixels(form->boxes.TopView, kDot), 0);
 }
