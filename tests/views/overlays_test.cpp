@@ -215,6 +215,8 @@ TEST(PassOrder, LaterPassesPaintOverEarlierOnes)
     const platform::Point centre = f.pixel(kBottomView, 70, 0);
     f.expect(kBottomView, {{centre.x, centre.y, kPlot}});
     f.state.Solid = false;
+    f.design.CurrentStation = 99;  // past the last station: no line
     f.run();
     EXPECT_TRUE(f.near(kRightView, 50, symbolTop, kBlack));
+    EXPECT_EQ(f.count(kTopView, kStation), 0);
 }
