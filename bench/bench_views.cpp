@@ -3,16 +3,19 @@
 #include "model/hydrostatics.h"
 #include "model/newdesign.h"
 #include "model/sections.h"
+#include "model/textfile.h"
 #include "tests/support/designbuilder.h"
 #include "tests/support/testapp.h"
 #include "tests/support/viewlayout.h"
+#include "tools/templatelist.h"
 #include "views/drawscreens.h"
 
 #include <benchmark/benchmark.h>
 
 #include <array>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
+#include <optional>
+#include <string_view>
 
 namespace {
 
@@ -20,6 +23,22 @@ void useOffscreenDisplay()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     testsupport::testApp();
+}
+
+// A starting design as the wizard reads it before scaling.
+std::optional<model::Design> templateDesign(const char* name)
+{
+    for (const hulls::TemplateEntry& entry : hulls::templateList()) {
+        if (std::string_view(entry.fileName) != name) continue;
+        const auto text = model::readTextFile(std::filesystem::path(QUILLOCK_TEMPLATES) / name, 1 << 20);
+        std::optional<model::Design> d = model::readTemplateText(text.value_or(""), entry.paddlerRows).design;
+        if (!d) return d;
+        model::flagDeckAndHullPanels(*d);
+        d->DesignLoaded = true;
+        d->CurveStep = model::kDefaultCurveStep;
+        return d;
+    }
+    return std::nullopt;
 }
 
 // The six views of a 1600 x 1000 main window, and a design ready to draw.
@@ -31,6 +50,15 @@ struct Scene {
         for (int i = 3; i < 6; ++i) boxes[i].resize(layout.bandWidth, layout.bandHeight);
         model::makesections(design);
         model::runHydrostatics(design, {}, hydro);
+    }
+    // Three bulkheads, the middle station current, View > Water Line and all
+    // five data-window boxes checked.
+    void showEveryOverlay()
+    {
+        for (int i = 0; i < 3; ++i) model::addBulkhead(design);
+        design.CurrentStation = std::int16_t(model::stationBound(design.StationCount) / 2);
+        drawing.ViewWaterLine = true;
+        drawing.markers = {true, true, true, true, true};
     }
     void draw()
     {
@@ -59,27 +87,26 @@ static void BM_drawscreens_1600x1000(benchmark::State& state)
 }
 BENCHMARK(BM_drawscreens_1600x1000)->Unit(benchmark::kMillisecond);
 
-namespace {
-
-// The largest starting design, as the wizard reads it before scaling.
-model::Design twoCockpitTemplate()
+static void BM_drawscreens_everyOverlay_1600x1000(benchmark::State& state, const char* name)
 {
-    std::ifstream file(QUILLOCK_TEMPLATES "/tqlk", std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    model::Design d = model::readTemplateText(text, model::PaddlerRows::One).design.value();
-    model::flagDeckAndHullPanels(d);
-    d.CurveStep = model::kDefaultCurveStep;
-    d.DesignLoaded = true;
-    return d;
+    std::optional<model::Design> d = templateDesign(name);
+    if (!d) return state.SkipWithError("template not read");
+    Scene scene(*d);
+    scene.showEveryOverlay();
+    for (auto _ : state) scene.draw();
 }
-
-}  // namespace
+BENCHMARK_CAPTURE(BM_drawscreens_everyOverlay_1600x1000, kqlk22, "kqlk22")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_drawscreens_everyOverlay_1600x1000, kqlk32, "kqlk32")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_drawscreens_everyOverlay_1600x1000, kqlk42, "kqlk42")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_drawscreens_everyOverlay_1600x1000, tqlk, "tqlk")->Unit(benchmark::kMillisecond);
 
 // One mouse move of a point drag in the top view: the move (with the sheer
 // re-snap), the station rebuild and the redraw with the view's handles.
 static void BM_dragStep_tqlk_1600x1000(benchmark::State& state)
 {
-    Scene scene(twoCockpitTemplate());
+    std::optional<model::Design> d = templateDesign("tqlk");
+    if (!d) return state.SkipWithError("template not read");
+    Scene scene(*d);
     model::Design& design = scene.design;
     scene.drawing.ActiveView = views::kActiveTop;
     scene.draw();

@@ -11,8 +11,10 @@
 #include "model/sections.h"
 #include "platform/doevents.h"
 #include "views/drawscreens.h"
+#include "views/drawwaterline.h"
 #include "views/volumegraph.h"
 
+#include <QCheckBox>
 #include <QScreen>
 #include <QScrollBar>
 
@@ -24,6 +26,19 @@ void writeReadOut(dialogs::frmInfo& info, const std::vector<model::ControlText>&
 {
     for (const model::ControlText& t : texts)
         info.setControlText(QString::fromStdString(t.control), QString::fromStdString(t.text));
+}
+
+// A marker shows only for a box that is checked: a greyed one counts as clear.
+bool ticked(const dialogs::frmInfo& info, const char* name)
+{
+    const QCheckBox* box = info.checkBox(name);
+    return box && box->checkState() == Qt::Checked;
+}
+
+views::MarkerSwitches markerSwitches(const dialogs::frmInfo& info)
+{
+    return {ticked(info, "chkMidship"), ticked(info, "chkLCBVisible"), ticked(info, "chkLCFVisible"),
+            ticked(info, "chkEntryHalfAngle"), ticked(info, "chkExitHalfAngle")};
 }
 
 }  // namespace
@@ -65,12 +80,13 @@ void Form1::makesections()
     model::makesections(model::currentDesign());
 }
 
-void Form1::drawscreens() { views::drawscreens(model::currentDesign(), model::currentHydrostatics(), boxes, state_); }
-
-void Form1::DrawWaterline()
+void Form1::drawscreens()
 {
-    // The plan-view waterline plot is drawn with the overlays.
+    if (info_) state_.markers = markerSwitches(*info_);
+    views::drawscreens(model::currentDesign(), model::currentHydrostatics(), boxes, state_);
 }
+
+void Form1::DrawWaterline() { views::DrawWaterline(model::currentDesign(), *boxes.TopView); }
 
 bool Form1::viewWaterLineChecked() const { return menu("ViewWaterLine").Checked(); }
 bool Form1::viewDataChecked() const { return menu("ViewData").Checked(); }

@@ -29,6 +29,16 @@ struct ScrollBar {
     bool Visible = false;
 };
 
+// The design-data window's marker boxes; each is on only while checked (a
+// greyed box counts as clear).
+struct MarkerSwitches {
+    bool chkMidship = false;
+    bool chkLCBVisible = false;
+    bool chkLCFVisible = false;
+    bool chkEntryHalfAngle = false;
+    bool chkExitHalfAngle = false;
+};
+
 struct DrawingState {
     // Read by the redraw.
     bool FormTooSmall = false;
@@ -37,6 +47,7 @@ struct DrawingState {
     bool DragActive = false;
     bool Solid = true;  // the Solid draw mode fills the panels; Wireframe outlines them
     bool ViewWaterLine = false;
+    MarkerSwitches markers;
 
     // Read, and at zoom 1 or less hidden and set to 0, by the redraw; shown
     // above zoom 1.

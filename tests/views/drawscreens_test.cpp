@@ -31,7 +31,8 @@ TEST(Drawscreens, FitsEachViewAndPaintsItAtItsNewScale)
     f.expect(kRightView, {{911, 48, kAir}, {911, 49, kWater}, {911, 88, kWater}});  // X 110, right of the hull
     f.expect(kTopView, {{398, 20, kWater}});
     f.expect(kBottomView, {{10, 50, kWater}});  // left of the hull
-    for (int view : {kFrontView, kSectionEdit}) f.expect(view, {{75, 40, kAir}, {75, 50, kWater}});
+    f.expect(kSectionEdit, {{75, 40, kAir}, {75, 50, kWater}});
+    f.expect(kFrontView, {{79, 5, kAir}, {79, 95, kWater}});  // over and under the body plan
     EXPECT_EQ(f.count(kVolumeGraph, kWhite), 150 * 100);  // not touched
 }
 

@@ -1,0 +1,93 @@
+#include "views/bodyplan.h"
+#include "views/bodyplanorder.h"
+#include "views/sectionlines.h"
+#include "viewsfixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace views;
+using namespace testsupport;
+using platform::kWhite;
+using platform::RGB;
+
+namespace {
+
+// Eleven station intervals that never overlap in the body plan: station i a
+// band of unit-length hull from half-breadth i + 1 to i + 1.8, height 0 to
+// 10, its fill showing at (±(i + 1.4), 5). The front view shows -15..15 by
+// -5..15 on 300 x 200 pixels.
+struct BandedBodyPlan : ViewsFixture {
+    BandedBodyPlan()
+    {
+        design.HullLength = 1;
+        design.StationCount = 11;
+        design.Sections.assign(12, {});
+        for (int i = 0; i <= 11; ++i)
+            design.Sections[i].Pts = {{}, {0, 10, i + 1.0}, {0, 10, i + 1.8}, {0, 0, i + 1.8}, {0, 0, i + 1.0}};
+        front_.resize(300, 200);
+        setWindow(kFrontView, {-15, 15, -5, 15});
+    }
+    QRgb band(int station, int side)
+    {
+        const platform::Point p = front_.userScale().toDevice(side * (station + 1.4), 5, 300, 200);
+        return image(kFrontView).pixel(p.x, p.y);
+    }
+    int green(int side) { return countPixels(image(kFrontView).copy(side < 0 ? 0 : 151, 0, 149, 200), RGB(0, 255, 0)); }
+};
+
+}  // namespace
+
+// Stations 8 down to 0 on the left, 2 up to 11 on the right, shaded by their
+// distance from the far end (the first after station falls to the darkest
+// fill); the current station outlined green on each side it is drawn; a
+// section missing, or short of points, left out.
+TEST(BodyPlan, EachStationOnItsSidesInItsShade)
+{
+    BandedBodyPlan f;
+    f.design.CurrentStation = 5;
+    f.design.Sections[9].Pts.resize(3);
+    drawBodyPlan(f.redraw());
+    const struct {
+        int station;
+        platform::ColorRef left, right;
+    } cases[] = {{0, RGB(0, 205, 205), kWhite}, {1, RGB(0, 182, 182), kWhite},  {2, RGB(0, 159, 159), RGB(0, 15, 15)},
+                 {5, RGB(0, 89, 89), RGB(0, 66, 66)}, {8, RGB(0, 20, 20), RGB(0, 135, 135)}, {9, kWhite, kWhite},
+                 {11, kWhite, RGB(0, 205, 205)}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(f.band(c.station, -1), rgbOf(c.left)) << c.station;
+        EXPECT_EQ(f.band(c.station, 1), rgbOf(c.right)) << c.station;
+    }
+    EXPECT_GT(f.green(-1), 0);
+    EXPECT_GT(f.green(1), 0);
+    BandedBodyPlan bow;  // station 0 is only ever on the left
+    drawBodyPlan(bow.redraw());
+    EXPECT_GT(bow.green(-1), 0);
+    EXPECT_EQ(bow.green(1), 0);
+    // Ten intervals give stations 3 (after) and 7 (forward) a shade of 26.5: the even one wins.
+    for (const BodyPlanStation& s : bodyPlanOrder(10, 10, 0)) {
+        if ((s.station == 3 && s.side > 0) || (s.station == 7 && s.side < 0)) {
+            EXPECT_EQ(s.fill, RGB(0, 26, 26));
+        }
+    }
+    EXPECT_EQ(bodyPlanOrder(10, 4, 0).size(), 5u + 3u);  // only the stations built
+}
+
+// The box hull's deck line lies on the centre line, so its three panels give
+// six edges and no top closure; a top point moved out adds the two closing
+// lines; a keel off the centre line stays open.
+TEST(SectionOutline, TwoLinesAPanelAndTwoToCloseAnOpenTop)
+{
+    model::Design d = boxHull(100, 20, 10, 5);
+    model::makesections(d);
+    EXPECT_EQ(sectionOutline(d, 4).size(), 6u);
+    EXPECT_EQ(sectionOutline(d, 4)[1], (Segment{0, 10, -10, 10}));  // the first edge's mirror
+    d.Sections[4].Pts[1].Z = 0.02;
+    d.Sections[4].Pts[4].Z = 0.03;
+    const std::vector<Segment> open = sectionOutline(d, 4);
+    ASSERT_EQ(open.size(), 8u);
+    EXPECT_EQ(open[0], (Segment{0, 10, 2, 10}));
+    EXPECT_EQ(open[7], (Segment{-10, 0, -3, 0}));
+    d.Sections[4].Pts.resize(3);  // fewer points than lines: the closure and the edge it holds
+    EXPECT_EQ(sectionOutline(d, 4).size(), 4u);
+    EXPECT_TRUE(sectionOutline(d, 99).empty());
+}
