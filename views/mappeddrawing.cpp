@@ -19,15 +19,47 @@ ViewMapping ApplyViewMapping(platform::DeviceContext& dc, const ViewMapping& m)
     return previous;
 }
 
-void DrawPolygonInView(platform::PictureBox& box, const ViewExtentTable& extents, std::int16_t view, std::int16_t n,
-                       const std::vector<model::Point2>& points)
+namespace {
+
+bool drawable(std::int16_t view, std::int16_t n, const std::vector<model::Point2>& points)
 {
-    if (view < kRightView || view > kVolumeGraph || n < 1 || int(points.size()) < n + 1) return;
+    return view >= kRightView && view <= kVolumeGraph && n >= 1 && int(points.size()) >= n + 1;
+}
+
+std::vector<platform::Point> logicalPolygon(std::int16_t n, const std::vector<model::Point2>& points)
+{
     std::vector<platform::Point> logical;
     logical.reserve(std::size_t(n));
     for (int i = 1; i <= n; ++i)
         logical.push_back({toLogical(kPolygonUnitsPerInch * points[i].X), toLogical(kPolygonUnitsPerInch * points[i].Y)});
+    return logical;
+}
+
+}  // namespace
+
+void DrawPolygonInView(platform::PictureBox& box, const ViewExtentTable& extents, std::int16_t view, std::int16_t n,
+                       const std::vector<model::Point2>& points)
+{
+    if (!drawable(view, n, points)) return;
+    const std::vector<platform::Point> logical = logicalPolygon(n, points);
     withViewMapping(box, extents[view], kPolygonUnitsPerInch, [&](platform::DeviceContext& dc) { dc.Polygon(logical); });
+}
+
+std::vector<platform::Point> PolygonPixelsInView(const platform::PictureBox& box, const ViewExtentTable& extents,
+                                                 std::int16_t view, std::int16_t n,
+                                                 const std::vector<model::Point2>& points)
+{
+    if (!drawable(view, n, points)) return {};
+    const ViewMapping m = MakeViewMapping(box.clientRect(), logicalWindow(extents[view], kPolygonUnitsPerInch), false);
+    platform::GdiMapping mapping;
+    mapping.setMapMode(m.MapMode);
+    mapping.setWindowOrg(m.WindowOrg);
+    mapping.setWindowExt(m.WindowExt);
+    mapping.setViewportOrg(m.ViewportOrg);
+    mapping.setViewportExt(m.ViewportExt);
+    std::vector<platform::Point> pixels;
+    for (const platform::Point& p : logicalPolygon(n, points)) pixels.push_back(mapping.toDevice(p));
+    return pixels;
 }
 
 }  // namespace views

@@ -1,5 +1,6 @@
 #include "views/bodyplan.h"
 #include "views/bodyplanorder.h"
+#include "views/mappeddrawing.h"
 #include "views/sectionlines.h"
 #include "viewsfixture.h"
 
@@ -90,4 +91,40 @@ TEST(SectionOutline, TwoLinesAPanelAndTwoToCloseAnOpenTop)
     d.Sections[4].Pts.resize(3);  // fewer points than lines: the closure and the edge it holds
     EXPECT_EQ(sectionOutline(d, 4).size(), 4u);
     EXPECT_TRUE(sectionOutline(d, 99).empty());
+}
+
+// A finely divided hull skips the sections the next one covers pixel for
+// pixel: the picture is that of every section drawn in turn.
+TEST(BodyPlan, AFinelyDividedHullPaintsWhatEverySectionDrawnInTurnPaints)
+{
+    ViewsFixture fast, plain;
+    for (ViewsFixture* f : {&fast, &plain}) {
+        f->design = sevenLineKayak();
+        f->design.StationCount = 1000;
+        f->design.CurrentStation = 500;
+        model::makesections(f->design);
+        f->front_.resize(300, 200);
+        f->setWindow(kFrontView, {-15, 15, -5, 15});
+    }
+    drawBodyPlan(fast.redraw());
+    const model::Design& d = plain.design;
+    std::vector<model::Point2> polygon(std::size_t(d.LineCount) + 1);
+    int samePixels = 0;
+    std::vector<platform::Point> before;
+    for (const BodyPlanStation& s : bodyPlanOrder(d.StationCount, int(d.Sections.size()) - 1, d.CurrentStation)) {
+        for (int k = 1; k <= d.LineCount; ++k) {
+            const model::Point3& p = d.Sections[std::size_t(s.station)].Pts[std::size_t(k)];
+            polygon[std::size_t(k)] = {s.side * d.HullLength * p.Z, d.HullLength * p.Y, 0};
+        }
+        const auto pixels = PolygonPixelsInView(plain.front_, plain.state.ViewExtents, kFrontView, d.LineCount, polygon);
+        samePixels += pixels == before;
+        before = pixels;
+        plain.front_.FillColor = s.fill;
+        plain.front_.ForeColor = s.outline;
+        DrawPolygonInView(plain.front_, plain.state.ViewExtents, kFrontView, d.LineCount, polygon);
+    }
+    EXPECT_GT(samePixels, 100);  // the skipping is exercised
+    EXPECT_EQ(fast.image(kFrontView), plain.image(kFrontView));
+    EXPECT_EQ(fast.front_.FillColor, plain.front_.FillColor);
+    EXPECT_EQ(fast.front_.ForeColor, plain.front_.ForeColor);
 }
