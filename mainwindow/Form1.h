@@ -25,6 +25,12 @@ namespace dialogs {
 class frmInfo;
 class frmNew;
 }
+namespace ordering {
+class frmPurchase;
+}
+namespace platform {
+class Transfer;
+}
 namespace model {
 class FileDialogs;
 class MessageBox;
@@ -61,6 +67,14 @@ public:
     void Exit_Click();
     void AddBulkhead_Click();
     void RemoveBulkhead_Click();
+
+    // Plans menu: the order form for full-size or model plans.
+    void BuyPlans_Click();
+    void BuyModel_Click();
+    // Shows the order form for the plans last chosen in the Plans menu; the
+    // panel preview's and the 3D view's order buttons call it.
+    void showPurchase();
+    ordering::frmPurchase& purchase();
 
     // The design-data window, created on first use.
     dialogs::frmInfo& info();
@@ -124,6 +138,8 @@ private:
     // wizard is open must not disable them.
     std::unique_ptr<dialogs::frmInfo> info_;
     std::unique_ptr<dialogs::frmNew> wizard_;
+    std::unique_ptr<platform::Transfer> transfer_;  // outlives the order form that uses it
+    std::unique_ptr<ordering::frmPurchase> purchase_;
     bool ending_ = false;
     bool resizing_ = false;
 };

@@ -44,6 +44,8 @@ void Form1::connectMenus()
     on("Exit", [this] { Exit_Click(); });
     on("AddBulkhead", [this] { AddBulkhead_Click(); });
     on("RemoveBulkhead", [this] { RemoveBulkhead_Click(); });
+    on("BuyPlans", [this] { BuyPlans_Click(); });
+    on("BuyModel", [this] { BuyModel_Click(); });
     on("ViewData", [this] { ViewData_Click(); });
     on("ViewWaterLine", [this] { ViewWaterLine_Click(); });
     on("Wireframe", [this] { setDrawMode(false); });

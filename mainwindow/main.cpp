@@ -9,6 +9,8 @@
 
 int main(int argc, char** argv)
 {
+    // The verify window's embedded browser shares OpenGL contexts.
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     platform::QtMessageBox messages(nullptr);
     platform::QtFileDialogs dialogs(nullptr);

@@ -15,6 +15,9 @@ const AddressFields kCardHolderFields[10] = {
     &R::CardHolderPhone,     &R::CardHolderEmail,
 };
 
+const AddressFields kCardFields[5] = {&R::OrderCardType, &R::CardNumber, &R::CardExpMonth, &R::CardExpYear,
+                                      &R::CardSecurityCode};
+
 std::vector<std::string> orderLines(const OrderRecord& r)
 {
     std::vector<std::string> lines;

@@ -16,10 +16,12 @@ struct OrderRecord {
     std::string OrderNumber, PriceText, TaxText, ShippingText, TotalText;
 };
 
-// The record's ten shipping fields, then its ten card-holder fields, in order.
+// The record's fields by frame, in the record's order.
 using AddressFields = std::string OrderRecord::*;
 extern const AddressFields kShipFields[10];
 extern const AddressFields kCardHolderFields[10];
+// The card type, number, expiry month and year and security code.
+extern const AddressFields kCardFields[5];
 
 // The 30 order lines: fields 1 to 25 with the card number between dashes,
 // then the order number, price, shipping, tax and total.

@@ -2,6 +2,7 @@
 
 #include "model/numbertext.h"
 #include "model/textreading.h"
+#include "ordering/purchaselists.h"
 
 #include <cstdio>
 
@@ -13,37 +14,37 @@ using R = OrderRecord;
 using T = CharacterTest;
 
 constexpr FieldRule kShippingRules[] = {
-    {&R::ShipFirstName, "txtFirstName", "Please provide first name.", T::Always},
-    {&R::ShipMiddleName, "txtMiddleName", nullptr, T::None},
-    {&R::ShipLastName, "txtLastName", "Please provide last name.", T::Always},
-    {&R::ShipAddress1, "txtaddress1", "Please provide street address.", T::Always},
-    {&R::ShipAddress2, "txtAddress2", nullptr, T::WhenNotEmpty},
-    {&R::ShipCity, "txtCity", "Please provide city.", T::Always},
-    {&R::ShipState, "cmbState", nullptr, T::None},
-    {&R::ShipZip, "txtZip", "Please provide zip/postal code.", T::Always},
-    {&R::ShipPhone, "txtphonenumber", "Please provide phone number.", T::Always},
-    {&R::ShipEmail, "txtEmailAddress", "Please provide email address.", T::Always},
+    {&R::ShipFirstName, kShippingBoxes[0], "Please provide first name.", T::Always},
+    {&R::ShipMiddleName, kShippingBoxes[1], nullptr, T::None},
+    {&R::ShipLastName, kShippingBoxes[2], "Please provide last name.", T::Always},
+    {&R::ShipAddress1, kShippingBoxes[3], "Please provide street address.", T::Always},
+    {&R::ShipAddress2, kShippingBoxes[4], nullptr, T::WhenNotEmpty},
+    {&R::ShipCity, kShippingBoxes[5], "Please provide city.", T::Always},
+    {&R::ShipState, kShippingBoxes[6], nullptr, T::None},
+    {&R::ShipZip, kShippingBoxes[7], "Please provide zip/postal code.", T::Always},
+    {&R::ShipPhone, kShippingBoxes[8], "Please provide phone number.", T::Always},
+    {&R::ShipEmail, kShippingBoxes[9], "Please provide email address.", T::Always},
 };
 
 constexpr FieldRule kCardHolderRules[] = {
-    {&R::CardHolderFirstName, "txtCardHoldersFirstName", "Please provide card holders first name.", T::Always},
-    {&R::CardHolderMiddleName, "txtCardHoldersMiddleName", nullptr, T::None},
-    {&R::CardHolderLastName, "txtCardHoldersLastName", "Please provide card holders last name.", T::Always},
-    {&R::CardHolderAddress1, "txtCardHoldersAddress1", "Please provide card holders street address.", T::Always},
-    {&R::CardHolderAddress2, "txtCardHoldersAddress2", nullptr, T::WhenNotEmpty},
-    {&R::CardHolderCity, "txtCardHoldersCity", "Please provide card holders city.", T::Always},
-    {&R::CardHolderState, "cmbCardHoldersState", nullptr, T::None},
-    {&R::CardHolderZip, "txtCardHoldersZip", "Please provide card holders zip code.", T::Always},
-    {&R::CardHolderPhone, "txtCardHoldersPhoneNumber", "Please provide card holders phone number.", T::Always},
-    {&R::CardHolderEmail, "txtCardHoldersEmailAddress", "Please provide card holders email address.", T::Always},
+    {&R::CardHolderFirstName, kCardHolderBoxes[0], "Please provide card holders first name.", T::Always},
+    {&R::CardHolderMiddleName, kCardHolderBoxes[1], nullptr, T::None},
+    {&R::CardHolderLastName, kCardHolderBoxes[2], "Please provide card holders last name.", T::Always},
+    {&R::CardHolderAddress1, kCardHolderBoxes[3], "Please provide card holders street address.", T::Always},
+    {&R::CardHolderAddress2, kCardHolderBoxes[4], nullptr, T::WhenNotEmpty},
+    {&R::CardHolderCity, kCardHolderBoxes[5], "Please provide card holders city.", T::Always},
+    {&R::CardHolderState, kCardHolderBoxes[6], nullptr, T::None},
+    {&R::CardHolderZip, kCardHolderBoxes[7], "Please provide card holders zip code.", T::Always},
+    {&R::CardHolderPhone, kCardHolderBoxes[8], "Please provide card holders phone number.", T::Always},
+    {&R::CardHolderEmail, kCardHolderBoxes[9], "Please provide card holders email address.", T::Always},
 };
 
 constexpr FieldRule kCardRules[] = {
-    {&R::OrderCardType, "cmbCardType", "Please provide card type.", T::None},
-    {&R::CardNumber, "txtCardNumber", "Please provide card number.", T::Always},
-    {&R::CardExpMonth, "cmbCardExpDateMonth", "Please provide card expiration month.", T::Always},
-    {&R::CardExpYear, "cmbCardExpDateYear", "Please provide card expiration year.", T::Always},
-    {&R::CardSecurityCode, "txtCardSecurityCode", "Please provide card security code.", T::Always},
+    {&R::OrderCardType, kCardBoxes[0], "Please provide card type.", T::None},
+    {&R::CardNumber, kCardBoxes[1], "Please provide card number.", T::Always},
+    {&R::CardExpMonth, kCardBoxes[2], "Please provide card expiration month.", T::Always},
+    {&R::CardExpYear, kCardBoxes[3], "Please provide card expiration year.", T::Always},
+    {&R::CardSecurityCode, kCardBoxes[4], "Please provide card security code.", T::Always},
 };
 
 template <std::size_t N>
@@ -60,16 +61,6 @@ std::optional<std::string> copyRules(const FieldRule (&rules)[N], OrderRecord& r
     return std::nullopt;
 }
 
-// A text's leading number; one too large to hold counts as none.
-double valueOf(std::string_view text)
-{
-    try {
-        return model::leadingNumber(text);
-    } catch (...) {
-        return 0;
-    }
-}
-
 std::string trimmed(std::string_view s)
 {
     const auto first = s.find_first_not_of(' ');
@@ -78,15 +69,30 @@ std::string trimmed(std::string_view s)
 }
 
 constexpr int kHoursOnClock = 12;
+constexpr unsigned kUtf8LeadMask = 0xC0;
+constexpr unsigned kUtf8Continuation = 0x80;
 constexpr int kYearBase = 1900;
 
 }  // namespace
 
+double numericValue(std::string_view text)
+{
+    try {
+        return model::leadingNumber(text);
+    } catch (...) {
+        return 0;
+    }
+}
+
 std::optional<std::string> characterRefusal(std::string_view text, std::string_view alphabet)
 {
-    for (char c : text)
-        if (alphabet.find(c) == std::string_view::npos)
-            return "The character " + std::string(1, c) + " is not allowed in " + std::string(text);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (alphabet.find(text[i]) != std::string_view::npos) continue;
+        // A character beyond ASCII is several bytes of UTF-8: name it whole.
+        std::size_t end = i + 1;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & kUtf8LeadMask) == kUtf8Continuation) ++end;
+        return "The character " + std::string(text.substr(i, end - i)) + " is not allowed in " + std::string(text);
+    }
     return std::nullopt;
 }
 
@@ -114,8 +120,8 @@ std::string taxText(std::string_view stateReply, std::string_view cardHolderStat
 
 std::string totalText(std::string_view priceText, std::string_view taxText)
 {
-    const double p = valueOf(priceText);
-    const double t = valueOf(taxText);
+    const double p = numericValue(priceText);
+    const double t = numericValue(taxText);
     return model::numberText(p + p * t);
 }
 

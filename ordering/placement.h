@@ -26,6 +26,9 @@ struct FieldRule {
     CharacterTest test;
 };
 
+// A text's leading number, 0 when it has none or one too large to hold.
+double numericValue(std::string_view text);
+
 // The message for the first character of `text` outside `alphabet`.
 std::optional<std::string> characterRefusal(std::string_view text, std::string_view alphabet);
 
