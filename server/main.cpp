@@ -1,0 +1,59 @@
+// quillock-orderserver: the maker's order server. Its first line on stdout is
+// "listening on HOST:PORT", so a caller that asked for port 0 learns the port.
+
+#include "server/orderserver.h"
+
+#include <csignal>
+#include <iostream>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// Blocks SIGINT and SIGTERM in every thread and stops the server from a
+// thread of its own once either arrives.
+std::jthread stopOnSignal(orderserver::OrderServer& server, sigset_t signals) {
+  return std::jthread([&server, signals] {
+    int received = 0;
+    sigwait(&signals, &received);
+    server.stop();
+  });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  std::string error;
+  const auto options = orderserver::parseOptions(args, error);
+  if (!options) {
+    std::cerr << error << '\n' << orderserver::kUsage;
+    return 2;
+  }
+  sigset_t signals;
+  sigemptyset(&signals);
+  sigaddset(&signals, SIGINT);
+  sigaddset(&signals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+
+  std::mutex logMutex;
+  auto log = [&logMutex](std::string_view line) {
+    const std::lock_guard lock(logMutex);
+    std::cerr << line << std::endl;
+  };
+  const auto server = orderserver::OrderServer::start(*options, log, error);
+  if (!server) {
+    std::cerr << error << '\n';
+    return 1;
+  }
+  std::cout << "listening on " << options->host << ':' << server->port() << std::endl;
+  std::jthread watcher = stopOnSignal(*server, signals);
+  const bool served = server->run();
+  // A stop that did not come from a signal leaves the watcher waiting.
+  if (!served) {
+    std::cerr << "the server stopped unexpectedly\n";
+    std::quick_exit(1);
+  }
+  return 0;
+}
