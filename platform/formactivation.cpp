@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -16,12 +17,17 @@ FormActivation::FormActivation(QWidget* form, std::function<void()> activate)
 
 bool FormActivation::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == form_) {
-        if (event->type() == QEvent::Show) armed_ = true;
-        if (event->type() == QEvent::WindowActivate && armed_) {
-            armed_ = false;
-            activate_();
-        }
+    if (watched == form_ && event->type() == QEvent::Show && !event->spontaneous()) {
+        // Shown: activated once the show is done, whether or not the
+        // platform makes it the active window.
+        armed_ = false;
+        QTimer::singleShot(0, this, [this] {
+            if (form_->isVisible()) activate_();
+        });
+    }
+    if (watched == form_ && event->type() == QEvent::WindowActivate && armed_) {
+        armed_ = false;
+        activate_();
     }
     return QObject::eventFilter(watched, event);
 }

@@ -1,6 +1,7 @@
 #pragma once
-// A form's activation as the program's forms know it: the form was shown,
-// or the user came to it from another window of the program. Coming back
+// A form's activation as the program's forms know it: the form was shown
+// (activation follows once the show is done), or the user came to it from
+// another window of the program. Coming back
 // from one of the program's own modal boxes, or from another program, is
 // not an activation, so a handler that shows a message on activation does
 // not run again when that message closes.
