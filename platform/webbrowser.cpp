@@ -9,6 +9,12 @@
 
 namespace platform {
 
+namespace {
+
+constexpr int kFirstHttpError = 400;
+
+}  // namespace
+
 WebBrowser::WebBrowser(QWidget* parent) : QWidget(parent), view_(new QWebEngineView(this))
 {
     auto* layout = new QVBoxLayout(this);
@@ -29,8 +35,10 @@ void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info)
 {
     if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) return;
     // An HTTP error answer is shown as a page but is not a successful load.
+    const auto domain = info.errorDomain();
     const bool ok = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus &&
-                    info.errorDomain() == QWebEngineLoadingInfo::NoErrorDomain;
+                    (domain == QWebEngineLoadingInfo::NoErrorDomain ||
+                     (domain == QWebEngineLoadingInfo::HttpStatusCodeDomain && info.errorCode() < kFirstHttpError));
     location_ = ok ? info.url().toString() : QString();
     emit loaded(info.url().toString(), ok);
 }

@@ -118,10 +118,19 @@ protected:
         emit form->ListQuantity->activated(index);
     }
 
+    // The sound order; without the same-info box a card holder of his own.
     void fillSoundOrder(bool sameInfo = true)
     {
         for (const auto& [box, text] : soundOrder()) form->setBoxText(box, text);
         form->chkSameInfo->setChecked(sameInfo);
+        if (sameInfo) return;
+        const std::pair<const char*, QString> holder[] = {
+            {"txtCardHoldersFirstName", "Otto"},       {"txtCardHoldersMiddleName", "X"},
+            {"txtCardHoldersLastName", "Beck"},        {"txtCardHoldersAddress1", "9 Elm Rd"},
+            {"txtCardHoldersCity", "Austin"},          {"cmbCardHoldersState", "Texas "},
+            {"txtCardHoldersZip", "73301"},            {"txtCardHoldersPhoneNumber", "555-0199"},
+            {"txtCardHoldersEmailAddress", "otto@mail.example"}};
+        for (const auto& [box, text] : holder) form->setBoxText(box, text);
     }
 
     // The files left in the order form's private folder.
