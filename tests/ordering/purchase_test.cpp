@@ -107,9 +107,14 @@ TEST_F(OrderingTest, PriceCaptionFetchesAndQuantity)
     EXPECT_EQ(form->lblPrice->text(), "3 foot scale model plans = $62.5 US");
 }
 
-TEST_F(OrderingTest, BillingFrameFollowsTheCheckBoxAndCancelKeepsTheTexts)
+TEST_F(OrderingTest, BillingFrameAboutAndCancel)
 {
     open(1);
+    form->Command3->click();
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>{"Your information will NEVER be shared with anyone for any reason. Your "
+                                       "information is encrypted before the order is sent to ensure a secure "
+                                       "transaction."});
     EXPECT_TRUE(form->FrameBilling->isEnabled());
     form->chkSameInfo->click();
     EXPECT_FALSE(form->FrameBilling->isEnabled());
@@ -186,16 +191,6 @@ TEST_F(OrderingTest, RefusalsAndErrorsLeaveNoOrderFile)
         EXPECT_TRUE(orderFiles().empty()) << c.box;
     }
     EXPECT_FALSE(form->verify().isVisible());
-}
-
-TEST_F(OrderingTest, PlansMenuOpensTheFormOnlyWithADesign)
-{
-    // Covered through the window that owns the form: see the main-window tests.
-    open(1);
-    form->Command3->click();
-    EXPECT_EQ(messages.texts().back(),
-              "Your information will NEVER be shared with anyone for any reason. Your information is encrypted "
-              "before the order is sent to ensure a secure transaction.");
 }
 
 }  // namespace
