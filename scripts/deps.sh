@@ -5,7 +5,8 @@ sudo_cmd=""
 [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
 
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libqt6opengl6-dev
-          qt6-webengine-dev libgl-dev xvfb xauth fonts-dejavu-core clang locales)
+          qt6-webengine-dev libgl-dev xvfb xauth fonts-dejavu-core clang locales
+          libcpp-httplib-dev libsqlite3-dev libssl-dev pkg-config openssl)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -45,6 +45,10 @@ OrderServer::~OrderServer() = default;
 
 std::unique_ptr<OrderServer> OrderServer::start(const ServerOptions& options, LogSink log,
                                                 std::string& error) {
+  if (!std::filesystem::is_directory(options.textFolder)) {
+    error = "the text folder " + options.textFolder + " does not exist";
+    return nullptr;
+  }
   std::unique_ptr<OrderServer> server(new OrderServer(options, std::move(log)));
   server->store_ = OrderStore::open(options.storePath, error);
   if (!server->store_) return nullptr;

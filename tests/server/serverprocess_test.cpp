@@ -114,13 +114,25 @@ TEST_F(ServerProcessTest, StopsCleanlyOnTermAndRefusesBadCommandLines) {
     process.kill(SIGTERM);
     EXPECT_TRUE(WIFEXITED(process.status()) && WEXITSTATUS(process.status()) == 0);
   }
-  auto bad = args();
-  bad.push_back("--host");
-  bad.push_back("10.0.0.1");
-  ServerProcess refused(bad);
-  EXPECT_EQ(refused.firstLine(), "");
-  refused.kill(0);
-  EXPECT_TRUE(WIFEXITED(refused.status()) && WEXITSTATUS(refused.status()) == 2);
+  writeFile(folder_ / "notastore", std::string(4096, 'x'));
+  const struct {
+    std::string option, value;
+    int exitCode;
+  } refusals[] = {
+      {"--store", (folder_ / "notastore").string(), 1},
+      {"--host", "10.0.0.1", 2},
+      {"--texts", (folder_ / "missing").string(), 1},
+      {"--store", (folder_ / "missing" / "orders.sqlite").string(), 1},
+  };
+  for (const auto& refusal : refusals) {
+    auto bad = args();
+    bad.insert(bad.end(), {refusal.option, refusal.value});
+    ServerProcess process(bad);
+    EXPECT_EQ(process.firstLine(), "") << refusal.option;
+    process.kill(0);
+    EXPECT_TRUE(WIFEXITED(process.status()) && WEXITSTATUS(process.status()) == refusal.exitCode)
+        << refusal.option;
+  }
 }
 
 TEST_F(ServerProcessTest, ServesHttpsWithACertificate) {

@@ -1,0 +1,75 @@
+// Orders stored per second by the order server on loopback, each order a
+// fresh connection posting a seven-line kayak and the order lines, as the
+// posting page sends it.
+#include "model/designwriter.h"
+#include "ordering/ordercipher.h"
+#include "ordering/postingpage.h"
+#include "server/orderserver.h"
+#include "tests/support/designbuilder.h"
+
+#include <httplib.h>
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <filesystem>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct BenchServer {
+  BenchServer() {
+    folder = fs::temp_directory_path() / ("quillock-bench-server-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    orderserver::ServerOptions options;
+    options.textFolder = folder.string();
+    options.storePath = (folder / "orders.sqlite").string();
+    options.port = 0;
+    std::string error;
+    server = orderserver::OrderServer::start(options, [](std::string_view) {}, error);
+    if (server) thread = std::thread([this] { server->run(); });
+  }
+  ~BenchServer() {
+    if (server) {
+      server->stop();
+      thread.join();
+    }
+    fs::remove_all(folder);
+  }
+  fs::path folder;
+  std::unique_ptr<orderserver::OrderServer> server;
+  std::thread thread;
+};
+
+httplib::MultipartFormDataItems orderForm(const std::string& number) {
+  const std::string text = model::writeDesignText(testsupport::sevenLineKayak()) +
+                           "Anna\r\nMaria\r\nBerg\r\n-4111111111111111-\r\n" + number + "\r\n";
+  const std::string enciphered = ordering::FileEncrypt(text, ordering::kAlphabet, ordering::kKeyTable);
+  const std::string rule(59, '-');
+  const std::string message = "Anna Maria Berg\r\nanna@mail.example\r\n555-0100\r\nFull Size\r\n" +
+                              rule + "\r\n" + number + ".qle\r\n" + rule + "\r\n" + enciphered +
+                              "\r\n" + rule;
+  return {{"custname", "Anna Berg", "", ""}, {"fromemail", "anna@mail.example", "", ""},
+          {"ordernum", number, "", ""},      {"subject", "Anna Berg - " + number, "", ""},
+          {"message", message, "", ""},      {"submit", "Place Order", "", ""}};
+}
+
+void BM_storeOrders_loopback(benchmark::State& state) {
+  static BenchServer bench;
+  if (!bench.server) {
+    state.SkipWithError("the server did not start");
+    return;
+  }
+  const auto form = orderForm("ANMBEL125200934507PM" + std::to_string(state.thread_index()));
+  for (auto _ : state) {
+    httplib::Client client("127.0.0.1", bench.server->port());
+    const auto reply = client.Post(std::string(ordering::kOrderScriptPath), form);
+    if (!reply || reply->status != 200) state.SkipWithError("an order was not stored");
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_storeOrders_loopback)->Threads(1)->Threads(8)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
