@@ -73,7 +73,6 @@ class OrderingTest : public servertest::ServerTest {
 protected:
     void SetUp() override
     {
-        testsupport::testApp();
         ServerTest::SetUp();
         startServer();
         pointAt(server_->port());
@@ -144,6 +143,7 @@ protected:
 
     void writeText(const char* name, std::string_view text) { servertest::writeFile(folder_ / name, text); }
 
+    QApplication& app = testsupport::testApp();  // before the transfer's network access
     testsupport::ScriptedMessageBox messages;
     RecordingTransfer transfer;
     std::unique_ptr<ordering::frmPurchase> form;

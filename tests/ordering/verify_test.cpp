@@ -54,6 +54,43 @@ protected:
     }
 };
 
+TEST_F(VerifyTest, PlacingAnOrder)
+{
+    open(1);
+    fillSoundOrder();
+    bool continueEnabledDuringFetch = true;
+    transfer.paths.clear();
+    transfer.onFetch = [&] { continueEnabledDuringFetch &= form->Command1->isEnabled(); };
+    form->Command1->click();
+    transfer.onFetch = nullptr;
+
+    EXPECT_TRUE(messages.shown.empty()) << messages.texts().front();
+    EXPECT_EQ(transfer.paths, (std::vector<std::string>{"/State.txt", "/tax.txt"}));
+    EXPECT_FALSE(continueEnabledDuringFetch);
+    EXPECT_TRUE(form->Command1->isEnabled());
+    const ordering::OrderRecord& r = form->record;
+    EXPECT_EQ(r.CardHolderMiddleName, "Maria");
+    EXPECT_EQ(r.CardNumber, "4111111111111111");
+    EXPECT_EQ(form->boxText("txtCardNumber"), "4111 1111 1111 1111");
+    EXPECT_EQ(r.TaxText, "0.088");
+    EXPECT_EQ(r.TotalText, " 48.96");
+    EXPECT_EQ(r.OrderNumber, "ANMBEL125200934507PM");
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(form->verify().isVisible());
+    // Only the posting page is left, in the private folder.
+    EXPECT_EQ(orderFiles(), std::vector<std::string>{ordering::kPostPageName});
+    form->verify().cmdCancel_Click();
+    EXPECT_TRUE(orderFiles().empty());
+
+    // Without the state's trailing blank no tax applies.
+    writeText("State.txt", "Oregon");
+    open(1);
+    form->Command1->click();
+    EXPECT_EQ(form->record.TaxText, "0.00");
+    EXPECT_EQ(form->record.TotalText, " 45");
+    form->verify().cmdCancel_Click();
+}
+
 TEST_F(VerifyTest, TheOrderReachesTheServerAndTheBuyerIsThankedOnce)
 {
     ordering::frmVerifyOrder& verify = placeAndShow(false);

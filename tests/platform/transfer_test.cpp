@@ -12,7 +12,6 @@ class TransferTest : public servertest::ServerTest {
 protected:
     void SetUp() override
     {
-        testsupport::testApp();
         ServerTest::SetUp();
         startServer();
     }
@@ -28,6 +27,7 @@ protected:
         return "http://127.0.0.1:" + std::to_string(server_->port()) + path;
     }
 
+    QApplication& app = testsupport::testApp();  // before any network access
     std::unique_ptr<platform::NetworkTransfer> transfer = std::make_unique<platform::NetworkTransfer>();
 };
 
