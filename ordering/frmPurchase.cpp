@@ -6,7 +6,6 @@
 #include "ordering/frmVerifyOrder.h"
 #include "ordering/ordercipher.h"
 #include "ordering/placement.h"
-#include "ordering/purchaselists.h"
 #include "ordering/serveraddress.h"
 #include "platform/doevents.h"
 #include "platform/formactivation.h"
@@ -14,14 +13,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace ordering {
 
@@ -130,6 +126,15 @@ std::optional<std::string> frmPurchase::fetch(const char* path)
 void frmPurchase::showConnectionFailure() { messages_.show(connectionFailure()); }
 
 void frmPurchase::Form_Activate()
+{
+    // Events run while the server is asked; one activation at a time.
+    if (activating_) return;
+    activating_ = true;
+    activate();
+    activating_ = false;
+}
+
+void frmPurchase::activate()
 {
     ServiceReply.clear();
     const std::optional<std::string> reply = fetch("/v120.txt");

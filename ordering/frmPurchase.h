@@ -99,6 +99,7 @@ private:
     // A server text by its path, or nothing when the transfer failed.
     std::optional<std::string> fetch(const char* path);
     void showConnectionFailure();
+    void activate();
     bool fetchPrices();
     void showPrice(const std::string& amount);
     // Places the order up to the verify window; false after a refusal,
@@ -112,6 +113,7 @@ private:
     PrivateFolder folder_;
     std::unique_ptr<frmVerifyOrder> verify_;
     bool placing_ = false;
+    bool activating_ = false;
 };
 
 }  // namespace ordering
