@@ -10,7 +10,9 @@
 #include "model/floaterror.h"
 #include "model/hydrostatics.h"
 #include "model/messagebox.h"
+#include "ordering/frmPurchase.h"
 #include "platform/doevents.h"
+#include "platform/transfer.h"
 
 #include <QApplication>
 #include <QCloseEvent>

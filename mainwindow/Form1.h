@@ -35,6 +35,12 @@ class frmPanels;
 namespace render3d {
 class frmRender;
 }
+namespace ordering {
+class frmPurchase;
+}
+namespace platform {
+class Transfer;
+}
 namespace model {
 class FileDialogs;
 class MessageBox;
@@ -103,6 +109,14 @@ public:
     void Command2_Click();
     void Form_MouseMove();
     const model::DragEditor& dragEditor() const { return drag_; }
+
+    // Plans menu: the order form for full-size or model plans.
+    void BuyPlans_Click();
+    void BuyModel_Click();
+    // Shows the order form for the plans last chosen in the Plans menu; the
+    // panel preview's and the 3D view's order buttons call it.
+    void showPurchase();
+    ordering::frmPurchase& purchase();
 
     // The other windows, each created on first use.
     dialogs::frmInfo& info();
@@ -186,6 +200,8 @@ private:
     // Made on first use; shared_ptr binds its deleter there.
     std::shared_ptr<panels::frmPanels> panelPreview_;
     std::shared_ptr<render3d::frmRender> render_;
+    std::unique_ptr<platform::Transfer> transfer_;  // outlives the order form that uses it
+    std::unique_ptr<ordering::frmPurchase> purchase_;
     bool ending_ = false;
     bool resizing_ = false;
 };

@@ -45,6 +45,8 @@ void Form1::connectMenus()
     on("AddBulkhead", [this] { AddBulkhead_Click(); });
     on("RemoveBulkhead", [this] { RemoveBulkhead_Click(); });
     on("PreviewPanels", [this] { PreviewPanels_Click(); });
+    on("BuyPlans", [this] { BuyPlans_Click(); });
+    on("BuyModel", [this] { BuyModel_Click(); });
     on("ViewData", [this] { ViewData_Click(); });
     on("preferences", [this] { preferences_Click(); });
     on("ViewDragCurves", [this] { ViewDragCurves_Click(); });

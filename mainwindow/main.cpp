@@ -4,12 +4,16 @@
 #include "mainwindow/Form1.h"
 #include "platform/qtfiledialogs.h"
 #include "platform/qtmessagebox.h"
+#include "platform/terminationsignals.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
+    // The verify window's embedded browser shares OpenGL contexts.
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    platform::quitOnTerminationSignals();
     platform::QtMessageBox messages(nullptr);
     platform::QtFileDialogs dialogs(nullptr);
     mainwindow::Form1 form(messages, dialogs);

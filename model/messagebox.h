@@ -20,6 +20,13 @@ public:
 
     // An OK box, the most common kind.
     void show(const std::string& text, MessageIcon icon = MessageIcon::None) { ask(text, MessageButtons::Ok, icon); }
+
+    // An OK box under a title of its own instead of the program's name.
+    virtual void showTitled(const std::string& text, const std::string& title, MessageIcon icon)
+    {
+        (void)title;
+        show(text, icon);
+    }
 };
 
 }  // namespace model

@@ -54,4 +54,12 @@ model::MessageAnswer QtMessageBox::ask(const std::string& text, model::MessageBu
     return answerOf(box.exec(), buttons);
 }
 
+void QtMessageBox::showTitled(const std::string& text, const std::string& title, model::MessageIcon icon)
+{
+    QMessageBox box(owner_);
+    configureMessageBox(box, text, model::MessageButtons::Ok, icon);
+    box.setWindowTitle(QString::fromStdString(title));
+    box.exec();
+}
+
 }  // namespace platform

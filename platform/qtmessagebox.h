@@ -24,6 +24,7 @@ public:
     void setOwner(QWidget* owner) { owner_ = owner; }
 
     model::MessageAnswer ask(const std::string& text, model::MessageButtons buttons, model::MessageIcon icon) override;
+    void showTitled(const std::string& text, const std::string& title, model::MessageIcon icon) override;
 
 private:
     QWidget* owner_;

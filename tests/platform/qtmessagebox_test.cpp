@@ -38,3 +38,16 @@ TEST(QtMessageBox, ShowsTheTextUnderTheProgramsNameAndAnswersWithThePressedButto
             << int(c.pressed);
     }
 }
+
+TEST(QtMessageBox, ATitleOfItsOwnReplacesTheProgramsName)
+{
+    testsupport::testApp();
+    platform::QtMessageBox messages(nullptr);
+    QString title;
+    testsupport::whenModalShows<QMessageBox>([&title](QMessageBox& box) {
+        title = box.windowTitle();
+        box.accept();
+    });
+    messages.showTitled("The Visa number entered, 4, is invalid.", "Invalid Card", model::MessageIcon::Exclamation);
+    EXPECT_EQ(title, "Invalid Card");
+}

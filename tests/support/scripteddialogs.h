@@ -24,7 +24,8 @@ T nextAnswer(std::deque<T>& answers, T otherwise)
 
 class ScriptedMessageBox : public model::MessageBox {
 public:
-    struct Shown { std::string text; model::MessageButtons buttons; model::MessageIcon icon; };
+    // title: empty for the program's own title.
+    struct Shown { std::string text; model::MessageButtons buttons; model::MessageIcon icon; std::string title; };
 
     // Answers in order; OK (or Cancel for a question) once they run out.
     std::deque<model::MessageAnswer> answers;
@@ -32,9 +33,14 @@ public:
 
     model::MessageAnswer ask(const std::string& text, model::MessageButtons buttons, model::MessageIcon icon) override
     {
-        shown.push_back({text, buttons, icon});
+        shown.push_back({text, buttons, icon, {}});
         const bool ok = buttons == model::MessageButtons::Ok;
         return nextAnswer(answers, ok ? model::MessageAnswer::Ok : model::MessageAnswer::Cancel);
+    }
+
+    void showTitled(const std::string& text, const std::string& title, model::MessageIcon icon) override
+    {
+        shown.push_back({text, model::MessageButtons::Ok, icon, title});
     }
 
     std::vector<std::string> texts() const

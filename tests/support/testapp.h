@@ -12,7 +12,11 @@ inline QApplication& testApp()
     static char* argv[] = {name, nullptr};
     // Never destroyed: tearing Qt down from static destructors at exit
     // crashes in its input-device cleanup.
-    static QApplication* application = new QApplication(argc, argv);
+    static QApplication* application = [] {
+        // Before the application exists, for windows with an embedded browser.
+        QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+        return new QApplication(argc, argv);
+    }();
     return *application;
 }
 

@@ -1,0 +1,65 @@
+#pragma once
+// The verify window: every value of the order read back, the posting page
+// in the embedded browser, and the watch that notices the page's post
+// reaching the order script. Controls carry their given names.
+
+#include <QTimer>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace model {
+class MessageBox;
+}
+namespace platform {
+class WebBrowser;
+}
+
+namespace ordering {
+
+class frmPurchase;
+
+class frmVerifyOrder : public QWidget {
+    Q_OBJECT
+public:
+    frmVerifyOrder(frmPurchase& purchase, model::MessageBox& messages, QWidget* parent = nullptr);
+
+    // Shows the order: loads the window the first time, else activates it.
+    void showOrder();
+
+    void Form_Load();
+    void Form_Activate();
+    void Timer1_Timer();
+    void Command1_Click();  // Back
+    void cmdCancel_Click();
+
+    QString boxText(const char* name) const;
+
+    QLabel* lblPrice = nullptr;
+    QLabel* lblTax = nullptr;
+    QLabel* lblShipping = nullptr;
+    QLabel* lblTotal = nullptr;
+    QLabel* LblPO = nullptr;
+    QLineEdit* txtPurchaseOrderNumber = nullptr;
+    QLineEdit* Text1 = nullptr;
+    platform::WebBrowser* WebBrowser1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QTimer Timer1;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void build();
+    void fillBoxes();
+    void endWatch();
+
+    frmPurchase& purchase_;
+    bool loaded_ = false;
+    model::MessageBox& messages_;
+};
+
+}  // namespace ordering

@@ -1,0 +1,145 @@
+#include "ordering/placement.h"
+
+#include "model/numbertext.h"
+#include "model/textreading.h"
+#include "ordering/purchaselists.h"
+
+#include <cstdio>
+
+namespace ordering {
+
+namespace {
+
+using R = OrderRecord;
+using T = CharacterTest;
+
+constexpr FieldRule kShippingRules[] = {
+    {&R::ShipFirstName, kShippingBoxes[0], "Please provide first name.", T::Always},
+    {&R::ShipMiddleName, kShippingBoxes[1], nullptr, T::None},
+    {&R::ShipLastName, kShippingBoxes[2], "Please provide last name.", T::Always},
+    {&R::ShipAddress1, kShippingBoxes[3], "Please provide street address.", T::Always},
+    {&R::ShipAddress2, kShippingBoxes[4], nullptr, T::WhenNotEmpty},
+    {&R::ShipCity, kShippingBoxes[5], "Please provide city.", T::Always},
+    {&R::ShipState, kShippingBoxes[6], nullptr, T::None},
+    {&R::ShipZip, kShippingBoxes[7], "Please provide zip/postal code.", T::Always},
+    {&R::ShipPhone, kShippingBoxes[8], "Please provide phone number.", T::Always},
+    {&R::ShipEmail, kShippingBoxes[9], "Please provide email address.", T::Always},
+};
+
+constexpr FieldRule kCardHolderRules[] = {
+    {&R::CardHolderFirstName, kCardHolderBoxes[0], "Please provide card holders first name.", T::Always},
+    {&R::CardHolderMiddleName, kCardHolderBoxes[1], nullptr, T::None},
+    {&R::CardHolderLastName, kCardHolderBoxes[2], "Please provide card holders last name.", T::Always},
+    {&R::CardHolderAddress1, kCardHolderBoxes[3], "Please provide card holders street address.", T::Always},
+    {&R::CardHolderAddress2, kCardHolderBoxes[4], nullptr, T::WhenNotEmpty},
+    {&R::CardHolderCity, kCardHolderBoxes[5], "Please provide card holders city.", T::Always},
+    {&R::CardHolderState, kCardHolderBoxes[6], nullptr, T::None},
+    {&R::CardHolderZip, kCardHolderBoxes[7], "Please provide card holders zip code.", T::Always},
+    {&R::CardHolderPhone, kCardHolderBoxes[8], "Please provide card holders phone number.", T::Always},
+    {&R::CardHolderEmail, kCardHolderBoxes[9], "Please provide card holders email address.", T::Always},
+};
+
+constexpr FieldRule kCardRules[] = {
+    {&R::OrderCardType, kCardBoxes[0], "Please provide card type.", T::None},
+    {&R::CardNumber, kCardBoxes[1], "Please provide card number.", T::Always},
+    {&R::CardExpMonth, kCardBoxes[2], "Please provide card expiration month.", T::Always},
+    {&R::CardExpYear, kCardBoxes[3], "Please provide card expiration year.", T::Always},
+    {&R::CardSecurityCode, kCardBoxes[4], "Please provide card security code.", T::Always},
+};
+
+template <std::size_t N>
+std::optional<std::string> copyRules(const FieldRule (&rules)[N], OrderRecord& record, const BoxText& textOf,
+                                     std::string_view alphabet)
+{
+    for (const FieldRule& rule : rules) {
+        std::string& value = record.*rule.field;
+        value = textOf(rule.box);
+        if (value.empty() && rule.emptyMessage) return rule.emptyMessage;
+        if (rule.test == T::None) continue;
+        if (auto refusal = characterRefusal(value, alphabet)) return refusal;
+    }
+    return std::nullopt;
+}
+
+std::string trimmed(std::string_view s)
+{
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return std::string(s.substr(first, s.find_last_not_of(' ') - first + 1));
+}
+
+constexpr int kHoursOnClock = 12;
+constexpr unsigned kUtf8LeadMask = 0xC0;
+constexpr unsigned kUtf8Continuation = 0x80;
+constexpr int kYearBase = 1900;
+
+}  // namespace
+
+double numericValue(std::string_view text)
+{
+    try {
+        return model::leadingNumber(text);
+    } catch (...) {
+        return 0;
+    }
+}
+
+std::optional<std::string> characterRefusal(std::string_view text, std::string_view alphabet)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (alphabet.find(text[i]) != std::string_view::npos) continue;
+        // A character beyond ASCII is several bytes of UTF-8: name it whole.
+        std::size_t end = i + 1;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & kUtf8LeadMask) == kUtf8Continuation) ++end;
+        return "The character " + std::string(text.substr(i, end - i)) + " is not allowed in " + std::string(text);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> copyFields(FieldGroup group, OrderRecord& record, const BoxText& textOf,
+                                      std::string_view alphabet)
+{
+    switch (group) {
+    case FieldGroup::Shipping: return copyRules(kShippingRules, record, textOf, alphabet);
+    case FieldGroup::CardHolder: return copyRules(kCardHolderRules, record, textOf, alphabet);
+    case FieldGroup::Card: break;
+    }
+    return copyRules(kCardRules, record, textOf, alphabet);
+}
+
+void copyShippingToCardHolder(OrderRecord& record, const BoxText& textOf)
+{
+    for (std::size_t i = 0; i < std::size(kShippingRules); ++i)
+        record.*kCardHolderRules[i].field = textOf(kShippingRules[i].box);
+}
+
+std::string taxText(std::string_view stateReply, std::string_view cardHolderState, std::string_view taxReply)
+{
+    return stateReply == cardHolderState ? std::string(taxReply) : kNoTax;
+}
+
+std::string totalText(std::string_view priceText, std::string_view taxText)
+{
+    const double p = numericValue(priceText);
+    const double t = numericValue(taxText);
+    return model::numberText(p + p * t);
+}
+
+std::optional<std::string> orderNumber(const OrderRecord& r, int orderType, const std::tm& local)
+{
+    if (orderType != kFullSizePlans && orderType != kScaleModelPlans) return std::nullopt;
+    std::string number = trimmed(r.CardHolderFirstName).substr(0, 2) + trimmed(r.CardHolderMiddleName).substr(0, 1) +
+                         trimmed(r.CardHolderLastName).substr(0, 2) + (orderType == kFullSizePlans ? "L" : "M");
+    const int hour = local.tm_hour % kHoursOnClock == 0 ? kHoursOnClock : local.tm_hour % kHoursOnClock;
+    char stamp[64];
+    std::snprintf(stamp, sizeof stamp, "%d%d%d%d%02d%02d%s", local.tm_mon + 1, local.tm_mday,
+                  local.tm_year + kYearBase, hour, local.tm_min, local.tm_sec,
+                  local.tm_hour < kHoursOnClock ? "AM" : "PM");
+    number += stamp;
+    // ASCII only: the process locale must not change the order number.
+    for (char& c : number)
+        if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+    return number;
+}
+
+}  // namespace ordering

@@ -1,0 +1,25 @@
+#pragma once
+// Where the maker's order server is: one address for every fetch, the
+// posting page's form action and the verify window's watch. HTTPS by
+// default; QUILLOCK_ORDER_SERVER points the program at another server, and
+// plain HTTP is accepted only for the loopback host.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ordering {
+
+inline constexpr const char* kDefaultOrderServer = "https://orders.brackenfold.example";
+inline constexpr const char* kOrderServerVariable = "QUILLOCK_ORDER_SERVER";
+inline constexpr const char* kSupportEmail = "orders@brackenfold.example";
+
+// The server address from `configured` (the variable's value, or nullptr for
+// the default), without a trailing "/"; nothing when it is neither an https
+// address nor an http address of the loopback host.
+std::optional<std::string> orderServerAddress(const char* configured);
+
+// The address from the environment, as above.
+std::optional<std::string> orderServerAddress();
+
+}  // namespace ordering

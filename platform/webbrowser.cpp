@@ -1,0 +1,46 @@
+#include "platform/webbrowser.h"
+
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWebEngineLoadingInfo>
+#include <QWebEnginePage>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+namespace platform {
+
+namespace {
+
+constexpr int kFirstHttpError = 400;
+
+}  // namespace
+
+WebBrowser::WebBrowser(QWidget* parent) : QWidget(parent), view_(new QWebEngineView(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+    // The posting page is a local file whose form posts to the order server.
+    view_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+    connect(view_->page(), &QWebEnginePage::loadingChanged, this, &WebBrowser::loadingChanged);
+}
+
+void WebBrowser::Navigate(const QString& path)
+{
+    location_.clear();
+    view_->load(QUrl::fromLocalFile(path));
+}
+
+void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info)
+{
+    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) return;
+    // An HTTP error answer is shown as a page but is not a successful load.
+    const auto domain = info.errorDomain();
+    const bool ok = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus &&
+                    (domain == QWebEngineLoadingInfo::NoErrorDomain ||
+                     (domain == QWebEngineLoadingInfo::HttpStatusCodeDomain && info.errorCode() < kFirstHttpError));
+    location_ = ok ? info.url().toString() : QString();
+    emit loaded(info.url().toString(), ok);
+}
+
+}  // namespace platform

@@ -1,0 +1,37 @@
+#pragma once
+// The embedded web browser of the verify window: loads a local page by its
+// path, reports where it is, and is hidden and shown like any control. A
+// local page may post to a web server, and the location is that of the
+// last page that loaded successfully, so a refused or failed post never
+// shows the script's address.
+
+#include <QString>
+#include <QWidget>
+
+class QWebEngineView;
+class QWebEngineLoadingInfo;
+
+namespace platform {
+
+class WebBrowser : public QWidget {
+    Q_OBJECT
+public:
+    explicit WebBrowser(QWidget* parent = nullptr);
+
+    void Navigate(const QString& path);
+    QString LocationURL() const { return location_; }
+
+    QWebEngineView* view() const { return view_; }
+
+signals:
+    // A page finished loading: its address, and whether it loaded well.
+    void loaded(const QString& url, bool ok);
+
+private:
+    void loadingChanged(const QWebEngineLoadingInfo& info);
+
+    QWebEngineView* view_;
+    QString location_;
+};
+
+}  // namespace platform

@@ -1,0 +1,189 @@
+#include "orderingfixture.h"
+
+#include "model/designwriter.h"
+#include "ordering/frmVerifyOrder.h"
+#include "platform/webbrowser.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+namespace {
+
+using orderingtest::OrderingTest;
+
+constexpr const char* kThanks = "Thank you for your order. Please check your email for confirmation";
+constexpr int kWebWaitMs = 30000;
+
+class VerifyTest : public OrderingTest {
+protected:
+    // Places the sound order and waits for the verify window's page.
+    ordering::frmVerifyOrder& placeAndShow(bool sameInfo = true)
+    {
+        open(1);
+        fillSoundOrder(sameInfo);
+        ordering::frmVerifyOrder& verify = form->verify();
+        QSignalSpy loaded(verify.WebBrowser1, &platform::WebBrowser::loaded);
+        form->Command1->click();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !loaded.isEmpty(); }, kWebWaitMs));
+        EXPECT_TRUE(!loaded.isEmpty() && loaded.first().at(1).toBool());
+        return verify;
+    }
+
+    // Presses the page's own button, as the buyer does.
+    static void pressPlaceOrder(ordering::frmVerifyOrder& verify)
+    {
+        verify.WebBrowser1->view()->page()->runJavaScript("document.querySelector(\"input[type=submit]\").click()");
+    }
+
+    // The order text the program enciphered: the design rows, then the order lines.
+    std::string orderText() const
+    {
+        std::string text = model::writeDesignText(model::currentDesign());
+        for (const std::string& line : ordering::orderLines(form->record)) text += line + "\r\n";
+        return text;
+    }
+
+    int thanks() const
+    {
+        const std::vector<std::string> texts = messages.texts();
+        return int(std::count(texts.begin(), texts.end(), kThanks));
+    }
+};
+
+TEST_F(VerifyTest, PlacingAnOrder)
+{
+    open(1);
+    fillSoundOrder();
+    bool continueEnabledDuringFetch = true;
+    transfer.paths.clear();
+    transfer.onFetch = [&] { continueEnabledDuringFetch &= form->Command1->isEnabled(); };
+    form->Command1->click();
+    transfer.onFetch = nullptr;
+
+    EXPECT_TRUE(messages.shown.empty()) << messages.texts().front();
+    EXPECT_EQ(transfer.paths, (std::vector<std::string>{"/State.txt", "/tax.txt"}));
+    EXPECT_FALSE(continueEnabledDuringFetch);
+    EXPECT_TRUE(form->Command1->isEnabled());
+    const ordering::OrderRecord& r = form->record;
+    EXPECT_EQ(r.CardHolderMiddleName, "Maria");
+    EXPECT_EQ(r.CardNumber, "4111111111111111");
+    EXPECT_EQ(form->boxText("txtCardNumber"), "4111 1111 1111 1111");
+    EXPECT_EQ(r.TaxText, "0.088");
+    EXPECT_EQ(r.TotalText, " 48.96");
+    EXPECT_EQ(r.OrderNumber, "ANMBEL125200934507PM");
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(form->verify().isVisible());
+    // Only the posting page is left, in the private folder.
+    EXPECT_EQ(orderFiles(), std::vector<std::string>{ordering::kPostPageName});
+    form->verify().cmdCancel_Click();
+    EXPECT_TRUE(orderFiles().empty());
+
+    // Without the state's trailing blank no tax applies.
+    writeText("State.txt", "Oregon");
+    open(1);
+    form->Command1->click();
+    EXPECT_EQ(form->record.TaxText, "0.00");
+    EXPECT_EQ(form->record.TotalText, " 45");
+    form->verify().cmdCancel_Click();
+}
+
+TEST_F(VerifyTest, TheOrderReachesTheServerAndTheBuyerIsThankedOnce)
+{
+    ordering::frmVerifyOrder& verify = placeAndShow(false);
+    EXPECT_EQ(verify.windowTitle(), "Quillock - Verify Order Info");
+    EXPECT_EQ(verify.lblPrice->text(), "$ 45");
+    EXPECT_EQ(verify.lblShipping->text(), "Free Shipping!");
+    EXPECT_EQ(verify.lblTax->text(), "$0.00");  // the card holder lives elsewhere
+    EXPECT_EQ(verify.lblTotal->text(), "$ 45");
+    EXPECT_EQ(verify.LblPO->text(), "OTXBEL125200934507PM");
+    EXPECT_EQ(verify.boxText("txtFirstName"), "Anna");
+    EXPECT_EQ(verify.boxText("txtCardHoldersFirstName"), "Otto");
+    EXPECT_EQ(verify.boxText("cmbCardHoldersState"), "Texas ");
+    EXPECT_EQ(verify.boxText("txtCardNumber"), "4111111111111111");
+
+    const std::string expected = orderText();
+    pressPlaceOrder(verify);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return thanks() > 0; }, kWebWaitMs));
+    QTest::qWait(100);
+    EXPECT_EQ(thanks(), 1);
+    EXPECT_FALSE(verify.isVisible());
+    EXPECT_FALSE(verify.Timer1.isActive());
+    EXPECT_TRUE(orderFiles().empty());
+
+    const auto stored = storedOrders();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].order.orderNumber, "OTXBEL125200934507PM");
+    EXPECT_EQ(stored[0].order.orderText, expected);
+}
+
+TEST_F(VerifyTest, BackAndCancelRemoveThePageAndStopTheWatch)
+{
+    ordering::frmVerifyOrder& verify = placeAndShow();
+    verify.Command1->click();
+    EXPECT_FALSE(verify.isVisible());
+    EXPECT_FALSE(verify.Timer1.isActive());
+    EXPECT_TRUE(orderFiles().empty());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return form->isVisible(); }, 1000));
+
+    form->setBoxText("txtCity", "Portland");
+    QSignalSpy loaded(verify.WebBrowser1, &platform::WebBrowser::loaded);
+    form->Command1->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !loaded.isEmpty(); }, kWebWaitMs));
+    EXPECT_EQ(verify.boxText("txtCity"), "Portland");
+    EXPECT_TRUE(verify.Timer1.isActive());
+    verify.close();
+    EXPECT_TRUE(orderFiles().empty());
+    EXPECT_FALSE(verify.Timer1.isActive());
+}
+
+// A server that serves the texts but refuses every post.
+class RefusingServerTest : public VerifyTest {
+protected:
+    void SetUp() override
+    {
+        VerifyTest::SetUp();
+        refusing_.Get(R"(/([A-Za-z0-9]+\.txt))", [this](const httplib::Request& request, httplib::Response& response) {
+            response.set_content(servertest::serverTexts().at(request.matches[1]), "text/plain");
+        });
+        refusing_.Post(std::string(ordering::kOrderScriptPath), [](const httplib::Request&, httplib::Response& r) {
+            r.status = 403;
+            r.set_content("<html><body>Refused</body></html>", "text/html");
+        });
+        const int port = refusing_.bind_to_any_port("127.0.0.1");
+        thread_ = std::thread([this] { refusing_.listen_after_bind(); });
+        pointAt(port);
+    }
+
+    void TearDown() override
+    {
+        form.reset();
+        transfer.disconnect();
+        refusing_.stop();
+        thread_.join();
+        VerifyTest::TearDown();
+    }
+
+    httplib::Server refusing_;
+    std::thread thread_;
+};
+
+TEST_F(RefusingServerTest, ARefusedPostIsNoOrder)
+{
+    ordering::frmVerifyOrder& verify = placeAndShow();
+    QSignalSpy loaded(verify.WebBrowser1, &platform::WebBrowser::loaded);
+    pressPlaceOrder(verify);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !loaded.isEmpty(); }, kWebWaitMs));
+    EXPECT_TRUE(loaded.first().at(0).toString().endsWith(ordering::kOrderScriptPath.data()));
+    EXPECT_FALSE(loaded.first().at(1).toBool());
+    QTest::qWait(100);
+    EXPECT_EQ(thanks(), 0);
+    EXPECT_TRUE(verify.isVisible());
+    EXPECT_TRUE(verify.Timer1.isActive());
+    verify.cmdCancel_Click();
+}
+
+}  // namespace

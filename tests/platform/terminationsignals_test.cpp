@@ -1,0 +1,27 @@
+#include "platform/terminationsignals.h"
+#include "tests/support/testapp.h"
+
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+TEST(TerminationSignals, EndTheEventLoopSoDestructorsRun)
+{
+    QApplication& app = testsupport::testApp();
+    platform::quitOnTerminationSignals();
+    for (int s : {SIGTERM, SIGHUP}) {
+        bool raised = false;
+        QTimer::singleShot(0, [&] {
+            raised = true;
+            std::raise(s);
+        });
+        QTimer failsafe;
+        failsafe.setSingleShot(true);
+        QObject::connect(&failsafe, &QTimer::timeout, [&] { app.exit(1); });
+        failsafe.start(5000);
+        EXPECT_EQ(app.exec(), 0) << s;
+        EXPECT_TRUE(raised);
+    }
+}
