@@ -1,8 +1,10 @@
 #include "formfixture.h"
 
 #include "ordering/frmPurchase.h"
+#include "panels/frmPanels.h"
 #include "ordering/serveraddress.h"
 
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -25,9 +27,16 @@ TEST_F(MainWindow, PlansMenuSetsTheKindAndOpensTheOrderFormOnlyWithADesign)
     EXPECT_EQ(messages.shown.back().text.rfind("Must be connected to the internet to place order.", 0), 0u);
     EXPECT_FALSE(form->purchase().isVisible());
 
-    // The preview's and the 3D view's way in keeps the kind.
+    // The panel preview's order button (the 3D view's is the same call) hides
+    // the preview and opens the form, keeping the kind.
     form->purchase().OrderType = 2;
-    form->showPurchase();
+    form->menu("PreviewPanels").click();
+    panels::frmPanels* preview = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* p = qobject_cast<panels::frmPanels*>(w)) preview = p;
+    ASSERT_NE(preview, nullptr);
+    preview->Command1->click();
+    EXPECT_FALSE(preview->isVisible());
     EXPECT_EQ(form->purchase().OrderType, 2);
     EXPECT_TRUE(form->purchase().isVisible());
     unsetenv(ordering::kOrderServerVariable);
