@@ -8,6 +8,7 @@
 #include "platform/menuitem.h"
 #include "platform/oneshottimer.h"
 #include "platform/picturebox.h"
+#include "platform/qtfilesaver.h"
 #include "views/drawingstate.h"
 #include "views/viewboxes.h"
 
@@ -117,6 +118,7 @@ private:
 
     model::MessageBox& messages_;
     model::FileDialogs& dialogs_;
+    platform::QtFileSaver saver_;
     QHash<QString, platform::MenuItem*> menu_;
     QHash<QString, QScrollBar*> scrollBars_;
     views::DrawingState state_;

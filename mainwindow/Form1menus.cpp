@@ -213,14 +213,14 @@ bool Form1::afterSave(const model::DocumentResult& result)
     return true;
 }
 
-bool Form1::Save_Click() { return afterSave(model::saveDocument(design(), dialogs_, messages_)); }
+bool Form1::Save_Click() { return afterSave(model::saveDocument(design(), dialogs_, messages_, saver_)); }
 
-bool Form1::SaveAs_Click() { return afterSave(model::saveDocumentAs(design(), dialogs_, messages_)); }
+bool Form1::SaveAs_Click() { return afterSave(model::saveDocumentAs(design(), dialogs_, messages_, saver_)); }
 
 bool Form1::confirmEnd()
 {
     bool mayEnd = false;
-    guarded([&] { mayEnd = model::confirmEnd(design(), dialogs_, messages_); });
+    guarded([&] { mayEnd = model::confirmEnd(design(), dialogs_, messages_, saver_); });
     // After Yes the caption may have changed; keep it in step.
     if (!design().FileName.empty()) setWindowTitle(QString::fromStdString(model::windowCaption(design())));
     return mayEnd;
