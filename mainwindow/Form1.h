@@ -86,6 +86,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
@@ -98,6 +99,8 @@ private:
     void applyLayout(const Layout& layout, bool showStationRow);
     void applyScrollBarLayout(const std::array<ScrollBars, 3>& bars);
     Layout currentLayout() const;
+    // Places the window by its outer frame, kept within the screen.
+    void setOuterGeometry(QRect outer);
     void showScrollBarState(const views::DrawingState& state);
     void setZoom(const char* item, double factor, bool layOutBars);
     void setDrawMode(bool solid);

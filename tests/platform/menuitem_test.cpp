@@ -10,7 +10,7 @@ TEST(MenuItem, TheHandlerAloneDecidesTheCheckMark)
 {
     testsupport::testApp();
     QMenu menu;
-    platform::MenuItem item(&menu, "x1", "x1");
+    platform::MenuItem item(&menu, "x1", "x1", true);
     bool seenBefore = true;
     item.setOnClick([&] { seenBefore = item.Checked(); });
     item.click();
@@ -24,4 +24,8 @@ TEST(MenuItem, TheHandlerAloneDecidesTheCheckMark)
     EXPECT_TRUE(item.action()->isChecked());
     item.click();
     EXPECT_FALSE(item.action()->isChecked());
+
+    platform::MenuItem plain(&menu, "New", "New");
+    EXPECT_TRUE(item.action()->isCheckable());
+    EXPECT_FALSE(plain.action()->isCheckable());
 }
