@@ -135,6 +135,7 @@ void Form1::Form_Load()
 
     if (const QScreen* s = screen()) {
         const QRect screenRect = s->geometry();
+        winId();  // the frame's widths are known once the window exists
         setOuterGeometry({0, 0, screenRect.width(), int(float(screenRect.height()) * kStartHeightShare)});
     }
     // The views are laid out on the client area the window really has, not

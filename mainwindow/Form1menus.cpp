@@ -144,7 +144,9 @@ void Form1::New_Click()
     w.winId();
     if (QWindow* own = windowHandle()) w.windowHandle()->setTransientParent(own);
     w.adjustSize();
-    w.move(frameGeometry().center() - w.rect().center());
+    QRect frame = w.frameGeometry();
+    frame.moveCenter(frameGeometry().center());
+    w.move(frame.topLeft());
     w.show();
     setEnabled(false);
 }
