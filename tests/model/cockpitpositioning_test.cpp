@@ -10,7 +10,7 @@ using testsupport::addCockpit;
 
 namespace {
 
-constexpr double kL = 100, kB = 20, kD = 10;
+constexpr double kL = 100, kB = 24, kD = 10;  // half beam unlike depth: swapped axes show
 const HydroInputs kAuto{true, "36", "36"};
 
 double rimInches(const Design& d, int k, int j) { return d.point(d.Cockpits[k].RimPoints[j]).X * kL; }
