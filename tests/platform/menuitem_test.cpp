@@ -24,8 +24,4 @@ TEST(MenuItem, TheHandlerAloneDecidesTheCheckMark)
     EXPECT_TRUE(item.action()->isChecked());
     item.click();
     EXPECT_FALSE(item.action()->isChecked());
-
-    platform::MenuItem plain(&menu, "New", "New");
-    EXPECT_TRUE(item.action()->isCheckable());
-    EXPECT_FALSE(plain.action()->isCheckable());
 }
