@@ -96,7 +96,7 @@ void frmInfo::Form_Activate()
 {
     platform::doEvents();
     const model::Design& d = design();
-    const bool second = d.CockpitCount != 1;
+    const bool second = d.cockpitCount() != 1;
     for (const char* name : kSecondCockpitControls)
         if (auto* w = findChild<QWidget*>(name)) w->setEnabled(second);
 
@@ -160,12 +160,11 @@ void frmInfo::Command5_Click()
     applyChange([&] {
         model::Design& d = design();
         const double n = boxValue("txtKayakLength");
-        if (!model::lengthInRange(n) || !d.DesignLoaded) {
+        if (!model::lengthInRange(n) || !d.DesignLoaded || !model::stretchToLength(d, n)) {
             textBox("txtKayakLength")->setText(plain(d.HullLength));
             main_->enableTimer1();
             return;
         }
-        model::stretchToLength(d, n);
         d.DesignChanged = true;
         model::respaceRims(d);
         main_->GetCalculations();
@@ -206,7 +205,7 @@ void frmInfo::Command10_Click()
 void frmInfo::cockpitLength_Click(int cockpit, const QString& box)
 {
     model::Design& d = design();
-    if (!d.DesignLoaded || d.CockpitCount == 0) return;
+    if (!d.DesignLoaded || d.cockpitCount() == 0) return;
     applyChange([&] {
         d.Cockpits[cockpit].Length = boxValue(box);
         d.DesignChanged = true;
@@ -220,7 +219,7 @@ void frmInfo::cockpitLength_Click(int cockpit, const QString& box)
 void frmInfo::cockpitWidth_Click(int cockpit, const QString& box)
 {
     model::Design& d = design();
-    if (!d.DesignLoaded || d.CockpitCount == 0) return;
+    if (!d.DesignLoaded || d.cockpitCount() == 0) return;
     applyValue(box,
                [cockpit](double v) {
                    design().Cockpits[cockpit].Width = v;
@@ -269,7 +268,7 @@ void frmInfo::connectHandlers()
         applyValue("txtCockpit2AfttoCG", [](double v) { design().Cockpits[2].AftToCG = v; }, kR1toR4R6);
     });
     onClick("Command12", [this] {
-        if (design().CockpitCount == 0) return;
+        if (design().cockpitCount() == 0) return;
         applyValue("txtDistanceBetweenCockpits",
                    [](double v) { design().Cockpits[1].DistanceBetweenCockpits = v; }, kR1toR4R6);
     });

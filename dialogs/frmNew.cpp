@@ -2,6 +2,8 @@
 
 #include "dialogs/kayaksketch.h"
 #include "model/newdesign.h"
+#include "model/rounding.h"
+#include "model/textreading.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -128,9 +130,12 @@ frmNew::frmNew(QWidget* parent) : QWidget(parent, Qt::Window)
 
     // Form_Load: the beam caption is set once; the feet label keeps its
     // first caption until the length slider moves.
-    lblBeam->setText(QString::fromStdString(model::beamCaption(SliderWidth->value())));
+    showBeamCaption(SliderWidth->value());
     connect(SliderLength, &QSlider::valueChanged, this, &frmNew::SliderLength_Change);
     connect(SliderWidth, &QSlider::valueChanged, this, &frmNew::SliderWidth_Change);
+    connect(txtLength, &QLineEdit::textEdited, this,
+            [this] { followTypedSize(txtLength, SliderLength, &frmNew::showLengthCaption); });
+    connect(txtBeam, &QLineEdit::textEdited, this, [this] { followTypedSize(txtBeam, SliderWidth, &frmNew::showBeamCaption); });
     templateFolder = QCoreApplication::applicationDirPath();
     connect(Command1, &QPushButton::clicked, this, [this] {
         Command1_Click();
@@ -181,7 +186,12 @@ QWidget* frmNew::buildDoubleTab()
 void frmNew::SliderLength_Change(int value)
 {
     txtLength->setText(QString::number(value));
-    const QString feet = QString::fromStdString(model::feetAndInchesText(value));
+    showLengthCaption(value);
+}
+
+void frmNew::showLengthCaption(int inches)
+{
+    const QString feet = QString::fromStdString(model::feetAndInchesText(inches));
     LabelFeet->setToolTip(feet);
     LabelFeet->setText(feet);
 }
@@ -189,7 +199,20 @@ void frmNew::SliderLength_Change(int value)
 void frmNew::SliderWidth_Change(int value)
 {
     txtBeam->setText(QString::number(value));
-    lblBeam->setText(QString::fromStdString(model::beamCaption(value)));
+    showBeamCaption(value);
+}
+
+void frmNew::showBeamCaption(int inches) { lblBeam->setText(QString::fromStdString(model::beamCaption(inches))); }
+
+// A size typed into its box moves the slider and its caption along, but the
+// box keeps what was typed: OK reads the box.
+void frmNew::followTypedSize(QLineEdit* box, QSlider* slider, void (frmNew::*showCaption)(int))
+{
+    const double typed = model::leadingNumber(box->text().toStdString());
+    if (!(typed >= slider->minimum() && typed <= slider->maximum())) return;
+    const QSignalBlocker keepTheText(slider);
+    slider->setValue(model::roundToInt16(typed));
+    (this->*showCaption)(slider->value());
 }
 
 QLineEdit* frmNew::textBox(const QString& name) const { return findChild<QLineEdit*>(name); }

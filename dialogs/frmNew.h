@@ -81,6 +81,9 @@ private:
     class frmInfo* info_ = nullptr;
     model::MessageBox* messages_ = nullptr;
     void SliderWidth_Change(int value);
+    void showLengthCaption(int inches);
+    void showBeamCaption(int inches);
+    void followTypedSize(QLineEdit* box, QSlider* slider, void (frmNew::*showCaption)(int));
     QWidget* buildSingleTab();
     QWidget* buildDoubleTab();
 };

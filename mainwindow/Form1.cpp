@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -140,9 +141,12 @@ void Form1::Form_Load()
 
     if (const QScreen* s = screen()) {
         const QRect screenRect = s->geometry();
-        move(0, 0);
-        resize(screenRect.width(), int(float(screenRect.height()) * kStartHeightShare));
+        winId();  // the frame's widths are known once the window exists
+        setOuterGeometry({0, 0, screenRect.width(), int(float(screenRect.height()) * kStartHeightShare)});
     }
+    // The views are laid out on the client area the window really has, not
+    // on the size its parts had before the window was first shown.
+    if (QLayout* l = layout()) l->activate();
     const Layout layout = currentLayout();
     applyLayout(layout, false);
 
@@ -154,13 +158,21 @@ void Form1::Form_Load()
     state_.ViewExtents = defaultViewExtents(layout.views, model::currentDesign().HullLength);
 }
 
+void Form1::setOuterGeometry(QRect outer)
+{
+    if (const QScreen* s = screen()) outer = outer.intersected(s->geometry());
+    const QRect frame = frameGeometry(), inner = geometry();
+    const QMargins frameWidths(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                               frame.bottom() - inner.bottom());
+    setGeometry(outer.marginsRemoved(frameWidths));
+}
+
 Layout Form1::currentLayout() const
 {
     const double perPixel = twipsPerPixel();
     const QSize client = centralWidget()->size();
+    // The station row keeps the sizes it was defined with (ControlSizes).
     ControlSizes sizes;
-    sizes.command2Width = Command2->width() * perPixel;
-    sizes.text1Width = Text1->width() * perPixel;
     sizes.scrollThickness = style()->pixelMetric(QStyle::PM_ScrollBarExtent) * perPixel;
     return layOut(client.width() * perPixel, client.height() * perPixel, sizes);
 }
@@ -200,6 +212,13 @@ void Form1::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     guarded([this] { Form_Resize(); });
+}
+
+// Minimising and restoring change no size Qt reports, but they lay out too.
+void Form1::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) guarded([this] { Form_Resize(); });
 }
 
 void Form1::Form_Resize()

@@ -9,6 +9,7 @@
 #include "platform/menuitem.h"
 #include "platform/oneshottimer.h"
 #include "platform/picturebox.h"
+#include "platform/qtfilesaver.h"
 #include "platform/shell.h"
 #include "views/drawingstate.h"
 #include "views/viewboxes.h"
@@ -146,6 +147,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -166,6 +168,8 @@ private:
     void applyLayout(const Layout& layout, bool showStationRow);
     void applyScrollBarLayout(const std::array<ScrollBars, 3>& bars);
     Layout currentLayout() const;
+    // Places the window by its outer frame, kept within the screen.
+    void setOuterGeometry(QRect outer);
     void showScrollBarState(const views::DrawingState& state);
     void setZoom(const char* item, double factor, bool layOutBars);
     void setDrawMode(bool solid);
@@ -186,6 +190,7 @@ private:
 
     model::MessageBox& messages_;
     model::FileDialogs& dialogs_;
+    platform::QtFileSaver saver_;
     QHash<QString, platform::MenuItem*> menu_;
     QHash<QString, QScrollBar*> scrollBars_;
     views::DrawingState state_;

@@ -10,6 +10,7 @@
 #include "platform/doevents.h"
 
 #include <QCloseEvent>
+#include <QWindow>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -146,6 +147,14 @@ void Form1::New_Click()
     if (!offerToSave()) return;
     dialogs::frmNew& w = wizard();
     w.ProgressBar1->setValue(0);
+    // The wizard stays in front of the main window it disables, centred on
+    // it. It is not the main window's child: disabling would disable it too.
+    w.winId();
+    if (QWindow* own = windowHandle()) w.windowHandle()->setTransientParent(own);
+    w.adjustSize();
+    QRect frame = w.frameGeometry();
+    frame.moveCenter(frameGeometry().center());
+    w.move(frame.topLeft());
     w.show();
     setEnabled(false);
 }
@@ -165,14 +174,15 @@ void Form1::setMainWindowEnabled(bool enabled) { setEnabled(enabled); }
 
 void Form1::Open_Click()
 {
+    // Unsaved work is offered for saving before anything is reset, so a
+    // Cancel leaves the window exactly as it was.
+    if (!offerToSave()) return;
     resetToZoomOne();
     design().CurveStep = model::kDefaultCurveStep;
     if (menu("ViewData").Checked()) {
         menu("ViewData").setChecked(false);
         ViewData_Click();
     }
-    // Unsaved work is offered for saving before another design replaces it.
-    if (!offerToSave()) return;
     // A file whose hull cannot be calculated is refused like a corrupt one.
     const auto check = [this](model::Design& fresh) {
         model::makesections(fresh);
@@ -221,14 +231,14 @@ bool Form1::afterSave(const model::DocumentResult& result)
     return true;
 }
 
-bool Form1::Save_Click() { return afterSave(model::saveDocument(design(), dialogs_, messages_)); }
+bool Form1::Save_Click() { return afterSave(model::saveDocument(design(), dialogs_, messages_, saver_)); }
 
-bool Form1::SaveAs_Click() { return afterSave(model::saveDocumentAs(design(), dialogs_, messages_)); }
+bool Form1::SaveAs_Click() { return afterSave(model::saveDocumentAs(design(), dialogs_, messages_, saver_)); }
 
 bool Form1::confirmEnd()
 {
     bool mayEnd = false;
-    guarded([&] { mayEnd = model::confirmEnd(design(), dialogs_, messages_); });
+    guarded([&] { mayEnd = model::confirmEnd(design(), dialogs_, messages_, saver_); });
     // After Yes the caption may have changed; keep it in step.
     if (!design().FileName.empty()) setWindowTitle(QString::fromStdString(model::windowCaption(design())));
     return mayEnd;

@@ -131,15 +131,14 @@ void Form1::ViewData_Click()
     if (w.isVisible()) {
         w.hide();
         menu("ViewData").setChecked(false);
-        setGeometry(0, 0, screenRect.width(), screenRect.height());
+        setOuterGeometry(screenRect);
     } else {
         w.show();
         menu("ViewData").setChecked(true);
         w.move(0, 0);
         w.resize(w.width(), screenRect.height());
         const int infoWidth = w.frameGeometry().width();
-        move(infoWidth, 0);
-        resize(screenRect.width() - infoWidth, screenRect.height());
+        setOuterGeometry({infoWidth, 0, screenRect.width() - infoWidth, screenRect.height()});
     }
     // The profile view's horizontal bar runs under the vertical one here.
     const Layout layout = currentLayout();

@@ -15,7 +15,7 @@ QHash<QString, platform::MenuItem*> buildMenus(QMenuBar* bar)
             menu->setObjectName(e.name);
             menus.insert(e.name, menu);
         } else {
-            items.insert(e.name, new platform::MenuItem(menus.value(e.parent), e.name, e.caption));
+            items.insert(e.name, new platform::MenuItem(menus.value(e.parent), e.name, e.caption, e.marked));
         }
     }
     return items;

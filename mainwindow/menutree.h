@@ -16,6 +16,7 @@ struct MenuEntry {
     const char* name;
     const char* caption;
     bool opensMenu;
+    bool marked = false;  // shows a check mark
 };
 
 inline constexpr MenuEntry kMenuTree[] = {
@@ -31,19 +32,19 @@ inline constexpr MenuEntry kMenuTree[] = {
     {"Bulkheads", "RemoveBulkhead", "Remove Bulkhead", false},
     {"Edit", "preferences", "Preferences", false},
     {"", "View", "View", true},
-    {"View", "ViewData", "Data", false},
-    {"View", "ViewWaterLine", "Water Line", false},
+    {"View", "ViewData", "Data", false, true},
+    {"View", "ViewWaterLine", "Water Line", false, true},
     {"View", "ViewDragCurves", "Drag Curves", false},
     {"View", "Render3D", "3D Rendering", false},
     {"View", "Zoom", "Zoom", true},
-    {"Zoom", "x5", "x .5", false},
-    {"Zoom", "x75", "x .75", false},
-    {"Zoom", "x1", "x1", false},
-    {"Zoom", "x2", "x2", false},
-    {"Zoom", "x4", "x4", false},
+    {"Zoom", "x5", "x .5", false, true},
+    {"Zoom", "x75", "x .75", false, true},
+    {"Zoom", "x1", "x1", false, true},
+    {"Zoom", "x2", "x2", false, true},
+    {"Zoom", "x4", "x4", false, true},
     {"View", "DrawMode", "Draw Mode", true},
-    {"DrawMode", "Wireframe", "Wireframe", false},
-    {"DrawMode", "Solid", "Solid", false},
+    {"DrawMode", "Wireframe", "Wireframe", false, true},
+    {"DrawMode", "Solid", "Solid", false, true},
     {"", "Purchase", "Plans", true},
     {"Purchase", "PreviewPanels", "Preview Panels", false},
     {"Purchase", "BuyModel", "Buy Plans: 3 Foot Model", false},

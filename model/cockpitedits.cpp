@@ -2,9 +2,11 @@
 
 namespace model {
 
+bool cockpitExists(int cockpit) { return cockpit >= 1 && cockpit <= kMaxCockpits; }
+
 int rimPoint(const Design& d, int cockpit, int j)
 {
-    if (cockpit < 1 || cockpit > kMaxCockpits || j < 1 || j > kRimPointSlots) return 0;
+    if (!cockpitExists(cockpit) || j < 1 || j > d.Cockpits[cockpit].RimPointCount) return 0;
     const int index = d.Cockpits[cockpit].RimPoints[j];
     return d.hasPoint(index) ? index : 0;
 }
@@ -63,7 +65,7 @@ void respaceRims(Design& d)
 
 void setRimHalfWidth(Design& d, int cockpit)
 {
-    if (d.HullLength == 0) return;
+    if (!cockpitExists(cockpit) || !(d.HullLength > 0)) return;
     const double halfWidth = d.Cockpits[cockpit].Width / 2 / d.HullLength;
     for (int j : {kRimSideTwoThirds, kRimSideHalf, kRimSideFiveSixths})
         if (int index = rimPoint(d, cockpit, j)) d.ControlPoints[index].Position.Z = halfWidth;

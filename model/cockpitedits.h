@@ -16,8 +16,11 @@ inline constexpr int kRimSideFiveSixths = 6;
 inline constexpr int kRimRearPartner = 7;
 inline constexpr int kRimRear = 8;
 
-// The control point index of rim point j of cockpit k, or 0 when the design
-// has no such control point.
+// A record of the fixed cockpit table (1 to kMaxCockpits).
+bool cockpitExists(int cockpit);
+
+// The control point index of rim point j of cockpit k, or 0 when the cockpit
+// has no such rim point or the design no such control point.
 int rimPoint(const Design& design, int cockpit, int j);
 
 // Puts rim points 4, 5, 6 at 1/2, 2/3 and 5/6 of the way from rim point 2 to
@@ -28,7 +31,8 @@ void respaceAndLevelRim(Design& design, int cockpit);
 // Re-spaces cockpit 1, and cockpit 2 of a two-cockpit design.
 void respaceRims(Design& design);
 
-// Sets the half-breadth of rim points 5, 4 and 6 to half the cockpit's Width.
+// Sets the half-breadth of rim points 5, 4 and 6 to half the cockpit's Width;
+// nothing for a cockpit outside the table or a hull without length.
 void setRimHalfWidth(Design& design, int cockpit);
 
 }  // namespace model

@@ -1,70 +1,71 @@
 #include "model/cockpitpositioning.h"
 
+#include "model/cockpitedits.h"
 #include "model/curves.h"
 
 namespace model {
 
 namespace {
 
-constexpr int kFrontRimA = 2;
-constexpr int kFrontRimB = 3;
-constexpr int kRearRim = 8;
 constexpr int kMeasuredCockpits = 2;  // both records, whatever the count
 constexpr double kEqualShare = 2.0;  // weightless paddlers split the distance equally
 
-bool rimIsValid(const Design& d, const Cockpit& c)
+// Positioning needs the front end (2, 3) and the rear end (8); other rim
+// points that do not exist are skipped.
+bool rimIsValid(const Design& d, int k)
 {
-    for (int j = 1; j <= kRimPointSlots; ++j)
-        if (!d.hasPoint(c.RimPoints[j])) return false;
-    return true;
+    return rimPoint(d, k, kRimFront) && rimPoint(d, k, kRimFrontPartner) && rimPoint(d, k, kRimRear);
 }
 
-double& rimX(Design& d, const Cockpit& c, int j) { return d.ControlPoints[c.RimPoints[j]].Position.X; }
+double& rimX(Design& d, int k, int j) { return d.ControlPoints[rimPoint(d, k, j)].Position.X; }
 
 // Keeps the outline as offsets from the paddler's centre of gravity.
-void rememberOutline(Design& d, Cockpit& c)
+void rememberOutline(Design& d, int k)
 {
-    c.CG.X = rimX(d, c, kRearRim) - c.AftToCG / d.HullLength;
-    for (int j = 1; j <= kRimPointSlots; ++j) c.RimOffsets[j].X = c.CG.X - rimX(d, c, j);
+    Cockpit& c = d.Cockpits[k];
+    c.CG.X = rimX(d, k, kRimRear) - c.AftToCG / d.HullLength;
+    for (int j = 1; j <= kRimPointSlots; ++j)
+        if (rimPoint(d, k, j)) c.RimOffsets[j].X = c.CG.X - rimX(d, k, j);
 }
 
-void moveOutline(Design& d, const Cockpit& c)
+void moveOutline(Design& d, int k)
 {
-    for (int j = 1; j <= kRimPointSlots; ++j) rimX(d, c, j) = c.CG.X - c.RimOffsets[j].X;
+    const Cockpit& c = d.Cockpits[k];
+    for (int j = 1; j <= kRimPointSlots; ++j)
+        if (rimPoint(d, k, j)) rimX(d, k, j) = c.CG.X - c.RimOffsets[j].X;
 }
 
 // The front end goes back to exactly one cockpit length ahead of the rear.
-void squareFrontEnd(Design& d, const Cockpit& c)
+void squareFrontEnd(Design& d, int k)
 {
-    const double front = rimX(d, c, kRearRim) - c.Length / d.HullLength;
-    rimX(d, c, kFrontRimA) = front;
-    rimX(d, c, kFrontRimB) = front;
+    const double front = rimX(d, k, kRimRear) - d.Cockpits[k].Length / d.HullLength;
+    rimX(d, k, kRimFront) = front;
+    rimX(d, k, kRimFrontPartner) = front;
 }
 
 void positionOne(Design& d, double lcb)
 {
-    Cockpit& c = d.Cockpits[1];
-    if (!rimIsValid(d, c)) return;
-    rememberOutline(d, c);
-    c.CG.X = lcb;
-    moveOutline(d, c);
-    squareFrontEnd(d, c);
+    if (!rimIsValid(d, 1)) return;
+    rememberOutline(d, 1);
+    d.Cockpits[1].CG.X = lcb;
+    moveOutline(d, 1);
+    squareFrontEnd(d, 1);
 }
 
 void positionTwo(Design& d, double lcb)
 {
     Cockpit &c1 = d.Cockpits[1], &c2 = d.Cockpits[2];
-    const bool valid1 = rimIsValid(d, c1), valid2 = rimIsValid(d, c2);
+    const bool valid1 = rimIsValid(d, 1), valid2 = rimIsValid(d, 2);
     const double distance = c1.DistanceBetweenCockpits / d.HullLength;
     const double w1 = d.PaddlerWeights[1], w2 = d.PaddlerWeights[2];
-    if (valid1) rememberOutline(d, c1);
-    if (valid2) rememberOutline(d, c2);
+    if (valid1) rememberOutline(d, 1);
+    if (valid2) rememberOutline(d, 2);
     c1.CG.X = w1 + w2 == 0 ? lcb - distance / kEqualShare : lcb - distance * w2 / (w1 + w2);
     c2.CG.X = c1.CG.X + distance;
-    if (valid1) moveOutline(d, c1);
-    if (valid2) moveOutline(d, c2);
-    if (valid1) squareFrontEnd(d, c1);
-    if (valid2) squareFrontEnd(d, c2);
+    if (valid1) moveOutline(d, 1);
+    if (valid2) moveOutline(d, 2);
+    if (valid1) squareFrontEnd(d, 1);
+    if (valid2) squareFrontEnd(d, 2);
 }
 
 double depthAt(const Design& d, int rimIndex)
@@ -81,16 +82,16 @@ void PositionCockpits(Design& design, const Hydrostatics& results)
 {
     if (results.Draft <= 0 || !results.lcbFound || !(results.LWL > 0)) return;
     const double lcb = results.LCBPosition / design.HullLength;
-    if (design.CockpitCount == 1) positionOne(design, lcb);
-    if (design.CockpitCount == 2) positionTwo(design, lcb);
+    if (design.cockpitCount() == 1) positionOne(design, lcb);
+    if (design.cockpitCount() == 2) positionTwo(design, lcb);
 }
 
 void measureCockpitDepths(Design& design)
 {
     for (int k = 1; k <= kMeasuredCockpits; ++k) {
         Cockpit& c = design.Cockpits[k];
-        c.FrontDepth = depthAt(design, c.RimPoints[kFrontRimA]);
-        c.RearDepth = depthAt(design, c.RimPoints[kRearRim]);
+        c.FrontDepth = depthAt(design, c.RimPoints[kRimFront]);
+        c.RearDepth = depthAt(design, c.RimPoints[kRimRear]);
     }
 }
 

@@ -14,7 +14,14 @@ namespace model {
 inline constexpr double kMaxStationCount = 32767;
 // The section tables makesections derives (stations and bulkheads, one point
 // per line each) must stay a modest allocation.
-inline constexpr double kMaxSectionPoints = 1 << 22;
+inline constexpr double kMaxSectionPoints = 1 << 21;
+// Opening a design samples every line at each section and at the
+// hydrostatics' slices, and each sample looks through the line's segment
+// entries (each also a prepared piece of a few hundred bytes). Bounding the
+// looking keeps the check of any design that opens well under a second and
+// its memory small: at most 8192 lines and entries in all.
+inline constexpr double kMaxLineSampleWork = 1 << 24;
+inline constexpr double kSamplesBesideSections = 2048;
 
 // What is wrong with the design, or nothing when it is sound. Its lists must
 // hold an entry for every count, as the reader makes them. Index 0 is

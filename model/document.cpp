@@ -52,9 +52,9 @@ std::optional<Design> loadDesignFile(const std::string& path, const DesignCheck&
     return std::move(read.design);
 }
 
-DocumentResult writeDocument(Design& design, const std::string& path, MessageBox& messages)
+DocumentResult writeDocument(Design& design, const std::string& path, MessageBox& messages, FileSaver& files)
 {
-    if (!writeFileAtomically(path, writeDesignText(design))) {
+    if (!files.save(path, writeDesignText(design))) {
         messages.show(kSaveFailedMessage + path + kSaveFailedMessageEnd, MessageIcon::Exclamation);
         return result(DocumentOutcome::Failed, design);
     }
@@ -110,14 +110,14 @@ DocumentResult openDocument(Design& design, FileDialogs& dialogs, MessageBox& me
     return result(DocumentOutcome::Done, design);
 }
 
-DocumentResult saveDocument(Design& design, FileDialogs& dialogs, MessageBox& messages)
+DocumentResult saveDocument(Design& design, FileDialogs& dialogs, MessageBox& messages, FileSaver& files)
 {
     if (!design.DesignLoaded) return result(DocumentOutcome::NoDesign, design);
-    if (design.FileName.empty()) return saveDocumentAs(design, dialogs, messages);
-    return writeDocument(design, design.FileName, messages);
+    if (design.FileName.empty()) return saveDocumentAs(design, dialogs, messages, files);
+    return writeDocument(design, design.FileName, messages, files);
 }
 
-DocumentResult saveDocumentAs(Design& design, FileDialogs& dialogs, MessageBox& messages)
+DocumentResult saveDocumentAs(Design& design, FileDialogs& dialogs, MessageBox& messages, FileSaver& files)
 {
     if (!design.DesignLoaded) return result(DocumentOutcome::NoDesign, design);
     FileDialogOptions options = designFileOptions({});
@@ -128,15 +128,15 @@ DocumentResult saveDocumentAs(Design& design, FileDialogs& dialogs, MessageBox& 
         messages.show(std::string(kSaveFailedMessage) + kSaveFailedMessageEnd, MessageIcon::Exclamation);
         return result(DocumentOutcome::Cancelled, design);
     }
-    return writeDocument(design, *path, messages);
+    return writeDocument(design, *path, messages, files);
 }
 
-bool confirmEnd(Design& design, FileDialogs& dialogs, MessageBox& messages)
+bool confirmEnd(Design& design, FileDialogs& dialogs, MessageBox& messages, FileSaver& files)
 {
     if (!design.DesignChanged) return true;
     switch (messages.ask(kSaveWorkQuestion, MessageButtons::YesNoCancel, MessageIcon::None)) {
     case MessageAnswer::No: return true;
-    case MessageAnswer::Yes: return saveDocument(design, dialogs, messages).done();
+    case MessageAnswer::Yes: return saveDocument(design, dialogs, messages, files).done();
     default: return false;
     }
 }

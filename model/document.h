@@ -5,6 +5,7 @@
 
 #include "model/design.h"
 #include "model/filedialogs.h"
+#include "model/filesaver.h"
 #include "model/messagebox.h"
 #include "model/programname.h"
 #include "model/sections.h"
@@ -51,15 +52,15 @@ DocumentResult openDocument(Design& design, FileDialogs& dialogs, MessageBox& me
 // Writes the design to its file, or asks for a name first when it has none.
 // Anything but Done means nothing was saved and DesignChanged is unchanged,
 // so an exit prompt must not end the program.
-DocumentResult saveDocument(Design& design, FileDialogs& dialogs, MessageBox& messages);
+DocumentResult saveDocument(Design& design, FileDialogs& dialogs, MessageBox& messages, FileSaver& files);
 
 // Asks for a name and writes the design there.
-DocumentResult saveDocumentAs(Design& design, FileDialogs& dialogs, MessageBox& messages);
+DocumentResult saveDocumentAs(Design& design, FileDialogs& dialogs, MessageBox& messages, FileSaver& files);
 
 // The prompt before the program ends (Exit, closing the main window): while
 // the design has unsaved changes asks whether to save, and saves on Yes.
 // True when the program may end: nothing unsaved, No, or a save that went
 // through. False on Cancel and whenever the save did not happen.
-bool confirmEnd(Design& design, FileDialogs& dialogs, MessageBox& messages);
+bool confirmEnd(Design& design, FileDialogs& dialogs, MessageBox& messages, FileSaver& files);
 
 }  // namespace model

@@ -9,21 +9,30 @@ namespace model {
 
 bool lengthInRange(double inches) { return inches >= kMinHullLength && inches <= kMaxHullLength; }
 
-void rescaleHeightsAndBreadths(Design& d, double oldLength, double newLength)
+namespace {
+// A length that can divide and be divided by: anything else would turn the
+// hull's fractions into infinities.
+bool usableLength(double inches) { return inches > 0 && std::isfinite(inches); }
+}  // namespace
+
+bool rescaleHeightsAndBreadths(Design& d, double oldLength, double newLength)
 {
+    if (!usableLength(oldLength) || !usableLength(newLength)) return false;
     for (int i = 1; d.hasPoint(i); ++i) {
         Point3& p = d.ControlPoints[i].Position;
         p.Y = oldLength * p.Y / newLength;
         p.Z = oldLength * p.Z / newLength;
     }
+    return true;
 }
 
-void stretchToLength(Design& d, double inches)
+bool stretchToLength(Design& d, double inches)
 {
     const double old = d.HullLength;
+    if (!rescaleHeightsAndBreadths(d, old, inches)) return false;
     d.HullLength = inches;
     for (int i = 1; i <= d.BulkheadCount; ++i) d.Bulkheads[i].X = old * d.Bulkheads[i].X / inches;
-    rescaleHeightsAndBreadths(d, old, inches);
+    return true;
 }
 
 WidthCheck checkWidth(const Design& d, double width)

@@ -14,11 +14,13 @@ inline constexpr double kMaxKayakWidth = 48;   // inches
 bool lengthInRange(double inches);
 
 // HullLength becomes `inches`; every Y and Z, and every bulkhead, keeps its
-// inch value while X stays a fraction of the length.
-void stretchToLength(Design& design, double inches);
+// inch value while X stays a fraction of the length. Refuses (false, nothing
+// changed) a length, old or new, that is not positive and finite.
+bool stretchToLength(Design& design, double inches);
 
-// Y and Z of every control point go from `oldLength` to `newLength` units.
-void rescaleHeightsAndBreadths(Design& design, double oldLength, double newLength);
+// Y and Z of every control point go from `oldLength` to `newLength` units;
+// false and nothing changed when either is not positive and finite.
+bool rescaleHeightsAndBreadths(Design& design, double oldLength, double newLength);
 
 enum class WidthCheck { Accepted, TooWide, ThinnerThanCockpit };
 WidthCheck checkWidth(const Design& design, double width);

@@ -20,7 +20,7 @@ constexpr int kDisplacementDecimals = 1;
 
 void setUpGraph(const Design& d, VolumeGraph& graph)
 {
-    graph.extent = {0, roundToInt16(d.HullLength), kGraphYMin, roundToInt16(kGraphHeightPerCockpit * d.CockpitCount)};
+    graph.extent = {0, roundToInt16(d.HullLength), kGraphYMin, roundToInt16(kGraphHeightPerCockpit * d.cockpitCount())};
     graph.bars.clear();
     graph.bars.reserve(kVolumeSlices);
 }
@@ -55,7 +55,7 @@ void checkResults(const Hydrostatics& r)
 void settleDisplacements(const Design& d, Hydrostatics& r)
 {
     double target = r.KayakWeight + d.CargoWeight + d.PaddlerWeights[1];
-    if (d.CockpitCount != 1) target += d.PaddlerWeights[2];
+    if (d.cockpitCount() != 1) target += d.PaddlerWeights[2];
     r.TargetDisplacement = roundTo(target, kDisplacementDecimals);
     r.Displacement = roundTo(r.Displacement, kDisplacementDecimals);
 }

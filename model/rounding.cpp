@@ -2,22 +2,29 @@
 
 #include "model/floaterror.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace model {
 
+namespace {
+constexpr double kNoFractionFrom = 4503599627370496.0;  // 2^52
+}  // namespace
+
 double roundTo(double value, int decimals)
 {
     checked(value, "Round");
-    // The fixed form of to_chars is exact and breaks exact ties to even,
-    // which is the decimal rounding wanted; scaling by 10^n would not be.
-    char buffer[std::numeric_limits<double>::max_exponent10 + 64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    if (written.ec != std::errc()) throw FloatError("Round: too many decimals");
-    double rounded = 0;
-    std::from_chars(buffer, written.ptr, rounded);
+    if (decimals < 0 || decimals > std::numeric_limits<double>::max_exponent10)
+        throw FloatError("Round: decimals out of range");
+    // Scaling first rounds the decimal the user reads: 76.55 is stored just
+    // below the half, but 76.55 x 10 is exactly 765.5 and goes to 76.6.
+    const double scale = std::pow(10.0, decimals);
+    const double scaled = value * scale;
+    // From 2^52 up a double holds no fraction, so a value that large once
+    // scaled has no digits left to round at that many decimals.
+    if (!(std::fabs(scaled) < kNoFractionFrom)) return value;
+    // nearbyint follows the default rounding mode: to nearest, halves to even.
+    const double rounded = std::nearbyint(scaled) / scale;
     return rounded == 0 ? 0.0 : rounded;  // no negative zero
 }
 

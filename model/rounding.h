@@ -6,8 +6,8 @@
 
 namespace model {
 
-// `value` rounded to `decimals` (0 or more) decimals: the nearest decimal of
-// that many places to the exact binary value, an exact half to the even digit.
+// `value` rounded to `decimals` (0 or more) decimals: value x 10^decimals to
+// the nearest whole number, a half to the even one, divided back.
 double roundTo(double value, int decimals);
 
 // The nearest whole number, halves to even, as a 16-bit integer.

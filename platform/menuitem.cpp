@@ -5,12 +5,12 @@
 
 namespace platform {
 
-MenuItem::MenuItem(QMenu* menu, const QString& name, const QString& caption) : QObject(menu)
+MenuItem::MenuItem(QMenu* menu, const QString& name, const QString& caption, bool marked) : QObject(menu)
 {
     setObjectName(name);
     action_ = menu->addAction(caption);
     action_->setObjectName(name);
-    action_->setCheckable(true);
+    action_->setCheckable(marked);
     action_->setChecked(false);
     connect(action_, &QAction::triggered, this, [this] {
         action_->setChecked(checked_);

@@ -15,7 +15,8 @@ namespace platform {
 class MenuItem : public QObject {
     Q_OBJECT
 public:
-    MenuItem(QMenu* menu, const QString& name, const QString& caption);
+    // Only an item that carries a mark shows one; the others look plain.
+    MenuItem(QMenu* menu, const QString& name, const QString& caption, bool marked = false);
 
     bool Checked() const { return checked_; }
     void setChecked(bool checked);

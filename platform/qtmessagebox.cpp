@@ -2,6 +2,8 @@
 
 #include "model/programname.h"
 
+#include <QApplication>
+
 namespace platform {
 
 namespace {
@@ -49,7 +51,10 @@ model::MessageAnswer answerOf(int pressed, model::MessageButtons buttons)
 
 model::MessageAnswer QtMessageBox::ask(const std::string& text, model::MessageButtons buttons, model::MessageIcon icon)
 {
-    QMessageBox box(owner_);
+    // A box belongs to the window the user is working in (the wizard while
+    // the main window is disabled), so it comes up in front of that window.
+    QWidget* active = QApplication::activeWindow();
+    QMessageBox box(active ? active : owner_);
     configureMessageBox(box, text, buttons, icon);
     return answerOf(box.exec(), buttons);
 }

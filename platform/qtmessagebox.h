@@ -20,7 +20,8 @@ model::MessageAnswer answerOf(int pressed, model::MessageButtons buttons);
 class QtMessageBox : public model::MessageBox {
 public:
     explicit QtMessageBox(QWidget* owner) : owner_(owner) {}
-    // The window the boxes belong to, once it exists.
+    // The window the boxes belong to while none of the program's windows is
+    // active, once it exists.
     void setOwner(QWidget* owner) { owner_ = owner; }
 
     model::MessageAnswer ask(const std::string& text, model::MessageButtons buttons, model::MessageIcon icon) override;

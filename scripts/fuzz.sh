@@ -19,7 +19,10 @@ clang++ "${flags[@]}" -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=
 
 cd "$out"
 status=0
-./designreader_fuzz corpus seeds -dict="$root/fuzz/designtext.dict" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=2048 \
+# Any accepted file is checked in well under a second and 256 MiB without
+# sanitizers; these limits leave room for the sanitizers' own cost.
+./designreader_fuzz corpus seeds -dict="$root/fuzz/designtext.dict" -max_total_time="$seconds" -print_final_stats=1 \
+  -timeout=5 -rss_limit_mb=1024 -malloc_limit_mb=256 \
   >fuzz.log 2>&1 || status=$?
 grep -E "^(Done|stat::number_of_executed_units|==[0-9]+==|SUMMARY|.*does not read back)" fuzz.log || true
 if [ "$status" -ne 0 ]; then

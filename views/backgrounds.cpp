@@ -1,5 +1,7 @@
 #include "views/backgrounds.h"
 
+#include <algorithm>
+
 namespace views {
 
 namespace {
@@ -19,9 +21,12 @@ void allWater(PictureBox& box, const ViewExtent& e)
     box.Line(e.XMax, e.YMax, e.XMin, e.YMin, kWater, LineForm::FilledBox);
 }
 
-// Water drawn last, so the row of pixels at the waterline is water.
-void splitAtWaterline(PictureBox& box, const ViewExtent& e, float waterline)
+// Water drawn last, so the row of pixels at the waterline is water. A
+// waterline above or below the view leaves it all water or all air; keeping
+// it inside the view also keeps absurd heights finite in single precision.
+void splitAtWaterline(PictureBox& box, const ViewExtent& e, double height)
 {
+    const float waterline = float(std::clamp(height, double(e.YMin), double(e.YMax)));
     box.Line(e.XMin, waterline, e.XMax, e.YMax, kAir, LineForm::FilledBox);
     box.Line(e.XMin, waterline, e.XMax, e.YMin, kWater, LineForm::FilledBox);
 }
@@ -45,10 +50,9 @@ void verticalRuler(PictureBox& box, const ViewExtent& e)
 
 void paintBackgrounds(const Redraw& r)
 {
-    const float waterline = float(r.design.WaterlineHeight);
     allWater(r.box(kTopView), r.extent(kTopView));
     allWater(r.box(kBottomView), r.extent(kBottomView));
-    for (int view : {kRightView, kFrontView, kSectionEdit}) splitAtWaterline(r.box(view), r.extent(view), waterline);
+    for (int view : {kRightView, kFrontView, kSectionEdit}) splitAtWaterline(r.box(view), r.extent(view), r.design.WaterlineHeight);
 }
 
 void drawRulers(const Redraw& r)

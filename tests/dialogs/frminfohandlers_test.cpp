@@ -91,12 +91,34 @@ TEST_F(InfoWindow, WaterLevelTurnsTheAutomaticSearchOffFirst)
 
 TEST_F(InfoWindow, ActivationFillsTheBoxesAndDisablesTheSecondCockpit)
 {
-    currentDesign().CargoWeight = 12.5;
+    // Every field its own value, cockpit 1 unlike cockpit 2, so a box
+    // showing the wrong field shows.
+    model::Design& d = currentDesign();
+    d.PaddlerWeights = {0, 191.5, 172.25};
+    d.CargoWeight = 12.5;
+    d.MaterialWeightPerSqFt = 0.0625;
+    d.WaterlineHeight = 4.125;
+    d.Cockpits[1].DistanceBetweenCockpits = 61;
+    d.Cockpits[1].AftToCG = 11.5;
+    d.Cockpits[1].Width = 18.25;
+    d.Cockpits[1].Length = 32.75;
+    d.Cockpits[2].AftToCG = 9.5;
+    d.Cockpits[2].Width = 17;
+    d.Cockpits[2].Length = 30.5;
+    currentHydrostatics().EntryMeasuredFrom = 35;
+    currentHydrostatics().ExitMeasuredFrom = 37;
+    main.beam = 23.12345;  // the width box rounds the beam to 3 decimals
     info.Form_Activate();
-    EXPECT_EQ(info.controlText("txtKayakLength"), "204");
-    EXPECT_EQ(info.controlText("txtKayakWidth"), "23");
-    EXPECT_EQ(info.controlText("txtCargoWeight"), "12.5");
-    EXPECT_EQ(info.controlText("txtCockpitLength"), "32");
+    const std::pair<const char*, const char*> boxes[] = {
+        {"txtKayakLength", "204"},          {"txtKayakWidth", "23.123"},
+        {"txtPaddlerWeight", "191.5"},      {"txtPaddler2Weight", "172.25"},
+        {"txtCargoWeight", "12.5"},         {"txtMaterialWeightPerSquareFoot", "0.0625"},
+        {"txtWaterLevel", "4.125"},         {"txtDistanceBetweenCockpits", "61"},
+        {"txtCockpitAftToCG", "11.5"},      {"txtCockpitWidth", "18.25"},
+        {"txtCockpitLength", "32.75"},      {"txtCockpit2AfttoCG", "9.5"},
+        {"txtCockpit2Width", "17"},         {"txtCockpit2Length", "30.5"},
+        {"txtStartMeasuredFrom", "35"},     {"txtEndMeasuredFrom", "37"}};
+    for (auto [box, text] : boxes) EXPECT_EQ(info.controlText(box), text) << box;
     for (const char* name : {"txtPaddler2Weight", "Command13", "Command16", "txtCockpit2AfttoCG"})
         EXPECT_FALSE(info.findChild<QWidget*>(name)->isEnabled()) << name;
     EXPECT_TRUE(info.button("Command12")->isEnabled());

@@ -1,10 +1,15 @@
 #include "dialogs/frmInfo.h"
 #include "tests/mainwindow/formfixture.h"
+#include "tests/support/pixels.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QScreen>
 #include <QTest>
+
+#include <cmath>
 
 using model::MessageAnswer;
 using MainWindow = testsupport::FormFixture;
@@ -20,6 +25,11 @@ TEST_F(MainWindow, StartsWithItsDefaultsAndWaitsForADesign)
     EXPECT_EQ(model::currentHydrostatics().EntryMeasuredFrom, 36);
     const auto& extents = form->drawingState().ViewExtents;
     EXPECT_EQ(extents[views::kRightView].XMax, 5);  // no hull yet: HullLength 0
+    // Laid out at load on the client area the window really has: the
+    // profile's aspect ratio sets its height in inches (R = 10).
+    const QSize client = form->centralWidget()->size();
+    const double perPixel = form->twipsPerPixel(), sw = client.width() * perPixel, sh = client.height() * perPixel;
+    EXPECT_EQ(extents[views::kRightView].YMax, std::nearbyint(2 * (sh / 10) / (sw - 2) * 0.75 * 10));
     EXPECT_EQ(extents[views::kSectionEdit].XMax, 13);
     EXPECT_EQ(extents[views::kVolumeGraph].YMax, 60);
 
@@ -28,6 +38,32 @@ TEST_F(MainWindow, StartsWithItsDefaultsAndWaitsForADesign)
     EXPECT_EQ(form->ZoomFactor(), 1);
     EXPECT_TRUE(form->menu("x1").Checked());
     EXPECT_EQ(model::currentDesign().BulkheadCount, 0);
+}
+
+// The outer frame is what the sizes fix, and the station row keeps its
+// defined sizes (255 x 255 and 735 x 285 twips) on every layout.
+TEST_F(MainWindow, TheLiveWindowsFrameAndStationRow)
+{
+    const QRect screen = form->screen()->geometry();
+    const double perPixel = form->twipsPerPixel();
+    const auto px = [perPixel](double twips) { return int(std::lround(twips / perPixel)); };
+    const auto expectStationRow = [&] {
+        EXPECT_EQ(form->Command2->size(), QSize(px(255), px(255)));
+        EXPECT_EQ(form->Command1->size(), QSize(px(255), px(255)));
+        EXPECT_EQ(form->Text1->size(), QSize(px(735), px(285)));
+    };
+    EXPECT_EQ(form->frameGeometry(), QRect(0, 0, screen.width(), int(float(screen.height()) * 0.975f)));
+    expectStationRow();
+
+    openKayak();
+    form->ViewData_Click();
+    const int infoWidth = form->info().frameGeometry().width();
+    EXPECT_EQ(form->frameGeometry(), QRect(infoWidth, 0, screen.width() - infoWidth, screen.height()));
+    expectStationRow();
+    form->ViewData_Click();
+    EXPECT_EQ(form->frameGeometry(), screen);
+    EXPECT_FALSE(form->info().isVisible());
+    expectStationRow();
 }
 
 TEST_F(MainWindow, TooSmallBelowThreeThousandTwips)
@@ -62,12 +98,53 @@ TEST_F(MainWindow, OpenShowsTheDesignAndACorruptFileLeavesIt)
     EXPECT_TRUE(model::currentDesign().DesignChanged);
 }
 
+// Minimising and restoring rebuild as a size change does.
+TEST_F(MainWindow, MinimisingAndRestoringRebuild)
+{
+    openKayak();
+    for (bool minimised : {true, false}) {
+        model::currentHydrostatics().WetVolume = -1;  // marks whether a rebuild ran
+        form->Timer1.setEnabled(false);
+        minimised ? form->showMinimized() : form->showNormal();
+        EXPECT_GT(model::currentHydrostatics().WetVolume, 0) << minimised;
+        EXPECT_TRUE(form->Timer1.isEnabled()) << minimised;
+    }
+}
+
+// Each zoom item sets its factor and only its mark; Open goes back to 1,
+// unless the user cancels at the save prompt: then nothing is reset.
+TEST_F(MainWindow, ZoomItemsAndOpenCancelledAtThePrompt)
+{
+    openKayak();
+    const std::pair<const char*, double> zooms[] = {{"x5", 0.5}, {"x75", 0.75}, {"x2", 2}, {"x1", 1}, {"x4", 4}};
+    for (auto [item, factor] : zooms) {
+        form->menu(item).click();
+        EXPECT_EQ(form->ZoomFactor(), factor) << item;
+        for (auto [other, f] : zooms) EXPECT_EQ(form->menu(other).Checked(), f == factor) << item << " " << other;
+    }
+    form->scrollBar("TopviewHScroll").setValue(30);
+    form->ViewData_Click();
+    model::currentDesign().DesignChanged = true;
+    messages.answers = {MessageAnswer::Cancel};
+    form->menu("Open").click();
+    EXPECT_EQ(messages.texts().back(), "Do you wish to save your work?");
+    EXPECT_EQ(dialogs.opens.size(), 1u);  // only the first Open's
+    EXPECT_EQ(form->ZoomFactor(), 4);
+    EXPECT_TRUE(form->menu("x4").Checked());
+    EXPECT_EQ(form->scrollBar("TopviewHScroll").value(), 30);
+    EXPECT_TRUE(form->info().isVisible() && form->menu("ViewData").Checked());
+
+    messages.answers = {MessageAnswer::No};
+    openKayak();
+    EXPECT_EQ(form->ZoomFactor(), 1);
+    EXPECT_TRUE(form->menu("x1").Checked() && !form->menu("x4").Checked());
+    EXPECT_FALSE(form->info().isVisible() || form->menu("ViewData").Checked());
+}
+
 TEST_F(MainWindow, ZoomScrollBarsDrawModeAndBulkheads)
 {
     openKayak();
     form->menu("x2").click();
-    EXPECT_EQ(form->ZoomFactor(), 2);
-    EXPECT_FALSE(form->menu("x1").Checked());
     EXPECT_TRUE(form->scrollBar("TopviewHScroll").isVisible());
     form->scrollBar("TopviewHScroll").setValue(30);
     EXPECT_EQ(form->drawingState().TopviewHScroll.Value, 30);
@@ -76,14 +153,27 @@ TEST_F(MainWindow, ZoomScrollBarsDrawModeAndBulkheads)
     EXPECT_EQ(form->scrollBar("TopviewHScroll").value(), 0);
     EXPECT_EQ(form->drawingState().TopviewHScroll.Value, 0);
 
+    // A draw mode redraws on the next tick: outlined panels show more water.
+    QTest::qWait(250);
+    const auto water = [this] { return testsupport::countPixels(form->boxes.TopView->image(), platform::RGB(150, 150, 255)); };
+    const int solidWater = water();
     form->menu("Wireframe").click();
     EXPECT_FALSE(form->menu("Solid").Checked());
+    QTest::qWait(250);
+    EXPECT_GT(water(), solidWater);
+    form->menu("Solid").click();
+    QTest::qWait(250);
+    EXPECT_EQ(water(), solidWater);
     form->menu("ViewWaterLine").click();
     form->menu("ViewWaterLine").click();
     EXPECT_FALSE(form->viewWaterLineChecked());
     form->menu("AddBulkhead").click();
     EXPECT_EQ(model::currentDesign().BulkheadCount, 1);
     EXPECT_TRUE(model::currentDesign().DesignChanged);  // bulkheads are unsaved work
+    model::currentDesign().DesignChanged = false;
+    form->menu("RemoveBulkhead").click();
+    EXPECT_EQ(model::currentDesign().BulkheadCount, 0);
+    EXPECT_TRUE(model::currentDesign().DesignChanged);
 }
 
 TEST_F(MainWindow, ExitPromptAnswers)

@@ -26,5 +26,9 @@ TEST(MenuTree, MenusItemsAndCaptionsInOrder)
     EXPECT_EQ(items.value("SaveAs")->action()->text(), "Save As");
     EXPECT_EQ(items.value("HWB")->action()->text(), "Brackenfold Website");
     EXPECT_EQ(items.value("AddBulkhead")->parent(), bar.findChild<QMenu*>("Bulkheads"));
-    for (auto* item : items) EXPECT_TRUE(item->action()->shortcut().isEmpty());
+    const QStringList marked{"ViewData", "ViewWaterLine", "x5", "x75", "x1", "x2", "x4", "Wireframe", "Solid"};
+    for (auto* item : items) {
+        EXPECT_TRUE(item->action()->shortcut().isEmpty());
+        EXPECT_EQ(item->action()->isCheckable(), marked.contains(item->objectName())) << item->objectName().toStdString();
+    }
 }

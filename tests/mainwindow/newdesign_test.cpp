@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QWindow>
 
 using model::currentDesign;
 
@@ -35,6 +36,9 @@ TEST_F(NewDesign, TheDefaultsMakeASingleKayak)
     startNew();
     EXPECT_FALSE(form->isEnabled());
     EXPECT_TRUE(wizard().isVisible());
+    // In front of the main window it disables, and centred on it.
+    EXPECT_EQ(wizard().windowHandle()->transientParent(), form->windowHandle());
+    EXPECT_LE((wizard().frameGeometry().center() - form->frameGeometry().center()).manhattanLength(), 2);
     ok();
     ASSERT_TRUE(messages.shown.empty()) << messages.texts().front();
     const model::Design& d = currentDesign();
@@ -60,16 +64,23 @@ TEST_F(NewDesign, TheDefaultsMakeASingleKayak)
     EXPECT_TRUE(form->Text1->isVisible());
 }
 
-TEST_F(NewDesign, EveryTemplateThroughOk)
+TEST_F(NewDesign, EveryTemplateThroughOkAtBothEndsOfTheLengthRange)
 {
-    for (QRadioButton* option : {wizard().opt4hullpan, wizard().opt6hullpan, wizard().opt8hullpan}) {
-        startNew();
-        option->setChecked(true);
-        ok();
-        ASSERT_TRUE(messages.shown.empty()) << messages.texts().front();
-        EXPECT_EQ(currentDesign().cockpitCount(), 1);
-        EXPECT_GT(model::currentHydrostatics().WetVolume, 0);
-    }
+    // Each option at the shortest and the longest length; a new design starts at zoom 1.
+    for (QRadioButton* option : {wizard().opt4hullpan, wizard().opt6hullpan, wizard().opt8hullpan})
+        for (const char* length : {"96", "276"}) {
+            form->menu("x4").click();
+            startNew();
+            option->setChecked(true);
+            wizard().txtLength->setText(length);
+            ok();
+            ASSERT_TRUE(messages.shown.empty()) << messages.texts().front();
+            EXPECT_EQ(currentDesign().HullLength, std::stod(length));
+            EXPECT_EQ(currentDesign().cockpitCount(), 1);
+            EXPECT_GT(model::currentHydrostatics().WetVolume, 0);
+            EXPECT_EQ(form->ZoomFactor(), 1);
+            EXPECT_TRUE(form->menu("x1").Checked() && !form->menu("x4").Checked());
+        }
     EXPECT_EQ(currentDesign().PanelsPerSide, 6);  // kqlk42: 2 deck and 4 hull panels per side
 }
 

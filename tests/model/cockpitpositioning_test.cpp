@@ -10,7 +10,7 @@ using testsupport::addCockpit;
 
 namespace {
 
-constexpr double kL = 100, kB = 20, kD = 10;
+constexpr double kL = 100, kB = 24, kD = 10;  // half beam unlike depth: swapped axes show
 const HydroInputs kAuto{true, "36", "36"};
 
 double rimInches(const Design& d, int k, int j) { return d.point(d.Cockpits[k].RimPoints[j]).X * kL; }
@@ -29,29 +29,41 @@ Design boxWithCockpits(int count)
 
 TEST(PositionCockpits, PaddlersBalanceOverTheLCBAndTheRimsMoveRigidly)
 {
-    // Cockpits, paddler weights and how far the first paddler sits ahead of
-    // the LCB; two sit 40" apart, and weightless paddlers split that equally.
-    const struct { int count; double w1, w2, ahead; } cases[] = {
-        {1, 150, 50, 0}, {2, 150, 50, 10}, {2, 80, 80, 20}, {2, 0, 0, 20}};
+    // Cockpits, rim points each, paddler weights, the target displacement
+    // (rounded to 0.1 as the user reads it) and how far the first paddler
+    // sits ahead of the LCB; two sit 40" apart, and weightless paddlers split
+    // that equally. Eight rim points are enough: 2, 3 and 8 place a cockpit.
+    const struct { int count, rims; double w1, w2, target, ahead; } cases[] = {
+        {1, 9, 150, 50, 150, 0},  {2, 9, 150, 50, 200, 10}, {2, 9, 80, 80, 160, 20},
+        {2, 9, 0, 0, 0, 20},      {1, 8, 76.55, 50, 76.6, 0}, {2, 8, 100.3, 50.05, 150.4, 40 * 50.05 / 150.35}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.count << " cockpits carrying " << c.w1 << " and " << c.w2);
+        SCOPED_TRACE(testing::Message() << c.count << " cockpits of " << c.rims << " rim points carrying " << c.w1
+                                        << " and " << c.w2);
         Design d = boxWithCockpits(c.count);
+        for (int k = 1; k <= c.count; ++k) d.Cockpits[k].RimPointCount = std::int16_t(c.rims);
         d.Cockpits[1].DistanceBetweenCockpits = 40;
         d.PaddlerWeights = {0, c.w1, c.w2};
         d.ControlPoints[d.Cockpits[1].RimPoints[3]].Position.X += 0.01;  // a front end that drifted
         const Design before = d;
         const Hydrostatics h = hydrostaticsOf(d, kAuto);
-        EXPECT_EQ(h.TargetDisplacement, c.count == 2 ? c.w1 + c.w2 : c.w1);  // a skin of no weight
+        EXPECT_EQ(h.TargetDisplacement, c.target);  // a skin of no weight
         for (int k = 1; k <= c.count; ++k) {
             const double cg = h.LCBPosition - c.ahead + 40 * (k - 1);
             const double shift = rimInches(d, k, 8) - rimInches(before, k, 8);
             EXPECT_NEAR(rimInches(d, k, 8) - d.Cockpits[k].AftToCG, cg, 1e-12) << k;
             EXPECT_NEAR(d.Cockpits[k].CG.X * kL, cg, 1e-12) << k;
-            for (int j : {1, 4, 5, 6, 7, 9}) EXPECT_NEAR(rimInches(d, k, j), rimInches(before, k, j) + shift, 1e-12);
+            for (int j : {1, 4, 5, 6, 7}) EXPECT_NEAR(rimInches(d, k, j), rimInches(before, k, j) + shift, 1e-12);
+            // A rim point the cockpit does not have stays where it was.
+            EXPECT_EQ(rimInches(d, k, 9), rimInches(before, k, 9) + (c.rims == 9 ? shift : 0));
             // The front end goes back to one cockpit length ahead of the rear.
             for (int j : {2, 3}) EXPECT_NEAR(rimInches(d, k, 8) - rimInches(d, k, j), d.Cockpits[k].Length, 1e-12);
         }
     }
+    // Without a rear end (rim point 8) a cockpit stays put.
+    Design d = boxWithCockpits(1);
+    d.Cockpits[1].RimPointCount = 7;
+    hydrostaticsOf(d, kAuto);
+    EXPECT_EQ(rimInches(d, 1, 8), 40);
 }
 
 TEST(PositionCockpits, StaysPutUnlessAskedAndTheHullFloatsOnAWaterline)

@@ -53,6 +53,21 @@ TEST(CubicSolver, EveryBranch)
     EXPECT_EQ(closedFormParamAtX({0, 0, 0, 0}, {0.2, 0, 0, 0}, {0.5, 0, 0, 0}, {0.9, 0, 0, 0}, 0.45), 0);
 }
 
+// The closed form's results to the bit, so that any change to its constants
+// (the 7-digit 2 pi among them) or to its order of operations shows.
+TEST(CubicSolver, ExactToTheBit)
+{
+    const struct { double x0, x1, x2, x3, x, t; } cases[] = {
+        {0, 1.2, -0.2, 1, 0.5, 0x1.fffffff498c83p-2},   {0, 0.25, 0.75, 1, 0.5, 0x1.ffffffb8c97d7p-2},
+        {0, 1.2, -0.2, 1, 0.3, 0x1.b1e1b627bb38cp-4},   {0.1, 0.9, 0.05, 0.95, 0.6, 0x1.9d2d4e244a8dcp-1},
+        {0, 0.4, 0.6, 1, 0.5, 0.5}};
+    for (const auto& c : cases) {
+        const Point3 p0{c.x0, 1, 0, 0}, p1{c.x1, 2, 0, 0}, p2{c.x2, 3, 0, 0}, p3{c.x3, 4, 0, 0};
+        EXPECT_EQ(closedFormParamAtX(p0, p1, p2, p3, c.x), c.t) << c.x1 << " " << c.x;
+        EXPECT_EQ(SegmentSolver(p0, p1, p2, p3).paramAt(c.x), c.t) << c.x1 << " " << c.x;
+    }
+}
+
 TEST(CubicSolver, OneRealRootOutsideTheSegmentExtrapolates)
 {
     const Point3 p0{0, 0, 0, 0}, p1{0.4, 1, 0, 0}, p2{0.6, 2, 0, 0}, p3{1, 3, 0, 0};

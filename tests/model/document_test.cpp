@@ -1,5 +1,8 @@
 #include "model/designwriter.h"
+#include "model/designcheck.h"
+#include "model/designreader.h"
 #include "model/document.h"
+#include "model/numbertext.h"
 #include "model/floaterror.h"
 #include "model/textfile.h"
 #include "tests/model/minidesign.h"
@@ -8,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -49,6 +55,7 @@ struct DocumentTest : ::testing::Test {
     const fs::path folder = fs::temp_directory_path() / ("quillock-test-" + std::to_string(std::random_device()()));
     testsupport::ScriptedFileDialogs dialogs;
     testsupport::ScriptedMessageBox messages;
+    testsupport::PlainFileSaver files;
 
     void SetUp() override { fs::create_directories(folder); }
     void TearDown() override { fs::remove_all(folder); }
@@ -124,6 +131,10 @@ TEST_F(DocumentTest, EveryBadFileLeavesTheOpenDesignAsItWas)
              d.LineCount = 200;
              d.HullLines.resize(201);
          })},
+        {"one segment listed 9000 times", badDesign([](Design& d) {
+             d.HullLines[1].SegmentCount = 9000;
+             d.HullLines[1].Segments.assign(9001, 1);
+         })},
         {"bulkhead handle overflow", badDesign([](Design& d) { d.HullLength = d.Bulkheads[1].X = 1e300; })},
         {"link outside the points", badDesign([](Design& d) { d.ControlPoints[1].Links[1] = 5; })},
         {"negative link", badDesign([](Design& d) { d.ControlPoints[1].Links[1] = -1; })},
@@ -131,7 +142,6 @@ TEST_F(DocumentTest, EveryBadFileLeavesTheOpenDesignAsItWas)
         {"segment point outside the points", badDesign([](Design& d) { d.CurveSegments[1].EndHandle = 5; })},
         {"line segment outside the segments", badDesign([](Design& d) { d.HullLines[2].Segments[1] = 3; })},
         {"panel line outside the lines", badDesign([](Design& d) { d.HullPanels[1].LineB = 3; })},
-        {"panel end outside the points", badDesign([](Design& d) { d.PanelEnds[1][1] = 5; })},
         {"rim point outside the points", badDesign([](Design& d) { d.Cockpits[1].RimPoints[2] = 5; })},
     };
     const Design before = openDesign("/boats/previous.QLK");
@@ -155,7 +165,7 @@ TEST_F(DocumentTest, SaveOpenSaveWritesTheSameBytes)
     Design design = testsupport::furnishedKayak();
     design.DesignChanged = true;
     dialogs.answers = {file("first.QLK").string()};  // untitled: Save asks for a name
-    const auto result = model::saveDocument(design, dialogs, messages);
+    const auto result = model::saveDocument(design, dialogs, messages, files);
     ASSERT_TRUE(result.done());
     EXPECT_EQ(result.caption, "Quillock - " + file("first.QLK").string());
     EXPECT_FALSE(design.DesignChanged);
@@ -164,7 +174,7 @@ TEST_F(DocumentTest, SaveOpenSaveWritesTheSameBytes)
     Design reopened;
     dialogs.answers = {design.FileName, file("second.QLK").string()};
     ASSERT_TRUE(model::openDocument(reopened, dialogs, messages).done());
-    ASSERT_TRUE(model::saveDocumentAs(reopened, dialogs, messages).done());
+    ASSERT_TRUE(model::saveDocumentAs(reopened, dialogs, messages, files).done());
 
     EXPECT_EQ(fileText(file("second.QLK")), fileText(file("first.QLK")));
     EXPECT_EQ(fileCount(), 2);  // no temporary file left
@@ -177,34 +187,81 @@ TEST_F(DocumentTest, SavingThroughALinkReplacesTheLinkedFile)
     design.FileName = file("link.QLK").string();
     putFile(file("real.QLK"), "old");
     fs::create_symlink(file("real.QLK"), design.FileName);
-    ASSERT_TRUE(model::saveDocument(design, dialogs, messages).done());
+    ASSERT_TRUE(model::saveDocument(design, dialogs, messages, files).done());
     EXPECT_TRUE(fs::is_symlink(design.FileName));
     EXPECT_EQ(fileText(file("real.QLK")), model::writeDesignText(design));
+}
+
+// The kayak cut down to 37 points: fewer than the old panel table names.
+Design thirtySevenPoints()
+{
+    Design d = testsupport::furnishedKayak();
+    d.PointCount = 37;
+    d.ControlPoints.resize(38);
+    for (auto& s : d.CurveSegments) s.EndLimit = s.StartLimit = std::min<std::int16_t>(s.EndLimit, 37);
+    return d;
 }
 
 TEST_F(DocumentTest, OldVersionFilesGetTheFixedPanelTableAndAreSavedAsTheCurrentVersion)
 {
     // Old files hold no panel ends or deck/hull flags; panels after the fifth are hull panels.
+    // The table is filled in even where the design has no such points.
     const std::array<std::int16_t, 3> ends[] = {{0, 1, 14}, {0, 18, 23}, {0, 1, 14}, {0, 28, 43}, {0, 32, 39}, {0, 0, 0}};
     const std::int16_t isHull[] = {0, 0, 1, 1, 1, 1};
-    for (const char* version : {"1.0.0", "1.0.1"}) {
-        const fs::path path = file(version);
-        putFile(path, model::writeDesignRows(testsupport::furnishedKayak(), model::kOldLayout, version));
-        Design design;
-        dialogs.answers = {path.string()};
-        ASSERT_TRUE(model::openDocument(design, dialogs, messages).done()) << version;
-        EXPECT_EQ(design.DesignVersion, version);
-        ASSERT_EQ(design.PanelsPerSide, 6);
-        for (int k = 1; k <= 6; ++k) {
-            EXPECT_EQ(design.PanelEnds[k], ends[k - 1]) << version << " panel " << k;
-            EXPECT_EQ(design.HullPanels[k].IsHull, isHull[k - 1]) << version << " panel " << k;
-        }
+    for (const Design& written : {testsupport::furnishedKayak(), thirtySevenPoints()})
+        for (const char* version : {"1.0.0", "1.0.1"}) {
+            const std::string name = version + std::to_string(written.PointCount);
+            const fs::path path = file(name);
+            putFile(path, model::writeDesignRows(written, model::kOldLayout, version));
+            Design design;
+            dialogs.answers = {path.string()};
+            ASSERT_TRUE(model::openDocument(design, dialogs, messages).done()) << name;
+            EXPECT_EQ(design.DesignVersion, version);
+            EXPECT_EQ(design.PointCount, written.PointCount);
+            ASSERT_EQ(design.PanelsPerSide, 6);
+            for (int k = 1; k <= 6; ++k) {
+                EXPECT_EQ(design.PanelEnds[k], ends[k - 1]) << name << " panel " << k;
+                EXPECT_EQ(design.HullPanels[k].IsHull, isHull[k - 1]) << name << " panel " << k;
+            }
 
-        ASSERT_TRUE(model::saveDocument(design, dialogs, messages).done());
-        const std::string saved = fileText(path);
-        EXPECT_EQ(saved.substr(0, 7), "1.2.0\r\n");
-        EXPECT_EQ(saved, model::writeDesignText(design));
+            ASSERT_TRUE(model::saveDocument(design, dialogs, messages, files).done());
+            const std::string saved = fileText(path);
+            EXPECT_EQ(saved.substr(0, 7), "1.2.0\r\n");
+            EXPECT_EQ(saved, model::writeDesignText(design));
+            dialogs.answers = {path.string()};
+            EXPECT_TRUE(model::openDocument(design, dialogs, messages).done()) << name << " saved";
+        }
+}
+
+TEST(DesignFile, WhatOpensOpensAgainAfterASaveAndAByteOrderMarkIsSkipped)
+{
+    // A station count written with 17 digits just below the section-point
+    // limit (which 64 lines or more bring below the station limit), whose
+    // 15-digit text, what a save keeps, lies above it.
+    Design mini = miniDesign();
+    const auto saved = [](double v) { return *model::parseNumberText(model::numberText(v)); };
+    const auto sectionPoints = [&](double stations) { return (stations + 2 + mini.BulkheadCount) * (mini.LineCount + 1); };
+    double stations = 0;
+    for (mini.LineCount = 64; mini.LineCount < 128; ++mini.LineCount) {
+        stations = std::nextafter(model::kMaxSectionPoints / (mini.LineCount + 1) - 2 - mini.BulkheadCount, 0.0);
+        if (sectionPoints(stations) <= model::kMaxSectionPoints && sectionPoints(saved(stations)) > model::kMaxSectionPoints)
+            break;
     }
+    ASSERT_LT(mini.LineCount, 128);
+    mini.HullLines.resize(std::size_t(mini.LineCount) + 1);
+    char row[32];
+    std::snprintf(row, sizeof row, " %.17g", stations);
+    std::vector<std::string> rows = rowsOf(model::writeDesignText(mini));
+    rows.at(std::size_t(kRowStations + mini.LineCount - 2)) = row;  // one more row per added line
+    const model::DesignRead first = model::readDesignText(textOf(rows));
+    if (first.design) {
+        EXPECT_TRUE(model::readDesignText(model::writeDesignText(*first.design)).design);
+    }
+
+    const std::string text = model::writeDesignText(mini);
+    const model::DesignRead marked = model::readDesignText("\xEF\xBB\xBF" + text);
+    ASSERT_TRUE(marked.design) << marked.fault;
+    EXPECT_EQ(model::writeDesignText(*marked.design), text);
 }
 
 TEST_F(DocumentTest, ASaveThatDoesNotHappenKeepsTheChangesTheNameAndTheOldFile)
@@ -235,8 +292,8 @@ TEST_F(DocumentTest, ASaveThatDoesNotHappenKeepsTheChangesTheNameAndTheOldFile)
         dialogs.answers = {c.chosen};
         messages.shown.clear();
 
-        const auto result = c.saveAs ? model::saveDocumentAs(design, dialogs, messages)
-                                     : model::saveDocument(design, dialogs, messages);
+        const auto result = c.saveAs ? model::saveDocumentAs(design, dialogs, messages, files)
+                                     : model::saveDocument(design, dialogs, messages, files);
 
         EXPECT_EQ(result.outcome, c.outcome) << c.message;
         EXPECT_EQ(result.caption, "Quillock - " + c.fileName) << c.message;
@@ -249,8 +306,8 @@ TEST_F(DocumentTest, ASaveThatDoesNotHappenKeepsTheChangesTheNameAndTheOldFile)
     EXPECT_EQ(fileCount(), 2);  // no temporary file left
 
     Design none;  // nothing to save: no dialog, no message
-    EXPECT_EQ(model::saveDocument(none, dialogs, messages).outcome, DocumentOutcome::NoDesign);
-    EXPECT_EQ(model::saveDocumentAs(none, dialogs, messages).outcome, DocumentOutcome::NoDesign);
+    EXPECT_EQ(model::saveDocument(none, dialogs, messages, files).outcome, DocumentOutcome::NoDesign);
+    EXPECT_EQ(model::saveDocumentAs(none, dialogs, messages, files).outcome, DocumentOutcome::NoDesign);
     EXPECT_EQ(dialogs.saves.size(), 2u);
     EXPECT_EQ(messages.shown.size(), 1u);
 }
@@ -273,7 +330,7 @@ TEST_F(DocumentTest, TheProgramEndsOnlyWhenNothingUnsavedIsLost)
         design.FileName = c.fileName;
         messages.shown.clear();
         messages.answers = {c.answer};
-        EXPECT_EQ(model::confirmEnd(design, dialogs, messages), c.mayEnd) << c.fileName;
+        EXPECT_EQ(model::confirmEnd(design, dialogs, messages, files), c.mayEnd) << c.fileName;
         ASSERT_EQ(messages.shown.empty(), !c.changed) << c.fileName;
         if (c.changed) {
             EXPECT_EQ(messages.shown[0].text, "Do you wish to save your work?");

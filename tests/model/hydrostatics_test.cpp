@@ -63,6 +63,27 @@ TEST(Hydrostatics, HullsWithKnownAnswers)
 
 // Zero draft, waterline length, beam or section: every ratio over it is 0.
 // One set of results serves every run: nothing of an earlier run may survive.
+// A hull 12" deep and 10" in half-breadth whose keel rises from 40" to the
+// deck at the bow: at 4" the waterline starts at the slice at 26.7, so LCB,
+// LCF and Midship measured from X = 0 and from the waterline's start differ.
+// Wet depth per slice is 0.3x - 8 up to 40" and 4 after: the slices' volume
+// reaches half at 66.7, the waterplane (733 equal slices) at 63.4.
+TEST(Hydrostatics, AWaterlineStartingAftOfTheBow)
+{
+    Design d = straightLines(kL, {{{0, 12, 0}, {kL, 12, 0}}, {{0, 12, 10}, {kL, 12, 10}},
+                                  {{0, 12, 10}, {40, 0, 10}, {kL, 0, 10}}, {{0, 12, 0}, {40, 0, 0}, {kL, 0, 0}}}, 4);
+    const Hydrostatics h = hydrostaticsOf(d);
+    const std::pair<const char*, std::array<double, 2>> expected[] = {
+        {"WaterlineStart", {h.WaterlineStart, 26.7}}, {"WaterlineEnd", {h.WaterlineEnd, kEnd}},
+        {"LWL", {h.LWL, 73.2}},                       {"Midship", {h.Midship, 63.3}},
+        {"LCBPosition", {h.LCBPosition, 66.7}},       {"LCB", {h.LCB, 40}},
+        {"LCBFraction", {h.LCBFraction, 40 / 73.2}},  {"LCF", {h.LCF, 36.7}},
+        {"LCFFraction", {h.LCFFraction, 36.7 / 73.2}}, {"Draft", {h.Draft, 4}},
+        {"BeamWL", {h.BeamWL, 20}},                   {"MaxSectionArea", {h.MaxSectionArea, 80}}};
+    for (const auto& [name, v] : expected) EXPECT_NEAR(v[0], v[1], 1e-9) << name;
+    EXPECT_REL(h.WetVolume, 2 * (133 * 0.01 + 0.03 * 132 * 133 / 2) + 600 * 8, kSolverTolerance);
+}
+
 TEST(Hydrostatics, WaterlineAtALinesHeightAwashAndDry)
 {
     Design d = prismHull(kL, boxSection(kB, kD), 4);

@@ -54,7 +54,7 @@ inline model::Design miniDesign()
 // Rows of miniDesign()'s file, counted from 0 (the version row).
 enum MiniRow {
     kRowHullLength = 1, kRowFirstLock = 6, kRowFirstLink = 11, kRowSegmentCount = 36,
-    kRowCargo = 63, kRowStitchSpacing = 66, kRowRimPointCount = 69,
+    kRowStations = 60, kRowCargo = 63, kRowStitchSpacing = 66, kRowRimPointCount = 69,
 };
 
 inline std::vector<std::string> rowsOf(std::string_view text)

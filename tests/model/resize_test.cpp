@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace model;
 using testsupport::DesignBuilder;
 
@@ -54,6 +56,15 @@ TEST(RimRespacing, SidePointsFollowTheEndsAndTheWidth)
     setRimHalfWidth(d, 1);
     for (int j : {4, 5, 6}) EXPECT_DOUBLE_EQ(d.point(j).Z, 0.045);  // 18 in wide on 200
 
+    // Cockpits outside the table are refused, not read past it.
+    const Design rimmed = d;
+    for (int k : {0, -1, kMaxCockpits + 1}) {
+        setRimHalfWidth(d, k);
+        respaceRim(d, k);
+        EXPECT_EQ(rimPoint(d, k, 4), 0);
+    }
+    for (int i = 1; i <= d.PointCount; ++i) EXPECT_EQ(d.point(i).Z, rimmed.point(i).Z);
+
     d.Cockpits[1].RimPoints[8] = 500;  // a rim point that does not exist: left alone
     const double x4 = d.point(4).X;
     d.ControlPoints[2].Position.X = 0.3;
@@ -69,7 +80,13 @@ TEST(LengthChange, KeepsInchesOfHeightsBreadthsAndBulkheads)
     d.BulkheadHandles[1].X = 80;
     EXPECT_TRUE(lengthInRange(48) && lengthInRange(360));
     EXPECT_FALSE(lengthInRange(47.99) || lengthInRange(360.01));
-    stretchToLength(d, 250);
+    // A length that cannot divide changes nothing.
+    for (double bad : {0.0, -200.0, double(INFINITY), double(NAN)}) {
+        EXPECT_FALSE(stretchToLength(d, bad)) << bad;
+        EXPECT_EQ(d.HullLength, 200);
+        EXPECT_DOUBLE_EQ(inches(d, 10, &Point3::Y), 10);
+    }
+    EXPECT_TRUE(stretchToLength(d, 250));
     EXPECT_DOUBLE_EQ(inches(d, 10, &Point3::Y), 10);
     EXPECT_DOUBLE_EQ(inches(d, 10, &Point3::Z), 8);
     EXPECT_DOUBLE_EQ(d.point(10).X * 250, 75);  // X stays 0.3 of the length

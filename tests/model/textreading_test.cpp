@@ -6,16 +6,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 using namespace model;
 
-TEST(Rounding, HalvesGoToTheEvenDigitOfTheExactValue)
+TEST(Rounding, TheDecimalReadIsScaledThenHalvesGoToEven)
 {
-    EXPECT_EQ(roundTo(0.125, 2), 0.12);
-    EXPECT_EQ(roundTo(3.5, 0), 4);
-    EXPECT_EQ(roundTo(-2.5, 0), -2);
-    EXPECT_EQ(roundTo(2.675, 2), 2.67);  // stored just below the half
+    // value, decimals, result: 76.55, 5.123455 and 2.675 are stored just
+    // below the half but read as it, so the even neighbour wins.
+    const std::tuple<double, int, double> cases[] = {
+        {76.55, 1, 76.6}, {150.35, 1, 150.4}, {5.123455, 5, 5.12346}, {0.125, 2, 0.12},
+        {3.5, 0, 4},      {-2.5, 0, -2},      {2.675, 2, 2.68},       {1E+300, 5, 1E+300}};
+    for (auto [value, decimals, result] : cases) EXPECT_EQ(roundTo(value, decimals), result) << value;
     EXPECT_FALSE(std::signbit(roundTo(-0.0001, 2)));
     EXPECT_EQ(roundToInt16(2.5), 2);
     EXPECT_EQ(roundToInt16(-3.5), -4);

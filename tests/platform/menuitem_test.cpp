@@ -10,7 +10,7 @@ TEST(MenuItem, TheHandlerAloneDecidesTheCheckMark)
 {
     testsupport::testApp();
     QMenu menu;
-    platform::MenuItem item(&menu, "x1", "x1");
+    platform::MenuItem item(&menu, "x1", "x1", true);
     bool seenBefore = true;
     item.setOnClick([&] { seenBefore = item.Checked(); });
     item.click();

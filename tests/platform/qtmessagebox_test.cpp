@@ -51,3 +51,28 @@ TEST(QtMessageBox, ATitleOfItsOwnReplacesTheProgramsName)
     messages.showTitled("The Visa number entered, 4, is invalid.", "Invalid Card", model::MessageIcon::Exclamation);
     EXPECT_EQ(title, "Invalid Card");
 }
+
+// A box belongs to the window the user works in (the wizard over the
+// disabled main window), and to its owner while none is active.
+TEST(QtMessageBox, BelongsToTheActiveWindowElseToItsOwner)
+{
+    testsupport::testApp();
+    QWidget owner, wizard;
+    platform::QtMessageBox messages(&owner);
+    owner.show();
+    wizard.show();
+    for (QWidget* active : {&wizard, static_cast<QWidget*>(nullptr)}) {
+        if (active) {
+            QApplication::setActiveWindow(active);
+        } else {
+            wizard.hide();
+            owner.hide();
+        }
+        QWidget* expected = active ? active : &owner;
+        testsupport::whenModalShows<QMessageBox>([expected](QMessageBox& box) {
+            EXPECT_EQ(box.parentWidget(), expected);
+            box.close();
+        });
+        messages.show("Please enter width in inches");
+    }
+}

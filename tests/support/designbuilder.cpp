@@ -178,9 +178,10 @@ Design furnishedKayak()
         auto& c = d.Cockpits[k];
         c.RimPointCount = model::kRimPointSlots;
         for (int j = 1; j <= model::kRimPointSlots; ++j) c.RimPoints[j] = std::int16_t(20 * (k - 1) + j + 2);
+        // Cockpit 2 unlike cockpit 1 in every field, so swapped fields show.
         c.AftToCG = 11 + k;
-        c.Length = 32.5;
-        c.Width = 18.0 / 7;
+        c.Length = k == 1 ? 32.5 : 29.75;
+        c.Width = k == 1 ? 18.0 / 7 : 17.0 / 3;
     }
     d.Cockpits[1].DistanceBetweenCockpits = 41.25;
     d.PaddlerWeights = {0, 190, 165.5};

@@ -3,6 +3,8 @@
 // they were asked, so tests never block on a dialog.
 
 #include "model/filedialogs.h"
+#include "model/filesaver.h"
+#include "model/textfile.h"
 #include "model/messagebox.h"
 
 #include <deque>
@@ -68,6 +70,12 @@ public:
         saves.push_back(options);
         return nextAnswer(answers, {});
     }
+};
+
+// Saves without Qt, for the Qt-free tests.
+class PlainFileSaver : public model::FileSaver {
+public:
+    bool save(const std::string& path, std::string_view text) override { return model::writeFileAtomically(path, text); }
 };
 
 }  // namespace testsupport

@@ -127,3 +127,29 @@ TEST(Rulers, InchTicksAlongTheTopAndLeftWithLongOnesAtEveryFoot)
     // 170 and 50), one at -11.
     f.expect(kFrontView, {{15, 170, kBlack}, {20, 170, kBlack}, {20, 50, kBlack}, {5, 160, kBlack}, {15, 160, kWhite}});
 }
+
+// Nothing of an earlier picture may stay, however absurd the design's
+// numbers: a waterline far above the views leaves them all water (the plan
+// views always are), far below all air, and the rulers are drawn over both.
+TEST(Drawscreens, AnAbsurdWaterlineStillPaintsEveryViewWhole)
+{
+    constexpr platform::ColorRef kStale = platform::RGB(255, 0, 0);
+    for (double waterline : {1e300, -1e300}) {
+        SCOPED_TRACE(waterline);
+        ViewsFixture f;
+        for (int view = kRightView; view <= kSectionEdit; ++view) {
+            f.setWindow(view, {0, 10, 0, 10});
+            f.views.box(view).Line(0, 10, 10, 0, kStale, platform::LineForm::FilledBox);
+        }
+        f.design.WaterlineHeight = waterline;
+        f.run();
+        for (int view = kRightView; view <= kSectionEdit; ++view) {
+            const QImage picture = f.image(view);
+            EXPECT_EQ(countPixels(picture, kStale), 0) << view;
+            EXPECT_GT(countPixels(picture.copy(0, 0, picture.width(), 1), kBlack), 0) << view;  // the top ruler
+        }
+        const platform::ColorRef side = waterline > 0 ? kWater : kAir;
+        f.expect(kRightView, {{911, 30, side}, {911, 80, side}});
+        for (int view : {kFrontView, kSectionEdit}) f.expect(view, {{75, 40, side}, {75, 90, side}});
+    }
+}

@@ -58,3 +58,17 @@ TEST(HullPanels, EachViewShowsTheShadesOfItsOwnPanels)
     EXPECT_EQ(shadesShown(f, kRightView), std::vector<bool>(6, true));
     for (int view : {kTopView, kBottomView}) EXPECT_EQ(shadesShown(f, view), std::vector<bool>(6, false)) << view;
 }
+
+// Filled panels that overlap: the later one covers the earlier, and the top
+// view runs from the last panel down to the first. Each of the box's panels
+// twice: the deck (1, 2), the sides (3, 4) and the bottom (5, 6).
+TEST(HullPanels, OverlappingPanelsInEachViewsOrder)
+{
+    ViewsFixture f;
+    f.design.PanelsPerSide = 6;
+    f.design.HullPanels = {{}, {1, 2, 0}, {1, 2, 0}, {2, 3, 1}, {2, 3, 1}, {3, 4, 1}, {3, 4, 1}};
+    f.run();
+    f.expect(kRightView, {{500, 30, panelFillColor(4)}});
+    f.expect(kTopView, {{200, 30, panelFillColor(1)}, {200, 70, panelFillColor(1)}});
+    f.expect(kBottomView, {{250, 30, panelFillColor(6)}, {250, 70, panelFillColor(6)}});
+}
