@@ -17,10 +17,11 @@ inline constexpr double kMaxStationCount = 32767;
 inline constexpr double kMaxSectionPoints = 1 << 21;
 // Opening a design samples every line at each section and at the
 // hydrostatics' slices, and each sample looks through the line's segment
-// entries (each also a prepared piece of a few hundred bytes). Bounding the
-// looking keeps the check of any design that opens well under a second and
-// its memory small: at most 8192 lines and entries in all.
-inline constexpr double kMaxLineSampleWork = 1 << 24;
+// entries (each also a prepared piece of a few hundred bytes); the slices'
+// samples are kept, some 41 kB a line. Bounding the looking keeps the check
+// of any design that opens well under a second and its memory small: at most
+// 2048 lines and entries in all.
+inline constexpr double kMaxLineSampleWork = 1 << 22;
 inline constexpr double kSamplesBesideSections = 2048;
 
 // What is wrong with the design, or nothing when it is sound. Its lists must

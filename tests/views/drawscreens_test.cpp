@@ -150,6 +150,7 @@ TEST(Drawscreens, AnAbsurdWaterlineStillPaintsEveryViewWhole)
         }
         const platform::ColorRef side = waterline > 0 ? kWater : kAir;
         f.expect(kRightView, {{911, 30, side}, {911, 80, side}});
-        for (int view : {kFrontView, kSectionEdit}) f.expect(view, {{75, 40, side}, {75, 90, side}});
+        f.expect(kFrontView, {{75, 95, side}, {120, 95, side}});  // below the body plan
+        f.expect(kSectionEdit, {{75, 40, side}, {75, 90, side}});
     }
 }
