@@ -95,11 +95,12 @@ void detectWithRedraws(benchmark::State& state, Template which)
     }
 }
 
-// What each drag step runs, with the stations of a finely divided hull.
-void sectionsAndRedraw(benchmark::State& state, Template which)
+// What each drag step runs, with the stations of a finely divided hull: 1001,
+// or 101 (the most the preferences allow).
+void sectionsAndRedraw(benchmark::State& state, Template which, double stationCount)
 {
     RunningProgram program(which);
-    model::currentDesign().StationCount = 1000;
+    model::currentDesign().StationCount = stationCount;
     program.form->makesections();
     for (auto _ : state) {
         program.form->makesections();
@@ -118,5 +119,8 @@ void sectionsAndRedraw(benchmark::State& state, Template which)
 QUILLOCK_TEMPLATE_BENCH(getCalculationsChanged, kMicrosecond);
 QUILLOCK_TEMPLATE_BENCH(getCalculationsWaterline, kMicrosecond);
 QUILLOCK_TEMPLATE_BENCH(detectWithRedraws, kMillisecond);
-QUILLOCK_TEMPLATE_BENCH(sectionsAndRedraw, kMillisecond);
+BENCHMARK_CAPTURE(sectionsAndRedraw, tqlk_1001stations, Template::tqlk, 1000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(sectionsAndRedraw, tqlk_101stations, Template::tqlk, 100)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(sectionsAndRedraw, kqlk42_1001stations, Template::kqlk42, 1000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(sectionsAndRedraw, kqlk42_101stations, Template::kqlk42, 100)->Unit(benchmark::kMillisecond);
 
