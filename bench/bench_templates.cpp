@@ -96,13 +96,20 @@ void detectWithRedraws(benchmark::State& state, Template which)
 }
 
 // What each drag step runs, with the stations of a finely divided hull: 1001,
-// or 101 (the most the preferences allow).
+// or 101 (the most the preferences allow). The sheer's first anchor moves half
+// an inch out and back, so every view really changes.
 void sectionsAndRedraw(benchmark::State& state, Template which, double stationCount)
 {
     RunningProgram program(which);
-    model::currentDesign().StationCount = stationCount;
+    model::Design& d = model::currentDesign();
+    d.StationCount = stationCount;
     program.form->makesections();
+    const model::HullLine& sheer = d.HullLines[model::kSheerLine];
+    model::Point3& anchor = d.ControlPoints[d.CurveSegments[sheer.Segments[1]].EndPoint].Position;
+    const double z = anchor.Z;
+    int step = 0;
     for (auto _ : state) {
+        anchor.Z = z + (step++ % 2) * 0.5 / d.HullLength;
         program.form->makesections();
         program.form->drawscreens();
     }

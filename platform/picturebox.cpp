@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace platform {
 
@@ -216,6 +217,42 @@ void PictureBox::Print(float x, float y, const QString& text)
     p->setFont(font());
     const QPoint at = toDevice(x, y);
     p->drawText(at.x(), at.y() + QFontMetrics(font()).ascent(), text);
+}
+
+void PictureBox::Layered(std::vector<std::int64_t> key, const std::function<void()>& paint)
+{
+    if (!fitImage()) return;
+    if (key == layerKey_ && layer_.size() == image_.size()) {
+        if (QPainter* p = canvas()) p->drawImage(0, 0, layer_);
+        return;
+    }
+    layerKey_.clear();
+    // Seen for the first time (a drag changes it at every step), the pass
+    // draws straight on the picture; seen again, it is kept.
+    if (key != seenKey_) {
+        seenKey_ = std::move(key);
+        paint();
+        return;
+    }
+    endPainting();
+    if (layer_.size() != image_.size()) layer_ = QImage(image_.size(), QImage::Format_ARGB32_Premultiplied);
+    layer_.fill(Qt::transparent);
+    {
+        // Every drawing call draws on image_: the layer stands in for the
+        // picture while the pass draws, and gives it back whatever the pass throws.
+        std::swap(image_, layer_);
+        struct Restore {
+            PictureBox& box;
+            ~Restore()
+            {
+                box.endPainting();
+                std::swap(box.image_, box.layer_);
+            }
+        } restore{*this};
+        paint();
+    }
+    layerKey_ = std::move(key);
+    if (QPainter* p = canvas()) p->drawImage(0, 0, layer_);
 }
 
 QImage PictureBox::image()

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -82,6 +83,14 @@ public:
     // Line per column, many times faster than as one-pixel rectangles.
     void Columns(const std::vector<Column>& columns, ColorRef color);
 
+    // A costly pass whose pixels depend only on `key`, drawn by `paint` with
+    // the box's usual calls. The second time in a row the same key comes, the
+    // pass is drawn into a transparent layer that is put over the picture and
+    // kept: while the key stays the same the layer is put on again without
+    // drawing. Only for aliased, opaque drawing, which lands on the layer
+    // exactly as on the picture.
+    void Layered(std::vector<std::int64_t> key, const std::function<void()>& paint);
+
     // The device context, drawing on the same picture in its own mapping.
     DeviceContext& hDC() { return *dc_; }
 
@@ -129,6 +138,8 @@ private:
     };
 
     QImage image_;
+    QImage layer_;
+    std::vector<std::int64_t> layerKey_, seenKey_;
     std::unique_ptr<QPainter> painter_;
     std::optional<PenKey> pen_;
     std::optional<BrushKey> brush_;

@@ -37,12 +37,26 @@ void drawBodyPlan(const Redraw& r)
     // A finely divided hull has many neighbouring sections on the same
     // pixels: the next one paints over every pixel of such a section, so it
     // is not drawn at all. The picture is the same, many times faster.
-    for (std::size_t i = 0; i < shapes.size(); ++i) {
-        if (i + 1 < shapes.size() && shapes[i].pixels == shapes[i + 1].pixels) continue;
-        box.FillColor = shapes[i].fill;
-        box.ForeColor = shapes[i].outline;
-        DrawPolygonInView(box, r.state.ViewExtents, kFrontView, std::int16_t(lineCount), shapes[i].polygon);
+    std::vector<const Shape*> drawn;
+    for (std::size_t i = 0; i < shapes.size(); ++i)
+        if (i + 1 == shapes.size() || shapes[i].pixels != shapes[i + 1].pixels) drawn.push_back(&shapes[i]);
+    if (drawn.empty()) return;
+    // The sections do not move with the waterline or a scroll: a redraw that
+    // would draw them on the same pixels puts the kept ones on again.
+    std::vector<std::int64_t> key{box.FillStyle, box.DrawWidth, box.DrawStyle};
+    for (const Shape* shape : drawn) {
+        key.insert(key.end(), {shape->fill, shape->outline, std::int64_t(shape->pixels.size())});
+        for (const platform::Point& p : shape->pixels) key.insert(key.end(), {p.x, p.y});
     }
+    box.Layered(std::move(key), [&] {
+        for (const Shape* shape : drawn) {
+            box.FillColor = shape->fill;
+            box.ForeColor = shape->outline;
+            DrawPolygonInView(box, r.state.ViewExtents, kFrontView, std::int16_t(lineCount), shape->polygon);
+        }
+    });
+    box.FillColor = drawn.back()->fill;
+    box.ForeColor = drawn.back()->outline;
 }
 
 }  // namespace views

@@ -4,6 +4,7 @@
 #include "views/mappeddrawing.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace views {
 
@@ -36,54 +37,75 @@ constexpr Pass kPasses[] = {
     {kBottomView, hullPanel, false, Axis::Z, true},
 };
 
-class OutlineTracer {
-public:
-    OutlineTracer(DeviceContext& dc, double hullLength, Axis vertical, bool solid)
-        : dc_(dc), scale_(kPanelUnitsPerInch * hullLength), vertical_(vertical), solid_(solid)
-    {
-    }
-
-    // sign -1 traces the outline reflected in the centre line.
-    void trace(const model::PanelOutline& outline, double sign)
-    {
-        dc_.BeginPath();
-        dc_.MoveToEx(plot(outline.start, sign));
-        for (const Point3& q : outline.samples) dc_.LineTo(plot(q, sign));
-        dc_.EndPath();
-        if (solid_) dc_.StrokeAndFillPath();
-        else dc_.StrokePath();
-    }
-
-private:
-    platform::Point plot(const Point3& q, double sign) const
-    {
-        const double v = vertical_ == Axis::Y ? q.Y : q.Z;
-        return {toLogical(scale_ * q.X), toLogical(sign * scale_ * v)};
-    }
-
-    DeviceContext& dc_;
-    double scale_;
-    Axis vertical_;
-    bool solid_;
+// One outline as the pass traces it: its fill and its logical points.
+struct Trace {
+    platform::ColorRef fill;
+    std::vector<platform::Point> points;
 };
+
+std::vector<Trace> tracesOf(const Redraw& r, const Pass& pass)
+{
+    const model::Design& d = r.design;
+    const double scale = kPanelUnitsPerInch * d.HullLength;
+    auto plot = [&](const Point3& q, double sign) -> platform::Point {
+        const double v = pass.vertical == Axis::Y ? q.Y : q.Z;
+        return {toLogical(scale * q.X), toLogical(sign * scale * v)};
+    };
+    std::vector<Trace> traces;
+    const int count = std::min<int>(d.PanelsPerSide, int(d.HullPanels.size()) - 1);
+    for (int i = 1; i <= count; ++i) {
+        const int k = pass.descending ? count + 1 - i : i;
+        if (!pass.admits(d.HullPanels[k])) continue;
+        const auto outline = model::panelOutline(d, k);
+        if (!outline) continue;
+        // sign -1 traces the outline reflected in the centre line.
+        for (double sign : {1.0, -1.0}) {
+            if (sign < 0 && !pass.mirrored) break;
+            Trace t{panelFillColor(k), {plot(outline->start, sign)}};
+            for (const Point3& q : outline->samples) t.points.push_back(plot(q, sign));
+            traces.push_back(std::move(t));
+        }
+    }
+    return traces;
+}
+
+// The panels change only with the hull, not with the waterline or a
+// scroll: a redraw that would trace them on the same pixels puts the kept
+// ones on again.
+std::vector<std::int64_t> layerKey(const platform::PictureBox& box, const platform::GdiMapping& mapping, bool solid,
+                                   const std::vector<Trace>& traces)
+{
+    std::vector<std::int64_t> key{solid, box.ForeColor, box.DrawWidth, box.DrawStyle, box.FillStyle};
+    for (const Trace& t : traces) {
+        key.insert(key.end(), {t.fill, std::int64_t(t.points.size())});
+        for (const platform::Point& p : t.points) {
+            const platform::Point device = mapping.toDevice(p);
+            key.insert(key.end(), {device.x, device.y});
+        }
+    }
+    return key;
+}
 
 void drawPass(const Redraw& r, const Pass& pass)
 {
-    const model::Design& d = r.design;
     platform::PictureBox& box = r.box(pass.view);
-    const int count = std::min<int>(d.PanelsPerSide, int(d.HullPanels.size()) - 1);
-    withViewMapping(box, r.extent(pass.view), kPanelUnitsPerInch, [&](DeviceContext& dc) {
-        OutlineTracer tracer(dc, d.HullLength, pass.vertical, r.state.Solid);
-        for (int i = 1; i <= count; ++i) {
-            const int k = pass.descending ? count + 1 - i : i;
-            if (!pass.admits(d.HullPanels[k])) continue;
-            const auto outline = model::panelOutline(d, k);
-            if (!outline) continue;
-            box.FillColor = panelFillColor(k);
-            tracer.trace(*outline, 1);
-            if (pass.mirrored) tracer.trace(*outline, -1);
-        }
+    const std::vector<Trace> traces = tracesOf(r, pass);
+    const bool solid = r.state.Solid;
+    const platform::GdiMapping mapping = viewDeviceMapping(box, r.extent(pass.view), kPanelUnitsPerInch);
+    box.Layered(layerKey(box, mapping, solid, traces), [&] {
+        withViewMapping(box, r.extent(pass.view), kPanelUnitsPerInch, [&](DeviceContext& dc) {
+            for (const Trace& t : traces) {
+                box.FillColor = t.fill;
+                dc.BeginPath();
+                dc.MoveToEx(t.points.front());
+                for (std::size_t i = 1; i < t.points.size(); ++i) dc.LineTo(t.points[i]);
+                dc.EndPath();
+                if (solid) dc.StrokeAndFillPath();
+                else dc.StrokePath();
+            }
+        });
     });
+    if (!traces.empty()) box.FillColor = traces.back().fill;
 }
 
 }  // namespace

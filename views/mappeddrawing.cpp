@@ -37,6 +37,20 @@ std::vector<platform::Point> logicalPolygon(std::int16_t n, const std::vector<mo
 
 }  // namespace
 
+platform::GdiMapping viewDeviceMapping(const platform::PictureBox& box, const ViewExtent& extent,
+                                       std::int32_t unitsPerInch)
+{
+    // Set in the order ApplyViewMapping sets them.
+    const ViewMapping m = MakeViewMapping(box.clientRect(), logicalWindow(extent, unitsPerInch), false);
+    platform::GdiMapping mapping;
+    mapping.setMapMode(m.MapMode);
+    mapping.setWindowOrg(m.WindowOrg);
+    mapping.setWindowExt(m.WindowExt);
+    mapping.setViewportOrg(m.ViewportOrg);
+    mapping.setViewportExt(m.ViewportExt);
+    return mapping;
+}
+
 void DrawPolygonInView(platform::PictureBox& box, const ViewExtentTable& extents, std::int16_t view, std::int16_t n,
                        const std::vector<model::Point2>& points)
 {
@@ -50,13 +64,7 @@ std::vector<platform::Point> PolygonPixelsInView(const platform::PictureBox& box
                                                  const std::vector<model::Point2>& points)
 {
     if (!drawable(view, n, points)) return {};
-    const ViewMapping m = MakeViewMapping(box.clientRect(), logicalWindow(extents[view], kPolygonUnitsPerInch), false);
-    platform::GdiMapping mapping;
-    mapping.setMapMode(m.MapMode);
-    mapping.setWindowOrg(m.WindowOrg);
-    mapping.setWindowExt(m.WindowExt);
-    mapping.setViewportOrg(m.ViewportOrg);
-    mapping.setViewportExt(m.ViewportExt);
+    const platform::GdiMapping mapping = viewDeviceMapping(box, extents[view], kPolygonUnitsPerInch);
     std::vector<platform::Point> pixels;
     for (const platform::Point& p : logicalPolygon(n, points)) pixels.push_back(mapping.toDevice(p));
     return pixels;

@@ -35,6 +35,10 @@ void withViewMapping(platform::PictureBox& box, const ViewExtent& extent, std::i
 void DrawPolygonInView(platform::PictureBox& box, const ViewExtentTable& extents, std::int16_t view, std::int16_t n,
                        const std::vector<model::Point2>& points);
 
+// The mapping withViewMapping applies, for working out device pixels ahead.
+platform::GdiMapping viewDeviceMapping(const platform::PictureBox& box, const ViewExtent& extent,
+                                       std::int32_t unitsPerInch);
+
 // The device pixels DrawPolygonInView would put the points on; empty where it
 // would draw nothing. Two polygons on the same pixels paint the same pixels.
 std::vector<platform::Point> PolygonPixelsInView(const platform::PictureBox& box, const ViewExtentTable& extents,

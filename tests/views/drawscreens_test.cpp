@@ -154,3 +154,33 @@ TEST(Drawscreens, AnAbsurdWaterlineStillPaintsEveryViewWhole)
         f.expect(kSectionEdit, {{75, 40, side}, {75, 90, side}});
     }
 }
+
+// Redraws that keep the hull but move the waterline (as the waterline search
+// does) or the hull itself put the same pixels in every view as a first
+// redraw in fresh views: kept panels and sections are only reused unchanged.
+TEST(Drawscreens, RepeatedRedrawsPaintWhatAFirstRedrawPaints)
+{
+    ViewsFixture repeated;
+    const model::Design start = repeated.design;
+    const struct {
+        double waterline, chineLift;  // inches
+    } steps[] = {{5, 0}, {5.5, 0}, {6, 0}, {6, 3}, {6.5, 3}, {6.5, 0}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(testing::Message() << step.waterline << " " << step.chineLift);
+        ViewsFixture fresh;
+        for (ViewsFixture* f : {&repeated, &fresh}) {
+            f->design = start;
+            f->design.WaterlineHeight = step.waterline;
+            const model::HullLine& chine = start.HullLines[3];
+            for (int k = 1; k <= chine.SegmentCount; ++k) {
+                const model::CurveSegment& c = start.CurveSegments[chine.Segments[k]];
+                for (int i : {c.StartPoint, c.StartHandle, c.EndHandle, c.EndPoint})
+                    f->design.ControlPoints[i].Position.Y = start.point(i).Y + step.chineLift / start.HullLength;
+            }
+            model::makesections(f->design);
+        }
+        repeated.run();
+        fresh.run();
+        for (int view = kRightView; view <= kVolumeGraph; ++view) EXPECT_EQ(repeated.image(view), fresh.image(view)) << view;
+    }
+}
