@@ -34,7 +34,8 @@ bool FormActivation::eventFilter(QObject* watched, QEvent* event)
 
 void FormActivation::focusChanged(QWindow* now)
 {
-    if (!now || now == form_->windowHandle()) return;
+    // A drop-down list or menu belongs to the window it opened from.
+    if (!now || now == form_->windowHandle() || now->type() == Qt::Popup) return;
     // Another window of the program: ordinary windows arm the next
     // activation, modal boxes do not.
     armed_ = now->modality() == Qt::NonModal;

@@ -2,6 +2,8 @@
 #include "tests/support/modal.h"
 #include "tests/support/testapp.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QMessageBox>
 #include <QTest>
 #include <QWidget>
@@ -34,6 +36,19 @@ TEST(FormActivation, ShownOrReachedFromAnotherWindowButNotFromItsOwnBox)
     form.hide();
     form.show();
     EXPECT_TRUE(QTest::qWaitFor([&] { return activations == 3; }, 2000));
+    QTest::qWait(100);
+    EXPECT_EQ(activations, 3);
+
+    // A drop-down list of the form's own, then a trip to another program
+    // and back: no activation.
+    auto* list = new QComboBox(&form);
+    list->addItems({"1", "2"});
+    list->showPopup();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() != form.windowHandle(); }, 2000));
+    list->hidePopup();
+    QTest::qWait(50);
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(&form);
     QTest::qWait(100);
     EXPECT_EQ(activations, 3);
 }
