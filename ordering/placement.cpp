@@ -61,16 +61,29 @@ std::optional<std::string> copyRules(const FieldRule (&rules)[N], OrderRecord& r
     return std::nullopt;
 }
 
-std::string trimmed(std::string_view s)
-{
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return std::string(s.substr(first, s.find_last_not_of(' ') - first + 1));
-}
-
 constexpr int kHoursOnClock = 12;
 constexpr unsigned kUtf8LeadMask = 0xC0;
 constexpr unsigned kUtf8Continuation = 0x80;
+
+// Where the character starting at byte `i` ends: beyond ASCII a character
+// is several bytes of UTF-8.
+std::size_t characterEnd(std::string_view text, std::size_t i)
+{
+    std::size_t end = i + 1;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & kUtf8LeadMask) == kUtf8Continuation) ++end;
+    return end;
+}
+
+// The first `count` characters of `s` without its leading and trailing blanks.
+std::string leading(std::string_view s, std::size_t count)
+{
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    s = s.substr(first, s.find_last_not_of(' ') - first + 1);
+    std::size_t end = 0;
+    for (; count > 0 && end < s.size(); --count) end = characterEnd(s, end);
+    return std::string(s.substr(0, end));
+}
 constexpr int kYearBase = 1900;
 
 }  // namespace
@@ -88,10 +101,7 @@ std::optional<std::string> characterRefusal(std::string_view text, std::string_v
 {
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (alphabet.find(text[i]) != std::string_view::npos) continue;
-        // A character beyond ASCII is several bytes of UTF-8: name it whole.
-        std::size_t end = i + 1;
-        while (end < text.size() && (static_cast<unsigned char>(text[end]) & kUtf8LeadMask) == kUtf8Continuation) ++end;
-        return "The character " + std::string(text.substr(i, end - i)) + " is not allowed in " + std::string(text);
+        return "The character " + std::string(text.substr(i, characterEnd(text, i) - i)) + " is not allowed in " + std::string(text);
     }
     return std::nullopt;
 }
@@ -128,8 +138,8 @@ std::string totalText(std::string_view priceText, std::string_view taxText)
 std::optional<std::string> orderNumber(const OrderRecord& r, int orderType, const std::tm& local)
 {
     if (orderType != kFullSizePlans && orderType != kScaleModelPlans) return std::nullopt;
-    std::string number = trimmed(r.CardHolderFirstName).substr(0, 2) + trimmed(r.CardHolderMiddleName).substr(0, 1) +
-                         trimmed(r.CardHolderLastName).substr(0, 2) + (orderType == kFullSizePlans ? "L" : "M");
+    std::string number = leading(r.CardHolderFirstName, 2) + leading(r.CardHolderMiddleName, 1) +
+                         leading(r.CardHolderLastName, 2) + (orderType == kFullSizePlans ? "L" : "M");
     const int hour = local.tm_hour % kHoursOnClock == 0 ? kHoursOnClock : local.tm_hour % kHoursOnClock;
     char stamp[64];
     std::snprintf(stamp, sizeof stamp, "%d%d%d%d%02d%02d%s", local.tm_mon + 1, local.tm_mday,

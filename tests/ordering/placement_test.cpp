@@ -99,6 +99,9 @@ TEST(Placement, OrderNumberFromNamesKindAndClock)
     r.CardHolderLastName = "B";
     EXPECT_EQ(orderNumber(r, kFullSizePlans, at(2009, 12, 5, 15, 45, 7)), "ANBL125200934507PM");
     EXPECT_EQ(orderNumber(r, 0, at(2009, 12, 5, 15, 45, 7)), std::nullopt);
+    // The middle name is not character-checked: its first letter is taken whole.
+    r.CardHolderMiddleName = "\xc3\x89lise";
+    EXPECT_EQ(orderNumber(r, kFullSizePlans, at(2009, 12, 5, 15, 45, 7)), "AN\xc3\x89" "BL125200934507PM");
 }
 
 TEST(Placement, OrderLinesPutShippingBeforeTaxAndDashTheCardNumber)
