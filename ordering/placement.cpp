@@ -125,7 +125,8 @@ void copyShippingToCardHolder(OrderRecord& record, const BoxText& textOf)
 
 std::string taxText(std::string_view stateReply, std::string_view cardHolderState, std::string_view taxReply)
 {
-    return stateReply == cardHolderState ? std::string(taxReply) : kNoTax;
+    // An empty reply names no state, so it taxes nobody, not the buyers who gave none.
+    return !stateReply.empty() && stateReply == cardHolderState ? std::string(taxReply) : kNoTax;
 }
 
 std::string totalText(std::string_view priceText, std::string_view taxText)

@@ -78,7 +78,7 @@ TEST(Placement, TaxOnlyForTheServersStateWithItsTrailingBlank)
 {
     EXPECT_EQ(taxText("Oregon ", "Oregon ", "0.088"), "0.088");
     EXPECT_EQ(taxText("Oregon", "Oregon ", "0.088"), "0.00");
-    EXPECT_EQ(taxText("", "", "0.088"), "0.088");
+    EXPECT_EQ(taxText("", "", "0.088"), "0.00");
     EXPECT_EQ(taxText("Texas ", "Oregon ", "0.088"), "0.00");
     EXPECT_EQ(totalText(" 45", "0.088"), " 48.96");
     EXPECT_EQ(totalText("135", "0.00"), " 135");
