@@ -3,6 +3,8 @@
 #include "model/numbertext.h"
 #include "model/resistance.h"
 
+#include <algorithm>
+
 namespace dialogs {
 
 namespace {
@@ -58,9 +60,11 @@ FrictionGraph frictionGraph(double topSpeed, double lwl, double wettedSurface)
     g.bottom = kBottomPounds;
     g.dotRadius = kDotRadius;
 
-    for (int v = 0; v <= topSpeed; ++v) g.marks.push_back(line(v, 0, v, kSpeedTick));
+    // Within the frame: an absurd top speed gets the empty graph's scale.
+    const double lastSpeed = std::min(topSpeed, g.right);
+    for (int v = 0; v <= lastSpeed; ++v) g.marks.push_back(line(v, 0, v, kSpeedTick));
     addPoundScale(g);
-    for (int v = 1; v <= topSpeed; ++v) {
+    for (int v = 1; v <= lastSpeed; ++v) {
         g.marks.push_back(line(v, 0, v, kSpeedLabelTick));
         g.marks.push_back(label(v, kSpeedLabelTop, model::plainText(v) + "Knots"));
     }

@@ -1,6 +1,7 @@
 #include "dialogs/frmNew.h"
 
 #include "dialogs/kayaksketch.h"
+#include "model/floaterror.h"
 #include "model/newdesign.h"
 #include "model/rounding.h"
 #include "model/textreading.h"
@@ -208,7 +209,12 @@ void frmNew::showBeamCaption(int inches) { lblBeam->setText(QString::fromStdStri
 // box keeps what was typed: OK reads the box.
 void frmNew::followTypedSize(QLineEdit* box, QSlider* slider, void (frmNew::*showCaption)(int))
 {
-    const double typed = model::leadingNumber(box->text().toStdString());
+    double typed = 0;
+    try {
+        typed = model::leadingNumber(box->text().toStdString());
+    } catch (const model::FloatError&) {
+        return;  // too large for any slider; OK reports it
+    }
     if (!(typed >= slider->minimum() && typed <= slider->maximum())) return;
     const QSignalBlocker keepTheText(slider);
     slider->setValue(model::roundToInt16(typed));

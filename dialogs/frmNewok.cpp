@@ -155,11 +155,11 @@ void frmNew::copyInputs(model::Design& d)
 void frmNew::Command1_Click()
 {
     if (!main_) return;
-    if (const auto message = checkBoxes()) {
-        tell(*message);
-        return;
-    }
     try {
+        if (const auto message = checkBoxes()) {
+            tell(*message);
+            return;
+        }
         if (!readInputs()) return;
     } catch (const model::FloatError&) {
         tell(kLengthMessage);

@@ -11,6 +11,9 @@ namespace model {
 // The lowest speed the resistance graph shows; the fit of the residual part
 // is meaningless below it.
 inline constexpr double kGraphLowestKnots = 1.5;
+// Far beyond any displacement hull; an absurd design's speed would make the
+// curves' steps and the speed scale endless.
+inline constexpr double kGraphHighestKnots = 100;
 
 struct Resistance {
     double speed = 0;             // knots
@@ -25,7 +28,7 @@ struct Resistance {
 Resistance resistanceAt(double knots, double lwl, double wettedSurface);
 
 // Whether a hull has curves to draw: a waterline that meets it and a top
-// speed above the graph's lowest speed.
+// speed above the graph's lowest speed and not beyond its highest.
 bool hasResistanceCurves(double lwl, double topSpeed);
 
 // The curves from standstill in steps of 0.005 knots (a running sum) up to the

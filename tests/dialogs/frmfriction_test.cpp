@@ -81,7 +81,9 @@ TEST(FrictionGraph, HullsWithoutCurvesGetTheFrameAndScalesOnly)
     const struct {
         double topSpeed, lwl;
         std::size_t knotLabels;
-    } cases[] = {{0, 0, 0}, {0.9, 5, 0}, {1.4, 12, 1}, {1.5, 15, 1}};
+    } cases[] = {{0, 0, 0},          {0.9, 5, 0},          {1.4, 12, 1},
+                 {1.5, 15, 1},        {100.01, 66820, 4},   {3.9e149, 1e300, 4},
+                 {HUGE_VAL, 1e308, 4}};
     for (const auto& c : cases) {
         const FrictionGraph g = dialogs::frictionGraph(c.topSpeed, c.lwl, 2880);
         EXPECT_TRUE(marksOf(g, MarkKind::Dot).empty()) << c.topSpeed;

@@ -40,6 +40,7 @@ TEST(frmNew, DefaultsAndTheSlidersCaptions)
     const struct { QLineEdit* box; const char* typed; QSlider* slider; int value; QLabel* caption; const char* text; } typed[] = {
         {w.txtLength, "120.4 in", w.SliderLength, 120, w.LabelFeet, " 10'  0\""},
         {w.txtLength, "300", w.SliderLength, 120, w.LabelFeet, " 10'  0\""},
+        {w.txtLength, "1e999", w.SliderLength, 120, w.LabelFeet, " 10'  0\""},
         {w.txtBeam, "30", w.SliderWidth, 30, w.lblBeam, " 30\" ( 2'  6\") "},
     };
     for (const auto& t : typed) {

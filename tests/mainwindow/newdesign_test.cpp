@@ -121,6 +121,13 @@ TEST_F(NewDesign, AFailedCheckKeepsTheWizardOpen)
     wizard().txtLength->setText("20");
     ok();
     EXPECT_EQ(messages.texts().back(), "Please enter a kayak length from 96 to 276 inches");
+    // A beam too large to hold gets a message; nothing escapes OK.
+    wizard().txtLength->setText("204");
+    wizard().txtBeam->setText("1e999");
+    const std::size_t told = messages.texts().size();
+    ok();
+    EXPECT_EQ(messages.texts().size(), told + 1);
+    EXPECT_TRUE(wizard().isVisible());
     EXPECT_FALSE(currentDesign().DesignLoaded);
 }
 
