@@ -104,11 +104,13 @@ void frmPreferences::Form_Activate() { Form_Load(); }
 bool frmPreferences::storeValues()
 {
     model::Design& d = design();
+    // Every box is read before any message: closing a message activates the
+    // window again, which fills the boxes from the stored values.
     const model::StationsEntry stations = model::stationsFromText(txtNumberofSections->text().toStdString());
-    if (stations.outOfRange) messages_->show(kStationsMessage);
     const auto spacing = model::stitchSpacingFromText(txtStitchLength->text().toStdString());
-    if (!spacing) messages_->show(kStitchSpacingMessage, model::MessageIcon::Exclamation);
     const auto markLength = model::stitchMarkLengthFromText(txtStitchMarkLength->text().toStdString());
+    if (stations.outOfRange) messages_->show(kStationsMessage);
+    if (!spacing) messages_->show(kStitchSpacingMessage, model::MessageIcon::Exclamation);
     if (!markLength) messages_->show(kMarkLengthMessage, model::MessageIcon::Exclamation);
 
     // Both travel in the design file: a change is unsaved work.

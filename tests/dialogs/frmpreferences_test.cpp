@@ -143,3 +143,24 @@ TEST_F(PreferencesWindow, StitchSpacingIsWholeAndSavedValuesMarkTheDesignChanged
         }
     }
 }
+
+// Closing a message activates the window again, which refills its boxes from
+// the stored values: what was typed in the other boxes is read first.
+TEST_F(PreferencesWindow, AMessageDoesNotLoseWhatWasTypedInTheOtherBoxes)
+{
+    struct Reactivating : testsupport::ScriptedMessageBox {
+        frmPreferences* window = nullptr;
+        model::MessageAnswer ask(const std::string& text, model::MessageButtons buttons, model::MessageIcon icon) override
+        {
+            window->Form_Activate();
+            return ScriptedMessageBox::ask(text, buttons, icon);
+        }
+    } reactivating;
+    reactivating.window = prefs.get();
+    prefs->connectTo(&main, &reactivating, &stationBox);
+    ok("9", "6", "0.5");
+    EXPECT_EQ(reactivating.texts(), Log{kStationsMessage});
+    EXPECT_EQ(currentDesign().StationCount, 11);
+    EXPECT_EQ(currentDesign().StitchSpacing, 6);
+    EXPECT_EQ(currentDesign().StitchMarkLength, 0.5);
+}
