@@ -158,14 +158,16 @@ void Form1::Form_Load()
     state_.ViewExtents = defaultViewExtents(layout.views, model::currentDesign().HullLength);
 }
 
-void Form1::setOuterGeometry(QRect outer)
+void placeByOuterFrame(QWidget& window, QRect outer)
 {
-    if (const QScreen* s = screen()) outer = outer.intersected(s->geometry());
-    const QRect frame = frameGeometry(), inner = geometry();
+    if (const QScreen* s = window.screen()) outer = outer.intersected(s->geometry());
+    const QRect frame = window.frameGeometry(), inner = window.geometry();
     const QMargins frameWidths(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
                                frame.bottom() - inner.bottom());
-    setGeometry(outer.marginsRemoved(frameWidths));
+    window.setGeometry(outer.marginsRemoved(frameWidths));
 }
+
+void Form1::setOuterGeometry(QRect outer) { placeByOuterFrame(*this, outer); }
 
 Layout Form1::currentLayout() const
 {

@@ -50,6 +50,9 @@ struct DocumentResult;
 
 namespace mainwindow {
 
+// Sets a top-level window's frame, title bar and borders included, kept on its screen.
+void placeByOuterFrame(QWidget& window, QRect outer);
+
 class frmAbout;
 
 class Form1 : public QMainWindow, public dialogs::MainWindowOps {

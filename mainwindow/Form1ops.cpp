@@ -135,8 +135,7 @@ void Form1::ViewData_Click()
     } else {
         w.show();
         menu("ViewData").setChecked(true);
-        w.move(0, 0);
-        w.resize(w.width(), screenRect.height());
+        placeByOuterFrame(w, {0, 0, w.frameGeometry().width(), screenRect.height()});
         const int infoWidth = w.frameGeometry().width();
         setOuterGeometry({infoWidth, 0, screenRect.width() - infoWidth, screenRect.height()});
     }
