@@ -13,31 +13,23 @@ namespace {
 using model::Point3;
 
 constexpr double kTolerance = 1e-9;  // normalised: a billionth of the length
-// The closed form's seven-digit 2 pi costs it about 1e-8 of the length.
-constexpr double kSolverTolerance = 1e-6;
+constexpr double kSolverTolerance = 1e-6;  // the closed form's seven-digit 2 pi costs about 1e-8
 constexpr double kOffThirds = 0.05;  // least cubic term, as a share of the segment's X span
-constexpr int kSamplesPerStation = 20;
-constexpr int kSolverSamples = 41;
-constexpr int kMostFaults = 12;
+constexpr int kSamplesPerStation = 20, kSolverSamples = 41, kMostFaults = 12;
 
-class Faults {
-public:
+struct Faults {
+    std::ostringstream text;
+    int count = 0;
     template <typename... Parts>
     void add(const Parts&... parts)
     {
-        if (count_++ < kMostFaults) ((text_ << ... << parts) << '\n');
+        if (count++ < kMostFaults) ((text << ... << parts) << '\n');
     }
-    std::string text() const { return text_.str(); }
-
-private:
-    std::ostringstream text_;
-    int count_ = 0;
 };
 
 Point3 minus(const Point3& a, const Point3& b) { return {a.X - b.X, a.Y - b.Y, a.Z - b.Z, 0}; }
 
-// Tangent continuity through an anchor: the handle behind and the one ahead
-// lie on one straight line through it, on opposite sides.
+// Tangent continuity: the handles either side of an anchor on one line through it, on opposite sides.
 bool straightThrough(const Point3& back, const Point3& at, const Point3& ahead)
 {
     const Point3 u = minus(at, back), v = minus(ahead, at);
@@ -53,25 +45,22 @@ std::string lineOrder(const model::Design& d)
     Faults out;
     std::vector<model::LineEvaluator> lines;
     for (int i = 1; d.hasLine(i); ++i) lines.emplace_back(d, d.HullLines[i]);
-    const double L = d.HullLength;
     const int stations = model::stationBound(d.StationCount), n = d.LineCount;
     for (int s = 0; s <= stations; ++s) {
         for (int k = 0; k < (s < stations ? kSamplesPerStation : 1); ++k) {
-            const double x = (s + double(k) / kSamplesPerStation) / d.StationCount;
+            const double x = (s + double(k) / kSamplesPerStation) / d.StationCount, at = x * d.HullLength;
             std::vector<Point3> p{{}};
             for (const auto& line : lines) p.push_back(line.pointAt(x));
             for (int i = 1; i < n; ++i) {
-                if (p[i].Y < p[i + 1].Y - kTolerance) out.add("at ", x * L, " in line ", i + 1, " is above line ", i);
-                const bool deck = i < model::kSheerLine;
-                const int inner = deck ? i : i + 1, outer = deck ? i + 1 : i;
-                if (p[inner].Z > p[outer].Z + kTolerance)
-                    out.add("at ", x * L, " in line ", inner, " is outside line ", outer);
+                if (p[i].Y < p[i + 1].Y - kTolerance) out.add("at ", at, " line ", i + 1, " is above line ", i);
+                const int inner = i < model::kSheerLine ? i : i + 1, outer = i < model::kSheerLine ? i + 1 : i;
+                if (p[inner].Z > p[outer].Z + kTolerance) out.add("at ", at, " line ", inner, " is outside ", outer);
             }
             if (x > d.point(model::kBowPoint).X && x < d.point(model::kSternPoint).X && p[1].Y <= p[n].Y)
-                out.add("at ", x * L, " in the section has no depth");
+                out.add("at ", at, " the section has no depth");
         }
     }
-    return out.text();
+    return out.text.str();
 }
 
 std::string segments(const model::Design& d)
@@ -80,10 +69,8 @@ std::string segments(const model::Design& d)
     for (int s = 1; s <= d.SegmentCount; ++s) {
         const model::CurveSegment& c = d.CurveSegments[s];
         const Point3 p[4] = {d.point(c.StartPoint), d.point(c.StartHandle), d.point(c.EndHandle), d.point(c.EndPoint)};
-        if (!(p[0].X < p[1].X && p[1].X < p[2].X && p[2].X < p[3].X))
-            out.add("segment ", s, ": X of its control points does not increase strictly");
-        const double cubic = ((p[3].X - 3 * p[2].X) + 3 * p[1].X) - p[0].X;
-        if (std::abs(cubic) < kOffThirds * std::abs(p[3].X - p[0].X))
+        if (!(p[0].X < p[1].X && p[1].X < p[2].X && p[2].X < p[3].X)) out.add("segment ", s, ": X not increasing");
+        if (std::abs(((p[3].X - 3 * p[2].X) + 3 * p[1].X) - p[0].X) < kOffThirds * std::abs(p[3].X - p[0].X))
             out.add("segment ", s, ": handles too close to the thirds");
         double from = 0, to = 0;
         if (!model::segmentRange(d, c, from, to)) out.add("segment ", s, ": covers nothing");
@@ -95,7 +82,7 @@ std::string segments(const model::Design& d)
                 out.add("segment ", s, ": the closed form misses X ", x * d.HullLength, " (t ", t, ")");
         }
     }
-    return out.text();
+    return out.text.str();
 }
 
 std::string handles(const model::Design& d)
@@ -134,7 +121,7 @@ std::string handles(const model::Design& d)
                 out.add("line ", i, ": kink at point ", a.EndPoint);
         }
     }
-    return out.text();
+    return out.text.str();
 }
 
 }  // namespace hullchecks
