@@ -6,7 +6,6 @@
 #include "dialogs/mainwindowops.h"
 #include "model/design.h"
 #include "model/hydrostatics.h"
-#include "model/maxbeam.h"
 #include "model/sections.h"
 
 #include <string>
@@ -14,13 +13,9 @@
 
 namespace testsupport {
 
-using dialogs::frmInfo;
-using model::currentDesign;
-using model::currentHydrostatics;
-
 class FakeMain : public dialogs::MainWindowOps {
 public:
-    explicit FakeMain(frmInfo& info) : info_(info) {}
+    explicit FakeMain(dialogs::frmInfo& info) : info_(info) {}
     std::vector<std::string> log;
     bool waterLine = false;
     double beam = 23;
@@ -31,29 +26,26 @@ public:
         const model::HydroInputs inputs{info_.isChecked("chkAutoPositionCockpit"),
                                         info_.controlText("txtStartMeasuredFrom").toStdString(),
                                         info_.controlText("txtEndMeasuredFrom").toStdString()};
-        model::runHydrostatics(currentDesign(), inputs, currentHydrostatics());
+        model::runHydrostatics(model::currentDesign(), inputs, model::currentHydrostatics());
     }
     void makesections() override
     {
         log.push_back("R2");
-        model::makesections(currentDesign());
+        model::makesections(model::currentDesign());
     }
     void drawscreens() override { log.push_back("R3"); }
     void DrawWaterline() override { log.push_back("R4"); }
-    void ViewData_Click() override {}
-    bool viewWaterLineChecked() const override { return waterLine; }
-    bool viewDataChecked() const override { return false; }
     void enableTimer1() override { log.push_back("R6"); }
+    bool viewWaterLineChecked() const override { return waterLine; }
     double MaxBeam() const override { return beam; }
-    void resetForNewDesign() override { log.push_back("reset"); }
-    void setMainWindowEnabled(bool on) override { enabled = on; }
-    void showStationRow() override { stationRow = true; }
-    bool enabled = true;
-    bool stationRow = false;
+    void ViewData_Click() override {}
+    bool viewDataChecked() const override { return false; }
+    void resetForNewDesign() override {}
+    void setMainWindowEnabled(bool) override {}
+    void showStationRow() override {}
 
 private:
-    frmInfo& info_;
+    dialogs::frmInfo& info_;
 };
-
 
 }  // namespace testsupport

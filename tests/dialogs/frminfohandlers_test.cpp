@@ -3,32 +3,68 @@
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/testapp.h"
 
+#include "model/designwriter.h"
+
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
 
 using dialogs::frmInfo;
 using model::currentDesign;
 using model::currentHydrostatics;
-using testsupport::FakeMain;
+using model::Design;
+using Log = std::vector<std::string>;
+
+TEST(frmInfo, StartStateAndControlsByName)
+{
+    testsupport::testApp();
+    frmInfo w;
+    EXPECT_EQ(w.windowTitle(), "Quillock ");
+    EXPECT_EQ(w.SSTab1->count(), 5);
+    EXPECT_EQ(w.SSTab1->tabText(4), "Coefficients");
+    EXPECT_EQ(w.controlText("txtStartMeasuredFrom"), "36");
+    EXPECT_EQ(w.controlText("txtKayakLength"), "");
+    EXPECT_TRUE(w.isChecked("chkMidship") && w.isChecked("chkAutoPositionCockpit"));
+    for (const char* off : {"chkAutoDetect", "chkLCBVisible", "chkLCFVisible", "chkEntryHalfAngle", "chkExitHalfAngle"})
+        EXPECT_FALSE(w.isChecked(off)) << off;
+    for (int n = 1; n <= 16; ++n) EXPECT_EQ(w.button(QString("Command%1").arg(n))->text(), "Set");
+
+    w.setControlText("txtLWL", "180.5\"");  // a read-out label
+    w.setControlText("txtCargoWeight", "20");  // an editable box
+    w.setControlText("noSuchControl", "x");    // ignored
+    EXPECT_EQ(w.label("txtLWL")->text(), "180.5\"");
+    EXPECT_EQ(w.textBox("txtCargoWeight")->text(), "20");
+}
 
 namespace {
 
 class InfoWindow : public ::testing::Test {
 protected:
-    InfoWindow() : main(info)
-    {
-        currentDesign() = testsupport::cockpitKayak();
-        currentHydrostatics() = {};
-        info.connectTo(&main, &messages);
-        info.checkBox("chkAutoPositionCockpit")->setChecked(false);
-        main.GetCalculations();
-        main.log.clear();
-    }
+    InfoWindow() : main(info) { info.connectTo(&main, &messages); }
     ~InfoWindow() override { currentDesign() = {}; }
 
+    // The cockpit kayak, calculated, positioning and search off, nothing logged.
+    void fresh(int cockpits = 1, bool autoDetect = false)
+    {
+        currentDesign() = testsupport::cockpitKayak();
+        currentDesign().CockpitCount = cockpits;
+        currentDesign().CargoWeight = 12;  // so that "abc" read as 0 shows
+        currentHydrostatics() = {};
+        main.beam = 23;
+        info.checkBox("chkAutoPositionCockpit")->setChecked(false);
+        main.GetCalculations();
+        info.Form_Activate();
+        info.checkBox("chkAutoDetect")->setChecked(autoDetect);  // on: searches at once
+        main.log.clear();
+        messages.shown.clear();
+    }
     void apply(const char* box, const char* text, const char* button)
     {
         info.textBox(box)->setText(text);
@@ -37,53 +73,100 @@ protected:
 
     QApplication& app = testsupport::testApp();  // before any widget
     frmInfo info;
-    FakeMain main;
+    testsupport::FakeMain main{info};
     testsupport::ScriptedMessageBox messages;
 };
 
-using Log = std::vector<std::string>;
-
 }  // namespace
 
-TEST_F(InfoWindow, WeightsRebuildInOrderAndMarkTheDesignChanged)
+TEST_F(InfoWindow, EachBoxStoresItsFieldRebuildsInOrderAndMarksSavedValuesChanged)
 {
-    main.waterLine = true;
-    apply("txtPaddlerWeight", "250", "Command2");
-    EXPECT_EQ(currentDesign().PaddlerWeights[1], 250);
-    EXPECT_EQ(main.log, (Log{"R1", "R2", "R3", "R4", "R6"}));
-    EXPECT_TRUE(currentDesign().DesignChanged);
+    const auto rim = [](int j) { return currentDesign().point(currentDesign().Cockpits[1].RimPoints[j]); };
+    const struct {
+        const char *box, *text, *button;
+        int cockpits;
+        bool waterLine, autoDetect;
+        std::function<double()> field;
+        double value;
+        Log log;
+        bool changed;
+    } rows[] = {
+        {"txtPaddlerWeight", "250", "Command2", 1, true, false, [] { return currentDesign().PaddlerWeights[1]; }, 250, {"R1", "R2", "R3", "R4", "R6"}, true},
+        {"txtPaddler2Weight", "150", "Command13", 2, false, false, [] { return currentDesign().PaddlerWeights[2]; }, 150, {"R1", "R2", "R3", "R6"}, true},
+        {"txtCargoWeight", "abc", "Command3", 1, false, false, [] { return currentDesign().CargoWeight; }, 0, {"R1", "R2", "R3", "R6"}, true},  // no leading number: 0
+        {"txtDistanceBetweenCockpits", "55", "Command12", 1, false, false, [] { return currentDesign().Cockpits[1].DistanceBetweenCockpits; }, 55, {"R1", "R2", "R3", "R6"}, true},
+        {"txtCockpitAftToCG", "12.5", "Command9", 1, false, false, [] { return currentDesign().Cockpits[1].AftToCG; }, 12.5, {"R1", "R2", "R3", "R6"}, true},
+        {"txtCockpitWidth", "18", "Command8", 1, false, false, [&] { return rim(5).Z * 204; }, 9, {"R1", "R2", "R3", "R6"}, true},
+        // The water level turns the automatic search off first.
+        {"txtWaterLevel", "5.5", "Command1", 1, false, true, [] { return currentDesign().WaterlineHeight; }, 5.5, {"R1", "R3", "R6"}, true},
+        // The measured-from distances are not kept in the file: no unsaved work.
+        {"txtStartMeasuredFrom", "30", "Command6", 1, false, false, [] { return currentHydrostatics().EntryMeasuredFrom; }, 30, {}, false},
+    };
+    for (const auto& row : rows) {
+        fresh(row.cockpits, row.autoDetect);
+        main.waterLine = row.waterLine;
+        apply(row.box, row.text, row.button);
+        EXPECT_NEAR(row.field(), row.value, 1e-12) << row.box;
+        if (!row.log.empty()) { EXPECT_EQ(main.log, row.log) << row.box; }
+        EXPECT_EQ(currentDesign().DesignChanged, row.changed) << row.box;
+        EXPECT_FALSE(info.isChecked("chkAutoDetect")) << row.box;
+    }
+}
 
-    main.log.clear();
-    main.waterLine = false;
-    apply("txtCargoWeight", "abc", "Command3");  // no leading number: 0
-    EXPECT_EQ(currentDesign().CargoWeight, 0);
+TEST_F(InfoWindow, RefusedInputKeepsTheDesignAndSaysWhy)
+{
+    const struct {
+        const char *box, *text, *button;
+        double beam;
+        const char *message, *shows;
+        std::optional<Log> log;
+    } rows[] = {
+        {"txtKayakLength", "47.99", "Command5", 23, "", "204", Log{"R6"}},
+        {"txtKayakWidth", "48.5", "Command10", 23, "Kayak width may not exceed 48\"", "23", Log{}},
+        {"txtKayakWidth", "16", "Command10", 23, "Kayak cannot be thinner than cockpit", "23", Log{"R6"}},  // the cockpit is 16 wide
+        {"txtKayakWidth", "24", "Command10", 0, "The kayak has no beam to scale from", "0", {}},
+        {"txtCargoWeight", "1e400", "Command3", 23, "That number is too large to use; the previous value is kept", "12", {}},
+        {"txtMaterialWeightPerSquareFoot", "1e308", "Command4", 23, "That number is too large to use; the previous value is kept", "0.3", {}},
+    };
+    for (const auto& row : rows) {
+        fresh();
+        main.beam = row.beam;
+        const std::string before = model::writeDesignText(currentDesign());
+        apply(row.box, row.text, row.button);
+        EXPECT_EQ(model::writeDesignText(currentDesign()), before) << row.box << " " << row.text;
+        EXPECT_FALSE(currentDesign().DesignChanged) << row.text;
+        EXPECT_EQ(messages.texts(), *row.message ? Log{row.message} : Log{}) << row.text;
+        EXPECT_EQ(info.controlText(row.box), row.shows) << row.text;
+        if (row.log) { EXPECT_EQ(main.log, *row.log) << row.text; }
+    }
+}
+
+TEST_F(InfoWindow, LengthAndWidthScaleTheHull)
+{
+    fresh();
+    const double keelInches = currentDesign().point(7).Y * 204, sheerZ = currentDesign().point(4).Z;
+    apply("txtKayakWidth", "25", "Command10");
+    EXPECT_DOUBLE_EQ(currentDesign().point(4).Z, sheerZ / 23 * 25);
     EXPECT_EQ(main.log, (Log{"R1", "R2", "R3", "R6"}));
+    apply("txtKayakLength", "250", "Command5");
+    EXPECT_EQ(currentDesign().HullLength, 250);
+    EXPECT_DOUBLE_EQ(currentDesign().point(7).Y * 250, keelInches);
+    EXPECT_TRUE(currentDesign().DesignChanged);
 }
 
 TEST_F(InfoWindow, AutoWaterlineSearchesAfterTheRedrawAndBeforeTheTimer)
 {
-    info.checkBox("chkAutoDetect")->setChecked(true);  // searches at once
+    fresh(1, true);
     const model::Hydrostatics& h = currentHydrostatics();
     EXPECT_EQ(h.Displacement, h.TargetDisplacement);
-    main.log.clear();
-
     apply("txtPaddlerWeight", "230", "Command2");
     EXPECT_EQ(h.Displacement, h.TargetDisplacement);
     ASSERT_GT(main.log.size(), 6u);
     EXPECT_EQ(Log(main.log.begin(), main.log.begin() + 3), (Log{"R1", "R2", "R3"}));
     EXPECT_EQ(main.log.back(), "R6");
-}
-
-TEST_F(InfoWindow, WaterLevelTurnsTheAutomaticSearchOffFirst)
-{
-    info.checkBox("chkAutoDetect")->setChecked(true);
-    main.log.clear();
-    apply("txtWaterLevel", "5.5", "Command1");
-    EXPECT_FALSE(info.isChecked("chkAutoDetect"));
-    EXPECT_EQ(currentDesign().WaterlineHeight, 5.5);
-    EXPECT_EQ(main.log, (Log{"R1", "R3", "R6"}));
 
     main.log.clear();  // the half-angle switches only redraw; the marker switches recalculate
+    info.checkBox("chkAutoDetect")->setChecked(false);
     info.checkBox("chkEntryHalfAngle")->setChecked(true);
     info.checkBox("chkLCBVisible")->setChecked(true);
     EXPECT_EQ(main.log, (Log{"R3", "R1", "R3", "R6"}));
@@ -91,9 +174,10 @@ TEST_F(InfoWindow, WaterLevelTurnsTheAutomaticSearchOffFirst)
 
 TEST_F(InfoWindow, ActivationFillsTheBoxesAndDisablesTheSecondCockpit)
 {
+    fresh();
     // Every field its own value, cockpit 1 unlike cockpit 2, so a box
     // showing the wrong field shows.
-    model::Design& d = currentDesign();
+    Design& d = currentDesign();
     d.PaddlerWeights = {0, 191.5, 172.25};
     d.CargoWeight = 12.5;
     d.MaterialWeightPerSqFt = 0.0625;
@@ -128,94 +212,17 @@ TEST_F(InfoWindow, ActivationFillsTheBoxesAndDisablesTheSecondCockpit)
     EXPECT_TRUE(info.button("Command13")->isEnabled());
 }
 
-TEST_F(InfoWindow, LengthChangeKeepsInchesAndRefusesOutOfRange)
-{
-    const double keelInches = currentDesign().point(7).Y * 204;
-    apply("txtKayakLength", "250", "Command5");
-    EXPECT_EQ(currentDesign().HullLength, 250);
-    EXPECT_DOUBLE_EQ(currentDesign().point(7).Y * 250, keelInches);
-    EXPECT_TRUE(currentDesign().DesignChanged);
-
-    main.log.clear();
-    apply("txtKayakLength", "47.99", "Command5");
-    EXPECT_EQ(currentDesign().HullLength, 250);
-    EXPECT_EQ(info.controlText("txtKayakLength"), "250");
-    EXPECT_EQ(main.log, (Log{"R6"}));
-    EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(InfoWindow, WidthChangeMessagesAndScaling)
-{
-    apply("txtKayakWidth", "48.5", "Command10");
-    EXPECT_EQ(messages.texts(), (std::vector<std::string>{"Kayak width may not exceed 48\""}));
-    EXPECT_EQ(info.controlText("txtKayakWidth"), "23");
-    EXPECT_TRUE(main.log.empty());
-
-    apply("txtKayakWidth", "16", "Command10");  // the cockpit is 16 wide
-    EXPECT_EQ(messages.texts().back(), "Kayak cannot be thinner than cockpit");
-    EXPECT_EQ(main.log, (Log{"R6"}));
-
-    main.log.clear();
-    const double sheerZ = currentDesign().point(4).Z;
-    apply("txtKayakWidth", "25", "Command10");
-    EXPECT_DOUBLE_EQ(currentDesign().point(4).Z, sheerZ / 23 * 25);
-    EXPECT_EQ(main.log, (Log{"R1", "R2", "R3", "R6"}));
-
-    main.beam = 0;
-    const double before = currentDesign().point(4).Z;
-    apply("txtKayakWidth", "24", "Command10");
-    EXPECT_EQ(currentDesign().point(4).Z, before);
-    EXPECT_EQ(messages.texts().back(), "The kayak has no beam to scale from");
-}
-
-TEST_F(InfoWindow, ANumberTooLargeIsRefusedAndTheDesignKept)
-{
-    const model::Design before = currentDesign();
-    apply("txtCargoWeight", "1e400", "Command3");
-    EXPECT_EQ(messages.texts().back(), "That number is too large to use; the previous value is kept");
-    EXPECT_EQ(currentDesign().CargoWeight, before.CargoWeight);
-    EXPECT_FALSE(currentDesign().DesignChanged);
-
-    apply("txtMaterialWeightPerSquareFoot", "1e308", "Command4");
-    EXPECT_EQ(currentDesign().MaterialWeightPerSqFt, before.MaterialWeightPerSqFt);
-    EXPECT_EQ(messages.shown.size(), 2u);
-}
-
 TEST_F(InfoWindow, CockpitLengthMovesTheFrontEndWhenPositioningIsOn)
 {
+    fresh();
     info.checkBox("chkAutoPositionCockpit")->setChecked(true);
     main.log.clear();
     apply("txtCockpitLength", "30", "Command7");
-    const model::Design& d = currentDesign();
-    const int front = d.Cockpits[1].RimPoints[2], rear = d.Cockpits[1].RimPoints[8];
+    const Design& d = currentDesign();
+    const int front = d.Cockpits[1].RimPoints[2], rear = d.Cockpits[1].RimPoints[8], side = d.Cockpits[1].RimPoints[4];
     EXPECT_EQ(d.Cockpits[1].Length, 30);
     EXPECT_NEAR((d.point(rear).X - d.point(front).X) * 204, 30, 1e-9);
-    const int side = d.Cockpits[1].RimPoints[4];
     EXPECT_NEAR(d.point(side).X, d.point(front).X + (d.point(rear).X - d.point(front).X) / 2, 1e-12);
     // Re-spaced, calculated, re-spaced again, then the usual rebuild without a search.
     EXPECT_EQ(main.log, (Log{"R1", "R1", "R2", "R3", "R6"}));
-}
-
-TEST_F(InfoWindow, CockpitBoxesAndTheMeasuredFromDistances)
-{
-    apply("txtCockpitWidth", "18", "Command8");
-    const int rim5 = currentDesign().Cockpits[1].RimPoints[5];
-    EXPECT_DOUBLE_EQ(currentDesign().point(rim5).Z * 204, 9);
-    apply("txtCockpitAftToCG", "12.5", "Command9");
-    EXPECT_EQ(currentDesign().Cockpits[1].AftToCG, 12.5);
-    main.log.clear();
-    apply("txtDistanceBetweenCockpits", "55", "Command12");
-    EXPECT_EQ(currentDesign().Cockpits[1].DistanceBetweenCockpits, 55);
-    EXPECT_EQ(main.log, (Log{"R1", "R2", "R3", "R6"}));
-
-    currentDesign().CockpitCount = 2;
-    info.Form_Activate();
-    apply("txtPaddler2Weight", "150", "Command13");
-    EXPECT_EQ(currentDesign().PaddlerWeights[2], 150);
-
-    // The measured-from distances are not kept in the file: no unsaved work.
-    currentDesign().DesignChanged = false;
-    apply("txtStartMeasuredFrom", "30", "Command6");
-    EXPECT_EQ(currentHydrostatics().EntryMeasuredFrom, 30);
-    EXPECT_FALSE(currentDesign().DesignChanged);
 }

@@ -13,29 +13,36 @@
 
 using dialogs::frmPreferences;
 using model::currentDesign;
+using Log = std::vector<std::string>;
 
 namespace {
 
-constexpr const char* kStationsMessage = "Number of Stations must be within 10 to 100";
+constexpr const char* kStations = "Number of Stations must be within 10 to 100";
+constexpr const char* kSpacing =
+    "Distance Between Stitches must be a whole number of inches from 1 to 32767; the previous value is kept";
+constexpr const char* kMark = "Stitch Mark Length is too large to use; the previous value is kept";
 
 class PreferencesWindow : public ::testing::Test {
 protected:
-    PreferencesWindow() : main(info)
+    PreferencesWindow()
     {
-        model::Design& d = currentDesign();
-        d = testsupport::cockpitKayak();
-        d.StationCount = 21;
-        d.StitchSpacing = 4;
-        d.StitchMarkLength = 0.25;
-        d.CurrentStation = 5;
-        d.DesignChanged = false;
-        model::currentHydrostatics() = {};
+        reset();
+        currentDesign().CurrentStation = 5;
         stationBox.setText("51\"");
-        prefs = std::make_unique<frmPreferences>();
+        prefs = std::make_unique<frmPreferences>();  // it fills its boxes from the design on load
         prefs->connectTo(&main, &messages, &stationBox);
     }
     ~PreferencesWindow() override { currentDesign() = {}; }
 
+    static void reset()
+    {
+        model::Design& d = currentDesign();
+        if (!d.DesignLoaded) d = testsupport::cockpitKayak();
+        d.StationCount = 21;
+        d.StitchSpacing = 4;
+        d.StitchMarkLength = 0.25;
+        d.DesignChanged = false;
+    }
     void ok(const char* stations, const char* spacing, const char* markLength)
     {
         prefs->show();
@@ -47,24 +54,20 @@ protected:
 
     QApplication& app = testsupport::testApp();  // before any widget
     dialogs::frmInfo info;
-    testsupport::FakeMain main;
+    testsupport::FakeMain main{info};
     testsupport::ScriptedMessageBox messages;
     QLineEdit stationBox;
     std::unique_ptr<frmPreferences> prefs;
 };
-
-using Log = std::vector<std::string>;
 
 }  // namespace
 
 TEST_F(PreferencesWindow, FillsItsBoxesOnLoadAndOnEachActivation)
 {
     EXPECT_EQ(prefs->windowTitle(), "Quillock");
-    EXPECT_EQ(prefs->txtNumberofSections->text(), "20");
-    EXPECT_EQ(prefs->txtStitchLength->text(), "4");
-    EXPECT_EQ(prefs->txtStitchMarkLength->text(), "0.25");
-    EXPECT_EQ(prefs->Command1->text(), "Ok");
-    EXPECT_EQ(prefs->Command2->text(), "Cancel");
+    const std::pair<QWidget*, const char*> texts[] = {{prefs->txtNumberofSections, "20"}, {prefs->txtStitchLength, "4"},
+        {prefs->txtStitchMarkLength, "0.25"}, {prefs->Command1, "Ok"}, {prefs->Command2, "Cancel"}};
+    for (auto [widget, text] : texts) EXPECT_EQ(widget->property("text").toString(), text) << text;
 
     prefs->txtStitchLength->setText("9");
     prefs->Command2->click();  // Cancel stores nothing
@@ -81,65 +84,60 @@ TEST_F(PreferencesWindow, FillsItsBoxesOnLoadAndOnEachActivation)
     EXPECT_EQ(prefs->txtStitchMarkLength->text(), "0.5");
 }
 
-TEST_F(PreferencesWindow, OkStoresTheStationsWithinLimitsAndRebuilds)
+// Stations within limits (a message and the nearest limit otherwise), rounded
+// halves to even; stitch spacing whole, refused below 1 or past 16 bits; the
+// design marked changed only by the values saved with it.
+TEST_F(PreferencesWindow, OkStoresWhatIsWithinLimitsAndRebuilds)
 {
     const struct {
-        const char* text;
+        const char *stations, *spacing, *mark;
         double stationCount;
-        bool message;
-    } rows[] = {{"10", 11, false}, {"100", 101, false}, {"9", 11, true}, {"101", 101, true},
-                {"0", 11, true},   {"", 11, true},      {"20.5", 21, false}, {"44.6", 46, false}};
+        int spacingStored;
+        double markStored;
+        Log messages;
+        bool refused, changed;
+    } rows[] = {
+        {"10", "4", "0.25", 11, 4, 0.25, {}, false, true},
+        {"100", "4", "0.25", 101, 4, 0.25, {}, false, true},
+        {"9", "4", "0.25", 11, 4, 0.25, {kStations}, false, true},
+        {"101", "4", "0.25", 101, 4, 0.25, {kStations}, false, true},
+        {"0", "4", "0.25", 11, 4, 0.25, {kStations}, false, true},
+        {"", "4", "0.25", 11, 4, 0.25, {kStations}, false, true},
+        {"20.5", "4", "0.25", 21, 4, 0.25, {}, false, false},
+        {"44.6", "4", "0.25", 46, 4, 0.25, {}, false, true},
+        {"20", "4", "0.5", 21, 4, 0.5, {}, false, false},  // the mark length is not saved with the design
+        {"20", "2.5", "0.25", 21, 2, 0.25, {}, false, true},
+        {"20", "2.6", "0.25", 21, 3, 0.25, {}, false, true},
+        {"20", "0", "0.3", 21, 4, 0.3, {kSpacing}, true, false},
+        {"20", "40000", "0.25", 21, 4, 0.25, {kSpacing}, true, false},
+        {"20", "6", "1e999", 21, 6, 0.25, {kMark}, true, true},
+        {"9.6", "0", "0.25", 11, 4, 0.25, {kStations, kSpacing}, true, true},
+    };
     for (const auto& row : rows) {
+        reset();
         messages.shown.clear();
         main.log.clear();
         currentDesign().CurrentStation = 7;
-        ok(row.text, "4", "0.25");
-        EXPECT_EQ(currentDesign().StationCount, row.stationCount) << row.text;
-        EXPECT_EQ(messages.texts(), row.message ? Log{kStationsMessage} : Log{}) << row.text;
-        EXPECT_EQ(main.log, (Log{"R2", "R3", "R1"}));
-        EXPECT_EQ(currentDesign().Sections.size(), std::size_t(row.stationCount) + 1);
-        EXPECT_EQ(currentDesign().CurrentStation, 0);
-        EXPECT_EQ(stationBox.text(), "0\"");
-        EXPECT_FALSE(prefs->isVisible()) << row.text;
-    }
-}
-
-TEST_F(PreferencesWindow, StitchSpacingIsWholeAndSavedValuesMarkTheDesignChanged)
-{
-    const struct {
-        const char *stations, *spacing, *markLength;
-        std::int16_t stored;
-        double storedMark;
-        std::size_t messages;
-        bool refused, changed;
-    } rows[] = {
-        {"20", "4", "0.5", 4, 0.5, 0, false, false},  // the mark length is not saved with the design
-        {"20", "2.5", "0.25", 2, 0.25, 0, false, true},
-        {"20", "2.6", "0.25", 3, 0.25, 0, false, true},
-        {"30", "4", "0.25", 4, 0.25, 0, false, true},
-        {"20", "0", "0.3", 4, 0.3, 1, true, false},
-        {"20", "40000", "0.25", 4, 0.25, 1, true, false},
-        {"20", "6", "1e999", 6, 0.25, 1, true, true},
-        {"9.6", "0", "0.25", 4, 0.25, 2, true, true},
-    };
-    for (const auto& row : rows) {
-        model::Design& d = currentDesign();
-        d.StationCount = 21;
-        d.StitchSpacing = 4;
-        d.StitchMarkLength = 0.25;
-        d.DesignChanged = false;
-        messages.shown.clear();
-        ok(row.stations, row.spacing, row.markLength);
-        EXPECT_EQ(d.StitchSpacing, row.stored) << row.spacing;
-        EXPECT_EQ(d.StitchMarkLength, row.storedMark) << row.markLength;
-        EXPECT_EQ(d.DesignChanged, row.changed) << row.stations << " " << row.spacing;
-        EXPECT_EQ(messages.shown.size(), row.messages) << row.spacing;
-        // After a refusal the window stays, showing what was stored.
-        EXPECT_EQ(prefs->isVisible(), row.refused) << row.spacing;
+        ok(row.stations, row.spacing, row.mark);
+        const model::Design& d = currentDesign();
+        SCOPED_TRACE(testing::Message() << row.stations << " " << row.spacing << " " << row.mark);
+        EXPECT_EQ(d.StationCount, row.stationCount);
+        EXPECT_EQ(d.StitchSpacing, row.spacingStored);
+        EXPECT_EQ(d.StitchMarkLength, row.markStored);
+        EXPECT_EQ(d.DesignChanged, row.changed);
+        EXPECT_EQ(messages.texts(), row.messages);
+        // After a refusal the window stays, showing what was stored; otherwise
+        // it closes and the design is rebuilt at station 0.
+        EXPECT_EQ(prefs->isVisible(), row.refused);
         if (row.refused) {
             EXPECT_EQ(prefs->txtNumberofSections->text().toDouble(), d.StationCount - 1);
-            EXPECT_EQ(prefs->txtStitchLength->text().toStdString(), std::to_string(row.stored));
-            EXPECT_EQ(prefs->txtStitchMarkLength->text().toDouble(), row.storedMark);
+            EXPECT_EQ(prefs->txtStitchLength->text().toInt(), row.spacingStored);
+            EXPECT_EQ(prefs->txtStitchMarkLength->text().toDouble(), row.markStored);
+        } else {
+            EXPECT_EQ(main.log, (Log{"R2", "R3", "R1"}));
+            EXPECT_EQ(d.Sections.size(), std::size_t(row.stationCount) + 1);
+            EXPECT_EQ(d.CurrentStation, 0);
+            EXPECT_EQ(stationBox.text(), "0\"");
         }
     }
 }
@@ -159,7 +157,7 @@ TEST_F(PreferencesWindow, AMessageDoesNotLoseWhatWasTypedInTheOtherBoxes)
     reactivating.window = prefs.get();
     prefs->connectTo(&main, &reactivating, &stationBox);
     ok("9", "6", "0.5");
-    EXPECT_EQ(reactivating.texts(), Log{kStationsMessage});
+    EXPECT_EQ(reactivating.texts(), Log{kStations});
     EXPECT_EQ(currentDesign().StationCount, 11);
     EXPECT_EQ(currentDesign().StitchSpacing, 6);
     EXPECT_EQ(currentDesign().StitchMarkLength, 0.5);
