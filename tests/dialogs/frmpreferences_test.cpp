@@ -89,14 +89,8 @@ TEST_F(PreferencesWindow, FillsItsBoxesOnLoadAndOnEachActivation)
 // design marked changed only by the values saved with it.
 TEST_F(PreferencesWindow, OkStoresWhatIsWithinLimitsAndRebuilds)
 {
-    const struct {
-        const char *stations, *spacing, *mark;
-        double stationCount;
-        int spacingStored;
-        double markStored;
-        Log messages;
-        bool refused, changed;
-    } rows[] = {
+    const struct { const char *stations, *spacing, *mark; double stationCount; int spacingStored; double markStored;
+                   Log messages; bool refused, changed; } rows[] = {
         {"10", "4", "0.25", 11, 4, 0.25, {}, false, true},
         {"100", "4", "0.25", 101, 4, 0.25, {}, false, true},
         {"9", "4", "0.25", 11, 4, 0.25, {kStations}, false, true},

@@ -96,9 +96,9 @@ TEST_P(TemplateFile, HoldsWhatTheWizardTheEditsAndTheAnalysisExpect)
     }
     for (int k = 1; k <= d.PanelsPerSide; ++k) EXPECT_GE(apart[k], 10) << "panel " << k;
 
-    // Cockpit rims: 2 and 3 the front end, 8 the rear, 4, 5 and 6 along the
-    // side at one height, 7 with 3's half-breadth; all on the deck inside the
-    // deck chine, apart from the lines.
+    // Cockpit rims: 2 and 3 the front end, 8 the rear, all on the deck inside
+    // the deck chine, apart from the lines. The side points, which the wizard
+    // re-spaces and levels, are held by its test's exact comparison.
     ASSERT_EQ(d.cockpitCount(), GetParam().cockpits);
     std::set<int> onLines;
     for (int s = 1; s <= d.SegmentCount; ++s) {
@@ -112,10 +112,7 @@ TEST_P(TemplateFile, HoldsWhatTheWizardTheEditsAndTheAnalysisExpect)
         EXPECT_TRUE(c.Length == 32 && c.Width == 18 && c.AftToCG == 11) << "cockpit " << k;  // the wizard's defaults
         EXPECT_EQ(rim(3).X, rim(2).X);
         EXPECT_NEAR(inches(rim(8).X - rim(2).X), c.Length, 1e-9);
-        EXPECT_TRUE(rim(2).X < rim(4).X && rim(4).X < rim(5).X && rim(5).X < rim(6).X && rim(6).X < rim(8).X);
-        for (int j : {4, 5, 6}) EXPECT_NEAR(inches(rim(j).Z), c.Width / 2, 1e-9);
-        EXPECT_TRUE(rim(4).Y == rim(5).Y && rim(6).Y == rim(5).Y);
-        EXPECT_TRUE(rim(2).Z == 0 && rim(8).Z == 0 && rim(7).Z == rim(3).Z);
+        EXPECT_TRUE(rim(2).Z == 0 && rim(8).Z == 0);
         for (int j = 1; j <= 9; ++j) {
             const Point3& p = rim(j);
             const Point3 chine = PointOnLineAtX(d, d.HullLines[kDeckChine], p.X);
@@ -133,25 +130,22 @@ TEST_P(TemplateFile, HoldsWhatTheWizardTheEditsAndTheAnalysisExpect)
         {d.MaterialWeightPerSqFt, 0.25, 0.35}, {d.CargoWeight, 10, 60}, {d.PaddlerWeights[1], 190, 190}};
     for (const auto& s : settings) EXPECT_TRUE(s.value >= s.least && s.value <= s.most) << s.value;
     EXPECT_GT(d.SectionOffset, 0);
+
+    if (d.cockpitCount() == 2) {  // a tandem's fixed points beside each cockpit are where the wizard puts them
+        ASSERT_GE(d.PointCount, kTandemFixedPoint2 + 2);
+        Design again = d;
+        placeTandemFixedPoints(again);
+        for (int centre : {kTandemFixedPoint1, kTandemFixedPoint2}) {
+            for (int i = centre; i <= centre + 2; ++i) {
+                const Point3 &a = again.point(i), &b = d.point(i);
+                EXPECT_LT(std::hypot(a.X - b.X, a.Y - b.Y, a.Z - b.Z), kExact) << "point " << i;
+                EXPECT_EQ(i == centre ? centre : d.ControlPoints[i].Anchor, centre) << "point " << i;
+            }
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Templates, TemplateFile, ::testing::ValuesIn(templatecase::allTemplates()),
                          [](const auto& info) { return info.param.name; });
-
-TEST(TandemTemplate, FixedPointsBesideEachCockpitAreWhereTheWizardPutsThem)
-{
-    const Design d = templatecase::load("tqlk");
-    ASSERT_GE(d.PointCount, 67);
-    Design again = d;
-    placeTandemFixedPoints(again);
-    for (int centre : {kTandemFixedPoint1, kTandemFixedPoint2}) {
-        for (int i = centre; i <= centre + 2; ++i) {
-            const Point3 &a = again.point(i), &b = d.point(i);
-            EXPECT_LT(std::hypot(a.X - b.X, a.Y - b.Y, a.Z - b.Z), kExact) << "point " << i;
-        }
-        EXPECT_TRUE(d.ControlPoints[centre + 1].Anchor == centre && d.ControlPoints[centre + 2].Anchor == centre)
-            << "handles of point " << centre;
-    }
-}
 
 }  // namespace

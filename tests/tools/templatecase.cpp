@@ -38,8 +38,7 @@ model::Design readFrom(const std::filesystem::path& folder, const std::string& n
 
 model::Hydrostatics rebuild(model::Design& d)
 {
-    model::HydroInputs inputs;
-    inputs.autoPositionCockpit = true;
+    const model::HydroInputs inputs{true};
     model::Hydrostatics results;
     model::runHydrostatics(d, inputs, results);
     model::makesections(d);

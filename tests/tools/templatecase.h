@@ -21,17 +21,13 @@ inline void PrintTo(const Expected& e, std::ostream* out) { *out << e.name; }
 
 const std::vector<Expected>& allTemplates();
 
-// The template file beside the test program, as the wizard holds it once read.
-model::Design load(const std::string& name);
-// The file committed in the sources.
-model::Design loadFromSources(const std::string& name);
-// The design the hull description builds.
-model::Design described(const std::string& name);
+model::Design load(const std::string& name);  // the copy beside the test program
+model::Design loadFromSources(const std::string& name);  // the committed file
+model::Design described(const std::string& name);  // what the hull description builds
 
-// The wizard's OK once the file is read, with its default inputs but for the
-// length and beam (inches), automatic cockpit positioning on and automatic
-// waterline off, as the design-data window starts. Returns the last
-// hydrostatic results.
+// The wizard's OK once the file is read, with its defaults but for the length
+// and beam (inches), cockpit positioning on and the waterline search off, as
+// the design-data window starts. Returns the last hydrostatic results.
 model::Hydrostatics makeNewDesign(model::Design& design, double length = 204, double beam = 23);
 
 }  // namespace templatecase
