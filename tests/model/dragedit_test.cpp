@@ -33,15 +33,8 @@ model::Design linkedKayak()
 }
 
 struct Drag : ::testing::Test {
-    Point3 at(int point) const
-    {
-        const Point3& q = d.point(point);
-        return {q.X * L, q.Y * L, q.Z * L, q.Flag};
-    }
-    void place(int point, Point3 inches)
-    {
-        d.ControlPoints[point].Position = {inches.X / L, inches.Y / L, inches.Z / L, 0};
-    }
+    Point3 at(int point) const { return {d.point(point).X * L, d.point(point).Y * L, d.point(point).Z * L, 0}; }
+    void place(int point, Point3 in) { d.ControlPoints[point].Position = {in.X / L, in.Y / L, in.Z / L, 0}; }
     int selected() const
     {
         int found = 0;
@@ -52,9 +45,9 @@ struct Drag : ::testing::Test {
             }
         return found;
     }
-    bool planDrag(PlanView view, Point2 from, Point2 to, double zoom = 1)
+    bool planDrag(Point2 from, Point2 to, double zoom = 1)
     {
-        const bool picked = editor.pressPlan(d, view, from, zoom);
+        const bool picked = editor.pressPlan(d, PlanView::Top, from, zoom);
         editor.move(d, Plane::XZ, to);
         return picked;
     }
@@ -179,14 +172,14 @@ TEST_F(Drag, ALinkedAnchorCarriesItsLinksAndReturnsWithThem)
 {
     place(9, {61.2, 13, 5});
     place(10, {142.8, 14, 8});
-    ASSERT_TRUE(planDrag(PlanView::Top, {102, 7}, {112, 9}));
+    ASSERT_TRUE(planDrag({102, 7}, {112, 9}));
     expectInches(7, {112, 13.5, 9});
     expectInches(9, {71.2, 13, 7});
     expectInches(10, {152.8, 14, 10});
     editor.release(d, Plane::XZ);
     expectInches(10, {152.8, 14, 10});
 
-    ASSERT_TRUE(planDrag(PlanView::Top, {112, 9}, {170, 9}));
+    ASSERT_TRUE(planDrag({112, 9}, {170, 9}));
     expectInches(10, {210.8, 14, 10});
     EXPECT_FALSE(editor.pressPlan(d, PlanView::Bottom, {0, 0}, 1));
     EXPECT_EQ(editor.MousePosition().X, 0);
@@ -245,7 +238,7 @@ TEST_F(Drag, ADropOutsideTheHullPutsTheHandleBackAndReAimsItsOpposite)
 {
     place(9, {61.2, 13.5, 3});
     place(10, {214.2, 13.5, 7});
-    ASSERT_TRUE(planDrag(PlanView::Top, {61.2, 3}, {20, 7}, 4));
+    ASSERT_TRUE(planDrag({61.2, 3}, {20, 7}, 4));
     expectInches(10, {214.2, 13.5, 7});
     editor.release(d, Plane::XZ);
     expectInches(9, {61.2, 13.5, 3});
@@ -254,11 +247,11 @@ TEST_F(Drag, ADropOutsideTheHullPutsTheHandleBackAndReAimsItsOpposite)
 
     // A handle that is not smooth goes back alone; one dropped on the stern's X stays.
     const Point3 nine = at(9), ten = at(10);
-    ASSERT_TRUE(planDrag(PlanView::Top, {ten.X, ten.Z}, {204.5, 7}, 4));
+    ASSERT_TRUE(planDrag({ten.X, ten.Z}, {204.5, 7}, 4));
     editor.release(d, Plane::XZ);
     expectInches(10, ten);
     expectInches(9, nine);
-    ASSERT_TRUE(planDrag(PlanView::Top, {ten.X, ten.Z}, {204, 7}, 4));
+    ASSERT_TRUE(planDrag({ten.X, ten.Z}, {204, 7}, 4));
     editor.release(d, Plane::XZ);
     expectInches(10, {204, 13.5, 7});
 }
@@ -268,7 +261,7 @@ TEST_F(Drag, ADropOutsideTheHullPutsTheHandleBackAndReAimsItsOpposite)
 TEST_F(Drag, PointsEighteenAndTwentyThreeFollowTheSheer)
 {
     place(23, {250, 5, 3});
-    ASSERT_TRUE(planDrag(PlanView::Top, {102, 7}, {100, 8}));
+    ASSERT_TRUE(planDrag({102, 7}, {100, 8}));
     const model::LineEvaluator sheer(d, d.HullLines[model::kSheerLine]);
     const Point3 on = sheer.pointAt(d.point(18).X);
     EXPECT_EQ(d.point(18).Y, on.Y);

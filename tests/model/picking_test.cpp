@@ -47,11 +47,7 @@ TEST(Picking, APanelUsesThePointsOfItsTwoLinesLimitsIncluded)
     b.line({b.segment(9, 10, 11, 12, model::kCoversStartToEndLimit, limit)});  // line 4
     model::Design d = b.build();
     const model::HullPanel p12{1, 2, 0}, p23{2, 3, 0}, p34{3, 4, 1};
-    const struct {
-        int point;
-        const model::HullPanel& panel;
-        bool uses;
-    } cases[] = {
+    const struct { int point; const model::HullPanel& panel; bool uses; } cases[] = {
         {1, p12, true},  {6, p12, true},  {6, p23, true}, {1, p23, false}, {0, p12, false},
         {13, p34, true}, {13, p23, false}, {12, p34, true},
     };

@@ -15,10 +15,7 @@ TEST(ReadOut, WritesFortyOneTextsInOrderWithTheirDecimalsAndUnits)
     d.PaddlerWeights = {0, 180.25, 70};
     const auto texts = designDataReadOut(d, hydrostaticsOf(d), 21);
     ASSERT_EQ(texts.size(), std::size_t(kDesignDataReadOuts));
-    const struct {
-        int index;
-        const char *control, *text;
-    } rows[] = {
+    const struct { int index; const char *control, *text; } rows[] = {
         {0, "lblMidship", "49.95\""}, {3, "lblFrontDepth2", "0\""}, {5, "txtKayakLength", "100"},
         {6, "txtLWL", "99.9\""}, {8, "txtKayakWidth", "21"}, {10, "txtDraft", "4\""},
         {11, "txtPaddlerWeight", "180.25"}, {14, "txtKayakWeight", "20.833"}, {15, "txtTargetDisplacement", "201.1"},

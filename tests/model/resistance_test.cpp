@@ -18,9 +18,7 @@ double fourDecimals(double v) { return std::round(v * 1e4) / 1e4; }
 
 TEST(Resistance, WorkedExampleToFourDecimals)
 {
-    const struct {
-        double knots, frictional, ratio, residual, total;
-    } rows[] = {
+    const struct { double knots, frictional, ratio, residual, total; } rows[] = {
         {0, 0.04, 0, 4.12, 4.16},
         {2, 0.8378, 0.5774, 0.0758, 0.9135},
         {4, 2.8665, 1.1547, 1.5524, 4.4189},
@@ -60,11 +58,7 @@ TEST(Resistance, CurveStepsToTheLastSpeedNotBeyondTopSpeedAndIsEmptyWithoutAWate
 
 TEST(PreferenceValues, StationsAreWholeAndWithinTheirLimits)
 {
-    const struct {
-        const char* text;
-        double stationCount;
-        bool outOfRange;
-    } rows[] = {
+    const struct { const char* text; double stationCount; bool outOfRange; } rows[] = {
         {"9.99", 11, true},  {"20.5", 21, false}, {"21.5", 23, false},   {"100.4", 101, true},
         {" 4 5", 46, false}, {"55mm", 56, false}, {"1e999", 101, true}, {" -1e999", 11, true},
     };
@@ -77,10 +71,7 @@ TEST(PreferenceValues, StationsAreWholeAndWithinTheirLimits)
 
 TEST(PreferenceValues, StitchSpacingRoundsHalvesToEvenAndRefusesWhatItCannotHold)
 {
-    const struct {
-        const char* text;
-        std::optional<std::int16_t> spacing;
-    } rows[] = {
+    const struct { const char* text; std::optional<std::int16_t> spacing; } rows[] = {
         {"3.5", 4},           {"1", 1},           {"0.5", std::nullopt},     {"-4", std::nullopt},
         {"", std::nullopt},   {"32767", 32767},   {"32767.5", std::nullopt}, {"1e999", std::nullopt},
     };

@@ -7,10 +7,7 @@ using namespace model;
 TEST(WizardChecks, TheFirstFailingCheckSpeaks)
 {
     const std::string width = "Please enter width in inches", narrow = "Cockpit width cannot be greater than kayak width";
-    const struct {
-        SingleCockpitBoxes boxes;
-        std::optional<std::string> message;
-    } singles[] = {
+    const struct { SingleCockpitBoxes boxes; std::optional<std::string> message; } singles[] = {
         {{"23", "190", "32", "18", "11"}, std::nullopt},
         {{"", "", "32", "18", "11"}, width},  // the first of two empty boxes
         {{"23", "190", "", "18", "11"}, "Please enter cockpit length in inches"},
@@ -21,10 +18,7 @@ TEST(WizardChecks, TheFirstFailingCheckSpeaks)
     };
     for (const auto& c : singles) EXPECT_EQ(checkSingleCockpit(c.boxes), c.message);
 
-    const struct {
-        DoubleCockpitBoxes boxes;
-        std::optional<std::string> message;
-    } doubles[] = {
+    const struct { DoubleCockpitBoxes boxes; std::optional<std::string> message; } doubles[] = {
         {{"23", "190", "32", "18", "11", "190", "32", "18", "11"}, std::nullopt},
         {{"23", "190", "32", "18", "", "190", "32", "18", "11"},
          "Please enter cockpit 1 aft to paddlers center of gravity in inches"},
