@@ -36,10 +36,7 @@ TEST(SampleSegment, LimitedSegmentsStopAtTheirLastWholeStep)
     EXPECT_NEAR(forward.back().X, 0.95, 1e-9);
     EXPECT_NEAR(reversed.back().X, 0.3, 1e-9);
     EXPECT_EQ(samples(kCoversStartToEndLimit, 1, false).size(), 1u);  // a limit at the start point
-}
-
-TEST(SampleSegment, NothingForAKindThatCoversNothingOrAStepThatNeverEnds)
-{
+    // Nothing for a kind that covers nothing or a step that never ends.
     EXPECT_TRUE(samples(3, 0, false).empty());
     EXPECT_TRUE(samples(kCoversStartToEnd, 0, false, 0).empty());
     EXPECT_TRUE(samples(kCoversStartToEnd, 0, true, -0.1).empty());
@@ -47,7 +44,7 @@ TEST(SampleSegment, NothingForAKindThatCoversNothingOrAStepThatNeverEnds)
 
 TEST(PanelOutline, RunsAlongTheFirstLineAndBackAlongTheSecond)
 {
-    const Design d = boxHull(100, 20, 10, 5);
+    Design d = boxHull(100, 20, 10, 5);
     const auto outline = panelOutline(d, 1);  // deck centre line to sheer
     ASSERT_TRUE(outline);
     ASSERT_EQ(outline->samples.size(), 22u);  // eleven samples of each whole segment
@@ -55,11 +52,7 @@ TEST(PanelOutline, RunsAlongTheFirstLineAndBackAlongTheSecond)
     EXPECT_EQ(outline->samples[11].X, 1);  // the sheer's far end, reversed
     EXPECT_DOUBLE_EQ(outline->samples[11].Z, 0.1);
     EXPECT_NEAR(outline->samples[21].X, 0, 1e-12);
-}
-
-TEST(PanelOutline, NoneWhenABoundingLineIsMissingOrEmpty)
-{
-    Design d = boxHull(100, 20, 10, 5);
+    // None when a bounding line is missing or empty.
     EXPECT_FALSE(panelOutline(d, 0));
     EXPECT_FALSE(panelOutline(d, 4));
     d.HullLines[2].SegmentCount = 0;
