@@ -115,6 +115,19 @@ TEST(Hydrostatics, WaterlineAtALinesHeightAwashAndDry)
     for (double v : {h.WettedSurfaceArea, h.WaterplaneArea, h.BeamWL, h.WaterlineEnd, h.LCF, h.Cwp, h.Midship,
                      h.HalfWaterplaneSum, h.EntryHalfWidth, h.Displacement, h.WaterlineHalfBreadthsTop[10]})
         EXPECT_EQ(v, 0);
+
+    // Without a design only the tables are emptied; a hull of no length cannot be integrated.
+    d.WaterlineHeight = 4;
+    h = hydrostaticsOf(d);
+    d.DesignLoaded = false;
+    EXPECT_FALSE(runHydrostatics(d, {}, h));
+    EXPECT_REL(h.WetVolume, 8000, kSumTolerance);
+    EXPECT_EQ(h.volumeGraph.bars.size(), 1000u);
+    ASSERT_EQ(h.WaterlineHalfBreadthsTop.size(), 1001u);
+    EXPECT_EQ(h.WaterlineHalfBreadthsTop[999], 0);
+    d.DesignLoaded = true;
+    d.HullLength = 0;
+    EXPECT_THROW(runHydrostatics(d, {}, h), FloatError);
 }
 
 TEST(Hydrostatics, SingleSliceWaterlineAndHalfLengthKeel)
@@ -134,21 +147,6 @@ TEST(Hydrostatics, SingleSliceWaterlineAndHalfLengthKeel)
     Design half = straightLines(kL, {{{0, 12, 0}, {kL, 12, 0}}, {{0, 12, 10}, {kL, 12, 10}},
                                      {{0, 2, 10}, {kL, 2, 10}}, {{0, 2, 0}, {kL / 2, 2, 0}}}, 4);
     EXPECT_EQ(hydrostaticsOf(half).Draft, 2);
-}
-
-TEST(Hydrostatics, WithoutADesignOnlyTheTablesAreEmptied)
-{
-    Design d = prismHull(kL, boxSection(kB, kD), 4);
-    Hydrostatics h = hydrostaticsOf(d);
-    d.DesignLoaded = false;
-    EXPECT_FALSE(runHydrostatics(d, {}, h));
-    EXPECT_REL(h.WetVolume, 8000, kSumTolerance);
-    EXPECT_EQ(h.volumeGraph.bars.size(), 1000u);
-    ASSERT_EQ(h.WaterlineHalfBreadthsTop.size(), 1001u);
-    EXPECT_EQ(h.WaterlineHalfBreadthsTop[999], 0);
-    d.DesignLoaded = true;
-    d.HullLength = 0;  // a hull of no length cannot be integrated
-    EXPECT_THROW(runHydrostatics(d, {}, h), FloatError);
 }
 
 TEST(HalfAngles, MeasuredInFromEachEndOfTheWaterline)
