@@ -11,8 +11,7 @@ TEST(Geometry, VectorsAndSectionArea)
 {
     EXPECT_DOUBLE_EQ(Distance3D({1, 2, 3, 0}, {4, 6, 3, -1}), 5.0);
     const Point3 n = Normalise({3, 0, 4, -1});
-    EXPECT_DOUBLE_EQ(n.X, 0.6);
-    EXPECT_EQ(n.Flag, 0);
+    EXPECT_TRUE(n.X == 0.6 && n.Z == 0.8 && n.Flag == 0);
     EXPECT_EQ(Normalise({0, 0, 0, -1}).X, 0);
 
     std::vector<Point3> tri{{}, {5, 0, 0, 0}, {7, 1, 0, 0}, {9, 0, 1, 0}};

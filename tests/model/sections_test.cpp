@@ -20,8 +20,7 @@ TEST(Sections, StationsAreEvenlySpacedAndEndAtTheStern)
     // The box counts every point from its starting values: HullMax never below 0.
     for (auto& cp : d.ControlPoints) cp.Position.Y -= 1;
     makesections(d);
-    EXPECT_EQ(d.HullMax.Y, 0);
-    EXPECT_EQ(d.HullMax.X, 1);
+    EXPECT_TRUE(d.HullMax.Y == 0 && d.HullMax.X == 1);
 
     d.StationCount = 0;
     EXPECT_THROW(makesections(d), FloatError);
@@ -39,8 +38,7 @@ TEST(Bulkheads, AddByNumberRemoveTheLast)
     addBulkhead(d);
     EXPECT_EQ(d.Bulkheads[1].X, 0.025);
     EXPECT_EQ(d.BulkheadHandles[1].X, 204 * 0.025);
-    EXPECT_EQ(d.BulkheadDrawOrigin[1].X, 25);
-    EXPECT_EQ(d.BulkheadDrawOrigin[1].Y, 60);
+    EXPECT_TRUE(d.BulkheadDrawOrigin[1].X == 25 && d.BulkheadDrawOrigin[1].Y == 60);
     EXPECT_TRUE(d.DesignChanged);
 
     d.Bulkheads[1].X = 0.3;  // dragged between stations: its own outline
