@@ -1,15 +1,41 @@
 #include "model/curves.h"
+#include "model/floaterror.h"
+#include "model/geometry.h"
+#include "model/hullslice.h"
+#include "model/maxbeam.h"
+#include "model/paneloutline.h"
 #include "tests/support/designbuilder.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <tuple>
+
 using namespace model;
+using testsupport::boxHull;
 using testsupport::DesignBuilder;
 
 namespace {
 
 // What the solver's truncated constants (15-digit arc cosine, 7-digit 2 pi) cost in t.
 constexpr double kTruncated = 1e-8;
+
+bool samePoint(const Point3& p, const Point3& q) { return p.X == q.X && p.Y == q.Y && p.Z == q.Z; }
+
+// The samples of one segment whose X grows linearly with t over 0..1 of a
+// 90-inch hull, so a sample's X is its parameter; point 5 marks X = 0.25.
+std::vector<Point3> samples(std::int16_t kind, int limit, bool reversed, double step = kDefaultCurveStep)
+{
+    testsupport::DesignBuilder b(90);
+    const int p0 = b.point({0, 0, 0}), p1 = b.point({30, 3, 3}), p2 = b.point({60, 6, 6}), p3 = b.point({90, 9, 9});
+    b.point({22.5, 0, 0});
+    b.line({b.segment(p0, p1, p2, p3, kind, limit)});
+    Design d = b.build();
+    d.CurveStep = step;
+    std::vector<Point3> out;
+    sampleSegment(d, d.CurveSegments[1], reversed, out);
+    return out;
+}
 
 }  // namespace
 
@@ -122,5 +148,136 @@ TEST(PointOnLine, PreparedLineGivesBitIdenticalPoints)
             ASSERT_EQ(a.Y, b.Y) << "line " << j << " x " << i * 0.001;
             ASSERT_EQ(a.Z, b.Z);
         }
+    }
+}
+
+TEST(Geometry, VectorsAndSectionArea)
+{
+    EXPECT_DOUBLE_EQ(Distance3D({1, 2, 3, 0}, {4, 6, 3, -1}), 5.0);
+    const Point3 n = Normalise({3, 0, 4, -1});
+    EXPECT_TRUE(n.X == 0.6 && n.Z == 0.8 && n.Flag == 0);
+    EXPECT_EQ(Normalise({0, 0, 0, -1}).X, 0);
+
+    std::vector<Point3> tri{{}, {5, 0, 0, 0}, {7, 1, 0, 0}, {9, 0, 1, 0}};
+    EXPECT_DOUBLE_EQ(SectionArea(3, tri), 0.5);
+    EXPECT_DOUBLE_EQ(SectionArea(3, {{}, tri[3], tri[2], tri[1]}), 0.5);  // either direction
+    EXPECT_EQ(SectionArea(2, tri), 0);
+}
+
+TEST(Geometry, AnglesUseTheFifteenDigitConstants)
+{
+    EXPECT_EQ(ArcCos(-1), 3.14159265358979);
+    EXPECT_EQ(ArcCos(0), 1.5707963267949);
+    EXPECT_NEAR(ArcCos(0.5), std::acos(0.5), 1e-13);
+    EXPECT_THROW(ArcCos(1.0000001), FloatError);
+    EXPECT_EQ(AngleBetween({0, 0, 0, 0}, {1, 2, 3, 0}), 0);
+    EXPECT_EQ(AngleBetween({1, 0, 0, 0}, {0, 1, 0, 0}), 1.5707963267949);
+    // Parallel vectors whose cosine rounds past 1 are clamped, not an error.
+    EXPECT_NEAR(AngleBetween({0.1, 0.7, 0.3, 0}, {0.3, 2.1, 0.9, 0}), 0, 1e-7);
+    EXPECT_NEAR(AngleBetween({0.1, 0.7, 0.3, 0}, {-0.3, -2.1, -0.9, 0}), 3.14159265358979, 1e-7);
+}
+
+TEST(SampleSegment, LimitedSegmentsStopAtTheirLastWholeStep)
+{
+    const auto forward = samples(kCoversStartLimitToEnd, 5, false);  // 0.25, 0.35 .. 0.95
+    const auto reversed = samples(kCoversStartLimitToEnd, 5, true);  // 1, 0.9 .. 0.3
+    ASSERT_EQ(forward.size(), 8u);
+    ASSERT_EQ(reversed.size(), 8u);
+    EXPECT_NEAR(forward.front().X, 0.25, 1e-9);
+    EXPECT_NEAR(forward.back().X, 0.95, 1e-9);
+    EXPECT_NEAR(reversed.back().X, 0.3, 1e-9);
+    EXPECT_EQ(samples(kCoversStartToEndLimit, 1, false).size(), 1u);  // a limit at the start point
+    // Nothing for a kind that covers nothing or a step that never ends.
+    EXPECT_TRUE(samples(3, 0, false).empty());
+    EXPECT_TRUE(samples(kCoversStartToEnd, 0, false, 0).empty());
+    EXPECT_TRUE(samples(kCoversStartToEnd, 0, true, -0.1).empty());
+}
+
+TEST(PanelOutline, RunsAlongTheFirstLineAndBackAlongTheSecond)
+{
+    Design d = boxHull(100, 20, 10, 5);
+    const auto outline = panelOutline(d, 1);  // deck centre line to sheer
+    ASSERT_TRUE(outline);
+    ASSERT_EQ(outline->samples.size(), 22u);  // eleven samples of each whole segment
+    EXPECT_EQ(outline->samples[0].Z, 0);
+    EXPECT_EQ(outline->samples[11].X, 1);  // the sheer's far end, reversed
+    EXPECT_DOUBLE_EQ(outline->samples[11].Z, 0.1);
+    EXPECT_NEAR(outline->samples[21].X, 0, 1e-12);
+    // None when a bounding line is missing or empty.
+    EXPECT_FALSE(panelOutline(d, 0));
+    EXPECT_FALSE(panelOutline(d, 4));
+    d.HullLines[2].SegmentCount = 0;
+    EXPECT_FALSE(panelOutline(d, 1));
+    d.HullPanels[3].LineB = 9;
+    EXPECT_FALSE(panelOutline(d, 3));
+}
+
+TEST(MaxBeam, IsTwiceTheWidestSampleOfTheDeckPanels)
+{
+    Design d = boxHull(100, 20, 10, 5);
+    EXPECT_EQ(MaxBeam(d), 20);
+    for (auto& cp : d.ControlPoints) cp.Position.Z *= 1.5;
+    EXPECT_DOUBLE_EQ(MaxBeam(d), 30);
+    for (int isHull : {1, 2}) {  // hull panels and those neither deck nor hull
+        for (auto& p : d.HullPanels) p.IsHull = std::int16_t(isHull);
+        EXPECT_EQ(MaxBeam(d), 0) << isHull;
+    }
+}
+
+// Every slice point, read from the samples or solved alone between slices,
+// is the very point PointOnLineAtX gives, whether or not the lines share
+// their X control values; a second slicer of the same lines solves nothing
+// again, an edit re-solves only its own line.
+TEST(HullSlicer, SamplesAsEachLineEvaluatesAlone)
+{
+    Design d = testsupport::sevenLineKayak();
+    const LineEvaluator first(d, d.HullLines[1]);
+    LineSampleCache cache;
+    const int keelHandle = d.CurveSegments[d.HullLines[7].Segments[1]].StartHandle;
+    // Nudged in X, one handle of the keel no longer shares; nudged in Y, it still does.
+    for (auto [dx, dy, shared, solved] : {std::tuple{0.0, 0.0, true, 7}, {0.0, 0.0, true, 0}, {1e-9, 0.0, false, 1},
+                                         {0.0, 1e-9, false, 1}}) {
+        d.ControlPoints[keelHandle].Position.X += dx;
+        d.ControlPoints[keelHandle].Position.Y += dy;
+        EXPECT_EQ(LineEvaluator(d, d.HullLines[7]).sharesPlacesWith(first), shared);
+        HullSlicer slicer(d, cache);
+        EXPECT_EQ(cache.linesSolved(), solved);
+        for (int k = 0; k < cache.sliceCount(); k += 37) {
+            const double t = cache.sliceX(k);
+            EXPECT_EQ(slicer.sliceAt(t), k);
+            EXPECT_EQ(slicer.sliceAt(t + 1e-7), -1);
+            for (int i = 1; i <= d.LineCount; ++i) {
+                EXPECT_TRUE(samePoint(cache.row(k)[i], PointOnLineAtX(d, d.HullLines[i], t))) << i << " at " << t;
+                EXPECT_TRUE(samePoint(slicer.sample(i, t + 1e-7), PointOnLineAtX(d, d.HullLines[i], t + 1e-7)));
+            }
+        }
+    }
+}
+
+// The wet measures, taken in place, are SectionArea and the girth of the wet
+// polygon built out, to the bit; the kept outline measures are the slice's own.
+TEST(HullSlicer, WetAndOutlineMeasuresAreThePolygonsOwn)
+{
+    const Design d = testsupport::sevenLineKayak();
+    LineSampleCache cache;
+    HullSlicer slicer(d, cache);
+    const int n = d.LineCount, k = 500;
+    const Point3* p = cache.row(k);
+    const double t = cache.sliceX(k);
+    double girth = 0, area = 0;
+    for (int i = 1; i < n; ++i) girth += Distance3D(p[i], p[i + 1]);
+    for (int i = 0; i < n; ++i) area += std::abs(p[i + 1].Y - p[i].Y) * (p[i].Z + p[i + 1].Z) / 2;
+    EXPECT_EQ(cache.girth(k), girth);
+    EXPECT_EQ(cache.halfArea(k), area);
+    EXPECT_EQ(p[0].Y, p[1].Y);
+    for (int i = 1; i < n; ++i) {
+        const double w = (p[i].Y + p[i + 1].Y) / 2, z = crossingHalfBreadth(p[i], p[i + 1], w);
+        std::vector<Point3> wet{{}, {t, w, 0, 0}, {t, w, z, 0}};
+        for (int j = i + 1; j <= n; ++j) wet.push_back(p[j]);
+        const int m = int(wet.size()) - 1;
+        double wetGirthBuilt = 0;
+        for (int j = 2; j < m; ++j) wetGirthBuilt += Distance3D(wet[j], wet[j + 1]);
+        EXPECT_EQ(wetArea(p, n, i, t, w, z), SectionArea(m, wet)) << i;
+        EXPECT_EQ(wetGirth(p, cache.edges(k), n, i, t, w, z), wetGirthBuilt) << i;
     }
 }
