@@ -25,50 +25,40 @@ constexpr double kOneSlice = kL / 1000 + 1e-9;
 constexpr double kCockpitBoxBeam = 24;  // half beam unlike depth: swapped axes show
 constexpr double kSearchBoxBeam = 40;   // about 148 pounds per inch of draft
 
-// 1000 rounded additions of equal slices.
-constexpr double kSumTolerance = 1e-12;
+constexpr double kSumTolerance = 1e-12;  // 1000 rounded additions of equal slices
 // The closed-form cubic places a point of a sloping straight line within
 // about 5e-10 hull lengths of it; sums over the slices agree to 1e-8.
-constexpr double kSolverTolerance = 1e-8;
-double pointTolerance(double length) { return 1e-9 * length; }
+constexpr double kSolverTolerance = 1e-8, kPointTolerance = 1e-9 * kL;
 
 #define EXPECT_REL(actual, expected, tolerance) EXPECT_NEAR((actual), (expected), std::abs(expected) * (tolerance))
 
-model::Hydrostatics hydrostaticsOf(model::Design& d, model::HydroInputs inputs = {})
+Hydrostatics hydrostaticsOf(Design& d, HydroInputs inputs = {})
 {
-    model::Hydrostatics h;
-    model::runHydrostatics(d, inputs, h);
-    return h;
+    Hydrostatics h;
+    return runHydrostatics(d, inputs, h), h;
 }
 
 // Lines of straight segments through their anchors (x, height, half-breadth),
 // inches; line 1 runs straight from the bow point (its first anchor) to the
 // stern point (its last).
-model::Design straightLines(double length, const std::vector<std::vector<testsupport::Inches>>& lines,
-                                   double waterline)
+Design straightLines(double length, const std::vector<std::vector<testsupport::Inches>>& lines, double waterline)
 {
     testsupport::DesignBuilder b(length);
-    b.polyline(std::vector<int>{b.pointAt(model::kBowPoint, lines[0].front()),
-                                b.pointAt(model::kSternPoint, lines[0].back())});
+    b.polyline(std::vector<int>{b.pointAt(kBowPoint, lines[0].front()), b.pointAt(kSternPoint, lines[0].back())});
     for (std::size_t k = 1; k < lines.size(); ++k) b.polyline(lines[k]);
     return b.waterline(waterline).build();
 }
 
-// One hull line's place in a cross-section: height and half-breadth.
-struct SectionPoint {
-    double y, z;
-};
+struct SectionPoint { double y, z; };  // one hull line's place in a cross-section: height and half-breadth
 
-// A box section: deck centre, sheer, chine, keel.
-std::vector<SectionPoint> boxSection(double beam, double depth)
+std::vector<SectionPoint> boxSection(double beam, double depth)  // deck centre, sheer, chine, keel
 {
     return {{depth, 0}, {depth, beam / 2}, {0, beam / 2}, {0, 0}};
 }
 
 // Line k runs straight from bow to stern at section[k]: a prism. With
 // `bowShare` 0 every half-breadth grows from 0 at the bow instead: a wedge in plan.
-model::Design prismHull(double length, const std::vector<SectionPoint>& section, double waterline,
-                               double bowShare = 1)
+Design prismHull(double length, const std::vector<SectionPoint>& section, double waterline, double bowShare = 1)
 {
     std::vector<std::vector<testsupport::Inches>> lines;
     for (const SectionPoint& s : section) lines.push_back({{0, s.y, s.z * bowShare}, {length, s.y, s.z}});
@@ -91,7 +81,8 @@ Design boxWithCockpits(int count)
 
 // A box of no weight with one paddler aboard; at 2" it displaces 296.3 pounds.
 struct Floating {
-    explicit Floating(double paddler, double waterline = 2) : d(prismHull(kL, boxSection(kSearchBoxBeam, kD), waterline))
+    explicit Floating(double paddler, double waterline = 2)
+        : d(prismHull(kL, boxSection(kSearchBoxBeam, kD), waterline))
     {
         d.PaddlerWeights = {0, paddler, 0};
         runHydrostatics(d, {}, h);
@@ -117,9 +108,7 @@ TEST(Hydrostatics, HullsWithKnownAnswers)
     const Results box{20000, 8000, 6000, 2800, 2000, 80, 20, 1 / .999, 1, 1 / .999, 1 / .999};
     const double vee = std::hypot(kD, kB / 2), wedge = 0.4995;  // the wedge's breadths sum to 0.4995 of the box's
     const struct {
-        const char* name;
-        Design d;
-        Results expected;
+        const char* name; Design d; Results expected;
         double tolerance, centre, centreTolerance, top, bottom, displacement;  // top, bottom: the tables at 999
     } hulls[] = {
         {"box", prismHull(kL, boxSection(kB, kD), 4), box, kSumTolerance, 50, kOneSlice, 10, 0, 296.3},
@@ -144,8 +133,8 @@ TEST(Hydrostatics, HullsWithKnownAnswers)
         EXPECT_REL(h.WaterlineEnd, kEnd, kSumTolerance);
         EXPECT_NEAR(h.LCBPosition, hull.centre, hull.centreTolerance);
         EXPECT_NEAR(h.LCF, hull.centre, hull.centreTolerance);
-        EXPECT_NEAR(h.WaterlineHalfBreadthsTop[999], hull.top, pointTolerance(kL));
-        EXPECT_NEAR(h.WaterlineHalfBreadthsBottom[999], hull.bottom, pointTolerance(kL));
+        EXPECT_NEAR(h.WaterlineHalfBreadthsTop[999], hull.top, kPointTolerance);
+        EXPECT_NEAR(h.WaterlineHalfBreadthsBottom[999], hull.bottom, kPointTolerance);
         EXPECT_EQ(h.Displacement, hull.displacement);
     }
 }
@@ -244,8 +233,8 @@ TEST(HalfAngles, MeasuredInFromEachEndOfTheWaterline)
     Design wedge = prismHull(kL, boxSection(kB, kD), 4, 0);
     const Hydrostatics h = hydrostaticsOf(wedge, {false, "24", "36 inches"});
     EXPECT_EQ(h.ExitMeasuredFrom, 36);
-    EXPECT_NEAR(h.EntryHalfWidth, 2.4, pointTolerance(kL));
-    EXPECT_NEAR(h.ExitHalfWidth, 6.39, pointTolerance(kL));  // at 99.9 - 36
+    EXPECT_NEAR(h.EntryHalfWidth, 2.4, kPointTolerance);
+    EXPECT_NEAR(h.ExitHalfWidth, 6.39, kPointTolerance);  // at 99.9 - 36
     const auto texts = halfAngleReadOut(h);
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].control + " " + texts[0].text, "txtEntryHalfAngle 5.711");
@@ -344,8 +333,8 @@ TEST(CockpitDepths, MeasuredAtTheRimEndsOfBothRecords)
                                   {{0, 0, 10}, {kL, 0, 10}}, {{0, 0, 0}, {kL, 0, 0}}}, 4);
     addCockpit(d, 1, 70, 30, 10, 15);
     hydrostaticsOf(d);
-    EXPECT_NEAR(d.Cockpits[1].FrontDepth, 14.0, pointTolerance(kL));
-    EXPECT_NEAR(d.Cockpits[1].RearDepth, 17.0, pointTolerance(kL));
+    EXPECT_NEAR(d.Cockpits[1].FrontDepth, 14.0, kPointTolerance);
+    EXPECT_NEAR(d.Cockpits[1].RearDepth, 17.0, kPointTolerance);
     EXPECT_EQ(d.Cockpits[2].FrontDepth, 0);  // record 2 of a one-cockpit design has no rim
     EXPECT_EQ(d.Cockpits[2].RearDepth, 0);
 
