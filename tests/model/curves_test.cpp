@@ -22,8 +22,8 @@ constexpr double kTruncated = 1e-8;
 
 bool samePoint(const Point3& p, const Point3& q) { return p.X == q.X && p.Y == q.Y && p.Z == q.Z; }
 
-// The samples of one segment whose X grows linearly with t over 0..1 of a
-// 90-inch hull, so a sample's X is its parameter; point 5 marks X = 0.25.
+// The samples of one segment whose X grows linearly with t over 0..1 of a 90-inch hull, so a sample's X is its
+// parameter; point 5 marks X = 0.25.
 std::vector<Point3> samples(std::int16_t kind, int limit, bool reversed, double step = kDefaultCurveStep)
 {
     testsupport::DesignBuilder b(90);
@@ -77,8 +77,8 @@ TEST(CubicSolver, EveryBranch)
     EXPECT_EQ(closedFormParamAtX({0, 0, 0, 0}, {0.2, 0, 0, 0}, {0.5, 0, 0, 0}, {0.9, 0, 0, 0}, 0.45), 0);
 }
 
-// The closed form's results to the bit, so that any change to its constants
-// (the 7-digit 2 pi among them) or to its order of operations shows.
+// The closed form's results to the bit, so that any change to its constants (the 7-digit 2 pi among them) or to its
+// order of operations shows.
 TEST(CubicSolver, ExactToTheBit)
 {
     const struct { double x0, x1, x2, x3, x, t; } cases[] = {
@@ -94,9 +94,8 @@ TEST(CubicSolver, ExactToTheBit)
 
 namespace {
 
-// Line 1: straight through (0, 0), (50, 5), (100, 10). Line 2: a kind-1
-// segment over X 0..60 at Y 50 and a kind-2 one over 40..100 at Y 80.
-// Line 3: a kind-1 segment whose limit lies before its start, and kind 7.
+// Line 1: straight through (0, 0), (50, 5), (100, 10). Line 2: a kind-1 segment over X 0..60 at Y 50 and a kind-2 one
+// over 40..100 at Y 80. Line 3: a kind-1 segment whose limit lies before its start, and kind 7.
 struct CoverageHull {
     Design design = build();
     static Design build()
@@ -224,10 +223,9 @@ TEST(MaxBeam, IsTwiceTheWidestSampleOfTheDeckPanels)
     }
 }
 
-// Every slice point, read from the samples or solved alone between slices,
-// is the very point PointOnLineAtX gives, whether or not the lines share
-// their X control values; a second slicer of the same lines solves nothing
-// again, an edit re-solves only its own line.
+// Every slice point, read from the samples or solved alone between slices, is the very point PointOnLineAtX gives,
+// whether or not the lines share their X control values; a second slicer of the same lines solves nothing again, an
+// edit re-solves only its own line.
 TEST(HullSlicer, SamplesAsEachLineEvaluatesAlone)
 {
     Design d = testsupport::sevenLineKayak();
@@ -254,8 +252,8 @@ TEST(HullSlicer, SamplesAsEachLineEvaluatesAlone)
     }
 }
 
-// The wet measures, taken in place, are SectionArea and the girth of the wet
-// polygon built out, to the bit; the kept outline measures are the slice's own.
+// The wet measures, taken in place, are SectionArea and the girth of the wet polygon built out, to the bit; the kept
+// outline measures are the slice's own.
 TEST(HullSlicer, WetAndOutlineMeasuresAreThePolygonsOwn)
 {
     const Design d = testsupport::sevenLineKayak();

@@ -58,8 +58,7 @@ struct DocumentTest : ::testing::Test {
 
 }  // namespace
 
-// The rows of a saved file, in order and in their number text: the files users
-// already have depend on both.
+// The rows of a saved file, in order and in their number text: the files users already have depend on both.
 TEST(DesignText, WritesEveryRowInFileOrder)
 {
     const std::vector<std::string> rows = {
@@ -241,8 +240,8 @@ TEST_F(DocumentTest, SaveOpenSaveWritesTheSameBytes)
 
 TEST_F(DocumentTest, OldVersionFilesGetTheFixedPanelTableAndAreSavedAsTheCurrentVersion)
 {
-    // Old files hold no panel ends or deck/hull flags; panels after the fifth are hull panels.
-    // The table is filled in even where the design has no such points.
+    // Old files hold no panel ends or deck/hull flags; panels after the fifth are hull panels. The table is filled in
+    // even where the design has no such points.
     const std::array<std::int16_t, 3> ends[] = {{0, 1, 14}, {0, 18, 23}, {0, 1, 14}, {0, 28, 43}, {0, 32, 39}, {0, 0, 0}};
     const std::int16_t isHull[] = {0, 0, 1, 1, 1, 1};
     Design thirtySeven = testsupport::furnishedKayak();  // fewer points than the old panel table names
@@ -273,9 +272,8 @@ TEST_F(DocumentTest, OldVersionFilesGetTheFixedPanelTableAndAreSavedAsTheCurrent
 
 TEST(DesignFile, WhatOpensOpensAgainAfterASave)
 {
-    // A station count written with 17 digits just below the section-point
-    // limit (which 64 lines or more bring below the station limit), whose
-    // 15-digit text, what a save keeps, lies above it.
+    // A station count written with 17 digits just below the section-point limit (which 64 lines or more bring below
+    // the station limit), whose 15-digit text, what a save keeps, lies above it.
     Design mini = miniDesign();
     const auto saved = [](double v) { return *model::parseNumberText(model::numberText(v)); };
     const auto sectionPoints = [&](double stations) { return (stations + 2 + mini.BulkheadCount) * (mini.LineCount + 1); };

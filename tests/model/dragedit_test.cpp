@@ -20,9 +20,8 @@ namespace {
 
 constexpr double L = 204;
 
-// The seven-line kayak (points 1 and 14 at the ends) with line 2's middle
-// anchor 7 carrying its handles 9 (smooth, opposite 10) and 10 (not smooth).
-// In inches: 7 at (102, 13.5, 7), 9 at (61.2, 13.5, 7), 10 at (142.8, 13.5, 7).
+// The seven-line kayak (points 1 and 14 at the ends) with line 2's middle anchor 7 carrying its handles 9 (smooth,
+// opposite 10) and 10 (not smooth). In inches: 7 at (102, 13.5, 7), 9 at (61.2, 13.5, 7), 10 at (142.8, 13.5, 7).
 model::Design linkedKayak()
 {
     model::Design d = testsupport::sevenLineKayak();
@@ -83,9 +82,8 @@ TEST_F(Drag, ThePickRadiusIsStrictAtEveryZoom)
     }
 }
 
-// Point 2 (line 1, deck) at (102, 0) in plan; 7 moved to (102, 1); the keel's
-// 33 at (102, 0) and line 5's handle 24 at (20.4, 5.4) are in hull panels
-// only; 12 on the sheer is in both kinds.
+// Point 2 (line 1, deck) at (102, 0) in plan; 7 moved to (102, 1); the keel's 33 at (102, 0) and line 5's handle 24
+// at (20.4, 5.4) are in hull panels only; 12 on the sheer is in both kinds.
 TEST_F(Drag, APlanPressTakesTheFirstPointOfItsPanelsInScanOrder)
 {
     place(7, {102, 13.5, 1});
@@ -113,9 +111,8 @@ TEST_F(Drag, APlanPressTakesTheFirstPointOfItsPanelsInScanOrder)
     }
 }
 
-// The waterline handle is placed where the profile draws it before the
-// press looks at it; it beats point 14 at (204, 12), and a bulkhead handle
-// beats the points; the lowest bulkhead within reach wins.
+// The waterline handle is placed where the profile draws it before the press looks at it; it beats point 14 at (204,
+// 12), and a bulkhead handle beats the points; the lowest bulkhead within reach wins.
 TEST_F(Drag, AProfilePressTakesTheWaterlineThenABulkheadThenAPoint)
 {
     d.WaterlineHeight = 12;
@@ -156,9 +153,8 @@ TEST_F(Drag, AProfilePressTakesTheWaterlineThenABulkheadThenAPoint)
     EXPECT_EQ(selected(), 1);
 }
 
-// Anchor 7 and its links 9 (moved to (61.2, 13, 5)) and 10 (to (142.8, 14,
-// 8)) move by the mouse's offset; a link beyond point 14 at the drop sends
-// all three back, also when another button was pressed during the drag.
+// Anchor 7 and its links 9 (moved to (61.2, 13, 5)) and 10 (to (142.8, 14, 8)) move by the mouse's offset; a link
+// beyond point 14 at the drop sends all three back, also when another button was pressed during the drag.
 TEST_F(Drag, ALinkedAnchorCarriesItsLinksAndReturnsWithThem)
 {
     place(9, {61.2, 13, 5});
@@ -190,9 +186,8 @@ TEST_F(Drag, ALinkedAnchorCarriesItsLinksAndReturnsWithThem)
     expectInches(10, {152.8, 15.5, 10});
 }
 
-// Handle 9 is dragged in each plane; its opposite 10 stays on the line from
-// the handle through anchor 7, at the distance it had at the pick (40.8 in),
-// and keeps its third coordinate.
+// Handle 9 is dragged in each plane; its opposite 10 stays on the line from the handle through anchor 7, at the
+// distance it had at the pick (40.8 in), and keeps its third coordinate.
 TEST_F(Drag, ASmoothHandleKeepsItsOppositeInLine)
 {
     // Each plane, where the handle goes, and the coordinate the view does not show.
@@ -219,10 +214,9 @@ TEST_F(Drag, ASmoothHandleKeepsItsOppositeInLine)
     }
 }
 
-// Handle 9 at (61.2, 13.5, 3); its opposite 10 put 112.2 in from anchor 7.
-// Dragged to (20, 7) the handle stays in range but swings 10 beyond the
-// stern: at the drop 9 goes back and 10 turns to face it again, still 112.2
-// from the anchor: 7 + (40.8, 4) / |(40.8, 4)| x 112.2.
+// Handle 9 at (61.2, 13.5, 3); its opposite 10 put 112.2 in from anchor 7. Dragged to (20, 7) the handle stays in
+// range but swings 10 beyond the stern: at the drop 9 goes back and 10 turns to face it again, still 112.2 from the
+// anchor: 7 + (40.8, 4) / |(40.8, 4)| x 112.2.
 TEST_F(Drag, ADropOutsideTheHullPutsTheHandleBackAndReAimsItsOpposite)
 {
     place(9, {61.2, 13.5, 3});
@@ -245,8 +239,8 @@ TEST_F(Drag, ADropOutsideTheHullPutsTheHandleBackAndReAimsItsOpposite)
     expectInches(10, {204, 13.5, 7});
 }
 
-// Every move and drop puts 18 and 23 on line 3 at their own X; where line 3
-// does not reach, they keep their height and breadth.
+// Every move and drop puts 18 and 23 on line 3 at their own X; where line 3 does not reach, they keep their height
+// and breadth.
 TEST_F(Drag, PointsEighteenAndTwentyThreeFollowTheSheer)
 {
     place(23, {250, 5, 3});
@@ -300,8 +294,7 @@ TEST(Picking, DistancesInEachPlaneAndOnScreen)
     EXPECT_EQ(model::Distance2D(Point2{0, 0, -1}, Point3{3, 4, 99, 0}), 5);
 }
 
-// Lines 1-3 of three points each; line 2's second segment ends at the X of
-// point 10, which it uses only as a limit.
+// Lines 1-3 of three points each; line 2's second segment ends at the X of point 10, which it uses only as a limit.
 TEST(Picking, APanelUsesThePointsOfItsTwoLinesLimitsIncluded)
 {
     testsupport::DesignBuilder b(100);

@@ -1,5 +1,5 @@
-// Hydrostatics and what is built on it (read-outs, cockpit placement, the
-// waterline search), run on hulls of straight lines with known answers.
+// Hydrostatics and what is built on it (read-outs, cockpit placement, the waterline search), run on hulls of straight
+// lines with known answers.
 #include "model/cockpitpositioning.h"
 #include "model/floaterror.h"
 #include "model/hydrostatics.h"
@@ -26,8 +26,8 @@ constexpr double kCockpitBoxBeam = 24;  // half beam unlike depth: swapped axes 
 constexpr double kSearchBoxBeam = 40;   // about 148 pounds per inch of draft
 
 constexpr double kSumTolerance = 1e-12;  // 1000 rounded additions of equal slices
-// The closed-form cubic places a point of a sloping straight line within
-// about 5e-10 hull lengths of it; sums over the slices agree to 1e-8.
+// The closed-form cubic places a point of a sloping straight line within about 5e-10 hull lengths of it; sums over
+// the slices agree to 1e-8.
 constexpr double kSolverTolerance = 1e-8, kPointTolerance = 1e-9 * kL;
 
 #define EXPECT_REL(actual, expected, tolerance) EXPECT_NEAR((actual), (expected), std::abs(expected) * (tolerance))
@@ -38,9 +38,8 @@ Hydrostatics hydrostaticsOf(Design& d, HydroInputs inputs = {})
     return runHydrostatics(d, inputs, h), h;
 }
 
-// Lines of straight segments through their anchors (x, height, half-breadth),
-// inches; line 1 runs straight from the bow point (its first anchor) to the
-// stern point (its last).
+// Lines of straight segments through their anchors (x, height, half-breadth), inches; line 1 runs straight from the
+// bow point (its first anchor) to the stern point (its last).
 Design straightLines(double length, const std::vector<std::vector<testsupport::Inches>>& lines, double waterline)
 {
     testsupport::DesignBuilder b(length);
@@ -56,8 +55,8 @@ std::vector<SectionPoint> boxSection(double beam, double depth)  // deck centre,
     return {{depth, 0}, {depth, beam / 2}, {0, beam / 2}, {0, 0}};
 }
 
-// Line k runs straight from bow to stern at section[k]: a prism. With
-// `bowShare` 0 every half-breadth grows from 0 at the bow instead: a wedge in plan.
+// Line k runs straight from bow to stern at section[k]: a prism. With `bowShare` 0 every half-breadth grows from 0 at
+// the bow instead: a wedge in plan.
 Design prismHull(double length, const std::vector<SectionPoint>& section, double waterline, double bowShare = 1)
 {
     std::vector<std::vector<testsupport::Inches>> lines;
@@ -69,8 +68,8 @@ const HydroInputs kAuto{true, "36", "36"};
 
 double rimInches(const Design& d, int k, int j) { return d.point(d.Cockpits[k].RimPoints[j]).X * kL; }
 
-// A box floating at 4", its LCB within a slice of the middle. Cockpit 1's
-// rear end is at 40", 30" long, its paddler 10" ahead; cockpit 2's at 85", 25", 8".
+// A box floating at 4", its LCB within a slice of the middle. Cockpit 1's rear end is at 40", 30" long, its paddler
+// 10" ahead; cockpit 2's at 85", 25", 8".
 Design boxWithCockpits(int count)
 {
     Design d = prismHull(kL, boxSection(kCockpitBoxBeam, kD), 4);
@@ -94,12 +93,10 @@ struct Floating {
 
 }  // namespace
 
-// Hulls floating at 4" whose results are known exactly. The box's vertical
-// sides give crossings with equal half-breadths at their ends, which count
-// like any other; the five-line box crosses below the sheer, the vee's
-// crossing lies in a deck panel: each fills its panel's half-breadth table.
-// The wedge's slice k holds a volume in proportion to k: the slices before
-// k = 708 are the first to hold half.
+// Hulls floating at 4" whose results are known exactly. The box's vertical sides give crossings with equal
+// half-breadths at their ends, which count like any other; the five-line box crosses below the sheer, the vee's
+// crossing lies in a deck panel: each fills its panel's half-breadth table. The wedge's slice k holds a volume in
+// proportion to k: the slices before k = 708 are the first to hold half.
 TEST(Hydrostatics, HullsWithKnownAnswers)
 {
     const char* names[] = {"TotalVolume", "WetVolume", "TotalSurfaceArea", "WettedSurfaceArea", "WaterplaneArea",
@@ -139,13 +136,10 @@ TEST(Hydrostatics, HullsWithKnownAnswers)
     }
 }
 
-// Zero draft, waterline length, beam or section: every ratio over it is 0.
-// One set of results serves every run: nothing of an earlier run may survive.
-// A hull 12" deep and 10" in half-breadth whose keel rises from 40" to the
-// deck at the bow: at 4" the waterline starts at the slice at 26.7, so LCB,
-// LCF and Midship measured from X = 0 and from the waterline's start differ.
-// Wet depth per slice is 0.3x - 8 up to 40" and 4 after: the slices' volume
-// reaches half at 66.7, the waterplane (733 equal slices) at 63.4.
+// A hull 12" deep and 10" in half-breadth whose keel rises from 40" to the deck at the bow: at 4" the waterline
+// starts at the slice at 26.7, so LCB, LCF and Midship measured from X = 0 and from the waterline's start differ. Wet
+// depth per slice is 0.3x - 8 up to 40" and 4 after: the slices' volume reaches half at 66.7, the waterplane (733
+// equal slices) at 63.4.
 TEST(Hydrostatics, AWaterlineStartingAftOfTheBow)
 {
     Design d = straightLines(kL, {{{0, 12, 0}, {kL, 12, 0}}, {{0, 12, 10}, {kL, 12, 10}},
@@ -162,6 +156,8 @@ TEST(Hydrostatics, AWaterlineStartingAftOfTheBow)
     EXPECT_REL(h.WetVolume, 2 * (133 * 0.01 + 0.03 * 132 * 133 / 2) + 600 * 8, kSolverTolerance);
 }
 
+// Zero draft, waterline length, beam or section: every ratio over it is 0. One set of results serves every run:
+// nothing of an earlier run may survive.
 TEST(Hydrostatics, WaterlineAtALinesHeightAwashAndDry)
 {
     Design d = prismHull(kL, boxSection(kB, kD), 4);
@@ -220,8 +216,7 @@ TEST(Hydrostatics, SingleSliceWaterlineAndHalfLengthKeel)
     for (double v : {h.LWL, h.TopSpeed, h.Cb, h.Cp, h.Cwp, h.LengthBeamRatio, h.LCBFraction, h.LCFFraction})
         EXPECT_EQ(v, 0);
 
-    // A keel covering the front half only: aft of it the line has no point
-    // to count towards the draft.
+    // A keel covering the front half only: aft of it the line has no point to count towards the draft.
     Design half = straightLines(kL, {{{0, 12, 0}, {kL, 12, 0}}, {{0, 12, 10}, {kL, 12, 10}},
                                      {{0, 2, 10}, {kL, 2, 10}}, {{0, 2, 0}, {kL / 2, 2, 0}}}, 4);
     EXPECT_EQ(hydrostaticsOf(half).Draft, 2);
@@ -240,8 +235,8 @@ TEST(HalfAngles, MeasuredInFromEachEndOfTheWaterline)
     EXPECT_EQ(texts[0].control + " " + texts[0].text, "txtEntryHalfAngle 5.711");
     EXPECT_EQ(texts[1].control + " " + texts[1].text, "txtExitHalfAngle 10.065");
 
-    // The box's sides stand 10" out: 45 degrees at 10", a little more over
-    // the short 2 pi the angles have always used.
+    // The box's sides stand 10" out: 45 degrees at 10", a little more over the short 2 pi the angles have always
+    // used.
     Design box = prismHull(kL, boxSection(kB, kD), 4);
     const Hydrostatics b = hydrostaticsOf(box, {false, "10", "none"});
     EXPECT_NEAR(b.EntryHalfAngle, 45.0000022, 1e-7);
@@ -251,9 +246,8 @@ TEST(HalfAngles, MeasuredInFromEachEndOfTheWaterline)
     EXPECT_EQ(hydrostaticsOf(box, {false, "200", "36"}).EntryHalfWidth, 0);
 }
 
-// The box floating at 4": 99.9" of waterline, 41.67 square feet of skin at
-// half a pound, 8000 cubic inches wet, 2800 square inches wetted. Its second
-// paddler has no cockpit; cockpit record 2 is written all the same.
+// The box floating at 4": 99.9" of waterline, 41.67 square feet of skin at half a pound, 8000 cubic inches wet, 2800
+// square inches wetted. Its second paddler has no cockpit; cockpit record 2 is written all the same.
 TEST(ReadOut, WritesFortyOneTextsInOrderWithTheirDecimalsAndUnits)
 {
     Design d = prismHull(kL, boxSection(kB, kD), 4);
@@ -279,10 +273,9 @@ TEST(ReadOut, WritesFortyOneTextsInOrderWithTheirDecimalsAndUnits)
 
 TEST(PositionCockpits, PaddlersBalanceOverTheLCBAndTheRimsMoveRigidly)
 {
-    // Cockpits, rim points each, paddler weights, the target displacement
-    // (rounded to 0.1 as the user reads it) and how far the first paddler
-    // sits ahead of the LCB; two sit 40" apart, and weightless paddlers split
-    // that equally. Eight rim points are enough: 2, 3 and 8 place a cockpit.
+    // Cockpits, rim points each, paddler weights, the target displacement (rounded to 0.1 as the user reads it) and
+    // how far the first paddler sits ahead of the LCB; two sit 40" apart, and weightless paddlers split that equally.
+    // Eight rim points are enough: 2, 3 and 8 place a cockpit.
     const struct { int count, rims; double w1, w2, target, ahead; } cases[] = {
         {1, 9, 150, 50, 150, 0},  {2, 9, 150, 50, 200, 10}, {2, 9, 80, 80, 160, 20},
         {2, 9, 0, 0, 0, 20},      {1, 8, 76.55, 50, 76.6, 0}, {2, 8, 100.3, 50.05, 150.4, 40 * 50.05 / 150.35}};
@@ -313,8 +306,8 @@ TEST(PositionCockpits, PaddlersBalanceOverTheLCBAndTheRimsMoveRigidly)
 
 TEST(PositionCockpits, StaysPutUnlessAskedAndTheHullFloatsOnAWaterline)
 {
-    // Dry: no draft. Awash: no waterline length. At the keel: the LCB is found,
-    // but the draft is 0. Not asked: never moved. Without a rear end (rim point 8).
+    // Dry: no draft. Awash: no waterline length. At the keel: the LCB is found, but the draft is 0. Not asked: never
+    // moved. Without a rear end (rim point 8).
     const struct { double waterline; bool asked; std::int16_t rims; } cases[] = {
         {-1, true, 9}, {kD, true, 9}, {0, true, 9}, {4, false, 9}, {4, true, 7}};
     for (const auto& c : cases) {

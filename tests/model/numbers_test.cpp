@@ -24,8 +24,8 @@ double fourDecimals(double v) { return std::round(v * 1e4) / 1e4; }
 
 TEST(Rounding, TheDecimalReadIsScaledThenHalvesGoToEven)
 {
-    // value, decimals, result: 76.55, 5.123455 and 2.675 are stored just
-    // below the half but read as it, so the even neighbour wins.
+    // value, decimals, result: 76.55, 5.123455 and 2.675 are stored just below the half but read as it, so the even
+    // neighbour wins.
     const std::tuple<double, int, double> cases[] = {
         {76.55, 1, 76.6}, {150.35, 1, 150.4}, {5.123455, 5, 5.12346}, {0.125, 2, 0.12},
         {3.5, 0, 4},      {-2.5, 0, -2},      {2.675, 2, 2.68},       {1E+300, 5, 1E+300}};
@@ -89,9 +89,8 @@ TEST(Resistance, CurveStepsToTheLastSpeedNotBeyondTopSpeedAndIsEmptyWithoutAWate
     EXPECT_NEAR(curve[400].speed, 2, 1e-9);
     EXPECT_EQ(curve[400].total(), resistanceAt(curve[400].speed, kLwl, kWsa).total());
 
-    // A waterline that does not meet the hull, or a top speed the graph does
-    // not reach past its lowest speed: no curve, and nothing divided by zero;
-    // an absurd top speed: no endless curve.
+    // A waterline that does not meet the hull, or a top speed the graph does not reach past its lowest speed: no
+    // curve, and nothing divided by zero; an absurd top speed: no endless curve.
     const struct {
         double lwl, topSpeed;
         bool curves;

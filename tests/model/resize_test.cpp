@@ -15,9 +15,8 @@ using testsupport::DesignBuilder;
 
 namespace {
 
-// A 200-inch hull with one line and a nine-point rim per cockpit (points
-// 1..9, then 10..18); after them a hull point at 0.3, 10 in high, 8 in
-// half-breadth.
+// A 200-inch hull with one line and a nine-point rim per cockpit (points 1..9, then 10..18); after them a hull point
+// at 0.3, 10 in high, 8 in half-breadth.
 Design rimmedHull(int cockpits = 1)
 {
     DesignBuilder b(200);
