@@ -150,7 +150,7 @@ TEST(PointOnLine, PreparedLineGivesBitIdenticalPoints)
     }
 }
 
-TEST(Geometry, VectorsAndSectionArea)
+TEST(Geometry, VectorsSectionAreaAndAngles)
 {
     EXPECT_DOUBLE_EQ(Distance3D({1, 2, 3, 0}, {4, 6, 3, -1}), 5.0);
     const Point3 n = Normalise({3, 0, 4, -1});
@@ -161,10 +161,8 @@ TEST(Geometry, VectorsAndSectionArea)
     EXPECT_DOUBLE_EQ(SectionArea(3, tri), 0.5);
     EXPECT_DOUBLE_EQ(SectionArea(3, {{}, tri[3], tri[2], tri[1]}), 0.5);  // either direction
     EXPECT_EQ(SectionArea(2, tri), 0);
-}
 
-TEST(Geometry, AnglesUseTheFifteenDigitConstants)
-{
+    // Angles use the fifteen-digit constants.
     EXPECT_EQ(ArcCos(-1), 3.14159265358979);
     EXPECT_EQ(ArcCos(0), 1.5707963267949);
     EXPECT_NEAR(ArcCos(0.5), std::acos(0.5), 1e-13);
@@ -180,8 +178,7 @@ TEST(SampleSegment, LimitedSegmentsStopAtTheirLastWholeStep)
 {
     const auto forward = samples(kCoversStartLimitToEnd, 5, false);  // 0.25, 0.35 .. 0.95
     const auto reversed = samples(kCoversStartLimitToEnd, 5, true);  // 1, 0.9 .. 0.3
-    ASSERT_EQ(forward.size(), 8u);
-    ASSERT_EQ(reversed.size(), 8u);
+    ASSERT_TRUE(forward.size() == 8u && reversed.size() == 8u);
     EXPECT_NEAR(forward.front().X, 0.25, 1e-9);
     EXPECT_NEAR(forward.back().X, 0.95, 1e-9);
     EXPECT_NEAR(reversed.back().X, 0.3, 1e-9);
@@ -192,7 +189,7 @@ TEST(SampleSegment, LimitedSegmentsStopAtTheirLastWholeStep)
     EXPECT_TRUE(samples(kCoversStartToEnd, 0, true, -0.1).empty());
 }
 
-TEST(PanelOutline, RunsAlongTheFirstLineAndBackAlongTheSecond)
+TEST(PanelOutline, RunsAlongTheFirstLineAndBackAlongTheSecondAndGivesTheBeam)
 {
     Design d = boxHull(100, 20, 10, 5);
     const auto outline = panelOutline(d, 1);  // deck centre line to sheer
@@ -202,25 +199,23 @@ TEST(PanelOutline, RunsAlongTheFirstLineAndBackAlongTheSecond)
     EXPECT_EQ(outline->samples[11].X, 1);  // the sheer's far end, reversed
     EXPECT_DOUBLE_EQ(outline->samples[11].Z, 0.1);
     EXPECT_NEAR(outline->samples[21].X, 0, 1e-12);
-    // None when a bounding line is missing or empty.
+
+    // The beam is twice the widest sample of the deck panels, not of hull panels or those neither deck nor hull.
+    EXPECT_EQ(MaxBeam(d), 20);
+    for (auto& cp : d.ControlPoints) cp.Position.Z *= 1.5;
+    EXPECT_DOUBLE_EQ(MaxBeam(d), 30);
+    for (int isHull : {1, 2}) {
+        for (auto& p : d.HullPanels) p.IsHull = std::int16_t(isHull);
+        EXPECT_EQ(MaxBeam(d), 0) << isHull;
+    }
+
+    // No outline when a bounding line is missing or empty.
     EXPECT_FALSE(panelOutline(d, 0));
     EXPECT_FALSE(panelOutline(d, 4));
     d.HullLines[2].SegmentCount = 0;
     EXPECT_FALSE(panelOutline(d, 1));
     d.HullPanels[3].LineB = 9;
     EXPECT_FALSE(panelOutline(d, 3));
-}
-
-TEST(MaxBeam, IsTwiceTheWidestSampleOfTheDeckPanels)
-{
-    Design d = boxHull(100, 20, 10, 5);
-    EXPECT_EQ(MaxBeam(d), 20);
-    for (auto& cp : d.ControlPoints) cp.Position.Z *= 1.5;
-    EXPECT_DOUBLE_EQ(MaxBeam(d), 30);
-    for (int isHull : {1, 2}) {  // hull panels and those neither deck nor hull
-        for (auto& p : d.HullPanels) p.IsHull = std::int16_t(isHull);
-        EXPECT_EQ(MaxBeam(d), 0) << isHull;
-    }
 }
 
 // Every slice point, read from the samples or solved alone between slices, is the very point PointOnLineAtX gives,
