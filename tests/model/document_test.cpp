@@ -180,15 +180,10 @@ TEST_F(DocumentTest, EveryBadFileLeavesTheOpenDesignAsItWas)
         {"four cockpits", badDesign([](Design& d) { d.CockpitCount = 4; })},
         {"zero hull length", badDesign([](Design& d) { d.HullLength = 0; })},
         {"no station interval", badDesign([](Design& d) { d.StationCount = 0.5; })},
-        {"too many section points", badDesign([](Design& d) {
-             d.StationCount = 32767;
-             d.LineCount = 200;
-             d.HullLines.resize(201);
-         })},
-        {"one segment listed 9000 times", badDesign([](Design& d) {
-             d.HullLines[1].SegmentCount = 9000;
-             d.HullLines[1].Segments.assign(9001, 1);
-         })},
+        {"too many section points",
+         badDesign([](Design& d) { d.StationCount = 32767, d.LineCount = 200, d.HullLines.resize(201); })},
+        {"one segment listed 9000 times",
+         badDesign([](Design& d) { d.HullLines[1].SegmentCount = 9000, d.HullLines[1].Segments.assign(9001, 1); })},
         {"bulkhead handle overflow", badDesign([](Design& d) { d.HullLength = d.Bulkheads[1].X = 1e300; })},
         {"link outside the points", badDesign([](Design& d) { d.ControlPoints[1].Links[1] = 5; })},
         {"negative link", badDesign([](Design& d) { d.ControlPoints[1].Links[1] = -1; })},
