@@ -45,19 +45,14 @@ TEST(CubicSolver, EveryBranch)
     const struct { const char* what; double x0, x1, x2, x3, x, t, tolerance; } cases[] = {
         // 5.2t^3 - 7.8t^2 + 3.6t = 0.5: roots 0.2598, 0.7402, 0.5 tried in that order, the last wins.
         {"three roots inside", 0, 1.2, -0.2, 1, 0.5, 0.5, kTruncated},
-        // -0.5t^3 + 0.75t^2 + 0.75t = 0.5: roots -1, 0.5, 2.
-        {"one of three inside", 0, 0.25, 0.75, 1, 0.5, 0.5, kTruncated},
-        // 0.4t^3 - 0.6t^2 + 1.2t has one real root.
-        {"one real root", 0, 0.4, 0.6, 1, 0.5, 0.5, 1e-12},
-        // t = 0 at x = P0.X is never accepted, but t stays 0 anyway.
-        {"root at the start", 0, 0.25, 0.75, 1, 0, 0, 0},
+        {"one of three inside", 0, 0.25, 0.75, 1, 0.5, 0.5, kTruncated},  // -0.5t^3 + 0.75t^2 + 0.75t = 0.5: -1, 0.5, 2
+        {"one real root", 0, 0.4, 0.6, 1, 0.5, 0.5, 1e-12},               // 0.4t^3 - 0.6t^2 + 1.2t
+        {"root at the start", 0, 0.25, 0.75, 1, 0, 0, 0},  // t = 0 at x = P0.X is never accepted, but t stays 0 anyway
         // X linear in t defeats the closed form; bisection answers.
         {"linear", 0, 0.25, 0.5, 0.75, 0.3, 0.4, 1e-14},
         {"linear descending", 0.75, 0.5, 0.25, 0, 0.3, 0.6, 1e-14},
-        // a = 0 exactly is replaced by 1e-06 and the closed form then finds nothing.
-        {"quadratic", 0, 0.2, 0.5, 0.9, 0.45, -1, 0},
-        // One real root beyond the segment's end: extrapolated, not clamped.
-        {"beyond the end", 0, 0.4, 0.6, 1, 1.2, -1, 0},
+        {"quadratic", 0, 0.2, 0.5, 0.9, 0.45, -1, 0},  // a = 0 exactly becomes 1e-06: the closed form finds nothing
+        {"beyond the end", 0, 0.4, 0.6, 1, 1.2, -1, 0},  // one real root past the end: extrapolated, not clamped
     };
     for (const auto& c : cases) {
         const Point3 p0{c.x0, 1, 0, 0}, p1{c.x1, 2, 0, 0}, p2{c.x2, 3, 0, 0}, p3{c.x3, 4, 0, 0};
