@@ -1,9 +1,18 @@
 #include "model/curves.h"
+#include "model/floaterror.h"
+#include "model/geometry.h"
+#include "model/hullslice.h"
+#include "model/maxbeam.h"
+#include "model/paneloutline.h"
 #include "tests/support/designbuilder.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <tuple>
+
 using namespace model;
+using testsupport::boxHull;
 using testsupport::DesignBuilder;
 
 namespace {
@@ -11,32 +20,41 @@ namespace {
 // What the solver's truncated constants (15-digit arc cosine, 7-digit 2 pi) cost in t.
 constexpr double kTruncated = 1e-8;
 
-struct SolverCase {
-    const char* what;
-    double x0, x1, x2, x3, x, t;
-    double tolerance;
-};
+bool samePoint(const Point3& p, const Point3& q) { return p.X == q.X && p.Y == q.Y && p.Z == q.Z; }
+
+// The samples of one segment whose X grows linearly with t over 0..1 of a 90-inch hull, so a sample's X is its
+// parameter; point 5 marks X = 0.25.
+std::vector<Point3> samples(std::int16_t kind, int limit, bool reversed, double step = kDefaultCurveStep)
+{
+    testsupport::DesignBuilder b(90);
+    const int p0 = b.point({0, 0, 0}), p1 = b.point({30, 3, 3}), p2 = b.point({60, 6, 6}), p3 = b.point({90, 9, 9});
+    b.point({22.5, 0, 0});
+    b.line({b.segment(p0, p1, p2, p3, kind, limit)});
+    Design d = b.build();
+    d.CurveStep = step;
+    std::vector<Point3> out;
+    sampleSegment(d, d.CurveSegments[1], reversed, out);
+    return out;
+}
 
 }  // namespace
 
+// Y runs 1, 2, 3, 4 over the control points, so it is linear in t: 1 + 3t.
 TEST(CubicSolver, EveryBranch)
 {
-    const SolverCase cases[] = {
+    const struct { const char* what; double x0, x1, x2, x3, x, t, tolerance; } cases[] = {
         // 5.2t^3 - 7.8t^2 + 3.6t = 0.5: roots 0.2598, 0.7402, 0.5 tried in that order, the last wins.
         {"three roots inside", 0, 1.2, -0.2, 1, 0.5, 0.5, kTruncated},
-        // -0.5t^3 + 0.75t^2 + 0.75t = 0.5: roots -1, 0.5, 2.
-        {"one of three inside", 0, 0.25, 0.75, 1, 0.5, 0.5, kTruncated},
-        // 0.4t^3 - 0.6t^2 + 1.2t has one real root.
-        {"one real root", 0, 0.4, 0.6, 1, 0.5, 0.5, 1e-12},
-        // t = 0 at x = P0.X is never accepted, but t stays 0 anyway.
-        {"root at the start", 0, 0.25, 0.75, 1, 0, 0, 0},
+        {"one of three inside", 0, 0.25, 0.75, 1, 0.5, 0.5, kTruncated},  // -0.5t^3 + 0.75t^2 + 0.75t = 0.5: -1, 0.5, 2
+        {"one real root", 0, 0.4, 0.6, 1, 0.5, 0.5, 1e-12},               // 0.4t^3 - 0.6t^2 + 1.2t
+        {"root at the start", 0, 0.25, 0.75, 1, 0, 0, 0},  // t = 0 at x = P0.X is never accepted, but t stays 0 anyway
         // X linear in t defeats the closed form; bisection answers.
         {"linear", 0, 0.25, 0.5, 0.75, 0.3, 0.4, 1e-14},
         {"linear descending", 0.75, 0.5, 0.25, 0, 0.3, 0.6, 1e-14},
-        // a = 0 exactly is replaced by 1e-06 and the closed form then finds nothing.
-        {"quadratic", 0, 0.2, 0.5, 0.9, 0.45, -1, 0},
+        {"quadratic", 0, 0.2, 0.5, 0.9, 0.45, -1, 0},  // a = 0 exactly becomes 1e-06: the closed form finds nothing
+        {"beyond the end", 0, 0.4, 0.6, 1, 1.2, -1, 0},  // one real root past the end: extrapolated, not clamped
     };
-    for (const SolverCase& c : cases) {
+    for (const auto& c : cases) {
         const Point3 p0{c.x0, 1, 0, 0}, p1{c.x1, 2, 0, 0}, p2{c.x2, 3, 0, 0}, p3{c.x3, 4, 0, 0};
         const double t = BezierParamAtX(p0, p1, p2, p3, c.x);
         if (c.t >= 0) {
@@ -46,6 +64,7 @@ TEST(CubicSolver, EveryBranch)
         EXPECT_NEAR(solver.xAt(t), c.x, 1e-8) << c.what;
         const Point3 p = BezierPointAtX(p0, p1, p2, p3, c.x);
         EXPECT_EQ(p.X, c.x) << c.what;
+        EXPECT_NEAR(p.Y, 1 + 3 * t, 1e-9) << c.what;
         EXPECT_EQ(p.Flag, 0);
     }
     // The closed form alone fails on the linear and quadratic segments.
@@ -53,8 +72,8 @@ TEST(CubicSolver, EveryBranch)
     EXPECT_EQ(closedFormParamAtX({0, 0, 0, 0}, {0.2, 0, 0, 0}, {0.5, 0, 0, 0}, {0.9, 0, 0, 0}, 0.45), 0);
 }
 
-// The closed form's results to the bit, so that any change to its constants
-// (the 7-digit 2 pi among them) or to its order of operations shows.
+// The closed form's results to the bit, so that any change to its constants (the 7-digit 2 pi among them) or to its
+// order of operations shows.
 TEST(CubicSolver, ExactToTheBit)
 {
     const struct { double x0, x1, x2, x3, x, t; } cases[] = {
@@ -68,22 +87,13 @@ TEST(CubicSolver, ExactToTheBit)
     }
 }
 
-TEST(CubicSolver, OneRealRootOutsideTheSegmentExtrapolates)
-{
-    const Point3 p0{0, 0, 0, 0}, p1{0.4, 1, 0, 0}, p2{0.6, 2, 0, 0}, p3{1, 3, 0, 0};
-    const double t = BezierParamAtX(p0, p1, p2, p3, 1.2);
-    EXPECT_GT(t, 1);
-    EXPECT_NEAR(BezierPointAtX(p0, p1, p2, p3, 1.2).Y, 3 * t, 1e-9);  // Y is linear in t here
-}
-
 namespace {
 
-// Line 1: straight through (0, 0), (50, 5), (100, 10). Line 2: a kind-1
-// segment over X 0..60 at Y 50 and a kind-2 one over 40..100 at Y 80.
-// Line 3: a kind-1 segment whose limit lies before its start, and kind 7.
+// Line 1: straight through (0, 0), (50, 5), (100, 10). Line 2: a kind-1 segment over X 0..60 at Y 50 and a kind-2 one
+// over 40..100 at Y 80. Line 3: a kind-1 segment whose limit lies before its start, and kind 7.
 struct CoverageHull {
-    Design design;
-    CoverageHull()
+    Design design = build();
+    static Design build()
     {
         DesignBuilder b(100);
         b.polyline(std::vector<testsupport::Inches>{{0, 0, 0}, {50, 5, 0}, {100, 10, 0}});
@@ -96,7 +106,7 @@ struct CoverageHull {
         b.line({b.segment(a0, a1, a2, a3, kCoversStartToEndLimit, at60),
                 b.segment(c0, c1, c2, c3, kCoversStartLimitToEnd, at40)});
         b.line({b.segment(c3, c2, c1, c0, kCoversStartToEndLimit, at40), b.segment(a0, a1, a2, a3, 7)});
-        design = b.build();
+        return b.build();
     }
     double y(int line, double x) const { return PointOnLineAtX(design, design.HullLines[line], x).Y; }
 };
@@ -113,11 +123,8 @@ TEST(PointOnLine, CoverageByKindAndTheLastCoveringSegment)
     EXPECT_DOUBLE_EQ(h.y(2, 0.9), 0.8);          // only kind 2 covers
     for (double x : {-0.1, 1.1}) EXPECT_EQ(PointOnLineAtX(h.design, h.design.HullLines[1], x).X, 0);
     EXPECT_EQ(h.y(3, 0.5), 0);  // a backwards limit and kind 7 cover nothing
-}
 
-TEST(PointOnLine, BadIndicesAreSkippedNotRead)
-{
-    const CoverageHull h;
+    // Bad indices are skipped, not read.
     HullLine broken = h.design.HullLines[1];
     broken.Segments[1] = 999;
     broken.SegmentCount = 50;  // longer than its list
@@ -135,5 +142,130 @@ TEST(PointOnLine, PreparedLineGivesBitIdenticalPoints)
             ASSERT_EQ(a.Y, b.Y) << "line " << j << " x " << i * 0.001;
             ASSERT_EQ(a.Z, b.Z);
         }
+    }
+}
+
+TEST(Geometry, VectorsSectionAreaAndAngles)
+{
+    EXPECT_DOUBLE_EQ(Distance3D({1, 2, 3, 0}, {4, 6, 3, -1}), 5.0);
+    const Point3 n = Normalise({3, 0, 4, -1});
+    EXPECT_TRUE(n.X == 0.6 && n.Z == 0.8 && n.Flag == 0);
+    EXPECT_EQ(Normalise({0, 0, 0, -1}).X, 0);
+
+    std::vector<Point3> tri{{}, {5, 0, 0, 0}, {7, 1, 0, 0}, {9, 0, 1, 0}};
+    EXPECT_DOUBLE_EQ(SectionArea(3, tri), 0.5);
+    EXPECT_DOUBLE_EQ(SectionArea(3, {{}, tri[3], tri[2], tri[1]}), 0.5);  // either direction
+    EXPECT_EQ(SectionArea(2, tri), 0);
+
+    // Angles use the fifteen-digit constants.
+    EXPECT_EQ(ArcCos(-1), 3.14159265358979);
+    EXPECT_EQ(ArcCos(0), 1.5707963267949);
+    EXPECT_NEAR(ArcCos(0.5), std::acos(0.5), 1e-13);
+    EXPECT_THROW(ArcCos(1.0000001), FloatError);
+    EXPECT_EQ(AngleBetween({0, 0, 0, 0}, {1, 2, 3, 0}), 0);
+    EXPECT_EQ(AngleBetween({1, 0, 0, 0}, {0, 1, 0, 0}), 1.5707963267949);
+    // Parallel vectors whose cosine rounds past 1 are clamped, not an error.
+    EXPECT_NEAR(AngleBetween({0.1, 0.7, 0.3, 0}, {0.3, 2.1, 0.9, 0}), 0, 1e-7);
+    EXPECT_NEAR(AngleBetween({0.1, 0.7, 0.3, 0}, {-0.3, -2.1, -0.9, 0}), 3.14159265358979, 1e-7);
+}
+
+TEST(SampleSegment, LimitedSegmentsStopAtTheirLastWholeStep)
+{
+    const auto forward = samples(kCoversStartLimitToEnd, 5, false);  // 0.25, 0.35 .. 0.95
+    const auto reversed = samples(kCoversStartLimitToEnd, 5, true);  // 1, 0.9 .. 0.3
+    ASSERT_TRUE(forward.size() == 8u && reversed.size() == 8u);
+    EXPECT_NEAR(forward.front().X, 0.25, 1e-9);
+    EXPECT_NEAR(forward.back().X, 0.95, 1e-9);
+    EXPECT_NEAR(reversed.back().X, 0.3, 1e-9);
+    EXPECT_EQ(samples(kCoversStartToEndLimit, 1, false).size(), 1u);  // a limit at the start point
+    // Nothing for a kind that covers nothing or a step that never ends.
+    EXPECT_TRUE(samples(3, 0, false).empty());
+    EXPECT_TRUE(samples(kCoversStartToEnd, 0, false, 0).empty());
+    EXPECT_TRUE(samples(kCoversStartToEnd, 0, true, -0.1).empty());
+}
+
+TEST(PanelOutline, RunsAlongTheFirstLineAndBackAlongTheSecondAndGivesTheBeam)
+{
+    Design d = boxHull(100, 20, 10, 5);
+    const auto outline = panelOutline(d, 1);  // deck centre line to sheer
+    ASSERT_TRUE(outline);
+    ASSERT_EQ(outline->samples.size(), 22u);  // eleven samples of each whole segment
+    EXPECT_EQ(outline->samples[0].Z, 0);
+    EXPECT_EQ(outline->samples[11].X, 1);  // the sheer's far end, reversed
+    EXPECT_DOUBLE_EQ(outline->samples[11].Z, 0.1);
+    EXPECT_NEAR(outline->samples[21].X, 0, 1e-12);
+
+    // The beam is twice the widest sample of the deck panels, not of hull panels or those neither deck nor hull.
+    EXPECT_EQ(MaxBeam(d), 20);
+    for (auto& cp : d.ControlPoints) cp.Position.Z *= 1.5;
+    EXPECT_DOUBLE_EQ(MaxBeam(d), 30);
+    for (int isHull : {1, 2}) {
+        for (auto& p : d.HullPanels) p.IsHull = std::int16_t(isHull);
+        EXPECT_EQ(MaxBeam(d), 0) << isHull;
+    }
+
+    // No outline when a bounding line is missing or empty.
+    EXPECT_FALSE(panelOutline(d, 0));
+    EXPECT_FALSE(panelOutline(d, 4));
+    d.HullLines[2].SegmentCount = 0;
+    EXPECT_FALSE(panelOutline(d, 1));
+    d.HullPanels[3].LineB = 9;
+    EXPECT_FALSE(panelOutline(d, 3));
+}
+
+// Every slice point, read from the samples or solved alone between slices, is the very point PointOnLineAtX gives,
+// whether or not the lines share their X control values; a second slicer of the same lines solves nothing again, an
+// edit re-solves only its own line.
+TEST(HullSlicer, SamplesAsEachLineEvaluatesAlone)
+{
+    Design d = testsupport::sevenLineKayak();
+    const LineEvaluator first(d, d.HullLines[1]);
+    LineSampleCache cache;
+    const int keelHandle = d.CurveSegments[d.HullLines[7].Segments[1]].StartHandle;
+    // Nudged in X, one handle of the keel no longer shares; nudged in Y, it still does.
+    for (auto [dx, dy, shared, solved] : {std::tuple{0.0, 0.0, true, 7}, {0.0, 0.0, true, 0}, {1e-9, 0.0, false, 1},
+                                         {0.0, 1e-9, false, 1}}) {
+        d.ControlPoints[keelHandle].Position.X += dx;
+        d.ControlPoints[keelHandle].Position.Y += dy;
+        EXPECT_EQ(LineEvaluator(d, d.HullLines[7]).sharesPlacesWith(first), shared);
+        HullSlicer slicer(d, cache);
+        EXPECT_EQ(cache.linesSolved(), solved);
+        for (int k = 0; k < cache.sliceCount(); k += 37) {
+            const double t = cache.sliceX(k);
+            EXPECT_EQ(slicer.sliceAt(t), k);
+            EXPECT_EQ(slicer.sliceAt(t + 1e-7), -1);
+            for (int i = 1; i <= d.LineCount; ++i) {
+                EXPECT_TRUE(samePoint(cache.row(k)[i], PointOnLineAtX(d, d.HullLines[i], t))) << i << " at " << t;
+                EXPECT_TRUE(samePoint(slicer.sample(i, t + 1e-7), PointOnLineAtX(d, d.HullLines[i], t + 1e-7)));
+            }
+        }
+    }
+}
+
+// The wet measures, taken in place, are SectionArea and the girth of the wet polygon built out, to the bit; the kept
+// outline measures are the slice's own.
+TEST(HullSlicer, WetAndOutlineMeasuresAreThePolygonsOwn)
+{
+    const Design d = testsupport::sevenLineKayak();
+    LineSampleCache cache;
+    HullSlicer slicer(d, cache);
+    const int n = d.LineCount, k = 500;
+    const Point3* p = cache.row(k);
+    const double t = cache.sliceX(k);
+    double girth = 0, area = 0;
+    for (int i = 1; i < n; ++i) girth += Distance3D(p[i], p[i + 1]);
+    for (int i = 0; i < n; ++i) area += std::abs(p[i + 1].Y - p[i].Y) * (p[i].Z + p[i + 1].Z) / 2;
+    EXPECT_EQ(cache.girth(k), girth);
+    EXPECT_EQ(cache.halfArea(k), area);
+    EXPECT_EQ(p[0].Y, p[1].Y);
+    for (int i = 1; i < n; ++i) {
+        const double w = (p[i].Y + p[i + 1].Y) / 2, z = crossingHalfBreadth(p[i], p[i + 1], w);
+        std::vector<Point3> wet{{}, {t, w, 0, 0}, {t, w, z, 0}};
+        for (int j = i + 1; j <= n; ++j) wet.push_back(p[j]);
+        const int m = int(wet.size()) - 1;
+        double wetGirthBuilt = 0;
+        for (int j = 2; j < m; ++j) wetGirthBuilt += Distance3D(wet[j], wet[j + 1]);
+        EXPECT_EQ(wetArea(p, n, i, t, w, z), SectionArea(m, wet)) << i;
+        EXPECT_EQ(wetGirth(p, cache.edges(k), n, i, t, w, z), wetGirthBuilt) << i;
     }
 }

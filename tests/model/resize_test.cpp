@@ -1,6 +1,9 @@
 #include "model/cockpitedits.h"
+#include "model/curves.h"
+#include "model/floaterror.h"
 #include "model/hullresize.h"
 #include "model/sections.h"
+#include "model/wizardchecks.h"
 #include "tests/support/designbuilder.h"
 
 #include <gtest/gtest.h>
@@ -12,9 +15,8 @@ using testsupport::DesignBuilder;
 
 namespace {
 
-// A 200-inch hull with one line and a nine-point rim per cockpit (points
-// 1..9, then 10..18); after them a hull point at 0.3, 10 in high, 8 in
-// half-breadth.
+// A 200-inch hull with one line and a nine-point rim per cockpit (points 1..9, then 10..18); after them a hull point
+// at 0.3, 10 in high, 8 in half-breadth.
 Design rimmedHull(int cockpits = 1)
 {
     DesignBuilder b(200);
@@ -44,14 +46,11 @@ TEST(RimRespacing, SidePointsFollowTheEndsAndTheWidth)
     d.ControlPoints[2].Position.X = 0.40;
     d.ControlPoints[8].Position.X = 0.55;
     respaceRim(d, 1);
-    EXPECT_DOUBLE_EQ(d.point(4).X, 0.475);
-    EXPECT_DOUBLE_EQ(d.point(5).X, 0.50);
-    EXPECT_DOUBLE_EQ(d.point(6).X, 0.525);
+    for (int j : {4, 5, 6}) EXPECT_DOUBLE_EQ(d.point(j).X, 0.45 + 0.025 * (j - 3));
     EXPECT_EQ(d.point(3).Z, d.point(7).Z);
     EXPECT_DOUBLE_EQ(inches(d, 4, &Point3::Y), 12.3);  // heights stay unless levelled
     respaceAndLevelRim(d, 1);
-    EXPECT_EQ(d.point(4).Y, d.point(5).Y);
-    EXPECT_EQ(d.point(6).Y, d.point(5).Y);
+    EXPECT_TRUE(d.point(4).Y == d.point(5).Y && d.point(6).Y == d.point(5).Y);
 
     setRimHalfWidth(d, 1);
     for (int j : {4, 5, 6}) EXPECT_DOUBLE_EQ(d.point(j).Z, 0.045);  // 18 in wide on 200
@@ -109,9 +108,88 @@ TEST(WidthChange, ChecksAndScaling)
     EXPECT_FALSE(scaleToBeam(d, 24, 0));  // no beam to scale from: nothing moves
     EXPECT_EQ(d.point(19).Z, before.point(19).Z);
     EXPECT_TRUE(scaleToBeam(d, 24, 22));
-    EXPECT_DOUBLE_EQ(d.point(19).Z, before.point(19).Z / 22 * 24);
-    for (int j : {1, 2, 8, 9}) EXPECT_DOUBLE_EQ(d.point(j).Z, before.point(j).Z / 22 * 24);
+    for (int j : {1, 2, 8, 9, 19}) EXPECT_DOUBLE_EQ(d.point(j).Z, before.point(j).Z / 22 * 24);
     for (int j : {3, 7, 12, 16}) EXPECT_EQ(d.point(j).Z, before.point(j).Z);  // rim 3 and 7 of both
     for (int j : {4, 5, 6}) EXPECT_DOUBLE_EQ(inches(d, j, &Point3::Z), 9);
     for (int j : {13, 14, 15}) EXPECT_DOUBLE_EQ(inches(d, j, &Point3::Z), 15);
+}
+
+TEST(WizardChecks, TheFirstFailingCheckSpeaks)
+{
+    const std::string width = "Please enter width in inches", narrow = "Cockpit width cannot be greater than kayak width";
+    const struct { SingleCockpitBoxes boxes; std::optional<std::string> message; } singles[] = {
+        {{"23", "190", "32", "18", "11"}, std::nullopt},
+        {{"", "", "32", "18", "11"}, width},  // the first of two empty boxes
+        {{"23", "190", "", "18", "11"}, "Please enter cockpit length in inches"},
+        {{"23", "190", "32", "", "11"}, "Please enter cockpit width in inches"},
+        {{"23", "190", "32", "23", "11"}, narrow},  // equal widths fail; an inch more passes
+        {{"24", "190", "32", "23", "11"}, std::nullopt},
+        {{"23", "190", "32", "18", ""}, "Please enter cockpit aft to paddlers center of gravity in inches"},
+    };
+    for (const auto& c : singles) EXPECT_EQ(checkSingleCockpit(c.boxes), c.message);
+
+    const struct { DoubleCockpitBoxes boxes; std::optional<std::string> message; } doubles[] = {
+        {{"23", "190", "32", "18", "11", "190", "32", "18", "11"}, std::nullopt},
+        {{"23", "190", "32", "18", "", "190", "32", "18", "11"},
+         "Please enter cockpit 1 aft to paddlers center of gravity in inches"},
+        {{"23", "190", "32", "18", "11", "", "32", "18", "11"}, "Please enter paddler weight in lbs"},
+        {{"23", "190", "32", "18", "11", "190", "32", "30", "11"}, narrow},
+        {{"23", "190", "32", "18", "11", "190", "32", "18", ""},
+         "Please enter cockpit 2 aft to paddlers center of gravity in inches"},
+        {{"23", "190", "32", "18", "11", " ", "32", "18", "11"}, std::nullopt},  // a blank is not empty
+        {{"abc", "190", "32", "18", "11", "190", "32", "18", "11"}, narrow},  // no number reads as 0
+    };
+    for (const auto& c : doubles) EXPECT_EQ(checkDoubleCockpit(c.boxes), c.message);
+}
+
+TEST(Sections, StationsAreEvenlySpacedAndEndAtTheStern)
+{
+    Design d = testsupport::sevenLineKayak();
+    d.StationCount = 11;
+    makesections(d);
+    ASSERT_EQ(d.Sections.size(), 12u);
+    for (int s = 0; s <= 11; ++s) EXPECT_EQ(d.Sections[s].X, s * (1 / 11.0));
+    EXPECT_EQ(d.Sections[5].Pts[7].Y, PointOnLineAtX(d, d.HullLines[7], 5 * (1 / 11.0)).Y);
+    for (int j = 1; j <= 7; ++j) EXPECT_EQ(d.Sections[11].Pts[j].Y, d.point(kSternPoint).Y);
+
+    // The box counts every point from its starting values: HullMax never below 0.
+    for (auto& cp : d.ControlPoints) cp.Position.Y -= 1;
+    makesections(d);
+    EXPECT_TRUE(d.HullMax.Y == 0 && d.HullMax.X == 1);
+
+    d.StationCount = 0;
+    EXPECT_THROW(makesections(d), FloatError);
+    d.DesignLoaded = false;
+    EXPECT_NO_THROW(makesections(d));
+}
+
+TEST(Bulkheads, AddByNumberRemoveTheLast)
+{
+    Design d = testsupport::sevenLineKayak();
+    removeBulkhead(d);  // nothing to remove: still rebuilds, nothing changed
+    EXPECT_FALSE(d.Sections.empty());
+    EXPECT_FALSE(d.DesignChanged);
+
+    addBulkhead(d);
+    EXPECT_EQ(d.Bulkheads[1].X, 0.025);
+    EXPECT_EQ(d.BulkheadHandles[1].X, 204 * 0.025);
+    EXPECT_TRUE(d.BulkheadDrawOrigin[1].X == 25 && d.BulkheadDrawOrigin[1].Y == 60);
+    EXPECT_TRUE(d.DesignChanged);
+
+    d.Bulkheads[1].X = 0.3;  // dragged between stations: its own outline
+    addBulkhead(d);
+    EXPECT_EQ(d.Bulkheads[2].X, 2 * 0.025);
+    EXPECT_EQ(d.Bulkheads[1].Pts[5].Y, PointOnLineAtX(d, d.HullLines[5], 0.3).Y);
+    removeBulkhead(d);
+    removeBulkhead(d);
+    addBulkhead(d);
+    EXPECT_EQ(d.Bulkheads[1].X, 0.025);  // by number, not where the removed one stood
+
+    for (int i = 0; i < 59; ++i) addBulkhead(d);  // beyond fifty and beyond the stern
+    EXPECT_DOUBLE_EQ(d.Bulkheads[60].X, 1.5);
+    EXPECT_EQ(d.Bulkheads[60].Pts[1].Y, 0);
+
+    Design none;
+    addBulkhead(none);
+    EXPECT_EQ(none.BulkheadCount, 0);
 }
