@@ -1,6 +1,8 @@
 #include "model/floaterror.h"
 #include "views/backgrounds.h"
 #include "views/hullpanels.h"
+#include "views/mappeddrawing.h"
+#include "views/viewfit.h"
 #include "viewsfixture.h"
 
 #include <gtest/gtest.h>
@@ -14,26 +16,106 @@ using platform::kWhite;
 
 namespace {
 
-// The profile's fit for the fixture's hull and view, worked out in the fitting tests.
+// The profile's fit for the fixture's hull and view (see the fitting table).
 constexpr ViewExtent kProfile{-3, 121, 0, 11};
 
-// Whether each of the first six panels' shades shows in the view.
-std::vector<bool> shadesShown(ViewsFixture& f, int view)
+// The box of a 100-inch hull 10 inches deep and 20 wide.
+ViewExtentTable fit(FitSizes sizes, ViewExtentTable extents = {}, model::Point3 max = {1, 0.1, 0.1, 0})
 {
-    std::vector<bool> shown;
-    for (int k = 1; k <= 6; ++k) shown.push_back(f.count(view, panelFillColor(k)) > 0);
-    return shown;
+    fitViews(100, {0, 0, 0, 0}, max, sizes, extents);
+    return extents;
+}
+
+ViewMapping mappingOf(platform::DeviceContext& dc)
+{
+    const platform::GdiMapping& m = dc.mapping();
+    return {m.viewportOrg(), m.viewportExt(), m.windowOrg(), m.windowExt(), m.mapMode()};
 }
 
 }  // namespace
 
+TEST(ViewExtentRounding, HalvesToEvenClampedAndNaNThrows)
+{
+    for (auto [v, inches] : {std::pair{12.5, 12}, {-2.5, -2}, {1e9, 32767}, {-1e9, -32768}}) EXPECT_EQ(toExtent(v), inches);
+    EXPECT_THROW(toExtent(std::nan("")), model::FloatError);
+    EXPECT_EQ(toLogical(100 * 0.125), 12);
+    EXPECT_THROW(toLogical(INFINITY), model::FloatError);
+    EXPECT_EQ(logicalWindow({-2000, 2000, -400, 400}, 20), (platform::Rect{-40000, 8000, 40000, -8000}));
+}
+
+// Each view fits the hull's length across or its height up, as its
+// proportion against the box's chooses; each case worked by hand.
+TEST(ViewFit, EachViewFitsAcrossOrUpByItsProportion)
+{
+    const struct {
+        FitSizes sizes;
+        int view;
+        ViewExtent expected;
+    } cases[] = {
+        // Profile, box 10: exactly 10 fits across, centring 9.36 of height on 5;
+        // wider fits 11 up, 123.6 across with X = 0 at 2.5 %.
+        {{{1000, 90}}, kRightView, {-2, 102, 0, 9}},
+        {{{1000, 89}}, kRightView, kProfile},
+        // Plans, box 5: narrower fits across, exactly 5 the beam and 10 % a side.
+        {{{}, {400, 100}}, kTopView, {-2, 102, -13, 13}},
+        {{{}, {}, {500, 100}}, kBottomView, {-3, 107, -11, 11}},
+        // Front, box 2: narrower fits the beam and 2.5 %, exactly 2 the profile's heights.
+        {{{1000, 89}, {}, {}, {150, 100}}, kFrontView, {-10, 10, -2, 11}},
+        {{{1000, 89}, {}, {}, {200, 100}}, kFrontView, {-11, 11, 0, 11}},
+    };
+    for (const auto& c : cases) {
+        const ViewExtentTable t = fit(c.sizes);
+        EXPECT_EQ(t[c.view], c.expected) << "case " << &c - cases;
+        EXPECT_EQ(t[kSectionEdit], t[kFrontView]);
+    }
+    // A view without area keeps its window; a box without height or breadth counts as infinitely wide.
+    ViewExtentTable before;
+    before.fill({1, 2, 3, 4});
+    const ViewExtentTable t = fit({{0, 89}, {400, 0}, {500, 100}, {0, 0}}, before);
+    for (int view : {kRightView, kTopView, kFrontView, kSectionEdit}) EXPECT_EQ(t[view], before[view]) << view;
+    EXPECT_EQ(t[kBottomView], (ViewExtent{-3, 107, -11, 11}));
+    const ViewExtentTable flat = fit({{1000, 90}, {400, 100}, {}, {150, 100}}, {}, {1, 0, 0, 0});
+    EXPECT_TRUE(flat[kRightView].XMin == -2 && flat[kTopView].XMax == 102 && flat[kFrontView] == ViewExtent{});
+}
+
+// A 400 x 200 box showing -20..20 by -5..15 (the origin at pixel (200, 150)),
+// under a user scale and an odd mapping of its own, both left as they were;
+// an unknown view or too few points draw nothing.
+TEST(DrawPolygonInView, LandsOnThePixelsOfTheSameInchesAndPutsTheMappingBack)
+{
+    TestBox v(400, 200);
+    ViewExtentTable extents{};
+    extents[kFrontView] = {-20, 20, -5, 15};
+    v.box.FillStyle = platform::kFillSolid;
+    v.box.FillColor = kGreen;
+    v.box.ForeColor = kRed;
+    const std::vector<model::Point2> square{{}, {-2, 2}, {2, 2}, {2, -2}, {-2, -2}};  // 20 pixels a side
+    for (auto [view, n] : {std::pair{7, 4}, {0, 4}, {kFrontView, 5}, {kFrontView, 0}})
+        DrawPolygonInView(v.box, extents, std::int16_t(view), std::int16_t(n), square);
+    EXPECT_EQ(v.count(kWhite), 400 * 200);
+    v.box.Scale(-20, 15, 20, -5);
+    platform::DeviceContext& dc = v.box.hDC();
+    dc.SetMapMode(platform::MM_ANISOTROPIC);
+    dc.SetWindowExtEx({7, 9});
+    dc.SetViewportOrgEx({3, 4});
+    const ViewMapping before = mappingOf(dc);
+    DrawPolygonInView(v.box, extents, kFrontView, 4, square);
+    EXPECT_EQ(mappingOf(dc), before);
+    v.expect({{200, 150, kGreen}, {180, 130, kRed}, {220, 170, kRed}, {200, 130, kRed}, {177, 150, kWhite},
+              {223, 150, kWhite}});
+    v.box.Line(-2, 2, 2, -2, kBlue, platform::LineForm::Box);  // the user scale's same inches cover it
+    EXPECT_EQ(v.count(kRed), 0);
+    DrawPolygonInView(v.box, extents, kFrontView, 3, {{}, {18, 13}, {20, 15}, {18, 15}});
+    v.expect({{399, 0, kRed}});
+}
+
 // Each view is painted in the window this redraw fits, not the box's old
 // scale: water from row 49 of the profile ((11 - 5) / 11 x 89 = 48.55) and
 // 46.15 of the front view and section editor. Panels fill solid in their own
-// shades (the profile the side panel 2, the top view the deck 1, the bottom
-// view the bottom 3, mirrored at rows 30 and 70 and outlined black on the
-// centre line at 50), or let the background show in wireframe; overlapping
-// panels paint later over earlier, the top view from the last to the first.
+// shades (profile: side panel 2, top: deck 1, bottom: bottom 3; mirrored at
+// rows 30 and 70, outlined black on the centre line at 50), or leave the
+// background in wireframe; overlapping panels paint later over earlier, the
+// top view from the last to the first.
 TEST(Drawscreens, FitsEachViewAndPaintsItAtItsNewScale)
 {
     ViewsFixture f;
@@ -63,25 +145,26 @@ TEST(Drawscreens, FitsEachViewAndPaintsItAtItsNewScale)
 }
 
 // Shades darken by 30 down to black from the eighth panel; the profile shows
-// every panel, the top view the deck's, the bottom view the hull's.
+// every panel, the top view the deck's (1, 2), the bottom view the hull's.
 TEST(Drawscreens, EachViewShowsTheShadesOfItsOwnPanels)
 {
     EXPECT_EQ(panelFillColor(1), platform::RGB(0, 205, 205));
     EXPECT_EQ(panelFillColor(7), platform::RGB(0, 25, 25));
     for (int k : {8, 12}) EXPECT_EQ(panelFillColor(k), kBlack) << k;
     ViewsFixture f;
-    f.design = sevenLineKayak();  // panels 1, 2 deck; 3 to 6 hull
+    f.design = sevenLineKayak();
     f.sizeViews({2240, 250}, {2240, 300}, {2240, 300}, {100, 100});  // large enough for every shade to show
     model::makesections(f.design);
+    auto shades = [&](int view) {
+        std::string shown;
+        for (int k = 1; k <= 6; ++k) shown += f.count(view, panelFillColor(k)) > 0 ? '1' : '0';
+        return shown;
+    };
     f.run();
-    const std::vector<bool> all(6, true), none(6, false);
-    EXPECT_EQ(shadesShown(f, kRightView), all);
-    EXPECT_EQ(shadesShown(f, kTopView), (std::vector<bool>{true, true, false, false, false, false}));
-    EXPECT_EQ(shadesShown(f, kBottomView), (std::vector<bool>{false, false, true, true, true, true}));
+    EXPECT_EQ(shades(kRightView) + shades(kTopView) + shades(kBottomView), "111111" "110000" "001111");
     for (auto& p : f.design.HullPanels) p.IsHull = 2;  // neither deck nor hull: the profile only
     f.run();
-    EXPECT_EQ(shadesShown(f, kRightView), all);
-    for (int view : {kTopView, kBottomView}) EXPECT_EQ(shadesShown(f, view), none) << view;
+    EXPECT_EQ(shades(kRightView) + shades(kTopView) + shades(kBottomView), "111111" "000000" "000000");
 }
 
 // Zoomed in, the long views show part of their fitted windows, the bars
@@ -110,10 +193,9 @@ TEST(Drawscreens, ZoomAndScrollTheLongViewsOnly)
     EXPECT_EQ(barsShown, (std::vector<bool>{true, false, false}));
 }
 
-// The fit stays while a drag is active. Too small a window draws nothing;
-// without a design only the line colours are set. A redraw started inside
-// another is skipped, the guard released when the outer one ends, normally
-// or by an arithmetic error.
+// Too small a window draws nothing; a redraw inside another is skipped, the
+// guard released when the outer one ends, normally or by an arithmetic error;
+// the fit stays during a drag; without a design only line colours are set.
 TEST(Drawscreens, GuardsDragsSmallWindowsNoDesignAndReentry)
 {
     ViewsFixture f;
@@ -134,10 +216,9 @@ TEST(Drawscreens, GuardsDragsSmallWindowsNoDesignAndReentry)
     f.state.DragActive = false;
     f.run();
     EXPECT_NE(f.extent(kRightView), kProfile);
-    const double length = f.design.HullLength;
     f.design.HullLength = std::nan("");
     EXPECT_THROW(f.run(), model::FloatError);
-    f.design.HullLength = length;
+    f.design.HullLength = 100;
     drawscreens(f.design, f.hydro, f.views, inner);
     EXPECT_NE(inner.ViewExtents[kRightView], ViewExtent{});
     ViewsFixture empty;
@@ -148,10 +229,10 @@ TEST(Drawscreens, GuardsDragsSmallWindowsNoDesignAndReentry)
     EXPECT_EQ(empty.count(kRightView, kWhite), 1000 * 89);
 }
 
-// Every view 300 x 200 pixels showing -3..27 across and -5..15 upward (front
-// view -15..5): ten pixels an inch, inch i at column 10 (i + 3). 31 ticks, the
-// one at 27 just outside; long ones at 0, 12 and 24; down the front view's
-// left edge feet -12 and 0 (rows 170 and 50) and inch -11.
+// Views 300 x 200 showing -3..27 by -5..15 (front view -15..5): ten pixels an
+// inch, inch i at column 10 (i + 3). 31 ticks, the one at 27 just outside;
+// long ones at 0, 12 and 24; down the front view's left edge feet -12 and 0
+// (rows 170 and 50) and inch -11.
 TEST(Rulers, InchTicksAlongTheTopAndLeftWithLongOnesAtEveryFoot)
 {
     ViewsFixture f;
@@ -167,9 +248,9 @@ TEST(Rulers, InchTicksAlongTheTopAndLeftWithLongOnesAtEveryFoot)
     f.expect(kFrontView, {{15, 170, kBlack}, {20, 170, kBlack}, {20, 50, kBlack}, {5, 160, kBlack}, {15, 160, kWhite}});
 }
 
-// Nothing of an earlier picture may stay, however absurd the design's
-// numbers: a waterline far above leaves the views all water (the plan views
-// always are), far below all air, and the rulers are drawn over both.
+// Nothing of an earlier picture may stay, however absurd the numbers: a
+// waterline far above leaves the views all water (the plan views always
+// are), far below all air, with the rulers drawn over both.
 TEST(Drawscreens, AnAbsurdWaterlineStillPaintsEveryViewWhole)
 {
     constexpr platform::ColorRef kStale = platform::RGB(255, 0, 0);
@@ -183,9 +264,8 @@ TEST(Drawscreens, AnAbsurdWaterlineStillPaintsEveryViewWhole)
         f.design.WaterlineHeight = waterline;
         f.run();
         for (int view = kRightView; view <= kSectionEdit; ++view) {
-            const QImage picture = f.image(view);
-            EXPECT_EQ(countPixels(picture, kStale), 0) << view;
-            EXPECT_GT(countPixels(picture.copy(0, 0, picture.width(), 1), kBlack), 0) << view;  // the top ruler
+            EXPECT_EQ(f.count(view, kStale), 0) << view;
+            EXPECT_GT(countPixels(f.image(view).copy(0, 0, f.image(view).width(), 1), kBlack), 0) << view;
         }
         const platform::ColorRef side = waterline > 0 ? kWater : kAir;
         f.expect(kRightView, {{911, 30, side}, {911, 80, side}});
@@ -194,9 +274,9 @@ TEST(Drawscreens, AnAbsurdWaterlineStillPaintsEveryViewWhole)
     }
 }
 
-// Redraws that move the waterline (as its search does) or the hull put the
-// same pixels in every view as a first redraw in fresh views: kept panels and
-// sections are only reused unchanged.
+// Redraws that move the waterline (as its search does) or the hull paint
+// what a first redraw in fresh views paints: kept panels and sections are
+// only reused unchanged.
 TEST(Drawscreens, RepeatedRedrawsPaintWhatAFirstRedrawPaints)
 {
     ViewsFixture repeated;
