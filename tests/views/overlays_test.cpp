@@ -54,79 +54,65 @@ struct Windows : ViewsFixture {
     }
 };
 
-// The fixture's box hull (lines: 1 deck centre, 2 sheer, 3 chine, 4 keel;
-// handles at X 25 and 75) with sheer handle 7 pulled in to Z 8 and deck
-// handle 3 down to Y 7, so no other point hides them.
-struct Handles : ViewsFixture {
-    Handles()
-    {
-        design.ControlPoints[7].Position.Z = 8.0 / 100;
-        design.ControlPoints[3].Position.Y = 7.0 / 100;
-        assignHullLineColors(design);
-        setWindow(kRightView, {-3, 121, 0, 11});
-        for (int view : {kTopView, kBottomView}) setWindow(view, {-2, 102, -13, 13});
-    }
-    void draw(std::int16_t active, double zoom = 1)
-    {
-        state.ActiveView = active;
-        state.ZoomFactor = zoom;
-        drawEditHandles(redraw());
-    }
-    QRgb line(int k) const { return rgbOf(design.HullLines[k].Color); }
-    bool blank(int view) { return count(view, platform::kWhite) == image(view).width() * image(view).height(); }
-};
-
 }  // namespace
 
-// The top view hides a point held on both plan axes where only a panel's
-// first line reaches it (handle 3 of line 1) and draws it where a second line
-// does (handle 7 of line 2, without its arm to the held point 5); other views
-// have no lock test. The bottom view shows the hull panel's lines only, and
-// no handles for a segment whose range ends at another point's X.
-TEST(EditHandles, EachViewShowsItsOwnLinesHandles)
+// The fixture's box hull (lines: 1 deck centre, 2 sheer, 3 chine, 4 keel;
+// handles at X 25 and 75), sheer handle 7 pulled in to Z 8 and deck handle 3
+// down to Y 7 so no other point hides them. The top view hides a point held
+// on both plan axes where only a panel's first line reaches it (handle 3)
+// and draws it where a second line does (handle 7, without its arm to the
+// held point 5); other views have no lock test. The bottom view shows the
+// hull panel's lines only, and no handles for a segment whose range ends at
+// another point's X. The profile draws and stores the waterline handle at
+// 0.99 of its window's far end, smaller when zoomed; the small views draw
+// nothing and leave it where it was.
+TEST(EditHandles, EachViewItsOwnLinesHandlesAndTheWaterlineHandle)
 {
-    Handles f;
-    for (int p : {3, 5, 7}) f.design.ControlPoints[p].LockX = f.design.ControlPoints[p].LockZ = 1;
-    f.draw(kActiveTop);
-    EXPECT_NE(f.at(kTopView, 25, 0), f.line(1));
-    EXPECT_EQ(f.at(kTopView, 75, 0), f.line(1));
-    EXPECT_EQ(f.at(kTopView, 25, 8), f.line(2));
-    EXPECT_TRUE(f.blank(kBottomView) && f.blank(kRightView));
-    f.draw(kActiveRight);
-    EXPECT_EQ(f.at(kRightView, 25, 7), f.line(1));
-    EXPECT_EQ(f.at(kRightView, 75, 10), f.line(2));  // over line 1's handle 4
-    f.draw(kActiveBottom);
-    EXPECT_EQ(f.at(kBottomView, 25, 0), f.line(4));
-    EXPECT_EQ(f.at(kBottomView, 75, 10), f.line(3));
-    model::CurveSegment& keel = f.design.CurveSegments[f.design.HullLines[4].Segments[1]];
-    keel.Kind = model::kCoversStartToEndLimit;
-    keel.EndLimit = 14;
-    f.bottom_.Cls();
-    f.draw(kActiveBottom);
-    EXPECT_NE(f.at(kBottomView, 25, 0), f.line(4));
-}
-
-// The profile draws and stores the waterline handle at 0.99 of its window's
-// far end and at the waterline, smaller when zoomed; the small views draw
-// nothing and leave the handle where it was.
-TEST(EditHandles, TheProfilePlacesTheWaterlineHandle)
-{
-    Handles f;
+    ViewsFixture f;
+    f.design.ControlPoints[7].Position.Z = 8.0 / 100;
+    f.design.ControlPoints[3].Position.Y = 7.0 / 100;
+    assignHullLineColors(f.design);
+    f.setWindow(kRightView, {-3, 121, 0, 11});
+    for (int view : {kTopView, kBottomView}) f.setWindow(view, {-2, 102, -13, 13});
+    auto draw = [&](std::int16_t active, double zoom = 1) {
+        f.state.ActiveView = active;
+        f.state.ZoomFactor = zoom;
+        drawEditHandles(f.redraw());
+    };
+    auto line = [&](int k) { return rgbOf(f.design.HullLines[k].Color); };
+    auto blank = [&](int view) { return f.count(view, platform::kWhite) == f.image(view).width() * f.image(view).height(); };
     for (std::int16_t other : {kActiveNone, kActiveSection, kActiveFront, kActiveGraph}) {
         f.state.WaterlineHandle = {1, 2, 3, 0};
-        f.draw(other);
+        draw(other);
         EXPECT_EQ(f.state.WaterlineHandle.X, 1);
-        for (int view : {kRightView, kTopView, kBottomView}) EXPECT_TRUE(f.blank(view)) << other;
+        for (int view : {kRightView, kTopView, kBottomView}) EXPECT_TRUE(blank(view)) << other;
     }
-    f.draw(kActiveRight);
+    for (int p : {3, 5, 7}) f.design.ControlPoints[p].LockX = f.design.ControlPoints[p].LockZ = 1;
+    draw(kActiveTop);
+    EXPECT_NE(f.at(kTopView, 25, 0), line(1));
+    EXPECT_EQ(f.at(kTopView, 75, 0), line(1));
+    EXPECT_EQ(f.at(kTopView, 25, 8), line(2));
+    EXPECT_TRUE(blank(kBottomView) && blank(kRightView));
+    draw(kActiveRight);
+    EXPECT_EQ(f.at(kRightView, 25, 7), line(1));
+    EXPECT_EQ(f.at(kRightView, 75, 10), line(2));  // over line 1's handle 4
     EXPECT_DOUBLE_EQ(f.state.WaterlineHandle.X, 0.99 * 121);
     EXPECT_EQ(f.state.WaterlineHandle.Y, 5);
     EXPECT_EQ(f.state.WaterlineHandle.Z, 3);
     EXPECT_EQ(f.at(kRightView, 0.99 * 121, 5), rgbOf(kWaterlineBlue));
     const int atOne = f.count(kRightView, kWaterlineBlue);
     f.right_.Cls();
-    f.draw(kActiveRight, 2);  // half the radius, a quarter of the area
+    draw(kActiveRight, 2);  // half the radius, a quarter of the area
     EXPECT_GT(atOne, 3 * f.count(kRightView, kWaterlineBlue));
+    draw(kActiveBottom);
+    EXPECT_EQ(f.at(kBottomView, 25, 0), line(4));
+    EXPECT_EQ(f.at(kBottomView, 75, 10), line(3));
+    model::CurveSegment& keel = f.design.CurveSegments[f.design.HullLines[4].Segments[1]];
+    keel.Kind = model::kCoversStartToEndLimit;
+    keel.EndLimit = 14;
+    f.bottom_.Cls();
+    draw(kActiveBottom);
+    EXPECT_NE(f.at(kBottomView, 25, 0), line(4));
 }
 
 // The midship symbol, radius 1 at (Midship 10, 12): a circle and the two half
@@ -167,11 +153,14 @@ TEST(Overlays, MidshipSymbolBulkheadsTheirHandlesAndTheDottedWaterline)
     EXPECT_TRUE(dots > 50 && dots < 250) << dots;
 }
 
-// Entry i at X = length × i / 1000 however far apart the end points lie
-// (here 0.1 and 0.9): the deck table 2 from X 5 to 15 but off the waterline
-// from 9 to 11 (every fifth entry sampled, so 8.92 to 11.12 stays open),
-// the hull table 3 from X 2 to 7, each in its own view, mirrored.
-TEST(PlanWaterline, EachTableInItsViewAtItsOwnXBrokenOffTheWaterline)
+// Plan waterline: entry i at X = length × i / 1000 however far apart the end
+// points lie (here 0.1 and 0.9): the deck table 2 from X 5 to 15 but off the
+// waterline from 9 to 11 (every fifth entry sampled, so 8.92 to 11.12 stays
+// open), the hull table 3 from X 2 to 7, each in its own view, mirrored.
+// Markers: LCB at 10, LCF 5 aft of a waterline from 2 to 18, both dotted top
+// to bottom; entry measured 6 aft of its start (half-width 3), exit 5 forward
+// of its end (half-width 2), each triangle on one side only.
+TEST(Markers, PlanWaterlineAndMarkersEachInTheirColourAndPlace)
 {
     Windows f;
     f.design.ControlPoints[model::kBowPoint].Position.X = 0.1;
@@ -183,14 +172,7 @@ TEST(PlanWaterline, EachTableInItsViewAtItsOwnXBrokenOffTheWaterline)
     EXPECT_TRUE(f.near(kTopView, 14, 2, kPlot) && f.near(kTopView, 6, -2, kPlot));
     EXPECT_FALSE(f.near(kTopView, 4.5, 2, kPlot) || f.near(kTopView, 10, 2, kPlot) || f.near(kTopView, 6, 3, kPlot));
     EXPECT_TRUE(f.near(kBottomView, 6, -3, kPlot) && !f.near(kBottomView, 1.5, 3, kPlot));
-}
-
-// LCB at 10, LCF 5 aft of a waterline from 2 to 18, both dotted top to
-// bottom; entry measured 6 aft of its start (half-width 3), exit 5 forward
-// of its end (half-width 2), each triangle on one side only.
-TEST(Markers, EachInItsColourAndPlace)
-{
-    Windows f;
+    f.bottom_.Cls();
     model::Hydrostatics& h = f.hydro;
     h.LCBPosition = 10, h.WaterlineStart = 2, h.LCF = 5, h.WaterlineEnd = 18;
     h.EntryMeasuredFrom = 6, h.EntryHalfWidth = 3, h.ExitMeasuredFrom = 5, h.ExitHalfWidth = 2;
