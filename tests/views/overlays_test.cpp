@@ -34,13 +34,11 @@ struct Windows : ViewsFixture {
         hydro.WaterlineHalfBreadthsTop.assign(1001, 0.0);
         hydro.WaterlineHalfBreadthsBottom.assign(1001, 0.0);
     }
-    // Whether the colour shows within a pixel of where (x, y) lands.
     bool near(int view, double x, double y, platform::ColorRef color)
     {
         const platform::Point p = pixel(view, x, y);
         return countPixels(image(view).copy(p.x - 1, p.y - 1, 3, 3), color) > 0;
     }
-    // Pixels of the colour in the `width` columns centred on X.
     int column(int view, double x, platform::ColorRef color, int width = 3)
     {
         return countPixels(image(view).copy(pixel(view, x, 0).x - width / 2, 0, width, 200), color);
@@ -56,16 +54,11 @@ struct Windows : ViewsFixture {
 
 }  // namespace
 
-// The fixture's box hull (lines: 1 deck centre, 2 sheer, 3 chine, 4 keel;
-// handles at X 25 and 75), sheer handle 7 pulled in to Z 8 and deck handle 3
-// down to Y 7 so no other point hides them. The top view hides a point held
-// on both plan axes where only a panel's first line reaches it (handle 3)
-// and draws it where a second line does (handle 7, without its arm to the
-// held point 5); other views have no lock test. The bottom view shows the
-// hull panel's lines only, and no handles for a segment whose range ends at
-// another point's X. The profile draws and stores the waterline handle at
-// 0.99 of its window's far end, smaller when zoomed; the small views draw
-// nothing and leave it where it was.
+// Lines 1 deck centre, 2 sheer, 3 chine, 4 keel, handles at X 25 and 75; 7
+// and 3 moved clear of the others. Points held in plan hide only where a
+// panel's first line reaches them, and only in the top view; the bottom view
+// shows hull lines, not limited segments; the waterline handle is stored and
+// drawn only by the profile, smaller when zoomed.
 TEST(EditHandles, EachViewItsOwnLinesHandlesAndTheWaterlineHandle)
 {
     ViewsFixture f;
@@ -79,7 +72,6 @@ TEST(EditHandles, EachViewItsOwnLinesHandlesAndTheWaterlineHandle)
         f.state.ZoomFactor = zoom;
         drawEditHandles(f.redraw());
     };
-    auto line = [&](int k) { return rgbOf(f.design.HullLines[k].Color); };
     auto blank = [&](int view) { return f.count(view, platform::kWhite) == f.image(view).width() * f.image(view).height(); };
     for (std::int16_t other : {kActiveNone, kActiveSection, kActiveFront, kActiveGraph}) {
         f.state.WaterlineHandle = {1, 2, 3, 0};
@@ -89,13 +81,13 @@ TEST(EditHandles, EachViewItsOwnLinesHandlesAndTheWaterlineHandle)
     }
     for (int p : {3, 5, 7}) f.design.ControlPoints[p].LockX = f.design.ControlPoints[p].LockZ = 1;
     draw(kActiveTop);
-    EXPECT_NE(f.at(kTopView, 25, 0), line(1));
-    EXPECT_EQ(f.at(kTopView, 75, 0), line(1));
-    EXPECT_EQ(f.at(kTopView, 25, 8), line(2));
+    EXPECT_NE(f.at(kTopView, 25, 0), rgbOf(f.design.HullLines[1].Color));
+    EXPECT_EQ(f.at(kTopView, 75, 0), rgbOf(f.design.HullLines[1].Color));
+    EXPECT_EQ(f.at(kTopView, 25, 8), rgbOf(f.design.HullLines[2].Color));
     EXPECT_TRUE(blank(kBottomView) && blank(kRightView));
     draw(kActiveRight);
-    EXPECT_EQ(f.at(kRightView, 25, 7), line(1));
-    EXPECT_EQ(f.at(kRightView, 75, 10), line(2));  // over line 1's handle 4
+    EXPECT_EQ(f.at(kRightView, 25, 7), rgbOf(f.design.HullLines[1].Color));
+    EXPECT_EQ(f.at(kRightView, 75, 10), rgbOf(f.design.HullLines[2].Color));  // over line 1's handle 4
     EXPECT_DOUBLE_EQ(f.state.WaterlineHandle.X, 0.99 * 121);
     EXPECT_EQ(f.state.WaterlineHandle.Y, 5);
     EXPECT_EQ(f.state.WaterlineHandle.Z, 3);
@@ -105,22 +97,20 @@ TEST(EditHandles, EachViewItsOwnLinesHandlesAndTheWaterlineHandle)
     draw(kActiveRight, 2);  // half the radius, a quarter of the area
     EXPECT_GT(atOne, 3 * f.count(kRightView, kWaterlineBlue));
     draw(kActiveBottom);
-    EXPECT_EQ(f.at(kBottomView, 25, 0), line(4));
-    EXPECT_EQ(f.at(kBottomView, 75, 10), line(3));
+    EXPECT_EQ(f.at(kBottomView, 25, 0), rgbOf(f.design.HullLines[4].Color));
+    EXPECT_EQ(f.at(kBottomView, 75, 10), rgbOf(f.design.HullLines[3].Color));
     model::CurveSegment& keel = f.design.CurveSegments[f.design.HullLines[4].Segments[1]];
     keel.Kind = model::kCoversStartToEndLimit;
     keel.EndLimit = 14;
     f.bottom_.Cls();
     draw(kActiveBottom);
-    EXPECT_NE(f.at(kBottomView, 25, 0), line(4));
+    EXPECT_NE(f.at(kBottomView, 25, 0), rgbOf(f.design.HullLines[4].Color));
 }
 
-// The midship symbol, radius 1 at (Midship 10, 12): a circle and the two half
-// arcs that face it, nothing filled. Bulkheads at 5 and 15 (the second's
-// handle dragged to 16) and three more counted than held, the third without
-// its points: green from the top line to the keel in the profile and across
-// the sheer (±4) in the plan views, each handle raised to 0.9 of the
-// profile's top edge and filled with its fill; the waterline dotted across.
+// Midship: a circle of radius 1 at (10, 12) and the two half arcs facing it,
+// unfilled. Bulkheads at 5 and 15 (handle dragged to 16), three more counted
+// than held, the third without points: top line to keel in the profile,
+// across the sheer (±4) in plan, handles at 0.9 of the profile's top, filled.
 TEST(Overlays, MidshipSymbolBulkheadsTheirHandlesAndTheDottedWaterline)
 {
     Windows f;
@@ -153,13 +143,10 @@ TEST(Overlays, MidshipSymbolBulkheadsTheirHandlesAndTheDottedWaterline)
     EXPECT_TRUE(dots > 50 && dots < 250) << dots;
 }
 
-// Plan waterline: entry i at X = length × i / 1000 however far apart the end
-// points lie (here 0.1 and 0.9): the deck table 2 from X 5 to 15 but off the
-// waterline from 9 to 11 (every fifth entry sampled, so 8.92 to 11.12 stays
-// open), the hull table 3 from X 2 to 7, each in its own view, mirrored.
-// Markers: LCB at 10, LCF 5 aft of a waterline from 2 to 18, both dotted top
-// to bottom; entry measured 6 aft of its start (half-width 3), exit 5 forward
-// of its end (half-width 2), each triangle on one side only.
+// Plan waterline entry i at X = length × i / 1000 with the ends at 0.1 and
+// 0.9: deck table from X 5 to 15, open from 8.92 to 11.12; hull table from 2
+// to 7; mirrored. LCB at 10, LCF 5 aft of a waterline from 2 to 18; entry 6
+// aft of its start (half-width 3), exit 5 forward of its end (2), one side.
 TEST(Markers, PlanWaterlineAndMarkersEachInTheirColourAndPlace)
 {
     Windows f;
@@ -191,9 +178,8 @@ TEST(Markers, PlanWaterlineAndMarkersEachInTheirColourAndPlace)
     EXPECT_FALSE(f.near(kBottomView, 8, -1.5, kPlot));
 }
 
-// A V-bottomed hull, 100 inches: top line on the centre line at 10, sheer 10
-// out at 10, chine 6 out at 2, keel at 0; sampled at eleven places. Without
-// a design nothing is drawn.
+// A V hull of 100 inches: top line on the centre at 10, sheer 10 out at 10,
+// chine 6 out at 2, keel at 0; sampled at eleven places.
 TEST(DrawWaterline, DotsWhereEachBracketingPairCrossesTheWater)
 {
     auto vHull = [](double waterline) {
@@ -225,10 +211,9 @@ TEST(DrawWaterline, DotsWhereEachBracketingPairCrossesTheWater)
     EXPECT_TRUE(f.near(kTopView, 10, 7.5, kPlot) && f.near(kTopView, 20, -7.5, kPlot));
 }
 
-// A whole redraw of the fixture's box hull with everything on: the midship
-// symbol under the filled panels, the station line over the bulkhead at the
-// same X, the dotted LCB over both, the plan waterline over the deck, the
-// entry triangle over the panels' centre line.
+// Everything on: the midship symbol under the filled panels, the station
+// line over the bulkhead at its X, the LCB over both, the plan waterline over
+// the deck, the entry triangle over the panels' centre line.
 TEST(PassOrder, LaterPassesPaintOverEarlierOnes)
 {
     Windows f;

@@ -16,10 +16,8 @@ using platform::RGB;
 
 namespace {
 
-// Eleven station intervals that never overlap in the body plan: station i a
-// band of unit-length hull from half-breadth i + 1 to i + 1.8, height 0 to
-// 10, its fill showing at (±(i + 1.4), 5). The front view shows -15..15 by
-// -5..15 on 300 x 200 pixels.
+// Eleven stations that never overlap: station i a band from half-breadth
+// i + 1 to i + 1.8, height 0 to 10, its fill at (±(i + 1.4), 5).
 struct BandedBodyPlan : ViewsFixture {
     BandedBodyPlan()
     {
@@ -36,8 +34,7 @@ struct BandedBodyPlan : ViewsFixture {
 
 constexpr platform::ColorRef kBar = RGB(100, 100, 255);
 
-// 0..200 inches across and -2..20 cubic inches up on 400 x 220 pixels: two
-// pixels an inch across, ten a cubic inch up, volume 0 on row 200.
+// 0..200 inches by -2..20 cubic inches on 400 x 220 pixels: volume 0 on row 200.
 struct Graph : TestBox {
     Graph() : TestBox(400, 220) { graph.extent = {0, 200, -2, 20}; }
     void draw(std::vector<model::VolumeBar> bars)
@@ -52,9 +49,8 @@ struct Graph : TestBox {
 }  // namespace
 
 // Stations 8 down to 0 on the left, 2 up to 11 on the right, shaded by their
-// distance from the far end (the first after station falls to the darkest
-// fill); the current station outlined green on each side it is drawn (station
-// 0 only ever on the left); a section missing, or short of points, left out.
+// distance from the far end; the current station green on each side it is
+// drawn on (0 only on the left); a section short of points left out.
 TEST(BodyPlan, EachStationOnItsSidesInItsShade)
 {
     BandedBodyPlan f, bow;
@@ -80,9 +76,8 @@ TEST(BodyPlan, EachStationOnItsSidesInItsShade)
     EXPECT_EQ(bodyPlanOrder(10, 4, 0).size(), 5u + 3u);  // only the stations built
 }
 
-// The box hull's deck line lies on the centre line, so its three panels give
-// six edges and no top closure; a top point moved out adds the two closing
-// lines; a keel off the centre line stays open.
+// Three panels give six edges; a top point off the centre line adds the two
+// closing lines; a keel off it stays open.
 TEST(SectionOutline, TwoLinesAPanelAndTwoToCloseAnOpenTop)
 {
     model::Design d = boxHull(100, 20, 10, 5);
@@ -100,10 +95,8 @@ TEST(SectionOutline, TwoLinesAPanelAndTwoToCloseAnOpenTop)
     EXPECT_TRUE(sectionOutline(d, 99).empty());
 }
 
-// A finely divided hull skips the sections the next one covers pixel for
-// pixel, and a redraw of the same sections puts the kept ones on again: the
-// picture is always that of every section drawn in turn, over whatever the
-// view held, and a moved section is drawn anew.
+// Sections the next covers pixel for pixel are skipped and kept sections put
+// on again, yet the picture is always that of every section drawn in turn.
 TEST(BodyPlan, PaintsWhatEverySectionDrawnInTurnPaints)
 {
     ViewsFixture fast, plain;
@@ -150,30 +143,24 @@ TEST(BodyPlan, PaintsWhatEverySectionDrawnInTurnPaints)
     EXPECT_GT(samePixels, 400);  // the skipping is exercised
 }
 
-// Bars rise from zero to each slice's volume, each run erasing the last; a
-// window without width is only erased.
-TEST(VolumeGraph, BarsRiseFromZeroToEachSlicesVolumeAndEachRunErasesTheLast)
+// Bars rise from volume 0 to each slice's, each run erasing the last; many
+// bars to a pixel column, rising, falling and dipping below zero, paint what
+// every bar drawn in turn paints.
+TEST(VolumeGraph, BarsFromZeroEachRunErasingTheLast)
 {
-    Graph g;
+    Graph g, plain;
     g.draw({{20, 3}});
     g.draw({{50, 10}, {100, 15}});
     g.expect({{100, 100, kBar}, {100, 200, kBar}, {100, 99, kWhite}, {100, 201, kWhite}, {200, 50, kBar}});
     EXPECT_EQ(g.count(kBar), 101 + 151);
     EXPECT_EQ(g.state.ViewExtents[kVolumeGraph], g.graph.extent);
-    g.graph.extent = {0, 0, -2, 20};
-    g.draw({{0, 10}});
-    EXPECT_EQ(g.count(kWhite), 400 * 220);
-}
-
-// Many bars to a pixel column, rising, falling and dipping below zero, paint
-// what every bar drawn in turn paints.
-TEST(VolumeGraph, DrawsTheSamePixelsAsEveryBarDrawnInTurn)
-{
     std::vector<model::VolumeBar> bars;
     for (int i = 0; i < 1000; ++i) bars.push_back({i * 0.2, 18 * std::sin(i * 0.2 / 31) + (i % 7 == 0 ? -1.5 : 0)});
-    Graph fast, plain;
-    fast.draw(bars);
+    g.draw(bars);
     plain.draw({});
     for (const model::VolumeBar& bar : bars) plain.box.Line(float(bar.x), float(bar.v), float(bar.x), 0, kBar);
-    EXPECT_EQ(fast.box.image(), plain.box.image());
+    EXPECT_EQ(g.box.image(), plain.box.image());
+    g.graph.extent = {0, 0, -2, 20};  // without width: only erased
+    g.draw({{0, 10}});
+    EXPECT_EQ(g.count(kWhite), 400 * 220);
 }
