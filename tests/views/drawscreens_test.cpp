@@ -1,5 +1,8 @@
 #include "model/floaterror.h"
 #include "views/backgrounds.h"
+#include "views/hullpanels.h"
+#include "views/mappeddrawing.h"
+#include "views/viewfit.h"
 #include "viewsfixture.h"
 
 #include <gtest/gtest.h>
@@ -13,14 +16,98 @@ using platform::kWhite;
 
 namespace {
 
-// The profile's fit for the fixture's hull and view, worked out in the fitting tests.
+// The profile's fit for the fixture's hull and view (see the fitting table).
 constexpr ViewExtent kProfile{-3, 121, 0, 11};
+
+// The box of a 100-inch hull 10 inches deep and 20 wide.
+ViewExtentTable fit(FitSizes sizes, ViewExtentTable extents = {}, model::Point3 max = {1, 0.1, 0.1, 0})
+{
+    fitViews(100, {0, 0, 0, 0}, max, sizes, extents);
+    return extents;
+}
+
+ViewMapping mappingOf(platform::DeviceContext& dc)
+{
+    const platform::GdiMapping& m = dc.mapping();
+    return {m.viewportOrg(), m.viewportExt(), m.windowOrg(), m.windowExt(), m.mapMode()};
+}
 
 }  // namespace
 
-// Each view is painted in the window this redraw fits, not in the box's old
-// scale: the waterline is at row (11 - 5) / 11 x 89 = 48.55 of the profile
-// (water from row 49 down) and 46.15 of the front view and section editor.
+TEST(ViewExtentRounding, HalvesToEvenClampedAndNaNThrows)
+{
+    for (auto [v, inches] : {std::pair{12.5, 12}, {-2.5, -2}, {1e9, 32767}, {-1e9, -32768}}) EXPECT_EQ(toExtent(v), inches);
+    EXPECT_THROW(toExtent(std::nan("")), model::FloatError);
+    EXPECT_EQ(toLogical(100 * 0.125), 12);
+    EXPECT_THROW(toLogical(INFINITY), model::FloatError);
+    EXPECT_EQ(logicalWindow({-2000, 2000, -400, 400}, 20), (platform::Rect{-40000, 8000, 40000, -8000}));
+}
+
+// Each view fits the hull's length across or its height up, as its
+// proportion against the box's chooses; the redraw tests pin the other side
+// of each choice.
+TEST(ViewFit, EachViewFitsAcrossOrUpByItsProportion)
+{
+    const struct {
+        FitSizes sizes;
+        int view;
+        ViewExtent expected;
+    } cases[] = {
+        // Profile, box 10: exactly 10 fits across. Plans, box 5: narrower fits
+        // across. Front, box 2: exactly 2 fits the profile's heights.
+        {{{1000, 90}}, kRightView, {-2, 102, 0, 9}},
+        {{{}, {}, {500, 100}}, kBottomView, {-3, 107, -11, 11}},
+        {{{1000, 89}, {}, {}, {200, 100}}, kFrontView, {-11, 11, 0, 11}},
+    };
+    for (const auto& c : cases) {
+        const ViewExtentTable t = fit(c.sizes);
+        EXPECT_EQ(t[c.view], c.expected) << "case " << &c - cases;
+        EXPECT_EQ(t[kSectionEdit], t[kFrontView]);
+    }
+    // A view without area keeps its window; a flat box counts as infinitely wide.
+    ViewExtentTable before;
+    before.fill({1, 2, 3, 4});
+    const ViewExtentTable t = fit({{0, 89}, {400, 0}, {500, 100}, {0, 0}}, before);
+    for (int view : {kRightView, kTopView, kFrontView, kSectionEdit}) EXPECT_EQ(t[view], before[view]) << view;
+    EXPECT_EQ(t[kBottomView], (ViewExtent{-3, 107, -11, 11}));
+    const ViewExtentTable flat = fit({{1000, 90}, {400, 100}, {}, {150, 100}}, {}, {1, 0, 0, 0});
+    EXPECT_TRUE(flat[kRightView].XMin == -2 && flat[kTopView].XMax == 102 && flat[kFrontView] == ViewExtent{});
+}
+
+// -20..20 by -5..15 on 400 x 200 (the origin at pixel (200, 150)), under a
+// user scale and an odd mapping of the box's own, both left as they were.
+TEST(DrawPolygonInView, LandsOnThePixelsOfTheSameInchesAndPutsTheMappingBack)
+{
+    TestBox v(400, 200);
+    ViewExtentTable extents{};
+    extents[kFrontView] = {-20, 20, -5, 15};
+    v.box.FillStyle = platform::kFillSolid;
+    v.box.FillColor = kGreen;
+    v.box.ForeColor = kRed;
+    const std::vector<model::Point2> square{{}, {-2, 2}, {2, 2}, {2, -2}, {-2, -2}};  // 20 pixels a side
+    for (auto [view, n] : {std::pair{7, 4}, {0, 4}, {kFrontView, 5}, {kFrontView, 0}})
+        DrawPolygonInView(v.box, extents, std::int16_t(view), std::int16_t(n), square);
+    EXPECT_EQ(v.count(kWhite), 400 * 200);
+    v.box.Scale(-20, 15, 20, -5);
+    platform::DeviceContext& dc = v.box.hDC();
+    dc.SetMapMode(platform::MM_ANISOTROPIC);
+    dc.SetWindowExtEx({7, 9});
+    dc.SetViewportOrgEx({3, 4});
+    const ViewMapping before = mappingOf(dc);
+    DrawPolygonInView(v.box, extents, kFrontView, 4, square);
+    EXPECT_EQ(mappingOf(dc), before);
+    v.expect({{200, 150, kGreen}, {180, 130, kRed}, {220, 170, kRed}, {200, 130, kRed}, {177, 150, kWhite},
+              {223, 150, kWhite}});
+    v.box.Line(-2, 2, 2, -2, kBlue, platform::LineForm::Box);  // the user scale's same inches cover it
+    EXPECT_EQ(v.count(kRed), 0);
+    DrawPolygonInView(v.box, extents, kFrontView, 3, {{}, {18, 13}, {20, 15}, {18, 15}});
+    v.expect({{399, 0, kRed}});
+}
+
+// Painted at this redraw's fit: water from row 48.55 of the profile, 46.15 of
+// the front view and section editor. Panels fill in their own shades (side 2,
+// deck 1, bottom 3, mirrored, outlined black), none in wireframe; overlapping
+// ones later over earlier, the top view from the last to the first.
 TEST(Drawscreens, FitsEachViewAndPaintsItAtItsNewScale)
 {
     ViewsFixture f;
@@ -28,20 +115,60 @@ TEST(Drawscreens, FitsEachViewAndPaintsItAtItsNewScale)
     EXPECT_EQ(f.extent(kRightView), kProfile);
     EXPECT_EQ(f.extent(kTopView), (ViewExtent{-2, 102, -13, 13}));
     EXPECT_EQ(f.extent(kBottomView), (ViewExtent{-3, 107, -11, 11}));
-    f.expect(kRightView, {{911, 48, kAir}, {911, 49, kWater}, {911, 88, kWater}});  // X 110, right of the hull
-    f.expect(kTopView, {{398, 20, kWater}});
-    f.expect(kBottomView, {{10, 50, kWater}});  // left of the hull
+    f.expect(kRightView, {{911, 48, kAir}, {911, 49, kWater}, {911, 88, kWater}, {500, 30, panelFillColor(2)},
+                          {500, 70, panelFillColor(2)}});
+    f.expect(kTopView, {{398, 20, kWater}, {200, 30, panelFillColor(1)}, {200, 70, panelFillColor(1)}, {200, 50, kBlack}});
+    f.expect(kBottomView, {{10, 50, kWater}, {250, 30, panelFillColor(3)}, {250, 70, panelFillColor(3)}, {250, 50, kBlack}});
     f.expect(kSectionEdit, {{75, 40, kAir}, {75, 50, kWater}});
     f.expect(kFrontView, {{79, 5, kAir}, {79, 95, kWater}});  // over and under the body plan
-    EXPECT_EQ(f.count(kVolumeGraph, kWhite), 150 * 100);  // not touched
+    EXPECT_EQ(f.count(kVolumeGraph, kWhite), 150 * 100);      // not touched
+    f.state.Solid = false;
+    f.run();
+    f.expect(kRightView, {{500, 30, kAir}, {500, 70, kWater}});
+    f.expect(kTopView, {{200, 30, kWater}, {200, 70, kWater}, {200, 50, kBlack}});
+    f.expect(kBottomView, {{250, 30, kWater}, {250, 70, kWater}});
+    f.state.Solid = true;  // each panel twice: deck (1, 2), sides (3, 4), bottom (5, 6)
+    f.design.PanelsPerSide = 6;
+    f.design.HullPanels = {{}, {1, 2, 0}, {1, 2, 0}, {2, 3, 1}, {2, 3, 1}, {3, 4, 1}, {3, 4, 1}};
+    f.run();
+    f.expect(kRightView, {{500, 30, panelFillColor(4)}});
+    f.expect(kTopView, {{200, 30, panelFillColor(1)}, {200, 70, panelFillColor(1)}});
+    f.expect(kBottomView, {{250, 30, panelFillColor(6)}, {250, 70, panelFillColor(6)}});
 }
 
-// Zoomed in, the long views show part of their fitted windows, the bars
-// placing it (a bar without range counts as at 0); at zoom 1 and below the
-// bars are hidden and zeroed. The main window hears of the bars on every redraw.
-TEST(Drawscreens, ZoomAndScrollTheLongViewsOnly)
+// The profile shows every panel, the top view the deck's (1, 2), the bottom view the hull's.
+TEST(Drawscreens, EachViewShowsTheShadesOfItsOwnPanels)
+{
+    EXPECT_EQ(panelFillColor(1), platform::RGB(0, 205, 205));
+    EXPECT_EQ(panelFillColor(7), platform::RGB(0, 25, 25));
+    for (int k : {8, 12}) EXPECT_EQ(panelFillColor(k), kBlack) << k;
+    ViewsFixture f;
+    f.design = sevenLineKayak();
+    f.sizeViews({2240, 250}, {2240, 300}, {2240, 300}, {100, 100});  // large enough for every shade to show
+    model::makesections(f.design);
+    auto shades = [&](int view) {
+        std::string shown;
+        for (int k = 1; k <= 6; ++k) shown += f.count(view, panelFillColor(k)) > 0 ? '1' : '0';
+        return shown;
+    };
+    f.run();
+    EXPECT_EQ(shades(kRightView) + shades(kTopView) + shades(kBottomView), "111111" "110000" "001111");
+    for (auto& p : f.design.HullPanels) p.IsHull = 2;  // neither deck nor hull: the profile only
+    f.run();
+    EXPECT_EQ(shades(kRightView) + shades(kTopView) + shades(kBottomView), "111111" "000000" "000000");
+}
+
+// Zoomed in, the long views show the part of their fit the bars place (a bar
+// without range at 0); at zoom 1 and below the bars are hidden and zeroed.
+// A redraw inside another is skipped, the guard released even by an
+// arithmetic error; without a design only line colours are set.
+TEST(Drawscreens, ZoomScrollAndGuards)
 {
     ViewsFixture f;
+    f.state.FormTooSmall = true;
+    f.run();
+    EXPECT_EQ(f.design.HullLines[1].Color, 0u);
+    f.state.FormTooSmall = false;
     std::vector<bool> barsShown;
     f.state.scrollBarsSet = [&](const DrawingState& s) { barsShown.push_back(s.TopviewHScroll.Visible); };
     f.state.ZoomFactor = 2;
@@ -60,12 +187,12 @@ TEST(Drawscreens, ZoomAndScrollTheLongViewsOnly)
     f.run();
     EXPECT_EQ(f.extent(kRightView), (ViewExtent{-3, 162, -4, 11}));
     EXPECT_EQ(barsShown, (std::vector<bool>{true, false, false}));
-}
-
-TEST(Drawscreens, TheFitStaysWhileADragIsActive)
-{
-    ViewsFixture f;
+    f.state.ZoomFactor = 1;
+    DrawingState inner;
+    f.state.scrollBarsSet = [&](const DrawingState&) { drawscreens(f.design, f.hydro, f.views, inner); };
     f.run();
+    EXPECT_EQ(inner.ViewExtents[kRightView], ViewExtent{});
+    f.state.scrollBarsSet = nullptr;
     f.state.DragActive = true;
     for (auto& cp : f.design.ControlPoints) cp.Position.X *= 2;
     model::makesections(f.design);
@@ -74,42 +201,21 @@ TEST(Drawscreens, TheFitStaysWhileADragIsActive)
     f.state.DragActive = false;
     f.run();
     EXPECT_NE(f.extent(kRightView), kProfile);
-}
-
-TEST(Drawscreens, WithoutADesignOnlyTheLineColoursAndWhenTooSmallNothing)
-{
-    ViewsFixture f;
-    f.state.FormTooSmall = true;
-    f.run();
-    EXPECT_EQ(f.design.HullLines[1].Color, 0u);
-    f.state.FormTooSmall = false;
-    f.design.DesignLoaded = false;
-    f.run();
-    EXPECT_EQ(f.design.HullLines[1].Color, platform::RGB(255, 50, 100));
-    EXPECT_EQ(f.extent(kRightView), ViewExtent{});
-    EXPECT_EQ(f.count(kRightView, kWhite), 1000 * 89);
-}
-
-// A redraw started inside another is skipped; the guard is released when the
-// outer one ends, normally or by an arithmetic error.
-TEST(Drawscreens, ARedrawInsideARedrawIsSkipped)
-{
-    ViewsFixture f;
-    DrawingState inner;
-    f.state.scrollBarsSet = [&](const DrawingState&) { drawscreens(f.design, f.hydro, f.views, inner); };
-    f.run();
-    EXPECT_EQ(inner.ViewExtents[kRightView], ViewExtent{});
-    f.state.scrollBarsSet = nullptr;
-    const double length = f.design.HullLength;
     f.design.HullLength = std::nan("");
     EXPECT_THROW(f.run(), model::FloatError);
-    f.design.HullLength = length;
+    f.design.HullLength = 100;
     drawscreens(f.design, f.hydro, f.views, inner);
-    EXPECT_EQ(inner.ViewExtents[kRightView], kProfile);
+    EXPECT_NE(inner.ViewExtents[kRightView], ViewExtent{});
+    ViewsFixture empty;
+    empty.design.DesignLoaded = false;
+    empty.run();
+    EXPECT_EQ(empty.design.HullLines[1].Color, platform::RGB(255, 50, 100));
+    EXPECT_EQ(empty.extent(kRightView), ViewExtent{});
+    EXPECT_EQ(empty.count(kRightView, kWhite), 1000 * 89);
 }
 
-// Every view 300 x 200 pixels showing -3..27 across and -5..15 upward, the
-// front view -15..5: ten pixels an inch, inch i across at column 10 (i + 3).
+// Ten pixels an inch from -3 (the tick at 27 just outside); long ticks at
+// 0, 12, 24; the front view's feet -12 and 0 on rows 170 and 50.
 TEST(Rulers, InchTicksAlongTheTopAndLeftWithLongOnesAtEveryFoot)
 {
     ViewsFixture f;
@@ -118,19 +224,14 @@ TEST(Rulers, InchTicksAlongTheTopAndLeftWithLongOnesAtEveryFoot)
     f.setWindow(kFrontView, {-3, 27, -15, 5});
     drawRulers(f.redraw());
     for (int view = kRightView; view <= kSectionEdit; ++view) {
-        // -3..27 is 31 ticks; the one at 27 falls on column 300, just outside.
         EXPECT_EQ(countPixels(f.image(view).copy(0, 5, 300, 1), kBlack), 30) << view;
-        EXPECT_EQ(countPixels(f.image(view).copy(0, 15, 300, 1), kBlack), 3) << view;  // 0, 12 and 24
+        EXPECT_EQ(countPixels(f.image(view).copy(0, 15, 300, 1), kBlack), 3) << view;
         f.expect(view, {{30, 20, kBlack}, {30, 21, kWhite}});
     }
-    // Down the front view's left edge: two inches at the feet -12 and 0 (rows
-    // 170 and 50), one at -11.
     f.expect(kFrontView, {{15, 170, kBlack}, {20, 170, kBlack}, {20, 50, kBlack}, {5, 160, kBlack}, {15, 160, kWhite}});
 }
 
-// Nothing of an earlier picture may stay, however absurd the design's
-// numbers: a waterline far above the views leaves them all water (the plan
-// views always are), far below all air, and the rulers are drawn over both.
+// No part of an earlier picture stays, however absurd the waterline; rulers over both.
 TEST(Drawscreens, AnAbsurdWaterlineStillPaintsEveryViewWhole)
 {
     constexpr platform::ColorRef kStale = platform::RGB(255, 0, 0);
@@ -144,9 +245,8 @@ TEST(Drawscreens, AnAbsurdWaterlineStillPaintsEveryViewWhole)
         f.design.WaterlineHeight = waterline;
         f.run();
         for (int view = kRightView; view <= kSectionEdit; ++view) {
-            const QImage picture = f.image(view);
-            EXPECT_EQ(countPixels(picture, kStale), 0) << view;
-            EXPECT_GT(countPixels(picture.copy(0, 0, picture.width(), 1), kBlack), 0) << view;  // the top ruler
+            EXPECT_EQ(f.count(view, kStale), 0) << view;
+            EXPECT_GT(countPixels(f.image(view).copy(0, 0, f.image(view).width(), 1), kBlack), 0) << view;
         }
         const platform::ColorRef side = waterline > 0 ? kWater : kAir;
         f.expect(kRightView, {{911, 30, side}, {911, 80, side}});
@@ -155,32 +255,27 @@ TEST(Drawscreens, AnAbsurdWaterlineStillPaintsEveryViewWhole)
     }
 }
 
-// Redraws that keep the hull but move the waterline (as the waterline search
-// does) or the hull itself put the same pixels in every view as a first
-// redraw in fresh views: kept panels and sections are only reused unchanged.
+// Redraws that move the waterline or the hull paint what a first redraw in
+// fresh views paints: kept panels and sections are reused only unchanged.
 TEST(Drawscreens, RepeatedRedrawsPaintWhatAFirstRedrawPaints)
 {
     ViewsFixture repeated;
     const model::Design start = repeated.design;
-    const struct {
-        double waterline, chineLift;  // inches
-    } steps[] = {{5, 0}, {5.5, 0}, {6, 0}, {6, 3}, {6.5, 3}, {6.5, 0}};
-    for (const auto& step : steps) {
-        SCOPED_TRACE(testing::Message() << step.waterline << " " << step.chineLift);
+    const model::HullLine& chine = start.HullLines[3];
+    for (auto [waterline, chineLift] : {std::pair{5.0, 0.0}, {5.5, 0.0}, {6.0, 0.0}, {6.0, 3.0}, {6.5, 3.0}, {6.5, 0.0}}) {
+        SCOPED_TRACE(testing::Message() << waterline << " " << chineLift);
         ViewsFixture fresh;
         for (ViewsFixture* f : {&repeated, &fresh}) {
             f->design = start;
-            f->design.WaterlineHeight = step.waterline;
-            const model::HullLine& chine = start.HullLines[3];
+            f->design.WaterlineHeight = waterline;
             for (int k = 1; k <= chine.SegmentCount; ++k) {
                 const model::CurveSegment& c = start.CurveSegments[chine.Segments[k]];
                 for (int i : {c.StartPoint, c.StartHandle, c.EndHandle, c.EndPoint})
-                    f->design.ControlPoints[i].Position.Y = start.point(i).Y + step.chineLift / start.HullLength;
+                    f->design.ControlPoints[i].Position.Y = start.point(i).Y + chineLift / start.HullLength;
             }
             model::makesections(f->design);
+            f->run();
         }
-        repeated.run();
-        fresh.run();
         for (int view = kRightView; view <= kVolumeGraph; ++view) EXPECT_EQ(repeated.image(view), fresh.image(view)) << view;
     }
 }

@@ -1,4 +1,6 @@
 #include "views/drawwaterline.h"
+#include "views/edithandles.h"
+#include "views/hulllinecolors.h"
 #include "views/markers.h"
 #include "views/overlays.h"
 #include "views/waterlineplot.h"
@@ -14,7 +16,8 @@ using platform::RGB;
 namespace {
 
 constexpr platform::ColorRef kBulkhead = RGB(50, 250, 50), kStation = RGB(200, 0, 0), kPlot = RGB(255, 0, 0),
-                             kLcb = RGB(225, 0, 0), kDotted = RGB(200, 200, 255), kFill = RGB(1, 2, 3);
+                             kLcb = RGB(225, 0, 0), kDotted = RGB(200, 200, 255), kFill = RGB(1, 2, 3),
+                             kWaterlineBlue = RGB(20, 20, 200);
 
 // A 20-inch box, 8 wide and 10 deep, in views of 300 x 200 pixels that show
 // -3..27 across and -5..15 upward; the graph shows 0..30 by -2..20.
@@ -31,18 +34,11 @@ struct Windows : ViewsFixture {
         hydro.WaterlineHalfBreadthsTop.assign(1001, 0.0);
         hydro.WaterlineHalfBreadthsBottom.assign(1001, 0.0);
     }
-    platform::Point pixel(int view, double x, double y)
-    {
-        const platform::PictureBox& box = views.box(view);
-        return box.userScale().toDevice(x, y, box.width(), box.height());
-    }
-    // Whether the colour shows within a pixel of where (x, y) lands.
     bool near(int view, double x, double y, platform::ColorRef color)
     {
         const platform::Point p = pixel(view, x, y);
         return countPixels(image(view).copy(p.x - 1, p.y - 1, 3, 3), color) > 0;
     }
-    // Pixels of the colour in the `width` columns centred on X.
     int column(int view, double x, platform::ColorRef color, int width = 3)
     {
         return countPixels(image(view).copy(pixel(view, x, 0).x - width / 2, 0, width, 200), color);
@@ -58,9 +54,64 @@ struct Windows : ViewsFixture {
 
 }  // namespace
 
-// Radius 1 at (Midship 10, 12): a circle and the two half arcs that face it,
-// nothing filled.
-TEST(Overlays, TheMidshipSymbolIsACircleAndTwoInwardArcs)
+// Lines 1 deck centre, 2 sheer, 3 chine, 4 keel, handles at X 25 and 75; 7
+// and 3 moved clear of the others. Points held in plan hide only where a
+// panel's first line reaches them, and only in the top view; the bottom view
+// shows hull lines, not limited segments; the waterline handle is stored and
+// drawn only by the profile, smaller when zoomed.
+TEST(EditHandles, EachViewItsOwnLinesHandlesAndTheWaterlineHandle)
+{
+    ViewsFixture f;
+    f.design.ControlPoints[7].Position.Z = 8.0 / 100;
+    f.design.ControlPoints[3].Position.Y = 7.0 / 100;
+    assignHullLineColors(f.design);
+    f.setWindow(kRightView, {-3, 121, 0, 11});
+    for (int view : {kTopView, kBottomView}) f.setWindow(view, {-2, 102, -13, 13});
+    auto draw = [&](std::int16_t active, double zoom = 1) {
+        f.state.ActiveView = active;
+        f.state.ZoomFactor = zoom;
+        drawEditHandles(f.redraw());
+    };
+    auto blank = [&](int view) { return f.count(view, platform::kWhite) == f.image(view).width() * f.image(view).height(); };
+    for (std::int16_t other : {kActiveNone, kActiveSection, kActiveFront, kActiveGraph}) {
+        f.state.WaterlineHandle = {1, 2, 3, 0};
+        draw(other);
+        EXPECT_EQ(f.state.WaterlineHandle.X, 1);
+        for (int view : {kRightView, kTopView, kBottomView}) EXPECT_TRUE(blank(view)) << other;
+    }
+    for (int p : {3, 5, 7}) f.design.ControlPoints[p].LockX = f.design.ControlPoints[p].LockZ = 1;
+    draw(kActiveTop);
+    EXPECT_NE(f.at(kTopView, 25, 0), rgbOf(f.design.HullLines[1].Color));
+    EXPECT_EQ(f.at(kTopView, 75, 0), rgbOf(f.design.HullLines[1].Color));
+    EXPECT_EQ(f.at(kTopView, 25, 8), rgbOf(f.design.HullLines[2].Color));
+    EXPECT_TRUE(blank(kBottomView) && blank(kRightView));
+    draw(kActiveRight);
+    EXPECT_EQ(f.at(kRightView, 25, 7), rgbOf(f.design.HullLines[1].Color));
+    EXPECT_EQ(f.at(kRightView, 75, 10), rgbOf(f.design.HullLines[2].Color));  // over line 1's handle 4
+    EXPECT_DOUBLE_EQ(f.state.WaterlineHandle.X, 0.99 * 121);
+    EXPECT_EQ(f.state.WaterlineHandle.Y, 5);
+    EXPECT_EQ(f.state.WaterlineHandle.Z, 3);
+    EXPECT_EQ(f.at(kRightView, 0.99 * 121, 5), rgbOf(kWaterlineBlue));
+    const int atOne = f.count(kRightView, kWaterlineBlue);
+    f.right_.Cls();
+    draw(kActiveRight, 2);  // half the radius, a quarter of the area
+    EXPECT_GT(atOne, 3 * f.count(kRightView, kWaterlineBlue));
+    draw(kActiveBottom);
+    EXPECT_EQ(f.at(kBottomView, 25, 0), rgbOf(f.design.HullLines[4].Color));
+    EXPECT_EQ(f.at(kBottomView, 75, 10), rgbOf(f.design.HullLines[3].Color));
+    model::CurveSegment& keel = f.design.CurveSegments[f.design.HullLines[4].Segments[1]];
+    keel.Kind = model::kCoversStartToEndLimit;
+    keel.EndLimit = 14;
+    f.bottom_.Cls();
+    draw(kActiveBottom);
+    EXPECT_NE(f.at(kBottomView, 25, 0), rgbOf(f.design.HullLines[4].Color));
+}
+
+// Midship: a circle of radius 1 at (10, 12) and the two half arcs facing it,
+// unfilled. Bulkheads at 5 and 15 (handle dragged to 16), three more counted
+// than held, the third without points: top line to keel in the profile,
+// across the sheer (±4) in plan, handles at 0.9 of the profile's top, filled.
+TEST(Overlays, MidshipSymbolBulkheadsTheirHandlesAndTheDottedWaterline)
 {
     Windows f;
     f.hydro.Midship = 10;
@@ -70,15 +121,7 @@ TEST(Overlays, TheMidshipSymbolIsACircleAndTwoInwardArcs)
         EXPECT_TRUE(f.near(kRightView, x, y, kBlack)) << x << "," << y;
     EXPECT_FALSE(f.near(kRightView, 12, 12, kBlack) || f.near(kRightView, 8, 12, kBlack));  // the arcs' far halves
     EXPECT_TRUE(f.count(kRightView, kFill) == 0 && f.right_.FillStyle == platform::kFillSolid);
-}
-
-// Bulkheads at 5 and 15 (the second's handle dragged to 16) and three more
-// counted than held, the third without its points: green from the top line to
-// the keel in the profile and across the sheer (±4) in the plan views, each
-// handle raised to 0.9 of the profile's top edge and filled with its fill.
-TEST(Overlays, BulkheadsTheirHandlesAndTheDottedWaterline)
-{
-    Windows f;
+    f.right_.Cls();
     for (double x : {5, 15, 25}) f.addBulkhead(x);
     f.design.BulkheadHandles[2].X = 16;
     f.design.Bulkheads[3].Pts.resize(2);
@@ -93,19 +136,18 @@ TEST(Overlays, BulkheadsTheirHandlesAndTheDottedWaterline)
             EXPECT_TRUE(f.near(view, x, -3, kBulkhead) && !f.near(view, x, 5, kBulkhead)) << view;
     }
     EXPECT_EQ(f.column(kTopView, 25, kBulkhead), 0);
-    const platform::Point handle = f.pixel(kRightView, 16, 13.5);
-    f.expect(kRightView, {{handle.x, handle.y, kFill}});
+    EXPECT_EQ(f.at(kRightView, 16, 13.5), rgbOf(kFill));
     EXPECT_TRUE(f.near(kRightView, 16, 14.25, kBulkhead));
     for (int view : {kRightView, kTopView, kBottomView}) EXPECT_EQ(f.views.box(view).DrawWidth, 1);
     const int dots = countPixels(f.image(kRightView).copy(0, f.pixel(kRightView, 0, 5).y, 300, 1), kDotted);
-    EXPECT_TRUE(dots > 50 && dots < 250) << dots;  // dotted across the whole view
+    EXPECT_TRUE(dots > 50 && dots < 250) << dots;
 }
 
-// Entry i at X = length × i / 1000 however far apart the end points lie
-// (here 0.1 and 0.9): the deck table 2 from X 5 to 15 but off the waterline
-// from 9 to 11 (every fifth entry sampled, so 8.92 to 11.12 stays open),
-// the hull table 3 from X 2 to 7, each in its own view, mirrored.
-TEST(PlanWaterline, EachTableInItsViewAtItsOwnXBrokenOffTheWaterline)
+// Plan waterline entry i at X = length × i / 1000 with the ends at 0.1 and
+// 0.9: deck table from X 5 to 15, open from 8.92 to 11.12; hull table from 2
+// to 7; mirrored. LCB at 10, LCF 5 aft of a waterline from 2 to 18; entry 6
+// aft of its start (half-width 3), exit 5 forward of its end (2), one side.
+TEST(Markers, PlanWaterlineAndMarkersEachInTheirColourAndPlace)
 {
     Windows f;
     f.design.ControlPoints[model::kBowPoint].Position.X = 0.1;
@@ -117,13 +159,7 @@ TEST(PlanWaterline, EachTableInItsViewAtItsOwnXBrokenOffTheWaterline)
     EXPECT_TRUE(f.near(kTopView, 14, 2, kPlot) && f.near(kTopView, 6, -2, kPlot));
     EXPECT_FALSE(f.near(kTopView, 4.5, 2, kPlot) || f.near(kTopView, 10, 2, kPlot) || f.near(kTopView, 6, 3, kPlot));
     EXPECT_TRUE(f.near(kBottomView, 6, -3, kPlot) && !f.near(kBottomView, 1.5, 3, kPlot));
-}
-
-// LCB at 10, LCF 5 aft of a waterline from 2 to 18; entry measured 6 aft of
-// its start (half-width 3), exit 5 forward of its end (half-width 2).
-TEST(Markers, EachInItsColourAndPlace)
-{
-    Windows f;
+    f.bottom_.Cls();
     model::Hydrostatics& h = f.hydro;
     h.LCBPosition = 10, h.WaterlineStart = 2, h.LCF = 5, h.WaterlineEnd = 18;
     h.EntryMeasuredFrom = 6, h.EntryHalfWidth = 3, h.ExitMeasuredFrom = 5, h.ExitHalfWidth = 2;
@@ -133,18 +169,17 @@ TEST(Markers, EachInItsColourAndPlace)
         const platform::ColorRef lcf = view == kVolumeGraph ? RGB(0, 0, 255) : RGB(0, 0, 225);
         for (auto [x, color] : {std::pair{10.0, kLcb}, {7.0, lcf}}) {
             const int dots = f.column(view, x, color);
-            EXPECT_TRUE(dots > 50 && dots < 150) << view << " at " << x << ": " << dots;  // dotted, top to bottom
+            EXPECT_TRUE(dots > 50 && dots < 150) << view << " at " << x << ": " << dots;
         }
         EXPECT_EQ(f.views.box(view).DrawStyle, platform::kDrawSolid) << view;
     }
-    // Each triangle's slanted side, centre line and half-breadth, on one side only.
     for (auto [x, y] : {std::pair{5.0, 1.5}, {5.0, 0.0}, {8.0, 1.5}, {15.5, 1.0}, {14.0, 0.0}, {13.0, 1.0}})
         EXPECT_TRUE(f.near(kBottomView, x, y, kPlot)) << x << "," << y;
     EXPECT_FALSE(f.near(kBottomView, 8, -1.5, kPlot));
 }
 
-// A V-bottomed hull, 100 inches: top line on the centre line at 10, sheer 10
-// out at 10, chine 6 out at 2, keel at 0; sampled at eleven places.
+// A V hull of 100 inches: top line on the centre at 10, sheer 10 out at 10,
+// chine 6 out at 2, keel at 0; sampled at eleven places.
 TEST(DrawWaterline, DotsWhereEachBracketingPairCrossesTheWater)
 {
     auto vHull = [](double waterline) {
@@ -153,25 +188,20 @@ TEST(DrawWaterline, DotsWhereEachBracketingPairCrossesTheWater)
             b.polyline(std::vector<Inches>{end, {100, end.y, end.z}});
         return b.waterline(waterline).build();
     };
-    const struct {
-        double waterline;
-        std::size_t count;
-        double z;
-    } cases[] = {{5, 11, 7.5}, {1, 11, 3}, {0, 11, 0}, {10, 0, 0}, {-1, 0, 0}};
-    for (const auto& c : cases) {
-        const std::vector<model::Point2> points = waterlineCrossings(vHull(c.waterline));
-        ASSERT_EQ(points.size(), c.count) << c.waterline;
+    for (auto [waterline, count, z] : {std::tuple{5.0, 11u, 7.5}, {1.0, 11u, 3.0}, {0.0, 11u, 0.0}, {10.0, 0u, 0.0},
+                                       {-1.0, 0u, 0.0}}) {
+        const std::vector<model::Point2> points = waterlineCrossings(vHull(waterline));
+        ASSERT_EQ(points.size(), count) << waterline;
         for (std::size_t k = 0; k < points.size(); ++k)
-            EXPECT_TRUE(std::abs(points[k].X - 10.0 * double(k)) < 1e-9 && points[k].Y == c.z) << c.waterline;
+            EXPECT_TRUE(std::abs(points[k].X - 10.0 * double(k)) < 1e-9 && points[k].Y == z) << waterline;
     }
     EXPECT_TRUE(waterlineCrossings(boxHull(100, 20, 10, 5)).empty());  // vertical sides give none
-    model::Design far = vHull(5);  // a corrupt stern a trillion lengths off: the walk stops
-    far.ControlPoints[model::kSternPoint].Position.X = 1e12;
-    EXPECT_EQ(waterlineCrossings(far).size(), 11u);
-
+    model::Design v = vHull(5);  // a corrupt stern a trillion lengths off: the walk stops
+    v.ControlPoints[model::kSternPoint].Position.X = 1e12;
+    EXPECT_EQ(waterlineCrossings(v).size(), 11u);
     Windows f;
     f.setWindow(kTopView, {-3, 27, -10, 10});
-    model::Design v = vHull(5);
+    v = vHull(5);
     v.DesignLoaded = false;
     DrawWaterline(v, f.top_);
     DrawWaterline(model::Design{}, f.top_);
@@ -181,10 +211,9 @@ TEST(DrawWaterline, DotsWhereEachBracketingPairCrossesTheWater)
     EXPECT_TRUE(f.near(kTopView, 10, 7.5, kPlot) && f.near(kTopView, 20, -7.5, kPlot));
 }
 
-// A whole redraw of the fixture's box hull with everything on: the midship
-// symbol under the filled panels, the station line over the bulkhead at the
-// same X, the dotted LCB over both, the plan waterline over the deck, the
-// entry triangle over the panels' centre line.
+// Everything on: the midship symbol under the filled panels, the station
+// line over the bulkhead at its X, the LCB over both, the plan waterline over
+// the deck, the entry triangle over the panels' centre line.
 TEST(PassOrder, LaterPassesPaintOverEarlierOnes)
 {
     Windows f;
@@ -204,8 +233,7 @@ TEST(PassOrder, LaterPassesPaintOverEarlierOnes)
     EXPECT_GT(f.column(kTopView, 30, kStation, 1), 10);
     EXPECT_GT(f.column(kTopView, 30, kLcb, 1), 10);
     EXPECT_TRUE(f.near(kTopView, 30, 5, kBulkhead) && f.near(kTopView, 50, -5, kPlot));
-    const platform::Point centre = f.pixel(kBottomView, 70, 0);
-    f.expect(kBottomView, {{centre.x, centre.y, kPlot}});
+    EXPECT_EQ(f.at(kBottomView, 70, 0), rgbOf(kPlot));
     f.state.Solid = false;
     f.design.CurrentStation = 99;  // past the last station: no line
     f.run();

@@ -2,9 +2,13 @@
 #include "views/bodyplanorder.h"
 #include "views/mappeddrawing.h"
 #include "views/sectionlines.h"
+#include "views/volumegraph.h"
 #include "viewsfixture.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <utility>
 
 using namespace views;
 using namespace testsupport;
@@ -13,10 +17,8 @@ using platform::RGB;
 
 namespace {
 
-// Eleven station intervals that never overlap in the body plan: station i a
-// band of unit-length hull from half-breadth i + 1 to i + 1.8, height 0 to
-// 10, its fill showing at (±(i + 1.4), 5). The front view shows -15..15 by
-// -5..15 on 300 x 200 pixels.
+// Eleven stations that never overlap: station i a band from half-breadth
+// i + 1 to i + 1.8, height 0 to 10, its fill at (±(i + 1.4), 5).
 struct BandedBodyPlan : ViewsFixture {
     BandedBodyPlan()
     {
@@ -28,26 +30,35 @@ struct BandedBodyPlan : ViewsFixture {
         front_.resize(300, 200);
         setWindow(kFrontView, {-15, 15, -5, 15});
     }
-    QRgb band(int station, int side)
-    {
-        const platform::Point p = front_.userScale().toDevice(side * (station + 1.4), 5, 300, 200);
-        return image(kFrontView).pixel(p.x, p.y);
-    }
     int green(int side) { return countPixels(image(kFrontView).copy(side < 0 ? 0 : 151, 0, 149, 200), RGB(0, 255, 0)); }
+};
+
+constexpr platform::ColorRef kBar = RGB(100, 100, 255);
+
+// 0..200 inches by -2..20 cubic inches on 400 x 220 pixels: volume 0 on row 200.
+struct Graph : TestBox {
+    Graph() : TestBox(400, 220) { graph.extent = {0, 200, -2, 20}; }
+    void draw(std::vector<model::VolumeBar> bars)
+    {
+        graph.bars = std::move(bars);
+        drawVolumeGraph(box, graph, state);
+    }
+    model::VolumeGraph graph;
+    DrawingState state;
 };
 
 }  // namespace
 
 // Stations 8 down to 0 on the left, 2 up to 11 on the right, shaded by their
-// distance from the far end (the first after station falls to the darkest
-// fill); the current station outlined green on each side it is drawn; a
-// section missing, or short of points, left out.
+// distance from the far end; the current station green on each side it is
+// drawn on (0 only on the left); a section short of points left out.
 TEST(BodyPlan, EachStationOnItsSidesInItsShade)
 {
-    BandedBodyPlan f;
+    BandedBodyPlan f, bow;
     f.design.CurrentStation = 5;
     f.design.Sections[9].Pts.resize(3);
     drawBodyPlan(f.redraw());
+    drawBodyPlan(bow.redraw());
     const struct {
         int station;
         platform::ColorRef left, right;
@@ -55,27 +66,19 @@ TEST(BodyPlan, EachStationOnItsSidesInItsShade)
                  {5, RGB(0, 89, 89), RGB(0, 66, 66)}, {8, RGB(0, 20, 20), RGB(0, 135, 135)}, {9, kWhite, kWhite},
                  {11, kWhite, RGB(0, 205, 205)}};
     for (const auto& c : cases) {
-        EXPECT_EQ(f.band(c.station, -1), rgbOf(c.left)) << c.station;
-        EXPECT_EQ(f.band(c.station, 1), rgbOf(c.right)) << c.station;
+        EXPECT_EQ(f.at(kFrontView, -(c.station + 1.4), 5), rgbOf(c.left)) << c.station;
+        EXPECT_EQ(f.at(kFrontView, c.station + 1.4, 5), rgbOf(c.right)) << c.station;
     }
-    EXPECT_GT(f.green(-1), 0);
-    EXPECT_GT(f.green(1), 0);
-    BandedBodyPlan bow;  // station 0 is only ever on the left
-    drawBodyPlan(bow.redraw());
-    EXPECT_GT(bow.green(-1), 0);
+    EXPECT_TRUE(f.green(-1) > 0 && f.green(1) > 0 && bow.green(-1) > 0);
     EXPECT_EQ(bow.green(1), 0);
     // Ten intervals give stations 3 (after) and 7 (forward) a shade of 26.5: the even one wins.
-    for (const BodyPlanStation& s : bodyPlanOrder(10, 10, 0)) {
-        if ((s.station == 3 && s.side > 0) || (s.station == 7 && s.side < 0)) {
-            EXPECT_EQ(s.fill, RGB(0, 26, 26));
-        }
-    }
+    for (const BodyPlanStation& s : bodyPlanOrder(10, 10, 0))
+        EXPECT_TRUE(s.fill == RGB(0, 26, 26) || ((s.station != 3 || s.side < 0) && (s.station != 7 || s.side > 0)));
     EXPECT_EQ(bodyPlanOrder(10, 4, 0).size(), 5u + 3u);  // only the stations built
 }
 
-// The box hull's deck line lies on the centre line, so its three panels give
-// six edges and no top closure; a top point moved out adds the two closing
-// lines; a keel off the centre line stays open.
+// Three panels give six edges; a top point off the centre line adds the two
+// closing lines; a keel off it stays open.
 TEST(SectionOutline, TwoLinesAPanelAndTwoToCloseAnOpenTop)
 {
     model::Design d = boxHull(100, 20, 10, 5);
@@ -93,10 +96,8 @@ TEST(SectionOutline, TwoLinesAPanelAndTwoToCloseAnOpenTop)
     EXPECT_TRUE(sectionOutline(d, 99).empty());
 }
 
-// A finely divided hull skips the sections the next one covers pixel for
-// pixel, and a redraw of the same sections puts the kept ones on again: the
-// picture is always that of every section drawn in turn, over whatever the
-// view held, and a moved section is drawn anew.
+// Sections the next covers pixel for pixel are skipped and kept sections put
+// on again, yet the picture is always that of every section drawn in turn.
 TEST(BodyPlan, PaintsWhatEverySectionDrawnInTurnPaints)
 {
     ViewsFixture fast, plain;
@@ -108,10 +109,18 @@ TEST(BodyPlan, PaintsWhatEverySectionDrawnInTurnPaints)
         f->front_.resize(300, 200);
         f->setWindow(kFrontView, {-15, 15, -5, 15});
     }
+    const model::Design& d = plain.design;
+    std::vector<model::Point2> polygon(std::size_t(d.LineCount) + 1);
     int samePixels = 0;
-    auto drawEverySection = [&] {
-        const model::Design& d = plain.design;
-        std::vector<model::Point2> polygon(std::size_t(d.LineCount) + 1);
+    // Drawn straight, then into a layer, then from the layer, then with one section moved.
+    const platform::ColorRef backgrounds[] = {kWhite, RGB(255, 0, 0), RGB(0, 0, 255), RGB(0, 255, 0)};
+    for (int run = 0; run < 4; ++run) {
+        SCOPED_TRACE(run);
+        for (ViewsFixture* f : {&fast, &plain}) {
+            f->front_.Line(-15, 15, 15, -5, backgrounds[run], platform::LineForm::FilledBox);
+            if (run == 3) f->design.Sections[800].Pts[3].Z *= 1.3;
+        }
+        drawBodyPlan(fast.redraw());
         std::vector<platform::Point> before;
         for (const BodyPlanStation& s : bodyPlanOrder(d.StationCount, int(d.Sections.size()) - 1, d.CurrentStation)) {
             for (int k = 1; k <= d.LineCount; ++k) {
@@ -119,26 +128,35 @@ TEST(BodyPlan, PaintsWhatEverySectionDrawnInTurnPaints)
                 polygon[std::size_t(k)] = {s.side * d.HullLength * p.Z, d.HullLength * p.Y, 0};
             }
             const auto pixels = PolygonPixelsInView(plain.front_, plain.state.ViewExtents, kFrontView, d.LineCount, polygon);
-            samePixels += pixels == before;
-            before = pixels;
+            samePixels += std::exchange(before, pixels) == pixels;
             plain.front_.FillColor = s.fill;
             plain.front_.ForeColor = s.outline;
             DrawPolygonInView(plain.front_, plain.state.ViewExtents, kFrontView, d.LineCount, polygon);
         }
-    };
-    // Drawn straight, then into a layer, then from the layer, then moved.
-    const platform::ColorRef backgrounds[] = {kWhite, RGB(255, 0, 0), RGB(0, 0, 255), RGB(0, 255, 0)};
-    for (int run = 0; run < 4; ++run) {
-        SCOPED_TRACE(run);
-        for (ViewsFixture* f : {&fast, &plain}) {
-            f->front_.Line(-15, 15, 15, -5, backgrounds[run], platform::LineForm::FilledBox);
-            if (run == 3) f->design.Sections[800].Pts[3].Z *= 1.3;  // one section moved
-        }
-        drawBodyPlan(fast.redraw());
-        drawEverySection();
         EXPECT_EQ(fast.image(kFrontView), plain.image(kFrontView));
-        EXPECT_EQ(fast.front_.FillColor, plain.front_.FillColor);
-        EXPECT_EQ(fast.front_.ForeColor, plain.front_.ForeColor);
+        EXPECT_TRUE(fast.front_.FillColor == plain.front_.FillColor && fast.front_.ForeColor == plain.front_.ForeColor);
     }
     EXPECT_GT(samePixels, 400);  // the skipping is exercised
+}
+
+// Bars rise from volume 0 to each slice's, each run erasing the last; many
+// bars to a pixel column, rising, falling and dipping below zero, paint what
+// every bar drawn in turn paints.
+TEST(VolumeGraph, BarsFromZeroEachRunErasingTheLast)
+{
+    Graph g, plain;
+    g.draw({{20, 3}});
+    g.draw({{50, 10}, {100, 15}});
+    g.expect({{100, 100, kBar}, {100, 200, kBar}, {100, 99, kWhite}, {100, 201, kWhite}, {200, 50, kBar}});
+    EXPECT_EQ(g.count(kBar), 101 + 151);
+    EXPECT_EQ(g.state.ViewExtents[kVolumeGraph], g.graph.extent);
+    std::vector<model::VolumeBar> bars;
+    for (int i = 0; i < 1000; ++i) bars.push_back({i * 0.2, 18 * std::sin(i * 0.2 / 31) + (i % 7 == 0 ? -1.5 : 0)});
+    g.draw(bars);
+    plain.draw({});
+    for (const model::VolumeBar& bar : bars) plain.box.Line(float(bar.x), float(bar.v), float(bar.x), 0, kBar);
+    EXPECT_EQ(g.box.image(), plain.box.image());
+    g.graph.extent = {0, 0, -2, 20};  // without width: only erased
+    g.draw({{0, 10}});
+    EXPECT_EQ(g.count(kWhite), 400 * 220);
 }

@@ -21,9 +21,9 @@ struct ViewsFixture {
     {
         model::makesections(design);
         sizeViews({1000, 89}, {400, 100}, {500, 100}, {150, 100});
-        for (platform::PictureBox* box : {&right_, &top_, &bottom_, &front_, &section_, &graph_}) {
-            box->Cls();
-            box->FillStyle = platform::kFillSolid;
+        for (int view = views::kRightView; view <= views::kVolumeGraph; ++view) {
+            views.box(view).Cls();
+            views.box(view).FillStyle = platform::kFillSolid;
         }
     }
     void sizeViews(QSize right, QSize top, QSize bottom, QSize bottomBand)
@@ -47,6 +47,17 @@ struct ViewsFixture {
     {
         SCOPED_TRACE(testing::Message() << "view " << view);
         expectPixels(image(view), pixels);
+    }
+    // Where (x, y) inches land in a view, and the pixel there.
+    platform::Point pixel(int view, double x, double y)
+    {
+        const platform::PictureBox& box = views.box(view);
+        return box.userScale().toDevice(x, y, box.width(), box.height());
+    }
+    QRgb at(int view, double x, double y)
+    {
+        const platform::Point p = pixel(view, x, y);
+        return image(view).pixel(p.x, p.y);
     }
 
     QApplication& app = testApp();
