@@ -68,11 +68,7 @@ protected:
         ServerTest::TearDown();
     }
 
-    void stopServerNow()
-    {
-        transfer.disconnect();
-        stopServer();
-    }
+    void stopServerNow() { transfer.disconnect(), stopServer(); }
 
     static void pointAt(int port)
     {
@@ -100,18 +96,16 @@ protected:
     void fillSoundOrder(bool sameInfo = true)
     {
         const std::pair<const char*, QString> shipping[] = {
-            {"txtFirstName", "Anna"},        {"txtMiddleName", "Maria"},      {"txtLastName", "Berg"},
-            {"txtaddress1", "12 Main St."},  {"txtAddress2", ""},             {"txtCity", "Salem"},
-            {"cmbState", "Oregon "},         {"txtZip", "97301"},             {"txtphonenumber", "555-0100"},
-            {"txtEmailAddress", "anna_b@mail.example"},                       {"cmbCardType", "Visa"},
-            {"txtCardNumber", "4111 1111 1111 1111"},                         {"cmbCardExpDateMonth", "07"},
-            {"cmbCardExpDateYear", "2012"},  {"txtCardSecurityCode", "123"}};
+            {"txtFirstName", "Anna"}, {"txtMiddleName", "Maria"}, {"txtLastName", "Berg"}, {"txtAddress2", ""},
+            {"txtaddress1", "12 Main St."}, {"txtCity", "Salem"}, {"cmbState", "Oregon "}, {"txtZip", "97301"},
+            {"txtphonenumber", "555-0100"}, {"txtEmailAddress", "anna_b@mail.example"}, {"cmbCardType", "Visa"},
+            {"txtCardNumber", "4111 1111 1111 1111"}, {"cmbCardExpDateMonth", "07"},
+            {"cmbCardExpDateYear", "2012"}, {"txtCardSecurityCode", "123"}};
         const std::pair<const char*, QString> holder[] = {
-            {"txtCardHoldersFirstName", "Otto"},  {"txtCardHoldersMiddleName", "X"},
-            {"txtCardHoldersLastName", "Beck"},   {"txtCardHoldersAddress1", "9 Elm Rd"},
-            {"txtCardHoldersCity", "Austin"},     {"cmbCardHoldersState", "Texas "},
-            {"txtCardHoldersZip", "73301"},       {"txtCardHoldersPhoneNumber", "555-0199"},
-            {"txtCardHoldersEmailAddress", "otto@mail.example"}};
+            {"txtCardHoldersFirstName", "Otto"}, {"txtCardHoldersMiddleName", "X"},
+            {"txtCardHoldersLastName", "Beck"}, {"txtCardHoldersAddress1", "9 Elm Rd"},
+            {"txtCardHoldersCity", "Austin"}, {"cmbCardHoldersState", "Texas "}, {"txtCardHoldersZip", "73301"},
+            {"txtCardHoldersPhoneNumber", "555-0199"}, {"txtCardHoldersEmailAddress", "otto@mail.example"}};
         for (const auto& [box, text] : shipping) form->setBoxText(box, text);
         form->chkSameInfo->setChecked(sameInfo);
         if (!sameInfo)

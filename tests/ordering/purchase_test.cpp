@@ -1,6 +1,5 @@
 #include "orderingfixture.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -30,9 +30,10 @@ protected:
     }
 
     // Presses the page's own button, as the buyer does.
-    static void pressPlaceOrder(ordering::frmVerifyOrder& verify)
+    static void pressPlaceOrder(ordering::frmVerifyOrder& verify, const QString& before = {})
     {
-        verify.WebBrowser1->view()->page()->runJavaScript("document.querySelector(\"input[type=submit]\").click()");
+        verify.WebBrowser1->view()->page()->runJavaScript(before +
+                                                          "document.querySelector(\"input[type=submit]\").click()");
     }
 
     long thanks() const { return std::ranges::count(messages.texts(), std::string(kThanks)); }
@@ -53,8 +54,6 @@ TEST_F(VerifyTest, PlacingAnOrder)
     EXPECT_FALSE(continueEnabledDuringFetch);
     EXPECT_TRUE(form->Command1->isEnabled());
     const ordering::OrderRecord& r = form->record;
-    EXPECT_EQ(r.CardHolderMiddleName, "Maria");
-    EXPECT_EQ(r.CardNumber, "4111111111111111");
     EXPECT_EQ(form->boxText("txtCardNumber"), "4111 1111 1111 1111");
     EXPECT_EQ(r.TaxText + "|" + r.TotalText + "|" + r.OrderNumber, "0.088| 48.96|ANMBEL125200934507PM");
     EXPECT_FALSE(form->isVisible());
@@ -116,49 +115,20 @@ TEST_F(VerifyTest, BackThenTheOrderReachesTheServerAndIsThankedOnce)
     EXPECT_EQ(stored[0].order.orderText, expected);
 }
 
-// A server that serves the texts but refuses every post.
-class RefusingServerTest : public VerifyTest {
-protected:
-    void SetUp() override
-    {
-        VerifyTest::SetUp();
-        refusing_.Get(R"(/([A-Za-z0-9]+\.txt))", [](const httplib::Request& request, httplib::Response& response) {
-            response.set_content(servertest::serverTexts().at(request.matches[1]), "text/plain");
-        });
-        refusing_.Post(std::string(ordering::kOrderScriptPath), [](const httplib::Request&, httplib::Response& r) {
-            r.status = 403;
-            r.set_content("<html><body>Refused</body></html>", "text/html");
-        });
-        pointAt(refusing_.bind_to_any_port("127.0.0.1"));
-        thread_ = std::thread([this] { refusing_.listen_after_bind(); });
-    }
-
-    void TearDown() override
-    {
-        form.reset();
-        transfer.disconnect();
-        refusing_.stop();
-        thread_.join();
-        VerifyTest::TearDown();
-    }
-
-    httplib::Server refusing_;
-    std::thread thread_;
-};
-
-TEST_F(RefusingServerTest, ARefusedPostIsNoOrder)
+TEST_F(VerifyTest, ARefusedPostIsNoOrder)
 {
     open(1);
     fillSoundOrder();
     ordering::frmVerifyOrder& verify = continueAndLoad();
     QSignalSpy loaded(verify.WebBrowser1, &platform::WebBrowser::loaded);
-    pressPlaceOrder(verify);
+    pressPlaceOrder(verify, "document.querySelector(\"input[name=ordernum]\").remove();");  // the server refuses it
     ASSERT_TRUE(QTest::qWaitFor([&] { return !loaded.isEmpty(); }, kWebWaitMs));
     EXPECT_TRUE(loaded.first().at(0).toString().endsWith(ordering::kOrderScriptPath.data()));
     EXPECT_FALSE(loaded.first().at(1).toBool());
     QTest::qWait(100);
     EXPECT_EQ(thanks(), 0);
     EXPECT_TRUE(verify.isVisible() && verify.Timer1.isActive());
+    EXPECT_TRUE(storedOrders().empty());
     verify.cmdCancel_Click();
 }
 
