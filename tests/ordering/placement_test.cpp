@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <fstream>
 #include <map>
 
@@ -125,9 +123,7 @@ TEST(PrivateFolder, OwnerOnlyAndGoneWithItsFiles)
         const auto file = f.file(kOrderTextName);
         ASSERT_TRUE(file);
         folder = *f.path();
-        struct stat info{};
-        ASSERT_EQ(stat(folder.c_str(), &info), 0);
-        EXPECT_EQ(info.st_mode & 0777, 0700u);
+        EXPECT_EQ(std::filesystem::status(folder).permissions(), std::filesystem::perms::owner_all);
         std::ofstream(*file) << "card";
         f.remove(kOrderTextName);
         f.remove(kOrderTextName);  // already gone: no error

@@ -47,8 +47,7 @@ TEST_F(OrderingTest, ActivationRepliesAndTheirMessages)
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !messages.shown.empty(); }, 5000));
     EXPECT_EQ(messages.texts(), Texts{kFailure});
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_FALSE(form->Timer1.isEnabled());
+    EXPECT_FALSE(form->isVisible() || form->Timer1.isEnabled());
 }
 
 TEST_F(OrderingTest, PriceCaptionFetchesAndQuantity)
@@ -83,7 +82,6 @@ TEST_F(OrderingTest, PriceCaptionFetchesAndQuantity)
 
     // A failed fetch during the quantity choice: the message, the form works on.
     std::swap(form, fresh);
-    messages.shown.clear();
     stopServerNow();
     chooseQuantity(4);
     EXPECT_EQ(messages.texts(), Texts{kFailure});
@@ -91,26 +89,10 @@ TEST_F(OrderingTest, PriceCaptionFetchesAndQuantity)
     EXPECT_EQ(form->lblPrice->text(), "3 foot scale model plans = $62.5 US");
 }
 
-TEST_F(OrderingTest, BillingFrameAboutAndCancel)
+TEST_F(OrderingTest, RefusalsAndErrorsLeaveNoOrderFileAboutAndCancel)
 {
     open(1);
-    form->Command3->click();
-    EXPECT_EQ(messages.texts(), Texts{"Your information will NEVER be shared with anyone for any reason. Your "
-                                      "information is encrypted before the order is sent to ensure a secure "
-                                      "transaction."});
-    EXPECT_TRUE(form->FrameBilling->isEnabled());
-    form->chkSameInfo->click();
-    form->setBoxText("txtCity", "Salem");
-    form->Command2->click();
-    EXPECT_FALSE(form->isVisible());
-    open(1);
-    EXPECT_EQ(form->boxText("txtCity") + "|" + form->boxText("txtZip"), "Salem|blank");
-    EXPECT_FALSE(form->FrameBilling->isEnabled());
-}
-
-TEST_F(OrderingTest, RefusalsAndErrorsLeaveNoOrderFile)
-{
-    open(1);
+    EXPECT_EQ(form->boxText("txtZip"), "blank");
     const struct {
         const char* box;
         const char* text;
@@ -134,6 +116,21 @@ TEST_F(OrderingTest, RefusalsAndErrorsLeaveNoOrderFile)
         EXPECT_TRUE(form->isVisible() && form->Command1->isEnabled()) << box;
         EXPECT_TRUE(orderFiles().empty()) << box;
     }
+
+    messages.shown.clear();
+    form->Command3->click();
+    EXPECT_EQ(messages.texts(), Texts{"Your information will NEVER be shared with anyone for any reason. Your "
+                                      "information is encrypted before the order is sent to ensure a secure "
+                                      "transaction."});
+    // Cancel keeps the boxes and the same-info box for the next opening.
+    EXPECT_FALSE(form->FrameBilling->isEnabled());
+    form->chkSameInfo->click();
+    form->setBoxText("txtCity", "Portland");
+    form->Command2->click();
+    EXPECT_FALSE(form->isVisible());
+    open(1);
+    EXPECT_EQ(form->boxText("txtCity"), "Portland");
+    EXPECT_TRUE(form->FrameBilling->isEnabled());
 }
 
 }  // namespace
