@@ -70,15 +70,12 @@ TEST(Placement, OrderNumberFromNamesKindAndClock)
     };
     const std::tm fixed = at(2009, 12, 5, 15, 45, 7);
     OrderRecord r;
-    r.CardHolderFirstName = " Anna";
-    r.CardHolderMiddleName = "maria ";
-    r.CardHolderLastName = "Berg";
+    r.CardHolderFirstName = " Anna", r.CardHolderMiddleName = "maria ", r.CardHolderLastName = "Berg";
     EXPECT_EQ(orderNumber(r, kFullSizePlans, fixed), "ANMBEL125200934507PM");
     EXPECT_EQ(orderNumber(r, kScaleModelPlans, at(2026, 1, 31, 0, 5, 9)), "ANMBEM1312026120509AM");
     EXPECT_EQ(orderNumber(r, kFullSizePlans, at(2026, 7, 4, 12, 0, 0)), "ANMBEL742026120000PM");
     EXPECT_EQ(orderNumber(r, 0, fixed), std::nullopt);
-    r.CardHolderMiddleName = "";
-    r.CardHolderLastName = "B";
+    r.CardHolderMiddleName = "", r.CardHolderLastName = "B";
     EXPECT_EQ(orderNumber(r, kFullSizePlans, fixed), "ANBL125200934507PM");
     // The middle name is not character-checked: its first letter is taken whole.
     r.CardHolderMiddleName = "\xc3\x89lise";
