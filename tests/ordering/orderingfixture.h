@@ -117,7 +117,8 @@ protected:
     {
         std::vector<std::string> names;
         if (const auto& folder = form->folder().path())
-            for (const auto& entry : std::filesystem::directory_iterator(*folder)) names.push_back(entry.path().filename());
+            for (const auto& entry : std::filesystem::directory_iterator(*folder))
+                names.push_back(entry.path().filename());
         return names;
     }
 

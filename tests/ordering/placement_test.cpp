@@ -108,7 +108,8 @@ TEST(ServerAddress, HttpsOrLoopbackHttpOnly)
         {"http://127.0.0.1.evil.example", std::nullopt}, {"http://127.0.0.1@evil.example", std::nullopt},
         {"ftp://127.0.0.1", std::nullopt}, {"https://", std::nullopt},
     };
-    for (const auto& c : cases) EXPECT_EQ(orderServerAddress(c.configured), c.address) << (c.configured ? c.configured : "null");
+    for (const auto& c : cases)
+        EXPECT_EQ(orderServerAddress(c.configured), c.address) << (c.configured ? c.configured : "null");
 }
 
 TEST(PrivateFolder, OwnerOnlyAndGoneWithItsFiles)
