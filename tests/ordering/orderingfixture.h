@@ -21,50 +21,29 @@
 
 namespace orderingtest {
 
-namespace fs = std::filesystem;
-
 class RecordingTransfer : public platform::Transfer {
 public:
-    std::vector<std::string> paths;          // the addresses without the server
-    std::function<void()> onFetch;           // runs while a fetch is under way
-    std::unique_ptr<platform::NetworkTransfer> network = std::make_unique<platform::NetworkTransfer>(kTimeoutMs);
     static constexpr int kTimeoutMs = 2000;
+    std::vector<std::string> paths;  // the addresses without the server
+    std::function<void()> onFetch;   // runs while a fetch is under way
+    std::unique_ptr<platform::NetworkTransfer> network = std::make_unique<platform::NetworkTransfer>(kTimeoutMs);
 
     // Drops the kept-alive connections, so the server stops at once.
     void disconnect() { network = std::make_unique<platform::NetworkTransfer>(kTimeoutMs); }
 
     std::optional<std::string> OpenURL(const std::string& url) override
     {
-        const std::size_t path = url.find('/', url.find("//") + 2);
-        paths.push_back(path == std::string::npos ? url : url.substr(path));
+        paths.push_back(url.substr(url.find('/', url.find("//") + 2)));
         if (onFetch) onFetch();
         return network->OpenURL(url);
     }
 };
 
-// The shipping boxes' texts of a sound order.
-inline const std::map<const char*, QString>& soundOrder()
-{
-    static const std::map<const char*, QString> boxes = {
-        {"txtFirstName", "Anna"},       {"txtMiddleName", "Maria"},         {"txtLastName", "Berg"},
-        {"txtaddress1", "12 Main St."}, {"txtAddress2", ""},                {"txtCity", "Salem"},
-        {"cmbState", "Oregon "},        {"txtZip", "97301"},                {"txtphonenumber", "555-0100"},
-        {"txtEmailAddress", "anna_b@mail.example"},
-        {"cmbCardType", "Visa"},        {"txtCardNumber", "4111 1111 1111 1111"},
-        {"cmbCardExpDateMonth", "07"},  {"cmbCardExpDateYear", "2012"},  {"txtCardSecurityCode", "123"}};
-    return boxes;
-}
-
 // 5 December 2009, 3:45:07 PM on the machine's clock.
 inline std::chrono::system_clock::time_point fixedClock()
 {
     std::tm t{};
-    t.tm_year = 2009 - 1900;
-    t.tm_mon = 11;
-    t.tm_mday = 5;
-    t.tm_hour = 15;
-    t.tm_min = 45;
-    t.tm_sec = 7;
+    t.tm_year = 2009 - 1900, t.tm_mon = 11, t.tm_mday = 5, t.tm_hour = 15, t.tm_min = 45, t.tm_sec = 7;
     t.tm_isdst = -1;
     return std::chrono::system_clock::from_time_t(std::mktime(&t));
 }
@@ -89,11 +68,7 @@ protected:
         ServerTest::TearDown();
     }
 
-    void stopServerNow()
-    {
-        transfer.disconnect();
-        stopServer();
-    }
+    void stopServerNow() { transfer.disconnect(), stopServer(); }
 
     static void pointAt(int port)
     {
@@ -117,19 +92,24 @@ protected:
         emit form->ListQuantity->activated(index);
     }
 
-    // The sound order; without the same-info box a card holder of his own.
+    // A sound order; without the same-info box a card holder of his own.
     void fillSoundOrder(bool sameInfo = true)
     {
-        for (const auto& [box, text] : soundOrder()) form->setBoxText(box, text);
-        form->chkSameInfo->setChecked(sameInfo);
-        if (sameInfo) return;
+        const std::pair<const char*, QString> shipping[] = {
+            {"txtFirstName", "Anna"}, {"txtMiddleName", "Maria"}, {"txtLastName", "Berg"}, {"txtAddress2", ""},
+            {"txtaddress1", "12 Main St."}, {"txtCity", "Salem"}, {"cmbState", "Oregon "}, {"txtZip", "97301"},
+            {"txtphonenumber", "555-0100"}, {"txtEmailAddress", "anna_b@mail.example"}, {"cmbCardType", "Visa"},
+            {"txtCardNumber", "4111 1111 1111 1111"}, {"cmbCardExpDateMonth", "07"},
+            {"cmbCardExpDateYear", "2012"}, {"txtCardSecurityCode", "123"}};
         const std::pair<const char*, QString> holder[] = {
-            {"txtCardHoldersFirstName", "Otto"},       {"txtCardHoldersMiddleName", "X"},
-            {"txtCardHoldersLastName", "Beck"},        {"txtCardHoldersAddress1", "9 Elm Rd"},
-            {"txtCardHoldersCity", "Austin"},          {"cmbCardHoldersState", "Texas "},
-            {"txtCardHoldersZip", "73301"},            {"txtCardHoldersPhoneNumber", "555-0199"},
-            {"txtCardHoldersEmailAddress", "otto@mail.example"}};
-        for (const auto& [box, text] : holder) form->setBoxText(box, text);
+            {"txtCardHoldersFirstName", "Otto"}, {"txtCardHoldersMiddleName", "X"},
+            {"txtCardHoldersLastName", "Beck"}, {"txtCardHoldersAddress1", "9 Elm Rd"},
+            {"txtCardHoldersCity", "Austin"}, {"cmbCardHoldersState", "Texas "}, {"txtCardHoldersZip", "73301"},
+            {"txtCardHoldersPhoneNumber", "555-0199"}, {"txtCardHoldersEmailAddress", "otto@mail.example"}};
+        for (const auto& [box, text] : shipping) form->setBoxText(box, text);
+        form->chkSameInfo->setChecked(sameInfo);
+        if (!sameInfo)
+            for (const auto& [box, text] : holder) form->setBoxText(box, text);
     }
 
     // The files left in the order form's private folder.
@@ -137,7 +117,8 @@ protected:
     {
         std::vector<std::string> names;
         if (const auto& folder = form->folder().path())
-            for (const auto& entry : fs::directory_iterator(*folder)) names.push_back(entry.path().filename());
+            for (const auto& entry : std::filesystem::directory_iterator(*folder))
+                names.push_back(entry.path().filename());
         return names;
     }
 
