@@ -6,13 +6,12 @@
 namespace render3d {
 namespace {
 
-using platform::StripRange;
-
 struct Built {
-    model::Design design = testsupport::smallHull();
+    model::Design design;
     KayakVerts verts;
-    Built()
+    explicit Built(double stations = 4, int panel1IsHull = 0) : design(testsupport::smallHull(stations))
     {
+        design.HullPanels[1].IsHull = panel1IsHull;
         EXPECT_TRUE(InitKayakVerts(design, {0.02, 0.001}, verts));
     }
     FrameVertices compose(const RenderSwitches& s) const
@@ -24,30 +23,32 @@ struct Built {
 };
 
 // Panel 1 is a deck panel (7 strip vertices), panel 2 a hull panel (9),
-// panel 3 a hull panel whose single vertex makes no triangle.
+// panel 3 a hull panel whose single vertex makes no triangle. Four stations'
+// ribbons leave their last 38 of 72 slots undrawn; two stations' leave none.
 TEST(ComposeFrame, SwitchesChooseStripsRibbonsAndWater)
 {
-    const Built b;
-    constexpr int kRibbon = 72 - 38;  // four stations' ribbons leave their last 38 slots undrawn
+    constexpr int R = 72 - 38;
     struct Case {
         const char* what;
         RenderSwitches switches;
         std::vector<int> counts;  // vertices of each strip in drawing order
+        double stations = 4;
+        int panel1IsHull = 0;
     };
     const Case cases[] = {
-        {"everything", {true, true, true, true, true},
-         {7, 7, 9, 9, kRibbon, kRibbon, kRibbon, kRibbon, kRibbon, kRibbon, kRibbon, kRibbon, kRibbon, kRibbon,
-          kRibbon, kRibbon, 6}},
+        {"everything", {true, true, true, true, true}, {7, 7, 9, 9, R, R, R, R, R, R, R, R, R, R, R, R, 6}},
         {"deck only, solid", {false, true, true, false, false}, {7, 7}},
-        {"hull only, wire", {true, false, false, true, false}, {kRibbon, kRibbon, kRibbon, kRibbon, kRibbon, kRibbon, kRibbon, kRibbon}},
+        {"hull only, wire", {true, false, false, true, false}, {R, R, R, R, R, R, R, R}},
         {"no panels, water still drawn", {false, false, true, true, true}, {6}},
         {"every box clear", {true, true, false, false, false}, {}},
+        {"panel 1 neither deck nor hull", {true, true, true, true, false}, {9, 9, R, R, R, R, R, R, R, R}, 4, 2},
+        {"ribbons too short to draw", {true, true, false, true, false}, {}, 2},
     };
     for (const Case& c : cases) {
-        const FrameVertices f = b.compose(c.switches);
+        const FrameVertices f = Built(c.stations, c.panel1IsHull).compose(c.switches);
         std::vector<int> counts;
         int next = 0;
-        for (const StripRange& s : f.strips) {
+        for (const platform::StripRange& s : f.strips) {
             EXPECT_EQ(s.first, next) << c.what;
             next += s.count;
             counts.push_back(s.count);
@@ -68,62 +69,36 @@ TEST(ComposeFrame, StripsAreCopiedFromSlotOneAndWaterComesLast)
     EXPECT_EQ(f.vertices.back().X, b.verts.WaterVerts[5].X);
 }
 
-TEST(ComposeFrame, PanelsFlaggedNeitherDeckNorHullAreNeverDrawn)
-{
-    Built b;
-    b.design.HullPanels[1].IsHull = 2;
-    EXPECT_EQ(b.compose({true, true, true, true, false}).strips.size(), 2u + 8u);
-}
-
-// A ribbon row of fewer than 41 slots leaves no triangle once its undrawn
-// tail is taken off.
-TEST(ComposeFrame, RibbonsTooShortToDrawAreSkipped)
-{
-    const model::Design d = testsupport::smallHull(2);
-    KayakVerts v;
-    ASSERT_TRUE(InitKayakVerts(d, {}, v));
-    ASSERT_EQ(v.LineVertCount, 36);
-    FrameVertices f;
-    ASSERT_TRUE(composeFrame(d, v, {true, true, false, true, false}, f));
-    EXPECT_TRUE(f.strips.empty());
-}
-
 TEST(ComposeFrame, RefusesListsOfAnotherDesign)
 {
-    Built b;
-    b.design.PanelsPerSide = 2;
-    FrameVertices f;
-    EXPECT_FALSE(composeFrame(b.design, b.verts, {}, f));
-    Built c;
-    c.design.PanelEnds[3][1] = 40;
-    EXPECT_FALSE(composeFrame(c.design, c.verts, {}, f));
+    for (auto spoil : {+[](model::Design& d) { d.PanelsPerSide = 2; }, +[](model::Design& d) { d.PanelEnds[3][1] = 40; }}) {
+        Built b;
+        spoil(b.design);
+        FrameVertices f;
+        EXPECT_FALSE(composeFrame(b.design, b.verts, {}, f));
+    }
 }
 
 TEST(ClampToPanel, VerticesBeyondTheEndsCollapseOntoThem)
 {
     const model::Point3 start{0.1, 0.2, 0.03}, end{0.9, 0.25, 0.04}, off{0, 0.01, 0.02};
-    const float startX = float(start.X);
+    const float startX = float(start.X), endX = float(end.X);
     struct Case {
         float x;
         bool mirrored;
         model::Point3 expected;  // the vertex's position afterwards
     };
     const Case cases[] = {
-        {0.05f, false, {start.X, start.Y + off.Y, start.Z + off.Z}},
-        {0.05f, true, {start.X, start.Y + off.Y, -start.Z - off.Z}},
-        {0.95f, false, {end.X, end.Y + off.Y, end.Z + off.Z}},
-        {0.95f, true, {end.X, end.Y + off.Y, -end.Z - off.Z}},
-        {startX, false, {startX, 0.5, 0.6}},
-        {float(end.X), true, {float(end.X), 0.5, 0.6}},
+        {0.05f, false, {start.X, start.Y + off.Y, start.Z + off.Z}}, {0.05f, true, {start.X, start.Y + off.Y, -start.Z - off.Z}},
+        {0.95f, false, {end.X, end.Y + off.Y, end.Z + off.Z}},       {0.95f, true, {end.X, end.Y + off.Y, -end.Z - off.Z}},
+        {startX, false, {startX, 0.5, 0.6}},                         {endX, true, {endX, 0.5, 0.6}},
         {0.5f, false, {0.5f, 0.5, 0.6}},
     };
     for (const Case& c : cases) {
         const LitVertex v = clampToPanel(CreateLitVertex(c.x, 0.5f, 0.6f, 7, 8, 0, 0), start, end, off, c.mirrored);
-        EXPECT_EQ(v.X, float(c.expected.X)) << c.x;
-        EXPECT_EQ(v.Y, float(c.expected.Y)) << c.x;
-        EXPECT_EQ(v.Z, float(c.expected.Z)) << c.x;
-        EXPECT_EQ(v.Diffuse, 7u);
-        EXPECT_EQ(v.Specular, 8u);
+        const model::Point3& e = c.expected;
+        EXPECT_EQ((std::array{v.X, v.Y, v.Z}), (std::array{float(e.X), float(e.Y), float(e.Z)})) << c.x;
+        EXPECT_EQ(std::pair(v.Diffuse, v.Specular), std::pair(7u, 8u));
     }
 }
 

@@ -8,24 +8,19 @@
 
 namespace testsupport {
 
-inline constexpr int kSmallStations = 4;
-inline constexpr double kSmallLength = 200;
-
 inline model::Point3 smallHullPoint(int station, int line)
 {
-    const double x = double(station) / kSmallStations;
-    switch (line) {
-    case 1: return {x, 0.10, 0.00 + 0.001 * station, 0};
-    case 2: return station == 2 ? model::Point3{x, 0.10, 0.002, 0} : model::Point3{x, 0.08, 0.05, 0};
-    default: return {x, station == 3 ? 0.08 : 0.0, 0.01, 0};  // lines 3 and 4 coincide
-    }
+    const double x = station / 4.0;
+    if (line == 1) return {x, 0.10, 0.001 * station, 0};
+    if (line == 2) return station == 2 ? model::Point3{x, 0.10, 0.002, 0} : model::Point3{x, 0.08, 0.05, 0};
+    return {x, station == 3 ? 0.08 : 0.0, 0.01, 0};  // lines 3 and 4 coincide
 }
 
-inline model::Design smallHull(double stationCount = kSmallStations)
+inline model::Design smallHull(double stationCount = 4)
 {
     model::Design d;
     d.DesignLoaded = true;
-    d.HullLength = kSmallLength;
+    d.HullLength = 200;
     d.WaterlineHeight = 5;
     d.StationCount = stationCount;
     d.PointCount = 6;
@@ -37,12 +32,11 @@ inline model::Design smallHull(double stationCount = kSmallStations)
     d.PanelsPerSide = 3;
     d.HullPanels = {{}, {1, 2, 0}, {2, 3, 1}, {3, 4, 1}};
     d.PanelEnds = {{0, 0, 0}, {0, 1, 2}, {0, 3, 4}, {0, 5, 6}};
-    const int stations = model::stationBound(stationCount);
-    d.Sections.assign(stations + 1, model::Section{});
-    for (int s = 0; s <= stations; ++s) {
-        d.Sections[s].X = double(s) / stationCount;
+    d.Sections.assign(model::stationBound(stationCount) + 1, model::Section{});
+    for (std::size_t s = 0; s < d.Sections.size(); ++s) {
+        d.Sections[s].X = s / stationCount;
         d.Sections[s].Pts.assign(5, model::Point3{});
-        for (int j = 1; j <= 4; ++j) d.Sections[s].Pts[j] = smallHullPoint(s % (kSmallStations + 1), j);
+        for (int j = 1; j <= 4; ++j) d.Sections[s].Pts[j] = smallHullPoint(int(s % 5), j);
     }
     return d;
 }
