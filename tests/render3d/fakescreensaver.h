@@ -17,14 +17,9 @@ class FakeScreenSaver : public QObject {
 
 public:
     std::atomic<int> held{0};  // inhibits not yet let go
-    std::atomic<int> inhibits{0};
 
 public slots:
-    uint Inhibit(const QString&, const QString&)
-    {
-        ++held;
-        return uint(++inhibits);
-    }
+    uint Inhibit(const QString&, const QString&) { return uint(++held); }
     void UnInhibit(uint) { --held; }
 };
 
@@ -52,7 +47,6 @@ public:
         daemon_.waitForFinished();
     }
 
-    bool running() const { return !address_.isEmpty(); }
     QDBusConnection client(const QString& name) { return QDBusConnection::connectToBus(address_, name); }
     FakeScreenSaver& fake() { return fake_; }
 

@@ -79,27 +79,22 @@ TEST(ComposeFrame, RefusesListsOfAnotherDesign)
     }
 }
 
+// Beyond an end a vertex collapses onto it (its mirror on the -Z side);
+// between the ends, on them included, it stays where it is.
 TEST(ClampToPanel, VerticesBeyondTheEndsCollapseOntoThem)
 {
     const model::Point3 start{0.1, 0.2, 0.03}, end{0.9, 0.25, 0.04}, off{0, 0.01, 0.02};
-    const float startX = float(start.X), endX = float(end.X);
-    struct Case {
-        float x;
-        bool mirrored;
-        model::Point3 expected;  // the vertex's position afterwards
-    };
-    const Case cases[] = {
-        {0.05f, false, {start.X, start.Y + off.Y, start.Z + off.Z}}, {0.05f, true, {start.X, start.Y + off.Y, -start.Z - off.Z}},
-        {0.95f, false, {end.X, end.Y + off.Y, end.Z + off.Z}},       {0.95f, true, {end.X, end.Y + off.Y, -end.Z - off.Z}},
-        {startX, false, {startX, 0.5, 0.6}},                         {endX, true, {endX, 0.5, 0.6}},
-        {0.5f, false, {0.5f, 0.5, 0.6}},
-    };
-    for (const Case& c : cases) {
-        const LitVertex v = clampToPanel(CreateLitVertex(c.x, 0.5f, 0.6f, 7, 8, 0, 0), start, end, off, c.mirrored);
-        const model::Point3& e = c.expected;
-        EXPECT_EQ((std::array{v.X, v.Y, v.Z}), (std::array{float(e.X), float(e.Y), float(e.Z)})) << c.x;
-        EXPECT_EQ(std::pair(v.Diffuse, v.Specular), std::pair(7u, 8u));
-    }
+    const std::pair<float, const model::Point3*> cases[] = {
+        {0.05f, &start}, {0.95f, &end}, {float(start.X), nullptr}, {float(end.X), nullptr}, {0.5f, nullptr}};
+    for (auto [x, onto] : cases)
+        for (double side : {1, -1}) {
+            const LitVertex v = clampToPanel(CreateLitVertex(x, 0.5f, 0.6f, 7, 8, 0, 0), start, end, off, side < 0);
+            const std::array<float, 3> expected =
+                onto ? std::array{float(onto->X), float(onto->Y + off.Y), float(side * (onto->Z + off.Z))}
+                     : std::array{x, 0.5f, 0.6f};
+            EXPECT_EQ((std::array{v.X, v.Y, v.Z}), expected) << x << " " << side;
+            EXPECT_EQ(std::pair(v.Diffuse, v.Specular), std::pair(7u, 8u));
+        }
 }
 
 }  // namespace

@@ -31,11 +31,11 @@ TEST(KayakVerts, StripsRibbonsWaterAndMirrorsOfASmallHull)
     EXPECT_EQ(v.PanelStripCounts, (std::vector<int>{0, 7, 9, 1}));
     ASSERT_EQ(v.PanelStrips.size(), 7u);
     for (const auto& row : v.PanelStrips) EXPECT_EQ(row.size(), 10u) << "rows sized by the largest panel";
-    for (int i = 1; i <= 3; ++i) {
-        EXPECT_EQ(v.ExplodeOffsets[i].X, 0);
-        EXPECT_DOUBLE_EQ(v.ExplodeOffsets[i].Y, 0.05 * std::cos(i * 3.14159265 / 4));
-        EXPECT_DOUBLE_EQ(v.ExplodeOffsets[i].Z, 0.05 * std::sin(i * 3.14159265 / 4));
-    }
+    // Panel i is pushed out a quarter turn further round than panel i - 1.
+    auto offset = [](int panel) {
+        const double turn = panel * 3.14159265 / 4;
+        return model::Point3{0, 0.05 * std::cos(turn), 0.05 * std::sin(turn)};
+    };
     struct Slot {
         int panel, slot;
         model::Point3 at;
@@ -52,7 +52,7 @@ TEST(KayakVerts, StripsRibbonsWaterAndMirrorsOfASmallHull)
     for (const Slot& e : slots) {
         SCOPED_TRACE("panel " + std::to_string(e.panel) + " slot " + std::to_string(e.slot));
         const LitVertex& got = v.PanelStrips[e.panel][e.slot];
-        const model::Point3 off = v.ExplodeOffsets[e.panel];
+        const model::Point3 off = offset(e.panel);
         const std::uint32_t b = e.panel == 1 ? 169 : 103;
         EXPECT_EQ(place(got), place(e.at.X, e.at.Y + off.Y, e.at.Z + off.Z));
         EXPECT_EQ(got.Diffuse, e.r < 0 ? 0 : packColour(e.r, e.g, b));
@@ -74,11 +74,11 @@ TEST(KayakVerts, StripsRibbonsWaterAndMirrorsOfASmallHull)
                               {25, 3, -t, t}, {27, 3, -t, -t}, {30, 3, -t, -t}, {31, 2, -t, t}, {48, 0, -t, -t},
                               {49, 0, -t, -t}, {51, 0, t, 0},  {72, 3, t, 0}};
     for (const Corner& c : corners) {
-        const model::Point3 l = d.Sections[c.station].Pts[3], off = v.ExplodeOffsets[2];
+        const model::Point3 l = d.Sections[c.station].Pts[3], off = offset(2);
         EXPECT_EQ(place(row[c.slot]), place(l.X, l.Y + c.dy + off.Y, l.Z + off.Z + c.dz)) << c.slot;
         EXPECT_EQ(row[c.slot].Diffuse, 0u) << c.slot;
     }
-    EXPECT_EQ(v.RibbonVerts[ribbonRow(1, 1)][1].Y, float(d.Sections[0].Pts[1].Y + t + v.ExplodeOffsets[1].Y))
+    EXPECT_EQ(v.RibbonVerts[ribbonRow(1, 1)][1].Y, float(d.Sections[0].Pts[1].Y + t + offset(1).Y))
         << "panel 1's first tube follows its LineA";
 
     // Row p + N mirrors row p exactly, strips and ribbons alike.
