@@ -24,7 +24,8 @@ struct Built {
 
 // Panel 1 is a deck panel (7 strip vertices), panel 2 a hull panel (9),
 // panel 3 a hull panel whose single vertex makes no triangle. Four stations'
-// ribbons leave their last 38 of 72 slots undrawn; two stations' leave none.
+// ribbons leave their last 38 of 72 slots undrawn; 2.22 stations' leave two
+// of 40, too few for a triangle.
 TEST(ComposeFrame, SwitchesChooseStripsRibbonsAndWater)
 {
     constexpr int R = 72 - 38;
@@ -42,7 +43,7 @@ TEST(ComposeFrame, SwitchesChooseStripsRibbonsAndWater)
         {"no panels, water still drawn", {false, false, true, true, true}, {6}},
         {"every box clear", {true, true, false, false, false}, {}},
         {"panel 1 neither deck nor hull", {true, true, true, true, false}, {9, 9, R, R, R, R, R, R, R, R}, 4, 2},
-        {"ribbons too short to draw", {true, true, false, true, false}, {}, 2},
+        {"ribbons too short to draw", {true, true, false, true, false}, {}, 2.22},
     };
     for (const Case& c : cases) {
         const FrameVertices f = Built(c.stations, c.panel1IsHull).compose(c.switches);
@@ -58,7 +59,8 @@ TEST(ComposeFrame, SwitchesChooseStripsRibbonsAndWater)
     }
 }
 
-TEST(ComposeFrame, StripsAreCopiedFromSlotOneAndWaterComesLast)
+// Tubes 3 and 4 of each panel lie on the -Z side, clamped ends included.
+TEST(ComposeFrame, StripsAreCopiedFromSlotOneTubesKeepTheirSideAndWaterComesLast)
 {
     const Built b;
     const FrameVertices f = b.compose({true, true, true, false, true});
@@ -67,6 +69,10 @@ TEST(ComposeFrame, StripsAreCopiedFromSlotOneAndWaterComesLast)
     EXPECT_EQ(f.vertices[14].Y, b.verts.PanelStrips[2][1].Y);
     EXPECT_EQ(f.vertices.back().Diffuse, b.verts.WaterVerts[5].Diffuse);
     EXPECT_EQ(f.vertices.back().X, b.verts.WaterVerts[5].X);
+    const FrameVertices wire = b.compose({true, true, false, true, false});
+    for (std::size_t s = 0; s < wire.strips.size(); ++s)
+        for (int k = 0; k < wire.strips[s].count; ++k)
+            ASSERT_EQ(wire.vertices[wire.strips[s].first + k].Z < 0, s % 4 >= 2) << "strip " << s << " vertex " << k;
 }
 
 TEST(ComposeFrame, RefusesListsOfAnotherDesign)
