@@ -1,5 +1,4 @@
-#include "render3d/kayakverts.h"
-#include "tests/render3d/smallhull.h"
+#include "render3d/framecompose.h"
 
 #include <gtest/gtest.h>
 
@@ -8,11 +7,47 @@
 namespace render3d {
 namespace {
 
-using testsupport::smallHull;
 using Place = std::array<float, 3>;
 
 Place place(const LitVertex& v) { return {v.X, v.Y, v.Z}; }
 Place place(double x, double y, double z) { return {float(x), float(y), float(z)}; }
+
+// A three-panel hull written straight into its sections, so every station's
+// points are known exactly: panel 1 (deck) has a station where its lines meet,
+// panel 2 (hull) one where they share only a height and more slots than
+// panel 1, panel 3 (hull) lines that meet everywhere.
+model::Point3 smallHullPoint(int station, int line)
+{
+    const double x = station / 4.0;
+    if (line == 1) return {x, 0.10, 0.001 * station, 0};
+    if (line == 2) return station == 2 ? model::Point3{x, 0.10, 0.002, 0} : model::Point3{x, 0.08, 0.05, 0};
+    return {x, station == 3 ? 0.08 : 0.0, 0.01, 0};  // lines 3 and 4 coincide
+}
+
+model::Design smallHull(double stationCount = 4)
+{
+    model::Design d;
+    d.DesignLoaded = true;
+    d.HullLength = 200;
+    d.WaterlineHeight = 5;
+    d.StationCount = stationCount;
+    d.PointCount = 6;
+    d.ControlPoints.assign(7, model::ControlPoint{});
+    const model::Point3 points[] = {{}, {0.05, 0.1, 0.0}, {0.95, 0.12, 0.0}, {0.1, 0.05, 0.02},
+                                    {0.9, 0.06, 0.03}, {0.2, 0.0, 0.01}, {0.8, 0.0, 0.01}};
+    for (int i = 1; i <= 6; ++i) d.ControlPoints[i].Position = points[i];
+    d.LineCount = 4;
+    d.PanelsPerSide = 3;
+    d.HullPanels = {{}, {1, 2, 0}, {2, 3, 1}, {3, 4, 1}};
+    d.PanelEnds = {{0, 0, 0}, {0, 1, 2}, {0, 3, 4}, {0, 5, 6}};
+    d.Sections.assign(model::stationBound(stationCount) + 1, model::Section{});
+    for (std::size_t s = 0; s < d.Sections.size(); ++s) {
+        d.Sections[s].X = s / stationCount;
+        d.Sections[s].Pts.assign(5, model::Point3{});
+        for (int j = 1; j <= 4; ++j) d.Sections[s].Pts[j] = smallHullPoint(int(s % 5), j);
+    }
+    return d;
+}
 
 KayakVerts built(const model::Design& d, VertexSettings s = {})
 {
@@ -20,6 +55,22 @@ KayakVerts built(const model::Design& d, VertexSettings s = {})
     EXPECT_TRUE(InitKayakVerts(d, s, v));
     return v;
 }
+
+struct Built {
+    model::Design design;
+    KayakVerts verts;
+    explicit Built(double stations = 4, int panel1IsHull = 0) : design(smallHull(stations))
+    {
+        design.HullPanels[1].IsHull = panel1IsHull;
+        EXPECT_TRUE(InitKayakVerts(design, {0.02, 0.001}, verts));
+    }
+    FrameVertices compose(const RenderSwitches& s) const
+    {
+        FrameVertices f;
+        EXPECT_TRUE(composeFrame(design, verts, s, f));
+        return f;
+    }
+};
 
 // Three panels, four stations: ColourStep 66, so the third colour component
 // is 169 on panel 1 and 103 on panel 2; the slot after a panel's last
@@ -128,23 +179,96 @@ TEST(Ribbons, StripHoldsFourRealTrianglesPerStationStep)
     }
 }
 
-TEST(KayakVerts, RefusesDesignsWhoseListsFallShort)
+// Lists are refused for a design that does not hold what its counts
+// promise, a frame for a design changed since its lists were built.
+TEST(KayakVerts, ListsAndFramesRefuseDesignsTheyCannotHold)
 {
-    const std::vector<std::pair<const char*, void (*)(model::Design&)>> faults{
-        {"panel end outside the points", [](model::Design& d) { d.PanelEnds[2][2] = 9; }},
-        {"sections not built", [](model::Design& d) { d.Sections.pop_back(); }},
-        {"a section short of lines", [](model::Design& d) { d.Sections[1].Pts.resize(3); }},
-        {"fewer lines than panels need", [](model::Design& d) { d.LineCount = 3; }},
-        {"a panel line beyond the sections", [](model::Design& d) { d.HullPanels[3].LineB = 7; }},
-        {"no stations", [](model::Design& d) { d.StationCount = 0; }},
-        {"no panels", [](model::Design& d) { d.PanelsPerSide = 0; }},
+    const std::vector<std::tuple<const char*, void (*)(model::Design&), bool>> faults{
+        {"panel end outside the points", [](model::Design& d) { d.PanelEnds[2][2] = 9; }, false},
+        {"sections not built", [](model::Design& d) { d.Sections.pop_back(); }, false},
+        {"a section short of lines", [](model::Design& d) { d.Sections[1].Pts.resize(3); }, false},
+        {"fewer lines than panels need", [](model::Design& d) { d.LineCount = 3; }, false},
+        {"a panel line beyond the sections", [](model::Design& d) { d.HullPanels[3].LineB = 7; }, false},
+        {"no stations", [](model::Design& d) { d.StationCount = 0; }, false},
+        {"no panels", [](model::Design& d) { d.PanelsPerSide = 0; }, false},
+        {"panels dropped since building", [](model::Design& d) { d.PanelsPerSide = 2; }, true},
+        {"a panel end moved off the points since", [](model::Design& d) { d.PanelEnds[3][1] = 40; }, true},
     };
-    for (const auto& [what, spoil] : faults) {
-        model::Design d = smallHull();
-        spoil(d);
-        KayakVerts v;
-        EXPECT_FALSE(InitKayakVerts(d, {}, v)) << what;
+    for (const auto& [what, spoil, afterBuilding] : faults) {
+        Built b;
+        spoil(b.design);
+        FrameVertices f;
+        EXPECT_FALSE(afterBuilding ? composeFrame(b.design, b.verts, {}, f) : InitKayakVerts(b.design, {}, b.verts)) << what;
     }
+}
+
+// Panel 1 is a deck panel (7 strip vertices), panel 2 a hull panel (9),
+// panel 3 a hull panel whose single vertex makes no triangle. Four stations'
+// ribbons leave their last 38 of 72 slots undrawn; 2.22 stations' leave two
+// of 40, too few for a triangle.
+TEST(ComposeFrame, SwitchesChooseStripsRibbonsAndWater)
+{
+    constexpr int R = 72 - 38;
+    struct Case {
+        const char* what;
+        RenderSwitches switches;
+        std::vector<int> counts;  // vertices of each strip in drawing order
+        double stations = 4;
+        int panel1IsHull = 0;
+    };
+    const Case cases[] = {
+        {"everything", {true, true, true, true, true}, {7, 7, 9, 9, R, R, R, R, R, R, R, R, R, R, R, R, 6}},
+        {"deck only, solid", {false, true, true, false, false}, {7, 7}},
+        {"hull only, wire", {true, false, false, true, false}, {R, R, R, R, R, R, R, R}},
+        {"no panels, water still drawn", {false, false, true, true, true}, {6}},
+        {"every box clear", {true, true, false, false, false}, {}},
+        {"panel 1 neither deck nor hull", {true, true, true, true, false}, {9, 9, R, R, R, R, R, R, R, R}, 4, 2},
+        {"ribbons too short to draw", {true, true, false, true, false}, {}, 2.22},
+    };
+    for (const Case& c : cases) {
+        const FrameVertices f = Built(c.stations, c.panel1IsHull).compose(c.switches);
+        std::vector<int> counts;
+        int next = 0;
+        for (const platform::StripRange& s : f.strips) {
+            EXPECT_EQ(s.first, next) << c.what;
+            next += s.count;
+            counts.push_back(s.count);
+        }
+        EXPECT_EQ(counts, c.counts) << c.what;
+        EXPECT_EQ(int(f.vertices.size()), next) << c.what;
+    }
+}
+
+// Tubes 3 and 4 of each panel lie on the -Z side, clamped ends included.
+TEST(ComposeFrame, StripsAreCopiedFromSlotOneTubesKeepTheirSideAndWaterComesLast)
+{
+    const Built b;
+    const FrameVertices f = b.compose({true, true, true, false, true});
+    EXPECT_EQ(f.vertices[0].X, b.verts.PanelStrips[1][1].X);
+    EXPECT_EQ(f.vertices[7].Z, b.verts.PanelStrips[4][1].Z);
+    EXPECT_EQ(f.vertices[14].Y, b.verts.PanelStrips[2][1].Y);
+    EXPECT_EQ(f.vertices.back().Diffuse, b.verts.WaterVerts[5].Diffuse);
+    EXPECT_EQ(f.vertices.back().X, b.verts.WaterVerts[5].X);
+    const FrameVertices wire = b.compose({true, true, false, true, false});
+    for (std::size_t s = 0; s < wire.strips.size(); ++s)
+        for (int k = 0; k < wire.strips[s].count; ++k)
+            ASSERT_EQ(wire.vertices[wire.strips[s].first + k].Z < 0, s % 4 >= 2) << "strip " << s << " vertex " << k;
+}
+
+TEST(ClampToPanel, VerticesBeyondTheEndsCollapseOntoThem)
+{
+    const model::Point3 start{0.1, 0.2, 0.03}, end{0.9, 0.25, 0.04}, off{0, 0.01, 0.02};
+    const std::pair<float, const model::Point3*> cases[] = {
+        {0.05f, &start}, {0.95f, &end}, {float(start.X), nullptr}, {float(end.X), nullptr}, {0.5f, nullptr}};
+    for (auto [x, onto] : cases)
+        for (double side : {1, -1}) {
+            const LitVertex v = clampToPanel(CreateLitVertex(x, 0.5f, 0.6f, 7, 8, 0, 0), start, end, off, side < 0);
+            const Place expected =
+                onto ? place(onto->X, onto->Y + off.Y, side * (onto->Z + off.Z))
+                     : Place{x, 0.5f, 0.6f};
+            EXPECT_EQ(place(v), expected) << x << " " << side;
+            EXPECT_EQ(std::pair(v.Diffuse, v.Specular), std::pair(7u, 8u));
+        }
 }
 
 }  // namespace
