@@ -14,7 +14,9 @@ std::array<float, 3> project(const Vector3& p, const Matrix4& view)
     return {h[0] / h[3], h[1] / h[3], h[2] / h[3]};
 }
 
-TEST(OrbitCamera, StartsBesideTheBowLookingAftAndZoomsOut)
+// The eye pins the zoom slider's scale and the 0.99 share of the pitch in
+// its horizontal radius.
+TEST(OrbitCamera, StartsBesideTheBowLookingAft)
 {
     const OrbitCamera start;
     const Vector3 eye = eyePoint(start, zoomDistance(120)), at = lookAtPoint(start);
@@ -24,17 +26,6 @@ TEST(OrbitCamera, StartsBesideTheBowLookingAftAndZoomsOut)
     EXPECT_NEAR(at.x, 0.2803346, 1e-6);
     EXPECT_EQ(at.y, 0);
     EXPECT_EQ(at.z, 0);
-    // Straight up the eye still keeps a little way out from the centre.
-    struct Case {
-        double pitch;
-        int slider;
-        double radius, height;
-    };
-    for (const Case& c : {Case{0, 62, 0.62, 0}, {0, 200, 2, 0}, {kPi / 2, 200, 2 * 0.0157073, 2}}) {
-        const Vector3 e = eyePoint(OrbitCamera{kStartYaw, c.pitch}, zoomDistance(c.slider));
-        EXPECT_NEAR(std::hypot(e.x - 0.5, e.z), c.radius, 1e-6) << c.slider;
-        EXPECT_NEAR(e.y, c.height, 1e-6) << c.slider;
-    }
 }
 
 // The left-handed image: at the start the bow sits lower left and the stern
