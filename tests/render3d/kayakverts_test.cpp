@@ -1,5 +1,4 @@
-#include "render3d/kayakverts.h"
-#include "tests/render3d/smallhull.h"
+#include "render3d/framecompose.h"
 
 #include <gtest/gtest.h>
 
@@ -8,26 +7,46 @@
 namespace render3d {
 namespace {
 
-using testsupport::smallHull;
+using Place = std::array<float, 3>;
 
-constexpr std::uint32_t kBlack = 0;
+Place place(const LitVertex& v) { return {v.X, v.Y, v.Z}; }
+Place place(double x, double y, double z) { return {float(x), float(y), float(z)}; }
 
-struct Slot {
-    int slot;
-    model::Point3 at;
-    std::uint32_t diffuse, specular;
-};
-
-void expectSlot(const LitVertex& v, const Slot& e, const model::Point3& off, bool mirrored)
+// A three-panel hull written straight into its sections, so every station's
+// points are known exactly: panel 1 (deck) has a station where its lines meet,
+// panel 2 (hull) one where they share only a height and more slots than
+// panel 1, panel 3 (hull) lines that meet everywhere.
+model::Point3 smallHullPoint(int station, int line)
 {
-    SCOPED_TRACE("slot " + std::to_string(e.slot) + (mirrored ? " mirrored" : ""));
-    EXPECT_EQ(v.X, float(e.at.X));
-    EXPECT_EQ(v.Y, float(e.at.Y + off.Y));
-    EXPECT_EQ(v.Z, float(mirrored ? -e.at.Z - off.Z : e.at.Z + off.Z));
-    EXPECT_EQ(v.Diffuse, e.diffuse);
-    EXPECT_EQ(v.Specular, e.specular);
-    EXPECT_EQ(v.Tu, 0);
-    EXPECT_EQ(v.Tv, 0);
+    const double x = station / 4.0;
+    if (line == 1) return {x, 0.10, 0.001 * station, 0};
+    if (line == 2) return station == 2 ? model::Point3{x, 0.10, 0.002, 0} : model::Point3{x, 0.08, 0.05, 0};
+    return {x, station == 3 ? 0.08 : 0.0, 0.01, 0};  // lines 3 and 4 coincide
+}
+
+model::Design smallHull(double stationCount = 4)
+{
+    model::Design d;
+    d.DesignLoaded = true;
+    d.HullLength = 200;
+    d.WaterlineHeight = 5;
+    d.StationCount = stationCount;
+    d.PointCount = 6;
+    d.ControlPoints.assign(7, model::ControlPoint{});
+    const model::Point3 points[] = {{}, {0.05, 0.1, 0.0}, {0.95, 0.12, 0.0}, {0.1, 0.05, 0.02},
+                                    {0.9, 0.06, 0.03}, {0.2, 0.0, 0.01}, {0.8, 0.0, 0.01}};
+    for (int i = 1; i <= 6; ++i) d.ControlPoints[i].Position = points[i];
+    d.LineCount = 4;
+    d.PanelsPerSide = 3;
+    d.HullPanels = {{}, {1, 2, 0}, {2, 3, 1}, {3, 4, 1}};
+    d.PanelEnds = {{0, 0, 0}, {0, 1, 2}, {0, 3, 4}, {0, 5, 6}};
+    d.Sections.assign(model::stationBound(stationCount) + 1, model::Section{});
+    for (std::size_t s = 0; s < d.Sections.size(); ++s) {
+        d.Sections[s].X = s / stationCount;
+        d.Sections[s].Pts.assign(5, model::Point3{});
+        for (int j = 1; j <= 4; ++j) d.Sections[s].Pts[j] = smallHullPoint(int(s % 5), j);
+    }
+    return d;
 }
 
 KayakVerts built(const model::Design& d, VertexSettings s = {})
@@ -37,101 +56,88 @@ KayakVerts built(const model::Design& d, VertexSettings s = {})
     return v;
 }
 
+struct Built {
+    model::Design design;
+    KayakVerts verts;
+    explicit Built(double stations = 4, int panel1IsHull = 0) : design(smallHull(stations))
+    {
+        design.HullPanels[1].IsHull = panel1IsHull;
+        EXPECT_TRUE(InitKayakVerts(design, {0.02, 0.001}, verts));
+    }
+    FrameVertices compose(const RenderSwitches& s) const
+    {
+        FrameVertices f;
+        EXPECT_TRUE(composeFrame(design, verts, s, f));
+        return f;
+    }
+};
+
 // Three panels, four stations: ColourStep 66, so the third colour component
-// is 169 on panel 1 and 103 on panel 2.
-TEST(PanelStrips, SlotsFollowStationsAndCloseAtThePanelEnds)
+// is 169 on panel 1 and 103 on panel 2; the slot after a panel's last
+// station closes it at its end point in black.
+TEST(KayakVerts, StripsRibbonsWaterAndMirrorsOfASmallHull)
 {
     const model::Design d = smallHull();
-    const VertexSettings settings{0.05, 0.001};
-    const KayakVerts v = built(d, settings);
+    const KayakVerts v = built(d, {0.05, 0.001});
     EXPECT_EQ(v.PanelStripCounts, (std::vector<int>{0, 7, 9, 1}));
     ASSERT_EQ(v.PanelStrips.size(), 7u);
     for (const auto& row : v.PanelStrips) EXPECT_EQ(row.size(), 10u) << "rows sized by the largest panel";
-
-    auto lit = [](int r, int g, int b) { return std::pair{packColour(r, g, b), packColour(r, b, b)}; };
-    const auto [p1s1, p1s1s] = lit(50, 150, 169);
-    const auto [p1s3, p1s3s] = lit(150, 50, 169);
-    const auto [p1s4, p1s4s] = lit(200, 0, 169);
-    const auto [p2s1, p2s1s] = lit(50, 150, 103);
-    const auto [p2s2, p2s2s] = lit(100, 100, 103);
-    const auto [p2s4, p2s4s] = lit(200, 0, 103);
-    const model::Point3 end1 = d.point(2), end2 = d.point(4), end3 = d.point(6);
-    const std::vector<std::vector<Slot>> expected{
-        {},
-        {{1, d.point(1), p1s1, p1s1s},
-         {2, {0.25, 0.08, 0.05}, p1s1, p1s1s},
-         {3, {0.75, 0.10, 0.003}, p1s3, p1s3s},
-         {4, {0.75, 0.08, 0.05}, p1s3, p1s3s},
-         {5, {1.0, 0.10, 0.004}, p1s4, p1s4s},
-         {6, {1.0, 0.08, 0.05}, p1s4, p1s4s},
-         {7, end1, kBlack, kBlack}},
-        {{1, d.point(3), p2s1, p2s1s},
-         {2, {0.25, 0.0, 0.01}, p2s1, p2s1s},
-         {3, {0.5, 0.10, 0.002}, p2s2, p2s2s},
-         {4, {0.5, 0.0, 0.01}, p2s2, p2s2s},
-         {5, {1.0, 0.08, 0.05}, p2s4, p2s4s},
-         {6, {1.0, 0.0, 0.01}, p2s4, p2s4s},
-         {7, end2, kBlack, kBlack},
-         {8, end2, kBlack, kBlack},
-         {9, end2, kBlack, kBlack}},
-        {{1, end3, kBlack, kBlack}},
+    // Panel i is pushed out a quarter turn further round than panel i - 1.
+    auto offset = [](int panel) {
+        const double turn = panel * 3.14159265 / 4;
+        return model::Point3{0, 0.05 * std::cos(turn), 0.05 * std::sin(turn)};
     };
-    for (int p = 1; p <= 3; ++p)
-        for (const Slot& e : expected[p]) {
-            SCOPED_TRACE("panel " + std::to_string(p));
-            expectSlot(v.PanelStrips[p][e.slot], e, v.ExplodeOffsets[p], false);
-            expectSlot(v.PanelStrips[p + 3][e.slot], e, v.ExplodeOffsets[p], true);
-        }
+    struct Slot {
+        int panel, slot;
+        model::Point3 at;
+        int r, g;  // r < 0: black
+    };
+    const Slot slots[] = {
+        {1, 1, d.point(1), 50, 150},         {1, 2, {0.25, 0.08, 0.05}, 50, 150}, {1, 3, {0.75, 0.10, 0.003}, 150, 50},
+        {1, 4, {0.75, 0.08, 0.05}, 150, 50}, {1, 5, {1.0, 0.10, 0.004}, 200, 0},  {1, 6, {1.0, 0.08, 0.05}, 200, 0},
+        {1, 7, d.point(2), -1, 0},           {2, 1, d.point(3), 50, 150},         {2, 2, {0.25, 0.0, 0.01}, 50, 150},
+        {2, 3, {0.5, 0.10, 0.002}, 100, 100}, {2, 4, {0.5, 0.0, 0.01}, 100, 100}, {2, 5, {1.0, 0.08, 0.05}, 200, 0},
+        {2, 6, {1.0, 0.0, 0.01}, 200, 0},    {2, 7, d.point(4), -1, 0},           {2, 9, d.point(4), -1, 0},
+        {3, 1, d.point(6), -1, 0},
+    };
+    for (const Slot& e : slots) {
+        SCOPED_TRACE("panel " + std::to_string(e.panel) + " slot " + std::to_string(e.slot));
+        const LitVertex& got = v.PanelStrips[e.panel][e.slot];
+        const model::Point3 off = offset(e.panel);
+        const std::uint32_t b = e.panel == 1 ? 169 : 103;
+        EXPECT_EQ(place(got), place(e.at.X, e.at.Y + off.Y, e.at.Z + off.Z));
+        EXPECT_EQ(got.Diffuse, e.r < 0 ? 0 : packColour(e.r, e.g, b));
+        EXPECT_EQ(got.Specular, e.r < 0 ? 0 : packColour(e.r, b, b));
+    }
     EXPECT_EQ(v.PanelStrips[0][1].X, 0) << "row 0 is never written";
-}
 
-TEST(PanelStrips, ExplodeOffsetsFanThePanelsOutward)
-{
-    const double step = 3.14159265 / 4;
-    for (double distance : {0.0, 0.1}) {
-        const KayakVerts v = built(smallHull(), {distance, 0.001});
-        ASSERT_EQ(v.ExplodeOffsets.size(), 4u);
-        for (int i = 1; i <= 3; ++i) {
-            EXPECT_EQ(v.ExplodeOffsets[i].X, 0);
-            EXPECT_DOUBLE_EQ(v.ExplodeOffsets[i].Y, distance * std::cos(i * step));
-            EXPECT_DOUBLE_EQ(v.ExplodeOffsets[i].Z, distance * std::sin(i * step));
-        }
+    // Panel 2's LineB (line 3) on the +Z side: three faces of four stations,
+    // up, back down, up again, six slots each.
+    const double t = 0.001;
+    EXPECT_EQ(v.LineVertCount, 72);
+    ASSERT_EQ(v.RibbonVerts.size(), 13u);
+    struct Corner {
+        int slot, station;
+        double dy, dz;  // from the line's point, before the offset
+    };
+    const std::vector<LitVertex>& row = v.RibbonVerts[ribbonRow(2, 2)];
+    const Corner corners[] = {{1, 0, t, 0},   {2, 0, -t, t},   {6, 0, t, 0},    {7, 1, t, 0},   {24, 3, t, 0},
+                              {25, 3, -t, t}, {27, 3, -t, -t}, {30, 3, -t, -t}, {31, 2, -t, t}, {48, 0, -t, -t},
+                              {49, 0, -t, -t}, {51, 0, t, 0},  {72, 3, t, 0}};
+    for (const Corner& c : corners) {
+        const model::Point3 l = d.Sections[c.station].Pts[3], off = offset(2);
+        EXPECT_EQ(place(row[c.slot]), place(l.X, l.Y + c.dy + off.Y, l.Z + off.Z + c.dz)) << c.slot;
+        EXPECT_EQ(row[c.slot].Diffuse, 0u) << c.slot;
     }
-}
+    EXPECT_EQ(v.RibbonVerts[ribbonRow(1, 1)][1].Y, float(d.Sections[0].Pts[1].Y + t + offset(1).Y))
+        << "panel 1's first tube follows its LineA";
 
-// Sixteen stations: station 1 shades 12.5 -> 12 and 187.5 -> 188.
-TEST(PanelStrips, ColourSharesRoundHalvesToEven)
-{
-    const KayakVerts v = built(smallHull(16));
-    EXPECT_EQ(v.PanelStrips[1][1].Diffuse, packColour(12, 188, 169));
-    EXPECT_EQ(v.PanelStrips[2][1].Specular, packColour(12, 103, 103));
-}
-
-TEST(Water, SpansOneAndAHalfHullsAtTheWaterline)
-{
-    const KayakVerts v = built(smallHull());
-    const float h = float(5.0 / 200);
-    const float corners[6][2] = {{-0.25f, 0.3f}, {1.25f, 0.3f}, {-0.25f, -0.3f}, {-0.25f, -0.3f}, {1.25f, 0.3f}, {1.25f, -0.3f}};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(v.WaterVerts[i].X, corners[i][0]);
-        EXPECT_EQ(v.WaterVerts[i].Y, h);
-        EXPECT_EQ(v.WaterVerts[i].Z, corners[i][1]);
-        EXPECT_EQ(v.WaterVerts[i].Diffuse, 4474111u);
-        EXPECT_EQ(v.WaterVerts[i].Specular, 2105514u);
-    }
-}
-
-// Row p + N mirrors row p exactly, strips and ribbons alike.
-TEST(Mirror, EveryMirroredRowNegatesZAlone)
-{
-    const KayakVerts v = built(smallHull(), {0.07, 0.003});
+    // Row p + N mirrors row p exactly, strips and ribbons alike.
     auto expectMirror = [](const std::vector<LitVertex>& a, const std::vector<LitVertex>& b) {
         ASSERT_EQ(a.size(), b.size());
         for (std::size_t k = 0; k < a.size(); ++k) {
-            EXPECT_EQ(a[k].X, b[k].X) << k;
-            EXPECT_EQ(a[k].Y, b[k].Y) << k;
-            EXPECT_EQ(a[k].Z, -b[k].Z) << k;
-            EXPECT_EQ(a[k].Diffuse, b[k].Diffuse) << k;
+            EXPECT_EQ(place(a[k]), place(b[k].X, b[k].Y, -b[k].Z)) << k;
+            EXPECT_EQ(std::pair(a[k].Diffuse, a[k].Specular), std::pair(b[k].Diffuse, b[k].Specular)) << k;
         }
     };
     for (int p = 1; p <= 3; ++p) {
@@ -139,37 +145,21 @@ TEST(Mirror, EveryMirroredRowNegatesZAlone)
         expectMirror(v.RibbonVerts[ribbonRow(p, 1)], v.RibbonVerts[ribbonRow(p, 3)]);
         expectMirror(v.RibbonVerts[ribbonRow(p, 2)], v.RibbonVerts[ribbonRow(p, 4)]);
     }
+
+    // One and a half hulls at the waterline (5 of 200).
+    const float water[6][2] = {{-0.25f, 0.3f}, {1.25f, 0.3f}, {-0.25f, -0.3f}, {-0.25f, -0.3f}, {1.25f, 0.3f}, {1.25f, -0.3f}};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(place(v.WaterVerts[i]), (Place{water[i][0], 0.025f, water[i][1]})) << i;
+        EXPECT_EQ(std::pair(v.WaterVerts[i].Diffuse, v.WaterVerts[i].Specular), std::pair(4474111u, 2105514u)) << i;
+    }
 }
 
-// Three faces of four stations: up, back down, up again, six slots each.
-TEST(Ribbons, TubesWalkTheirLineThreeTimes)
+// Sixteen stations: station 1 shades 12.5 -> 12 and 187.5 -> 188.
+TEST(KayakVerts, ColourSharesRoundHalvesToEven)
 {
-    const double t = 0.002;
-    const model::Design d = smallHull();
-    const KayakVerts v = built(d, {0.05, t});
-    EXPECT_EQ(v.LineVertCount, 72);
-    ASSERT_EQ(v.RibbonVerts.size(), 13u);
-    const model::Point3 off = v.ExplodeOffsets[2];
-    struct Corner {
-        int slot, station;
-        double dy, dz;  // from the line's point, before the offset
-    };
-    // Panel 2's LineB (line 3) on the +Z side.
-    const std::vector<LitVertex>& row = v.RibbonVerts[ribbonRow(2, 2)];
-    const Corner corners[] = {{1, 0, t, 0},       {2, 0, -t, t},       {6, 0, t, 0},        {7, 1, t, 0},
-                              {24, 3, t, 0},      {25, 3, -t, t},      {27, 3, -t, -t},     {30, 3, -t, -t},
-                              {31, 2, -t, t},     {48, 0, -t, -t},     {49, 0, -t, -t},     {51, 0, t, 0},
-                              {72, 3, t, 0}};
-    for (const Corner& c : corners) {
-        SCOPED_TRACE("slot " + std::to_string(c.slot));
-        const model::Point3 l = d.Sections[c.station].Pts[3];
-        EXPECT_EQ(row[c.slot].X, float(l.X));
-        EXPECT_EQ(row[c.slot].Y, float(l.Y + c.dy + off.Y));
-        EXPECT_EQ(row[c.slot].Z, float(l.Z + off.Z + c.dz));
-        EXPECT_EQ(row[c.slot].Diffuse, 0u);
-    }
-    EXPECT_EQ(v.RibbonVerts[ribbonRow(1, 1)][1].Y, float(d.Sections[0].Pts[1].Y + t + v.ExplodeOffsets[1].Y))
-        << "panel 1's first tube follows its LineA";
+    const KayakVerts v = built(smallHull(16));
+    EXPECT_EQ(v.PanelStrips[1][1].Diffuse, packColour(12, 188, 169));
+    EXPECT_EQ(v.PanelStrips[2][1].Specular, packColour(12, 103, 103));
 }
 
 // Drawn as one strip, face 1 gives two real triangles per station step and
@@ -179,32 +169,106 @@ TEST(Ribbons, StripHoldsFourRealTrianglesPerStationStep)
     for (double stations : {4.0, 11.0}) {
         const KayakVerts v = built(smallHull(stations), {0, 0.002});
         const std::vector<LitVertex>& row = v.RibbonVerts[1];
-        auto same = [](const LitVertex& a, const LitVertex& b) { return a.X == b.X && a.Y == b.Y && a.Z == b.Z; };
         int real = 0;
-        for (int k = 1; k + 2 <= v.LineVertCount; ++k)
-            real += !same(row[k], row[k + 1]) && !same(row[k + 1], row[k + 2]) && !same(row[k], row[k + 2]);
+        for (int k = 1; k + 2 <= v.LineVertCount; ++k) {
+            const Place a = place(row[k]), b = place(row[k + 1]), c = place(row[k + 2]);
+            real += a != b && b != c && a != c;
+        }
         EXPECT_EQ(real, 4 * (int(stations) - 1)) << stations;
         EXPECT_EQ(v.LineVertCount, 18 * int(stations));
     }
 }
 
-TEST(InitKayakVerts, RefusesDesignsWhoseListsFallShort)
+// Lists are refused for a design that does not hold what its counts
+// promise, a frame for a design changed since its lists were built.
+TEST(KayakVerts, ListsAndFramesRefuseDesignsTheyCannotHold)
 {
-    const std::vector<std::pair<const char*, void (*)(model::Design&)>> faults{
-        {"panel end outside the points", [](model::Design& d) { d.PanelEnds[2][2] = 9; }},
-        {"sections not built", [](model::Design& d) { d.Sections.pop_back(); }},
-        {"a section short of lines", [](model::Design& d) { d.Sections[1].Pts.resize(3); }},
-        {"fewer lines than panels need", [](model::Design& d) { d.LineCount = 3; }},
-        {"a panel line beyond the sections", [](model::Design& d) { d.HullPanels[3].LineB = 7; }},
-        {"no stations", [](model::Design& d) { d.StationCount = 0; }},
-        {"no panels", [](model::Design& d) { d.PanelsPerSide = 0; }},
+    const std::vector<std::tuple<const char*, void (*)(model::Design&), bool>> faults{
+        {"panel end outside the points", [](model::Design& d) { d.PanelEnds[2][2] = 9; }, false},
+        {"sections not built", [](model::Design& d) { d.Sections.pop_back(); }, false},
+        {"a section short of lines", [](model::Design& d) { d.Sections[1].Pts.resize(3); }, false},
+        {"fewer lines than panels need", [](model::Design& d) { d.LineCount = 3; }, false},
+        {"a panel line beyond the sections", [](model::Design& d) { d.HullPanels[3].LineB = 7; }, false},
+        {"no stations", [](model::Design& d) { d.StationCount = 0; }, false},
+        {"no panels", [](model::Design& d) { d.PanelsPerSide = 0; }, false},
+        {"panels dropped since building", [](model::Design& d) { d.PanelsPerSide = 2; }, true},
+        {"a panel end moved off the points since", [](model::Design& d) { d.PanelEnds[3][1] = 40; }, true},
     };
-    for (const auto& [what, spoil] : faults) {
-        model::Design d = smallHull();
-        spoil(d);
-        KayakVerts v;
-        EXPECT_FALSE(InitKayakVerts(d, {}, v)) << what;
+    for (const auto& [what, spoil, afterBuilding] : faults) {
+        Built b;
+        spoil(b.design);
+        FrameVertices f;
+        EXPECT_FALSE(afterBuilding ? composeFrame(b.design, b.verts, {}, f) : InitKayakVerts(b.design, {}, b.verts)) << what;
     }
+}
+
+// Panel 1 is a deck panel (7 strip vertices), panel 2 a hull panel (9),
+// panel 3 a hull panel whose single vertex makes no triangle. Four stations'
+// ribbons leave their last 38 of 72 slots undrawn; 2.22 stations' leave two
+// of 40, too few for a triangle.
+TEST(ComposeFrame, SwitchesChooseStripsRibbonsAndWater)
+{
+    constexpr int R = 72 - 38;
+    struct Case {
+        const char* what;
+        RenderSwitches switches;
+        std::vector<int> counts;  // vertices of each strip in drawing order
+        double stations = 4;
+        int panel1IsHull = 0;
+    };
+    const Case cases[] = {
+        {"everything", {true, true, true, true, true}, {7, 7, 9, 9, R, R, R, R, R, R, R, R, R, R, R, R, 6}},
+        {"deck only, solid", {false, true, true, false, false}, {7, 7}},
+        {"hull only, wire", {true, false, false, true, false}, {R, R, R, R, R, R, R, R}},
+        {"no panels, water still drawn", {false, false, true, true, true}, {6}},
+        {"every box clear", {true, true, false, false, false}, {}},
+        {"panel 1 neither deck nor hull", {true, true, true, true, false}, {9, 9, R, R, R, R, R, R, R, R}, 4, 2},
+        {"ribbons too short to draw", {true, true, false, true, false}, {}, 2.22},
+    };
+    for (const Case& c : cases) {
+        const FrameVertices f = Built(c.stations, c.panel1IsHull).compose(c.switches);
+        std::vector<int> counts;
+        int next = 0;
+        for (const platform::StripRange& s : f.strips) {
+            EXPECT_EQ(s.first, next) << c.what;
+            next += s.count;
+            counts.push_back(s.count);
+        }
+        EXPECT_EQ(counts, c.counts) << c.what;
+        EXPECT_EQ(int(f.vertices.size()), next) << c.what;
+    }
+}
+
+// Tubes 3 and 4 of each panel lie on the -Z side, clamped ends included.
+TEST(ComposeFrame, StripsAreCopiedFromSlotOneTubesKeepTheirSideAndWaterComesLast)
+{
+    const Built b;
+    const FrameVertices f = b.compose({true, true, true, false, true});
+    EXPECT_EQ(f.vertices[0].X, b.verts.PanelStrips[1][1].X);
+    EXPECT_EQ(f.vertices[7].Z, b.verts.PanelStrips[4][1].Z);
+    EXPECT_EQ(f.vertices[14].Y, b.verts.PanelStrips[2][1].Y);
+    EXPECT_EQ(f.vertices.back().Diffuse, b.verts.WaterVerts[5].Diffuse);
+    EXPECT_EQ(f.vertices.back().X, b.verts.WaterVerts[5].X);
+    const FrameVertices wire = b.compose({true, true, false, true, false});
+    for (std::size_t s = 0; s < wire.strips.size(); ++s)
+        for (int k = 0; k < wire.strips[s].count; ++k)
+            ASSERT_EQ(wire.vertices[wire.strips[s].first + k].Z < 0, s % 4 >= 2) << "strip " << s << " vertex " << k;
+}
+
+TEST(ClampToPanel, VerticesBeyondTheEndsCollapseOntoThem)
+{
+    const model::Point3 start{0.1, 0.2, 0.03}, end{0.9, 0.25, 0.04}, off{0, 0.01, 0.02};
+    const std::pair<float, const model::Point3*> cases[] = {
+        {0.05f, &start}, {0.95f, &end}, {float(start.X), nullptr}, {float(end.X), nullptr}, {0.5f, nullptr}};
+    for (auto [x, onto] : cases)
+        for (double side : {1, -1}) {
+            const LitVertex v = clampToPanel(CreateLitVertex(x, 0.5f, 0.6f, 7, 8, 0, 0), start, end, off, side < 0);
+            const Place expected =
+                onto ? place(onto->X, onto->Y + off.Y, side * (onto->Z + off.Z))
+                     : Place{x, 0.5f, 0.6f};
+            EXPECT_EQ(place(v), expected) << x << " " << side;
+            EXPECT_EQ(std::pair(v.Diffuse, v.Specular), std::pair(7u, 8u));
+        }
 }
 
 }  // namespace

@@ -15,20 +15,16 @@ namespace {
 
 TEST(WithoutOpenGL, TheViewSaysSoOnceAndCloses)
 {
-    // The offscreen platform offers OpenGL only through GLX; switch that off.
-    qputenv("QT_QPA_OFFSCREEN_NO_GLX", "1");
+    qputenv("QT_QPA_OFFSCREEN_NO_GLX", "1");  // the offscreen platform's only way to OpenGL
     testsupport::testApp();
-    const model::Design design = testsupport::viewKayak();
     testsupport::ScriptedMessageBox messages;
+    const model::Design design = testsupport::viewKayak();
     frmRender window(design, messages, QDBusConnection("no bus"));
     window.Form_Load();
     QApplication::processEvents();
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"could not initialize d3d"});
-    EXPECT_FALSE(window.RenderRunning());
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(window.Picture1->isReady());
+    EXPECT_FALSE(window.RenderRunning() || window.isVisible() || window.Picture1->isReady());
     window.CmdExit->click();
-    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"could not initialize d3d"});
 }
 
 }  // namespace
