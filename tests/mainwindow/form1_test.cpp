@@ -1,12 +1,15 @@
+#include "dialogs/frmFriction.h"
 #include "dialogs/frmInfo.h"
+#include "dialogs/frmPreferences.h"
 #include "tests/mainwindow/formfixture.h"
 #include "tests/support/pixels.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 
 #include <cmath>
@@ -14,7 +17,22 @@
 using model::MessageAnswer;
 using MainWindow = testsupport::FormFixture;
 
-TEST_F(MainWindow, StartsWithItsDefaultsAndWaitsForADesign)
+namespace {
+
+constexpr int kTimeout = 5000;
+
+// The station row keeps its sizes (255 x 255 and 735 x 285 twips) on every layout.
+void expectStationRow(const mainwindow::Form1& form)
+{
+    const auto px = [&](double twips) { return int(std::lround(twips / form.twipsPerPixel())); };
+    EXPECT_EQ(form.Command2->size(), QSize(px(255), px(255)));
+    EXPECT_EQ(form.Command1->size(), QSize(px(255), px(255)));
+    EXPECT_EQ(form.Text1->size(), QSize(px(735), px(285)));
+}
+
+}  // namespace
+
+TEST_F(MainWindow, StartsWithItsDefaultsAndFrameAndWaitsForADesign)
 {
     EXPECT_EQ(form->windowTitle(), " Quillock ");
     EXPECT_TRUE(form->menu("x1").Checked() && form->menu("Solid").Checked());
@@ -32,52 +50,25 @@ TEST_F(MainWindow, StartsWithItsDefaultsAndWaitsForADesign)
     EXPECT_EQ(extents[views::kRightView].YMax, std::nearbyint(2 * (sh / 10) / (sw - 2) * 0.75 * 10));
     EXPECT_EQ(extents[views::kSectionEdit].XMax, 13);
     EXPECT_EQ(extents[views::kVolumeGraph].YMax, 60);
+    const QRect screen = form->screen()->geometry();
+    EXPECT_EQ(form->frameGeometry(), QRect(0, 0, screen.width(), int(float(screen.height()) * 0.975f)));
+    expectStationRow(*form);
 
-    form->menu("x2").click();  // handlers that need a design do nothing
-    form->menu("AddBulkhead").click();
+    for (const char* item : {"x2", "AddBulkhead", "preferences", "ViewDragCurves"}) form->menu(item).click();
     EXPECT_EQ(form->ZoomFactor(), 1);
     EXPECT_TRUE(form->menu("x1").Checked());
     EXPECT_EQ(model::currentDesign().BulkheadCount, 0);
-}
+    EXPECT_FALSE(form->preferences().isVisible() || form->friction().isVisible());
 
-// The outer frame is what the sizes fix, and the station row keeps its
-// defined sizes (255 x 255 and 735 x 285 twips) on every layout.
-TEST_F(MainWindow, TheLiveWindowsFrameAndStationRow)
-{
-    const QRect screen = form->screen()->geometry();
-    const double perPixel = form->twipsPerPixel();
-    const auto px = [perPixel](double twips) { return int(std::lround(twips / perPixel)); };
-    const auto expectStationRow = [&] {
-        EXPECT_EQ(form->Command2->size(), QSize(px(255), px(255)));
-        EXPECT_EQ(form->Command1->size(), QSize(px(255), px(255)));
-        EXPECT_EQ(form->Text1->size(), QSize(px(735), px(285)));
-    };
-    EXPECT_EQ(form->frameGeometry(), QRect(0, 0, screen.width(), int(float(screen.height()) * 0.975f)));
-    expectStationRow();
-
-    openKayak();
-    form->ViewData_Click();
-    const int infoWidth = form->info().frameGeometry().width();
-    EXPECT_EQ(form->frameGeometry(), QRect(infoWidth, 0, screen.width() - infoWidth, screen.height()));
-    expectStationRow();
-    form->ViewData_Click();
-    EXPECT_EQ(form->frameGeometry(), screen);
-    EXPECT_FALSE(form->info().isVisible());
-    expectStationRow();
-}
-
-TEST_F(MainWindow, TooSmallBelowThreeThousandTwips)
-{
-    const double perPixel = form->twipsPerPixel();
     const int frame = form->frameGeometry().height() - form->height();
-    form->resize(800, int(2999 / perPixel) - frame);
-    QApplication::processEvents();
-    EXPECT_TRUE(form->FormTooSmall());
-    form->resize(800, int(3300 / perPixel) - frame);
-    QApplication::processEvents();
-    EXPECT_FALSE(form->FormTooSmall());
+    for (auto [twips, tooSmall] : {std::pair{2999, true}, std::pair{3300, false}}) {
+        form->resize(800, int(twips / perPixel) - frame);
+        QApplication::processEvents();
+        EXPECT_EQ(form->FormTooSmall(), tooSmall) << twips;
+    }
 }
 
+// The data window takes the left of the screen; a corrupt file leaves the open design.
 TEST_F(MainWindow, OpenShowsTheDesignAndACorruptFileLeavesIt)
 {
     openKayak();
@@ -87,6 +78,16 @@ TEST_F(MainWindow, OpenShowsTheDesignAndACorruptFileLeavesIt)
     EXPECT_GT(model::currentHydrostatics().WetVolume, 0);
     const QImage picture = form->boxes.RightView->image();  // drawn: not the blank start
     EXPECT_NE(picture.pixel(picture.width() / 2, picture.height() / 2), picture.pixel(0, picture.height() - 1));
+
+    const QRect screen = form->screen()->geometry();
+    form->ViewData_Click();
+    const int infoWidth = form->info().frameGeometry().width();
+    EXPECT_EQ(form->frameGeometry(), QRect(infoWidth, 0, screen.width() - infoWidth, screen.height()));
+    expectStationRow(*form);
+    form->ViewData_Click();
+    EXPECT_EQ(form->frameGeometry(), screen);
+    EXPECT_FALSE(form->info().isVisible());
+    expectStationRow(*form);
 
     model::currentDesign().DesignChanged = true;
     std::ofstream(path("bad.qlk")) << "1.2.0\r\n204\r\n30000\r\n";
@@ -98,8 +99,9 @@ TEST_F(MainWindow, OpenShowsTheDesignAndACorruptFileLeavesIt)
     EXPECT_TRUE(model::currentDesign().DesignChanged);
 }
 
-// Minimising and restoring rebuild as a size change does.
-TEST_F(MainWindow, MinimisingAndRestoringRebuild)
+// Minimising and restoring rebuild as a size change does; a burst of
+// rebuild requests gives one tick that stops the timer.
+TEST_F(MainWindow, MinimisingRestoringAndTheDeferredRebuild)
 {
     openKayak();
     for (bool minimised : {true, false}) {
@@ -109,11 +111,16 @@ TEST_F(MainWindow, MinimisingAndRestoringRebuild)
         EXPECT_GT(model::currentHydrostatics().WetVolume, 0) << minimised;
         EXPECT_TRUE(form->Timer1.isEnabled()) << minimised;
     }
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !form->Timer1.isEnabled(); }, kTimeout));
+    model::currentHydrostatics().WetVolume = -1;
+    for (int i = 0; i < 5; ++i) form->enableTimer1();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !form->Timer1.isEnabled(); }, kTimeout));
+    EXPECT_GT(model::currentHydrostatics().WetVolume, 0);
 }
 
 // Each zoom item sets its factor and only its mark; Open goes back to 1,
 // unless the user cancels at the save prompt: then nothing is reset.
-TEST_F(MainWindow, ZoomItemsAndOpenCancelledAtThePrompt)
+TEST_F(MainWindow, ZoomItemsScrollBarsAndOpenCancelledAtThePrompt)
 {
     openKayak();
     const std::pair<const char*, double> zooms[] = {{"x5", 0.5}, {"x75", 0.75}, {"x2", 2}, {"x1", 1}, {"x4", 4}};
@@ -122,7 +129,10 @@ TEST_F(MainWindow, ZoomItemsAndOpenCancelledAtThePrompt)
         EXPECT_EQ(form->ZoomFactor(), factor) << item;
         for (auto [other, f] : zooms) EXPECT_EQ(form->menu(other).Checked(), f == factor) << item << " " << other;
     }
-    form->scrollBar("TopviewHScroll").setValue(30);
+    QScrollBar& scroll = form->scrollBar("TopviewHScroll");
+    EXPECT_TRUE(scroll.isVisible());
+    scroll.setValue(30);
+    EXPECT_EQ(form->drawingState().TopviewHScroll.Value, 30);
     form->ViewData_Click();
     model::currentDesign().DesignChanged = true;
     messages.answers = {MessageAnswer::Cancel};
@@ -131,9 +141,14 @@ TEST_F(MainWindow, ZoomItemsAndOpenCancelledAtThePrompt)
     EXPECT_EQ(dialogs.opens.size(), 1u);  // only the first Open's
     EXPECT_EQ(form->ZoomFactor(), 4);
     EXPECT_TRUE(form->menu("x4").Checked());
-    EXPECT_EQ(form->scrollBar("TopviewHScroll").value(), 30);
+    EXPECT_EQ(scroll.value(), 30);
     EXPECT_TRUE(form->info().isVisible() && form->menu("ViewData").Checked());
 
+    form->menu("x1").click();
+    EXPECT_FALSE(scroll.isVisible());
+    EXPECT_EQ(scroll.value(), 0);
+    EXPECT_EQ(form->drawingState().TopviewHScroll.Value, 0);
+    form->menu("x4").click();
     messages.answers = {MessageAnswer::No};
     openKayak();
     EXPECT_EQ(form->ZoomFactor(), 1);
@@ -141,42 +156,48 @@ TEST_F(MainWindow, ZoomItemsAndOpenCancelledAtThePrompt)
     EXPECT_FALSE(form->info().isVisible() || form->menu("ViewData").Checked());
 }
 
-TEST_F(MainWindow, ZoomScrollBarsDrawModeAndBulkheads)
+// A draw mode redraws on the next tick: outlined panels show more water. A
+// greyed marker box counts as clear; View > Water Line dots the top view only
+// once a design exists. Bulkheads are unsaved work.
+TEST_F(MainWindow, DrawModesMarkersWaterLineAndBulkheads)
 {
+    form->DrawWaterline();
     openKayak();
-    form->menu("x2").click();
-    EXPECT_TRUE(form->scrollBar("TopviewHScroll").isVisible());
-    form->scrollBar("TopviewHScroll").setValue(30);
-    EXPECT_EQ(form->drawingState().TopviewHScroll.Value, 30);
-    form->menu("x1").click();
-    EXPECT_FALSE(form->scrollBar("TopviewHScroll").isVisible());
-    EXPECT_EQ(form->scrollBar("TopviewHScroll").value(), 0);
-    EXPECT_EQ(form->drawingState().TopviewHScroll.Value, 0);
-
-    // A draw mode redraws on the next tick: outlined panels show more water.
-    QTest::qWait(250);
-    const auto water = [this] { return testsupport::countPixels(form->boxes.TopView->image(), platform::RGB(150, 150, 255)); };
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !form->Timer1.isEnabled(); }, kTimeout));
+    const auto count = [](platform::PictureBox* box, platform::ColorRef c) { return testsupport::countPixels(box->image(), c); };
+    const auto water = [&] { return count(form->boxes.TopView, platform::RGB(150, 150, 255)); };
     const int solidWater = water();
     form->menu("Wireframe").click();
     EXPECT_FALSE(form->menu("Solid").Checked());
-    QTest::qWait(250);
-    EXPECT_GT(water(), solidWater);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return water() > solidWater; }, kTimeout));
     form->menu("Solid").click();
-    QTest::qWait(250);
-    EXPECT_EQ(water(), solidWater);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return water() == solidWater; }, kTimeout));
+
+    dialogs::frmInfo& info = form->info();
+    info.checkBox("chkLCBVisible")->setCheckState(Qt::Checked);
+    info.checkBox("chkLCFVisible")->setCheckState(Qt::PartiallyChecked);
+    form->drawscreens();
+    EXPECT_GT(count(form->boxes.RightView, platform::RGB(225, 0, 0)), 0);
+    EXPECT_EQ(count(form->boxes.RightView, platform::RGB(0, 0, 225)), 0);
+    constexpr platform::ColorRef kDot = platform::RGB(255, 0, 0);
+    EXPECT_EQ(count(form->boxes.TopView, kDot), 0);
     form->menu("ViewWaterLine").click();
+    EXPECT_GT(count(form->boxes.TopView, kDot), 0);
     form->menu("ViewWaterLine").click();
     EXPECT_FALSE(form->viewWaterLineChecked());
-    form->menu("AddBulkhead").click();
-    EXPECT_EQ(model::currentDesign().BulkheadCount, 1);
-    EXPECT_TRUE(model::currentDesign().DesignChanged);  // bulkheads are unsaved work
-    model::currentDesign().DesignChanged = false;
-    form->menu("RemoveBulkhead").click();
-    EXPECT_EQ(model::currentDesign().BulkheadCount, 0);
-    EXPECT_TRUE(model::currentDesign().DesignChanged);
+
+    model::Design& d = model::currentDesign();
+    for (auto [item, bulkheads] : {std::pair{"AddBulkhead", 1}, std::pair{"RemoveBulkhead", 0}}) {
+        d.DesignChanged = false;
+        form->menu(item).click();
+        EXPECT_EQ(d.BulkheadCount, bulkheads) << item;
+        EXPECT_TRUE(d.DesignChanged) << item;
+    }
 }
 
-TEST_F(MainWindow, ExitPromptAnswers)
+// Exit and closing ask to save; a cancelled save keeps the program running;
+// saving twice under new names writes the same file.
+TEST_F(MainWindow, ExitPromptAnswersAndSaveAs)
 {
     openKayak();
     model::Design& d = model::currentDesign();
@@ -185,45 +206,25 @@ TEST_F(MainWindow, ExitPromptAnswers)
     form->menu("Exit").click();
     EXPECT_EQ(ended, 0);
     EXPECT_EQ(messages.texts().back(), "Do you wish to save your work?");
-
-    messages.answers = {MessageAnswer::Cancel};  // closing the window asks too
+    messages.answers = {MessageAnswer::Cancel};
     QCloseEvent close;
     QApplication::sendEvent(form.get(), &close);
     EXPECT_FALSE(close.isAccepted());
 
-    d.FileName = "";  // untitled: Yes asks for a name; a cancelled save keeps the program running
+    d.FileName = "";  // untitled: Yes asks for a name
     messages.answers = {MessageAnswer::Yes};
     form->menu("Exit").click();
     EXPECT_EQ(ended, 0);
     EXPECT_TRUE(d.DesignChanged);
-
     messages.answers = {MessageAnswer::Yes};
     dialogs.answers.push_back(path("saved.qlk"));
     form->menu("Exit").click();
     EXPECT_EQ(ended, 1);
     EXPECT_FALSE(d.DesignChanged);
-}
 
-TEST_F(MainWindow, ABurstOfRebuildRequestsGivesOneTick)
-{
-    openKayak();
-    QTest::qWait(250);
-    model::currentHydrostatics().WetVolume = -1;  // marks whether a rebuild ran
-    for (int i = 0; i < 5; ++i) form->enableTimer1();
-    QTest::qWait(250);
-    EXPECT_FALSE(form->Timer1.isEnabled());
-    EXPECT_GT(model::currentHydrostatics().WetVolume, 0);
-}
-
-TEST_F(MainWindow, SaveAsTwiceWritesTheSameFile)
-{
-    openKayak();
-    for (const char* name : {"copy.qlk", "again.qlk"}) {
-        dialogs.answers.push_back(path(name));
-        form->menu("SaveAs").click();
-    }
+    dialogs.answers.push_back(path("again.qlk"));
+    form->menu("SaveAs").click();
     EXPECT_EQ(form->windowTitle().toStdString(), "Quillock - " + path("again.qlk"));
-    EXPECT_FALSE(model::currentDesign().DesignChanged);
-    std::ifstream a(path("copy.qlk")), b(path("again.qlk"));
+    std::ifstream a(path("saved.qlk")), b(path("again.qlk"));
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(a), {}), std::string(std::istreambuf_iterator<char>(b), {}));
 }

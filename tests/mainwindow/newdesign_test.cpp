@@ -1,4 +1,3 @@
-#include "dialogs/frmInfo.h"
 #include "dialogs/frmNew.h"
 #include "model/cockpitedits.h"
 #include "model/maxbeam.h"
@@ -9,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QWindow>
 
 using model::currentDesign;
@@ -23,28 +21,28 @@ protected:
     dialogs::frmNew& wizard() { return form->wizard(); }
     void startNew() { form->menu("New").click(); }
     void ok() { wizard().Command1->click(); }
-    double inches(int point, double model::Point3::*axis) const
+    void expectOk()
     {
-        return currentDesign().point(point).*axis * currentDesign().HullLength;
+        ok();
+        ASSERT_TRUE(messages.shown.empty()) << messages.texts().front();
     }
 };
 
 }  // namespace
 
+// In front of the main window, which it disables, and centred on it; its
+// defaults make a single kayak with the rim's middle points spread evenly.
 TEST_F(NewDesign, TheDefaultsMakeASingleKayak)
 {
     startNew();
     EXPECT_FALSE(form->isEnabled());
     EXPECT_TRUE(wizard().isVisible());
-    // In front of the main window it disables, and centred on it.
     EXPECT_EQ(wizard().windowHandle()->transientParent(), form->windowHandle());
     EXPECT_LE((wizard().frameGeometry().center() - form->frameGeometry().center()).manhattanLength(), 2);
-    ok();
-    ASSERT_TRUE(messages.shown.empty()) << messages.texts().front();
+    expectOk();
     const model::Design& d = currentDesign();
-    EXPECT_TRUE(d.DesignLoaded);
-    EXPECT_TRUE(form->isEnabled());
-    EXPECT_FALSE(wizard().isVisible());
+    EXPECT_TRUE(d.DesignLoaded && form->isEnabled() && form->Text1->isVisible());
+    EXPECT_FALSE(wizard().isVisible() || d.DesignChanged);
     EXPECT_EQ(wizard().ProgressBar1->value(), 90);
     EXPECT_EQ(d.HullLength, 204);
     EXPECT_NEAR(model::MaxBeam(d), 23, 1e-9);
@@ -52,29 +50,25 @@ TEST_F(NewDesign, TheDefaultsMakeASingleKayak)
     EXPECT_EQ(d.PaddlerWeights[2], 190);
     EXPECT_EQ(d.cockpitCount(), 1);
     const double x2 = d.point(model::rimPoint(d, 1, 2)).X, x8 = d.point(model::rimPoint(d, 1, 8)).X;
-    const double along[] = {0.5, 2.0 / 3, 5.0 / 6};
-    for (int j : {4, 5, 6}) {
-        EXPECT_NEAR(inches(model::rimPoint(d, 1, j), &model::Point3::Z), 9, 1e-12);
-        EXPECT_NEAR(d.point(model::rimPoint(d, 1, j)).X, x2 + (x8 - x2) * along[j - 4], 1e-12);
+    for (auto [j, along] : {std::pair{4, 0.5}, std::pair{5, 2.0 / 3}, std::pair{6, 5.0 / 6}}) {
+        EXPECT_NEAR(d.point(model::rimPoint(d, 1, j)).Z * 204, 9, 1e-12);
+        EXPECT_NEAR(d.point(model::rimPoint(d, 1, j)).X, x2 + (x8 - x2) * along, 1e-12);
     }
     EXPECT_EQ(d.HullPanels[2].IsHull, 0);
     EXPECT_EQ(d.HullPanels[3].IsHull, 1);
     EXPECT_EQ(form->windowTitle(), "Quillock");
-    EXPECT_FALSE(d.DesignChanged);
-    EXPECT_TRUE(form->Text1->isVisible());
 }
 
+// Each option at the shortest and the longest length; a new design starts at zoom 1.
 TEST_F(NewDesign, EveryTemplateThroughOkAtBothEndsOfTheLengthRange)
 {
-    // Each option at the shortest and the longest length; a new design starts at zoom 1.
     for (QRadioButton* option : {wizard().opt4hullpan, wizard().opt6hullpan, wizard().opt8hullpan})
         for (const char* length : {"96", "276"}) {
             form->menu("x4").click();
             startNew();
             option->setChecked(true);
             wizard().txtLength->setText(length);
-            ok();
-            ASSERT_TRUE(messages.shown.empty()) << messages.texts().front();
+            expectOk();
             EXPECT_EQ(currentDesign().HullLength, std::stod(length));
             EXPECT_EQ(currentDesign().cockpitCount(), 1);
             EXPECT_GT(model::currentHydrostatics().WetVolume, 0);
@@ -89,8 +83,7 @@ TEST_F(NewDesign, TheTandemPlacesItsFixedPoints)
     startNew();
     wizard().SSTab1->setCurrentIndex(1);
     wizard().textBox("txtPaddler2Weight")->setText("160");
-    ok();
-    ASSERT_TRUE(messages.shown.empty()) << messages.texts().front();
+    expectOk();
     const model::Design& d = currentDesign();
     ASSERT_EQ(d.cockpitCount(), 2);
     EXPECT_EQ(d.PaddlerWeights[2], 160);
@@ -103,34 +96,34 @@ TEST_F(NewDesign, TheTandemPlacesItsFixedPoints)
     }
 }
 
+// Each refused entry gets its message and keeps the wizard open; a beam too
+// large to hold is refused too: nothing escapes OK.
 TEST_F(NewDesign, AFailedCheckKeepsTheWizardOpen)
 {
+    const std::tuple<const char*, const char*, const char*, const char*> entries[] = {
+        {"18", "190", "204", "Cockpit width cannot be greater than kayak width"},
+        {"23", "heavy", "204", "Please enter numbers for the paddler weight and the cockpit"},
+        {"23", "190", "20", "Please enter a kayak length from 96 to 276 inches"},
+        {"1e999", "190", "204", nullptr},
+    };
     startNew();
-    wizard().txtBeam->setText("18");
-    ok();
-    EXPECT_EQ(messages.texts(), (std::vector<std::string>{"Cockpit width cannot be greater than kayak width"}));
-    EXPECT_TRUE(wizard().isVisible());
-    EXPECT_FALSE(form->isEnabled());
-    EXPECT_FALSE(currentDesign().DesignLoaded);
-
-    wizard().txtBeam->setText("23");
-    wizard().textBox("txtPaddlerWeight")->setText("heavy");
-    ok();
-    EXPECT_EQ(messages.texts().back(), "Please enter numbers for the paddler weight and the cockpit");
-    wizard().textBox("txtPaddlerWeight")->setText("190");
-    wizard().txtLength->setText("20");
-    ok();
-    EXPECT_EQ(messages.texts().back(), "Please enter a kayak length from 96 to 276 inches");
-    // A beam too large to hold gets a message; nothing escapes OK.
-    wizard().txtLength->setText("204");
-    wizard().txtBeam->setText("1e999");
-    const std::size_t told = messages.texts().size();
-    ok();
-    EXPECT_EQ(messages.texts().size(), told + 1);
-    EXPECT_TRUE(wizard().isVisible());
-    EXPECT_FALSE(currentDesign().DesignLoaded);
+    for (const auto& [beam, weight, length, message] : entries) {
+        wizard().txtBeam->setText(beam);
+        wizard().textBox("txtPaddlerWeight")->setText(weight);
+        wizard().txtLength->setText(length);
+        const std::size_t told = messages.shown.size();
+        ok();
+        ASSERT_EQ(messages.shown.size(), told + 1) << beam;
+        if (message) {
+            EXPECT_EQ(messages.texts().back(), message);
+        }
+        EXPECT_TRUE(wizard().isVisible() && !form->isEnabled()) << beam;
+        EXPECT_FALSE(currentDesign().DesignLoaded) << beam;
+    }
 }
 
+// Unsaved work is asked about first (Cancel keeps all); the wizard's Cancel,
+// its close box and a missing template leave the open design as it was.
 TEST_F(NewDesign, CancelAndAMissingTemplateLeaveTheOpenDesign)
 {
     startNew();
@@ -139,8 +132,7 @@ TEST_F(NewDesign, CancelAndAMissingTemplateLeaveTheOpenDesign)
     d.DesignChanged = true;
     d.FileName = "/somewhere/kayak.qlk";
     const int points = d.PointCount;
-
-    messages.answers = {model::MessageAnswer::Cancel};  // unsaved work: asked first, Cancel keeps all
+    messages.answers = {model::MessageAnswer::Cancel};
     startNew();
     EXPECT_EQ(messages.texts().back(), "Do you wish to save your work?");
     EXPECT_FALSE(wizard().isVisible());
@@ -161,7 +153,7 @@ TEST_F(NewDesign, CancelAndAMissingTemplateLeaveTheOpenDesign)
     EXPECT_NE(messages.texts().back().find("tqlk"), std::string::npos);
     EXPECT_EQ(currentDesign().PointCount, points);
     EXPECT_EQ(currentDesign().FileName, "/somewhere/kayak.qlk");
-    wizard().close();  // the frame's close box is a Cancel
+    wizard().close();
     EXPECT_TRUE(form->isEnabled());
     EXPECT_FALSE(wizard().isVisible());
 }
