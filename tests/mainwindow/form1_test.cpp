@@ -39,9 +39,8 @@ TEST_F(MainWindow, StartsWithItsDefaultsAndFrameAndWaitsForADesign)
 {
     EXPECT_EQ(form->windowTitle(), " Quillock ");
     EXPECT_TRUE(form->menu("x1").Checked() && form->menu("Solid").Checked() && !form->menu("Wireframe").Checked());
-    EXPECT_EQ(form->Text1->text(), "0\"");
-    EXPECT_FALSE(form->Text1->isVisible());
-    EXPECT_EQ(model::currentDesign().StitchMarkLength, 0.25);
+    EXPECT_EQ(std::tuple(form->Text1->text(), form->Text1->isVisible(), model::currentDesign().StitchMarkLength),
+              std::tuple("0\"", false, 0.25));
     const auto& extents = form->drawingState().ViewExtents;
     const QSize client = form->centralWidget()->size();
     const double perPixel = form->twipsPerPixel(), sw = client.width() * perPixel, sh = client.height() * perPixel;
@@ -53,9 +52,8 @@ TEST_F(MainWindow, StartsWithItsDefaultsAndFrameAndWaitsForADesign)
     expectStationRow(*form);
 
     for (const char* item : {"x2", "AddBulkhead", "preferences", "ViewDragCurves"}) form->menu(item).click();
-    EXPECT_EQ(form->ZoomFactor(), 1);
-    EXPECT_TRUE(form->menu("x1").Checked());
-    EXPECT_EQ(model::currentDesign().BulkheadCount, 0);
+    EXPECT_EQ(std::tuple(form->ZoomFactor(), form->menu("x1").Checked(), model::currentDesign().BulkheadCount),
+              std::tuple(1.0, true, 0));
     EXPECT_FALSE(form->preferences().isVisible() || form->friction().isVisible());
 
     const int frame = form->frameGeometry().height() - form->height();
@@ -71,9 +69,8 @@ TEST_F(MainWindow, OpenShowsTheDesignAndACorruptFileLeavesIt)
 {
     openKayak();
     const std::string title = "Quillock - " + path("kayak.qlk");
-    EXPECT_EQ(form->windowTitle().toStdString(), title);
-    EXPECT_TRUE(form->Text1->isVisible());
-    EXPECT_EQ(form->info().controlText("txtKayakLength"), "204");
+    EXPECT_EQ(std::tuple(form->windowTitle().toStdString(), form->Text1->isVisible(), form->info().controlText("txtKayakLength")),
+              std::tuple(title, true, "204"));
     EXPECT_GT(model::currentHydrostatics().WetVolume, 0);
     const QImage picture = form->boxes.RightView->image();  // drawn: not the blank start
     EXPECT_NE(picture.pixel(picture.width() / 2, picture.height() / 2), picture.pixel(0, picture.height() - 1));
@@ -84,8 +81,7 @@ TEST_F(MainWindow, OpenShowsTheDesignAndACorruptFileLeavesIt)
     EXPECT_EQ(form->frameGeometry(), QRect(infoWidth, 0, screen.width() - infoWidth, screen.height()));
     expectStationRow(*form);
     form->ViewData_Click();
-    EXPECT_EQ(form->frameGeometry(), screen);
-    EXPECT_FALSE(form->info().isVisible());
+    EXPECT_TRUE(form->frameGeometry() == screen && !form->info().isVisible());
     expectStationRow(*form);
 
     model::currentDesign().DesignChanged = true;
@@ -93,9 +89,8 @@ TEST_F(MainWindow, OpenShowsTheDesignAndACorruptFileLeavesIt)
     messages.answers = {MessageAnswer::No};
     open(path("bad.qlk"));
     EXPECT_EQ(messages.texts().back(), "Error opening file - File is corrupt");
-    EXPECT_EQ(form->windowTitle().toStdString(), title);
-    EXPECT_EQ(model::currentDesign().PointCount, testsupport::cockpitKayak().PointCount);
-    EXPECT_TRUE(model::currentDesign().DesignChanged);
+    EXPECT_EQ(std::tuple(form->windowTitle().toStdString(), model::currentDesign().PointCount, model::currentDesign().DesignChanged),
+              std::tuple(title, testsupport::cockpitKayak().PointCount, true));
 }
 
 // Minimising and restoring rebuild as a size change does; a burst of
@@ -130,15 +125,13 @@ TEST_F(MainWindow, ZoomItemsScrollBarsAndOpenCancelledAtThePrompt)
     }
     QScrollBar& scroll = form->scrollBar("TopviewHScroll");
     const auto& state = form->drawingState().TopviewHScroll;
-    EXPECT_TRUE(scroll.isVisible());
     scroll.setValue(30);
-    EXPECT_EQ(state.Value, 30);
+    EXPECT_TRUE(scroll.isVisible() && state.Value == 30);
     form->ViewData_Click();
     model::currentDesign().DesignChanged = true;
     messages.answers = {MessageAnswer::Cancel};
     form->menu("Open").click();
-    EXPECT_EQ(messages.texts().back(), "Do you wish to save your work?");
-    EXPECT_EQ(dialogs.opens.size(), 1u);  // only the first Open's
+    EXPECT_EQ(std::tuple(messages.texts().back(), dialogs.opens.size()), std::tuple("Do you wish to save your work?", 1u));  // no second file dialog
     EXPECT_EQ(std::tuple(form->ZoomFactor(), form->menu("x4").Checked(), scroll.value()), std::tuple(4.0, true, 30));
     EXPECT_TRUE(form->info().isVisible() && form->menu("ViewData").Checked());
 
@@ -147,8 +140,7 @@ TEST_F(MainWindow, ZoomItemsScrollBarsAndOpenCancelledAtThePrompt)
     form->menu("x4").click();
     messages.answers = {MessageAnswer::No};
     openKayak();
-    EXPECT_EQ(form->ZoomFactor(), 1);
-    EXPECT_TRUE(form->menu("x1").Checked() && !form->menu("x4").Checked());
+    EXPECT_EQ(std::tuple(form->ZoomFactor(), form->menu("x1").Checked(), form->menu("x4").Checked()), std::tuple(1.0, true, false));
     EXPECT_FALSE(form->info().isVisible() || form->menu("ViewData").Checked());
 }
 

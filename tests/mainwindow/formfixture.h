@@ -30,11 +30,6 @@ protected:
         form->show();
         QApplication::processEvents();
     }
-    ~FormFixtureOf() override
-    {
-        form.reset();
-        model::currentDesign() = {};
-    }
 
     std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
     void open(const std::string& file)
