@@ -32,18 +32,16 @@ TEST_F(MainWindow, TheAboutBoxAndTheWebSite)
     form->menu("About").click();
     mainwindow::frmAbout& about = form->about();
     ASSERT_TRUE(about.isVisible());
-    EXPECT_EQ(about.size(), QSize(679, 187));
     EXPECT_TRUE(about.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(about.geometry().center(), about.screen()->geometry().center());
-    EXPECT_EQ(about.picture->geometry(), about.rect());
+    EXPECT_EQ(std::tuple(about.size(), about.geometry().center(), about.picture->geometry()),
+              std::tuple(QSize(679, 187), about.screen()->geometry().center(), about.rect()));
     // Painted, not blank: the name's white letters on the dark sky.
     EXPECT_GT(testsupport::countPixels(about.picture->image(), platform::kWhite), 500);
     QTest::mouseClick(about.picture, Qt::LeftButton, {}, QPoint(100, 50));
     EXPECT_FALSE(about.isVisible());
     about.move(40, 30);
     form->menu("About").click();
-    EXPECT_EQ(about.pos(), QPoint(40, 30));
-    EXPECT_EQ(about.size(), QSize(679, 187));
+    EXPECT_EQ(about.geometry(), QRect(40, 30, 679, 187));
     QTest::mouseDClick(about.picture, Qt::LeftButton, {}, QPoint(300, 150));
     EXPECT_FALSE(about.isVisible());
     form->menu("About").click();
@@ -72,8 +70,7 @@ TEST_F(MainWindow, DragCurvesAndPreferencesWithADesign)
     openKayak();
     model::currentHydrostatics() = {};
     form->menu("ViewDragCurves").click();
-    EXPECT_GT(model::currentHydrostatics().LWL, 0);
-    EXPECT_TRUE(form->friction().isVisible());
+    EXPECT_TRUE(model::currentHydrostatics().LWL > 0 && form->friction().isVisible());
     EXPECT_GT(testsupport::countPixels(form->friction().picFriction->image(), platform::RGB(0, 0, 200)), 100);
 
     form->menu("preferences").click();
@@ -94,13 +91,11 @@ TEST_F(MainWindow, PlansMenuSetsTheKindAndOpensTheOrderFormOnlyWithADesign)
     // A closed port: the form's activation fails at once and says so.
     setenv(ordering::kOrderServerVariable, "http://127.0.0.1:9", 1);
     form->menu("BuyModel").click();
-    EXPECT_EQ(form->purchase().OrderType, 2);
-    EXPECT_FALSE(form->purchase().isVisible());
+    EXPECT_EQ(std::tuple(form->purchase().OrderType, form->purchase().isVisible()), std::tuple(2, false));
 
     openKayak();
     form->menu("BuyPlans").click();
-    EXPECT_EQ(form->purchase().OrderType, 1);
-    EXPECT_TRUE(form->purchase().isVisible());
+    EXPECT_EQ(std::tuple(form->purchase().OrderType, form->purchase().isVisible()), std::tuple(1, true));
     ASSERT_TRUE(QTest::qWaitFor([this] { return !messages.shown.empty(); }, 5000));
     EXPECT_EQ(messages.shown.back().text.rfind("Must be connected to the internet to place order.", 0), 0u);
     EXPECT_FALSE(form->purchase().isVisible());
@@ -113,7 +108,6 @@ TEST_F(MainWindow, PlansMenuSetsTheKindAndOpensTheOrderFormOnlyWithADesign)
     ASSERT_NE(preview, nullptr);
     preview->Command1->click();
     EXPECT_FALSE(preview->isVisible());
-    EXPECT_EQ(form->purchase().OrderType, 2);
-    EXPECT_TRUE(form->purchase().isVisible());
+    EXPECT_EQ(std::tuple(form->purchase().OrderType, form->purchase().isVisible()), std::tuple(2, true));
     unsetenv(ordering::kOrderServerVariable);
 }

@@ -93,8 +93,8 @@ TEST_F(MainWindow, OpenShowsTheDesignAndACorruptFileLeavesIt)
               std::tuple(title, testsupport::cockpitKayak().PointCount, true));
 }
 
-// Minimising and restoring rebuild as a size change does; a burst of
-// rebuild requests gives one tick that stops the timer.
+// Minimising and restoring rebuild as a size change does and arm the
+// deferred pass, whose tick rebuilds again and stops the timer.
 TEST_F(MainWindow, MinimisingRestoringAndTheDeferredRebuild)
 {
     openKayak();
@@ -105,9 +105,7 @@ TEST_F(MainWindow, MinimisingRestoringAndTheDeferredRebuild)
         minimised ? form->showMinimized() : form->showNormal();
         EXPECT_TRUE(volume > 0 && form->Timer1.isEnabled()) << minimised;
     }
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !form->Timer1.isEnabled(); }, kTimeout));
     volume = -1;
-    for (int i = 0; i < 5; ++i) form->enableTimer1();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !form->Timer1.isEnabled(); }, kTimeout));
     EXPECT_GT(volume, 0);
 }
