@@ -79,8 +79,8 @@ TEST_F(MainWindow, DragCurvesAndPreferencesWithADesign)
     form->Text1->setText("12\"");
     prefs.txtNumberofSections->setText("30");
     prefs.Command1->click();
-    EXPECT_EQ(std::tuple(model::currentDesign().Sections.size(), form->Text1->text(), model::currentDesign().DesignChanged),
-              std::tuple(32u, "0\"", true));
+    const model::Design& d = model::currentDesign();
+    EXPECT_EQ(std::tuple(d.Sections.size(), form->Text1->text(), d.DesignChanged), std::tuple(32u, "0\"", true));
 }
 
 // The Plans items set the kind and open the order form only with a design;

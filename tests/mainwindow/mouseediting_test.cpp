@@ -45,6 +45,7 @@ protected:
         const platform::Point p = box.userScale().toDevice(x, y, box.width(), box.height());
         return {p.x, p.y};
     }
+    std::int16_t active() const { return form->drawingState().ActiveView; }
     std::string text(const char* control) { return form->info().controlText(control).toStdString(); }
 };
 
@@ -81,7 +82,8 @@ TEST_F(MouseEditing, MovesRebuildAndRedrawAndTheReleaseRecalculates)
     const float x = float(form->drawingState().WaterlineHandle.X);
     form->RightView_MouseDown(x, float(form->drawingState().WaterlineHandle.Y));
     form->RightView_MouseMove(x, 6.5f);
-    EXPECT_EQ(std::tuple(d.WaterlineHeight, text("txtWaterLevel"), form->counts), std::tuple(6.5, "6.5", Counts{0, 0, 1}));
+    EXPECT_EQ(std::tuple(d.WaterlineHeight, text("txtWaterLevel"), form->counts),
+              std::tuple(6.5, "6.5", Counts{0, 0, 1}));
     form->RightView_MouseUp(x, 6.5f);
     EXPECT_EQ(std::tuple(form->info().isChecked("chkAutoDetect"), form->counts), std::tuple(false, Counts{1, 1, 2}));
 }
@@ -104,14 +106,14 @@ TEST_F(MouseEditing, DraggingWithTheMouse)
     EXPECT_NEAR(moved.Z, 16, 0.5);
     EXPECT_EQ(text("txtX") + text("txtY"), model::inchText(moved.X) + model::inchText(moved.Z));
     QTest::mouseRelease(&top, Qt::LeftButton, {}, pixel(top, 110, 16));
-    EXPECT_EQ(std::tuple(form->drawingState().DragActive, form->drawingState().ActiveView, at(12).X),
+    EXPECT_EQ(std::tuple(form->drawingState().DragActive, active(), at(12).X),
               std::tuple(false, views::kActiveTop, moved.X));
     EXPECT_NE(form->drawingState().ViewExtents[views::kTopView], fitted);
     const QPoint shown = pixel(top, moved.X, moved.Z);
     const QRgb sheer = testsupport::rgbOf(currentDesign().HullLines[3].Color);
     EXPECT_EQ(top.image().pixel(shown), sheer);
     QTest::mouseClick(form->boxes.FrontView, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(form->drawingState().ActiveView, views::kActiveFront);
+    EXPECT_EQ(active(), views::kActiveFront);
     EXPECT_NE(top.image().pixel(shown), sheer);
 
     platform::PictureBox& right = *form->boxes.RightView;
@@ -121,7 +123,7 @@ TEST_F(MouseEditing, DraggingWithTheMouse)
     QTest::mouseMove(&right, pixel(right, -4, 1));
     EXPECT_LT(at(33).X, 0);
     QTest::mouseRelease(&right, Qt::LeftButton, {}, pixel(right, -4, 1));
-    EXPECT_EQ(std::tuple(at(33).X, at(33).Flag, form->drawingState().ActiveView), std::tuple(keel.X, 0, views::kActiveRight));
+    EXPECT_EQ(std::tuple(at(33).X, at(33).Flag, active()), std::tuple(keel.X, 0, views::kActiveRight));
 }
 
 // Without a design the station buttons only change the active view, the
@@ -133,7 +135,7 @@ TEST_F(MouseEditing, StationButtonsReadOutAndTheSmallViews)
 {
     form->RightView_MouseDown(1, 1);
     form->Command1->click();
-    EXPECT_EQ(std::tuple(form->drawingState().ActiveView, form->Text1->text()), std::tuple(views::kActiveNone, "0\""));
+    EXPECT_EQ(std::tuple(active(), form->Text1->text()), std::tuple(views::kActiveNone, "0\""));
     form->RightView_MouseMove(3.14159f, -2.5f);
     form->TopView_MouseMove(50, 5);
     EXPECT_EQ(text("txtX") + text("txtY"), "3.14\"-2.5\"");
@@ -158,7 +160,7 @@ TEST_F(MouseEditing, StationButtonsReadOutAndTheSmallViews)
         form->RightView_MouseDown(1, 1);
         form->counts = {};
         button->click();
-        EXPECT_EQ(std::tuple(currentDesign().CurrentStation, form->Text1->text(), form->drawingState().ActiveView, form->counts),
+        EXPECT_EQ(std::tuple(currentDesign().CurrentStation, form->Text1->text(), active(), form->counts),
                   std::tuple(station, caption, views::kActiveNone, Counts{0, 0, 1}));
     }
     using Form1 = mainwindow::Form1;
@@ -167,9 +169,9 @@ TEST_F(MouseEditing, StationButtonsReadOutAndTheSmallViews)
         {&Form1::SectionEdit_MouseDown, views::kActiveSection},
         {&Form1::picVolumeDistributionGraph_MouseDown, views::kActiveGraph},
     };
-    for (const auto& [press, active] : presses) {
+    for (const auto& [press, view] : presses) {
         form->counts = {};
         (form.get()->*press)(1, 1);
-        EXPECT_EQ(std::tuple(form->drawingState().ActiveView, form->counts), std::tuple(active, Counts{0, 0, 1}));
+        EXPECT_EQ(std::tuple(active(), form->counts), std::tuple(view, Counts{0, 0, 1}));
     }
 }

@@ -58,7 +58,8 @@ TEST_F(NewDesign, TheDefaultsMakeASingleKayakAndTheTandemItsFixedPoints)
     wizard().SSTab1->setCurrentIndex(1);
     wizard().textBox("txtPaddler2Weight")->setText("160");
     expectOk();
-    ASSERT_EQ(std::tuple(d.cockpitCount(), d.PaddlerWeights[2], d.Cockpits[1].DistanceBetweenCockpits), std::tuple(2, 160, 60));
+    ASSERT_EQ(d.cockpitCount(), 2);
+    EXPECT_EQ(std::tuple(d.PaddlerWeights[2], d.Cockpits[1].DistanceBetweenCockpits), std::tuple(160, 60));
     for (int centre : {25, 65}) {
         EXPECT_NEAR((d.point(centre).X - d.point(centre + 1).X) * d.HullLength, 0.09 * 204, 1e-9);
         EXPECT_NEAR((d.point(centre + 2).X - d.point(centre).X) * d.HullLength, 0.09 * 204, 1e-9);
@@ -129,8 +130,8 @@ TEST_F(NewDesign, CancelAndAMissingTemplateLeaveTheOpenDesign)
     startNew();
     wizard().SSTab1->setCurrentIndex(1);
     wizard().Command2->click();
-    EXPECT_TRUE(form->isEnabled() && currentDesign().DesignChanged);
-    EXPECT_EQ(currentDesign().FileName, "/somewhere/kayak.qlk");
+    EXPECT_TRUE(form->isEnabled() && d.DesignChanged);
+    EXPECT_EQ(d.FileName, "/somewhere/kayak.qlk");
 
     QTemporaryDir empty;
     wizard().templateFolder = empty.path();
@@ -138,7 +139,7 @@ TEST_F(NewDesign, CancelAndAMissingTemplateLeaveTheOpenDesign)
     startNew();
     ok();
     EXPECT_NE(messages.texts().back().find("tqlk"), std::string::npos);
-    EXPECT_EQ(std::tuple(currentDesign().PointCount, currentDesign().FileName), std::tuple(points, "/somewhere/kayak.qlk"));
+    EXPECT_EQ(std::tuple(d.PointCount, d.FileName), std::tuple(points, "/somewhere/kayak.qlk"));
     wizard().close();
     EXPECT_TRUE(form->isEnabled() && !wizard().isVisible());
 }
