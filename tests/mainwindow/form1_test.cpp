@@ -65,7 +65,7 @@ TEST_F(MainWindow, StartsWithItsDefaultsAndFrameAndWaitsForADesign)
 }
 
 // The data window takes the left of the screen; a corrupt file leaves the open design.
-TEST_F(MainWindow, OpenShowsTheDesignAndACorruptFileLeavesIt)
+TEST_F(MainWindow, OpenCorruptFileMinimiseAndRestore)
 {
     openKayak();
     const auto title = [this] { return form->windowTitle().toStdString(); };
@@ -91,13 +91,9 @@ TEST_F(MainWindow, OpenShowsTheDesignAndACorruptFileLeavesIt)
     EXPECT_EQ(messages.texts().back(), "Error opening file - File is corrupt");
     EXPECT_EQ(std::tuple(title(), model::currentDesign().PointCount, model::currentDesign().DesignChanged),
               std::tuple("Quillock - " + path("kayak.qlk"), testsupport::cockpitKayak().PointCount, true));
-}
 
-// Minimising and restoring rebuild as a size change does and arm the
-// deferred pass, whose tick rebuilds again and stops the timer.
-TEST_F(MainWindow, MinimisingRestoringAndTheDeferredRebuild)
-{
-    openKayak();
+    // Minimising and restoring rebuild as a size change does and arm the
+    // deferred pass, whose tick rebuilds again and stops the timer.
     auto& volume = model::currentHydrostatics().WetVolume;  // -1 marks whether a rebuild ran
     for (bool minimised : {true, false}) {
         volume = -1;
@@ -112,8 +108,9 @@ TEST_F(MainWindow, MinimisingRestoringAndTheDeferredRebuild)
 
 // Each zoom item sets its factor and only its mark; Open goes back to 1,
 // unless the user cancels at the save prompt: then nothing is reset.
-TEST_F(MainWindow, ZoomItemsScrollBarsAndOpenCancelledAtThePrompt)
+TEST_F(MainWindow, ZoomDrawModesMarkersAndBulkheads)
 {
+    form->DrawWaterline();  // no design: returns at once
     openKayak();
     const std::pair<const char*, double> zooms[] = {{"x5", 0.5}, {"x75", 0.75}, {"x2", 2}, {"x1", 1}, {"x4", 4}};
     for (auto [item, factor] : zooms) {
@@ -142,15 +139,10 @@ TEST_F(MainWindow, ZoomItemsScrollBarsAndOpenCancelledAtThePrompt)
     EXPECT_EQ(std::tuple(form->ZoomFactor(), form->menu("x1").Checked(), form->menu("x4").Checked()),
               std::tuple(1.0, true, false));
     EXPECT_FALSE(form->info().isVisible() || form->menu("ViewData").Checked());
-}
 
-// A draw mode redraws on the next tick: outlined panels show more water. A
-// greyed marker box counts as clear; View > Water Line dots the top view only
-// once a design exists. Bulkheads are unsaved work.
-TEST_F(MainWindow, DrawModesMarkersWaterLineAndBulkheads)
-{
-    form->DrawWaterline();
-    openKayak();
+    // A draw mode redraws on the next tick: outlined panels show more water. A
+    // greyed marker box counts as clear; View > Water Line dots the top view.
+    // Bulkheads are unsaved work.
     ASSERT_TRUE(QTest::qWaitFor([this] { return !form->Timer1.isEnabled(); }, kTimeout));
     const auto count = [](auto* box, platform::ColorRef c) { return testsupport::countPixels(box->image(), c); };
     const auto water = [&] { return count(form->boxes.TopView, platform::RGB(150, 150, 255)); };
