@@ -63,11 +63,26 @@ TEST_F(MainWindow, TheAboutBoxAndTheWebSite)
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Could not start the web browser."});
 }
 
-// The curves use fresh hydrostatics; "Ok" in the preferences rebuilds the
-// main window's sections and resets its station box.
-TEST_F(MainWindow, DragCurvesAndPreferencesWithADesign)
+// The Plans items set the kind and open the order form only with a design;
+// the panel preview's order button (the 3D view's is the same call) hides
+// the preview and opens the form, keeping the kind. The drag curves and
+// the preferences with a design.
+TEST_F(MainWindow, PlansMenuDragCurvesAndPreferences)
 {
+    // A closed port: the form's activation fails at once and says so.
+    setenv(ordering::kOrderServerVariable, "http://127.0.0.1:9", 1);
+    form->menu("BuyModel").click();
+    EXPECT_EQ(std::tuple(form->purchase().OrderType, form->purchase().isVisible()), std::tuple(2, false));
+
     openKayak();
+    form->menu("BuyPlans").click();
+    EXPECT_EQ(std::tuple(form->purchase().OrderType, form->purchase().isVisible()), std::tuple(1, true));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !messages.shown.empty(); }, 5000));
+    EXPECT_EQ(messages.shown.back().text.rfind("Must be connected to the internet to place order.", 0), 0u);
+    EXPECT_FALSE(form->purchase().isVisible());
+
+    // The curves use fresh hydrostatics; "Ok" in the preferences rebuilds the
+    // main window's sections and resets its station box.
     model::currentHydrostatics() = {};
     form->menu("ViewDragCurves").click();
     EXPECT_TRUE(model::currentHydrostatics().LWL > 0 && form->friction().isVisible());
@@ -81,24 +96,6 @@ TEST_F(MainWindow, DragCurvesAndPreferencesWithADesign)
     prefs.Command1->click();
     const model::Design& d = model::currentDesign();
     EXPECT_EQ(std::tuple(d.Sections.size(), form->Text1->text(), d.DesignChanged), std::tuple(32u, "0\"", true));
-}
-
-// The Plans items set the kind and open the order form only with a design;
-// the panel preview's order button (the 3D view's is the same call) hides
-// the preview and opens the form, keeping the kind.
-TEST_F(MainWindow, PlansMenuSetsTheKindAndOpensTheOrderFormOnlyWithADesign)
-{
-    // A closed port: the form's activation fails at once and says so.
-    setenv(ordering::kOrderServerVariable, "http://127.0.0.1:9", 1);
-    form->menu("BuyModel").click();
-    EXPECT_EQ(std::tuple(form->purchase().OrderType, form->purchase().isVisible()), std::tuple(2, false));
-
-    openKayak();
-    form->menu("BuyPlans").click();
-    EXPECT_EQ(std::tuple(form->purchase().OrderType, form->purchase().isVisible()), std::tuple(1, true));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !messages.shown.empty(); }, 5000));
-    EXPECT_EQ(messages.shown.back().text.rfind("Must be connected to the internet to place order.", 0), 0u);
-    EXPECT_FALSE(form->purchase().isVisible());
 
     form->purchase().OrderType = 2;
     form->menu("PreviewPanels").click();
