@@ -63,10 +63,8 @@ TEST_F(MainWindow, TheAboutBoxAndTheWebSite)
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Could not start the web browser."});
 }
 
-// The Plans items set the kind and open the order form only with a design;
-// the panel preview's order button (the 3D view's is the same call) hides
-// the preview and opens the form, keeping the kind. The drag curves and
-// the preferences with a design.
+// The Plans items open the order form only with a design; the panel preview's
+// order button (the 3D view's is the same call) keeps the kind.
 TEST_F(MainWindow, PlansMenuDragCurvesAndPreferences)
 {
     // A closed port: the form's activation fails at once and says so.

@@ -88,11 +88,8 @@ TEST_F(MouseEditing, MovesRebuildAndRedrawAndTheReleaseRecalculates)
     EXPECT_EQ(std::tuple(form->info().isChecked("chkAutoDetect"), form->counts), std::tuple(false, Counts{1, 1, 2}));
 }
 
-// Real mouse events at pixels: the sheer point follows the mouse in the top
-// view, the read-out shows where it is, the view keeps its fit until the
-// release and then shows the point in its line's colour; a press in the front
-// view takes the handles away. The keel point dragged past the bow in the
-// profile goes back on release.
+// Real mouse events at pixels: the view keeps its fit until the release, then
+// shows the point in its line's colour; a keel point dropped past the bow springs back.
 TEST_F(MouseEditing, DraggingWithTheMouse)
 {
     openQuiet();
@@ -126,11 +123,8 @@ TEST_F(MouseEditing, DraggingWithTheMouse)
     EXPECT_EQ(std::tuple(at(33).X, at(33).Flag, active()), std::tuple(keel.X, 0, views::kActiveRight));
 }
 
-// Without a design the station buttons only change the active view, the
-// profile and the small views show the mouse and the plan views do not. With
-// one the buttons wrap at both ends, show the station's place and redraw
-// once, the background resets the read-out, and the small views' presses make
-// them active and redraw once.
+// Without a design only the profile and the small views show the mouse; the
+// station buttons wrap at both ends; the window background resets the read-out.
 TEST_F(MouseEditing, StationButtonsReadOutAndTheSmallViews)
 {
     form->RightView_MouseDown(1, 1);
