@@ -1,6 +1,6 @@
 #pragma once
-// The main window on the offscreen platform, with scripted message boxes and
-// file dialogs and an end of the program that only counts.
+// The main window (or a subclass of it) on the offscreen platform, with
+// scripted message boxes and file dialogs and an end of the program that only counts.
 
 #include "mainwindow/Form1.h"
 #include "model/designwriter.h"
@@ -18,21 +18,17 @@
 
 namespace testsupport {
 
-class FormFixture : public ::testing::Test {
+template <class Window>
+class FormFixtureOf : public ::testing::Test {
 protected:
-    FormFixture()
+    FormFixtureOf()
     {
         model::currentDesign() = {};
         model::currentHydrostatics() = {};
-        form = std::make_unique<mainwindow::Form1>(messages, dialogs);
+        form = std::make_unique<Window>(messages, dialogs);
         form->endProgram = [this] { ++ended; };
         form->show();
         QApplication::processEvents();
-    }
-    ~FormFixture() override
-    {
-        form.reset();
-        model::currentDesign() = {};
     }
 
     std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
@@ -51,8 +47,10 @@ protected:
     QTemporaryDir dir;
     ScriptedMessageBox messages;
     ScriptedFileDialogs dialogs;
-    std::unique_ptr<mainwindow::Form1> form;
+    std::unique_ptr<Window> form;
     int ended = 0;
 };
+
+using FormFixture = FormFixtureOf<mainwindow::Form1>;
 
 }  // namespace testsupport

@@ -29,6 +29,7 @@ TEST(MenuTree, MenusItemsAndCaptionsInOrder)
     const QStringList marked{"ViewData", "ViewWaterLine", "x5", "x75", "x1", "x2", "x4", "Wireframe", "Solid"};
     for (auto* item : items) {
         EXPECT_TRUE(item->action()->shortcut().isEmpty());
-        EXPECT_EQ(item->action()->isCheckable(), marked.contains(item->objectName())) << item->objectName().toStdString();
+        const QString name = item->objectName();
+        EXPECT_EQ(item->action()->isCheckable(), marked.contains(name)) << name.toStdString();
     }
 }

@@ -9,6 +9,7 @@
 #include <QTest>
 
 using model::currentDesign;
+using Counts = std::array<int, 3>;  // calculations, sections, redraws
 
 namespace {
 
@@ -19,31 +20,21 @@ public:
     void GetCalculations() override { ++counts[0], Form1::GetCalculations(); }
     void makesections() override { ++counts[1], Form1::makesections(); }
     void drawscreens() override { ++counts[2], Form1::drawscreens(); }
-    std::array<int, 3> counts{};  // calculations, sections, redraws
+    Counts counts{};
 };
-
-using Counts = std::array<int, 3>;
 
 // The window at 1600 x 1000 with the seven-line cockpit kayak open (204 in,
 // sheer anchor 12 at (102, 11, 11.5), keel anchor 33 at (102, 0, 0)) and the
 // open's deferred pass already done.
-class MouseEditing : public testsupport::FormFixture {
+class MouseEditing : public testsupport::FormFixtureOf<CountingForm> {
 protected:
-    MouseEditing()
-    {
-        form = std::make_unique<CountingForm>(messages, dialogs);
-        form->endProgram = [] {};
-        form->resize(1600, 1000);
-        form->show();
-        QApplication::processEvents();
-    }
     void openQuiet()
     {
+        form->resize(1600, 1000);
         openKayak();
         form->Timer1.setEnabled(false);
-        counting().counts = {};
+        form->counts = {};
     }
-    CountingForm& counting() { return static_cast<CountingForm&>(*form); }
     model::Point3 at(int point) const
     {
         const model::Point3& q = currentDesign().point(point);
@@ -54,35 +45,32 @@ protected:
         const platform::Point p = box.userScale().toDevice(x, y, box.width(), box.height());
         return {p.x, p.y};
     }
-    QString text(const char* control) { return form->info().controlText(control); }
-    static QString inches(double v) { return QString::fromStdString(model::inchText(v)); }
+    std::int16_t active() const { return form->drawingState().ActiveView; }
+    std::string text(const char* control) { return form->info().controlText(control).toStdString(); }
 };
 
 }  // namespace
 
 // Moves rebuild the sections and redraw; only the release recalculates and
-// arms the deferred pass.
+// arms the deferred pass. The waterline's moves only redraw, its box
+// follows, and its release stops the automatic waterline.
 TEST_F(MouseEditing, MovesRebuildAndRedrawAndTheReleaseRecalculates)
 {
     openQuiet();
     model::Design& d = currentDesign();
-    const double volume = model::currentHydrostatics().WetVolume;
-    const double sectionZ = d.Sections[50].Pts[3].Z;
+    const double volume = model::currentHydrostatics().WetVolume, sectionZ = d.Sections[50].Pts[3].Z;
     form->TopView_MouseDown(102, 11.5);
-    EXPECT_EQ(counting().counts, (Counts{0, 0, 0}));
+    EXPECT_EQ(form->counts, (Counts{0, 0, 0}));
     form->TopView_MouseMove(104, 13);
     form->TopView_MouseMove(106, 14);
-    EXPECT_EQ(counting().counts, (Counts{0, 2, 2}));
+    EXPECT_EQ(form->counts, (Counts{0, 2, 2}));
     EXPECT_GT(d.Sections[50].Pts[3].Z, sectionZ);
-    EXPECT_EQ(model::currentHydrostatics().WetVolume, volume);
-    EXPECT_FALSE(form->Timer1.isEnabled());
+    EXPECT_TRUE(model::currentHydrostatics().WetVolume == volume && !form->Timer1.isEnabled());
     form->TopView_MouseUp(106, 14);
-    EXPECT_EQ(counting().counts, (Counts{1, 3, 3}));
+    EXPECT_EQ(form->counts, (Counts{1, 3, 3}));
     EXPECT_NE(model::currentHydrostatics().WetVolume, volume);
-    EXPECT_TRUE(form->Timer1.isEnabled());
-    EXPECT_TRUE(d.DesignChanged);
+    EXPECT_TRUE(form->Timer1.isEnabled() && d.DesignChanged);
 
-    // The waterline: redraws only, its box follows, the release stops the automatic waterline.
     form->Timer1.setEnabled(false);
     {
         const QSignalBlocker quiet(form->info().checkBox("chkAutoDetect"));
@@ -90,53 +78,41 @@ TEST_F(MouseEditing, MovesRebuildAndRedrawAndTheReleaseRecalculates)
     }
     form->RightView_MouseDown(0, 0);  // shows the profile's handles
     form->RightView_MouseUp(0, 0);
-    counting().counts = {};
-    const model::Point3 handle = form->drawingState().WaterlineHandle;
-    form->RightView_MouseDown(float(handle.X), float(handle.Y));
-    form->RightView_MouseMove(float(handle.X), 6.5f);
-    EXPECT_EQ(d.WaterlineHeight, 6.5);
-    EXPECT_EQ(text("txtWaterLevel"), "6.5");
-    EXPECT_EQ(counting().counts, (Counts{0, 0, 1}));
-    form->RightView_MouseUp(float(handle.X), 6.5f);
-    EXPECT_FALSE(form->info().isChecked("chkAutoDetect"));
-    EXPECT_EQ(counting().counts, (Counts{1, 1, 2}));
+    form->counts = {};
+    const float x = float(form->drawingState().WaterlineHandle.X);
+    form->RightView_MouseDown(x, float(form->drawingState().WaterlineHandle.Y));
+    form->RightView_MouseMove(x, 6.5f);
+    EXPECT_EQ(std::tuple(d.WaterlineHeight, text("txtWaterLevel"), form->counts),
+              std::tuple(6.5, "6.5", Counts{0, 0, 1}));
+    form->RightView_MouseUp(x, 6.5f);
+    EXPECT_EQ(std::tuple(form->info().isChecked("chkAutoDetect"), form->counts), std::tuple(false, Counts{1, 1, 2}));
 }
 
-// Real mouse events at pixels: the sheer point follows the mouse in the top
-// view, the read-out shows where the mouse is, the view keeps its fit until
-// the release and then shows the point in its line's colour.
-TEST_F(MouseEditing, DraggingASheerPointWithTheMouse)
+// Real mouse events at pixels: the view keeps its fit until the release, then
+// shows the point in its line's colour; a keel point dropped past the bow springs back.
+TEST_F(MouseEditing, DraggingWithTheMouse)
 {
     openQuiet();
     platform::PictureBox& top = *form->boxes.TopView;
     const views::ViewExtent fitted = form->drawingState().ViewExtents[views::kTopView];
     QTest::mousePress(&top, Qt::LeftButton, {}, pixel(top, 102, 11.5));
     QTest::mouseMove(&top, pixel(top, 110, 16));
-    EXPECT_TRUE(form->drawingState().DragActive);
-    EXPECT_EQ(form->drawingState().ViewExtents[views::kTopView], fitted);
+    EXPECT_TRUE(form->drawingState().DragActive && form->drawingState().ViewExtents[views::kTopView] == fitted);
     const model::Point3 moved = at(12);
     EXPECT_NEAR(moved.X, 110, 0.5);
     EXPECT_NEAR(moved.Z, 16, 0.5);
-    EXPECT_EQ(text("txtX"), inches(moved.X));
-    EXPECT_EQ(text("txtY"), inches(moved.Z));
+    EXPECT_EQ(text("txtX") + text("txtY"), model::inchText(moved.X) + model::inchText(moved.Z));
     QTest::mouseRelease(&top, Qt::LeftButton, {}, pixel(top, 110, 16));
-    EXPECT_FALSE(form->drawingState().DragActive);
-    EXPECT_EQ(form->drawingState().ActiveView, views::kActiveTop);
-    EXPECT_EQ(at(12).X, moved.X);
+    EXPECT_EQ(std::tuple(form->drawingState().DragActive, active(), at(12).X),
+              std::tuple(false, views::kActiveTop, moved.X));
     EXPECT_NE(form->drawingState().ViewExtents[views::kTopView], fitted);
     const QPoint shown = pixel(top, moved.X, moved.Z);
-    EXPECT_EQ(top.image().pixel(shown), testsupport::rgbOf(currentDesign().HullLines[3].Color));
-
-    // A press in the front view takes the handles away at its redraw.
+    const QRgb sheer = testsupport::rgbOf(currentDesign().HullLines[3].Color);
+    EXPECT_EQ(top.image().pixel(shown), sheer);
     QTest::mouseClick(form->boxes.FrontView, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(form->drawingState().ActiveView, views::kActiveFront);
-    EXPECT_NE(top.image().pixel(shown), testsupport::rgbOf(currentDesign().HullLines[3].Color));
-}
+    EXPECT_EQ(active(), views::kActiveFront);
+    EXPECT_NE(top.image().pixel(shown), sheer);
 
-// The keel point dragged past the bow in the profile goes back on release.
-TEST_F(MouseEditing, APointDroppedBeyondTheBowSpringsBack)
-{
-    openQuiet();
     platform::PictureBox& right = *form->boxes.RightView;
     const model::Point3 keel = at(33);
     QTest::mousePress(&right, Qt::LeftButton, {}, pixel(right, 102, 0));
@@ -144,54 +120,21 @@ TEST_F(MouseEditing, APointDroppedBeyondTheBowSpringsBack)
     QTest::mouseMove(&right, pixel(right, -4, 1));
     EXPECT_LT(at(33).X, 0);
     QTest::mouseRelease(&right, Qt::LeftButton, {}, pixel(right, -4, 1));
-    EXPECT_EQ(at(33).X, keel.X);
-    EXPECT_EQ(at(33).Y, keel.Y);
-    EXPECT_EQ(at(33).Flag, 0);
-    EXPECT_EQ(form->drawingState().ActiveView, views::kActiveRight);
+    EXPECT_EQ(std::tuple(at(33).X, at(33).Flag, active()), std::tuple(keel.X, 0, views::kActiveRight));
 }
 
-// The station buttons wrap at both ends and show the station's place.
-TEST_F(MouseEditing, TheStationButtonsStepAndWrap)
+// Without a design only the profile and the small views show the mouse; the
+// station buttons wrap at both ends; the window background resets the read-out.
+TEST_F(MouseEditing, StationButtonsReadOutAndTheSmallViews)
 {
     form->RightView_MouseDown(1, 1);
-    form->Command1->click();  // no design: only the active view changes
-    EXPECT_EQ(form->drawingState().ActiveView, views::kActiveNone);
-    EXPECT_EQ(form->Text1->text(), "0\"");
-
-    openQuiet();
-    currentDesign().StationCount = 20;
-    form->makesections();
-    const struct {
-        QPushButton* button;
-        int station;
-        const char* text;
-    } steps[] = {
-        {form->Command2, 20, "204\""}, {form->Command1, 0, "0\""}, {form->Command1, 1, "10.2\""},
-        {form->Command1, 2, "20.4\""}, {form->Command2, 1, "10.2\""},
-    };
-    for (const auto& s : steps) {
-        form->RightView_MouseDown(1, 1);
-        counting().counts = {};
-        s.button->click();
-        EXPECT_EQ(currentDesign().CurrentStation, s.station);
-        EXPECT_EQ(form->Text1->text(), s.text);
-        EXPECT_EQ(form->drawingState().ActiveView, views::kActiveNone);
-        EXPECT_EQ(counting().counts, (Counts{0, 0, 1}));
-    }
-}
-
-// The read-out: the profile and the small views show the mouse without a
-// design, the plan views only with one, and the background resets it.
-TEST_F(MouseEditing, TheCursorReadOut)
-{
+    form->Command1->click();
+    EXPECT_EQ(std::tuple(active(), form->Text1->text()), std::tuple(views::kActiveNone, "0\""));
     form->RightView_MouseMove(3.14159f, -2.5f);
-    EXPECT_EQ(text("txtX"), "3.14\"");
-    EXPECT_EQ(text("txtY"), "-2.5\"");
     form->TopView_MouseMove(50, 5);
-    EXPECT_EQ(text("txtX"), "3.14\"");
+    EXPECT_EQ(text("txtX") + text("txtY"), "3.14\"-2.5\"");
     form->SectionEdit_MouseMove(-0.001f, 12.3456f);
-    EXPECT_EQ(text("txtX"), "0\"");
-    EXPECT_EQ(text("txtY"), "12.35\"");
+    EXPECT_EQ(text("txtX") + text("txtY"), "0\"12.35\"");
     EXPECT_FALSE(form->info().isVisible());
 
     openQuiet();
@@ -199,18 +142,30 @@ TEST_F(MouseEditing, TheCursorReadOut)
     EXPECT_EQ(text("txtX"), "50\"");
     QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), QPointF(1, 1), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(form->centralWidget(), &move);
-    EXPECT_EQ(text("txtX"), "0\"");
-    EXPECT_EQ(text("txtY"), "0\"");
+    EXPECT_EQ(text("txtX") + text("txtY"), "0\"0\"");
 
-    const std::pair<void (mainwindow::Form1::*)(float, float), std::int16_t> presses[] = {
-        {&mainwindow::Form1::FrontView_MouseDown, views::kActiveFront},
-        {&mainwindow::Form1::SectionEdit_MouseDown, views::kActiveSection},
-        {&mainwindow::Form1::picVolumeDistributionGraph_MouseDown, views::kActiveGraph},
+    currentDesign().StationCount = 20;
+    form->makesections();
+    const std::tuple<QPushButton*, int, const char*> steps[] = {
+        {form->Command2, 20, "204\""}, {form->Command1, 0, "0\""},    {form->Command1, 1, "10.2\""},
+        {form->Command1, 2, "20.4\""}, {form->Command2, 1, "10.2\""},
     };
-    for (const auto& [press, active] : presses) {
-        counting().counts = {};
+    for (const auto& [button, station, caption] : steps) {
+        form->RightView_MouseDown(1, 1);
+        form->counts = {};
+        button->click();
+        EXPECT_EQ(std::tuple(currentDesign().CurrentStation, form->Text1->text(), active(), form->counts),
+                  std::tuple(station, caption, views::kActiveNone, Counts{0, 0, 1}));
+    }
+    using Form1 = mainwindow::Form1;
+    const std::pair<void (Form1::*)(float, float), std::int16_t> presses[] = {
+        {&Form1::FrontView_MouseDown, views::kActiveFront},
+        {&Form1::SectionEdit_MouseDown, views::kActiveSection},
+        {&Form1::picVolumeDistributionGraph_MouseDown, views::kActiveGraph},
+    };
+    for (const auto& [press, view] : presses) {
+        form->counts = {};
         (form.get()->*press)(1, 1);
-        EXPECT_EQ(form->drawingState().ActiveView, active);
-        EXPECT_EQ(counting().counts, (Counts{0, 0, 1}));
+        EXPECT_EQ(std::tuple(active(), form->counts), std::tuple(view, Counts{0, 0, 1}));
     }
 }

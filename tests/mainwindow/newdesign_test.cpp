@@ -1,4 +1,3 @@
-#include "dialogs/frmInfo.h"
 #include "dialogs/frmNew.h"
 #include "model/cockpitedits.h"
 #include "model/maxbeam.h"
@@ -9,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QWindow>
 
 using model::currentDesign;
@@ -23,78 +21,45 @@ protected:
     dialogs::frmNew& wizard() { return form->wizard(); }
     void startNew() { form->menu("New").click(); }
     void ok() { wizard().Command1->click(); }
-    double inches(int point, double model::Point3::*axis) const
+    void expectOk()
     {
-        return currentDesign().point(point).*axis * currentDesign().HullLength;
+        ok();
+        ASSERT_TRUE(messages.shown.empty()) << messages.texts().front();
     }
 };
 
 }  // namespace
 
-TEST_F(NewDesign, TheDefaultsMakeASingleKayak)
+// In front of the main window, which it disables, and centred on it; its
+// defaults make a single kayak with the rim's middle points spread evenly.
+// The tandem places its fixed points about both cockpits' centres.
+TEST_F(NewDesign, TheDefaultsMakeASingleKayakAndTheTandemItsFixedPoints)
 {
     startNew();
-    EXPECT_FALSE(form->isEnabled());
-    EXPECT_TRUE(wizard().isVisible());
-    // In front of the main window it disables, and centred on it.
+    EXPECT_TRUE(wizard().isVisible() && !form->isEnabled());
     EXPECT_EQ(wizard().windowHandle()->transientParent(), form->windowHandle());
     EXPECT_LE((wizard().frameGeometry().center() - form->frameGeometry().center()).manhattanLength(), 2);
-    ok();
-    ASSERT_TRUE(messages.shown.empty()) << messages.texts().front();
+    expectOk();
     const model::Design& d = currentDesign();
-    EXPECT_TRUE(d.DesignLoaded);
-    EXPECT_TRUE(form->isEnabled());
-    EXPECT_FALSE(wizard().isVisible());
-    EXPECT_EQ(wizard().ProgressBar1->value(), 90);
-    EXPECT_EQ(d.HullLength, 204);
+    EXPECT_TRUE(d.DesignLoaded && form->isEnabled() && form->Text1->isVisible());
+    EXPECT_FALSE(wizard().isVisible() || d.DesignChanged);
+    EXPECT_EQ(std::tuple(wizard().ProgressBar1->value(), d.HullLength, d.PaddlerWeights[1], d.PaddlerWeights[2]),
+              std::tuple(90, 204, 190, 190));
+    EXPECT_EQ(std::tuple(d.cockpitCount(), d.HullPanels[2].IsHull, d.HullPanels[3].IsHull), std::tuple(1, 0, 1));
     EXPECT_NEAR(model::MaxBeam(d), 23, 1e-9);
-    EXPECT_EQ(d.PaddlerWeights[1], 190);
-    EXPECT_EQ(d.PaddlerWeights[2], 190);
-    EXPECT_EQ(d.cockpitCount(), 1);
     const double x2 = d.point(model::rimPoint(d, 1, 2)).X, x8 = d.point(model::rimPoint(d, 1, 8)).X;
-    const double along[] = {0.5, 2.0 / 3, 5.0 / 6};
-    for (int j : {4, 5, 6}) {
-        EXPECT_NEAR(inches(model::rimPoint(d, 1, j), &model::Point3::Z), 9, 1e-12);
-        EXPECT_NEAR(d.point(model::rimPoint(d, 1, j)).X, x2 + (x8 - x2) * along[j - 4], 1e-12);
+    for (auto [j, along] : {std::pair{4, 0.5}, std::pair{5, 2.0 / 3}, std::pair{6, 5.0 / 6}}) {
+        EXPECT_NEAR(d.point(model::rimPoint(d, 1, j)).Z * 204, 9, 1e-12);
+        EXPECT_NEAR(d.point(model::rimPoint(d, 1, j)).X, x2 + (x8 - x2) * along, 1e-12);
     }
-    EXPECT_EQ(d.HullPanels[2].IsHull, 0);
-    EXPECT_EQ(d.HullPanels[3].IsHull, 1);
     EXPECT_EQ(form->windowTitle(), "Quillock");
-    EXPECT_FALSE(d.DesignChanged);
-    EXPECT_TRUE(form->Text1->isVisible());
-}
 
-TEST_F(NewDesign, EveryTemplateThroughOkAtBothEndsOfTheLengthRange)
-{
-    // Each option at the shortest and the longest length; a new design starts at zoom 1.
-    for (QRadioButton* option : {wizard().opt4hullpan, wizard().opt6hullpan, wizard().opt8hullpan})
-        for (const char* length : {"96", "276"}) {
-            form->menu("x4").click();
-            startNew();
-            option->setChecked(true);
-            wizard().txtLength->setText(length);
-            ok();
-            ASSERT_TRUE(messages.shown.empty()) << messages.texts().front();
-            EXPECT_EQ(currentDesign().HullLength, std::stod(length));
-            EXPECT_EQ(currentDesign().cockpitCount(), 1);
-            EXPECT_GT(model::currentHydrostatics().WetVolume, 0);
-            EXPECT_EQ(form->ZoomFactor(), 1);
-            EXPECT_TRUE(form->menu("x1").Checked() && !form->menu("x4").Checked());
-        }
-    EXPECT_EQ(currentDesign().PanelsPerSide, 6);  // kqlk42: 2 deck and 4 hull panels per side
-}
-
-TEST_F(NewDesign, TheTandemPlacesItsFixedPoints)
-{
     startNew();
     wizard().SSTab1->setCurrentIndex(1);
     wizard().textBox("txtPaddler2Weight")->setText("160");
-    ok();
-    ASSERT_TRUE(messages.shown.empty()) << messages.texts().front();
-    const model::Design& d = currentDesign();
+    expectOk();
     ASSERT_EQ(d.cockpitCount(), 2);
-    EXPECT_EQ(d.PaddlerWeights[2], 160);
-    EXPECT_EQ(d.Cockpits[1].DistanceBetweenCockpits, 60);
+    EXPECT_EQ(std::tuple(d.PaddlerWeights[2], d.Cockpits[1].DistanceBetweenCockpits), std::tuple(160, 60));
     for (int centre : {25, 65}) {
         EXPECT_NEAR((d.point(centre).X - d.point(centre + 1).X) * d.HullLength, 0.09 * 204, 1e-9);
         EXPECT_NEAR((d.point(centre + 2).X - d.point(centre).X) * d.HullLength, 0.09 * 204, 1e-9);
@@ -103,34 +68,51 @@ TEST_F(NewDesign, TheTandemPlacesItsFixedPoints)
     }
 }
 
-TEST_F(NewDesign, AFailedCheckKeepsTheWizardOpen)
+// Each option at the shortest and the longest length; a new design starts at zoom 1.
+TEST_F(NewDesign, EveryTemplateThroughOkAtBothEndsOfTheLengthRange)
 {
-    startNew();
-    wizard().txtBeam->setText("18");
-    ok();
-    EXPECT_EQ(messages.texts(), (std::vector<std::string>{"Cockpit width cannot be greater than kayak width"}));
-    EXPECT_TRUE(wizard().isVisible());
-    EXPECT_FALSE(form->isEnabled());
-    EXPECT_FALSE(currentDesign().DesignLoaded);
-
-    wizard().txtBeam->setText("23");
-    wizard().textBox("txtPaddlerWeight")->setText("heavy");
-    ok();
-    EXPECT_EQ(messages.texts().back(), "Please enter numbers for the paddler weight and the cockpit");
-    wizard().textBox("txtPaddlerWeight")->setText("190");
-    wizard().txtLength->setText("20");
-    ok();
-    EXPECT_EQ(messages.texts().back(), "Please enter a kayak length from 96 to 276 inches");
-    // A beam too large to hold gets a message; nothing escapes OK.
-    wizard().txtLength->setText("204");
-    wizard().txtBeam->setText("1e999");
-    const std::size_t told = messages.texts().size();
-    ok();
-    EXPECT_EQ(messages.texts().size(), told + 1);
-    EXPECT_TRUE(wizard().isVisible());
-    EXPECT_FALSE(currentDesign().DesignLoaded);
+    for (QRadioButton* option : {wizard().opt4hullpan, wizard().opt6hullpan, wizard().opt8hullpan})
+        for (const char* length : {"96", "276"}) {
+            form->menu("x4").click();
+            startNew();
+            option->setChecked(true);
+            wizard().txtLength->setText(length);
+            expectOk();
+            EXPECT_EQ(std::tuple(currentDesign().HullLength, currentDesign().cockpitCount(), form->ZoomFactor()),
+                      std::tuple(std::stod(length), 1, 1.0));
+            EXPECT_GT(model::currentHydrostatics().WetVolume, 0);
+            EXPECT_TRUE(form->menu("x1").Checked() && !form->menu("x4").Checked());
+        }
+    EXPECT_EQ(currentDesign().PanelsPerSide, 6);  // kqlk42: 2 deck and 4 hull panels per side
 }
 
+// Each refused entry gets its message and keeps the wizard open; a beam too
+// large to hold is refused too: nothing escapes OK.
+TEST_F(NewDesign, AFailedCheckKeepsTheWizardOpen)
+{
+    const std::tuple<const char*, const char*, const char*, const char*> entries[] = {
+        {"18", "190", "204", "Cockpit width cannot be greater than kayak width"},
+        {"23", "heavy", "204", "Please enter numbers for the paddler weight and the cockpit"},
+        {"23", "190", "20", "Please enter a kayak length from 96 to 276 inches"},
+        {"1e999", "190", "204", nullptr},
+    };
+    startNew();
+    for (const auto& [beam, weight, length, message] : entries) {
+        wizard().txtBeam->setText(beam);
+        wizard().textBox("txtPaddlerWeight")->setText(weight);
+        wizard().txtLength->setText(length);
+        const std::size_t told = messages.shown.size();
+        ok();
+        ASSERT_EQ(messages.shown.size(), told + 1) << beam;
+        if (message) {
+            EXPECT_EQ(messages.texts().back(), message);
+        }
+        EXPECT_TRUE(wizard().isVisible() && !form->isEnabled() && !currentDesign().DesignLoaded) << beam;
+    }
+}
+
+// Unsaved work is asked about first (Cancel keeps all); the wizard's Cancel,
+// its close box and a missing template leave the open design as it was.
 TEST_F(NewDesign, CancelAndAMissingTemplateLeaveTheOpenDesign)
 {
     startNew();
@@ -139,8 +121,7 @@ TEST_F(NewDesign, CancelAndAMissingTemplateLeaveTheOpenDesign)
     d.DesignChanged = true;
     d.FileName = "/somewhere/kayak.qlk";
     const int points = d.PointCount;
-
-    messages.answers = {model::MessageAnswer::Cancel};  // unsaved work: asked first, Cancel keeps all
+    messages.answers = {model::MessageAnswer::Cancel};
     startNew();
     EXPECT_EQ(messages.texts().back(), "Do you wish to save your work?");
     EXPECT_FALSE(wizard().isVisible());
@@ -149,9 +130,8 @@ TEST_F(NewDesign, CancelAndAMissingTemplateLeaveTheOpenDesign)
     startNew();
     wizard().SSTab1->setCurrentIndex(1);
     wizard().Command2->click();
-    EXPECT_TRUE(form->isEnabled());
-    EXPECT_EQ(currentDesign().FileName, "/somewhere/kayak.qlk");
-    EXPECT_TRUE(currentDesign().DesignChanged);
+    EXPECT_TRUE(form->isEnabled() && d.DesignChanged);
+    EXPECT_EQ(d.FileName, "/somewhere/kayak.qlk");
 
     QTemporaryDir empty;
     wizard().templateFolder = empty.path();
@@ -159,9 +139,7 @@ TEST_F(NewDesign, CancelAndAMissingTemplateLeaveTheOpenDesign)
     startNew();
     ok();
     EXPECT_NE(messages.texts().back().find("tqlk"), std::string::npos);
-    EXPECT_EQ(currentDesign().PointCount, points);
-    EXPECT_EQ(currentDesign().FileName, "/somewhere/kayak.qlk");
-    wizard().close();  // the frame's close box is a Cancel
-    EXPECT_TRUE(form->isEnabled());
-    EXPECT_FALSE(wizard().isVisible());
+    EXPECT_EQ(std::tuple(d.PointCount, d.FileName), std::tuple(points, "/somewhere/kayak.qlk"));
+    wizard().close();
+    EXPECT_TRUE(form->isEnabled() && !wizard().isVisible());
 }
