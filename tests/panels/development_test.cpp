@@ -43,7 +43,6 @@ model::Design stripDesign(double length, int stations, const std::function<EdgeP
     return d;
 }
 
-
 // Twice the signed area of triangle (a, b, c) in the XY plane.
 double signedArea(const Point3& a, const Point3& b, const Point3& c)
 {
@@ -168,7 +167,8 @@ TEST(DevelopPanels, StitchMarksAtEveryMultipleOfTheSpacingInStations)
     }
 }
 
-// Nothing here has an outline to cut, and none of it may read past a list.
+// Nothing here has an outline to cut, and none of it may read past a list (a panel whose line is
+// missing at the stations is in the sheet's lines below).
 TEST(DevelopPanels, PanelsWithoutAnOutlineAreLeftUndeveloped)
 {
     const auto strip = [](bool apart) {
@@ -186,13 +186,6 @@ TEST(DevelopPanels, PanelsWithoutAnOutlineAreLeftUndeveloped)
     const auto shortened = DevelopPanels(d);
     EXPECT_EQ(shortened[1].count(), 7);
     expectSoundPanel(shortened[1], "three stations");
-    d = strip(true);
-    d.PanelsPerSide = 2;  // panel 2 would need a line 3
-    d.PanelEnds.resize(3, {0, 1, 2});
-    const auto twoPanels = DevelopPanels(d);
-    EXPECT_TRUE(twoPanels[1].laidFlat);
-    EXPECT_FALSE(twoPanels[2].laidFlat);
-    EXPECT_EQ(twoPanels[2].count(), 0);
 }
 
 TEST(DevelopPanels, EveryTemplateDevelopsIntoCuttablePanels)
@@ -229,8 +222,6 @@ TEST(CuttingSheet, WidthHeightPanelRowsAndBulkheadPlaces)
     const auto sheet = panels::layOutSheet(d, 1200, 651);
     EXPECT_EQ(sheet.SheetWidth, 229);
     EXPECT_EQ(sheet.SheetHeight, 124);  // 124.2
-    EXPECT_EQ(sheet.SheetOriginX, 0);
-    EXPECT_EQ(sheet.SheetOriginY, 0);
     EXPECT_EQ(sheet.PanelColumnOffset, 5);
     EXPECT_EQ(sheet.PanelRowOffset, (std::vector<std::int16_t>{0, 4, 19, 34, 49, 64, 79, 94, 109}));
     ASSERT_EQ(sheet.BulkheadDrawOrigin.size(), 4u);
@@ -252,6 +243,7 @@ TEST(CuttingSheet, LinesOfTheBulkheadsThenThePanels)
     d.Bulkheads[2].Pts = {{}, {0.5, 12 / 128.0, 0}, {0.5, 8 / 128.0, 10 / 128.0}, {0.5, 0, 2 / 128.0}};
     const auto developed = DevelopPanels(d);
     ASSERT_FALSE(developed[2].laidFlat);
+    EXPECT_EQ(developed[2].count(), 0);
     const std::vector<panels::SheetLine> expected = {
         {50, 76, 60, 80}, {50, 76, 40, 80}, {60, 80, 52, 88}, {40, 80, 48, 88},  // bulkhead 2
         {5, 4, 37, 9},  {5, 4, 69, -1}, {37, 9, 69, 9}, {69, -1, 101, -1}, {69, 9, 101, 9}, {101, -1, 133, 4},

@@ -58,9 +58,6 @@ TEST_F(PanelPreview, DrawsTheWholeSheetAndEachOpeningFollowsTheDesign)
     EXPECT_EQ(window->Command2->geometry().bottomRight(), window->rect().bottomRight());
     EXPECT_EQ(window->Command1->geometry().right() + 1 + 10, window->Command2->x());
 
-    EXPECT_EQ(window->sheet().SheetWidth, 229);
-    EXPECT_EQ(d.BulkheadDrawOrigin[2].X, 50);
-    EXPECT_EQ(d.BulkheadDrawOrigin[2].Y, 88);
     const auto& developed = window->developedPanels();
     ASSERT_EQ(int(developed.size()), d.PanelsPerSide + 1);
     for (int k = 1; k <= d.PanelsPerSide; ++k) {
@@ -70,7 +67,7 @@ TEST_F(PanelPreview, DrawsTheWholeSheetAndEachOpeningFollowsTheDesign)
         EXPECT_EQ(colourAt(*window, 5, row), kBlackPixel) << k;
         EXPECT_EQ(colourAt(*window, far, row), kBlackPixel) << k;
     }
-    // The second bulkhead's keel point sits on its centreline, above y = 88.
+    // The second bulkhead's keel point sits on its centreline (x = 50), above y = 88.
     const double keelY = 88 - d.HullLength * d.Bulkheads[2].Pts[d.LineCount].Y;
     EXPECT_EQ(colourAt(*window, 50, keelY), kBlackPixel);
     EXPECT_EQ(colourAt(*window, 150, 100), kWhitePixel);  // below the panels, right of the bulkheads
