@@ -17,11 +17,14 @@ namespace {
 constexpr int kBuyers = 8;
 constexpr std::size_t kAnsweredBeforeKill = 60;
 
-// The program started with `args`, its first stdout line read.
+// The program started with the test's folder and store, on port 0, plus `extra`; its first
+// stdout line read.
 class ServerProcess {
  public:
-  explicit ServerProcess(std::vector<std::string> args) {
-    args.insert(args.begin(), QUILLOCK_ORDERSERVER);
+  ServerProcess(const fs::path& folder, std::vector<std::string> extra = {}) {
+    std::vector<std::string> args{QUILLOCK_ORDERSERVER, "--texts", folder.string(), "--store",
+                                  (folder / "orders.sqlite").string(), "--port", "0"};
+    args.insert(args.end(), extra.begin(), extra.end());
     std::vector<char*> argv;
     for (auto& arg : args) argv.push_back(arg.data());
     argv.push_back(nullptr);
@@ -36,67 +39,55 @@ class ServerProcess {
     ::close(out[1]);
     stdout_ = ::fdopen(out[0], "r");
     char line[256] = {};
-    if (std::fgets(line, sizeof line, stdout_)) firstLine_ = line;
+    if (std::fgets(line, sizeof line, stdout_)) firstLine = line;
   }
   ~ServerProcess() {
     kill(SIGKILL);
     std::fclose(stdout_);
   }
-  void kill(int signal) {
-    if (pid_ == 0) return;
-    ::kill(pid_, signal);
-    ::waitpid(pid_, &status_, 0);
+  // The exit status once the signal (0: none) has ended it.
+  int kill(int signal) {
+    if (pid_ != 0) ::kill(pid_, signal), ::waitpid(pid_, &status_, 0);
     pid_ = 0;
+    return status_;
   }
-  const std::string& firstLine() const { return firstLine_; }
-  int port() const { return std::atoi(firstLine_.substr(firstLine_.rfind(':') + 1).c_str()); }
-  int status() const { return status_; }
+  int port() const { return std::atoi(firstLine.substr(firstLine.rfind(':') + 1).c_str()); }
+
+  std::string firstLine;
 
  private:
   pid_t pid_ = 0;
   int status_ = 0;
   std::FILE* stdout_ = nullptr;
-  std::string firstLine_;
 };
 
-class ServerProcessTest : public ServerTest {
- protected:
-  std::vector<std::string> args() const {
-    return {"--texts", folder_.string(), "--store", storePath().string(), "--port", "0"};
-  }
-};
-
-TEST_F(ServerProcessTest, EveryAnsweredOrderSurvivesAKill) {
-  ServerProcess process(args());
-  ASSERT_TRUE(process.firstLine().starts_with("listening on 127.0.0.1:")) << process.firstLine();
+TEST_F(ServerTest, EveryAnsweredOrderSurvivesAKill) {
+  ServerProcess process(folder_);
+  ASSERT_TRUE(process.firstLine.starts_with("listening on 127.0.0.1:")) << process.firstLine;
   std::mutex mutex;
   std::vector<std::string> answered;
   std::atomic<bool> killed = false;
   std::vector<std::thread> buyers;
-  for (int b = 0; b < kBuyers; ++b) {
+  for (int b = 0; b < kBuyers; ++b)
     buyers.emplace_back([&, b] {
       httplib::Client c("127.0.0.1", process.port());
       c.set_connection_timeout(2);
       for (int k = 0; !killed; ++k) {
         const std::string number = "B" + std::to_string(b) + "K" + std::to_string(k);
-        const auto reply = c.Post(std::string(ordering::kOrderScriptPath),
-                                  orderForm(number, orderText(number)));
-        if (reply && reply->status == 200) {
-          const std::lock_guard lock(mutex);
-          answered.push_back(number);
-        }
+        const auto reply = c.Post(std::string(ordering::kOrderScriptPath), orderForm(number, orderText(number)));
+        if (!reply || reply->status != 200) continue;
+        const std::lock_guard lock(mutex);
+        answered.push_back(number);
       }
     });
-  }
   while (true) {
     const std::lock_guard lock(mutex);
     if (answered.size() >= kAnsweredBeforeKill) break;
     std::this_thread::yield();
   }
-  process.kill(SIGKILL);
+  EXPECT_TRUE(WIFSIGNALED(process.kill(SIGKILL)));
   killed = true;
   for (auto& buyer : buyers) buyer.join();
-  EXPECT_TRUE(WIFSIGNALED(process.status()));
   std::multiset<std::string> stored;
   for (const auto& [id, received, order] : storedOrders()) {
     stored.insert(order.orderNumber);
@@ -105,14 +96,13 @@ TEST_F(ServerProcessTest, EveryAnsweredOrderSurvivesAKill) {
   for (const std::string& number : answered) EXPECT_EQ(stored.count(number), 1u) << number;
 }
 
-TEST_F(ServerProcessTest, StopsCleanlyOnTermAndRefusesBadCommandLines) {
+TEST_F(ServerTest, StopsCleanlyOnTermServesHttpsAndRefusesBadCommandLines) {
   {
-    ServerProcess process(args());
+    ServerProcess process(folder_);
     ASSERT_GT(process.port(), 0);
-    httplib::Client c("127.0.0.1", process.port());
-    EXPECT_EQ(c.Get("/v120.txt")->body, "1");
-    process.kill(SIGTERM);
-    EXPECT_TRUE(WIFEXITED(process.status()) && WEXITSTATUS(process.status()) == 0);
+    EXPECT_EQ(httplib::Client("127.0.0.1", process.port()).Get("/v120.txt")->body, "1");
+    const int status = process.kill(SIGTERM);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   }
   writeFile(folder_ / "notastore", std::string(4096, 'x'));
   const struct {
@@ -125,28 +115,19 @@ TEST_F(ServerProcessTest, StopsCleanlyOnTermAndRefusesBadCommandLines) {
       {"--store", (folder_ / "missing" / "orders.sqlite").string(), 1},
   };
   for (const auto& refusal : refusals) {
-    auto bad = args();
-    bad.insert(bad.end(), {refusal.option, refusal.value});
-    ServerProcess process(bad);
-    EXPECT_EQ(process.firstLine(), "") << refusal.option;
-    process.kill(0);
-    EXPECT_TRUE(WIFEXITED(process.status()) && WEXITSTATUS(process.status()) == refusal.exitCode)
-        << refusal.option;
+    ServerProcess process(folder_, {refusal.option, refusal.value});
+    EXPECT_EQ(process.firstLine, "") << refusal.option;
+    const int status = process.kill(0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == refusal.exitCode) << refusal.option;
   }
-}
 
-TEST_F(ServerProcessTest, ServesHttpsWithACertificate) {
-  const fs::path cert = folder_ / "cert.pem";
-  const fs::path key = folder_ / "key.pem";
-  const std::string make = "openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1 -keyout " +
-                           key.string() + " -out " + cert.string() + " 2>/dev/null";
+  const std::string cert = (folder_ / "cert.pem").string(), key = (folder_ / "key.pem").string();
+  const std::string make = "openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1 -keyout " + key +
+                           " -out " + cert + " 2>/dev/null";
   if (std::system(make.c_str()) != 0) GTEST_SKIP() << "openssl cannot make a test certificate";
-  auto withTls = args();
-  withTls.insert(withTls.end(), {"--cert", cert.string(), "--key", key.string()});
-  ServerProcess process(withTls);
-  ASSERT_GT(process.port(), 0) << process.firstLine();
+  ServerProcess process(folder_, {"--cert", cert, "--key", key});
+  ASSERT_GT(process.port(), 0) << process.firstLine;
   httplib::SSLClient c("127.0.0.1", process.port());
-  c.set_ca_cert_path(cert.string().c_str());
   c.enable_server_certificate_verification(false);
   const auto reply = c.Get("/State.txt");
   ASSERT_TRUE(reply) << httplib::to_string(reply.error());
