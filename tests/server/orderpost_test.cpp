@@ -48,14 +48,11 @@ TEST(ParseOptions, CommandLines) {
     int port;
     std::string host;
   } cases[] = {
-      {"--texts t --store s", "", 8080, "127.0.0.1"},
-      {"--texts t --store s --port 0", "", 0, "127.0.0.1"},
+      {"--texts t --store s", "", 8080, "127.0.0.1"},        {"--texts t --store s --port 0", "", 0, "127.0.0.1"},
       {"--store s --texts t --host ::1 --port 65535", "", 65535, "::1"},
       {"--texts t --store s --host 0.0.0.0 --cert c --key k", "", 8080, "0.0.0.0"},
-      {"--texts t", "--texts and --store are required", 0, ""},
-      {"--texts t --store", "--store needs a value", 0, ""},
-      {"--texts t --store s --port 65536", port, 0, ""},
-      {"--texts t --store s --port 80x", port, 0, ""},
+      {"--texts t", "--texts and --store are required", 0, ""}, {"--texts t --store", "--store needs a value", 0, ""},
+      {"--texts t --store s --port 65536", port, 0, ""},        {"--texts t --store s --port 80x", port, 0, ""},
       {"--texts t --store s --verbose 1", "unknown option --verbose", 0, ""},
       {"--texts t --store s --cert c", "--cert and --key go together", 0, ""},
       {"--texts t --store s --host 192.168.1.5",
@@ -74,8 +71,8 @@ TEST(ParseOptions, CommandLines) {
     EXPECT_EQ(options->textFolder + options->storePath, "ts");
   }
   for (const auto& [host, loopback] : std::vector<std::pair<std::string_view, bool>>{
-           {"127.0.0.1", true}, {"127.8.0.2", true}, {"localhost", true}, {"::1", true},
-           {"128.0.0.1", false}, {"::", false}, {"example.com", false}, {"", false}})
+           {"127.0.0.1", true}, {"127.8.0.2", true}, {"localhost", true}, {"::1", true}, {"128.0.0.1", false},
+           {"::", false}, {"example.com", false}, {"", false}})
     EXPECT_EQ(orderserver::isLoopback(host), loopback) << host;
 }
 

@@ -2,15 +2,12 @@
 #include "serverfixture.h"
 
 #include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <atomic>
 #include <cstdio>
 #include <set>
-
-extern char** environ;
 
 namespace servertest {
 namespace {
@@ -32,12 +29,12 @@ class ServerProcess {
     argv.push_back(nullptr);
     int out[2];
     EXPECT_EQ(::pipe(out), 0);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    EXPECT_EQ(posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ), 0);
-    posix_spawn_file_actions_destroy(&actions);
+    pid_ = ::fork();
+    if (pid_ == 0) {  // only calls safe between fork and exec in a threaded program
+      ::dup2(out[1], STDOUT_FILENO);
+      ::execv(argv[0], argv.data());
+      ::_exit(127);
+    }
     ::close(out[1]);
     stdout_ = ::fdopen(out[0], "r");
     char line[256] = {};
@@ -189,8 +186,7 @@ TEST_F(ServerTest, StopsCleanlyOnTermServesHttpsAndRefusesBadCommandLines) {
   const struct {
     std::string option, value;
     int exitCode;
-  } refusals[] = {{"--store", (folder_ / "notastore").string(), 1},
-                  {"--host", "10.0.0.1", 2},
+  } refusals[] = {{"--store", (folder_ / "notastore").string(), 1}, {"--host", "10.0.0.1", 2},
                   {"--texts", (folder_ / "missing").string(), 1},
                   {"--store", (folder_ / "missing" / "orders.sqlite").string(), 1}};
   for (const auto& refusal : refusals) {
