@@ -144,15 +144,13 @@ TEST(DevelopPanels, ACurvedStripKeepsEveryTriangle)
 // 200 inches in 100 stations are 2-inch stations; a spacing below that marks none.
 TEST(DevelopPanels, StitchMarksAtEveryMultipleOfTheSpacingInStations)
 {
+    // Lines meet at stations 1 and 2; at station 5 only the half-breadths differ.
+    const auto edges = [](int s) {
+        return s <= 2 ? EdgePoints{{0, 4, 3}, {0, 4, 3}} : EdgePoints{{0, 8, 3}, {0, s == 5 ? 8.0 : 1.0, 9}};
+    };
     for (const auto& [spacing, interval] : {std::pair<std::int16_t, int>{6, 3}, {7, 3}, {2, 1}, {1, 0}, {0, 0}}) {
         SCOPED_TRACE(spacing);
-        // Lines meet at stations 1 and 2; at station 5 only the half-breadths differ.
-        const auto d = stripDesign(
-            200, 100,
-            [](int s) {
-                return s <= 2 ? EdgePoints{{0, 4, 3}, {0, 4, 3}} : EdgePoints{{0, 8, 3}, {0, s == 5 ? 8.0 : 1.0, 9}};
-            },
-            {0, 6, 0}, {200, 7, 0}, spacing);
+        const auto d = stripDesign(200, 100, edges, {0, 6, 0}, {200, 7, 0}, spacing);
         EXPECT_EQ(panels::stitchInterval(d), interval);
         const auto panels = DevelopPanels(d);
         const auto& p = panels[1].points;

@@ -95,8 +95,6 @@ TEST_F(ServerTest, ServesTheTextsRefusesBadPostsAndStoresEveryOrderOncePrivately
   auto form = sound;
   form[4].content = std::string(orderserver::kMaxPostBytes, 'a');
   EXPECT_EQ(post(form).value().status, 413);
-  form[4].content = "Anna Maria Berg\r\n";  // no cipher block
-  EXPECT_EQ(post(form).value().status, 400);
   httplib::Params plainForm;
   for (const auto& item : sound) plainForm.emplace(item.name, item.content);
   EXPECT_EQ(c.Post(std::string(ordering::kOrderScriptPath), plainForm).value().status, 415);
