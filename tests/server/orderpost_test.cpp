@@ -15,7 +15,7 @@ std::map<std::string, std::string, std::less<>> fieldsOf(const std::string& text
   return fields;
 }
 
-TEST(ReadPostedOrder, DeciphersWhateverLineEndsTheBrowserSent) {
+TEST(ReadPostedOrder, DeciphersAnyLineEndsAndRefusesMessagesWithoutAnOrder) {
   for (const std::string& text : {servertest::orderText("ANMBEL1"),
                                   std::string(70, 'x'),  // a cipher of exactly 70 columns leaves an empty row
                                   std::string("Discover Novus\r\n")}) {
