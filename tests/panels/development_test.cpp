@@ -1,38 +1,46 @@
 #include "model/geometry.h"
+#include "panels/cuttingsheet.h"
 #include "panels/development.h"
-#include "panels/vectors.h"
-#include "tests/panels/stripdesign.h"
 #include "tests/tools/templatecase.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 using model::Point3;
 using panels::DevelopPanels;
-using panelstest::EdgePoints;
-using panelstest::stripDesign;
 
 namespace {
 
-double dist(const Point3& a, const Point3& b) { return model::Distance3D(a, b); }
-Point3 scaled(const Point3& p, double f) { return {p.X * f, p.Y * f, p.Z * f, 0}; }
+struct EdgePoints {
+    Point3 a, b;  // line 1 and line 2 at a station, inches (X is set from the station)
+};
 
-// The strip as gathered, before any unfolding: both lines at every station
-// where they differ, the first tip in place of line 1's first point, then
-// the second tip.
-std::vector<Point3> rawStrip(const model::Design& d)
+// One panel written straight into the sections, so each edge point is exact: both lines at
+// stations 0 .. stations, the tips as control points 1 and 2.
+model::Design stripDesign(double length, int stations, const std::function<EdgePoints(int)>& edges, Point3 tip1,
+                          Point3 tip2, std::int16_t stitchSpacing = 0)
 {
-    std::vector<Point3> p{{}};
-    for (int s = 1; s < int(d.StationCount); ++s) {
-        const auto& pts = d.Sections[s].Pts;
-        if (pts[1].Y == pts[2].Y && pts[1].Z == pts[2].Z) continue;
-        p.push_back(scaled(pts[1], d.HullLength));
-        p.push_back(scaled(pts[2], d.HullLength));
+    model::Design d;
+    d.HullLength = length;
+    d.StationCount = stations;
+    d.StitchSpacing = stitchSpacing;
+    d.PanelsPerSide = 1;
+    d.LineCount = d.PointCount = 2;
+    d.PanelEnds = {{0, 0, 0}, {0, 1, 2}};
+    d.ControlPoints.resize(3);
+    auto normalised = [length](Point3 p) { return Point3{p.X / length, p.Y / length, p.Z / length, 0}; };
+    d.ControlPoints[1].Position = normalised(tip1);
+    d.ControlPoints[2].Position = normalised(tip2);
+    d.Sections.resize(stations + 1);
+    for (int s = 0; s <= stations; ++s) {
+        EdgePoints e = edges(s);
+        e.a.X = e.b.X = length * s / stations;
+        d.Sections[s].X = double(s) / stations;
+        d.Sections[s].Pts = {{}, normalised(e.a), normalised(e.b)};
     }
-    p[1] = scaled(d.point(1), d.HullLength);
-    p.push_back(scaled(d.point(2), d.HullLength));
-    return p;
+    return d;
 }
 
 // Twice the signed area of triangle (a, b, c) in the XY plane.
@@ -43,22 +51,11 @@ double signedArea(const Point3& a, const Point3& b, const Point3& c)
 
 bool segmentsCross(const Point3& a, const Point3& b, const Point3& c, const Point3& d)
 {
-    const double d1 = signedArea(c, d, a), d2 = signedArea(c, d, b);
-    const double d3 = signedArea(a, b, c), d4 = signedArea(a, b, d);
-    return ((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0));
+    return signedArea(c, d, a) * signedArea(c, d, b) < 0 && signedArea(a, b, c) * signedArea(a, b, d) < 0;
 }
 
-// The closed outline: along line k by the odd points, back along line k + 1 by the even ones.
-std::vector<Point3> outline(const std::vector<Point3>& p)
-{
-    const int n = int(p.size()) - 1;
-    std::vector<Point3> ring;
-    for (int i = 1; i <= n; i += 2) ring.push_back(p[i]);
-    for (int i = n - 1; i >= 2; i -= 2) ring.push_back(p[i]);
-    return ring;
-}
-
-// Checks every property a developed panel must have to be cut.
+// Every property a developed panel must have to be cut: finite and flat, first point at the
+// origin, last on the X axis, no fold and an outline that never crosses itself.
 void expectSoundPanel(const panels::DevelopedPanel& panel, const std::string& what)
 {
     SCOPED_TRACE(what);
@@ -75,74 +72,43 @@ void expectSoundPanel(const panels::DevelopedPanel& panel, const std::string& wh
     EXPECT_GT(p[n].X, 0);
     // Neighbouring triangles of the zigzag wind alternately; a fold breaks that.
     const double first = signedArea(p[1], p[2], p[3]);
-    for (int i = 4; i <= n; ++i) {
-        const double area = signedArea(p[i - 2], p[i - 1], p[i]) * (i % 2 ? 1 : -1);
-        EXPECT_GT(area * first, 0) << "triangle ending at " << i;
-    }
-    const auto ring = outline(p);
+    for (int i = 4; i <= n; ++i)
+        EXPECT_GT(signedArea(p[i - 2], p[i - 1], p[i]) * (i % 2 ? 1 : -1) * first, 0) << "triangle ending at " << i;
+    // The outline: along line k by the odd points, back along line k + 1 by the even ones.
+    std::vector<Point3> ring;
+    for (int i = 1; i <= n; i += 2) ring.push_back(p[i]);
+    for (int i = n - 1; i >= 2; i -= 2) ring.push_back(p[i]);
     const int m = int(ring.size());
     for (int i = 0; i < m; ++i)
-        for (int j = i + 2; j < m; ++j) {
-            if (i == 0 && j == m - 1) continue;
+        for (int j = i + 2; j < m - (i == 0); ++j)
             EXPECT_FALSE(segmentsCross(ring[i], ring[i + 1], ring[j], ring[(j + 1) % m])) << i << " x " << j;
-        }
 }
 
 }  // namespace
 
-TEST(VectorRoutines, CrossProductsAndTheClockwiseRotation)
-{
-    const Point3 a{1, 2, 3}, b{-4, 5, 0.5};
-    const Point3 c = panels::CrossProduct(a, b);
-    EXPECT_EQ(c.X, 2 * 0.5 - 3 * 5);
-    EXPECT_EQ(c.Y, 3 * -4 - 1 * 0.5);
-    EXPECT_EQ(c.Z, 1 * 5 - 2 * -4);
-    const Point3 e = panels::EdgeCross({{1, 1, 1}, {2, 3, 4}}, {{1, 1, 1}, {-3, 6, 1.5}});
-    EXPECT_EQ(e.X, c.X);
-    EXPECT_EQ(e.Y, c.Y);
-    EXPECT_EQ(e.Z, c.Z);
-    // A quarter turn about +Z takes +X to -Y: clockwise seen from the axis tip.
-    const Point3 r = panels::RotateAboutAxis({1, 0, 0}, {0, 0, 1}, std::acos(0.0));
-    EXPECT_NEAR(r.X, 0, 1e-15);
-    EXPECT_NEAR(r.Y, -1, 1e-15);
-    // A zero axis scales by the cosine: a half turn reflects through the origin.
-    const Point3 half = panels::RotateAboutAxis({2, -3, 4}, {}, model::kPi15);
-    EXPECT_EQ(half.X, -2);
-    EXPECT_EQ(half.Y, 3);
-    EXPECT_EQ(half.Z, -4);
-}
-
-// A flat strip develops to its own shape with the first tip at the origin.
-// A first normal of exactly -Z has no axis to turn about: the half turn
-// reflects through P(3), and the chord's half turn reflects back. In the
-// vertical plane Z = 5 every normal is exact; in a tilted plane rounding
-// pushes the cosine of some pairs of parallel normals past 1, which must
-// still read as parallel.
+// A flat strip develops to its own shape with the first tip at the origin. A first normal of
+// exactly -Z has no axis to turn about: the half turn reflects through P(3), and the chord's
+// half turn reflects back. In a tilted plane rounding pushes the cosine of some pairs of
+// parallel normals past 1, which must still read as parallel.
 TEST(DevelopPanels, AFlatStripDevelopsToItsOwnShape)
 {
     struct Case {
         const char* what;
-        Point3 line1, line2, tip;  // Y and Z
-        double tolerance;
-        double y[8];  // Y of P(1) .. P(7), after the first tip is moved to the origin
+        Point3 line1, line2;
+        double tolerance, y[8];  // Y of P(1) .. P(7)
+    } const cases[] = {
+        {"first normal -Z: both lay-flat turns are half turns", {0, 10, 5}, {0, 0, 5}, 0, {0, 0, -5, 5, -5, 5, -5, 0}},
+        {"first normal +Z: nothing turns", {0, 0, 5}, {0, 10, 5}, 0, {0, 0, 5, -5, 5, -5, 5, 0}},
+        // As the first, but the normal is only near -Z: a true turn onto +Z shows the other face.
+        {"tilted: 0.6 up and 0.8 out per inch across", {0, 8, 9}, {0, 2, 1}, 1e-12, {0, 0, 5, -5, 5, -5, 5, 0}},
     };
-    const Case cases[] = {
-        {"first normal -Z: both lay-flat turns are half turns", {0, 10, 5}, {0, 0, 5}, {0, 5, 5}, 0,
-         {0, 0, -5, 5, -5, 5, -5, 0}},
-        {"first normal +Z: nothing turns", {0, 0, 5}, {0, 10, 5}, {0, 5, 5}, 0, {0, 0, 5, -5, 5, -5, 5, 0}},
-        // Lines 1 and 2 as in the first case, but the first normal is only
-        // near -Z: a true turn onto +Z shows the other face.
-        {"tilted: 0.6 up and 0.8 out per inch across", {0, 8, 9}, {0, 2, 1}, {0, 5, 5}, 1e-12,
-         {0, 0, 5, -5, 5, -5, 5, 0}},
-    };
+    const double x[] = {0, 0, 32, 64, 64, 96, 96, 128};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const auto d = stripDesign(128, 4, [&](int) { return EdgePoints{c.line1, c.line2}; }, c.tip,
-                                   {128, c.tip.Y, c.tip.Z});
-        const auto panels = DevelopPanels(d);
+        const auto panels = DevelopPanels(stripDesign(128, 4, [&](int) { return EdgePoints{c.line1, c.line2}; },
+                                                      {0, 5, 5}, {128, 5, 5}));
         ASSERT_EQ(panels.size(), 2u);
         ASSERT_EQ(panels[1].count(), 7);
-        const double x[] = {0, 0, 32, 64, 64, 96, 96, 128};
         for (int i = 1; i <= 7; ++i) {
             EXPECT_NEAR(panels[1].points[i].X, x[i], c.tolerance) << i;
             EXPECT_NEAR(panels[1].points[i].Y, c.y[i], c.tolerance) << i;
@@ -151,55 +117,47 @@ TEST(DevelopPanels, AFlatStripDevelopsToItsOwnShape)
     }
 }
 
-// A twisted, curved panel: every triangle keeps its edges, and the laid-flat
-// strip neither folds nor crosses itself.
+// A twisted, curved panel keeps every triangle's edges and neither folds nor crosses itself.
 TEST(DevelopPanels, ACurvedStripKeepsEveryTriangle)
 {
-    const double length = 200;
-    const auto d = stripDesign(
-        length, 40,
-        [&](int s) {
-            const double t = s / 40.0, arc = std::sin(3.14159265358979 * t);
-            return EdgePoints{{0, 14 + 3 * (t - 0.5) * (t - 0.5), 11 * arc}, {0, 6 + 2 * t - 5 * arc, 7 * arc * arc}};
-        },
-        {0, 14.5, 0.5}, {length, 15.5, 0.25});
-    const auto panels = DevelopPanels(d);
-    const auto raw = rawStrip(d);
+    const auto edges = [](int s) {
+        const double t = s / 40.0, arc = std::sin(3.14159265358979 * t);
+        return EdgePoints{{5.0 * s, 14 + 3 * (t - 0.5) * (t - 0.5), 11 * arc},
+                          {5.0 * s, 6 + 2 * t - 5 * arc, 7 * arc * arc}};
+    };
+    const Point3 tip1{0, 14.5, 0.5}, tip2{200, 15.5, 0.25};
+    const auto panels = DevelopPanels(stripDesign(200, 40, edges, tip1, tip2));
+    // The strip before unfolding: the first tip in place of line 1 at station 1, both lines on to
+    // station 39, the second tip.
+    std::vector<Point3> raw{{}, tip1, edges(1).b};
+    for (int s = 2; s < 40; ++s) raw.insert(raw.end(), {edges(s).a, edges(s).b});
+    raw.push_back(tip2);
     const auto& p = panels[1].points;
-    ASSERT_EQ(panels[1].count(), int(raw.size()) - 1);
     ASSERT_EQ(panels[1].count(), 79);
-    for (int i = 3; i < int(raw.size()); ++i) {
-        EXPECT_NEAR(dist(p[i - 2], p[i - 1]), dist(raw[i - 2], raw[i - 1]), 1e-9) << i;
-        EXPECT_NEAR(dist(p[i - 1], p[i]), dist(raw[i - 1], raw[i]), 1e-9) << i;
-        EXPECT_NEAR(dist(p[i - 2], p[i]), dist(raw[i - 2], raw[i]), 1e-9) << i;
-    }
+    const auto dist = model::Distance3D;
+    for (int i = 3; i < 80; ++i)
+        for (const auto& [j, k] : {std::pair{i - 2, i - 1}, {i - 1, i}, {i - 2, i}})
+            EXPECT_NEAR(dist(p[j], p[k]), dist(raw[j], raw[k]), 1e-9) << j << "-" << k;
     expectSoundPanel(panels[1], "curved strip");
 }
 
-// 200 inches in 100 stations are 2-inch stations.
+// 200 inches in 100 stations are 2-inch stations; a spacing below that marks none.
 TEST(DevelopPanels, StitchMarksAtEveryMultipleOfTheSpacingInStations)
 {
-    struct Case {
-        std::int16_t spacing;
-        int interval;
+    // Lines meet at stations 1 and 2; at station 5 only the half-breadths differ.
+    const auto edges = [](int s) {
+        return s <= 2 ? EdgePoints{{0, 4, 3}, {0, 4, 3}} : EdgePoints{{0, 8, 3}, {0, s == 5 ? 8.0 : 1.0, 9}};
     };
-    for (const Case c : {Case{6, 3}, Case{7, 3}, Case{2, 1}, Case{1, 0}, Case{0, 0}}) {
-        SCOPED_TRACE(c.spacing);
-        // Lines meet at stations 1 and 2; at station 5 only the half-breadths differ.
-        const auto d = stripDesign(
-            200, 100,
-            [](int s) {
-                if (s <= 2) return EdgePoints{{0, 4, 3}, {0, 4, 3}};
-                return EdgePoints{{0, 8, 3}, {0, s == 5 ? 8.0 : 1.0, 9}};
-            },
-            {0, 6, 0}, {200, 7, 0}, c.spacing);
-        EXPECT_EQ(panels::stitchInterval(d), c.interval);
+    for (const auto& [spacing, interval] : {std::pair<std::int16_t, int>{6, 3}, {7, 3}, {2, 1}, {1, 0}, {0, 0}}) {
+        SCOPED_TRACE(spacing);
+        const auto d = stripDesign(200, 100, edges, {0, 6, 0}, {200, 7, 0}, spacing);
+        EXPECT_EQ(panels::stitchInterval(d), interval);
         const auto panels = DevelopPanels(d);
         const auto& p = panels[1].points;
         ASSERT_EQ(panels[1].count(), 1 + 2 * 97);
         for (int j = 1; j <= 97; ++j) {
             const int station = j + 2;
-            const std::int16_t mark = c.interval && station % c.interval == 0 ? model::kTrue : model::kFalse;
+            const std::int16_t mark = interval && station % interval == 0 ? model::kTrue : model::kFalse;
             EXPECT_EQ(p[2 * j - 1].Flag, mark) << station;  // P(1) keeps station 3's mark under the tip
             EXPECT_EQ(p[2 * j].Flag, mark) << station;
         }
@@ -207,29 +165,25 @@ TEST(DevelopPanels, StitchMarksAtEveryMultipleOfTheSpacingInStations)
     }
 }
 
-// Nothing here has an outline to cut, and none of it may read past a list.
+// Nothing here has an outline to cut, and none of it may read past a list (a panel whose line is
+// missing at the stations is in the sheet's lines below).
 TEST(DevelopPanels, PanelsWithoutAnOutlineAreLeftUndeveloped)
 {
-    const auto flat = [](int) { return EdgePoints{{0, 4, 3}, {0, 4, 3}}; };
-    const auto apart = [](int s) { return EdgePoints{{0, 8, 3}, {0, 1, 9.0 + s}}; };
-    auto none = stripDesign(100, 10, flat, {0, 4, 0}, {100, 4, 0});
-    auto missingEnd = stripDesign(100, 10, apart, {0, 4, 0}, {100, 4, 0});
-    missingEnd.PanelEnds[1][2] = 7;
-    auto shortSections = stripDesign(100, 10, apart, {0, 4, 0}, {100, 4, 0});
-    shortSections.Sections.resize(4);  // stations 1 to 3 remain
-    auto missingLine = stripDesign(100, 10, apart, {0, 4, 0}, {100, 4, 0});
-    missingLine.PanelsPerSide = 2;  // panel 2 would need a line 3
-    missingLine.PanelEnds.resize(3, {0, 1, 2});
-
-    EXPECT_FALSE(DevelopPanels(none)[1].laidFlat);
-    EXPECT_FALSE(DevelopPanels(missingEnd)[1].laidFlat);
-    const auto shortened = DevelopPanels(shortSections);
+    const auto strip = [](bool apart) {
+        const auto edges = [apart](int s) {
+            return EdgePoints{{0, 8, 3}, {0, apart ? 1.0 : 8.0, apart ? 9.0 + s : 3.0}};
+        };
+        return stripDesign(100, 10, edges, {0, 4, 0}, {100, 4, 0});
+    };
+    EXPECT_FALSE(DevelopPanels(strip(false))[1].laidFlat);
+    auto d = strip(true);
+    d.PanelEnds[1][2] = 7;
+    EXPECT_FALSE(DevelopPanels(d)[1].laidFlat);
+    d = strip(true);
+    d.Sections.resize(4);  // stations 1 to 3 remain
+    const auto shortened = DevelopPanels(d);
     EXPECT_EQ(shortened[1].count(), 7);
     expectSoundPanel(shortened[1], "three stations");
-    const auto twoPanels = DevelopPanels(missingLine);
-    EXPECT_TRUE(twoPanels[1].laidFlat);
-    EXPECT_FALSE(twoPanels[2].laidFlat);
-    EXPECT_EQ(twoPanels[2].count(), 0);
 }
 
 TEST(DevelopPanels, EveryTemplateDevelopsIntoCuttablePanels)
@@ -242,11 +196,56 @@ TEST(DevelopPanels, EveryTemplateDevelopsIntoCuttablePanels)
         for (int k = 1; k <= t.panelsPerSide; ++k) {
             expectSoundPanel(panels[k], t.name + " panel " + std::to_string(k));
             // A long, gently curved strip: its flat chord is close to the length its ends span.
-            const auto& ends = d.PanelEnds[k];
-            const double span = d.HullLength * (d.point(ends[2]).X - d.point(ends[1]).X);
+            const double span = d.HullLength * (d.point(d.PanelEnds[k][2]).X - d.point(d.PanelEnds[k][1]).X);
             const double chord = panels[k].points[panels[k].count()].X;
             EXPECT_GT(chord, span);
             EXPECT_LT(chord, 1.02 * span);
         }
     }
+}
+
+TEST(CuttingSheet, WidthHeightPanelRowsAndBulkheadPlaces)
+{
+    for (const auto& [length, width] : {std::pair{100.0, 196}, {156, 196}, {160, 185}, {157.5, 182}, {158.5, 184},
+                                              {360, 385}})
+        EXPECT_EQ(panels::sheetWidth(length), width) << length;
+    // 106.33, 69.375, then halves to even.
+    for (const auto& [x, y, width, height] :
+         {std::tuple{1200, 651, 196, 106}, {800, 300, 185, 69}, {2, 5, 1, 2}, {2, 3, 1, 2}, {0, 600, 196, 0}})
+        EXPECT_EQ(panels::sheetHeight(x, y, width), height) << x << " " << y;
+    model::Design d;
+    d.HullLength = 204;
+    d.PanelsPerSide = 8;
+    d.BulkheadCount = 3;
+    const auto sheet = panels::layOutSheet(d, 1200, 651);
+    EXPECT_EQ(sheet.SheetWidth, 229);
+    EXPECT_EQ(sheet.SheetHeight, 124);  // 124.2
+    EXPECT_EQ(sheet.PanelColumnOffset, 5);
+    EXPECT_EQ(sheet.PanelRowOffset, (std::vector<std::int16_t>{0, 4, 19, 34, 49, 64, 79, 94, 109}));
+    ASSERT_EQ(sheet.BulkheadDrawOrigin.size(), 4u);
+    for (int b = 1; b <= 3; ++b) {
+        EXPECT_EQ(sheet.BulkheadDrawOrigin[b].X, 25 * b);
+        EXPECT_EQ(sheet.BulkheadDrawOrigin[b].Y, 88);
+    }
+}
+
+// Bulkhead 2's section through three lines is drawn on both sides of its centreline; then the
+// one developed panel, from its chord's row.
+TEST(CuttingSheet, LinesOfTheBulkheadsThenThePanels)
+{
+    auto d = stripDesign(128, 4, [](int) { return EdgePoints{{0, 0, 5}, {0, 10, 5}}; }, {0, 5, 5}, {128, 5, 5});
+    d.PanelsPerSide = 2;  // panel 2 has no line 3 at the stations and stays undeveloped
+    d.BulkheadCount = 2;
+    d.Bulkheads.resize(3);
+    d.Bulkheads[1].Pts = {{}, {}};  // no lines: nothing to draw
+    d.Bulkheads[2].Pts = {{}, {0.5, 12 / 128.0, 0}, {0.5, 8 / 128.0, 10 / 128.0}, {0.5, 0, 2 / 128.0}};
+    const auto developed = DevelopPanels(d);
+    ASSERT_FALSE(developed[2].laidFlat);
+    EXPECT_EQ(developed[2].count(), 0);
+    const std::vector<panels::SheetLine> expected = {
+        {50, 76, 60, 80}, {50, 76, 40, 80}, {60, 80, 52, 88}, {40, 80, 48, 88},  // bulkhead 2
+        {5, 4, 37, 9},  {5, 4, 69, -1}, {37, 9, 69, 9}, {69, -1, 101, -1}, {69, 9, 101, 9}, {101, -1, 133, 4},
+        {101, 9, 133, 4},  // from the start line P(1)-P(2) to the end line P(6)-P(7)
+    };
+    EXPECT_EQ(panels::sheetLines(d, panels::layOutSheet(d, 1000, 500), developed), expected);
 }

@@ -19,60 +19,48 @@ namespace servertest {
 
 namespace fs = std::filesystem;
 
-inline fs::path freshFolder(const std::string& name) {
-  const fs::path folder = fs::temp_directory_path() /
-                          ("quillock-" + name + "-" + std::to_string(::getpid()));
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
-
 inline void writeFile(const fs::path& path, std::string_view text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
 // An order text shaped like the program's: design rows, then the order lines.
 inline std::string orderText(const std::string& number) {
-  return "1.2.0\r\n 192\r\n 3.25E-02\r\n-.5\r\nAnna\r\nMaria\r\nBerg\r\n12 Main St.\r\n\r\n"
-         "Salem\r\nOregon \r\n97301\r\n555-0100\r\nanna_b@mail.example\r\nVisa\r\n"
-         "-4111111111111111-\r\n07\r\n2012\r\n123\r\n" +
+  return "1.2.0\r\n 192\r\n 3.25E-02\r\n-.5\r\nAnna\r\nMaria\r\nBerg\r\n12 Main St.\r\n\r\nSalem\r\nOregon \r\n"
+         "97301\r\n555-0100\r\nanna_b@mail.example\r\nVisa\r\n-4111111111111111-\r\n07\r\n2012\r\n123\r\n" +
          number + "\r\n 45\r\n0\r\n0.00\r\n 45\r\n";
 }
 
 // The six fields exactly as a browser posts the page's form.
-inline httplib::MultipartFormDataItems orderForm(const std::string& number,
-                                                 const std::string& text) {
+inline httplib::MultipartFormDataItems orderForm(const std::string& number, const std::string& text) {
   const ordering::PostingPageFields fields{"Anna", "Maria", "Berg", "anna_b@mail.example",
                                            "555-0100", number, ordering::kFullSizePlans};
   const std::string page = ordering::GenerateHTML(
-      ordering::FileEncrypt(text, ordering::kAlphabet, ordering::kKeyTable), fields,
-      "http://127.0.0.1");
+      ordering::FileEncrypt(text, ordering::kAlphabet, ordering::kKeyTable), fields, "http://127.0.0.1");
   const std::string start = "name=message value='";
   const std::size_t from = page.find(start) + start.size();
   const std::string message = page.substr(from, page.find("' />\r\n<input type='submit'") - from);
-  return {{"custname", "Anna Berg", "", ""},     {"fromemail", "anna_b@mail.example", "", ""},
-          {"ordernum", number, "", ""},          {"subject", "Anna Berg - " + number, "", ""},
-          {"message", message, "", ""},          {"submit", "Place Order", "", ""}};
+  return {{"custname", "Anna Berg", "", ""}, {"fromemail", "anna_b@mail.example", "", ""},
+          {"ordernum", number, "", ""},      {"subject", "Anna Berg - " + number, "", ""},
+          {"message", message, "", ""},      {"submit", "Place Order", "", ""}};
 }
 
 // The server's texts: every one different, one with a Latin-1 byte.
 inline const std::map<std::string, std::string>& serverTexts() {
   static const std::map<std::string, std::string> texts = {
-      {"v120.txt", "1"},          {"price.txt", "45"},         {"pricemodel.txt", "12.5"},
-      {"shipping.txt", "0"},      {"shippingmodel.txt", "5"}, {"terms.txt", "No refunds\r\nCaf\xe9"},
-      {"State.txt", "Oregon "},   {"tax.txt", "0.088"}};
+      {"v120.txt", "1"},     {"price.txt", "45"},       {"pricemodel.txt", "12.5"}, {"shipping.txt", "0"},
+      {"shippingmodel.txt", "5"}, {"terms.txt", "No refunds\r\nCaf\xe9"}, {"State.txt", "Oregon "},
+      {"tax.txt", "0.088"}};
   return texts;
-}
-
-inline void writeServerTexts(const fs::path& folder) {
-  for (const auto& [name, text] : serverTexts()) writeFile(folder / name, text);
 }
 
 class ServerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = freshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-    writeServerTexts(folder_);
+    const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    folder_ = fs::temp_directory_path() / ("quillock-" + test + "-" + std::to_string(::getpid()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    for (const auto& [name, text] : serverTexts()) writeFile(folder_ / name, text);
   }
 
   void TearDown() override {
@@ -101,11 +89,12 @@ class ServerTest : public ::testing::Test {
     server_.reset();
   }
 
-  httplib::Client client() const {
+  // An order posted to the running server on a fresh connection.
+  httplib::Result post(const httplib::MultipartFormDataItems& form) const {
     httplib::Client c("127.0.0.1", server_->port());
     c.set_connection_timeout(5);
     c.set_read_timeout(10);
-    return c;
+    return c.Post(std::string(ordering::kOrderScriptPath), form);
   }
 
   std::vector<orderserver::StoredOrder> storedOrders() const {
