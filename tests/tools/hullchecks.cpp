@@ -1,4 +1,4 @@
-#include "tests/tools/hullchecks.h"
+#include "tests/tools/templatecase.h"
 
 #include "model/curves.h"
 

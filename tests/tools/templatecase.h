@@ -1,6 +1,6 @@
 #pragma once
-// The four templates as the tests see them, what each must hold, and what
-// the new-design wizard makes of them.
+// The four templates as the tests see them, what each must hold, what the
+// new-design wizard makes of them, and geometric checks of a hull.
 
 #include "model/design.h"
 #include "model/hydrostatics.h"
@@ -31,3 +31,20 @@ model::Design described(const std::string& name);  // what the hull description 
 model::Hydrostatics makeNewDesign(model::Design& design, double length = 204, double beam = 23);
 
 }  // namespace templatecase
+
+// Each check returns its faults one a line (a dozen at most), empty when the hull passes.
+namespace hullchecks {
+
+// On a fine grid of stations: lines top to keel in descending height, deck
+// lines inside the sheer and hull lines flaring out to it, depth between the ends.
+std::string lineOrder(const model::Design& design);
+
+// Each segment's four X strictly increasing and clearly off the thirds of its
+// span, and the closed-form cubic finding every X the segment covers.
+std::string segments(const model::Design& design);
+
+// Handles and anchors name each other, smooth handles their partner, and
+// where two segments of a line meet their handles are in line through the anchor.
+std::string handles(const model::Design& design);
+
+}  // namespace hullchecks
