@@ -21,23 +21,6 @@ using model::currentHydrostatics;
 using model::Design;
 using Log = std::vector<std::string>;
 
-TEST(frmInfo, StartStateAndControlsByName)
-{
-    testsupport::testApp();
-    frmInfo w;
-    EXPECT_EQ(w.windowTitle(), "Quillock ");
-    EXPECT_EQ(w.controlText("txtStartMeasuredFrom"), "36");
-    EXPECT_TRUE(w.isChecked("chkMidship") && w.isChecked("chkAutoPositionCockpit"));
-    for (const char* off : {"chkAutoDetect", "chkLCBVisible", "chkLCFVisible", "chkEntryHalfAngle", "chkExitHalfAngle"})
-        EXPECT_FALSE(w.isChecked(off)) << off;
-
-    w.setControlText("txtLWL", "180.5\"");  // a read-out label
-    w.setControlText("txtCargoWeight", "20");  // an editable box
-    w.setControlText("noSuchControl", "x");    // ignored
-    EXPECT_EQ(w.label("txtLWL")->text(), "180.5\"");
-    EXPECT_EQ(w.textBox("txtCargoWeight")->text(), "20");
-}
-
 namespace {
 
 enum Start { kPlain, kWaterLineShown, kSearching, kPositioning };
@@ -77,6 +60,21 @@ protected:
 };
 
 }  // namespace
+
+TEST_F(InfoWindow, StartStateAndControlsByName)
+{
+    EXPECT_EQ(info.windowTitle(), "Quillock ");
+    EXPECT_EQ(info.controlText("txtStartMeasuredFrom"), "36");
+    EXPECT_TRUE(info.isChecked("chkMidship") && info.isChecked("chkAutoPositionCockpit"));
+    for (const char* off : {"chkAutoDetect", "chkLCBVisible", "chkLCFVisible", "chkEntryHalfAngle", "chkExitHalfAngle"})
+        EXPECT_FALSE(info.isChecked(off)) << off;
+
+    info.setControlText("txtLWL", "180.5\"");  // a read-out label
+    info.setControlText("txtCargoWeight", "20");  // an editable box
+    info.setControlText("noSuchControl", "x");    // ignored
+    EXPECT_EQ(info.label("txtLWL")->text(), "180.5\"");
+    EXPECT_EQ(info.textBox("txtCargoWeight")->text(), "20");
+}
 
 TEST_F(InfoWindow, EachBoxStoresItsValueRebuildsInOrderAndMarksSavedValuesChanged)
 {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 using dialogs::frmPreferences;
 using model::currentDesign;
@@ -65,9 +66,8 @@ protected:
 TEST_F(PreferencesWindow, FillsItsBoxesOnLoadAndOnEachActivation)
 {
     EXPECT_EQ(prefs->windowTitle(), "Quillock");
-    const std::pair<QWidget*, const char*> texts[] = {{prefs->txtNumberofSections, "20"}, {prefs->txtStitchLength, "4"},
-        {prefs->txtStitchMarkLength, "0.25"}, {prefs->Command1, "Ok"}, {prefs->Command2, "Cancel"}};
-    for (auto [widget, text] : texts) EXPECT_EQ(widget->property("text").toString(), text) << text;
+    EXPECT_EQ(std::tuple(prefs->txtNumberofSections->text(), prefs->txtStitchLength->text(), prefs->txtStitchMarkLength->text()),
+              std::tuple("20", "4", "0.25"));
 
     prefs->txtStitchLength->setText("9");
     prefs->Command2->click();  // Cancel stores nothing
@@ -80,8 +80,7 @@ TEST_F(PreferencesWindow, FillsItsBoxesOnLoadAndOnEachActivation)
     prefs->activateWindow();
     QApplication::processEvents();
     ASSERT_TRUE(prefs->isActiveWindow());
-    EXPECT_EQ(prefs->txtStitchLength->text(), "4");
-    EXPECT_EQ(prefs->txtStitchMarkLength->text(), "0.5");
+    EXPECT_EQ(std::tuple(prefs->txtStitchLength->text(), prefs->txtStitchMarkLength->text()), std::tuple("4", "0.5"));
 }
 
 // Stations within limits (a message and the nearest limit otherwise), rounded
