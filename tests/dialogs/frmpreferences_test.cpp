@@ -23,6 +23,17 @@ constexpr const char* kSpacing =
     "Distance Between Stitches must be a whole number of inches from 1 to 32767; the previous value is kept";
 constexpr const char* kMark = "Stitch Mark Length is too large to use; the previous value is kept";
 
+// Closing a message activates the window again, which refills its boxes from
+// the stored values: what was typed in the other boxes must be read first.
+struct ReactivatingMessageBox : testsupport::ScriptedMessageBox {
+    frmPreferences* window = nullptr;
+    model::MessageAnswer ask(const std::string& text, model::MessageButtons buttons, model::MessageIcon icon) override
+    {
+        window->Form_Activate();
+        return ScriptedMessageBox::ask(text, buttons, icon);
+    }
+};
+
 class PreferencesWindow : public ::testing::Test {
 protected:
     PreferencesWindow()
@@ -32,6 +43,7 @@ protected:
         stationBox.setText("51\"");
         prefs = std::make_unique<frmPreferences>();  // it fills its boxes from the design on load
         prefs->connectTo(&main, &messages, &stationBox);
+        messages.window = prefs.get();
     }
     ~PreferencesWindow() override { currentDesign() = {}; }
 
@@ -56,7 +68,7 @@ protected:
     QApplication& app = testsupport::testApp();  // before any widget
     dialogs::frmInfo info;
     testsupport::FakeMain main{info};
-    testsupport::ScriptedMessageBox messages;
+    ReactivatingMessageBox messages;
     QLineEdit stationBox;
     std::unique_ptr<frmPreferences> prefs;
 };
@@ -93,7 +105,7 @@ TEST_F(PreferencesWindow, OkStoresWhatIsWithinLimitsAndRebuilds)
         {"10", "4", "0.25", 11, 4, 0.25, {}, false, true},
         {"100", "4", "0.25", 101, 4, 0.25, {}, false, true},
         {"9", "4", "0.25", 11, 4, 0.25, {kStations}, false, true},
-        {"101", "4", "0.25", 101, 4, 0.25, {kStations}, false, true},
+        {"101", "6", "0.5", 101, 6, 0.5, {kStations}, false, true},
         {"0", "4", "0.25", 11, 4, 0.25, {kStations}, false, true},
         {"", "4", "0.25", 11, 4, 0.25, {kStations}, false, true},
         {"20.5", "4", "0.25", 21, 4, 0.25, {}, false, false},
@@ -133,25 +145,4 @@ TEST_F(PreferencesWindow, OkStoresWhatIsWithinLimitsAndRebuilds)
             EXPECT_EQ(stationBox.text(), "0\"");
         }
     }
-}
-
-// Closing a message activates the window again, which refills its boxes from
-// the stored values: what was typed in the other boxes is read first.
-TEST_F(PreferencesWindow, AMessageDoesNotLoseWhatWasTypedInTheOtherBoxes)
-{
-    struct Reactivating : testsupport::ScriptedMessageBox {
-        frmPreferences* window = nullptr;
-        model::MessageAnswer ask(const std::string& text, model::MessageButtons buttons, model::MessageIcon icon) override
-        {
-            window->Form_Activate();
-            return ScriptedMessageBox::ask(text, buttons, icon);
-        }
-    } reactivating;
-    reactivating.window = prefs.get();
-    prefs->connectTo(&main, &reactivating, &stationBox);
-    ok("9", "6", "0.5");
-    EXPECT_EQ(reactivating.texts(), Log{kStations});
-    EXPECT_EQ(currentDesign().StationCount, 11);
-    EXPECT_EQ(currentDesign().StitchSpacing, 6);
-    EXPECT_EQ(currentDesign().StitchMarkLength, 0.5);
 }
