@@ -66,12 +66,6 @@ int DesignBuilder::polyline(const std::vector<Inches>& anchors)
     return polyline(indices);
 }
 
-DesignBuilder& DesignBuilder::stations(double count)
-{
-    stations_ = count;
-    return *this;
-}
-
 DesignBuilder& DesignBuilder::waterline(double inches)
 {
     waterline_ = inches;
@@ -110,7 +104,7 @@ Design DesignBuilder::build()
     for (int k = 1; k <= panels; ++k)
         d.HullPanels[k] = {std::int16_t(k), std::int16_t(k + 1), std::int16_t(k >= 3 ? 1 : 0)};
 
-    d.StationCount = stations_;
+    d.StationCount = 20;
     d.WaterlineHeight = waterline_;
     d.CockpitCount = 1;
     d.StitchSpacing = 4;
@@ -145,7 +139,9 @@ Design sevenLineKayak()
         const int aft2 = b.point({0.92 * kLength, nearEndY, 0.55 * s.midZ}, model::kHandle);
         b.line({b.segment(model::kBowPoint, fwd1, fwd2, mid), b.segment(mid, aft1, aft2, model::kSternPoint)});
     }
-    return b.stations(101).waterline(4).build();
+    Design d = b.waterline(4).build();
+    d.StationCount = 101;
+    return d;
 }
 
 Design furnishedKayak()
