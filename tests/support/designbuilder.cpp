@@ -227,10 +227,8 @@ Design boxHull(double length, double beam, double depth, double waterline)
 {
     DesignBuilder b(length);
     const double half = beam / 2;
-    b.polyline(std::vector<Inches>{{0, depth, 0}, {length, depth, 0}});
-    b.polyline(std::vector<Inches>{{0, depth, half}, {length, depth, half}});
-    b.polyline(std::vector<Inches>{{0, 0, half}, {length, 0, half}});
-    b.polyline(std::vector<Inches>{{0, 0, 0}, {length, 0, 0}});
+    const double heightAndOffset[4][2] = {{depth, 0}, {depth, half}, {0, half}, {0, 0}};
+    for (const auto& [y, z] : heightAndOffset) b.polyline(std::vector<Inches>{{0, y, z}, {length, y, z}});
     return b.waterline(waterline).build();
 }
 
