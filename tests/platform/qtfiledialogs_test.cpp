@@ -19,20 +19,31 @@ TEST(QtFileDialogs, OffersBothCasesOfTheExtensionAndEveryFile)
     EXPECT_TRUE(platform::nameFilters("").isEmpty());
 }
 
-TEST(QtFileDialogs, ConfiguresTheOpenAndSaveDialogs)
+TEST(QtFileDialogs, ConfiguresTheDialogsAndReturnsTheChosenPathOrNothingOnCancel)
 {
     testsupport::testApp();
+    QTemporaryDir folder;
+    const QString existing = folder.filePath("boat.qlk");
+    std::ofstream(existing.toStdString()) << "x";
     model::FileDialogOptions options;
     options.filter = kFilter;
     options.defaultExt = "QLK";
     options.fileMustExist = true;
     options.filterIndex = 2;
+    options.fileName = existing.toStdString();
     QFileDialog open;
     platform::configureOpenDialog(open, options);
     EXPECT_EQ(open.acceptMode(), QFileDialog::AcceptOpen);
     EXPECT_EQ(open.fileMode(), QFileDialog::ExistingFile);
     EXPECT_EQ(open.selectedNameFilter(), "All Files (*)");
     EXPECT_EQ(open.defaultSuffix(), "QLK");  // added to a typed name without an extension
+
+    platform::QtFileDialogs dialogs(nullptr);
+    // QFileDialog::accept is protected; through QDialog it is the same override.
+    testsupport::whenModalShows<QFileDialog>([](QDialog& dialog) { dialog.accept(); });
+    EXPECT_EQ(dialogs.ShowOpen(options), existing.toStdString());
+    testsupport::whenModalShows<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+    EXPECT_EQ(dialogs.ShowOpen(options), std::nullopt);
 
     options.filterIndex = 1;
     for (const bool prompt : {true, false}) {
@@ -43,23 +54,4 @@ TEST(QtFileDialogs, ConfiguresTheOpenAndSaveDialogs)
         EXPECT_EQ(save.testOption(QFileDialog::DontConfirmOverwrite), !prompt);
         EXPECT_EQ(save.selectedNameFilter(), "QLK Files (*.QLK *.qlk)");
     }
-}
-
-TEST(QtFileDialogs, ReturnsTheChosenPathOrNothingOnCancel)
-{
-    testsupport::testApp();
-    QTemporaryDir folder;
-    const QString existing = folder.filePath("boat.qlk");
-    std::ofstream(existing.toStdString()) << "x";
-    platform::QtFileDialogs dialogs(nullptr);
-    model::FileDialogOptions options;
-    options.filter = kFilter;
-    options.fileMustExist = true;
-    options.fileName = existing.toStdString();
-
-    // QFileDialog::accept is protected; through QDialog it is the same override.
-    testsupport::whenModalShows<QFileDialog>([](QDialog& dialog) { dialog.accept(); });
-    EXPECT_EQ(dialogs.ShowOpen(options), existing.toStdString());
-    testsupport::whenModalShows<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
-    EXPECT_EQ(dialogs.ShowOpen(options), std::nullopt);
 }

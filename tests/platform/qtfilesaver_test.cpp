@@ -1,3 +1,4 @@
+#include "model/textfile.h"
 #include "platform/qtfilesaver.h"
 
 #include <QTemporaryDir>
@@ -6,7 +7,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -14,13 +14,7 @@ namespace {
 
 void put(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
-std::string text(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
+std::string text(const fs::path& path) { return model::readTextFile(path, 1024).value_or("(unreadable)"); }
 
 }  // namespace
 

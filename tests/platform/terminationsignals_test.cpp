@@ -17,10 +17,8 @@ TEST(TerminationSignals, EndTheEventLoopSoDestructorsRun)
             raised = true;
             std::raise(s);
         });
-        QTimer failsafe;
-        failsafe.setSingleShot(true);
-        QObject::connect(&failsafe, &QTimer::timeout, [&] { app.exit(1); });
-        failsafe.start(5000);
+        QObject failsafe;  // its timer goes with it
+        QTimer::singleShot(5000, &failsafe, [&] { app.exit(1); });
         EXPECT_EQ(app.exec(), 0) << s;
         EXPECT_TRUE(raised);
     }

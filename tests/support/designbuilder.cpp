@@ -66,12 +66,6 @@ int DesignBuilder::polyline(const std::vector<Inches>& anchors)
     return polyline(indices);
 }
 
-DesignBuilder& DesignBuilder::stations(double count)
-{
-    stations_ = count;
-    return *this;
-}
-
 DesignBuilder& DesignBuilder::waterline(double inches)
 {
     waterline_ = inches;
@@ -110,7 +104,7 @@ Design DesignBuilder::build()
     for (int k = 1; k <= panels; ++k)
         d.HullPanels[k] = {std::int16_t(k), std::int16_t(k + 1), std::int16_t(k >= 3 ? 1 : 0)};
 
-    d.StationCount = stations_;
+    d.StationCount = 20;
     d.WaterlineHeight = waterline_;
     d.CockpitCount = 1;
     d.StitchSpacing = 4;
@@ -145,7 +139,9 @@ Design sevenLineKayak()
         const int aft2 = b.point({0.92 * kLength, nearEndY, 0.55 * s.midZ}, model::kHandle);
         b.line({b.segment(model::kBowPoint, fwd1, fwd2, mid), b.segment(mid, aft1, aft2, model::kSternPoint)});
     }
-    return b.stations(101).waterline(4).build();
+    Design d = b.waterline(4).build();
+    d.StationCount = 101;
+    return d;
 }
 
 Design furnishedKayak()
@@ -231,10 +227,8 @@ Design boxHull(double length, double beam, double depth, double waterline)
 {
     DesignBuilder b(length);
     const double half = beam / 2;
-    b.polyline(std::vector<Inches>{{0, depth, 0}, {length, depth, 0}});
-    b.polyline(std::vector<Inches>{{0, depth, half}, {length, depth, half}});
-    b.polyline(std::vector<Inches>{{0, 0, half}, {length, 0, half}});
-    b.polyline(std::vector<Inches>{{0, 0, 0}, {length, 0, 0}});
+    const double heightAndOffset[4][2] = {{depth, 0}, {depth, half}, {0, half}, {0, 0}};
+    for (const auto& [y, z] : heightAndOffset) b.polyline(std::vector<Inches>{{0, y, z}, {length, y, z}});
     return b.waterline(waterline).build();
 }
 

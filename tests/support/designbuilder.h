@@ -32,7 +32,6 @@ public:
     int polyline(const std::vector<Inches>& anchors);
     int polyline(const std::vector<int>& anchorIndices);
 
-    DesignBuilder& stations(double count);
     DesignBuilder& waterline(double inches);
 
     // Panels k = 1 .. lines-1 between lines k and k+1; panels 1 and 2 deck.
@@ -40,7 +39,6 @@ public:
 
 private:
     double length_;
-    double stations_ = 20;
     double waterline_ = 0;
     std::map<int, model::ControlPoint> points_;
     std::vector<model::CurveSegment> segments_;
