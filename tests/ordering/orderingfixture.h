@@ -107,7 +107,6 @@ protected:
             for (const auto& [box, text] : holder) form->setBoxText(box, text);
     }
 
-    // The files left in the order form's private folder.
     std::vector<std::string> orderFiles() const
     {
         std::vector<std::string> names;

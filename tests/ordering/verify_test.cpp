@@ -18,7 +18,6 @@ constexpr int kWebWaitMs = 30000;
 
 class VerifyTest : public orderingtest::OrderingTest {
 protected:
-    // Presses Continue and waits for the verify window's page.
     ordering::frmVerifyOrder& continueAndLoad()
     {
         ordering::frmVerifyOrder& verify = form->verify();

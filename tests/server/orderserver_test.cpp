@@ -16,8 +16,7 @@ constexpr int kConcurrentOrders = 200;
 constexpr int kBuyers = 8;
 constexpr std::size_t kAnsweredBeforeKill = 60;
 
-// The program serving `folder` and the store in it on port 0, with `extra` options; its first
-// stdout line read.
+// The program serving `folder` and its store on port 0, with `extra` options; its first line read.
 class ServerProcess {
  public:
   ServerProcess(const fs::path& folder, std::vector<std::string> extra = {}) {
@@ -60,9 +59,7 @@ class ServerProcess {
   std::FILE* stdout_ = nullptr;
 };
 
-// Only the order texts are served; refused posts store nothing; concurrent orders are each stored
-// once, deciphered to what was sent, in a store only its owner reads, and no log line carries
-// what a buyer typed.
+// Only the order texts are served, and no log line carries what a buyer typed.
 TEST_F(ServerTest, ServesTheTextsRefusesBadPostsAndStoresEveryOrderOncePrivately) {
   writeFile(folder_ / "notes.txt", "private");
   writeFile(storePath(), "");
