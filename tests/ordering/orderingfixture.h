@@ -54,7 +54,7 @@ protected:
     {
         ServerTest::SetUp();
         startServer();
-        pointAt(server_->port());
+        setenv(ordering::kOrderServerVariable, ("http://127.0.0.1:" + std::to_string(server_->port())).c_str(), 1);
         model::currentDesign() = testsupport::furnishedKayak();
         model::currentDesign().DesignLoaded = true;
         form = std::make_unique<ordering::frmPurchase>(messages, transfer);
@@ -69,11 +69,6 @@ protected:
     }
 
     void stopServerNow() { transfer.disconnect(), stopServer(); }
-
-    static void pointAt(int port)
-    {
-        setenv(ordering::kOrderServerVariable, ("http://127.0.0.1:" + std::to_string(port)).c_str(), 1);
-    }
 
     // Shows the form for `orderType`; its activation runs as it becomes active.
     void open(int orderType)
@@ -112,7 +107,6 @@ protected:
             for (const auto& [box, text] : holder) form->setBoxText(box, text);
     }
 
-    // The files left in the order form's private folder.
     std::vector<std::string> orderFiles() const
     {
         std::vector<std::string> names;

@@ -50,7 +50,6 @@ TEST(Placement, CopyStopsAtTheFirstRefusalWithEarlierFieldsCopied)
     }
 }
 
-// The placement itself pins the state with and without its trailing blank.
 TEST(Placement, TaxOnlyForTheServersStateAndTotals)
 {
     EXPECT_EQ(taxText("", "", "0.088"), "0.00");
