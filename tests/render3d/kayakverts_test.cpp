@@ -71,9 +71,9 @@ struct Built {
 // station closes it at its end point in black.
 TEST(KayakVerts, StripsRibbonsWaterAndMirrorsOfASmallHull)
 {
-    const Built b(4, {0.05, 0.001});
-    const model::Design& d = b.design;
-    const KayakVerts& v = b.verts;
+    const Built built(4, {0.05, 0.001});
+    const model::Design& d = built.design;
+    const KayakVerts& v = built.verts;
     EXPECT_EQ(v.PanelStripCounts, (std::vector<int>{0, 7, 9, 1}));
     ASSERT_EQ(v.PanelStrips.size(), 7u);
     for (const auto& row : v.PanelStrips) EXPECT_EQ(row.size(), 10u) << "rows sized by the largest panel";

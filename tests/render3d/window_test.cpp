@@ -89,36 +89,29 @@ platform::Frame3D frameOf(const std::vector<Quad>& quads, std::vector<platform::
             4 * int(quads.size()), std::move(strips)};
 }
 
-struct Device : ::testing::Test {
-    Device()
-    {
-        device.resize(kSide, kSide);
-        device.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&device));
-        EXPECT_TRUE(device.open());
-        QApplication::processEvents();
-        EXPECT_TRUE(device.isReady());
-    }
-    QImage draw(const std::vector<Quad>& quads, const platform::Matrix4x4& world,
-                const platform::Matrix4x4& view = kIdentity, const platform::Matrix4x4& projection = kIdentity)
-    {
+// Depth runs 0..1: the nearer square wins whatever the order, a tie goes to
+// the later one, and anything before the near plane is clipped away, leaving
+// the clear colour. Translation sits in the bottom row of a row-vector matrix.
+// Strips reaching outside the vertices refuse the frame. Through the view's
+// own start camera a red block at the bow lands lower left of a green block
+// at the stern.
+TEST(Device, DepthColoursMatricesStripsAndTheStartCamera)
+{
+    testsupport::testApp();
+    platform::Device3D device;
+    device.resize(kSide, kSide);
+    device.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&device) && device.open());
+    QApplication::processEvents();
+    ASSERT_TRUE(device.isReady());
+    auto draw = [&](const std::vector<Quad>& quads, const platform::Matrix4x4& world,
+                    const platform::Matrix4x4& view = kIdentity, const platform::Matrix4x4& projection = kIdentity) {
         platform::Frame3D f = frameOf(quads, {});
         for (int i = 0; i < f.vertexCount; i += 4) f.strips.push_back({i, 4});
         f.world = world, f.view = view, f.projection = projection;
         EXPECT_TRUE(device.setFrame(f));
         return device.grabFramebuffer();
-    }
-
-    QApplication& app = testsupport::testApp();
-    platform::Device3D device;
-};
-
-// Depth runs 0..1: the nearer square wins whatever the order, a tie goes to
-// the later one, and anything before the near plane is clipped away, leaving
-// the clear colour. Translation sits in the bottom row of a row-vector matrix.
-// Strips reaching outside the vertices refuse the frame.
-TEST_F(Device, DepthColoursMatricesAndStrips)
-{
+    };
     struct Case { const char* what; float firstZ, secondZ; QRgb centre; };
     for (const Case& c : {Case{"near first", 0.2f, 0.8f, kRed}, {"near second", 0.8f, 0.2f, kGreen},
                           {"a tie", 0.5f, 0.5f, kGreen}, {"before the near plane", -0.2f, -0.5f, kClear}}) {
@@ -134,12 +127,7 @@ TEST_F(Device, DepthColoursMatricesAndStrips)
     const std::vector<Quad> one{square(-1, -1, 1, 1, 0.5f, 0xFF)};
     for (platform::StripRange bad : {platform::StripRange{2, 3}, {-1, 2}, {0, -1}})
         EXPECT_FALSE(device.setFrame(frameOf(one, {{0, 4}, bad}))) << bad.first << "+" << bad.count;
-}
 
-// Through the view's own start camera: a red block at the bow lands lower
-// left of a green block at the stern.
-TEST_F(Device, StartCameraShowsTheBowLowerLeft)
-{
     const QImage image = draw({square(-0.05f, 0, 0.05f, 0.1f, 0, 0xFF0000), square(0.95f, 0, 1.05f, 0.1f, 0, 0x00FF00)},
                               kIdentity, viewMatrix(OrbitCamera{}, 1.2), projectionMatrix());
     auto centreOf = [&](QRgb colour) {
