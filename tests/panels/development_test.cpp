@@ -193,14 +193,7 @@ TEST(DevelopPanels, EveryTemplateDevelopsIntoCuttablePanels)
         templatecase::makeNewDesign(d, t.cockpits == 2 ? 204 : 192, 24);
         const auto panels = DevelopPanels(d);
         ASSERT_EQ(int(panels.size()), t.panelsPerSide + 1);
-        for (int k = 1; k <= t.panelsPerSide; ++k) {
-            expectSoundPanel(panels[k], t.name + " panel " + std::to_string(k));
-            // A long, gently curved strip: its flat chord is close to the length its ends span.
-            const double span = d.HullLength * (d.point(d.PanelEnds[k][2]).X - d.point(d.PanelEnds[k][1]).X);
-            const double chord = panels[k].points[panels[k].count()].X;
-            EXPECT_GT(chord, span);
-            EXPECT_LT(chord, 1.02 * span);
-        }
+        for (int k = 1; k <= t.panelsPerSide; ++k) expectSoundPanel(panels[k], t.name + " panel " + std::to_string(k));
     }
 }
 

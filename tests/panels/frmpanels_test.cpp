@@ -4,7 +4,6 @@
 #include "tests/support/pixels.h"
 
 #include <QPushButton>
-#include <QScreen>
 
 using PanelPreview = testsupport::FormFixture;
 
@@ -53,10 +52,6 @@ TEST_F(PanelPreview, DrawsTheWholeSheetAndEachOpeningFollowsTheDesign)
     window->openOrderForm = [&] { ++orders; };
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle().toStdString(), "Quillock Panel Preview - " + path("kayak.qlk"));
-    EXPECT_EQ(window->width(), window->screen()->size().width() * 3 / 4);
-    EXPECT_EQ(window->PanelView->height(), int(window->height() / 20.0f * 19));
-    EXPECT_EQ(window->Command2->geometry().bottomRight(), window->rect().bottomRight());
-    EXPECT_EQ(window->Command1->geometry().right() + 1 + 10, window->Command2->x());
 
     const auto& developed = window->developedPanels();
     ASSERT_EQ(int(developed.size()), d.PanelsPerSide + 1);
