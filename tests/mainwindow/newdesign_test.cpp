@@ -30,9 +30,8 @@ protected:
 
 }  // namespace
 
-// In front of the main window, which it disables, and centred on it; its
-// defaults make a single kayak with the rim's middle points spread evenly.
-// The tandem places its fixed points about both cockpits' centres.
+// The defaults spread the rim's middle points evenly; the tandem places its
+// fixed points about both cockpits' centres.
 TEST_F(NewDesign, TheDefaultsMakeASingleKayakAndTheTandemItsFixedPoints)
 {
     startNew();
@@ -68,7 +67,6 @@ TEST_F(NewDesign, TheDefaultsMakeASingleKayakAndTheTandemItsFixedPoints)
     }
 }
 
-// Each option at the shortest and the longest length; a new design starts at zoom 1.
 TEST_F(NewDesign, EveryTemplateThroughOkAtBothEndsOfTheLengthRange)
 {
     for (QRadioButton* option : {wizard().opt4hullpan, wizard().opt6hullpan, wizard().opt8hullpan})
@@ -86,8 +84,7 @@ TEST_F(NewDesign, EveryTemplateThroughOkAtBothEndsOfTheLengthRange)
     EXPECT_EQ(currentDesign().PanelsPerSide, 6);  // kqlk42: 2 deck and 4 hull panels per side
 }
 
-// Each refused entry gets its message and keeps the wizard open; a beam too
-// large to hold is refused too: nothing escapes OK.
+// A beam too large to hold is refused too.
 TEST_F(NewDesign, AFailedCheckKeepsTheWizardOpen)
 {
     const std::tuple<const char*, const char*, const char*, const char*> entries[] = {
@@ -111,8 +108,6 @@ TEST_F(NewDesign, AFailedCheckKeepsTheWizardOpen)
     }
 }
 
-// Unsaved work is asked about first (Cancel keeps all); the wizard's Cancel,
-// its close box and a missing template leave the open design as it was.
 TEST_F(NewDesign, CancelAndAMissingTemplateLeaveTheOpenDesign)
 {
     startNew();

@@ -56,9 +56,7 @@ struct Windows : ViewsFixture {
 
 // Lines 1 deck centre, 2 sheer, 3 chine, 4 keel, handles at X 25 and 75; 7
 // and 3 moved clear of the others. Points held in plan hide only where a
-// panel's first line reaches them, and only in the top view; the bottom view
-// shows hull lines, not limited segments; the waterline handle is stored and
-// drawn only by the profile, smaller when zoomed.
+// panel's first line reaches them, and only in the top view.
 TEST(EditHandles, EachViewItsOwnLinesHandlesAndTheWaterlineHandle)
 {
     ViewsFixture f;
@@ -88,9 +86,8 @@ TEST(EditHandles, EachViewItsOwnLinesHandlesAndTheWaterlineHandle)
     draw(kActiveRight);
     EXPECT_EQ(f.at(kRightView, 25, 7), rgbOf(f.design.HullLines[1].Color));
     EXPECT_EQ(f.at(kRightView, 75, 10), rgbOf(f.design.HullLines[2].Color));  // over line 1's handle 4
-    EXPECT_DOUBLE_EQ(f.state.WaterlineHandle.X, 0.99 * 121);
-    EXPECT_EQ(f.state.WaterlineHandle.Y, 5);
-    EXPECT_EQ(f.state.WaterlineHandle.Z, 3);
+    EXPECT_EQ(std::tuple(f.state.WaterlineHandle.X, f.state.WaterlineHandle.Y, f.state.WaterlineHandle.Z),
+              std::tuple(0.99 * 121, 5.0, 3.0));
     EXPECT_EQ(f.at(kRightView, 0.99 * 121, 5), rgbOf(kWaterlineBlue));
     const int atOne = f.count(kRightView, kWaterlineBlue);
     f.right_.Cls();
@@ -128,8 +125,7 @@ TEST(Overlays, MidshipSymbolBulkheadsTheirHandlesAndTheDottedWaterline)
     f.design.BulkheadCount = 6;
     f.state.ViewWaterLine = true;
     drawProfileWaterlineAndBulkheads(f.redraw());
-    EXPECT_EQ(f.design.BulkheadHandles[2].Y, 13.5);
-    EXPECT_EQ(f.design.BulkheadHandles[3].Y, 0);
+    EXPECT_EQ(std::pair(f.design.BulkheadHandles[2].Y, f.design.BulkheadHandles[3].Y), std::pair(13.5, 0.0));
     for (double x : {5.0, 15.0}) {
         EXPECT_TRUE(f.near(kRightView, x, 8, kBulkhead) && !f.near(kRightView, x, 11, kBulkhead)) << x;
         for (int view : {kTopView, kBottomView})
@@ -211,9 +207,8 @@ TEST(DrawWaterline, DotsWhereEachBracketingPairCrossesTheWater)
     EXPECT_TRUE(f.near(kTopView, 10, 7.5, kPlot) && f.near(kTopView, 20, -7.5, kPlot));
 }
 
-// Everything on: the midship symbol under the filled panels, the station
-// line over the bulkhead at its X, the LCB over both, the plan waterline over
-// the deck, the entry triangle over the panels' centre line.
+// Everything on: the midship symbol under the filled panels, the LCB over
+// the station line over the bulkhead, the waterline and entry triangle over the panels.
 TEST(PassOrder, LaterPassesPaintOverEarlierOnes)
 {
     Windows f;
