@@ -303,8 +303,7 @@ TEST(PositionCockpits, PaddlersBalanceOverTheLCBWhenAskedAndAfloatAndTheRimsMove
         }
     }
 
-    // Cockpits stay put unless asked and the hull floats on a waterline. Dry: no draft. Awash: no waterline length. At the keel: the LCB is found, but the draft is 0. Not asked: never
-    // moved. Without a rear end (rim point 8).
+    // Cockpits stay put when dry, awash, at the keel (an LCB but no draft), not asked, or without rim point 8.
     const struct { double waterline; bool asked; std::int16_t rims; } idle[] = {
         {-1, true, 9}, {kD, true, 9}, {0, true, 9}, {4, false, 9}, {4, true, 7}};
     for (const auto& c : idle) {
@@ -346,7 +345,7 @@ TEST(WaterlineSearch, StepsAnInchPerHundredPoundsAndTurnsBackAtATenth)
     EXPECT_EQ(f.h.Displacement, f.h.TargetDisplacement);
 }
 
-TEST(WaterlineSearch, StopsAtTheHullsBoundsOrAfterFortyOnePasses)
+TEST(WaterlineSearch, StopsAtTheHullsBoundsOrAfterFortyOnePassesAndNeverNests)
 {
     // More than the whole box displaces; a negative weight, below the keel.
     for (auto [paddler, bound] : {std::pair{5000.0, kD}, std::pair{-50.0, 0.0}}) {
@@ -364,18 +363,15 @@ TEST(WaterlineSearch, StopsAtTheHullsBoundsOrAfterFortyOnePasses)
     const SearchOutcome out = detect(f.d, f.h, {[&] { f.h.Displacement = (++pass / 3) % 2 == 0 ? 90 : 110; }, {}});
     EXPECT_EQ(out.passes, kMaxSearchPasses);
     EXPECT_FALSE(out.reached);
-}
 
-TEST(WaterlineSearch, NoSearchWithoutADesignOrInsideASearch)
-{
+    // No search without a design, nor inside a search.
     Floating unloaded(400);
     unloaded.d.DesignLoaded = false;
     EXPECT_FALSE(unloaded.run().ran);
     EXPECT_EQ(unloaded.d.WaterlineHeight, 2);
-
-    Floating f(400);
+    Floating outer(400);
     SearchOutcome inner{true};
-    EXPECT_TRUE(f.run([&] { inner = f.run(); }).reached);
+    EXPECT_TRUE(outer.run([&] { inner = outer.run(); }).reached);
     EXPECT_FALSE(inner.ran);
-    EXPECT_TRUE(f.run().ran);  // and the guard is released
+    EXPECT_TRUE(outer.run().ran);  // and the guard is released
 }
