@@ -158,7 +158,7 @@ TEST(Hydrostatics, AWaterlineStartingAftOfTheBow)
 
 // Zero draft, waterline length, beam or section: every ratio over it is 0. One set of results serves every run:
 // nothing of an earlier run may survive.
-TEST(Hydrostatics, WaterlineAtALinesHeightAwashAndDry)
+TEST(Hydrostatics, WaterlinesAtALinesHeightAwashDryOrOneSliceLong)
 {
     Design d = prismHull(kL, boxSection(kB, kD), 4);
     Hydrostatics h;
@@ -202,14 +202,11 @@ TEST(Hydrostatics, WaterlineAtALinesHeightAwashAndDry)
     d.DesignLoaded = true;
     d.HullLength = 0;
     EXPECT_THROW(runHydrostatics(d, {}, h), FloatError);
-}
 
-TEST(Hydrostatics, SingleSliceWaterlineAndHalfLengthKeel)
-{
     // A keel dipping to 0 at midships only: one slice reaches a waterline of 0.005".
     Design dip = straightLines(kL, {{{0, 12, 0}, {kL, 12, 0}}, {{0, 12, 5}, {kL, 12, 5}},
                                     {{0, 10, 0}, {kL / 2, 0, 0}, {kL, 10, 0}}}, 0.005);
-    const Hydrostatics h = hydrostaticsOf(dip);
+    runHydrostatics(dip, {}, h);
     EXPECT_NEAR(h.WaterlineStart, kL / 2, 1e-9);
     EXPECT_EQ(h.WaterlineEnd, h.WaterlineStart);
     EXPECT_GT(h.BeamWL, 0);
