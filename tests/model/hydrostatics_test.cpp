@@ -330,7 +330,7 @@ TEST(CockpitDepths, MeasuredAtTheRimEndsOfBothRecords)
     EXPECT_EQ(rimInches(d, 1, 8), 70);
 }
 
-TEST(WaterlineSearch, StepsAnInchPerHundredPoundsAndTurnsBackAtATenth)
+TEST(WaterlineSearch, StepsAnInchPerHundredPoundsTurnsBackAtATenthAndStops)
 {
     Floating f(546.3);  // 250 pounds short
     std::vector<double> heights;
@@ -340,26 +340,24 @@ TEST(WaterlineSearch, StepsAnInchPerHundredPoundsAndTurnsBackAtATenth)
     for (int k = 0; k < 6; ++k) EXPECT_NEAR(heights[k], expected[k], 1e-12) << k;
     EXPECT_TRUE(out.reached);
     EXPECT_EQ(f.h.Displacement, f.h.TargetDisplacement);
-}
 
-TEST(WaterlineSearch, StopsAtTheHullsBoundsOrAfterFortyOnePassesAndNeverNests)
-{
     // More than the whole box displaces; a negative weight, below the keel.
     for (auto [paddler, bound] : {std::pair{5000.0, kD}, std::pair{-50.0, 0.0}}) {
-        Floating f(paddler);
-        const SearchOutcome out = f.run();
-        EXPECT_EQ(f.d.WaterlineHeight, bound);
-        EXPECT_FALSE(out.reached);
-        EXPECT_LT(out.passes, kMaxSearchPasses);
+        Floating bounded(paddler);
+        const SearchOutcome stopped = bounded.run();
+        EXPECT_EQ(bounded.d.WaterlineHeight, bound);
+        EXPECT_FALSE(stopped.reached);
+        EXPECT_LT(stopped.passes, kMaxSearchPasses);
     }
     // Results that cross the target every third pass and never meet it.
-    Floating f(0, 5);
-    f.h.TargetDisplacement = 100;
-    f.h.Displacement = 90;
+    Floating crossing(0, 5);
+    crossing.h.TargetDisplacement = 100;
+    crossing.h.Displacement = 90;
     int pass = 0;
-    const SearchOutcome out = detect(f.d, f.h, {[&] { f.h.Displacement = (++pass / 3) % 2 == 0 ? 90 : 110; }, {}});
-    EXPECT_EQ(out.passes, kMaxSearchPasses);
-    EXPECT_FALSE(out.reached);
+    const SearchOutcome endless =
+        detect(crossing.d, crossing.h, {[&] { crossing.h.Displacement = (++pass / 3) % 2 == 0 ? 90 : 110; }, {}});
+    EXPECT_EQ(endless.passes, kMaxSearchPasses);
+    EXPECT_FALSE(endless.reached);
 
     // No search without a design, nor inside a search.
     Floating unloaded(400);
