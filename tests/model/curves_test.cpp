@@ -39,51 +39,43 @@ std::vector<Point3> samples(std::int16_t kind, int limit, bool reversed, double 
 
 }  // namespace
 
-// Y runs 1, 2, 3, 4 over the control points, so it is linear in t: 1 + 3t.
+// Y runs 1, 2, 3, 4 over the control points, so it is linear in t: 1 + 3t. Where the closed form answers, its t is
+// pinned to the bit, so that any change to its constants (the 7-digit 2 pi among them) or order of operations shows.
 TEST(CubicSolver, EveryBranch)
 {
-    const struct { const char* what; double x0, x1, x2, x3, x, t, tolerance; } cases[] = {
+    enum Answer { ClosedForm, Bisection, Unpinned };
+    const struct { const char* what; double x0, x1, x2, x3, x, t; Answer by; } cases[] = {
         // 5.2t^3 - 7.8t^2 + 3.6t = 0.5: roots 0.2598, 0.7402, 0.5 tried in that order, the last wins.
-        {"three roots inside", 0, 1.2, -0.2, 1, 0.5, 0.5, kTruncated},
-        {"one of three inside", 0, 0.25, 0.75, 1, 0.5, 0.5, kTruncated},  // -0.5t^3 + 0.75t^2 + 0.75t = 0.5: -1, 0.5, 2
-        {"one real root", 0, 0.4, 0.6, 1, 0.5, 0.5, 1e-12},               // 0.4t^3 - 0.6t^2 + 1.2t
-        {"root at the start", 0, 0.25, 0.75, 1, 0, 0, 0},  // t = 0 at x = P0.X is never accepted, but t stays 0 anyway
+        {"three roots inside", 0, 1.2, -0.2, 1, 0.5, 0x1.fffffff498c83p-2, ClosedForm},
+        {"another x", 0, 1.2, -0.2, 1, 0.3, 0x1.b1e1b627bb38cp-4, ClosedForm},
+        {"one of three inside", 0, 0.25, 0.75, 1, 0.5, 0x1.ffffffb8c97d7p-2, ClosedForm},  // roots -1, 0.5, 2
+        {"not from 0", 0.1, 0.9, 0.05, 0.95, 0.6, 0x1.9d2d4e244a8dcp-1, ClosedForm},
+        {"one real root", 0, 0.4, 0.6, 1, 0.5, 0.5, ClosedForm},  // 0.4t^3 - 0.6t^2 + 1.2t
+        {"root at the start", 0, 0.25, 0.75, 1, 0, 0, Unpinned},  // t = 0 at x = P0.X is never accepted, but stays 0
         // X linear in t defeats the closed form; bisection answers.
-        {"linear", 0, 0.25, 0.5, 0.75, 0.3, 0.4, 1e-14},
-        {"linear descending", 0.75, 0.5, 0.25, 0, 0.3, 0.6, 1e-14},
-        {"quadratic", 0, 0.2, 0.5, 0.9, 0.45, -1, 0},  // a = 0 exactly becomes 1e-06: the closed form finds nothing
-        {"beyond the end", 0, 0.4, 0.6, 1, 1.2, -1, 0},  // one real root past the end: extrapolated, not clamped
+        {"linear", 0, 0.25, 0.5, 0.75, 0.3, 0.4, Bisection},
+        {"linear descending", 0.75, 0.5, 0.25, 0, 0.3, 0.6, Bisection},
+        {"quadratic", 0, 0.2, 0.5, 0.9, 0.45, -1, Bisection},  // a = 0 exactly becomes 1e-06: the closed form fails
+        {"beyond the end", 0, 0.4, 0.6, 1, 1.2, -1, Unpinned},  // one real root past the end: extrapolated
     };
     for (const auto& c : cases) {
         const Point3 p0{c.x0, 1, 0, 0}, p1{c.x1, 2, 0, 0}, p2{c.x2, 3, 0, 0}, p3{c.x3, 4, 0, 0};
-        const double t = BezierParamAtX(p0, p1, p2, p3, c.x);
-        if (c.t >= 0) {
-            EXPECT_NEAR(t, c.t, c.tolerance) << c.what;
-        }
         const SegmentSolver solver(p0, p1, p2, p3);
+        const double t = BezierParamAtX(p0, p1, p2, p3, c.x);
+        if (c.by == ClosedForm) {
+            EXPECT_EQ(t, c.t) << c.what;
+            EXPECT_EQ(closedFormParamAtX(p0, p1, p2, p3, c.x), c.t) << c.what;
+            EXPECT_EQ(solver.paramAt(c.x), c.t) << c.what;
+        } else if (c.t >= 0) {
+            EXPECT_NEAR(t, c.t, 1e-14) << c.what;
+        }
+        if (c.by == Bisection) {
+            EXPECT_EQ(closedFormParamAtX(p0, p1, p2, p3, c.x), 0) << c.what;
+        }
         EXPECT_NEAR(solver.xAt(t), c.x, 1e-8) << c.what;
         const Point3 p = BezierPointAtX(p0, p1, p2, p3, c.x);
         EXPECT_EQ(p.X, c.x) << c.what;
         EXPECT_NEAR(p.Y, 1 + 3 * t, 1e-9) << c.what;
-        EXPECT_EQ(p.Flag, 0);
-    }
-    // The closed form alone fails on the linear and quadratic segments.
-    EXPECT_EQ(closedFormParamAtX({0, 0, 0, 0}, {0.25, 0, 0, 0}, {0.5, 0, 0, 0}, {0.75, 0, 0, 0}, 0.3), 0);
-    EXPECT_EQ(closedFormParamAtX({0, 0, 0, 0}, {0.2, 0, 0, 0}, {0.5, 0, 0, 0}, {0.9, 0, 0, 0}, 0.45), 0);
-}
-
-// The closed form's results to the bit, so that any change to its constants (the 7-digit 2 pi among them) or to its
-// order of operations shows.
-TEST(CubicSolver, ExactToTheBit)
-{
-    const struct { double x0, x1, x2, x3, x, t; } cases[] = {
-        {0, 1.2, -0.2, 1, 0.5, 0x1.fffffff498c83p-2},   {0, 0.25, 0.75, 1, 0.5, 0x1.ffffffb8c97d7p-2},
-        {0, 1.2, -0.2, 1, 0.3, 0x1.b1e1b627bb38cp-4},   {0.1, 0.9, 0.05, 0.95, 0.6, 0x1.9d2d4e244a8dcp-1},
-        {0, 0.4, 0.6, 1, 0.5, 0.5}};
-    for (const auto& c : cases) {
-        const Point3 p0{c.x0, 1, 0, 0}, p1{c.x1, 2, 0, 0}, p2{c.x2, 3, 0, 0}, p3{c.x3, 4, 0, 0};
-        EXPECT_EQ(closedFormParamAtX(p0, p1, p2, p3, c.x), c.t) << c.x1 << " " << c.x;
-        EXPECT_EQ(SegmentSolver(p0, p1, p2, p3).paramAt(c.x), c.t) << c.x1 << " " << c.x;
     }
 }
 

@@ -158,7 +158,7 @@ TEST(Hydrostatics, AWaterlineStartingAftOfTheBow)
 
 // Zero draft, waterline length, beam or section: every ratio over it is 0. One set of results serves every run:
 // nothing of an earlier run may survive.
-TEST(Hydrostatics, WaterlineAtALinesHeightAwashAndDry)
+TEST(Hydrostatics, WaterlinesAtALinesHeightAwashDryOrOneSliceLong)
 {
     Design d = prismHull(kL, boxSection(kB, kD), 4);
     Hydrostatics h;
@@ -202,14 +202,11 @@ TEST(Hydrostatics, WaterlineAtALinesHeightAwashAndDry)
     d.DesignLoaded = true;
     d.HullLength = 0;
     EXPECT_THROW(runHydrostatics(d, {}, h), FloatError);
-}
 
-TEST(Hydrostatics, SingleSliceWaterlineAndHalfLengthKeel)
-{
     // A keel dipping to 0 at midships only: one slice reaches a waterline of 0.005".
     Design dip = straightLines(kL, {{{0, 12, 0}, {kL, 12, 0}}, {{0, 12, 5}, {kL, 12, 5}},
                                     {{0, 10, 0}, {kL / 2, 0, 0}, {kL, 10, 0}}}, 0.005);
-    const Hydrostatics h = hydrostaticsOf(dip);
+    runHydrostatics(dip, {}, h);
     EXPECT_NEAR(h.WaterlineStart, kL / 2, 1e-9);
     EXPECT_EQ(h.WaterlineEnd, h.WaterlineStart);
     EXPECT_GT(h.BeamWL, 0);
@@ -303,8 +300,7 @@ TEST(PositionCockpits, PaddlersBalanceOverTheLCBWhenAskedAndAfloatAndTheRimsMove
         }
     }
 
-    // Cockpits stay put unless asked and the hull floats on a waterline. Dry: no draft. Awash: no waterline length. At the keel: the LCB is found, but the draft is 0. Not asked: never
-    // moved. Without a rear end (rim point 8).
+    // Cockpits stay put when dry, awash, at the keel (an LCB but no draft), not asked, or without rim point 8.
     const struct { double waterline; bool asked; std::int16_t rims; } idle[] = {
         {-1, true, 9}, {kD, true, 9}, {0, true, 9}, {4, false, 9}, {4, true, 7}};
     for (const auto& c : idle) {
@@ -334,7 +330,7 @@ TEST(CockpitDepths, MeasuredAtTheRimEndsOfBothRecords)
     EXPECT_EQ(rimInches(d, 1, 8), 70);
 }
 
-TEST(WaterlineSearch, StepsAnInchPerHundredPoundsAndTurnsBackAtATenth)
+TEST(WaterlineSearch, StepsAnInchPerHundredPoundsTurnsBackAtATenthAndStops)
 {
     Floating f(546.3);  // 250 pounds short
     std::vector<double> heights;
@@ -344,38 +340,33 @@ TEST(WaterlineSearch, StepsAnInchPerHundredPoundsAndTurnsBackAtATenth)
     for (int k = 0; k < 6; ++k) EXPECT_NEAR(heights[k], expected[k], 1e-12) << k;
     EXPECT_TRUE(out.reached);
     EXPECT_EQ(f.h.Displacement, f.h.TargetDisplacement);
-}
 
-TEST(WaterlineSearch, StopsAtTheHullsBoundsOrAfterFortyOnePasses)
-{
     // More than the whole box displaces; a negative weight, below the keel.
     for (auto [paddler, bound] : {std::pair{5000.0, kD}, std::pair{-50.0, 0.0}}) {
-        Floating f(paddler);
-        const SearchOutcome out = f.run();
-        EXPECT_EQ(f.d.WaterlineHeight, bound);
-        EXPECT_FALSE(out.reached);
-        EXPECT_LT(out.passes, kMaxSearchPasses);
+        Floating bounded(paddler);
+        const SearchOutcome stopped = bounded.run();
+        EXPECT_EQ(bounded.d.WaterlineHeight, bound);
+        EXPECT_FALSE(stopped.reached);
+        EXPECT_LT(stopped.passes, kMaxSearchPasses);
     }
     // Results that cross the target every third pass and never meet it.
-    Floating f(0, 5);
-    f.h.TargetDisplacement = 100;
-    f.h.Displacement = 90;
+    Floating crossing(0, 5);
+    crossing.h.TargetDisplacement = 100;
+    crossing.h.Displacement = 90;
     int pass = 0;
-    const SearchOutcome out = detect(f.d, f.h, {[&] { f.h.Displacement = (++pass / 3) % 2 == 0 ? 90 : 110; }, {}});
-    EXPECT_EQ(out.passes, kMaxSearchPasses);
-    EXPECT_FALSE(out.reached);
-}
+    const SearchOutcome endless =
+        detect(crossing.d, crossing.h, {[&] { crossing.h.Displacement = (++pass / 3) % 2 == 0 ? 90 : 110; }, {}});
+    EXPECT_EQ(endless.passes, kMaxSearchPasses);
+    EXPECT_FALSE(endless.reached);
 
-TEST(WaterlineSearch, NoSearchWithoutADesignOrInsideASearch)
-{
+    // No search without a design, nor inside a search.
     Floating unloaded(400);
     unloaded.d.DesignLoaded = false;
     EXPECT_FALSE(unloaded.run().ran);
     EXPECT_EQ(unloaded.d.WaterlineHeight, 2);
-
-    Floating f(400);
+    Floating outer(400);
     SearchOutcome inner{true};
-    EXPECT_TRUE(f.run([&] { inner = f.run(); }).reached);
+    EXPECT_TRUE(outer.run([&] { inner = outer.run(); }).reached);
     EXPECT_FALSE(inner.ran);
-    EXPECT_TRUE(f.run().ran);  // and the guard is released
+    EXPECT_TRUE(outer.run().ran);  // and the guard is released
 }
