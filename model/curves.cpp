@@ -4,8 +4,6 @@
 #include "model/geometry.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstdint>
 #include <cmath>
 
 namespace model {
@@ -216,9 +214,7 @@ Point3 LineEvaluator::pointAt(double x) const { return pointAt(x, locate(x)); }
 
 namespace {
 
-bool same(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
-
-bool samePoint(const Point3& a, const Point3& b) { return same(a.X, b.X) && same(a.Y, b.Y) && same(a.Z, b.Z); }
+bool samePoint(const Point3& a, const Point3& b) { return sameBits(a.X, b.X) && sameBits(a.Y, b.Y) && sameBits(a.Z, b.Z); }
 
 }  // namespace
 
@@ -227,7 +223,7 @@ bool LineEvaluator::sameAs(const LineEvaluator& other) const
     if (pieces_.size() != other.pieces_.size()) return false;
     for (std::size_t k = 0; k < pieces_.size(); ++k) {
         const Piece &a = pieces_[k], &b = other.pieces_[k];
-        if (!same(a.from, b.from) || !same(a.to, b.to) || !samePoint(a.p0, b.p0) || !samePoint(a.p1, b.p1) ||
+        if (!sameBits(a.from, b.from) || !sameBits(a.to, b.to) || !samePoint(a.p0, b.p0) || !samePoint(a.p1, b.p1) ||
             !samePoint(a.p2, b.p2) || !samePoint(a.p3, b.p3))
             return false;
     }
@@ -239,8 +235,8 @@ bool LineEvaluator::sharesPlacesWith(const LineEvaluator& other) const
     if (pieces_.size() != other.pieces_.size()) return false;
     for (std::size_t k = 0; k < pieces_.size(); ++k) {
         const Piece &a = pieces_[k], &b = other.pieces_[k];
-        if (!same(a.from, b.from) || !same(a.to, b.to) || !same(a.p0.X, b.p0.X) || !same(a.p1.X, b.p1.X) ||
-            !same(a.p2.X, b.p2.X) || !same(a.p3.X, b.p3.X))
+        if (!sameBits(a.from, b.from) || !sameBits(a.to, b.to) || !sameBits(a.p0.X, b.p0.X) || !sameBits(a.p1.X, b.p1.X) ||
+            !sameBits(a.p2.X, b.p2.X) || !sameBits(a.p3.X, b.p3.X))
             return false;
     }
     return true;

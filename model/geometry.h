@@ -4,9 +4,14 @@
 
 #include "model/records.h"
 
+#include <bit>
+#include <cstdint>
 #include <vector>
 
 namespace model {
+
+// Bit for bit: -0 differs from 0, and a NaN equals the same NaN.
+inline bool sameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
 
 inline constexpr double kPi15 = 3.14159265358979;      // 15-digit pi used by ArcCos
 inline constexpr double kHalfPi15 = 1.5707963267949;   // 15-digit pi / 2 used by ArcCos

@@ -3,7 +3,6 @@
 #include "model/geometry.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 
 namespace model {
@@ -11,8 +10,6 @@ namespace model {
 namespace {
 
 constexpr double kTrapezoidDivisor = 2.0;
-
-bool sameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
 
 }  // namespace
 
