@@ -76,14 +76,11 @@ void DeviceContext::StrokeAndFillPath()
 
 void DeviceContext::Polygon(const std::vector<Point>& points)
 {
-    QPainter* p = box_.canvas();
-    if (!p || points.empty()) return;
-    QPolygonF polygon;
-    polygon.reserve(qsizetype(points.size()));
-    for (const Point& point : points) polygon << device(point);
-    box_.usePen(box_.ForeColor);
-    box_.useBrush(box_.FillStyle == kFillSolid, box_.FillColor);
-    p->drawPolygon(polygon, Qt::OddEvenFill);
+    if (points.empty()) return;
+    PolygonPaint polygon{{}, box_.FillColor, box_.ForeColor};
+    polygon.points.reserve(points.size());
+    for (const Point& point : points) polygon.points.push_back(mapping_.toDevice(point));
+    box_.Polygons({std::move(polygon)});
 }
 
 }  // namespace platform

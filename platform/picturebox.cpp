@@ -144,6 +144,36 @@ void PictureBox::Columns(const std::vector<Column>& columns, ColorRef color)
     }
 }
 
+void PictureBox::Polygons(const std::vector<PolygonPaint>& polygons)
+{
+    QPainter* p = canvas();
+    if (!p || polygons.empty()) return;
+    const bool filled = FillStyle == kFillSolid;
+    const bool outlined = DrawStyle != kDrawInvisible;
+    const bool thinSolidPen = DrawWidth <= 1 && (DrawStyle == kDrawSolid || DrawStyle == kDrawInsideSolid);
+    const bool writable = (image_.format() == QImage::Format_RGB32 ||
+                           image_.format() == QImage::Format_ARGB32_Premultiplied) &&
+                          image_.isDetached();
+    const bool inRange = std::all_of(polygons.begin(), polygons.end(),
+                                     [](const PolygonPaint& g) { return withinRasterRange(g.points); });
+    if (writable && inRange && (thinSolidPen || !outlined)) {
+        const PixelBuffer target{reinterpret_cast<std::uint32_t*>(image_.bits()),
+                                 image_.bytesPerLine() / std::ptrdiff_t(sizeof(std::uint32_t)), image_.width(),
+                                 image_.height()};
+        raster_.paintInTurn(target, polygons, filled, outlined);
+        return;
+    }
+    // Wide or patterned pens, and points beyond the raster's range.
+    for (const PolygonPaint& g : polygons) {
+        QPolygonF polygon;
+        polygon.reserve(qsizetype(g.points.size()));
+        for (const Point& point : g.points) polygon << QPointF(point.x, point.y);
+        usePen(g.outline);
+        useBrush(filled, g.fill);
+        p->drawPolygon(polygon, Qt::OddEvenFill);
+    }
+}
+
 void PictureBox::Line(float x1, float y1, float x2, float y2, std::optional<ColorRef> color, LineForm form)
 {
     QPainter* p = canvas();

@@ -5,6 +5,7 @@
 // so a given inch always lands on one whole pixel.
 
 #include "platform/gditypes.h"
+#include "platform/polygonraster.h"
 #include "platform/userscale.h"
 
 #include <QImage>
@@ -83,6 +84,11 @@ public:
     // Line per column, many times faster than as one-pixel rectangles.
     void Columns(const std::vector<Column>& columns, ColorRef color);
 
+    // Device-pixel polygons drawn in turn, each filled by FillStyle and
+    // outlined with the pen, in its own colours; the box's FillColor and
+    // ForeColor are left as they were.
+    void Polygons(const std::vector<PolygonPaint>& polygons);
+
     // A costly pass whose pixels depend only on `key`, drawn by `paint` with
     // the box's usual calls. The second time in a row the same key comes, the
     // pass is drawn into a transparent layer that is put over the picture and
@@ -139,6 +145,7 @@ private:
 
     QImage image_;
     QImage layer_;
+    PolygonRaster raster_;
     std::vector<std::int64_t> layerKey_, seenKey_;
     std::unique_ptr<QPainter> painter_;
     std::optional<PenKey> pen_;

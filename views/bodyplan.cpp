@@ -5,23 +5,13 @@
 
 namespace views {
 
-namespace {
-
-struct Shape {
-    std::vector<model::Point2> polygon;
-    std::vector<platform::Point> pixels;
-    platform::ColorRef fill, outline;
-};
-
-}  // namespace
-
 void drawBodyPlan(const Redraw& r)
 {
     const model::Design& d = r.design;
     platform::PictureBox& box = r.box(kFrontView);
     const int lineCount = d.LineCount;
     if (lineCount < 1) return;
-    std::vector<Shape> shapes;
+    std::vector<platform::PolygonPaint> shapes;
     for (const BodyPlanStation& s : bodyPlanOrder(d.StationCount, int(d.Sections.size()) - 1, d.CurrentStation)) {
         const std::vector<model::Point3>& pts = d.Sections[std::size_t(s.station)].Pts;
         if (int(pts.size()) <= lineCount) continue;
@@ -32,31 +22,24 @@ void drawBodyPlan(const Redraw& r)
         }
         std::vector<platform::Point> pixels =
             PolygonPixelsInView(box, r.state.ViewExtents, kFrontView, std::int16_t(lineCount), polygon);
-        shapes.push_back({std::move(polygon), std::move(pixels), s.fill, s.outline});
+        if (!pixels.empty()) shapes.push_back({std::move(pixels), s.fill, s.outline});
     }
     // A finely divided hull has many neighbouring sections on the same
-    // pixels: the next one paints over every pixel of such a section, so it
-    // is not drawn at all. The picture is the same, many times faster.
-    std::vector<const Shape*> drawn;
+    // pixels: the next one paints over every pixel of such a section.
+    std::vector<platform::PolygonPaint> drawn;
     for (std::size_t i = 0; i < shapes.size(); ++i)
-        if (i + 1 == shapes.size() || shapes[i].pixels != shapes[i + 1].pixels) drawn.push_back(&shapes[i]);
+        if (i + 1 == shapes.size() || shapes[i].points != shapes[i + 1].points) drawn.push_back(std::move(shapes[i]));
     if (drawn.empty()) return;
     // The sections do not move with the waterline or a scroll: a redraw that
     // would draw them on the same pixels puts the kept ones on again.
     std::vector<std::int64_t> key{box.FillStyle, box.DrawWidth, box.DrawStyle};
-    for (const Shape* shape : drawn) {
-        key.insert(key.end(), {shape->fill, shape->outline, std::int64_t(shape->pixels.size())});
-        for (const platform::Point& p : shape->pixels) key.insert(key.end(), {p.x, p.y});
+    for (const platform::PolygonPaint& shape : drawn) {
+        key.insert(key.end(), {shape.fill, shape.outline, std::int64_t(shape.points.size())});
+        for (const platform::Point& p : shape.points) key.insert(key.end(), {p.x, p.y});
     }
-    box.Layered(std::move(key), [&] {
-        for (const Shape* shape : drawn) {
-            box.FillColor = shape->fill;
-            box.ForeColor = shape->outline;
-            DrawPolygonInView(box, r.state.ViewExtents, kFrontView, std::int16_t(lineCount), shape->polygon);
-        }
-    });
-    box.FillColor = drawn.back()->fill;
-    box.ForeColor = drawn.back()->outline;
+    box.Layered(std::move(key), [&] { box.Polygons(drawn); });
+    box.FillColor = drawn.back().fill;
+    box.ForeColor = drawn.back().outline;
 }
 
 }  // namespace views
