@@ -1,6 +1,7 @@
 #include "platform/polygonraster.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <iterator>
 #include <tuple>
@@ -97,151 +98,122 @@ const std::vector<PolygonRaster::Run>& PolygonRaster::rowsToCompose(const Polygo
 
 namespace {
 
-// One edge's share of each row it touches, walked a row at a time: where it
-// crosses the row's centre line (for the fill) and its outline pixels.
-class EdgeWalk {
-public:
-    EdgeWalk(Point a, Point b, bool filled, bool outlined, int fromRow)
-        : bottom_(std::max(a.y, b.y)), row_(std::max(std::min(a.y, b.y), fromRow))
-    {
-        const Point t = a.y < b.y ? a : b, e = a.y < b.y ? b : a;
-        fills_ = filled && a.y != b.y;
-        if (fills_) {
-            // ceil(x0 + (row + 1/2 - y0) dx / dy - 1/2), as the floor of its negation
-            const Int dx = Int(e.x) - t.x, dy = Int(e.y) - t.y;
-            crossing_ = FloorSteps(-(2 * t.x * dy + (2 * (Int(row_) - t.y) + 1) * dx - dy), -2 * dx, 2 * dy);
-        }
-        if (!outlined) return;
-        const Int dx = Int(e.x) - t.x, dy = Int(e.y) - t.y;
-        if (dy > std::abs(dx)) {
-            // One pixel a row: round(x0 + (row - y0) dx / dy).
-            shape_ = Shape::Pixel;
-            along_ = FloorSteps(2 * t.x * dy + dy + 2 * (Int(row_) - t.y) * dx, 2 * dx, 2 * dy);
-            return;
-        }
-        // A run a row: the columns whose rounded y, y0 + (col - x0) dy / dx,
-        // is the row. l is the edge's left end.
-        const Point l = a.x <= b.x ? a : b, r = a.x <= b.x ? b : a;
-        left_ = l.x;
-        pastRight_ = r.x + 1;
-        if (dy == 0) {
-            shape_ = Shape::Flat;
-            return;
-        }
-        shape_ = Shape::Runs;
-        // Columns from l's on lie at or past a row: on the rows from l's to r's.
-        const Int run = Int(r.x) - l.x, rise = Int(r.y) - l.y;
-        falling_ = rise > 0;
-        if (falling_) {
-            // ceil((2 run (row - ly) - run) / (2 rise)) columns past l, for the next row
-            columns_ = FloorSteps(-2 * run * (Int(row_) + 1 - l.y) + run, -2 * run, 2 * rise);
-            held_ = firstColumn(-floorDiv(-2 * run * (Int(row_) - l.y) + run, 2 * rise));
-        } else {
-            // floor((2 run (ly - row - 1) + run) / (-2 rise)) + 1 columns past l
-            columns_ = FloorSteps(2 * run * (l.y - Int(row_) - 1) + run, -2 * run, -2 * rise);
-            held_ = firstColumn(floorDiv(2 * run * (l.y - Int(row_)) + run, -2 * rise) + 1);
-        }
+// Each edge is walked on its own, its steppers in registers, into a table of
+// what every row of the polygon gets: fill crossings and outline runs.
+
+// The first pixel at or right of where the edge crosses each row's centre
+// line: ceil(x0 + (row + 1/2 - y0) dx / dy - 1/2), as the floor of its negation.
+void addCrossings(PolygonRaster::RowTable& table, Point a, Point b, int top, int bottom)
+{
+    const Point t = a.y < b.y ? a : b, e = a.y < b.y ? b : a;
+    const int first = std::max(t.y, top), last = std::min(e.y - 1, bottom);
+    const Int dx = Int(e.x) - t.x, dy = Int(e.y) - t.y;
+    FloorSteps negated(-(2 * t.x * dy + (2 * (Int(first) - t.y) + 1) * dx - dy), -2 * dx, 2 * dy);
+    for (int row = first; row <= last; ++row, negated.next()) table.addCrossing(row, -negated.value());
+}
+
+void addOutline(PolygonRaster::RowTable& table, Point a, Point b, int top, int bottom)
+{
+    const Point t = a.y < b.y ? a : b, e = a.y < b.y ? b : a;
+    const Int dx = Int(e.x) - t.x, dy = Int(e.y) - t.y;
+    if (dy > std::abs(dx)) {
+        // One pixel a row: round(x0 + (row - y0) dx / dy).
+        const int first = std::max(t.y, top), last = std::min(e.y, bottom);
+        FloorSteps x(2 * t.x * dy + dy + 2 * (Int(first) - t.y) * dx, 2 * dx, 2 * dy);
+        for (int row = first; row <= last; ++row, x.next()) table.addRun(row, {x.value(), x.value()});
+        return;
     }
-
-    int row() const { return row_; }
-    bool done() const { return row_ > bottom_; }
-    bool crosses() const { return fills_ && row_ < bottom_; }
-    int crossing() const { return -crossing_.value(); }
-    bool outlines() const { return shape_ != Shape::None; }
-
-    PolygonRaster::Run outlineRun()
-    {
-        switch (shape_) {
-        case Shape::Pixel: return {along_.value(), along_.value()};
-        case Shape::Flat: return {left_, pastRight_ - 1};
-        default: break;
-        }
-        if (falling_) {
-            const int next = firstColumn(-columns_.value());
-            return {std::exchange(held_, next), next - 1};
-        }
-        const int here = firstColumn(columns_.value() + 1);
-        return {here, std::exchange(held_, here) - 1};
+    // A run a row: the columns whose rounded y, y0 + (col - x0) dy / dx, is
+    // the row. l is the edge's left end.
+    const Point l = a.x <= b.x ? a : b, r = a.x <= b.x ? b : a;
+    if (dy == 0) {
+        if (l.y >= top && l.y <= bottom) table.addRun(l.y, {l.x, r.x});
+        return;
     }
-
-    void next()
-    {
-        // Steppers an edge does not use stand still, so all step alike.
-        ++row_;
-        crossing_.next();
-        along_.next();
-        columns_.next();
+    const int first = std::max(t.y, top), last = std::min(e.y, bottom);
+    const Int run = Int(r.x) - l.x, rise = Int(r.y) - l.y;
+    const auto column = [&](Int steps) { return int(std::clamp<Int>(l.x + steps, l.x, Int(r.x) + 1)); };
+    if (rise > 0) {
+        // Going down from l: ceil((2 run (row - ly) - run) / (2 rise))
+        // columns past l lie above the row.
+        int held = column(-floorDiv(-2 * run * (Int(first) - l.y) + run, 2 * rise));
+        FloorSteps next(-2 * run * (Int(first) + 1 - l.y) + run, -2 * run, 2 * rise);
+        for (int row = first; row <= last; ++row, next.next()) {
+            const int past = column(-next.value());
+            table.addRun(row, {std::exchange(held, past), past - 1});
+        }
+        return;
     }
-
-private:
-    enum class Shape { None, Pixel, Flat, Runs };
-    int firstColumn(Int steps) const { return int(std::clamp<Int>(left_ + steps, left_, pastRight_)); }
-
-    int bottom_, row_;
-    bool fills_ = false, falling_ = false;
-    Shape shape_ = Shape::None;
-    FloorSteps crossing_{0, 0, 1}, along_{0, 0, 1}, columns_{0, 0, 1};
-    int left_ = 0, pastRight_ = 0, held_ = 0;
-};
+    // Going up from l: floor((2 run (ly - row - 1) + run) / (-2 rise)) + 1
+    // columns past l lie below the row.
+    int held = column(floorDiv(2 * run * (l.y - Int(first)) + run, -2 * rise) + 1);
+    FloorSteps here(2 * run * (l.y - Int(first) - 1) + run, -2 * run, -2 * rise);
+    for (int row = first; row <= last; ++row, here.next()) {
+        const int from = column(here.value() + 1);
+        table.addRun(row, {from, std::exchange(held, from) - 1});
+    }
+}
 
 }  // namespace
+
+void PolygonRaster::RowTable::reset(int firstRow, int rowCount, int perRow)
+{
+    top = firstRow;
+    width = perRow;
+    crossings.resize(std::size_t(rowCount * perRow));
+    runs.resize(std::size_t(rowCount * perRow));
+    crossingCount.assign(std::size_t(rowCount), 0);
+    runCount.assign(std::size_t(rowCount), 0);
+}
 
 void PolygonRaster::composeRows(const PixelBuffer& target, const PolygonPaint& polygon, bool filled, bool outlined,
                                 Run rows)
 {
     const std::vector<Point>& p = polygon.points;
+    if (p.empty()) return;
+    const auto [low, high] = std::minmax_element(p.begin(), p.end(), [](Point a, Point b) { return a.y < b.y; });
+    const int top = std::max(low->y, rows.first), bottom = std::min(high->y, rows.last);
+    if (top > bottom) return;
     const std::size_t n = p.size();
-    std::vector<EdgeWalk> edges;
-    edges.reserve(n);
+    table_.reset(top, bottom - top + 1, int(n));
     for (std::size_t i = 0; i < n; ++i) {
         const Point a = p[i], b = p[(i + 1) % n];
-        if (std::max(a.y, b.y) >= rows.first && std::min(a.y, b.y) <= rows.last)
-            edges.emplace_back(a, b, filled, outlined, rows.first);
+        if (filled && a.y != b.y) addCrossings(table_, a, b, top, bottom);
+        if (outlined) addOutline(table_, a, b, top, bottom);
     }
-    std::sort(edges.begin(), edges.end(), [](const EdgeWalk& u, const EdgeWalk& v) { return u.row() < v.row(); });
     const std::uint32_t fill = opaquePixel(polygon.fill), outline = opaquePixel(polygon.outline);
-    std::vector<EdgeWalk*> active;
-    crossings_.resize(edges.size());
-    runs_.resize(edges.size());
-    std::size_t waiting = 0;
-    for (int row = edges.empty() ? rows.last + 1 : std::max(edges.front().row(), rows.first); row <= rows.last; ++row) {
-        while (waiting < edges.size() && edges[waiting].row() == row) active.push_back(&edges[waiting++]);
-        crossingCount_ = runCount_ = 0;
-        bool ended = false;
-        for (EdgeWalk* e : active) {
-            if (e->crosses()) crossings_[crossingCount_++] = e->crossing();
-            if (e->outlines()) runs_[runCount_++] = e->outlineRun();
-            e->next();
-            ended |= e->done();
+    for (int row = top; row <= bottom; ++row) {
+        const std::size_t i = std::size_t(row - top);
+        int* const x = &table_.crossings[i * n];
+        const Run* const runs = &table_.runs[i * n];
+        const int crossings = table_.crossingCount[i], outlines = table_.runCount[i];
+        // Every pixel the row paints lies between `reach`'s ends.
+        Run reach{INT_MAX, INT_MIN};
+        for (int k = 0; k < outlines; ++k)
+            reach = {std::min(reach.first, runs[k].first), std::max(reach.last, runs[k].last)};
+        if (crossings >= 2) {
+            const auto [left, right] = std::minmax_element(x, x + crossings);
+            reach = {std::min(reach.first, *left), std::max(reach.last, *right - 1)};
         }
-        compose(target, row, fill, outline);
-        if (ended) std::erase_if(active, [](const EdgeWalk* e) { return e->done(); });
-        if (active.empty() && waiting == edges.size()) break;
+        if (paintedAlready(row, {std::max(reach.first, 0), std::min(reach.last, target.width - 1)})) continue;
+        std::sort(x, x + crossings);
+        std::vector<Run>& painted = painted_[std::size_t(row)];
+        std::uint32_t* line = target.bits + row * target.pixelsPerLine;
+        const auto clipped = [&](Run r) { return Run{std::max(r.first, 0), std::min(r.last, target.width - 1)}; };
+        // Outline over fill: composed from the top down, the outline goes first.
+        for (int k = 0; k < outlines; ++k) paintUnpainted(line, painted, clipped(runs[k]), outline);
+        for (int k = 0; k + 1 < crossings; k += 2) paintUnpainted(line, painted, clipped({x[k], x[k + 1] - 1}), fill);
     }
 }
 
-void PolygonRaster::compose(const PixelBuffer& target, int row, std::uint32_t fill, std::uint32_t outline)
+bool PolygonRaster::paintedAlready(int row, Run reach) const
 {
-    int* const x = crossings_.data();
-    int low = target.width, high = -1;
-    for (std::size_t i = 0; i < runCount_; ++i) low = std::min(low, runs_[i].first), high = std::max(high, runs_[i].last);
-    if (crossingCount_ >= 2) {
-        const auto [left, right] = std::minmax_element(x, x + crossingCount_);
-        low = std::min(low, *left), high = std::max(high, *right - 1);
+    if (reach.first > reach.last) return true;
+    for (const Run& r : painted_[std::size_t(row)]) {
+        if (r.first > reach.first) return false;
+        if (r.last >= reach.last) return true;
     }
-    low = std::max(low, 0);
-    high = std::min(high, target.width - 1);
-    if (low > high) return;
-    std::vector<Run>& painted = painted_[std::size_t(row)];
-    for (const Run& r : painted)
-        if (r.first <= low && r.last >= high) return;  // all painted by later polygons
-    std::sort(x, x + crossingCount_);
-    std::uint32_t* line = target.bits + row * target.pixelsPerLine;
-    const auto clipped = [&](Run r) { return Run{std::max(r.first, 0), std::min(r.last, target.width - 1)}; };
-    // Outline over fill: composed from the top down, the outline goes first.
-    for (std::size_t i = 0; i < runCount_; ++i) paintUnpainted(line, painted, clipped(runs_[i]), outline);
-    for (std::size_t i = 0; i + 1 < crossingCount_; i += 2)
-        paintUnpainted(line, painted, clipped({x[i], x[i + 1] - 1}), fill);
+    return false;
 }
 
 // Paints the pixels of `run` no later polygon painted, and marks them painted.

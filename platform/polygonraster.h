@@ -55,20 +55,35 @@ public:
     struct Run {
         int first, last;
     };
+    // What each row of a polygon gets from its edges, `width` entries a row.
+    struct RowTable {
+        int top = 0, width = 0;
+        std::vector<int> crossings, crossingCount;
+        std::vector<Run> runs;
+        std::vector<int> runCount;
+        void reset(int firstRow, int rowCount, int perRow);
+        void addCrossing(int row, int x)
+        {
+            const std::size_t i = std::size_t(row - top);
+            crossings[i * std::size_t(width) + std::size_t(crossingCount[i]++)] = x;
+        }
+        void addRun(int row, Run r)
+        {
+            const std::size_t i = std::size_t(row - top);
+            runs[i * std::size_t(width) + std::size_t(runCount[i]++)] = r;
+        }
+    };
 
 private:
     using Edge = std::pair<Point, Point>;
     const std::vector<Run>& rowsToCompose(const PolygonPaint& polygon, int height);
     void composeRows(const PixelBuffer& target, const PolygonPaint& polygon, bool filled, bool outlined, Run rows);
-    void compose(const PixelBuffer& target, int row, std::uint32_t fill, std::uint32_t outline);
+    bool paintedAlready(int row, Run reach) const;
     void paintUnpainted(std::uint32_t* line, std::vector<Run>& painted, Run run, std::uint32_t colour);
 
-    // Per row of the target, what is painted already; the current row's fill
-    // crossings and outline runs.
+    // Per row of the target, what is painted already.
     std::vector<std::vector<Run>> painted_;
-    std::vector<int> crossings_;
-    std::vector<Run> runs_;
-    std::size_t crossingCount_ = 0, runCount_ = 0;
+    RowTable table_;
     std::vector<Edge> edges_, previousEdges_, changed_;
     std::vector<Run> rows_;
     int top_ = 0, bottom_ = -1;  // the current polygon's rows in the target
