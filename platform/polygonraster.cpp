@@ -57,8 +57,8 @@ void PolygonRaster::paintInTurn(const PixelBuffer& target, std::span<const Polyg
     for (std::size_t r = 0; r < rows; ++r) painted_[r].clear();
     previousEdges_.clear();
     for (auto polygon = polygons.rbegin(); polygon != polygons.rend(); ++polygon) {
-        for (const Run& rows : rowsToCompose(*polygon, target.height))
-            composeRows(target, *polygon, filled, outlined, rows);
+        for (const Run& span : rowsToCompose(*polygon, target.height))
+            composeRows(target, *polygon, filled, outlined, span);
     }
 }
 

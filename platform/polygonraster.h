@@ -86,7 +86,6 @@ private:
     RowTable table_;
     std::vector<Edge> edges_, previousEdges_, changed_;
     std::vector<Run> rows_;
-    int top_ = 0, bottom_ = -1;  // the current polygon's rows in the target
 };
 
 }  // namespace platform
