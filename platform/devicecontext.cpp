@@ -58,22 +58,6 @@ void DeviceContext::StrokePath()
     path_ = QPainterPath();
 }
 
-void DeviceContext::StrokeAndFillPath()
-{
-    if (QPainter* p = box_.canvas()) {
-        QPainterPath closed;
-        closed.setFillRule(Qt::OddEvenFill);
-        for (const QPolygonF& figure : path_.toSubpathPolygons()) {
-            closed.addPolygon(figure);
-            closed.closeSubpath();
-        }
-        box_.usePen(box_.ForeColor);
-        box_.useBrush(box_.FillStyle == kFillSolid, box_.FillColor);
-        p->drawPath(closed);
-    }
-    path_ = QPainterPath();
-}
-
 void DeviceContext::Polygon(const std::vector<Point>& points)
 {
     if (points.empty()) return;

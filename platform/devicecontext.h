@@ -36,8 +36,6 @@ public:
     void EndPath();
     // Draws the path's figures open, as traced, and discards the path.
     void StrokePath();
-    // Closes every figure, fills and outlines it, and discards the path.
-    void StrokeAndFillPath();
 
     // A closed, outlined and filled polygon (odd-even fill).
     void Polygon(const std::vector<Point>& points);

@@ -93,6 +93,17 @@ void drawPass(const Redraw& r, const Pass& pass)
     const bool solid = r.state.Solid;
     const platform::GdiMapping mapping = viewDeviceMapping(box, r.extent(pass.view), kPanelUnitsPerInch);
     box.Layered(layerKey(box, mapping, solid, traces), [&] {
+        if (solid) {
+            // A closed, filled and outlined figure each: the picture box's polygons.
+            std::vector<platform::PolygonPaint> polygons;
+            for (const Trace& t : traces) {
+                platform::PolygonPaint polygon{{}, t.fill, box.ForeColor};
+                for (const platform::Point& p : t.points) polygon.points.push_back(mapping.toDevice(p));
+                polygons.push_back(std::move(polygon));
+            }
+            box.Polygons(polygons);
+            return;
+        }
         withViewMapping(box, r.extent(pass.view), kPanelUnitsPerInch, [&](DeviceContext& dc) {
             for (const Trace& t : traces) {
                 box.FillColor = t.fill;
@@ -100,8 +111,7 @@ void drawPass(const Redraw& r, const Pass& pass)
                 dc.MoveToEx(t.points.front());
                 for (std::size_t i = 1; i < t.points.size(); ++i) dc.LineTo(t.points[i]);
                 dc.EndPath();
-                if (solid) dc.StrokeAndFillPath();
-                else dc.StrokePath();
+                dc.StrokePath();
             }
         });
     });
