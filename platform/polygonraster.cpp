@@ -22,21 +22,22 @@ Int floorDiv(Int a, Int b)  // b > 0
 class FloorSteps {
 public:
     FloorSteps(Int a, Int b, Int d)
-        : q_(floorDiv(a, d)), r_(a - q_ * d), qb_(floorDiv(b, d)), rb_(b - qb_ * d), d_(d)
+        : q_(floorDiv(a, d)), r_(a - q_ * d), qb_(floorDiv(b, d)), rb_(b - qb_ * d), rbLessD_(rb_ - d)
     {
     }
     int value() const { return int(q_); }
     void next()
     {
-        // Without a branch: the carry follows the slope, which no predictor does.
-        r_ += rb_;
-        const Int carry = r_ >= d_;
+        // A select, not a branch (the carry follows the slope, which no
+        // predictor does), and a short chain from one remainder to the next.
+        const Int over = r_ + rbLessD_;
+        const bool carry = over >= 0;
+        r_ = carry ? over : r_ + rb_;
         q_ += qb_ + carry;
-        r_ -= carry * d_;
     }
 
 private:
-    Int q_, r_, qb_, rb_, d_;
+    Int q_, r_, qb_, rb_, rbLessD_;
 };
 
 }  // namespace
@@ -98,31 +99,65 @@ const std::vector<PolygonRaster::Run>& PolygonRaster::rowsToCompose(const Polygo
 
 namespace {
 
-// Each edge is walked on its own, its steppers in registers, into a table of
-// what every row of the polygon gets: fill crossings and outline runs.
+// Each edge is walked on its own, its steppers in registers, into columns of
+// its own: its fill crossing and its outline run on each row, indexed from the
+// polygon's top row.
+struct Columns {
+    int* crossings;
+    PolygonRaster::Run* runs;
+    int top;
+    void addCrossing(int row, int x) { crossings[row - top] = x; }
+    void addRun(int row, PolygonRaster::Run r) { runs[row - top] = r; }
+};
 
-// The first pixel at or right of where the edge crosses each row's centre
-// line: ceil(x0 + (row + 1/2 - y0) dx / dy - 1/2), as the floor of its negation.
-void addCrossings(PolygonRaster::RowTable& table, Point a, Point b, int top, int bottom)
+// An edge from its top end t to its bottom end e.
+struct Span {
+    Point t, e;
+    Span(Point a, Point b) : t(a.y < b.y ? a : b), e(a.y < b.y ? b : a) {}
+    Int dx() const { return Int(e.x) - t.x; }
+    Int dy() const { return Int(e.y) - t.y; }
+    bool steep() const { return dy() > std::abs(dx()); }
+
+    // From `row` on, the negated first pixel at or right of where the edge
+    // crosses each row's centre line: ceil(x0 + (row + 1/2 - y0) dx / dy - 1/2).
+    FloorSteps negatedCrossings(int row) const
+    {
+        return {-(2 * t.x * dy() + (2 * (Int(row) - t.y) + 1) * dx() - dy()), -2 * dx(), 2 * dy()};
+    }
+    // From `row` on, a steep edge's one pixel a row: round(x0 + (row - y0) dx / dy).
+    FloorSteps pixels(int row) const { return {2 * t.x * dy() + dy() + 2 * (Int(row) - t.y) * dx(), 2 * dx(), 2 * dy()}; }
+};
+
+void addCrossings(Columns table, Span s, int top, int bottom)
 {
-    const Point t = a.y < b.y ? a : b, e = a.y < b.y ? b : a;
-    const int first = std::max(t.y, top), last = std::min(e.y - 1, bottom);
-    const Int dx = Int(e.x) - t.x, dy = Int(e.y) - t.y;
-    FloorSteps negated(-(2 * t.x * dy + (2 * (Int(first) - t.y) + 1) * dx - dy), -2 * dx, 2 * dy);
+    const int first = std::max(s.t.y, top), last = std::min(s.e.y - 1, bottom);
+    FloorSteps negated = s.negatedCrossings(first);
     for (int row = first; row <= last; ++row, negated.next()) table.addCrossing(row, -negated.value());
 }
 
-void addOutline(PolygonRaster::RowTable& table, Point a, Point b, int top, int bottom)
+// A steep edge filled and outlined, in one walk: two remainders stepped side by side.
+void addSteepEdge(Columns table, Span s, int top, int bottom)
 {
-    const Point t = a.y < b.y ? a : b, e = a.y < b.y ? b : a;
-    const Int dx = Int(e.x) - t.x, dy = Int(e.y) - t.y;
-    if (dy > std::abs(dx)) {
-        // One pixel a row: round(x0 + (row - y0) dx / dy).
-        const int first = std::max(t.y, top), last = std::min(e.y, bottom);
-        FloorSteps x(2 * t.x * dy + dy + 2 * (Int(first) - t.y) * dx, 2 * dx, 2 * dy);
+    const int first = std::max(s.t.y, top), last = std::min(s.e.y - 1, bottom);
+    FloorSteps negated = s.negatedCrossings(first), x = s.pixels(first);
+    int row = first;
+    for (; row <= last; ++row, negated.next(), x.next()) {
+        table.addCrossing(row, -negated.value());
+        table.addRun(row, {x.value(), x.value()});
+    }
+    if (row == s.e.y && row <= bottom) table.addRun(row, {x.value(), x.value()});
+}
+
+void addOutline(Columns table, Point a, Point b, int top, int bottom)
+{
+    const Span s(a, b);
+    if (s.steep()) {
+        const int first = std::max(s.t.y, top), last = std::min(s.e.y, bottom);
+        FloorSteps x = s.pixels(first);
         for (int row = first; row <= last; ++row, x.next()) table.addRun(row, {x.value(), x.value()});
         return;
     }
+    const Int dy = s.dy();
     // A run a row: the columns whose rounded y, y0 + (col - x0) dy / dx, is
     // the row. l is the edge's left end.
     const Point l = a.x <= b.x ? a : b, r = a.x <= b.x ? b : a;
@@ -130,7 +165,7 @@ void addOutline(PolygonRaster::RowTable& table, Point a, Point b, int top, int b
         if (l.y >= top && l.y <= bottom) table.addRun(l.y, {l.x, r.x});
         return;
     }
-    const int first = std::max(t.y, top), last = std::min(e.y, bottom);
+    const int first = std::max(s.t.y, top), last = std::min(s.e.y, bottom);
     const Int run = Int(r.x) - l.x, rise = Int(r.y) - l.y;
     const auto column = [&](Int steps) { return int(std::clamp<Int>(l.x + steps, l.x, Int(r.x) + 1)); };
     if (rise > 0) {
@@ -156,16 +191,6 @@ void addOutline(PolygonRaster::RowTable& table, Point a, Point b, int top, int b
 
 }  // namespace
 
-void PolygonRaster::RowTable::reset(int firstRow, int rowCount, int perRow)
-{
-    top = firstRow;
-    width = perRow;
-    crossings.resize(std::size_t(rowCount * perRow));
-    runs.resize(std::size_t(rowCount * perRow));
-    crossingCount.assign(std::size_t(rowCount), 0);
-    runCount.assign(std::size_t(rowCount), 0);
-}
-
 void PolygonRaster::composeRows(const PixelBuffer& target, const PolygonPaint& polygon, bool filled, bool outlined,
                                 Run rows)
 {
@@ -174,36 +199,103 @@ void PolygonRaster::composeRows(const PixelBuffer& target, const PolygonPaint& p
     const auto [low, high] = std::minmax_element(p.begin(), p.end(), [](Point a, Point b) { return a.y < b.y; });
     const int top = std::max(low->y, rows.first), bottom = std::min(high->y, rows.last);
     if (top > bottom) return;
-    const std::size_t n = p.size();
-    table_.reset(top, bottom - top + 1, int(n));
+    const std::size_t n = p.size(), height = std::size_t(bottom - top + 1);
+    crossingColumns_.resize(n * height);
+    runColumns_.resize(n * height);
+    // Each edge's rows with a crossing and with a run; none where it has none.
+    crossingRows_.assign(n, {top, top - 1});
+    runRows_.assign(n, {top, top - 1});
+    events_.assign({top, bottom + 1});
     for (std::size_t i = 0; i < n; ++i) {
         const Point a = p[i], b = p[(i + 1) % n];
-        if (filled && a.y != b.y) addCrossings(table_, a, b, top, bottom);
-        if (outlined) addOutline(table_, a, b, top, bottom);
-    }
-    const std::uint32_t fill = opaquePixel(polygon.fill), outline = opaquePixel(polygon.outline);
-    for (int row = top; row <= bottom; ++row) {
-        const std::size_t i = std::size_t(row - top);
-        int* const x = &table_.crossings[i * n];
-        const Run* const runs = &table_.runs[i * n];
-        const int crossings = table_.crossingCount[i], outlines = table_.runCount[i];
-        // Every pixel the row paints lies between `reach`'s ends.
-        Run reach{INT_MAX, INT_MIN};
-        for (int k = 0; k < outlines; ++k)
-            reach = {std::min(reach.first, runs[k].first), std::max(reach.last, runs[k].last)};
-        if (crossings >= 2) {
-            const auto [left, right] = std::minmax_element(x, x + crossings);
-            reach = {std::min(reach.first, *left), std::max(reach.last, *right - 1)};
+        const Columns columns{&crossingColumns_[i * height], &runColumns_[i * height], top};
+        const int first = std::max(std::min(a.y, b.y), top);
+        const bool crosses = filled && a.y != b.y;
+        if (crosses) crossingRows_[i] = {first, std::min(std::max(a.y, b.y) - 1, bottom)};
+        if (outlined) runRows_[i] = {first, std::min(std::max(a.y, b.y), bottom)};
+        const Span edge(a, b);
+        if (crosses && outlined && edge.steep()) {
+            addSteepEdge(columns, edge, top, bottom);
+        } else {
+            if (crosses) addCrossings(columns, edge, top, bottom);
+            if (outlined) addOutline(columns, a, b, top, bottom);
         }
-        if (paintedAlready(row, {std::max(reach.first, 0), std::min(reach.last, target.width - 1)})) continue;
-        std::sort(x, x + crossings);
-        std::vector<Run>& painted = painted_[std::size_t(row)];
-        std::uint32_t* line = target.bits + row * target.pixelsPerLine;
-        const auto clipped = [&](Run r) { return Run{std::max(r.first, 0), std::min(r.last, target.width - 1)}; };
-        // Outline over fill: composed from the top down, the outline goes first.
-        for (int k = 0; k < outlines; ++k) paintUnpainted(line, painted, clipped(runs[k]), outline);
-        for (int k = 0; k + 1 < crossings; k += 2) paintUnpainted(line, painted, clipped({x[k], x[k + 1] - 1}), fill);
+        for (const Run& r : {crossingRows_[i], runRows_[i]})
+            if (r.first <= r.last) events_.insert(events_.end(), {r.first, r.last + 1});
     }
+    std::sort(events_.begin(), events_.end());
+    events_.erase(std::unique(events_.begin(), events_.end()), events_.end());
+    crossings_.resize(n);
+    runs_.resize(n);
+    const Colours colours{opaquePixel(polygon.fill), opaquePixel(polygon.outline)};
+    // Between two events the same edges give each row a crossing or a run.
+    for (std::size_t k = 0; k + 1 < events_.size() && events_[k] <= bottom; ++k) {
+        const int from = events_[k], to = std::min(events_[k + 1] - 1, bottom);
+        crossingEdges_.clear();
+        runEdges_.clear();
+        for (std::size_t i = 0; i < n; ++i) {
+            if (crossingRows_[i].first <= from && crossingRows_[i].last >= from) crossingEdges_.push_back(i * height);
+            if (runRows_[i].first <= from && runRows_[i].last >= from) runEdges_.push_back(i * height);
+        }
+        for (int row = from; row <= to; ++row) {
+            const std::size_t r = std::size_t(row - top);
+            Run reach{INT_MAX, INT_MIN};
+            for (std::size_t e : runEdges_) {
+                const Run run = runColumns_[e + r];
+                reach = {std::min(reach.first, run.first), std::max(reach.last, run.last)};
+            }
+            // A crossing pair x0 < x1 fills x0 to x1 - 1.
+            for (std::size_t e : crossingEdges_) {
+                const int x = crossingColumns_[e + r];
+                reach = {std::min(reach.first, x), std::max(reach.last, x - 1)};
+            }
+            reach = {std::max(reach.first, 0), std::min(reach.last, target.width - 1)};
+            if (paintedAlready(row, reach)) continue;
+            std::size_t crossings = 0, outlines = 0;
+            for (std::size_t e : crossingEdges_) crossings_[crossings++] = crossingColumns_[e + r];
+            for (std::size_t e : runEdges_) runs_[outlines++] = runColumns_[e + r];
+            composeRow(target, row, reach, crossings, outlines, colours);
+        }
+    }
+}
+
+void PolygonRaster::composeRow(const PixelBuffer& target, int row, Run reach, std::size_t crossings,
+                               std::size_t outlines, Colours colours)
+{
+    int* const x = crossings_.data();
+    if (crossings == 2) {
+        if (x[1] < x[0]) std::swap(x[0], x[1]);
+    } else {
+        std::sort(x, x + crossings);
+    }
+    std::uint32_t* line = target.bits + row * target.pixelsPerLine;
+    std::vector<Run>& painted = painted_[std::size_t(row)];
+    // Mostly one painted run, and the polygon reaching just past it on a side.
+    if (painted.size() == 1 && reach.first <= painted[0].last + 1 && reach.last >= painted[0].first - 1) {
+        const auto colourAt = [&](int column, std::uint32_t& colour) {
+            for (std::size_t k = 0; k < outlines; ++k)
+                if (runs_[k].first <= column && column <= runs_[k].last) return colour = colours.outline, true;
+            for (std::size_t k = 0; k + 1 < crossings; k += 2)
+                if (x[k] <= column && column < x[k + 1]) return colour = colours.fill, true;
+            return false;
+        };
+        const auto paint = [&](int from, int to) {
+            for (int column = from; column <= to; ++column)
+                if (!colourAt(column, line[column])) return false;
+            return true;
+        };
+        // A gap leaves the pixels painted so far to the general way, which
+        // paints them alike.
+        if (paint(reach.first, painted[0].first - 1) && paint(painted[0].last + 1, reach.last)) {
+            painted[0] = {std::min(painted[0].first, reach.first), std::max(painted[0].last, reach.last)};
+            return;
+        }
+    }
+    const auto clipped = [&](Run r) { return Run{std::max(r.first, 0), std::min(r.last, target.width - 1)}; };
+    // Outline over fill: composed from the top down, the outline goes first.
+    for (std::size_t k = 0; k < outlines; ++k) paintUnpainted(line, painted, clipped(runs_[k]), colours.outline);
+    for (std::size_t k = 0; k + 1 < crossings; k += 2)
+        paintUnpainted(line, painted, clipped({x[k], x[k + 1] - 1}), colours.fill);
 }
 
 bool PolygonRaster::paintedAlready(int row, Run reach) const

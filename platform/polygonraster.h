@@ -55,35 +55,30 @@ public:
     struct Run {
         int first, last;
     };
-    // What each row of a polygon gets from its edges, `width` entries a row.
-    struct RowTable {
-        int top = 0, width = 0;
-        std::vector<int> crossings, crossingCount;
-        std::vector<Run> runs;
-        std::vector<int> runCount;
-        void reset(int firstRow, int rowCount, int perRow);
-        void addCrossing(int row, int x)
-        {
-            const std::size_t i = std::size_t(row - top);
-            crossings[i * std::size_t(width) + std::size_t(crossingCount[i]++)] = x;
-        }
-        void addRun(int row, Run r)
-        {
-            const std::size_t i = std::size_t(row - top);
-            runs[i * std::size_t(width) + std::size_t(runCount[i]++)] = r;
-        }
-    };
-
 private:
     using Edge = std::pair<Point, Point>;
     const std::vector<Run>& rowsToCompose(const PolygonPaint& polygon, int height);
+    struct Colours {
+        std::uint32_t fill, outline;
+    };
     void composeRows(const PixelBuffer& target, const PolygonPaint& polygon, bool filled, bool outlined, Run rows);
+    void composeRow(const PixelBuffer& target, int row, Run reach, std::size_t crossings, std::size_t outlines,
+                    Colours colours);
     bool paintedAlready(int row, Run reach) const;
     void paintUnpainted(std::uint32_t* line, std::vector<Run>& painted, Run run, std::uint32_t colour);
 
     // Per row of the target, what is painted already.
     std::vector<std::vector<Run>> painted_;
-    RowTable table_;
+    // The current polygon: each edge's crossing and run a row, in a column of
+    // its own; the rows each edge has them on; the rows where that changes;
+    // the edges (as column offsets) giving a crossing or a run in a band.
+    std::vector<int> crossingColumns_;
+    std::vector<Run> runColumns_, crossingRows_, runRows_;
+    std::vector<int> events_;
+    std::vector<std::size_t> crossingEdges_, runEdges_;
+    // The current row's crossings and runs.
+    std::vector<int> crossings_;
+    std::vector<Run> runs_;
     std::vector<Edge> edges_, previousEdges_, changed_;
     std::vector<Run> rows_;
 };
