@@ -103,11 +103,12 @@ namespace {
 // its own: its fill crossing and its outline run on each row, indexed from the
 // polygon's top row.
 struct Columns {
-    int* crossings;
-    PolygonRaster::Run* runs;
-    int top;
-    void addCrossing(int row, int x) { crossings[row - top] = x; }
-    void addRun(int row, PolygonRaster::Run r) { runs[row - top] = r; }
+    int* crossings;  // from the edge's first row with a crossing
+    int firstCrossingRow;
+    PolygonRaster::Run* runs;  // from its first row with a run
+    int firstRunRow;
+    void addCrossing(int row, int x) { crossings[row - firstCrossingRow] = x; }
+    void addRun(int row, PolygonRaster::Run r) { runs[row - firstRunRow] = r; }
 };
 
 // An edge from its top end t to its bottom end e.
@@ -199,61 +200,82 @@ void PolygonRaster::composeRows(const PixelBuffer& target, const PolygonPaint& p
     const auto [low, high] = std::minmax_element(p.begin(), p.end(), [](Point a, Point b) { return a.y < b.y; });
     const int top = std::max(low->y, rows.first), bottom = std::min(high->y, rows.last);
     if (top > bottom) return;
-    const std::size_t n = p.size(), height = std::size_t(bottom - top + 1);
-    crossingColumns_.resize(n * height);
-    runColumns_.resize(n * height);
-    // Each edge's rows with a crossing and with a run; none where it has none.
-    crossingRows_.assign(n, {top, top - 1});
-    runRows_.assign(n, {top, top - 1});
-    events_.assign({top, bottom + 1});
+    // Each edge's rows with a crossing and with a run, and where their
+    // columns start; the rows where an edge's share starts and stops.
+    const std::size_t n = p.size();
+    std::size_t crossingCount = 0, runCount = 0;
+    const auto rowsOf = [&](Point a, Point b) {
+        const Run crossings = filled && a.y != b.y
+                                  ? Run{std::max(std::min(a.y, b.y), top), std::min(std::max(a.y, b.y) - 1, bottom)}
+                                  : Run{0, -1};
+        const Run runs = outlined ? Run{std::max(std::min(a.y, b.y), top), std::min(std::max(a.y, b.y), bottom)}
+                                  : Run{0, -1};
+        return std::pair{crossings, runs};
+    };
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto [crossings, runs] = rowsOf(p[i], p[(i + 1) % n]);
+        crossingCount += std::size_t(std::max(crossings.last - crossings.first + 1, 0));
+        runCount += std::size_t(std::max(runs.last - runs.first + 1, 0));
+    }
+    crossingColumns_.resize(crossingCount);
+    runColumns_.resize(runCount);
+    changes_.clear();
+    std::ptrdiff_t crossingAt = 0, runAt = 0;
     for (std::size_t i = 0; i < n; ++i) {
         const Point a = p[i], b = p[(i + 1) % n];
-        const Columns columns{&crossingColumns_[i * height], &runColumns_[i * height], top};
-        const int first = std::max(std::min(a.y, b.y), top);
-        const bool crosses = filled && a.y != b.y;
-        if (crosses) crossingRows_[i] = {first, std::min(std::max(a.y, b.y) - 1, bottom)};
-        if (outlined) runRows_[i] = {first, std::min(std::max(a.y, b.y), bottom)};
+        const auto [crossings, runs] = rowsOf(a, b);
+        const Columns columns{crossingColumns_.data() + crossingAt, crossings.first, runColumns_.data() + runAt,
+                              runs.first};
         const Span edge(a, b);
-        if (crosses && outlined && edge.steep()) {
+        if (crossings.first <= crossings.last && runs.first <= runs.last && edge.steep()) {
             addSteepEdge(columns, edge, top, bottom);
         } else {
-            if (crosses) addCrossings(columns, edge, top, bottom);
-            if (outlined) addOutline(columns, a, b, top, bottom);
+            if (crossings.first <= crossings.last) addCrossings(columns, edge, top, bottom);
+            if (runs.first <= runs.last) addOutline(columns, a, b, top, bottom);
         }
-        for (const Run& r : {crossingRows_[i], runRows_[i]})
-            if (r.first <= r.last) events_.insert(events_.end(), {r.first, r.last + 1});
+        // An edge's value on a row is at its column's index base + row.
+        if (crossings.first <= crossings.last) {
+            changes_.push_back({crossings.first, true, true, crossingAt - crossings.first});
+            changes_.push_back({crossings.last + 1, true, false, crossingAt - crossings.first});
+            crossingAt += crossings.last - crossings.first + 1;
+        }
+        if (runs.first <= runs.last) {
+            changes_.push_back({runs.first, false, true, runAt - runs.first});
+            changes_.push_back({runs.last + 1, false, false, runAt - runs.first});
+            runAt += runs.last - runs.first + 1;
+        }
     }
-    std::sort(events_.begin(), events_.end());
-    events_.erase(std::unique(events_.begin(), events_.end()), events_.end());
+    std::sort(changes_.begin(), changes_.end(), [](const Change& u, const Change& v) { return u.row < v.row; });
     crossings_.resize(n);
     runs_.resize(n);
+    crossingEdges_.clear();
+    runEdges_.clear();
     const Colours colours{opaquePixel(polygon.fill), opaquePixel(polygon.outline)};
-    // Between two events the same edges give each row a crossing or a run.
-    for (std::size_t k = 0; k + 1 < events_.size() && events_[k] <= bottom; ++k) {
-        const int from = events_[k], to = std::min(events_[k + 1] - 1, bottom);
-        crossingEdges_.clear();
-        runEdges_.clear();
-        for (std::size_t i = 0; i < n; ++i) {
-            if (crossingRows_[i].first <= from && crossingRows_[i].last >= from) crossingEdges_.push_back(i * height);
-            if (runRows_[i].first <= from && runRows_[i].last >= from) runEdges_.push_back(i * height);
+    // Between two changes the same edges give each row a crossing or a run.
+    for (std::size_t k = 0; k < changes_.size() && changes_[k].row <= bottom;) {
+        const int from = changes_[k].row;
+        for (; k < changes_.size() && changes_[k].row == from; ++k) {
+            std::vector<std::ptrdiff_t>& edges = changes_[k].crossing ? crossingEdges_ : runEdges_;
+            if (changes_[k].starts) edges.push_back(changes_[k].base);
+            else edges.erase(std::find(edges.begin(), edges.end(), changes_[k].base));
         }
+        const int to = std::min(k < changes_.size() ? changes_[k].row - 1 : bottom, bottom);
         for (int row = from; row <= to; ++row) {
-            const std::size_t r = std::size_t(row - top);
             Run reach{INT_MAX, INT_MIN};
-            for (std::size_t e : runEdges_) {
-                const Run run = runColumns_[e + r];
+            for (std::ptrdiff_t e : runEdges_) {
+                const Run run = runColumns_[std::size_t(e + row)];
                 reach = {std::min(reach.first, run.first), std::max(reach.last, run.last)};
             }
             // A crossing pair x0 < x1 fills x0 to x1 - 1.
-            for (std::size_t e : crossingEdges_) {
-                const int x = crossingColumns_[e + r];
+            for (std::ptrdiff_t e : crossingEdges_) {
+                const int x = crossingColumns_[std::size_t(e + row)];
                 reach = {std::min(reach.first, x), std::max(reach.last, x - 1)};
             }
             reach = {std::max(reach.first, 0), std::min(reach.last, target.width - 1)};
             if (paintedAlready(row, reach)) continue;
             std::size_t crossings = 0, outlines = 0;
-            for (std::size_t e : crossingEdges_) crossings_[crossings++] = crossingColumns_[e + r];
-            for (std::size_t e : runEdges_) runs_[outlines++] = runColumns_[e + r];
+            for (std::ptrdiff_t e : crossingEdges_) crossings_[crossings++] = crossingColumns_[std::size_t(e + row)];
+            for (std::ptrdiff_t e : runEdges_) runs_[outlines++] = runColumns_[std::size_t(e + row)];
             composeRow(target, row, reach, crossings, outlines, colours);
         }
     }

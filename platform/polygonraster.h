@@ -69,13 +69,18 @@ private:
 
     // Per row of the target, what is painted already.
     std::vector<std::vector<Run>> painted_;
-    // The current polygon: each edge's crossing and run a row, in a column of
-    // its own; the rows each edge has them on; the rows where that changes;
-    // the edges (as column offsets) giving a crossing or a run in a band.
+    // The current polygon: each edge's crossing and run a row, in columns one
+    // after another; where an edge's share starts and stops, and the edges
+    // (as the index of row 0 in their column) giving a crossing or a run.
+    struct Change {
+        int row;
+        bool crossing, starts;
+        std::ptrdiff_t base;
+    };
     std::vector<int> crossingColumns_;
-    std::vector<Run> runColumns_, crossingRows_, runRows_;
-    std::vector<int> events_;
-    std::vector<std::size_t> crossingEdges_, runEdges_;
+    std::vector<Run> runColumns_;
+    std::vector<Change> changes_;
+    std::vector<std::ptrdiff_t> crossingEdges_, runEdges_;
     // The current row's crossings and runs.
     std::vector<int> crossings_;
     std::vector<Run> runs_;
