@@ -100,8 +100,7 @@ const std::vector<PolygonRaster::Run>& PolygonRaster::rowsToCompose(const Polygo
 namespace {
 
 // Each edge is walked on its own, its steppers in registers, into columns of
-// its own: its fill crossing and its outline run on each row, indexed from the
-// polygon's top row.
+// its own: its fill crossing and its outline run on each of its rows.
 struct Columns {
     int* crossings;  // from the edge's first row with a crossing
     int firstCrossingRow;
@@ -192,28 +191,22 @@ void addOutline(Columns table, Point a, Point b, int top, int bottom)
 
 }  // namespace
 
-void PolygonRaster::composeRows(const PixelBuffer& target, const PolygonPaint& polygon, bool filled, bool outlined,
-                                Run rows)
+// The rows of an edge with a crossing, and with a run, within `rows`.
+std::pair<PolygonRaster::Run, PolygonRaster::Run> PolygonRaster::edgeRows(Point a, Point b, bool filled, bool outlined,
+                                                                          Run rows)
 {
-    const std::vector<Point>& p = polygon.points;
-    if (p.empty()) return;
-    const auto [low, high] = std::minmax_element(p.begin(), p.end(), [](Point a, Point b) { return a.y < b.y; });
-    const int top = std::max(low->y, rows.first), bottom = std::min(high->y, rows.last);
-    if (top > bottom) return;
-    // Each edge's rows with a crossing and with a run, and where their
-    // columns start; the rows where an edge's share starts and stops.
+    const int first = std::max(std::min(a.y, b.y), rows.first), last = std::max(a.y, b.y);
+    const Run none{0, -1};
+    return {filled && a.y != b.y ? Run{first, std::min(last - 1, rows.last)} : none,
+            outlined ? Run{first, std::min(last, rows.last)} : none};
+}
+
+void PolygonRaster::walkEdges(const std::vector<Point>& p, bool filled, bool outlined, Run rows)
+{
     const std::size_t n = p.size();
     std::size_t crossingCount = 0, runCount = 0;
-    const auto rowsOf = [&](Point a, Point b) {
-        const Run crossings = filled && a.y != b.y
-                                  ? Run{std::max(std::min(a.y, b.y), top), std::min(std::max(a.y, b.y) - 1, bottom)}
-                                  : Run{0, -1};
-        const Run runs = outlined ? Run{std::max(std::min(a.y, b.y), top), std::min(std::max(a.y, b.y), bottom)}
-                                  : Run{0, -1};
-        return std::pair{crossings, runs};
-    };
     for (std::size_t i = 0; i < n; ++i) {
-        const auto [crossings, runs] = rowsOf(p[i], p[(i + 1) % n]);
+        const auto [crossings, runs] = edgeRows(p[i], p[(i + 1) % n], filled, outlined, rows);
         crossingCount += std::size_t(std::max(crossings.last - crossings.first + 1, 0));
         runCount += std::size_t(std::max(runs.last - runs.first + 1, 0));
     }
@@ -223,31 +216,43 @@ void PolygonRaster::composeRows(const PixelBuffer& target, const PolygonPaint& p
     std::ptrdiff_t crossingAt = 0, runAt = 0;
     for (std::size_t i = 0; i < n; ++i) {
         const Point a = p[i], b = p[(i + 1) % n];
-        const auto [crossings, runs] = rowsOf(a, b);
+        const auto [crossings, runs] = edgeRows(a, b, filled, outlined, rows);
+        const bool crosses = crossings.first <= crossings.last, outlines = runs.first <= runs.last;
         const Columns columns{crossingColumns_.data() + crossingAt, crossings.first, runColumns_.data() + runAt,
                               runs.first};
         const Span edge(a, b);
-        if (crossings.first <= crossings.last && runs.first <= runs.last && edge.steep()) {
-            addSteepEdge(columns, edge, top, bottom);
+        if (crosses && outlines && edge.steep()) {
+            addSteepEdge(columns, edge, rows.first, rows.last);
         } else {
-            if (crossings.first <= crossings.last) addCrossings(columns, edge, top, bottom);
-            if (runs.first <= runs.last) addOutline(columns, a, b, top, bottom);
+            if (crosses) addCrossings(columns, edge, rows.first, rows.last);
+            if (outlines) addOutline(columns, a, b, rows.first, rows.last);
         }
-        // An edge's value on a row is at its column's index base + row.
-        if (crossings.first <= crossings.last) {
+        // An edge's value on a row is at index base + row of its columns.
+        if (crosses) {
             changes_.push_back({crossings.first, true, true, crossingAt - crossings.first});
             changes_.push_back({crossings.last + 1, true, false, crossingAt - crossings.first});
             crossingAt += crossings.last - crossings.first + 1;
         }
-        if (runs.first <= runs.last) {
+        if (outlines) {
             changes_.push_back({runs.first, false, true, runAt - runs.first});
             changes_.push_back({runs.last + 1, false, false, runAt - runs.first});
             runAt += runs.last - runs.first + 1;
         }
     }
     std::sort(changes_.begin(), changes_.end(), [](const Change& u, const Change& v) { return u.row < v.row; });
-    crossings_.resize(n);
-    runs_.resize(n);
+}
+
+void PolygonRaster::composeRows(const PixelBuffer& target, const PolygonPaint& polygon, bool filled, bool outlined,
+                                Run rows)
+{
+    const std::vector<Point>& p = polygon.points;
+    if (p.empty()) return;
+    const auto [low, high] = std::minmax_element(p.begin(), p.end(), [](Point a, Point b) { return a.y < b.y; });
+    const int top = std::max(low->y, rows.first), bottom = std::min(high->y, rows.last);
+    if (top > bottom) return;
+    walkEdges(p, filled, outlined, {top, bottom});
+    crossings_.resize(p.size());
+    runs_.resize(p.size());
     crossingEdges_.clear();
     runEdges_.clear();
     const Colours colours{opaquePixel(polygon.fill), opaquePixel(polygon.outline)};

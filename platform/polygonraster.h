@@ -55,12 +55,15 @@ public:
     struct Run {
         int first, last;
     };
+
 private:
     using Edge = std::pair<Point, Point>;
-    const std::vector<Run>& rowsToCompose(const PolygonPaint& polygon, int height);
     struct Colours {
         std::uint32_t fill, outline;
     };
+    const std::vector<Run>& rowsToCompose(const PolygonPaint& polygon, int height);
+    static std::pair<Run, Run> edgeRows(Point a, Point b, bool filled, bool outlined, Run rows);
+    void walkEdges(const std::vector<Point>& points, bool filled, bool outlined, Run rows);
     void composeRows(const PixelBuffer& target, const PolygonPaint& polygon, bool filled, bool outlined, Run rows);
     void composeRow(const PixelBuffer& target, int row, Run reach, std::size_t crossings, std::size_t outlines,
                     Colours colours);

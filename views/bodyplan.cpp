@@ -12,6 +12,7 @@ void drawBodyPlan(const Redraw& r)
     const int lineCount = d.LineCount;
     if (lineCount < 1) return;
     std::vector<platform::PolygonPaint> shapes;
+    const ViewPolygonPixels pixelsOf(box, r.state.ViewExtents, kFrontView);
     for (const BodyPlanStation& s : bodyPlanOrder(d.StationCount, int(d.Sections.size()) - 1, d.CurrentStation)) {
         const std::vector<model::Point3>& pts = d.Sections[std::size_t(s.station)].Pts;
         if (int(pts.size()) <= lineCount) continue;
@@ -20,8 +21,7 @@ void drawBodyPlan(const Redraw& r)
             const model::Point3& p = pts[std::size_t(k)];
             polygon[std::size_t(k)] = {s.side * d.HullLength * p.Z, d.HullLength * p.Y, 0};
         }
-        std::vector<platform::Point> pixels =
-            PolygonPixelsInView(box, r.state.ViewExtents, kFrontView, std::int16_t(lineCount), polygon);
+        std::vector<platform::Point> pixels = pixelsOf(std::int16_t(lineCount), polygon);
         if (!pixels.empty()) shapes.push_back({std::move(pixels), s.fill, s.outline});
     }
     // A finely divided hull has many neighbouring sections on the same

@@ -21,9 +21,11 @@ ViewMapping ApplyViewMapping(platform::DeviceContext& dc, const ViewMapping& m)
 
 namespace {
 
+bool knownView(std::int16_t view) { return view >= kRightView && view <= kVolumeGraph; }
+
 bool drawable(std::int16_t view, std::int16_t n, const std::vector<model::Point2>& points)
 {
-    return view >= kRightView && view <= kVolumeGraph && n >= 1 && int(points.size()) >= n + 1;
+    return knownView(view) && n >= 1 && int(points.size()) >= n + 1;
 }
 
 std::vector<platform::Point> logicalPolygon(std::int16_t n, const std::vector<model::Point2>& points)
@@ -63,10 +65,22 @@ std::vector<platform::Point> PolygonPixelsInView(const platform::PictureBox& box
                                                  std::int16_t view, std::int16_t n,
                                                  const std::vector<model::Point2>& points)
 {
-    if (!drawable(view, n, points)) return {};
-    const platform::GdiMapping mapping = viewDeviceMapping(box, extents[view], kPolygonUnitsPerInch);
+    return ViewPolygonPixels(box, extents, view)(n, points);
+}
+
+ViewPolygonPixels::ViewPolygonPixels(const platform::PictureBox& box, const ViewExtentTable& extents,
+                                     std::int16_t view)
+    : view_(view)
+{
+    if (knownView(view)) mapping_ = viewDeviceMapping(box, extents[view], kPolygonUnitsPerInch);
+}
+
+std::vector<platform::Point> ViewPolygonPixels::operator()(std::int16_t n,
+                                                           const std::vector<model::Point2>& points) const
+{
+    if (!drawable(view_, n, points)) return {};
     std::vector<platform::Point> pixels;
-    for (const platform::Point& p : logicalPolygon(n, points)) pixels.push_back(mapping.toDevice(p));
+    for (const platform::Point& p : logicalPolygon(n, points)) pixels.push_back(mapping_.toDevice(p));
     return pixels;
 }
 

@@ -45,4 +45,15 @@ std::vector<platform::Point> PolygonPixelsInView(const platform::PictureBox& box
                                                  std::int16_t view, std::int16_t n,
                                                  const std::vector<model::Point2>& points);
 
+// PolygonPixelsInView for many polygons of one view, the mapping worked out once.
+class ViewPolygonPixels {
+public:
+    ViewPolygonPixels(const platform::PictureBox& box, const ViewExtentTable& extents, std::int16_t view);
+    std::vector<platform::Point> operator()(std::int16_t n, const std::vector<model::Point2>& points) const;
+
+private:
+    std::int16_t view_;
+    platform::GdiMapping mapping_;
+};
+
 }  // namespace views
