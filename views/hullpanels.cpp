@@ -69,19 +69,30 @@ std::vector<Trace> tracesOf(const Redraw& r, const Pass& pass)
     return traces;
 }
 
+// Each trace on the pixels the view's mapping puts it on, as a polygon of
+// its fill outlined in the box's ForeColor.
+std::vector<platform::PolygonPaint> figuresOf(const platform::PictureBox& box, const platform::GdiMapping& mapping,
+                                              const std::vector<Trace>& traces)
+{
+    std::vector<platform::PolygonPaint> figures;
+    for (const Trace& t : traces) {
+        platform::PolygonPaint figure{{}, t.fill, box.ForeColor};
+        for (const platform::Point& p : t.points) figure.points.push_back(mapping.toDevice(p));
+        figures.push_back(std::move(figure));
+    }
+    return figures;
+}
+
 // The panels change only with the hull, not with the waterline or a
 // scroll: a redraw that would trace them on the same pixels puts the kept
 // ones on again.
-std::vector<std::int64_t> layerKey(const platform::PictureBox& box, const platform::GdiMapping& mapping, bool solid,
-                                   const std::vector<Trace>& traces)
+std::vector<std::int64_t> layerKey(const platform::PictureBox& box, bool solid,
+                                   const std::vector<platform::PolygonPaint>& figures)
 {
     std::vector<std::int64_t> key{solid, box.ForeColor, box.DrawWidth, box.DrawStyle, box.FillStyle};
-    for (const Trace& t : traces) {
-        key.insert(key.end(), {t.fill, std::int64_t(t.points.size())});
-        for (const platform::Point& p : t.points) {
-            const platform::Point device = mapping.toDevice(p);
-            key.insert(key.end(), {device.x, device.y});
-        }
+    for (const platform::PolygonPaint& f : figures) {
+        key.insert(key.end(), {f.fill, std::int64_t(f.points.size())});
+        for (const platform::Point& p : f.points) key.insert(key.end(), {p.x, p.y});
     }
     return key;
 }
@@ -91,17 +102,12 @@ void drawPass(const Redraw& r, const Pass& pass)
     platform::PictureBox& box = r.box(pass.view);
     const std::vector<Trace> traces = tracesOf(r, pass);
     const bool solid = r.state.Solid;
-    const platform::GdiMapping mapping = viewDeviceMapping(box, r.extent(pass.view), kPanelUnitsPerInch);
-    box.Layered(layerKey(box, mapping, solid, traces), [&] {
+    const std::vector<platform::PolygonPaint> figures =
+        figuresOf(box, viewDeviceMapping(box, r.extent(pass.view), kPanelUnitsPerInch), traces);
+    box.Layered(layerKey(box, solid, figures), [&] {
+        // Solid: a closed, filled and outlined figure each, the box's polygons.
         if (solid) {
-            // A closed, filled and outlined figure each: the picture box's polygons.
-            std::vector<platform::PolygonPaint> polygons;
-            for (const Trace& t : traces) {
-                platform::PolygonPaint polygon{{}, t.fill, box.ForeColor};
-                for (const platform::Point& p : t.points) polygon.points.push_back(mapping.toDevice(p));
-                polygons.push_back(std::move(polygon));
-            }
-            box.Polygons(polygons);
+            box.Polygons(figures);
             return;
         }
         withViewMapping(box, r.extent(pass.view), kPanelUnitsPerInch, [&](DeviceContext& dc) {

@@ -61,13 +61,6 @@ void DrawPolygonInView(platform::PictureBox& box, const ViewExtentTable& extents
     withViewMapping(box, extents[view], kPolygonUnitsPerInch, [&](platform::DeviceContext& dc) { dc.Polygon(logical); });
 }
 
-std::vector<platform::Point> PolygonPixelsInView(const platform::PictureBox& box, const ViewExtentTable& extents,
-                                                 std::int16_t view, std::int16_t n,
-                                                 const std::vector<model::Point2>& points)
-{
-    return ViewPolygonPixels(box, extents, view)(n, points);
-}
-
 ViewPolygonPixels::ViewPolygonPixels(const platform::PictureBox& box, const ViewExtentTable& extents,
                                      std::int16_t view)
     : view_(view)

@@ -39,13 +39,9 @@ void DrawPolygonInView(platform::PictureBox& box, const ViewExtentTable& extents
 platform::GdiMapping viewDeviceMapping(const platform::PictureBox& box, const ViewExtent& extent,
                                        std::int32_t unitsPerInch);
 
-// The device pixels DrawPolygonInView would put the points on; empty where it
-// would draw nothing. Two polygons on the same pixels paint the same pixels.
-std::vector<platform::Point> PolygonPixelsInView(const platform::PictureBox& box, const ViewExtentTable& extents,
-                                                 std::int16_t view, std::int16_t n,
-                                                 const std::vector<model::Point2>& points);
-
-// PolygonPixelsInView for many polygons of one view, the mapping worked out once.
+// The device pixels DrawPolygonInView would put polygons of one view on, the
+// mapping worked out once; empty where it would draw nothing. Two polygons on
+// the same pixels paint the same pixels.
 class ViewPolygonPixels {
 public:
     ViewPolygonPixels(const platform::PictureBox& box, const ViewExtentTable& extents, std::int16_t view);

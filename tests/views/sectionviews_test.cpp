@@ -111,6 +111,7 @@ TEST(BodyPlan, PaintsWhatEverySectionDrawnInTurnPaints)
     }
     const model::Design& d = plain.design;
     std::vector<model::Point2> polygon(std::size_t(d.LineCount) + 1);
+    const ViewPolygonPixels pixelsOf(plain.front_, plain.state.ViewExtents, kFrontView);
     int samePixels = 0;
     // Drawn straight, then into a layer, then from the layer, then with one section moved.
     const platform::ColorRef backgrounds[] = {kWhite, RGB(255, 0, 0), RGB(0, 0, 255), RGB(0, 255, 0)};
@@ -127,7 +128,7 @@ TEST(BodyPlan, PaintsWhatEverySectionDrawnInTurnPaints)
                 const model::Point3& p = d.Sections[std::size_t(s.station)].Pts[std::size_t(k)];
                 polygon[std::size_t(k)] = {s.side * d.HullLength * p.Z, d.HullLength * p.Y, 0};
             }
-            const auto pixels = PolygonPixelsInView(plain.front_, plain.state.ViewExtents, kFrontView, d.LineCount, polygon);
+            const auto pixels = pixelsOf(d.LineCount, polygon);
             samePixels += std::exchange(before, pixels) == pixels;
             plain.front_.FillColor = s.fill;
             plain.front_.ForeColor = s.outline;
