@@ -5,6 +5,8 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSemaphore>
+#include <QThreadPool>
 
 #include <algorithm>
 #include <cmath>
@@ -17,6 +19,25 @@ namespace {
 
 constexpr int kDegreeSixteenths = 16;  // Qt arc angles are in 1/16 degree
 constexpr double kFullTurn = 2 * std::numbers::pi;
+
+// The calling thread does the first share of the work, and any share no pool
+// thread is free for.
+void runOnThreadPool(int count, const std::function<void(int)>& work)
+{
+    QThreadPool& pool = *QThreadPool::globalInstance();
+    QSemaphore done;
+    int started = 1;
+    for (; started < count; ++started) {
+        if (!pool.tryStart([&work, &done, share = started] {
+                work(share);
+                done.release();
+            }))
+            break;
+    }
+    work(0);
+    for (int share = started; share < count; ++share) work(share);
+    done.acquire(started - 1);
+}
 
 QColor toQColor(ColorRef c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
@@ -160,7 +181,8 @@ void PictureBox::Polygons(const std::vector<PolygonPaint>& polygons)
         const PixelBuffer target{reinterpret_cast<std::uint32_t*>(image_.bits()),
                                  image_.bytesPerLine() / std::ptrdiff_t(sizeof(std::uint32_t)), image_.width(),
                                  image_.height()};
-        raster_.paintInTurn(target, polygons, filled, outlined);
+        raster_.paintInTurn(target, polygons, filled, outlined, QThreadPool::globalInstance()->maxThreadCount(),
+                            runOnThreadPool);
         return;
     }
     // Wide or patterned pens, and points beyond the raster's range.

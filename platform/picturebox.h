@@ -5,7 +5,7 @@
 // so a given inch always lands on one whole pixel.
 
 #include "platform/gditypes.h"
-#include "platform/polygonraster.h"
+#include "platform/parallelraster.h"
 #include "platform/userscale.h"
 
 #include <QImage>
@@ -145,7 +145,7 @@ private:
 
     QImage image_;
     QImage layer_;
-    PolygonRaster raster_;
+    ParallelRaster raster_;
     std::vector<std::int64_t> layerKey_, seenKey_;
     std::unique_ptr<QPainter> painter_;
     std::optional<PenKey> pen_;
