@@ -200,7 +200,15 @@ QString frmInfo::controlText(const QString& name) const
 QLineEdit* frmInfo::textBox(const QString& name) const { return findChild<QLineEdit*>(name); }
 QLabel* frmInfo::label(const QString& name) const { return findChild<QLabel*>(name); }
 QPushButton* frmInfo::button(const QString& name) const { return findChild<QPushButton*>(name); }
-QCheckBox* frmInfo::checkBox(const QString& name) const { return findChild<QCheckBox*>(name); }
+QCheckBox* frmInfo::checkBox(const QString& name) const
+{
+    // The marker boxes are read at every hydrostatics run.
+    auto found = checkBoxes_.constFind(name);
+    if (found != checkBoxes_.constEnd()) return *found;
+    QCheckBox* box = findChild<QCheckBox*>(name);
+    if (box) checkBoxes_.insert(name, box);
+    return box;
+}
 
 bool frmInfo::isChecked(const QString& name) const
 {

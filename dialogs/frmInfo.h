@@ -76,6 +76,7 @@ private:
     void markerSwitch_Click();
 
     QHash<QString, QWidget*> textControls_;
+    mutable QHash<QString, QCheckBox*> checkBoxes_;
     MainWindowOps* main_ = nullptr;
     model::MessageBox* messages_ = nullptr;
     bool detecting_ = false;

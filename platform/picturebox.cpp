@@ -275,7 +275,7 @@ void PictureBox::Layered(std::vector<std::int64_t> key, const std::function<void
 {
     if (!fitImage()) return;
     if (key == layerKey_ && layer_.size() == image_.size()) {
-        if (QPainter* p = canvas()) p->drawImage(0, 0, layer_);
+        if (QPainter* p = canvas()) putLayer(*p);
         return;
     }
     layerKey_.clear();
@@ -304,7 +304,44 @@ void PictureBox::Layered(std::vector<std::int64_t> key, const std::function<void
         paint();
     }
     layerKey_ = std::move(key);
-    if (QPainter* p = canvas()) p->drawImage(0, 0, layer_);
+    findLayerRuns();
+    if (QPainter* p = canvas()) putLayer(*p);
+}
+
+void PictureBox::findLayerRuns()
+{
+    layerRuns_.clear();
+    layerCopyable_ = layer_.format() == QImage::Format_ARGB32_Premultiplied;
+    for (int y = 0; y < layer_.height() && layerCopyable_; ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(layer_.constScanLine(y));
+        for (int x = 0; x < layer_.width();) {
+            const int alpha = qAlpha(line[x]);
+            if (alpha != 0 && alpha != 255) layerCopyable_ = false;
+            if (alpha != 255) {
+                ++x;
+                continue;
+            }
+            const int first = x;
+            while (x < layer_.width() && qAlpha(line[x]) == 255) ++x;
+            layerRuns_.push_back({y, first, x - 1});
+        }
+    }
+}
+
+// An opaque premultiplied pixel is stored as the picture's own format stores
+// it (0xFFRRGGBB).
+void PictureBox::putLayer(QPainter& p)
+{
+    if (!layerCopyable_ || image_.format() != QImage::Format_RGB32 || !image_.isDetached() ||
+        layer_.size() != image_.size()) {
+        p.drawImage(0, 0, layer_);
+        return;
+    }
+    for (const LayerRun& r : layerRuns_) {
+        const QRgb* from = reinterpret_cast<const QRgb*>(layer_.constScanLine(r.row));
+        QRgb* to = reinterpret_cast<QRgb*>(image_.scanLine(r.row));
+        std::copy(from + r.first, from + r.last + 1, to + r.first);
+    }
 }
 
 QImage PictureBox::image()

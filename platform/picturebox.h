@@ -145,6 +145,15 @@ private:
 
     QImage image_;
     QImage layer_;
+    // The layer's opaque pixels, row by row, when it has no others but
+    // transparent ones: put on by copying them, not by blending every pixel.
+    struct LayerRun {
+        int row, first, last;
+    };
+    std::vector<LayerRun> layerRuns_;
+    bool layerCopyable_ = false;
+    void findLayerRuns();
+    void putLayer(QPainter& p);
     ParallelRaster raster_;
     std::vector<std::int64_t> layerKey_, seenKey_;
     std::unique_ptr<QPainter> painter_;

@@ -31,9 +31,14 @@ void drawVolumeGraph(platform::PictureBox& box, const model::VolumeGraph& graph,
     auto device = [&](double x, double v) { return scale.toDevice(float(x), float(v), width, height); };
     const bool thinSolid = box.DrawWidth <= 1 && box.DrawStyle == platform::kDrawSolid;
     std::vector<platform::PictureBox::Column> columns;
-    auto draw = [&](const model::VolumeBar& bar) {
+    const auto& bars = graph.bars;
+    // Each bar's pixel column, worked out once.
+    std::vector<platform::Point> base(bars.size());
+    std::transform(bars.begin(), bars.end(), base.begin(), [&](const model::VolumeBar& b) { return device(b.x, 0); });
+    auto draw = [&](std::size_t k) {
+        const model::VolumeBar& bar = bars[k];
         if (!thinSolid) return box.Line(float(bar.x), float(bar.v), float(bar.x), 0, kBarColor);
-        const int x = device(bar.x, 0).x, y0 = device(bar.x, 0).y, y = device(bar.x, bar.v).y;
+        const int x = base[k].x, y0 = base[k].y, y = device(bar.x, bar.v).y;
         // Both bars of a column include the baseline row, so together they
         // cover one run of rows; a column met again apart is simply drawn again.
         if (!columns.empty() && columns.back().x == x) {
@@ -43,16 +48,15 @@ void drawVolumeGraph(platform::PictureBox& box, const model::VolumeGraph& graph,
             columns.push_back({x, std::min(y, y0), std::max(y, y0)});
         }
     };
-    const auto& bars = graph.bars;
     for (std::size_t i = 0; i < bars.size();) {
-        const int x = device(bars[i].x, 0).x;
+        const int x = base[i].x;
         std::size_t tallest = i, deepest = i, j = i;
-        for (; j < bars.size() && device(bars[j].x, 0).x == x; ++j) {
+        for (; j < bars.size() && base[j].x == x; ++j) {
             if (float(bars[j].v) > float(bars[tallest].v)) tallest = j;
             if (float(bars[j].v) < float(bars[deepest].v)) deepest = j;
         }
-        draw(bars[tallest]);
-        if (float(bars[deepest].v) < 0) draw(bars[deepest]);
+        draw(tallest);
+        if (float(bars[deepest].v) < 0) draw(deepest);
         i = j;
     }
     box.Columns(columns, kBarColor);
