@@ -39,15 +39,20 @@ void copyUncovered(const std::uint32_t* from, std::uint32_t* to, PixelRun run, c
 
 }  // namespace
 
+bool ParallelRaster::worthSharing(int height, std::span<const PolygonPaint> polygons)
+{
+    std::size_t rows = 0;
+    for (const PolygonPaint& p : polygons) rows += rowsOf(p, height);
+    return rows >= kRowsWorthSharing;
+}
+
 void ParallelRaster::paintInTurn(const PixelBuffer& target, std::span<const PolygonPaint> polygons, bool filled,
                                  bool outlined, int threads, const RunTogether& runTogether)
 {
     if (target.width <= 0 || target.height <= 0 || !target.bits) return;
-    std::size_t rows = 0;
-    for (const PolygonPaint& p : polygons) rows += rowsOf(p, target.height);
     const std::size_t groups = std::min(polygons.size(), std::size_t(std::max(threads, 1) * kGroupsPerThread));
     if (rasters_.size() < std::max<std::size_t>(groups, 1)) rasters_.resize(std::max<std::size_t>(groups, 1));
-    if (rows < kRowsWorthSharing || threads < 2 || groups < 2 || !runTogether) {
+    if (threads < 2 || groups < 2 || !runTogether || !worthSharing(target.height, polygons)) {
         rasters_[0].paintInTurn(target, polygons, filled, outlined);
         return;
     }

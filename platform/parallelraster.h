@@ -21,6 +21,9 @@ using RunTogether = std::function<void(int count, const std::function<void(int)>
 
 class ParallelRaster {
 public:
+    // Whether a run is long enough to be worth sharing out at all.
+    static bool worthSharing(int height, std::span<const PolygonPaint> polygons);
+
     // As PolygonRaster::paintInTurn, with up to `threads` at work.
     void paintInTurn(const PixelBuffer& target, std::span<const PolygonPaint> polygons, bool filled, bool outlined,
                      int threads, const RunTogether& runTogether);

@@ -5,7 +5,6 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSemaphore>
 #include <QThreadPool>
 
 #include <algorithm>
@@ -73,8 +72,16 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent), dc_(std::make_unique<
 
 PictureBox::~PictureBox() { endPainting(); }
 
+void PictureBox::settle()
+{
+    if (!painting_) return;
+    painted_.acquire();
+    painting_ = false;
+}
+
 bool PictureBox::fitImage()
 {
+    settle();
     if (width() <= 0 || height() <= 0) return false;
     if (image_.size() == size()) return true;
     endPainting();
@@ -101,6 +108,7 @@ QPainter* PictureBox::canvas()
 
 void PictureBox::endPainting()
 {
+    settle();
     painter_.reset();
 }
 
@@ -165,7 +173,7 @@ void PictureBox::Columns(const std::vector<Column>& columns, ColorRef color)
     }
 }
 
-void PictureBox::Polygons(const std::vector<PolygonPaint>& polygons)
+void PictureBox::Polygons(std::vector<PolygonPaint> polygons)
 {
     QPainter* p = canvas();
     if (!p || polygons.empty()) return;
@@ -181,8 +189,21 @@ void PictureBox::Polygons(const std::vector<PolygonPaint>& polygons)
         const PixelBuffer target{reinterpret_cast<std::uint32_t*>(image_.bits()),
                                  image_.bytesPerLine() / std::ptrdiff_t(sizeof(std::uint32_t)), image_.width(),
                                  image_.height()};
-        raster_.paintInTurn(target, polygons, filled, outlined, QThreadPool::globalInstance()->maxThreadCount(),
-                            runOnThreadPool);
+        QThreadPool& pool = *QThreadPool::globalInstance();
+        const int threads = pool.maxThreadCount();
+        if (!ParallelRaster::worthSharing(target.height, polygons)) {
+            raster_.paintInTurn(target, polygons, filled, outlined, threads, runOnThreadPool);
+            return;
+        }
+        auto run = std::make_shared<const std::vector<PolygonPaint>>(std::move(polygons));
+        const auto paint = [this, target, run, filled, outlined, threads] {
+            raster_.paintInTurn(target, *run, filled, outlined, threads, runOnThreadPool);
+        };
+        painting_ = pool.tryStart([paint, this] {
+            paint();
+            painted_.release();
+        });
+        if (!painting_) paint();
         return;
     }
     // Wide or patterned pens, and points beyond the raster's range.

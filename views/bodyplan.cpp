@@ -37,9 +37,9 @@ void drawBodyPlan(const Redraw& r)
         key.insert(key.end(), {shape.fill, shape.outline, std::int64_t(shape.points.size())});
         for (const platform::Point& p : shape.points) key.insert(key.end(), {p.x, p.y});
     }
-    box.Layered(std::move(key), [&] { box.Polygons(drawn); });
     box.FillColor = drawn.back().fill;
     box.ForeColor = drawn.back().outline;
+    box.Layered(std::move(key), [&] { box.Polygons(std::move(drawn)); });
 }
 
 }  // namespace views
