@@ -177,23 +177,30 @@ bool frmInfo::event(QEvent* e)
     return QWidget::event(e);
 }
 
+// Every hydrostatics run reads and writes some forty of these: each is looked
+// up once.
+QWidget* frmInfo::textControl(const QString& name) const
+{
+    auto found = textControls_.constFind(name);
+    if (found != textControls_.constEnd()) return *found;
+    QWidget* control = findChild<QLineEdit*>(name);
+    if (!control) control = findChild<QLabel*>(name);
+    if (control) textControls_.insert(name, control);
+    return control;
+}
+
 void frmInfo::setControlText(const QString& name, const QString& text)
 {
-    // Every hydrostatics run writes some forty of these: look each up once.
-    auto found = textControls_.constFind(name);
-    if (found == textControls_.constEnd()) {
-        QWidget* control = findChild<QLineEdit*>(name);
-        if (!control) control = findChild<QLabel*>(name);
-        found = textControls_.insert(name, control);
-    }
-    if (auto* edit = qobject_cast<QLineEdit*>(*found)) edit->setText(text);
-    else if (auto* l = qobject_cast<QLabel*>(*found)) l->setText(text);
+    QWidget* control = textControl(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->setText(text);
+    else if (auto* l = qobject_cast<QLabel*>(control)) l->setText(text);
 }
 
 QString frmInfo::controlText(const QString& name) const
 {
-    if (auto* edit = findChild<QLineEdit*>(name)) return edit->text();
-    if (auto* l = findChild<QLabel*>(name)) return l->text();
+    QWidget* control = textControl(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text();
+    if (auto* l = qobject_cast<QLabel*>(control)) return l->text();
     return {};
 }
 

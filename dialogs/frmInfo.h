@@ -75,7 +75,8 @@ private:
     void cockpitWidth_Click(int cockpit, const QString& box);
     void markerSwitch_Click();
 
-    QHash<QString, QWidget*> textControls_;
+    QWidget* textControl(const QString& name) const;
+    mutable QHash<QString, QWidget*> textControls_;
     mutable QHash<QString, QCheckBox*> checkBoxes_;
     MainWindowOps* main_ = nullptr;
     model::MessageBox* messages_ = nullptr;
