@@ -190,7 +190,8 @@ void PictureBox::Polygons(std::vector<PolygonPaint> polygons)
                                  image_.bytesPerLine() / std::ptrdiff_t(sizeof(std::uint32_t)), image_.width(),
                                  image_.height()};
         QThreadPool& pool = *QThreadPool::globalInstance();
-        const int threads = pool.maxThreadCount();
+        // One core is left to the caller, who goes on drawing the other views.
+        const int threads = std::max(1, pool.maxThreadCount() - 1);
         if (!ParallelRaster::worthSharing(target.height, polygons)) {
             raster_.paintInTurn(target, polygons, filled, outlined, threads, runOnThreadPool);
             return;

@@ -48,19 +48,16 @@ void verticalRuler(PictureBox& box, const ViewExtent& e)
 
 }  // namespace
 
-void paintBackgrounds(const Redraw& r)
+void paintBackground(const Redraw& r, int view)
 {
-    allWater(r.box(kTopView), r.extent(kTopView));
-    allWater(r.box(kBottomView), r.extent(kBottomView));
-    for (int view : {kRightView, kFrontView, kSectionEdit}) splitAtWaterline(r.box(view), r.extent(view), r.design.WaterlineHeight);
+    if (view == kTopView || view == kBottomView) allWater(r.box(view), r.extent(view));
+    else splitAtWaterline(r.box(view), r.extent(view), r.design.WaterlineHeight);
 }
 
-void drawRulers(const Redraw& r)
+void drawRulers(const Redraw& r, int view)
 {
-    for (int view = kRightView; view <= kSectionEdit; ++view) {
-        horizontalRuler(r.box(view), r.extent(view));
-        verticalRuler(r.box(view), r.extent(view));
-    }
+    horizontalRuler(r.box(view), r.extent(view));
+    verticalRuler(r.box(view), r.extent(view));
 }
 
 }  // namespace views
