@@ -1,5 +1,5 @@
-#include "model/designreader.h"
-#include "model/designwriter.h"
+#include "model/file/designreader.h"
+#include "model/file/designwriter.h"
 #include "tests/support/designbuilder.h"
 
 #include <benchmark/benchmark.h>

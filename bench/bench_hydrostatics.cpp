@@ -1,5 +1,5 @@
-#include "model/hydrostatics.h"
-#include "model/waterlinesearch.h"
+#include "model/hydrostatics/hydrostatics.h"
+#include "model/hydrostatics/waterlinesearch.h"
 #include "tests/support/designbuilder.h"
 #include "tests/tools/templatecase.h"
 

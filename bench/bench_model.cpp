@@ -1,5 +1,5 @@
-#include "model/curves.h"
-#include "model/sections.h"
+#include "model/hull/curves.h"
+#include "model/hull/sections.h"
 #include "tests/support/designbuilder.h"
 
 #include <benchmark/benchmark.h>

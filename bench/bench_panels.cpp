@@ -1,5 +1,5 @@
-#include "model/design.h"
-#include "model/sections.h"
+#include "model/hull/design.h"
+#include "model/hull/sections.h"
 #include "panels/development.h"
 #include "panels/frmPanels.h"
 #include "platform/picturebox.h"

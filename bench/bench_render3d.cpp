@@ -2,7 +2,7 @@
 // 800 x 800, every box ticked, on each template. Needs an X display
 // (xvfb-run); the GL work is Mesa's software renderer there.
 
-#include "model/newdesign.h"
+#include "model/edits/newdesign.h"
 #include "platform/device3d.h"
 #include "render3d/frmRender.h"
 #include "tests/support/scripteddialogs.h"

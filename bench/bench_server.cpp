@@ -1,7 +1,7 @@
 // Orders stored per second by the order server on loopback, each order a
 // fresh connection posting a seven-line kayak and the order lines, as the
 // posting page sends it.
-#include "model/designwriter.h"
+#include "model/file/designwriter.h"
 #include "ordering/ordercipher.h"
 #include "ordering/postingpage.h"
 #include "server/orderserver.h"

@@ -4,9 +4,9 @@
 #include "dialogs/frmInfo.h"
 #include "dialogs/frmNew.h"
 #include "mainwindow/Form1.h"
-#include "model/design.h"
-#include "model/hydrostatics.h"
-#include "model/sections.h"
+#include "model/hull/design.h"
+#include "model/hull/sections.h"
+#include "model/hydrostatics/hydrostatics.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/testapp.h"
 

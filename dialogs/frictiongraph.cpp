@@ -1,7 +1,7 @@
 #include "dialogs/frictiongraph.h"
 
-#include "model/numbertext.h"
-#include "model/resistance.h"
+#include "model/file/numbertext.h"
+#include "model/hydrostatics/resistance.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #include "dialogs/frmFriction.h"
 
 #include "dialogs/frictiongraph.h"
-#include "model/design.h"
-#include "model/hydrostatics.h"
-#include "model/programname.h"
+#include "model/document/programname.h"
+#include "model/hull/design.h"
+#include "model/hydrostatics/hydrostatics.h"
 #include "platform/doevents.h"
 #include "platform/picturebox.h"
 

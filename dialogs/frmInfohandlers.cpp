@@ -2,15 +2,15 @@
 
 #include "dialogs/frmInfo.h"
 
-#include "model/cockpitedits.h"
-#include "model/design.h"
-#include "model/floaterror.h"
-#include "model/hullresize.h"
-#include "model/messagebox.h"
-#include "model/numbertext.h"
-#include "model/rounding.h"
-#include "model/textreading.h"
-#include "model/waterlinesearch.h"
+#include "model/document/messagebox.h"
+#include "model/edits/cockpitedits.h"
+#include "model/edits/hullresize.h"
+#include "model/file/numbertext.h"
+#include "model/file/textreading.h"
+#include "model/hull/design.h"
+#include "model/hull/floaterror.h"
+#include "model/hydrostatics/rounding.h"
+#include "model/hydrostatics/waterlinesearch.h"
 #include "platform/doevents.h"
 
 #include <QCheckBox>

@@ -1,10 +1,10 @@
 #include "dialogs/frmNew.h"
 
 #include "dialogs/kayaksketch.h"
-#include "model/floaterror.h"
-#include "model/newdesign.h"
-#include "model/rounding.h"
-#include "model/textreading.h"
+#include "model/edits/newdesign.h"
+#include "model/file/textreading.h"
+#include "model/hull/floaterror.h"
+#include "model/hydrostatics/rounding.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

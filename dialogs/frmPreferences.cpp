@@ -1,12 +1,12 @@
 #include "dialogs/frmPreferences.h"
 
 #include "dialogs/mainwindowops.h"
-#include "model/design.h"
-#include "model/floaterror.h"
-#include "model/messagebox.h"
-#include "model/numbertext.h"
-#include "model/preferencevalues.h"
-#include "model/programname.h"
+#include "model/document/messagebox.h"
+#include "model/document/programname.h"
+#include "model/edits/preferencevalues.h"
+#include "model/file/numbertext.h"
+#include "model/hull/design.h"
+#include "model/hull/floaterror.h"
 
 #include <QEvent>
 #include <QGridLayout>

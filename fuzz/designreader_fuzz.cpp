@@ -2,11 +2,11 @@
 // must not crash, whatever it accepts must write out and read back to the
 // very same text, and the check Open runs on it must stay quick and small.
 
-#include "model/designreader.h"
-#include "model/designwriter.h"
-#include "model/floaterror.h"
-#include "model/hydrostatics.h"
-#include "model/sections.h"
+#include "model/file/designreader.h"
+#include "model/file/designwriter.h"
+#include "model/hull/floaterror.h"
+#include "model/hull/sections.h"
+#include "model/hydrostatics/hydrostatics.h"
 
 #include <cstdint>
 #include <cstdio>

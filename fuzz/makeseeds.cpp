@@ -1,7 +1,7 @@
 // Writes the fuzzer's seed corpus: sound design files of every version and
 // templates of both paddler layouts, made from the test designs.
 
-#include "model/designwriter.h"
+#include "model/file/designwriter.h"
 #include "tests/model/minidesign.h"
 #include "tests/support/designbuilder.h"
 

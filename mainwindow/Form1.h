@@ -5,7 +5,7 @@
 
 #include "dialogs/mainwindowops.h"
 #include "mainwindow/layout.h"
-#include "model/dragedit.h"
+#include "model/edits/dragedit.h"
 #include "platform/menuitem.h"
 #include "platform/oneshottimer.h"
 #include "platform/picturebox.h"

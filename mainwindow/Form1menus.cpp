@@ -4,9 +4,9 @@
 
 #include "dialogs/frmInfo.h"
 #include "dialogs/frmNew.h"
-#include "model/document.h"
-#include "model/hydrostatics.h"
-#include "model/sections.h"
+#include "model/document/document.h"
+#include "model/hull/sections.h"
+#include "model/hydrostatics/hydrostatics.h"
 #include "platform/doevents.h"
 
 #include <QCloseEvent>

@@ -5,8 +5,8 @@
 #include "mainwindow/Form1.h"
 
 #include "dialogs/frmInfo.h"
-#include "model/inchtext.h"
-#include "model/numbertext.h"
+#include "model/file/numbertext.h"
+#include "model/hydrostatics/inchtext.h"
 
 #include <QCheckBox>
 #include <QEvent>

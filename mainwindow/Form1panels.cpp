@@ -2,7 +2,7 @@
 
 #include "mainwindow/Form1.h"
 
-#include "model/design.h"
+#include "model/hull/design.h"
 #include "panels/frmPanels.h"
 
 namespace mainwindow {

@@ -2,7 +2,7 @@
 
 #include "mainwindow/Form1.h"
 
-#include "model/design.h"
+#include "model/hull/design.h"
 #include "ordering/frmPurchase.h"
 #include "ordering/placement.h"
 #include "platform/transfer.h"

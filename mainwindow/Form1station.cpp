@@ -2,7 +2,7 @@
 
 #include "mainwindow/Form1.h"
 
-#include "model/inchtext.h"
+#include "model/hydrostatics/inchtext.h"
 
 #include <QLineEdit>
 

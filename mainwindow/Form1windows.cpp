@@ -5,8 +5,8 @@
 #include "dialogs/frmFriction.h"
 #include "dialogs/frmPreferences.h"
 #include "mainwindow/frmAbout.h"
-#include "model/design.h"
-#include "model/messagebox.h"
+#include "model/document/messagebox.h"
+#include "model/hull/design.h"
 
 namespace mainwindow {
 

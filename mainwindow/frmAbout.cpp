@@ -1,7 +1,7 @@
 #include "mainwindow/frmAbout.h"
 
-#include "model/design.h"
-#include "model/programname.h"
+#include "model/document/programname.h"
+#include "model/hull/design.h"
 #include "platform/picturebox.h"
 
 #include <QEvent>

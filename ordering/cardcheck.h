@@ -3,7 +3,7 @@
 // Luhn check digit, and the whole check against the chosen card type, which
 // explains every refusal to the user itself.
 
-#include "model/messagebox.h"
+#include "model/document/messagebox.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 #include "ordering/frmPurchase.h"
 
-#include "model/messagebox.h"
-#include "model/numbertext.h"
+#include "model/document/messagebox.h"
+#include "model/file/numbertext.h"
 #include "ordering/cardcheck.h"
 #include "ordering/frmVerifyOrder.h"
 #include "ordering/ordercipher.h"

@@ -3,9 +3,9 @@
 
 #include "ordering/frmPurchase.h"
 
-#include "model/design.h"
-#include "model/designwriter.h"
-#include "model/textfile.h"
+#include "model/file/designwriter.h"
+#include "model/file/textfile.h"
+#include "model/hull/design.h"
 #include "ordering/ordercipher.h"
 #include "ordering/postingpage.h"
 #include "ordering/serveraddress.h"

@@ -1,6 +1,6 @@
 #include "ordering/frmVerifyOrder.h"
 
-#include "model/messagebox.h"
+#include "model/document/messagebox.h"
 #include "ordering/frmPurchase.h"
 #include "ordering/postingpage.h"
 #include "ordering/purchaselists.h"

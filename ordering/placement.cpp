@@ -1,7 +1,7 @@
 #include "ordering/placement.h"
 
-#include "model/numbertext.h"
-#include "model/textreading.h"
+#include "model/file/numbertext.h"
+#include "model/file/textreading.h"
 #include "ordering/purchaselists.h"
 
 #include <cstdio>

@@ -2,7 +2,7 @@
 // The full-size cutting sheet: its size in inches, where each panel and each
 // bulkhead outline sits on it, and the lines that draw them.
 
-#include "model/design.h"
+#include "model/hull/design.h"
 #include "panels/development.h"
 
 #include <cstdint>

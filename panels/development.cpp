@@ -1,6 +1,6 @@
 #include "panels/development.h"
 
-#include "model/geometry.h"
+#include "model/hull/geometry.h"
 #include "panels/vectors.h"
 
 #include <algorithm>

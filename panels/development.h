@@ -5,7 +5,7 @@
 // triangle by triangle into one plane and laid on the sheet's XY plane with
 // its first point at the origin and its chord along +X.
 
-#include "model/design.h"
+#include "model/hull/design.h"
 
 #include <vector>
 

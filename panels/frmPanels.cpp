@@ -1,6 +1,6 @@
 #include "panels/frmPanels.h"
 
-#include "model/design.h"
+#include "model/hull/design.h"
 #include "platform/doevents.h"
 #include "platform/picturebox.h"
 

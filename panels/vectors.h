@@ -2,7 +2,7 @@
 // The vector routines of panel development: cross products of points and of
 // edges, and the rotation that unfolds one triangle onto the next.
 
-#include "model/records.h"
+#include "model/hull/records.h"
 
 namespace panels {
 

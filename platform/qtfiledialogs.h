@@ -2,7 +2,7 @@
 // The open and save dialogs of the program: Qt's file dialog behind the
 // model's FileDialogs interface.
 
-#include "model/filedialogs.h"
+#include "model/document/filedialogs.h"
 
 #include <QStringList>
 

@@ -3,7 +3,7 @@
 // beside the target, is synced to disk and then takes the target's name, so
 // a failure anywhere leaves the old file whole.
 
-#include "model/filesaver.h"
+#include "model/file/filesaver.h"
 
 namespace platform {
 

@@ -1,6 +1,6 @@
 #include "platform/qtmessagebox.h"
 
-#include "model/programname.h"
+#include "model/document/programname.h"
 
 #include <QApplication>
 

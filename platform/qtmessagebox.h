@@ -2,7 +2,7 @@
 // The program's message boxes: Qt's QMessageBox behind the model's
 // MessageBox interface, titled with the program's name.
 
-#include "model/messagebox.h"
+#include "model/document/messagebox.h"
 
 #include <QMessageBox>
 

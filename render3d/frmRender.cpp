@@ -1,6 +1,6 @@
 #include "render3d/frmRender.h"
 
-#include "model/messagebox.h"
+#include "model/document/messagebox.h"
 #include "platform/device3d.h"
 #include "platform/doevents.h"
 

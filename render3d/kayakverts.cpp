@@ -1,6 +1,6 @@
 #include "render3d/kayakverts.h"
 
-#include "model/designcheck.h"
+#include "model/file/designcheck.h"
 #include "render3d/ribbons.h"
 
 #include <algorithm>

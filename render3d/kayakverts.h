@@ -3,7 +3,7 @@
 // strips on both sides, the wire-frame ribbons and the water plane. Every
 // list is allocated from 0 and used from 1, like the design's own lists.
 
-#include "model/design.h"
+#include "model/hull/design.h"
 #include "render3d/litvertex.h"
 
 #include <array>

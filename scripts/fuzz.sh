@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 out="$root/build-fuzz"
 seconds=${FUZZ_SECONDS:-60}
 flags=(-std=c++20 -O1 -g -Wall -Wextra -ffp-contract=off -fno-math-errno -I"$root")
-model_sources=("$root"/model/*.cpp)
+model_sources=("$root"/model/*/*.cpp)
 mkdir -p "$out/corpus" "$out/seeds"
 
 clang++ "${flags[@]}" "${model_sources[@]}" "$root/tests/support/designbuilder.cpp" "$root/fuzz/makeseeds.cpp" \

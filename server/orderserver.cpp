@@ -1,6 +1,6 @@
 #include "server/orderserver.h"
 
-#include "model/textfile.h"
+#include "model/file/textfile.h"
 #include "ordering/postingpage.h"
 
 #include <httplib.h>

@@ -1,6 +1,6 @@
 #include "tools/cockpitrim.h"
 
-#include "model/curves.h"
+#include "model/hull/curves.h"
 
 #include <algorithm>
 #include <cmath>

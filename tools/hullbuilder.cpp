@@ -3,7 +3,7 @@
 #include "tools/cockpitrim.h"
 #include "tools/lineplotter.h"
 
-#include "model/curves.h"
+#include "model/hull/curves.h"
 
 #include <stdexcept>
 

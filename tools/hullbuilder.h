@@ -7,7 +7,7 @@
 
 #include "tools/hullshape.h"
 
-#include "model/design.h"
+#include "model/hull/design.h"
 
 namespace hulls {
 

@@ -5,7 +5,7 @@
 #include "tools/hullshape.h"
 #include "tools/pointtable.h"
 
-#include "model/records.h"
+#include "model/hull/records.h"
 
 #include <vector>
 

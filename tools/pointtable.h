@@ -4,7 +4,7 @@
 // everything else takes the next index no role has claimed, so the finished
 // list has no holes.
 
-#include "model/records.h"
+#include "model/hull/records.h"
 
 #include <map>
 #include <set>

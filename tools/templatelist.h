@@ -3,7 +3,7 @@
 
 #include "tools/hullshape.h"
 
-#include "model/designlayout.h"
+#include "model/file/designlayout.h"
 
 #include <vector>
 

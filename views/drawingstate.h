@@ -4,7 +4,7 @@
 // views, the view extents and the frozen drawing box. The main window owns
 // one and hands it to every redraw. Qt-free.
 
-#include "model/records.h"
+#include "model/hull/records.h"
 #include "views/viewextent.h"
 
 #include <array>

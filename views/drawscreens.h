@@ -1,8 +1,8 @@
 #pragma once
 // The redraw of every view of the design.
 
-#include "model/design.h"
-#include "model/hydrostatics.h"
+#include "model/hull/design.h"
+#include "model/hydrostatics/hydrostatics.h"
 #include "views/drawingstate.h"
 #include "views/viewboxes.h"
 

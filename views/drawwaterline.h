@@ -2,7 +2,7 @@
 // View > Water Line's dots: where the waterline crosses the hull, at every
 // tenth of its length, set into the top view as the last redraw left it.
 
-#include "model/design.h"
+#include "model/hull/design.h"
 #include "platform/picturebox.h"
 
 namespace views {

@@ -1,6 +1,6 @@
 #include "views/edithandles.h"
 
-#include "model/dragedit.h"
+#include "model/edits/dragedit.h"
 
 namespace views {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The edit-handle colour of each hull line, by its index modulo 5. Qt-free.
 
-#include "model/design.h"
+#include "model/hull/design.h"
 
 namespace views {
 

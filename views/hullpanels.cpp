@@ -1,6 +1,6 @@
 #include "views/hullpanels.h"
 
-#include "model/paneloutline.h"
+#include "model/hull/paneloutline.h"
 #include "views/mappeddrawing.h"
 
 #include <algorithm>

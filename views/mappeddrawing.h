@@ -2,7 +2,7 @@
 // Drawing on a view's device context in whole logical units under a mapping
 // that shows the view's window, put back afterwards.
 
-#include "model/records.h"
+#include "model/hull/records.h"
 #include "platform/devicecontext.h"
 #include "platform/picturebox.h"
 #include "views/viewextent.h"

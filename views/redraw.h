@@ -2,8 +2,8 @@
 // What every drawing pass of one redraw reads: the design and its
 // hydrostatic results, the views and the main window's drawing state.
 
-#include "model/design.h"
-#include "model/hydrostatics.h"
+#include "model/hull/design.h"
+#include "model/hydrostatics/hydrostatics.h"
 #include "views/drawingstate.h"
 #include "views/viewboxes.h"
 

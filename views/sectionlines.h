@@ -1,7 +1,7 @@
 #pragma once
 // The section editor's outline of one station, both halves. Qt-free.
 
-#include "model/design.h"
+#include "model/hull/design.h"
 #include "views/segment.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
 #include "views/viewextent.h"
 
-#include "model/floaterror.h"
+#include "model/hull/floaterror.h"
 
 #include <algorithm>
 #include <cmath>

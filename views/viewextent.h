@@ -3,7 +3,7 @@
 // YMax) at the upper-left corner and (XMax, YMin) at the lower-right, so Y
 // grows upward. Qt-free.
 
-#include "model/records.h"
+#include "model/hull/records.h"
 
 #include <array>
 #include <cstdint>

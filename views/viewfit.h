@@ -2,7 +2,7 @@
 // Fitting the hull's drawing box into the profile, plan, front and section
 // views. Qt-free.
 
-#include "model/records.h"
+#include "model/hull/records.h"
 #include "views/viewextent.h"
 
 namespace views {

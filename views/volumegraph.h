@@ -3,7 +3,7 @@
 // slice's volume below the waterline down to 0, redrawn whole after every
 // hydrostatic run.
 
-#include "model/hydrostatics.h"
+#include "model/hydrostatics/hydrostatics.h"
 #include "platform/picturebox.h"
 #include "views/drawingstate.h"
 

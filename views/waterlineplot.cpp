@@ -1,6 +1,6 @@
 #include "views/waterlineplot.h"
 
-#include "model/curves.h"
+#include "model/hull/curves.h"
 
 #include <algorithm>
 #include <cmath>

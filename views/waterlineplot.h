@@ -3,8 +3,8 @@
 // from the hydrostatics' half-breadth tables, and the crossings that
 // DrawWaterline dots in. Qt-free.
 
-#include "model/design.h"
-#include "model/records.h"
+#include "model/hull/design.h"
+#include "model/hull/records.h"
 #include "views/segment.h"
 
 #include <vector>

@@ -4,9 +4,9 @@
 
 #include "dialogs/frmInfo.h"
 #include "dialogs/mainwindowops.h"
-#include "model/design.h"
-#include "model/hydrostatics.h"
-#include "model/sections.h"
+#include "model/hull/design.h"
+#include "model/hull/sections.h"
+#include "model/hydrostatics/hydrostatics.h"
 
 #include <string>
 #include <vector>

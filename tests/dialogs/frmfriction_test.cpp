@@ -1,7 +1,7 @@
 #include "dialogs/frictiongraph.h"
 #include "dialogs/frmFriction.h"
-#include "model/design.h"
-#include "model/hydrostatics.h"
+#include "model/hull/design.h"
+#include "model/hydrostatics/hydrostatics.h"
 #include "tests/support/pixels.h"
 #include "tests/support/testapp.h"
 

@@ -3,7 +3,7 @@
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/testapp.h"
 
-#include "model/designwriter.h"
+#include "model/file/designwriter.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "dialogs/frmFriction.h"
 #include "dialogs/frmInfo.h"
 #include "dialogs/frmPreferences.h"
-#include "model/textfile.h"
+#include "model/file/textfile.h"
 #include "tests/mainwindow/formfixture.h"
 #include "tests/support/pixels.h"
 

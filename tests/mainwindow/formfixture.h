@@ -3,8 +3,8 @@
 // scripted message boxes and file dialogs and an end of the program that only counts.
 
 #include "mainwindow/Form1.h"
-#include "model/designwriter.h"
-#include "model/hydrostatics.h"
+#include "model/file/designwriter.h"
+#include "model/hydrostatics/hydrostatics.h"
 #include "tests/support/designbuilder.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/testapp.h"

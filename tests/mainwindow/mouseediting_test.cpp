@@ -1,5 +1,5 @@
 #include "dialogs/frmInfo.h"
-#include "model/inchtext.h"
+#include "model/hydrostatics/inchtext.h"
 #include "tests/mainwindow/formfixture.h"
 #include "tests/support/pixels.h"
 

@@ -1,6 +1,6 @@
 #include "dialogs/frmNew.h"
-#include "model/cockpitedits.h"
-#include "model/maxbeam.h"
+#include "model/edits/cockpitedits.h"
+#include "model/hull/maxbeam.h"
 #include "tests/mainwindow/formfixture.h"
 
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 // The order form against the real order server on 127.0.0.1, its texts in a
 // fresh folder; the transfer records every address it fetched.
 
-#include "model/design.h"
+#include "model/hull/design.h"
 #include "ordering/frmPurchase.h"
 #include "ordering/privatefolder.h"
 #include "ordering/serveraddress.h"

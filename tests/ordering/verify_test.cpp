@@ -1,6 +1,6 @@
 #include "orderingfixture.h"
 
-#include "model/designwriter.h"
+#include "model/file/designwriter.h"
 #include "ordering/frmVerifyOrder.h"
 #include "platform/webbrowser.h"
 

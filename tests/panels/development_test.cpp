@@ -1,4 +1,4 @@
-#include "model/geometry.h"
+#include "model/hull/geometry.h"
 #include "panels/cuttingsheet.h"
 #include "panels/development.h"
 #include "tests/tools/templatecase.h"

@@ -1,4 +1,4 @@
-#include "model/textfile.h"
+#include "model/file/textfile.h"
 #include "platform/qtfilesaver.h"
 
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // The seven-line kayak with its panels ending at the bow and stern points and
 // its sections built: what the 3D view needs of a design.
 
-#include "model/sections.h"
+#include "model/hull/sections.h"
 #include "tests/support/designbuilder.h"
 
 namespace testsupport {

@@ -2,7 +2,7 @@
 // Builds designs in code for tests and benchmarks: points in inches, lines
 // from straight or curved Bezier segments, panels between neighbouring lines.
 
-#include "model/design.h"
+#include "model/hull/design.h"
 
 #include <map>
 #include <vector>

@@ -2,10 +2,10 @@
 // Message boxes and file dialogs that answer from a script and remember what
 // they were asked, so tests never block on a dialog.
 
-#include "model/filedialogs.h"
-#include "model/filesaver.h"
-#include "model/textfile.h"
-#include "model/messagebox.h"
+#include "model/document/filedialogs.h"
+#include "model/document/messagebox.h"
+#include "model/file/filesaver.h"
+#include "model/file/textfile.h"
 
 #include <deque>
 #include <optional>

@@ -3,13 +3,13 @@
 #include "tools/hullbuilder.h"
 #include "tools/templatelist.h"
 
-#include "model/cockpitedits.h"
-#include "model/designreader.h"
-#include "model/hullresize.h"
-#include "model/maxbeam.h"
-#include "model/newdesign.h"
-#include "model/sections.h"
-#include "model/textfile.h"
+#include "model/edits/cockpitedits.h"
+#include "model/edits/hullresize.h"
+#include "model/edits/newdesign.h"
+#include "model/file/designreader.h"
+#include "model/file/textfile.h"
+#include "model/hull/maxbeam.h"
+#include "model/hull/sections.h"
 
 #include <stdexcept>
 

@@ -2,8 +2,8 @@
 // The four templates as the tests see them, what each must hold, what the
 // new-design wizard makes of them, and geometric checks of a hull.
 
-#include "model/design.h"
-#include "model/hydrostatics.h"
+#include "model/hull/design.h"
+#include "model/hydrostatics/hydrostatics.h"
 
 #include <ostream>
 #include <string>

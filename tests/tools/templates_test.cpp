@@ -9,12 +9,12 @@
 
 #include "tools/templatelist.h"
 
-#include "model/cockpitedits.h"
-#include "model/curves.h"
-#include "model/designcheck.h"
-#include "model/designwriter.h"
-#include "model/maxbeam.h"
-#include "model/sections.h"
+#include "model/edits/cockpitedits.h"
+#include "model/file/designcheck.h"
+#include "model/file/designwriter.h"
+#include "model/hull/curves.h"
+#include "model/hull/maxbeam.h"
+#include "model/hull/sections.h"
 
 #include <gtest/gtest.h>
 

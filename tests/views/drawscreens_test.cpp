@@ -1,4 +1,4 @@
-#include "model/floaterror.h"
+#include "model/hull/floaterror.h"
 #include "views/backgrounds.h"
 #include "views/hullpanels.h"
 #include "views/mappeddrawing.h"

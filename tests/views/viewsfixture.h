@@ -2,11 +2,11 @@
 // Six picture boxes as the main window holds them, a drawing state and a
 // design, for drawing tests.
 
-#include "model/sections.h"
-#include "views/drawscreens.h"
-#include "views/redraw.h"
+#include "model/hull/sections.h"
 #include "tests/support/designbuilder.h"
 #include "tests/support/pixels.h"
+#include "views/drawscreens.h"
+#include "views/redraw.h"
 
 namespace testsupport {
 

@@ -3,8 +3,8 @@
 #include "tools/hullbuilder.h"
 #include "tools/templatelist.h"
 
-#include "model/designwriter.h"
-#include "model/textfile.h"
+#include "model/file/designwriter.h"
+#include "model/file/textfile.h"
 
 #include <filesystem>
 #include <iostream>

@@ -1,0 +1,71 @@
+#include "model/edits/wizardchecks.h"
+
+#include "model/file/textreading.h"
+
+namespace model {
+
+namespace {
+
+constexpr const char* kEnterWidth = "Please enter width in inches";
+constexpr const char* kEnterWeight = "Please enter paddler weight in lbs";
+constexpr const char* kEnterLength = "Please enter cockpit length in inches";
+constexpr const char* kEnterCockpitWidth = "Please enter cockpit width in inches";
+constexpr const char* kTooNarrow = "Cockpit width cannot be greater than kayak width";
+constexpr const char* kEnterAftToCG = "Please enter cockpit aft to paddlers center of gravity in inches";
+constexpr const char* kEnterAftToCG1 = "Please enter cockpit 1 aft to paddlers center of gravity in inches";
+constexpr const char* kEnterAftToCG2 = "Please enter cockpit 2 aft to paddlers center of gravity in inches";
+
+// Checks one after another; the first that fails gives the message.
+class Checks {
+public:
+    Checks& filled(const std::string& box, const char* message)
+    {
+        if (!failed_ && box.empty()) failed_ = message;
+        return *this;
+    }
+    Checks& wider(const std::string& beam, const std::string& cockpitWidth)
+    {
+        if (!failed_ && !(leadingNumber(beam) > leadingNumber(cockpitWidth))) failed_ = kTooNarrow;
+        return *this;
+    }
+    std::optional<std::string> result() const
+    {
+        return failed_ ? std::optional<std::string>(failed_) : std::nullopt;
+    }
+
+private:
+    const char* failed_ = nullptr;
+};
+
+}  // namespace
+
+std::optional<std::string> checkSingleCockpit(const SingleCockpitBoxes& b)
+{
+    return Checks()
+        .filled(b.beam, kEnterWidth)
+        .filled(b.paddlerWeight, kEnterWeight)
+        .filled(b.cockpitLength, kEnterLength)
+        .filled(b.cockpitWidth, kEnterCockpitWidth)
+        .wider(b.beam, b.cockpitWidth)
+        .filled(b.cockpitAftToCG, kEnterAftToCG)
+        .result();
+}
+
+std::optional<std::string> checkDoubleCockpit(const DoubleCockpitBoxes& b)
+{
+    return Checks()
+        .filled(b.beam, kEnterWidth)
+        .filled(b.paddler1Weight, kEnterWeight)
+        .filled(b.cockpit1Length, kEnterLength)
+        .filled(b.cockpit1Width, kEnterCockpitWidth)
+        .wider(b.beam, b.cockpit1Width)
+        .filled(b.cockpit1AftToCG, kEnterAftToCG1)
+        .filled(b.paddler2Weight, kEnterWeight)
+        .filled(b.cockpit2Length, kEnterLength)
+        .filled(b.cockpit2Width, kEnterCockpitWidth)
+        .wider(b.beam, b.cockpit2Width)
+        .filled(b.cockpit2AftToCG, kEnterAftToCG2)
+        .result();
+}
+
+}  // namespace model

@@ -1,0 +1,33 @@
+#pragma once
+// Checks a design read from a file before the program trusts it: every index
+// lies in the list it points into, the length and station count are usable
+// and the derived section tables stay within bounds.
+
+#include "model/hull/design.h"
+
+#include <optional>
+#include <string>
+
+namespace model {
+
+// StationCount is stepped through by a 16-bit station index.
+inline constexpr double kMaxStationCount = 32767;
+// The section tables makesections derives (stations and bulkheads, one point
+// per line each) must stay a modest allocation.
+inline constexpr double kMaxSectionPoints = 1 << 21;
+// Opening a design samples every line at each section and at the
+// hydrostatics' slices, and each sample looks through the line's segment
+// entries (each also a prepared piece of a few hundred bytes); the slices'
+// samples are kept, some 41 kB a line. Bounding the looking keeps the check
+// of any design that opens well under a second and its memory small: at most
+// 2048 lines and entries in all.
+inline constexpr double kMaxLineSampleWork = 1 << 22;
+inline constexpr double kSamplesBesideSections = 2048;
+
+// What is wrong with the design, or nothing when it is sound. Its lists must
+// hold an entry for every count, as the reader makes them. Index 0 is
+// accepted everywhere: element 0 of every list exists (and old files use it
+// for the ends of their later panels).
+std::optional<std::string> designFault(const Design& design);
+
+}  // namespace model

@@ -1,0 +1,358 @@
+#include "model/document/document.h"
+#include "model/file/designcheck.h"
+#include "model/file/designreader.h"
+#include "model/file/designwriter.h"
+#include "model/file/numbertext.h"
+#include "model/file/textfile.h"
+#include "model/hull/floaterror.h"
+#include "tests/model/document/minidesign.h"
+#include "tests/support/designbuilder.h"
+#include "tests/support/scripteddialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <locale>
+#include <random>
+
+namespace fs = std::filesystem;
+using model::Design;
+using model::DocumentOutcome;
+using namespace testdesigns;
+
+namespace {
+
+std::string fileText(const fs::path& path) { return model::readTextFile(path, 1 << 24).value_or("<unreadable>"); }
+void putFile(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+std::string saveFailed(const std::string& path) { return "Failed to save to the file: '" + path + "'"; }
+
+// An open design with unsaved changes, as the user has it before File > Open.
+Design openDesign(const std::string& fileName)
+{
+    Design d = testsupport::furnishedKayak();
+    d.FileName = fileName;
+    d.DesignChanged = true;
+    d.CurrentStation = 3;
+    d.StitchMarkLength = 0.5;
+    return d;
+}
+
+struct DocumentTest : ::testing::Test {
+    const fs::path folder = fs::temp_directory_path() / ("quillock-test-" + std::to_string(std::random_device()()));
+    testsupport::ScriptedFileDialogs dialogs;
+    testsupport::ScriptedMessageBox messages;
+    testsupport::PlainFileSaver files;
+
+    void SetUp() override { fs::create_directories(folder); }
+    void TearDown() override { fs::remove_all(folder); }
+    fs::path file(const std::string& name) const { return folder / name; }
+    std::ptrdiff_t fileCount() const { return std::distance(fs::directory_iterator(folder), {}); }
+};
+
+}  // namespace
+
+// The rows of a saved file, in order and in their number text: the files users already have depend on both.
+TEST(DesignText, WritesEveryRowInFileOrderAndReadsLooserTexts)
+{
+    const std::vector<std::string> rows = {
+        "1.2.0", " 200", " 4",                                                 // version, length, points
+        " 0", " .1", " 0", " 0", " 0", " 0", " 0", " 1", " 2",                 // anchor linked to 2
+        " .25", " .05", " .03", " 1", " 0", " 1", " 1", " 1", " 1", " 3",      // smooth handle
+        " 1", " .1", " 0", " 0", " 0", " 0", " 2", " .5", " 0", " 0", " 0", " 0", " 0", " 2",  // plain
+        " 2", " 1", " 2", " 3", " 4", " 0", " 4", " 3", " 2", " 1", " 1", " 3",  // segments
+        " 2", " 2", " 1", " 2", " 1", " 2",                                    // lines
+        " 1", " 1", " 2", " 1", " 4", " 1",                                    // panel: lines, ends, hull
+        " 20", " 190", " 175", " 25.5", " .5", " 4.25", " 4", "-.125",         // settings
+        " 1", " 2", " 3", " 4", " 11", " 32", " 18", " 0",                     // cockpit, distance
+        " 1", " .5"};                                                          // bulkheads
+    const std::string canonical = model::writeDesignText(miniDesign());
+    EXPECT_EQ(canonical, textOf(rows));
+
+    std::string loose;  // blanks around every row, bare line feeds, no end to the last row
+    for (const auto& row : rowsOf(canonical)) loose += "  " + row + "  \n";
+    loose.pop_back();
+    const std::string largest = withRow(kRowHullLength, " 1.79769313486231E+308");
+    const std::pair<std::string, std::string> cases[] = {
+        {loose, canonical},
+        {"\xEF\xBB\xBF" + canonical, canonical},  // a UTF-8 byte-order mark is skipped
+        {withRow(kRowStitchSpacing, " 4.5"), canonical},  // a half in a whole-number row goes to the even neighbour
+        {largest, largest},                               // the largest number whose text reads back
+    };
+    for (const auto& [text, saved] : cases) {
+        const model::DesignRead read = model::readDesignText(text);
+        ASSERT_TRUE(read.design) << read.fault;
+        EXPECT_EQ(model::writeDesignText(*read.design), saved);
+    }
+}
+
+TEST(DesignText, WritesAndReadsTheSameUnderACommaDecimalLocale)
+{
+    const std::string expected = model::writeDesignText(testsupport::furnishedKayak());
+    const std::string savedC = std::setlocale(LC_ALL, nullptr);
+    const std::locale savedGlobal;
+    const char* found = nullptr;
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"})
+        if ((found = std::setlocale(LC_ALL, name))) break;
+    if (!found) GTEST_SKIP() << "no comma-decimal locale installed (scripts/deps.sh makes de_DE.UTF-8)";
+    std::locale::global(std::locale(found));
+    ASSERT_EQ(std::localeconv()->decimal_point, std::string(","));
+
+    const std::string text = model::writeDesignText(testsupport::furnishedKayak());
+    const model::DesignRead read = model::readDesignText(text);
+
+    std::locale::global(savedGlobal);
+    std::setlocale(LC_ALL, savedC.c_str());
+    EXPECT_EQ(text, expected);
+    ASSERT_TRUE(read.design) << read.fault;
+    EXPECT_EQ(model::writeDesignText(*read.design), expected);
+}
+
+TEST_F(DocumentTest, OpenReplacesTheDesignAndResetsTheDocumentStateUnlessCancelled)
+{
+    const fs::path path = file("boat.QLK");
+    putFile(path, model::writeDesignText(miniDesign()));
+    Design design = openDesign("/boats/previous.QLK");
+    const Design before = design;
+
+    EXPECT_EQ(model::openDocument(design, dialogs, messages).outcome, DocumentOutcome::Cancelled);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"File failed to open..."});
+    EXPECT_EQ(design.FileName, before.FileName);  // so the next Save goes to it without a dialog
+    EXPECT_TRUE(design.DesignChanged);
+    EXPECT_EQ(model::writeDesignText(design), model::writeDesignText(before));
+
+    messages.shown.clear();
+    dialogs.answers = {path.string()};
+    const auto result = model::openDocument(design, dialogs, messages);
+
+    ASSERT_EQ(result.outcome, DocumentOutcome::Done);
+    EXPECT_EQ(result.caption, "Quillock - " + path.string());
+    EXPECT_EQ(model::writeDesignText(design), fileText(path));
+    EXPECT_FALSE(design.DesignChanged);
+    EXPECT_EQ(design.CurrentStation, 0);
+    EXPECT_EQ(design.StitchMarkLength, 0.5);         // a preference, not part of the file
+    EXPECT_EQ(design.Sections.size(), 21u);          // rebuilt by the check
+    EXPECT_EQ(design.BulkheadHandles.at(1).X, 100);  // at the bulkhead, half of 200 inches
+    EXPECT_EQ(dialogs.opens.at(0).fileName, "/boats/previous.QLK");
+    EXPECT_TRUE(dialogs.opens.at(0).fileMustExist);
+}
+
+TEST_F(DocumentTest, EveryBadFileLeavesTheOpenDesignAsItWas)
+{
+    const std::string whole = model::writeDesignText(miniDesign());
+    Design fourPanels = testsupport::furnishedKayak();
+    fourPanels.PanelsPerSide = 4;
+    int files = 0;
+    const auto bad = [&](const std::string& text) {
+        const fs::path path = file(std::to_string(++files));
+        return putFile(path, text), path;
+    };
+    const auto badDesign = [&](const std::function<void(Design&)>& change) {  // the writer writes whatever it is given
+        Design d = miniDesign();
+        return change(d), bad(model::writeDesignText(d));
+    };
+    const struct { std::string name; fs::path path; model::DesignCheck check = model::makesections; } cases[] = {
+        {"missing file", file("missing.QLK")},
+        {"a folder", folder},
+        {"a sound file the check throws on", bad(whole), [](Design&) { throw model::FloatError("station"); }},
+        {"empty", bad("")},
+        {"last row missing", bad(whole.substr(0, whole.rfind(" .5\r\n")))},
+        {"unknown version", bad(withRow(0, "1.1.0"))},
+        {"malformed number", bad(withRow(kRowCargo, " 25,5"))},
+        {"infinite number", bad(withRow(kRowHullLength, " 1E+999"))},
+        {"number too large to write back", bad(withRow(kRowHullLength, " 1.7976931348623157E+308"))},
+        {"integer above 16 bits", bad(withRow(kRowFirstLink, " 32768"))},
+        {"flag byte above 255", bad(withRow(kRowFirstLock, " 256"))},
+        {"negative count", bad(withRow(kRowSegmentCount, "-1"))},
+        {"ten rim points", bad(withRow(kRowRimPointCount, " 10"))},
+        {"count beyond the rows left", bad("1.2.0\r\n 200\r\n 30000\r\n 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n")},
+        {"old version with four panels", bad(model::writeDesignRows(fourPanels, model::kOldLayout, "1.0.1"))},
+        {"four cockpits", badDesign([](Design& d) { d.CockpitCount = 4; })},
+        {"zero hull length", badDesign([](Design& d) { d.HullLength = 0; })},
+        {"no station interval", badDesign([](Design& d) { d.StationCount = 0.5; })},
+        {"too many section points",
+         badDesign([](Design& d) { d.StationCount = 32767, d.LineCount = 200, d.HullLines.resize(201); })},
+        {"one segment listed 9000 times",
+         badDesign([](Design& d) { d.HullLines[1].SegmentCount = 9000, d.HullLines[1].Segments.assign(9001, 1); })},
+        {"bulkhead handle overflow", badDesign([](Design& d) { d.HullLength = d.Bulkheads[1].X = 1e300; })},
+        {"link outside the points", badDesign([](Design& d) { d.ControlPoints[1].Links[1] = 5; })},
+        {"negative link", badDesign([](Design& d) { d.ControlPoints[1].Links[1] = -1; })},
+        {"anchor outside the points", badDesign([](Design& d) { d.ControlPoints[2].Anchor = 5; })},
+        {"segment point outside the points", badDesign([](Design& d) { d.CurveSegments[1].EndHandle = 5; })},
+        {"line segment outside the segments", badDesign([](Design& d) { d.HullLines[2].Segments[1] = 3; })},
+        {"panel line outside the lines", badDesign([](Design& d) { d.HullPanels[1].LineB = 3; })},
+        {"rim point outside the points", badDesign([](Design& d) { d.Cockpits[1].RimPoints[2] = 5; })},
+    };
+    const Design before = openDesign("/boats/previous.QLK");
+    for (const auto& c : cases) {
+        Design design = before;
+        dialogs.answers = {c.path.string()};
+        messages.shown.clear();
+
+        const auto result = model::openDocument(design, dialogs, messages, c.check);
+
+        EXPECT_EQ(result.outcome, DocumentOutcome::Failed) << c.name;
+        EXPECT_EQ(result.caption, "Quillock - /boats/previous.QLK") << c.name;
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error opening file - File is corrupt"}) << c.name;
+        EXPECT_EQ(model::writeDesignText(design), model::writeDesignText(before)) << c.name;
+        EXPECT_TRUE(design.DesignChanged) << c.name;
+    }
+}
+
+TEST_F(DocumentTest, SaveOpenSaveWritesTheSameBytes)
+{
+    Design design = testsupport::furnishedKayak();
+    design.DesignChanged = true;
+    dialogs.answers = {file("first.QLK").string()};  // untitled: Save asks for a name
+    const auto result = model::saveDocument(design, dialogs, messages, files);
+    ASSERT_TRUE(result.done());
+    EXPECT_EQ(result.caption, "Quillock - " + file("first.QLK").string());
+    EXPECT_FALSE(design.DesignChanged);
+    EXPECT_TRUE(dialogs.saves.at(0).overwritePrompt);
+
+    Design reopened;  // saved through a link, which replaces the linked file
+    putFile(file("real.QLK"), "old");
+    fs::create_symlink(file("real.QLK"), file("second.QLK"));
+    dialogs.answers = {design.FileName, file("second.QLK").string()};
+    ASSERT_TRUE(model::openDocument(reopened, dialogs, messages).done());
+    ASSERT_TRUE(model::saveDocumentAs(reopened, dialogs, messages, files).done());
+
+    EXPECT_TRUE(fs::is_symlink(file("second.QLK")));
+    EXPECT_EQ(fileText(file("real.QLK")), fileText(file("first.QLK")));
+    EXPECT_EQ(fileCount(), 3);  // no temporary file left
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(DocumentTest, OldVersionFilesGetTheFixedPanelTableAndAreSavedAsTheCurrentVersion)
+{
+    // Old files hold no panel ends or deck/hull flags; panels after the fifth are hull panels. The table is filled in
+    // even where the design has no such points.
+    const std::array<std::int16_t, 3> ends[] = {{0, 1, 14}, {0, 18, 23}, {0, 1, 14}, {0, 28, 43}, {0, 32, 39}, {0, 0, 0}};
+    const std::int16_t isHull[] = {0, 0, 1, 1, 1, 1};
+    Design thirtySeven = testsupport::furnishedKayak();  // fewer points than the old panel table names
+    thirtySeven.PointCount = 37;
+    thirtySeven.ControlPoints.resize(38);
+    for (auto& s : thirtySeven.CurveSegments) s.EndLimit = s.StartLimit = std::min<std::int16_t>(s.EndLimit, 37);
+    for (const Design& written : {testsupport::furnishedKayak(), thirtySeven})
+        for (const char* version : {"1.0.0", "1.0.1"}) {
+            const std::string name = version + std::to_string(written.PointCount);
+            const fs::path path = file(name);
+            putFile(path, model::writeDesignRows(written, model::kOldLayout, version));
+            Design design;
+            dialogs.answers = {path.string()};
+            ASSERT_TRUE(model::openDocument(design, dialogs, messages).done()) << name;
+            EXPECT_EQ(design.DesignVersion, version);
+            ASSERT_EQ(design.PanelsPerSide, 6);
+            for (int k = 1; k <= 6; ++k) {
+                EXPECT_EQ(design.PanelEnds[k], ends[k - 1]) << name << " panel " << k;
+                EXPECT_EQ(design.HullPanels[k].IsHull, isHull[k - 1]) << name << " panel " << k;
+            }
+
+            ASSERT_TRUE(model::saveDocument(design, dialogs, messages, files).done());
+            EXPECT_EQ(fileText(path), "1.2.0" + model::writeDesignText(design).substr(5));
+            dialogs.answers = {path.string()};
+            EXPECT_TRUE(model::openDocument(design, dialogs, messages).done()) << name << " saved";
+        }
+}
+
+TEST(DesignFile, WhatOpensOpensAgainAfterASave)
+{
+    // A station count written with 17 digits just below the section-point limit (which 64 lines or more bring below
+    // the station limit), whose 15-digit text, what a save keeps, lies above it.
+    Design mini = miniDesign();
+    const auto saved = [](double v) { return *model::parseNumberText(model::numberText(v)); };
+    const auto sectionPoints = [&](double stations) { return (stations + 2 + mini.BulkheadCount) * (mini.LineCount + 1); };
+    double stations = 0;
+    for (mini.LineCount = 64; mini.LineCount < 128; ++mini.LineCount) {
+        stations = std::nextafter(model::kMaxSectionPoints / (mini.LineCount + 1) - 2 - mini.BulkheadCount, 0.0);
+        if (sectionPoints(stations) <= model::kMaxSectionPoints && sectionPoints(saved(stations)) > model::kMaxSectionPoints)
+            break;
+    }
+    ASSERT_LT(mini.LineCount, 128);
+    mini.HullLines.resize(std::size_t(mini.LineCount) + 1);
+    char row[32];
+    std::snprintf(row, sizeof row, " %.17g", stations);
+    std::vector<std::string> rows = rowsOf(model::writeDesignText(mini));
+    rows.at(std::size_t(kRowStations + mini.LineCount - 2)) = row;  // one more row per added line
+    const model::DesignRead first = model::readDesignText(textOf(rows));
+    if (first.design) {
+        EXPECT_TRUE(model::readDesignText(model::writeDesignText(*first.design)).design);
+    }
+}
+
+TEST_F(DocumentTest, ASaveThatDoesNotHappenKeepsTheChangesTheNameAndTheOldFile)
+{
+    const fs::path plain = file("plain"), taken = file("taken.QLK");
+    putFile(plain, "not a folder");
+    fs::create_directory(taken);  // a folder a file cannot replace
+    putFile(taken / "inside", "kept");
+    const std::string previous = file("previous.QLK").string(), below = (plain / "boat.QLK").string(),
+                      missing = file("missing/boat.QLK").string();
+    // The design's file name; Save As, or Save; the name chosen in the dialog; what comes of it.
+    const struct { std::string fileName; bool saveAs; std::optional<std::string> chosen; DocumentOutcome outcome;
+                   std::string message; } cases[] = {
+        {taken.string(), false, {}, DocumentOutcome::Failed, saveFailed(taken.string())},
+        {below, false, {}, DocumentOutcome::Failed, saveFailed(below)},
+        {previous, true, missing, DocumentOutcome::Failed, saveFailed(missing)},
+        {previous, true, std::nullopt, DocumentOutcome::Cancelled, saveFailed("")},
+    };
+    for (const auto& c : cases) {
+        Design design = testsupport::furnishedKayak();
+        design.DesignChanged = true;
+        design.FileName = c.fileName;
+        dialogs.answers = {c.chosen};
+        messages.shown.clear();
+
+        const auto result = c.saveAs ? model::saveDocumentAs(design, dialogs, messages, files)
+                                     : model::saveDocument(design, dialogs, messages, files);
+
+        EXPECT_EQ(result.outcome, c.outcome) << c.message;
+        EXPECT_EQ(result.caption, "Quillock - " + c.fileName) << c.message;
+        EXPECT_TRUE(design.DesignChanged) << c.message;
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(messages.shown.at(0).icon, model::MessageIcon::Exclamation);
+    }
+    EXPECT_EQ(fileText(plain), "not a folder");
+    EXPECT_EQ(fileText(taken / "inside"), "kept");
+    EXPECT_EQ(fileCount(), 2);  // no temporary file left
+
+    Design none;  // nothing to save: no dialog, no message
+    EXPECT_EQ(model::saveDocument(none, dialogs, messages, files).outcome, DocumentOutcome::NoDesign);
+    EXPECT_EQ(model::saveDocumentAs(none, dialogs, messages, files).outcome, DocumentOutcome::NoDesign);
+    EXPECT_EQ(dialogs.saves.size(), 2u);
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(DocumentTest, TheProgramEndsOnlyWhenNothingUnsavedIsLost)
+{
+    using model::MessageAnswer;
+    const std::string writable = file("saved.QLK").string(), unwritable = file("missing/saved.QLK").string();
+    const struct { bool changed; MessageAnswer answer; std::string fileName; bool mayEnd; } cases[] = {
+        {false, MessageAnswer::Cancel, writable, true},  // not asked
+        {true, MessageAnswer::No, writable, true},
+        {true, MessageAnswer::Cancel, writable, false},
+        {true, MessageAnswer::Yes, writable, true},
+        {true, MessageAnswer::Yes, unwritable, false},
+        {true, MessageAnswer::Yes, "", false},  // untitled, save dialog cancelled
+    };
+    for (const auto& c : cases) {
+        Design design = testsupport::furnishedKayak();
+        design.DesignChanged = c.changed;
+        design.FileName = c.fileName;
+        messages.shown.clear();
+        messages.answers = {c.answer};
+        EXPECT_EQ(model::confirmEnd(design, dialogs, messages, files), c.mayEnd) << c.fileName;
+        ASSERT_EQ(messages.shown.empty(), !c.changed) << c.fileName;
+        if (c.changed) {
+            EXPECT_EQ(messages.shown[0].text, "Do you wish to save your work?");
+            EXPECT_EQ(messages.shown[0].buttons, model::MessageButtons::YesNoCancel);
+        }
+    }
+    EXPECT_TRUE(fs::exists(writable));
+}

@@ -1,0 +1,307 @@
+#include "model/edits/dragedit.h"
+#include "model/edits/picking.h"
+#include "model/hull/curves.h"
+#include "tests/support/designbuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+using model::MoveOutcome;
+using model::Plane;
+using model::PlanView;
+using model::Point2;
+using model::Point3;
+
+namespace {
+
+constexpr double L = 204;
+
+// The seven-line kayak (points 1 and 14 at the ends) with line 2's middle anchor 7 carrying its handles 9 (smooth,
+// opposite 10) and 10 (not smooth). In inches: 7 at (102, 13.5, 7), 9 at (61.2, 13.5, 7), 10 at (142.8, 13.5, 7).
+model::Design linkedKayak()
+{
+    model::Design d = testsupport::sevenLineKayak();
+    auto& p = d.ControlPoints;
+    p[7].LinkCount = 2;
+    p[7].Links = {0, 9, 10};
+    p[9].Anchor = p[10].Anchor = 7;
+    p[9].Smooth = 1;
+    std::tie(p[9].OppositeHandle, p[10].OppositeHandle) = std::pair(10, 9);
+    return d;
+}
+
+struct Drag : ::testing::Test {
+    Point3 at(int point) const { return {d.point(point).X * L, d.point(point).Y * L, d.point(point).Z * L, 0}; }
+    void place(int point, Point3 in) { d.ControlPoints[point].Position = {in.X / L, in.Y / L, in.Z / L, 0}; }
+    int selected() const  // the one point flagged, 0 for none, -1 for several
+    {
+        int flagged = 0;
+        for (int i = 1; i <= d.PointCount; ++i)
+            if (d.point(i).Flag) flagged = flagged ? -1 : i;
+        return flagged;
+    }
+    bool planDrag(Point2 from, Point2 to, double zoom = 1)
+    {
+        const bool picked = editor.pressPlan(d, PlanView::Top, from, zoom);
+        editor.move(d, Plane::XZ, to);
+        return picked;
+    }
+    void expectInches(int point, Point3 e, double tolerance = 1e-9)
+    {
+        const Point3 p = at(point);
+        EXPECT_TRUE(std::abs(p.X - e.X) < tolerance && std::abs(p.Y - e.Y) < tolerance && std::abs(p.Z - e.Z) < tolerance)
+            << "point " << point << " at " << p.X << ", " << p.Y << ", " << p.Z;
+    }
+
+    model::Design d = linkedKayak();
+    bool dragActive = false;
+    Point3 waterlineHandle;
+    model::DragEditor editor{dragActive, waterlineHandle};
+};
+
+}  // namespace
+
+// Reciprocals that doubles hold exactly, so "exactly at the radius" is exact.
+TEST_F(Drag, ThePickRadiusIsStrictAtEveryZoom)
+{
+    for (double zoom : {0.5, 1.0, 2.0, 4.0}) {
+        SCOPED_TRACE(zoom);
+        EXPECT_FALSE(editor.pressPlan(d, PlanView::Top, {102 + 1 / zoom, at(7).Z}, zoom));
+        EXPECT_FALSE(dragActive);
+        EXPECT_TRUE(editor.pressPlan(d, PlanView::Top, {102 + 0.99 / zoom, at(7).Z}, zoom));
+        EXPECT_EQ(selected(), 7);
+        editor.release(d, Plane::XZ);
+        EXPECT_FALSE(editor.pressProfile(d, {102 + 1 / zoom, at(7).Y}, zoom, 0));
+        EXPECT_TRUE(editor.pressProfile(d, {102, at(7).Y - 0.99 / zoom}, zoom, 0));
+        EXPECT_EQ(selected(), 7);
+        editor.release(d, Plane::XY);
+    }
+}
+
+// Point 2 (line 1, deck) at (102, 0) in plan; 7 moved to (102, 1); the keel's 33 at (102, 0) and line 5's handle 24
+// at (20.4, 5.4) are in hull panels only; 12 on the sheer is in both kinds.
+TEST_F(Drag, APlanPressTakesTheFirstPointOfItsPanelsInScanOrder)
+{
+    place(7, {102, 13.5, 1});
+    const struct { const char* what; PlanView view; Point2 mouse; double zoom; std::uint8_t lockX2, lockZ2; int picked; }
+        cases[] = {
+        {"first in scan order, not the nearest", PlanView::Top, {102, 0.9}, 1, 0, 0, 2},
+        {"held on both plan axes: skipped", PlanView::Top, {102, 0.9}, 1, 1, 1, 7},
+        {"held on one axis: picked", PlanView::Top, {102, 0.9}, 1, 1, 0, 2},
+        {"hull panels only in the bottom view", PlanView::Bottom, {102, 0.9}, 1, 0, 0, 33},
+        {"the sheer in the top view", PlanView::Top, {102, 11.5}, 4, 0, 0, 12},
+        {"the sheer in the bottom view", PlanView::Bottom, {102, 11.5}, 4, 0, 0, 12},
+        {"a hull line is not in the top view", PlanView::Top, {20.4, 5.4}, 4, 0, 0, 0},
+        {"and is in the bottom view", PlanView::Bottom, {20.4, 5.4}, 4, 0, 0, 24},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        d.ControlPoints[2].LockX = c.lockX2;
+        d.ControlPoints[2].LockZ = c.lockZ2;
+        d.DesignChanged = false;
+        EXPECT_EQ(editor.pressPlan(d, c.view, c.mouse, c.zoom), c.picked != 0);
+        EXPECT_EQ(selected(), c.picked);
+        EXPECT_EQ(dragActive, c.picked != 0);
+        EXPECT_EQ(d.DesignChanged, c.picked != 0);
+        editor.release(d, Plane::XZ);
+    }
+}
+
+// The waterline handle is placed where the profile draws it before the press looks at it; it beats point 14 at (204,
+// 12), and a bulkhead handle beats the points; the lowest bulkhead within reach wins.
+TEST_F(Drag, AProfilePressTakesTheWaterlineThenABulkheadThenAPoint)
+{
+    d.WaterlineHeight = 12;
+    d.BulkheadCount = 2;
+    d.Bulkheads.assign(3, model::Section{});
+    d.BulkheadHandles = {{}, {60, 20, 0}, {60.5, 20, 0}};
+    waterlineHandle = {1, 1, 0, 0};  // stale, from before the data window moved the water
+
+    EXPECT_TRUE(editor.pressProfile(d, {204, 12}, 1, 206));
+    EXPECT_NE(waterlineHandle.Flag, 0);
+    EXPECT_EQ(selected(), 0);
+    EXPECT_EQ(editor.move(d, Plane::XY, {150, 7.25}), MoveOutcome::WaterlineMoved);
+    EXPECT_EQ(d.WaterlineHeight, 7.25);
+    EXPECT_EQ(waterlineHandle.Y, 7.25);
+    EXPECT_EQ(waterlineHandle.X, model::kWaterlineHandleShare * 206);  // the mouse never moves it along
+    EXPECT_TRUE(editor.release(d, Plane::XY).clearAutoDetect);
+    EXPECT_EQ(waterlineHandle.Flag, 0);
+
+    d.ControlPoints[4].Position = {60.4 / L, 20 / L, 0, 0};
+    EXPECT_TRUE(editor.pressProfile(d, {60.4, 20}, 1, 206));
+    EXPECT_NE(d.BulkheadHandles[1].Flag, 0);
+    EXPECT_EQ(d.BulkheadHandles[2].Flag, 0);
+    EXPECT_EQ(selected(), 0);
+    EXPECT_EQ(editor.move(d, Plane::XY, {81.6, 30}), MoveOutcome::ShapeMoved);
+    EXPECT_EQ(d.Bulkheads[1].X, 81.6 / L);
+    EXPECT_EQ(d.BulkheadHandles[1].X, 81.6);
+    EXPECT_EQ(d.BulkheadHandles[1].Y, 20);
+    const model::ReleaseOutcome dropped = editor.release(d, Plane::XY);
+    EXPECT_TRUE(dropped.rebuild);
+    EXPECT_FALSE(dropped.clearAutoDetect);  // a bulkhead leaves the automatic waterline on
+    EXPECT_EQ(d.BulkheadHandles[1].Flag, 0);
+
+    // Point 1 at (0, 12) held in X and Y cannot be taken; held in X only it can.
+    d.ControlPoints[1].LockX = d.ControlPoints[1].LockY = 1;
+    EXPECT_FALSE(editor.pressProfile(d, {0.5, 12}, 1, 206));
+    d.ControlPoints[1].LockY = 0;
+    EXPECT_TRUE(editor.pressProfile(d, {0.5, 12}, 1, 206));
+    EXPECT_EQ(selected(), 1);
+}
+
+// Anchor 7 and its links 9 (moved to (61.2, 13, 5)) and 10 (to (142.8, 14, 8)) move by the mouse's offset; a link
+// beyond point 14 at the drop sends all three back, also when another button was pressed during the drag.
+TEST_F(Drag, ALinkedAnchorCarriesItsLinksAndReturnsWithThem)
+{
+    place(9, {61.2, 13, 5});
+    place(10, {142.8, 14, 8});
+    ASSERT_TRUE(planDrag({102, 7}, {112, 9}));
+    expectInches(7, {112, 13.5, 9});
+    expectInches(9, {71.2, 13, 7});
+    expectInches(10, {152.8, 14, 10});
+    editor.release(d, Plane::XZ);
+
+    ASSERT_TRUE(planDrag({112, 9}, {170, 9}));
+    expectInches(10, {210.8, 14, 10});
+    EXPECT_FALSE(editor.pressPlan(d, PlanView::Bottom, {0, 0}, 1));
+    EXPECT_EQ(editor.MousePosition().X, 0);
+    EXPECT_EQ(selected(), 7);
+    editor.release(d, Plane::XZ);
+    expectInches(7, {112, 13.5, 9});
+    expectInches(9, {71.2, 13, 7});
+    expectInches(10, {152.8, 14, 10});
+    EXPECT_EQ(selected(), 0);
+
+    // Held in X, the anchor and its links move only up, each by the same amount.
+    d.ControlPoints[7].LockX = 1;
+    ASSERT_TRUE(editor.pressProfile(d, {112, 13.5}, 4, 0));
+    editor.move(d, Plane::XY, {130, 15});
+    expectInches(7, {112, 15, 9});
+    expectInches(9, {71.2, 14.5, 7});
+    expectInches(10, {152.8, 15.5, 10});
+}
+
+// Handle 9 is dragged in each plane; its opposite 10 stays on the line from the handle through anchor 7, at the
+// distance it had at the pick (40.8 in), and keeps its third coordinate.
+TEST_F(Drag, ASmoothHandleKeepsItsOppositeInLine)
+{
+    const double chord = std::hypot(30.8, 10.0), along = 102 + 30.8 / chord * 40.8, up = 10 / chord * 40.8;
+    const struct { Plane plane; Point2 to; Point3 opposite; } planes[] = {
+        {Plane::XZ, {71.2, 17}, {along, 13.5, 7 - up}}, {Plane::XY, {71.2, 3.5}, {along, 13.5 + up, 7}}};
+    for (const auto& c : planes) {
+        SCOPED_TRACE(c.plane == Plane::XZ ? "plan" : "profile");
+        d = linkedKayak();
+        const bool plan = c.plane == Plane::XZ;
+        const Point2 from{61.2, plan ? 7 : 13.5};
+        ASSERT_TRUE(plan ? editor.pressPlan(d, PlanView::Top, from, 4) : editor.pressProfile(d, from, 4, 0));
+        ASSERT_EQ(selected(), 9);
+        EXPECT_NEAR(editor.OppositeHandleLength(), 40.8 / L, 1e-15);
+        editor.move(d, c.plane, c.to);
+        expectInches(10, c.opposite);
+        editor.release(d, c.plane);
+    }
+}
+
+// Handle 9 at (61.2, 13.5, 3); its opposite 10 put 112.2 in from anchor 7. Dragged to (20, 7) the handle stays in
+// range but swings 10 beyond the stern: at the drop 9 goes back and 10 turns to face it again, still 112.2 from the
+// anchor: 7 + (40.8, 4) / |(40.8, 4)| x 112.2.
+TEST_F(Drag, ADropOutsideTheHullPutsTheHandleBackAndReAimsItsOpposite)
+{
+    place(9, {61.2, 13.5, 3});
+    place(10, {214.2, 13.5, 7});
+    ASSERT_TRUE(planDrag({61.2, 3}, {20, 7}, 4));
+    expectInches(10, {214.2, 13.5, 7});
+    editor.release(d, Plane::XZ);
+    expectInches(9, {61.2, 13.5, 3});
+    const double chord = std::hypot(40.8, 4.0);
+    expectInches(10, {102 + 40.8 / chord * 112.2, 13.5, 7 + 4 / chord * 112.2});
+
+    // A handle that is not smooth goes back alone; one dropped on the stern's X stays.
+    const Point3 nine = at(9), ten = at(10);
+    ASSERT_TRUE(planDrag({ten.X, ten.Z}, {204.5, 7}, 4));
+    editor.release(d, Plane::XZ);
+    expectInches(10, ten);
+    expectInches(9, nine);
+    ASSERT_TRUE(planDrag({ten.X, ten.Z}, {204, 7}, 4));
+    editor.release(d, Plane::XZ);
+    expectInches(10, {204, 13.5, 7});
+}
+
+// Every move and drop puts 18 and 23 on line 3 at their own X; where line 3 does not reach, they keep their height
+// and breadth.
+TEST_F(Drag, PointsEighteenAndTwentyThreeFollowTheSheer)
+{
+    place(23, {250, 5, 3});
+    ASSERT_TRUE(planDrag({102, 7}, {100, 8}));
+    const model::LineEvaluator sheer(d, d.HullLines[model::kSheerLine]);
+    const Point3 on = sheer.pointAt(d.point(18).X);
+    EXPECT_TRUE(d.point(18).Y == on.Y && d.point(18).Z == on.Z);
+    expectInches(23, {250, 5, 3});
+    place(18, {102, 0, 0});
+    editor.release(d, Plane::XZ);
+    expectInches(18, {102, 11, 11.5}, 1e-12);  // line 3's middle anchor
+}
+
+TEST_F(Drag, ReleasesRebuildOnlyWithADesignAndClearTheAutoWaterlineAfterAPick)
+{
+    EXPECT_TRUE(editor.pressPlan(d, PlanView::Top, {102, 7}, 1));
+    model::ReleaseOutcome r = editor.release(d, Plane::XZ);  // nothing moved: still a pick
+    EXPECT_TRUE(r.rebuild && r.clearAutoDetect);
+    EXPECT_FALSE(editor.pressPlan(d, PlanView::Top, {50, 50}, 1));
+    EXPECT_EQ(editor.move(d, Plane::XZ, {60, 60}), MoveOutcome::None);
+    r = editor.release(d, Plane::XZ);
+    EXPECT_TRUE(r.rebuild && !r.clearAutoDetect);
+
+    d.DesignLoaded = false;
+    dragActive = true;
+    EXPECT_FALSE(editor.pressProfile(d, {102, 13.5}, 1, 204));
+    EXPECT_EQ(editor.MousePosition().X, 102);
+    EXPECT_FALSE(editor.release(d, Plane::XY).rebuild);
+    EXPECT_FALSE(dragActive);
+}
+
+TEST(Picking, DistancesInEachPlaneAndOnScreen)
+{
+    const Point3 a{1, 2, 3, 0}, b{4, 6, 15, -1};
+    const std::pair<Plane, double> planes[] = {{Plane::XY, 5}, {Plane::XZ, std::sqrt(153.0)}, {Plane::ZY, std::sqrt(160.0)}};
+    for (auto [plane, expected] : planes) EXPECT_DOUBLE_EQ(model::PlaneDistance(a, b, plane), expected);
+
+    // A point at (100, 20, 10) inches on a 200-inch hull, the mouse at (100, 10).
+    const Point3 p{0.5, 0.1, 0.05, 0};
+    const Point2 mouse{100, 10, 0};
+    EXPECT_EQ(model::ScreenDistance(mouse, p, Plane::XZ, 200), 0);
+    EXPECT_DOUBLE_EQ(model::ScreenDistance(mouse, p, Plane::XY, 200), 10);
+    EXPECT_DOUBLE_EQ(model::ScreenDistance(mouse, p, Plane::ZY, 200), std::hypot(90.0, 10.0));
+    EXPECT_DOUBLE_EQ(model::ScreenDistance(mouse, p), std::hypot(0.1 - 10, 0.5 - 100));
+
+    EXPECT_EQ(model::Distance2D(Point2{0, 0, -1}, Point3{3, 4, 99, 0}), 5);
+}
+
+// Lines 1-3 of three points each; line 2's second segment ends at the X of point 10, which it uses only as a limit.
+TEST(Picking, APanelUsesThePointsOfItsTwoLinesLimitsIncluded)
+{
+    testsupport::DesignBuilder b(100);
+    b.polyline(std::vector<testsupport::Inches>{{0, 10, 0}, {100, 10, 0}});   // points 1-4
+    b.polyline(std::vector<testsupport::Inches>{{0, 10, 5}, {100, 10, 5}});   // 5-8
+    b.polyline(std::vector<testsupport::Inches>{{0, 0, 5}, {100, 0, 5}});     // 9-12
+    const int limit = b.point({60, 0, 0});                                      // 13
+    b.line({b.segment(9, 10, 11, 12, model::kCoversStartToEndLimit, limit)});  // line 4
+    model::Design d = b.build();
+    const model::HullPanel p12{1, 2, 0}, p23{2, 3, 0}, p34{3, 4, 1};
+    const struct { int point; const model::HullPanel& panel; bool uses; } cases[] = {
+        {1, p12, true},  {6, p12, true},  {6, p23, true}, {1, p23, false}, {0, p12, false},
+        {13, p34, true}, {13, p23, false}, {12, p34, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(model::PanelUsesPoint(d, c.point, c.panel), c.uses) << c.point << " " << c.panel.LineA;
+
+    // Lines and segments that do not exist are passed over, not followed.
+    EXPECT_FALSE(model::PanelUsesPoint(d, 1, {0, 99, 0}));
+    d.HullLines[1].Segments[1] = 77;
+    EXPECT_FALSE(model::PanelUsesPoint(d, 2, p12));
+    EXPECT_TRUE(model::PanelUsesPoint(d, 6, p12));
+}
