@@ -33,21 +33,16 @@ public:
     }
 
     // Turns points i = 0 .. count - 1, given by their coordinates, about the
-    // axis through `pivot`: the same arithmetic as apply, over lists the
-    // compiler can run several points at a time.
+    // axis through `pivot`. Lists rather than points, so the compiler can run
+    // several points at a time.
     void turn(double* __restrict xs, double* __restrict ys, double* __restrict zs, int count,
               const model::Point3& pivot) const
     {
-        // Local copies: the lists cannot overwrite them, so they stay in registers.
-        const double px = pivot.X, py = pivot.Y, pz = pivot.Z;
-        const double a = m_[0][0], b = m_[0][1], c = m_[0][2];
-        const double d = m_[1][0], e = m_[1][1], f = m_[1][2];
-        const double g = m_[2][0], h = m_[2][1], k = m_[2][2];
         for (int i = 0; i < count; ++i) {
-            const double dx = xs[i] - px, dy = ys[i] - py, dz = zs[i] - pz;
-            xs[i] = px + (dx * a + dy * b + dz * c);
-            ys[i] = py + (dx * d + dy * e + dz * f);
-            zs[i] = pz + (dx * g + dy * h + dz * k);
+            const model::Point3 r = apply({xs[i] - pivot.X, ys[i] - pivot.Y, zs[i] - pivot.Z, 0});
+            xs[i] = pivot.X + r.X;
+            ys[i] = pivot.Y + r.Y;
+            zs[i] = pivot.Z + r.Z;
         }
     }
 
