@@ -38,13 +38,20 @@ void Form1::connectMouse()
         {boxes.SectionEdit, &Form1::SectionEdit_MouseDown, &Form1::SectionEdit_MouseMove, nullptr},
         {boxes.picVolumeDistributionGraph, &Form1::picVolumeDistributionGraph_MouseDown, nullptr, nullptr},
     };
+    // The views' handlers read the position alone: which button or keys are
+    // held changes nothing, so those arguments end here.
+    const auto at = [this](Handler h, float x, float y) { guarded([&] { (this->*h)(x, y); }); };
     for (const Events& e : events) {
-        auto run = [this](Handler h) {
-            return [this, h](auto, auto, float x, float y) { guarded([&] { (this->*h)(x, y); }); };
-        };
-        if (e.down) connect(e.box, &PictureBox::mouseDown, this, run(e.down));
-        if (e.move) connect(e.box, &PictureBox::mouseMove, this, run(e.move));
-        if (e.up) connect(e.box, &PictureBox::mouseUp, this, run(e.up));
+        const Handler down = e.down, move = e.move, up = e.up;
+        if (down)
+            connect(e.box, &PictureBox::mouseDown, this,
+                    [at, down](Qt::MouseButton, Qt::KeyboardModifiers, float x, float y) { at(down, x, y); });
+        if (move)
+            connect(e.box, &PictureBox::mouseMove, this,
+                    [at, move](Qt::MouseButtons, Qt::KeyboardModifiers, float x, float y) { at(move, x, y); });
+        if (up)
+            connect(e.box, &PictureBox::mouseUp, this,
+                    [at, up](Qt::MouseButton, Qt::KeyboardModifiers, float x, float y) { at(up, x, y); });
     }
     connect(Command1, &QPushButton::clicked, this, [this] { guarded([this] { Command1_Click(); }); });
     connect(Command2, &QPushButton::clicked, this, [this] { guarded([this] { Command2_Click(); }); });

@@ -8,12 +8,16 @@ namespace model {
 
 namespace {
 
-// The coordinate a view shows upward: height in the profile, half-breadth in plan.
-double& upward(Point3& p, Plane plane) { return plane == Plane::XY ? p.Y : p.Z; }
-double upward(const Point3& p, Plane plane) { return plane == Plane::XY ? p.Y : p.Z; }
-std::uint8_t upwardLock(const ControlPoint& cp, Plane plane) { return plane == Plane::XY ? cp.LockY : cp.LockZ; }
+// The coordinate a view draws up the screen: the height (Y) in the profile,
+// the half-breadth (Z) in the plan views. The mouse's vertical moves it.
+double& screenVertical(Point3& p, Plane plane) { return plane == Plane::XY ? p.Y : p.Z; }
+double screenVertical(const Point3& p, Plane plane) { return plane == Plane::XY ? p.Y : p.Z; }
+std::uint8_t screenVerticalLock(const ControlPoint& cp, Plane plane)
+{
+    return plane == Plane::XY ? cp.LockY : cp.LockZ;
+}
 // Held on both axes of the view: the mouse could not move it there.
-bool fixedInView(const ControlPoint& cp, Plane plane) { return cp.LockX == 1 && upwardLock(cp, plane) == 1; }
+bool fixedInView(const ControlPoint& cp, Plane plane) { return cp.LockX == 1 && screenVerticalLock(cp, plane) == 1; }
 
 bool selected(const ControlPoint& cp) { return cp.Position.Flag != kFalse; }
 
@@ -41,9 +45,9 @@ void alignOpposite(const Point3& anchor, const Point3& handle, Point3& opposite,
     const double d = PlaneDistance(anchor, handle, plane);
     if (d == 0) return;
     const double x = anchor.X + (anchor.X - handle.X) / d * length;
-    const double v = upward(anchor, plane) + (upward(anchor, plane) - upward(handle, plane)) / d * length;
+    const double v = screenVertical(anchor, plane) + (screenVertical(anchor, plane) - screenVertical(handle, plane)) / d * length;
     opposite.X = x;
-    upward(opposite, plane) = v;
+    screenVertical(opposite, plane) = v;
 }
 
 // Between the X of control points 1 and 14 as they are now, both included.
@@ -204,9 +208,9 @@ void DragEditor::movePoint(Design& design, int point, Plane plane)
     const double x = MousePosition_.X / design.HullLength;
     const double v = MousePosition_.Y / design.HullLength;
     const bool freeX = cp.LockX == 0;
-    const bool freeV = upwardLock(cp, plane) == 0;
+    const bool freeV = screenVerticalLock(cp, plane) == 0;
     if (freeX) cp.Position.X = x;
-    if (freeV) upward(cp.Position, plane) = v;
+    if (freeV) screenVertical(cp.Position, plane) = v;
     if (cp.Kind != kAnchor) {
         int anchor = 0, opposite = 0;
         if (cp.Smooth == 1 && handlePartners(design, cp, anchor, opposite) && opposite != point)
@@ -219,7 +223,7 @@ void DragEditor::movePoint(Design& design, int point, Plane plane)
         if (k >= int(DragOffsets.size())) return;
         Point3& p = design.ControlPoints[link].Position;
         if (freeX) p.X = x - DragOffsets[k].X;
-        if (freeV) upward(p, plane) = v - upward(DragOffsets[k], plane);
+        if (freeV) screenVertical(p, plane) = v - screenVertical(DragOffsets[k], plane);
     });
 }
 

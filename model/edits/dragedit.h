@@ -60,6 +60,9 @@ private:
     // Entry k: the anchor minus its k-th link, at the pick.
     std::vector<Point3> DragOffsets{1};
     double OppositeHandleLength_ = 0;
+    // The point DragBackup holds. A press that picks several points replaces
+    // the backup at each pick, so only the last one picked can spring back on
+    // release; the others stay where they are dropped.
     int backedUpPoint_ = 0;
 };
 
