@@ -116,8 +116,8 @@ TEST_F(VerifyTest, RefusedPostThenBackThenAnOrderStoredAndThankedOnce)
     EXPECT_TRUE(orderFiles().empty());
     const auto stored = storedOrders();
     ASSERT_EQ(stored.size(), 1u);
-    EXPECT_EQ(stored[0].order.orderNumber, "OTXBEL125200934507PM");
-    EXPECT_EQ(stored[0].order.orderText, expected);
+    EXPECT_EQ(stored[0].orderNumber, "OTXBEL125200934507PM");
+    EXPECT_EQ(stored[0].orderText, expected);
 }
 
 }  // namespace
