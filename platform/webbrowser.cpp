@@ -31,6 +31,12 @@ void WebBrowser::Navigate(const QString& path)
     view_->load(QUrl::fromLocalFile(path));
 }
 
+void WebBrowser::setPage(const QString& html, const QString& baseUrl)
+{
+    location_.clear();
+    view_->setHtml(html, QUrl(baseUrl));
+}
+
 void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info)
 {
     if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) return;

@@ -31,7 +31,7 @@ inline constexpr std::string_view kServedTexts[] = {
 // A post's body past this size is refused as soon as it is passed.
 inline constexpr std::size_t kMaxPostBytes = 1 << 20;
 inline constexpr unsigned kMaxConnections = 1000;
-inline constexpr unsigned kMaxConnectionsPerAddress = 32;
+inline constexpr unsigned kMaxConnectionsPerAddress = 64;
 
 // Log lines never carry anything the buyer typed.
 using LogSink = std::function<void(std::string_view line)>;

@@ -1,7 +1,5 @@
 #include "ordering/placement.h"
-#include "ordering/privatefolder.h"
 #include "ordering/purchaselists.h"
-#include "ordering/serveraddress.h"
 
 #include <gtest/gtest.h>
 
@@ -92,42 +90,6 @@ TEST(Placement, OrderLinesPutShippingBeforeTaxAndDashTheCardNumber)
     EXPECT_EQ(lines[0] + "|" + lines[19], "S1|C10");
     EXPECT_EQ(std::vector(lines.begin() + 20, lines.end()),
               (std::vector<std::string>{"Visa", "-4111-", "", "", "123", "N", "P", "S", "T", "X"}));
-}
-
-TEST(ServerAddress, HttpsOrLoopbackHttpOnly)
-{
-    const struct {
-        const char* configured;
-        std::optional<std::string> address;
-    } cases[] = {
-        {nullptr, kDefaultOrderServer}, {"", kDefaultOrderServer},
-        {"https://orders.example.com/", "https://orders.example.com"},
-        {"http://127.0.0.1:8080", "http://127.0.0.1:8080"}, {"http://localhost:9/", "http://localhost:9"},
-        {"http://[::1]:80", "http://[::1]:80"}, {"http://orders.example.com", std::nullopt},
-        {"http://127.0.0.1.evil.example", std::nullopt}, {"http://127.0.0.1@evil.example", std::nullopt},
-        {"ftp://127.0.0.1", std::nullopt}, {"https://", std::nullopt},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(orderServerAddress(c.configured), c.address) << (c.configured ? c.configured : "null");
-}
-
-TEST(PrivateFolder, OwnerOnlyAndGoneWithItsFiles)
-{
-    std::filesystem::path folder;
-    {
-        PrivateFolder f;
-        EXPECT_FALSE(f.path());
-        const auto file = f.file(kOrderTextName);
-        ASSERT_TRUE(file);
-        folder = *f.path();
-        EXPECT_EQ(std::filesystem::status(folder).permissions(), std::filesystem::perms::owner_all);
-        std::ofstream(*file) << "card";
-        f.remove(kOrderTextName);
-        f.remove(kOrderTextName);  // already gone: no error
-        EXPECT_FALSE(std::filesystem::exists(*file));
-        std::ofstream(*f.file(kPostPageName)) << "page";
-    }
-    EXPECT_FALSE(std::filesystem::exists(folder));
 }
 
 }  // namespace
