@@ -46,8 +46,8 @@ struct BenchServer {
 };
 
 httplib::MultipartFormDataItems orderForm(const std::string& number) {
-  const std::string text = model::writeDesignText(testsupport::sevenLineKayak()) +
-                           "Anna\r\nMaria\r\nBerg\r\n-4111111111111111-\r\n" + number + "\r\n";
+  static const std::string design = model::writeDesignText(testsupport::sevenLineKayak());
+  const std::string text = design + "Anna\r\nMaria\r\nBerg\r\n-4111111111111111-\r\n" + number + "\r\n";
   const std::string enciphered = ordering::FileEncrypt(text, ordering::kAlphabet, ordering::kKeyTable);
   const std::string rule(59, '-');
   const std::string message = "Anna Maria Berg\r\nanna@mail.example\r\n555-0100\r\nFull Size\r\n" +

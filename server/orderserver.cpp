@@ -41,7 +41,7 @@ constexpr std::uintmax_t kMaxTextBytes = 1 << 20;
 // Headers and the form reader's buffer share it; bodies are held apart.
 constexpr std::size_t kConnectionMemory = 32 * 1024;
 constexpr std::size_t kFormReaderBuffer = 8 * 1024;
-constexpr unsigned kThreads = 4;
+constexpr unsigned kThreads = 8;
 constexpr std::string_view kMultipart = "multipart/form-data";
 constexpr const char* kHtml = "text/html; charset=ISO-8859-1";
 // The program reads the texts as Latin-1.
