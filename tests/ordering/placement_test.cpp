@@ -3,8 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <array>
 #include <map>
+#include <span>
 
 namespace {
 
@@ -29,7 +30,6 @@ TEST(Placement, CopyStopsAtTheFirstRefusalWithEarlierFieldsCopied)
         std::optional<std::string> message;
     } cases[] = {
         {"txtCity", "Salem", std::nullopt},
-        {"txtCity", "", "Please provide city."},
         {"txtAddress2", "Apt #2", "The character # is not allowed in Apt #2"},
         {"txtZip", "", "Please provide zip/postal code."},
     };
@@ -46,6 +46,32 @@ TEST(Placement, CopyStopsAtTheFirstRefusalWithEarlierFieldsCopied)
         copyShippingToCardHolder(r, textOf);
         EXPECT_EQ(r.CardHolderMiddleName + r.CardHolderState + r.CardHolderEmail, "J/ROregon a@b.c");
     }
+}
+
+// Every required box of the three groups, emptied alone, and its own message.
+TEST(Placement, EveryEmptyRequiredBoxHasItsMessage)
+{
+    const std::string holder = "Please provide card holders ";
+    const std::pair<FieldGroup, std::array<const char*, 10>> groups[] = {
+        {FieldGroup::Shipping, {"first name.", "", "last name.", "street address.", "", "city.", "",
+                                "zip/postal code.", "phone number.", "email address."}},
+        {FieldGroup::CardHolder, {"first name.", "", "last name.", "street address.", "", "city.", "", "zip code.",
+                                  "phone number.", "email address."}},
+        {FieldGroup::Card, {"card type.", "card number.", "card expiration month.", "card expiration year.",
+                            "card security code."}}};
+    const std::array<std::span<const char* const>, 3> boxes = {kShippingBoxes, kCardHolderBoxes, kCardBoxes};
+    int messages = 0;
+    for (std::size_t g = 0; g < boxes.size(); ++g)
+        for (std::size_t i = 0; i < boxes[g].size(); ++i) {
+            const BoxText textOf = [&](const char* box) { return box == boxes[g][i] ? "" : "x"; };
+            OrderRecord r;
+            const std::string_view tail = groups[g].second[i];
+            const std::string prefix = g == 1 ? holder : "Please provide ";
+            EXPECT_EQ(copyFields(groups[g].first, r, textOf, kAlphabet),
+                      tail.empty() ? std::nullopt : std::optional(prefix + std::string(tail))) << boxes[g][i];
+            messages += !tail.empty();
+        }
+    EXPECT_EQ(messages, 19);
 }
 
 TEST(Placement, TaxOnlyForTheServersStateAndTotals)

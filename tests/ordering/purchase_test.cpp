@@ -70,10 +70,28 @@ TEST_F(OrderingTest, ActivationRepliesAndTheirMessages)
     }
     EXPECT_EQ(form->ListQuantity->currentText(), "1");
     EXPECT_EQ(form->txtTerms->toPlainText(), QString::fromUtf8("No refunds\nCaf\xc3\xa9"));
-    // The expiry years run ten years from the clock's.
-    const auto* years = form->findChild<QComboBox*>("cmbCardExpDateYear");
-    ASSERT_EQ(years->count(), 10);
-    EXPECT_EQ(years->itemText(0) + "|" + years->itemText(9), "2009|2018");
+    // The fixed lists and texts; the expiry years run ten years from the clock's.
+    const auto items = [this](const char* box, std::initializer_list<int> at) {
+        const auto* list = form->findChild<QComboBox*>(box);
+        QStringList picked{QString::number(list->count())};
+        for (const int i : at) picked << list->itemText(i);
+        return picked.join('|');
+    };
+    for (const char* states : {"cmbState", "cmbCardHoldersState"})
+        EXPECT_EQ(items(states, {0, 9, 37, 51, 55}), "56|Alabama |District of Columbia |Northern Marianas Islands |"
+                                                     "Virgin Islands |Wyoming ");
+    EXPECT_EQ(items("cmbCardExpDateMonth", {0, 8, 11}), "12|01|09|12");
+    EXPECT_EQ(items("cmbCardExpDateYear", {0, 9}), "10|2009|2018");
+    EXPECT_EQ(items("cmbCardType", {0, 1, 2, 3}), "4|Visa|MasterCard|American Express|Discover/Novus");
+    EXPECT_EQ(items("ListQuantity", {0, 9}), "10|1|10");
+    EXPECT_EQ(form->windowTitle(), "Quillock - Buy Plans");
+    EXPECT_EQ(form->Text1->toPlainText(),
+              "- Your credit card will not be processed until your plans are generated. \n"
+              "- You will receive a receipt with your plans via email. \n"
+              "- The plans will be compressed within a zip file and sent as an attachment to your email address. \n"
+              "- Please be sure that you are able to receive email attachments up to 5 megabytes.\n"
+              "- Your information will NEVER be shared with anyone for any reason. \n"
+              "- Your information is encrypted before the order is sent to ensure a secure transaction.\n");
 }
 
 TEST_F(OrderingTest, PriceCaptionFetchesAndQuantity)
