@@ -46,7 +46,6 @@ constexpr std::string_view kMultipart = "multipart/form-data";
 constexpr const char* kHtml = "text/html; charset=ISO-8859-1";
 // The program reads the texts as Latin-1.
 constexpr const char* kText = "text/plain; charset=ISO-8859-1";
-int kGetMarker = 0;
 
 std::string page(std::string_view text) {
   return "<html><body><p>" + ordering::escapeHtml(text) + "</p></body></html>\r\n";
@@ -205,7 +204,7 @@ void OrderServer::connectionChanged(MHD_Connection* connection, void** context, 
 }
 
 void OrderServer::requestEnded(MHD_Connection* connection, void** request) {
-  if (*request != &kGetMarker) delete static_cast<PostInProgress*>(*request);
+  delete static_cast<PostInProgress*>(*request);
   *request = nullptr;
   const auto* info = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_SOCKET_CONTEXT);
   if (info && info->socket_context) deadlines_->restart(static_cast<ConnectionDeadlines::Entry*>(info->socket_context));
@@ -213,10 +212,8 @@ void OrderServer::requestEnded(MHD_Connection* connection, void** request) {
 
 int OrderServer::answer(MHD_Connection* connection, std::string_view url, std::string_view method,
                         const char* upload, std::size_t* uploadSize, void** request) {
-  if (method == MHD_HTTP_METHOD_GET) {
-    *request = &kGetMarker;
-    return serveText(connection, url);
-  }
+  // A text is answered from the headers alone: the library asks once.
+  if (method == MHD_HTTP_METHOD_GET) return serveText(connection, url);
   if (method != MHD_HTTP_METHOD_POST || url != ordering::kOrderScriptPath)
     return refuse(connection, kNotFound, "Error 404");
 

@@ -63,7 +63,7 @@ TEST(Placement, EveryEmptyRequiredBoxHasItsMessage)
     int messages = 0;
     for (std::size_t g = 0; g < boxes.size(); ++g)
         for (std::size_t i = 0; i < boxes[g].size(); ++i) {
-            const BoxText textOf = [&](const char* box) { return box == boxes[g][i] ? "" : "x"; };
+            const BoxText textOf = [&](const char* box) { return std::string_view(box) == boxes[g][i] ? "" : "x"; };
             OrderRecord r;
             const std::string_view tail = groups[g].second[i];
             const std::string prefix = g == 1 ? holder : "Please provide ";
