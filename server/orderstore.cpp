@@ -108,7 +108,7 @@ std::unique_ptr<OrderStore> OrderStore::open(const std::string& path, std::strin
   const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX | SQLITE_OPEN_NOFOLLOW;
   if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK || !recognised(db)) {
     error = "cannot open the order store " + path + ": " +
-            (sqlite3_errcode(db) == SQLITE_OK ? "it holds other tables" : sqlite3_errmsg(db));
+            (sqlite3_errcode(db) == SQLITE_OK ? "it is no store of sealed orders" : sqlite3_errmsg(db));
     sqlite3_close(db);
     ::close(fd);
     return nullptr;
