@@ -120,6 +120,9 @@ public:
     // Shows the order form for the plans last chosen in the Plans menu; the
     // panel preview's and the 3D view's order buttons call it.
     void showPurchase();
+    // "Purchase Full Size Plans" of the panel preview and the 3D view: full
+    // size unless a kind was chosen already.
+    void purchaseFullSize();
     ordering::frmPurchase& purchase();
 
     // The other windows, each created on first use.

@@ -12,7 +12,7 @@ void Form1::PreviewPanels_Click()
     if (!model::currentDesign().DesignLoaded) return;
     if (!panelPreview_) {
         panelPreview_ = std::make_shared<panels::frmPanels>();
-        panelPreview_->openOrderForm = [this] { showPurchase(); };
+        panelPreview_->openOrderForm = [this] { purchaseFullSize(); };
     }
     panelPreview_->showPreview();
 }

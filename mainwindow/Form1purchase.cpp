@@ -26,6 +26,12 @@ void Form1::showPurchase()
     form.activateWindow();
 }
 
+void Form1::purchaseFullSize()
+{
+    if (purchase().OrderType == 0) purchase().OrderType = ordering::kFullSizePlans;
+    showPurchase();
+}
+
 void Form1::BuyPlans_Click()
 {
     purchase().OrderType = ordering::kFullSizePlans;

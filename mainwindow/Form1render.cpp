@@ -14,7 +14,7 @@ void Form1::Render3D_Click()
     if (render_) render_->unload();
     render_ = std::make_shared<render3d::frmRender>(model::currentDesign(), messages_);
     // "Purchase Full Size Plans" ends the view, then opens the order form.
-    render_->purchasePlans = [this] { showPurchase(); };
+    render_->purchasePlans = [this] { purchaseFullSize(); };
     render_->Form_Load();
 }
 

@@ -35,21 +35,25 @@ constexpr const char* kNotTakingOrders =
     "Brackenfold LLC is not currently taking orders. Sorry for the inconvenience.";
 constexpr const char* kVersionNoLongerValid =
     "This version of Quillock is no longer valid. Please download the latest version. Sorry for the inconvenience.";
+constexpr const char* kNoPlanKind = "Please choose the kind of plans from the Plans menu before you order.";
 constexpr const char* kAbout =
     "Your information will NEVER be shared with anyone for any reason. Your information is encrypted before the "
     "order is sent to ensure a secure transaction.";
 
 std::string contactLine() { return std::string("Please contact us at ") + kSupportEmail + " for more information"; }
 
-std::string connectionFailure()
+std::string addressRefused()
 {
-    return std::string("Must be connected to the internet to place order. Please contact us at ") + kSupportEmail +
-           " for an alternate ordering method.";
+    return std::string("The order server's address in ") + kOrderServerVariable +
+           " is not allowed. Give an https address, or http only for this computer (127.0.0.1, localhost or ::1), "
+           "without a user name or password.";
 }
 
-std::string orderFilesFailure()
+// A refused address is said as such: no connection could help it.
+std::string connectionFailure()
 {
-    return std::string("The order could not be prepared on this computer. Please contact us at ") + kSupportEmail +
+    if (!orderServerAddress()) return addressRefused();
+    return std::string("Must be connected to the internet to place order. Please contact us at ") + kSupportEmail +
            " for an alternate ordering method.";
 }
 
@@ -153,6 +157,7 @@ void frmPurchase::activate()
         Alphabet = std::string(kAlphabet);
         KeyTable = std::string(kKeyTable);
         ListQuantity->setCurrentIndex(0);
+        fillExpiryYears();
         const std::optional<std::string> terms = fetchPrices() ? fetch("/terms.txt") : std::nullopt;
         if (!terms) {
             showConnectionFailure();
@@ -234,6 +239,7 @@ bool frmPurchase::refuse(const std::string& message)
 
 bool frmPurchase::placeOrder()
 {
+    if (!planKind(OrderType)) return refuse(kNoPlanKind);
     const BoxText textOf = [this](const char* box) { return boxText(box).toStdString(); };
     if (auto refusal = copyFields(FieldGroup::Shipping, record, textOf, Alphabet)) return refuse(*refusal);
     if (chkSameInfo->isChecked()) copyShippingToCardHolder(record, textOf);
@@ -258,7 +264,7 @@ bool frmPurchase::placeOrder()
         record.CardNumber = OnlyNumericSolution(record.CardNumber);
         return false;
     }
-    if (!writeOrderFiles()) return refuse(orderFilesFailure());
+    if (!makePostingPage()) return refuse(addressRefused());
     return true;
 }
 

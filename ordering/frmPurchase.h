@@ -2,18 +2,17 @@
 // The order form: fetches the order service's state, the price, shipping
 // and terms from the maker's server on every activation, takes the buyer's,
 // card holder's and card details, and places the order (checks, tax, total,
-// order number, card check, the order files) before the verify window.
+// order number, card check, the posting page, made in memory so that no
+// file ever holds the card) before the verify window.
 // Controls carry their given names as object names.
 
 #include "ordering/orderrecord.h"
-#include "ordering/privatefolder.h"
 #include "platform/oneshottimer.h"
 
 #include <QWidget>
 
 #include <chrono>
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -51,8 +50,6 @@ public:
     std::string ServiceReply, Alphabet, KeyTable, UnitPriceReply, ShippingReply;
 
     // Public operations.
-    void FileEncrypt(const std::filesystem::path& FileInName, const std::filesystem::path& fileoutname);
-    void GenerateHTML(const std::filesystem::path& FileInName, const std::filesystem::path& fileoutname);
     bool CCValidationSolution(std::string& Number, const std::string& CardType);
     std::string OnlyNumericSolution(const std::string& Number) const;
     bool Mod10Solution(const std::string& Number) const;
@@ -86,7 +83,10 @@ public:
     std::function<std::chrono::system_clock::time_point()> clock;
 
     frmVerifyOrder& verify();
-    PrivateFolder& folder() { return folder_; }
+    // The posting page of the placed order (OrderPostPage), empty once the
+    // verify window let it go.
+    const std::string& postingPage() const { return postingPage_; }
+    void dropPostingPage();
 
 private:
     void build();
@@ -106,11 +106,14 @@ private:
     // which it has shown.
     bool placeOrder();
     bool refuse(const std::string& message);
-    bool writeOrderFiles();
+    // The order text enciphered into the posting page; false when the
+    // server's address is not allowed.
+    bool makePostingPage();
+    void fillExpiryYears();
 
     model::MessageBox& messages_;
     platform::Transfer& transfer_;
-    PrivateFolder folder_;
+    std::string postingPage_;
     std::unique_ptr<frmVerifyOrder> verify_;
     bool placing_ = false;
     bool activating_ = false;

@@ -3,6 +3,9 @@
 #include "ordering/frmPurchase.h"
 #include "ordering/purchaselists.h"
 
+#include <chrono>
+#include <ctime>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -107,6 +110,19 @@ QWidget* frmPurchase::buildBilling()
     return FrameBilling;
 }
 
+void frmPurchase::fillExpiryYears()
+{
+    auto* years = findChild<QComboBox*>(kCardBoxes[3]);
+    const QString chosen = years->currentText();
+    const std::time_t now = std::chrono::system_clock::to_time_t(clock());
+    std::tm local{};
+    localtime_r(&now, &local);
+    const int year = local.tm_year + 1900;
+    years->clear();
+    years->addItems(numberItems(year, year + kExpiryYears - 1, 4));
+    years->setCurrentIndex(years->findText(chosen));
+}
+
 QWidget* frmPurchase::buildCard()
 {
     auto* frame = new QGroupBox("Credit Card Info");
@@ -120,7 +136,7 @@ QWidget* frmPurchase::buildCard()
     code->setObjectName(kCardBoxes[4]);
     auto* expiry = new QHBoxLayout;
     expiry->addWidget(comboBox(kCardBoxes[2], numberItems(1, kMonths, 2)));
-    expiry->addWidget(comboBox(kCardBoxes[3], numberItems(kFirstExpiryYear, kLastExpiryYear, 4)));
+    expiry->addWidget(comboBox(kCardBoxes[3], {}));  // filled on each activation
     for (int i = 0; i < int(kCardLabels.size()); ++i) grid->addWidget(new QLabel(text(kCardLabels[i])), i, 0);
     grid->addWidget(comboBox(kCardBoxes[0], types), 0, 1);
     grid->addWidget(number, 1, 1);
@@ -180,6 +196,7 @@ void frmPurchase::build()
     auto* top = new QHBoxLayout(this);
     top->addLayout(left);
     top->addLayout(right, 1);
+    fillExpiryYears();
 }
 
 }  // namespace ordering

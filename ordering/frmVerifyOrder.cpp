@@ -25,11 +25,29 @@ namespace {
 constexpr const char* kCaption = "Quillock - Verify Order Info";
 constexpr int kWatchIntervalMs = 1;
 constexpr const char* kThanks = "Thank you for your order. Please check your email for confirmation";
+constexpr const char* kPostRefused =
+    "The order server did not accept the order. Your details are kept: press Place Order to try again, or Back to "
+    "change them. If it happens again, please contact us at ";
 constexpr const char* kFreeShipping = "Free Shipping!";
 constexpr const char* kDollar = "$";
 constexpr int kBrowserHeight = 260;
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// The order script's address, the page's form action; nothing when the
+// server's address is not allowed.
+std::optional<QString> scriptAddress()
+{
+    const std::optional<std::string> server = orderServerAddress();
+    if (!server) return std::nullopt;
+    return qs(*server) + QString::fromUtf8(kOrderScriptPath.data(), qsizetype(kOrderScriptPath.size()));
+}
+
+bool isScript(const QString& url)
+{
+    const std::optional<QString> script = scriptAddress();
+    return script && url.compare(*script, Qt::CaseInsensitive) == 0;
+}
 
 QLineEdit* namedBox(const char* name)
 {
@@ -87,6 +105,9 @@ frmVerifyOrder::frmVerifyOrder(frmPurchase& purchase, model::MessageBox& message
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    connect(WebBrowser1, &platform::WebBrowser::loaded, this, [this](const QString& url, bool ok) {
+        if (!ok && isScript(url)) postRefused();
+    });
 }
 
 void frmVerifyOrder::build()
@@ -190,7 +211,7 @@ void frmVerifyOrder::Form_Activate()
 {
     WebBrowser1->hide();
     platform::doEvents();
-    if (const auto page = purchase_.folder().path()) WebBrowser1->Navigate(qs((*page / kPostPageName).string()));
+    loadPostingPage();
     WebBrowser1->show();
     Timer1.start(kWatchIntervalMs);
 
@@ -209,21 +230,32 @@ void frmVerifyOrder::Form_Activate()
 void frmVerifyOrder::Timer1_Timer()
 {
     Text1->setText(WebBrowser1->LocationURL());
-    const std::optional<std::string> server = orderServerAddress();
-    if (!server) return;
-    const QString script = qs(*server) + QString::fromUtf8(kOrderScriptPath.data(), qsizetype(kOrderScriptPath.size()));
-    if (Text1->text().compare(script, Qt::CaseInsensitive) != 0) return;
+    if (!isScript(Text1->text())) return;
     // Stopped before the message, so a tick during it cannot thank twice.
     Timer1.stop();
     WebBrowser1->hide();
     messages_.show(kThanks);
     hide();
-    purchase_.folder().remove(kPostPageName);
+    purchase_.dropPostingPage();
+}
+
+void frmVerifyOrder::loadPostingPage()
+{
+    // From memory, with the server as the page's address: no file holds the card.
+    const std::optional<std::string> server = orderServerAddress();
+    if (server && !purchase_.postingPage().empty())
+        WebBrowser1->setPage(qs(purchase_.postingPage()), qs(*server + "/"));
+}
+
+void frmVerifyOrder::postRefused()
+{
+    messages_.show(kPostRefused + std::string(kSupportEmail) + ".");
+    loadPostingPage();
 }
 
 void frmVerifyOrder::endWatch()
 {
-    purchase_.folder().remove(kPostPageName);
+    purchase_.dropPostingPage();
     Timer1.stop();
 }
 

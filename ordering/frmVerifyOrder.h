@@ -1,6 +1,6 @@
 #pragma once
 // The verify window: every value of the order read back, the posting page
-// in the embedded browser, and the watch that notices the page's post
+// in the embedded browser (from memory), and the watch that notices the page's post
 // reaching the order script. Controls carry their given names.
 
 #include <QTimer>
@@ -55,6 +55,10 @@ protected:
 private:
     void build();
     void fillBoxes();
+    void loadPostingPage();
+    // The server answered the post with an error: said in our own words,
+    // and the page loaded again for another try.
+    void postRefused();
     void endWatch();
 
     frmPurchase& purchase_;

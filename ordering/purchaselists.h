@@ -23,8 +23,7 @@ inline constexpr std::array<std::string_view, 4> kCardTypes = {"Visa", "MasterCa
 
 inline constexpr int kQuantities = 10;     // "1" to "10"
 inline constexpr int kMonths = 12;         // "01" to "12"
-inline constexpr int kFirstExpiryYear = 2009;
-inline constexpr int kLastExpiryYear = 2015;
+inline constexpr int kExpiryYears = 10;    // from the current year on
 
 inline constexpr std::string_view kNotice =
     "- Your credit card will not be processed until your plans are generated. \r\n"

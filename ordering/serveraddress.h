@@ -15,8 +15,10 @@ inline constexpr const char* kOrderServerVariable = "QUILLOCK_ORDER_SERVER";
 inline constexpr const char* kSupportEmail = "orders@brackenfold.example";
 
 // The server address from `configured` (the variable's value, or nullptr for
-// the default), without a trailing "/"; nothing when it is neither an https
-// address nor an http address of the loopback host.
+// the default), as QUrl writes it (scheme and host in lower case) without a
+// trailing "/"; nothing when it is neither an https address nor an http
+// address of the loopback host, or when it carries a user name, a query or
+// a fragment.
 std::optional<std::string> orderServerAddress(const char* configured);
 
 // The address from the environment, as above.

@@ -20,8 +20,9 @@ inline constexpr int kTransferTimeoutMs = 20000;
 // The order texts are a few lines; a larger answer is not one of them.
 inline constexpr qint64 kMaxTransferBytes = qint64(1) << 20;
 
-// Over QNetworkAccessManager: a network error, a time-out, an HTTP status
-// of 400 or more or an oversized body is a failed transfer.
+// Over QNetworkAccessManager: a network error, a fetch not whole within the
+// time-out, an HTTP status of 400 or more or an oversized body is a failed
+// transfer. The busy cursor shows while it waits.
 class NetworkTransfer : public Transfer {
 public:
     explicit NetworkTransfer(int timeoutMs = kTransferTimeoutMs) : timeoutMs_(timeoutMs) {}

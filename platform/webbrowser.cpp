@@ -4,7 +4,6 @@
 #include <QVBoxLayout>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
-#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 namespace platform {
@@ -20,15 +19,13 @@ WebBrowser::WebBrowser(QWidget* parent) : QWidget(parent), view_(new QWebEngineV
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
-    // The posting page is a local file whose form posts to the order server.
-    view_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
     connect(view_->page(), &QWebEnginePage::loadingChanged, this, &WebBrowser::loadingChanged);
 }
 
-void WebBrowser::Navigate(const QString& path)
+void WebBrowser::setPage(const QString& html, const QString& baseUrl)
 {
     location_.clear();
-    view_->load(QUrl::fromLocalFile(path));
+    view_->setHtml(html, QUrl(baseUrl));
 }
 
 void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info)

@@ -1,7 +1,7 @@
 #pragma once
-// The embedded web browser of the verify window: loads a local page by its
-// path, reports where it is, and is hidden and shown like any control. A
-// local page may post to a web server, and the location is that of the
+// The embedded web browser of the verify window: shows a page held in
+// memory, reports where it is, and is hidden and shown like any control. The
+// page may post to a web server, and the location is that of the
 // last page that loaded successfully, so a refused or failed post never
 // shows the script's address.
 
@@ -18,7 +18,8 @@ class WebBrowser : public QWidget {
 public:
     explicit WebBrowser(QWidget* parent = nullptr);
 
-    void Navigate(const QString& path);
+    // Shows `html` from memory as if it were loaded from `baseUrl`.
+    void setPage(const QString& html, const QString& baseUrl);
     QString LocationURL() const { return location_; }
 
     QWebEngineView* view() const { return view_; }

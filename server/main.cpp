@@ -1,6 +1,7 @@
 // quillock-orderserver: the maker's order server. Its first line on stdout is
 // "listening on HOST:PORT", so a caller that asked for port 0 learns the port.
 
+#include "server/makertools.h"
 #include "server/orderserver.h"
 
 #include <csignal>
@@ -25,6 +26,10 @@ std::jthread stopOnSignal(orderserver::OrderServer& server, sigset_t signals) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + 1, argv + argc);
+  const auto arg = [&args](std::size_t i) { return std::string(args[i]); };
+  if (args.size() == 3 && args[0] == "--make-keys") return orderserver::makeKeys(arg(1), arg(2), std::cerr);
+  if (args.size() == 4 && args[0] == "--read-orders" && args[2] == "--secret-key")
+    return orderserver::readOrders(arg(1), arg(3), std::cout, std::cerr);
   std::string error;
   const auto options = orderserver::parseOptions(args, error);
   if (!options) {

@@ -2,22 +2,47 @@
 
 #include "model/file/textfile.h"
 #include "ordering/postingpage.h"
+#include "server/connectiondeadlines.h"
 
-#include <httplib.h>
+#include <gnutls/gnutls.h>
+#include <microhttpd.h>
 
+#include <netdb.h>
 #include <sys/socket.h>
+#include <strings.h>
 
 #include <algorithm>
+#include <cinttypes>
 #include <filesystem>
+#include <map>
 
 namespace orderserver {
+
+// One post's fields as the library's form reader hands them over.
+struct PostInProgress {
+  ~PostInProgress() {
+    if (reader) MHD_destroy_post_processor(reader);
+  }
+  MHD_PostProcessor* reader = nullptr;
+  std::map<std::string, std::string, std::less<>> fields;
+  std::size_t received = 0;
+  bool unreadable = false;
+};
+
 namespace {
 
-constexpr int kBadRequest = 400;
-constexpr int kNotFound = 404;
-constexpr int kUnsupportedMediaType = 415;
-constexpr int kServiceUnavailable = 503;
+constexpr unsigned kOk = 200;
+constexpr unsigned kBadRequest = 400;
+constexpr unsigned kNotFound = 404;
+constexpr unsigned kPayloadTooLarge = 413;
+constexpr unsigned kUnsupportedMediaType = 415;
+constexpr unsigned kServiceUnavailable = 503;
 constexpr std::uintmax_t kMaxTextBytes = 1 << 20;
+// Headers and the form reader's buffer share it; bodies are held apart.
+constexpr std::size_t kConnectionMemory = 32 * 1024;
+constexpr std::size_t kFormReaderBuffer = 8 * 1024;
+constexpr unsigned kThreads = 8;
+constexpr std::string_view kMultipart = "multipart/form-data";
 constexpr const char* kHtml = "text/html; charset=ISO-8859-1";
 // The program reads the texts as Latin-1.
 constexpr const char* kText = "text/plain; charset=ISO-8859-1";
@@ -26,14 +51,74 @@ std::string page(std::string_view text) {
   return "<html><body><p>" + ordering::escapeHtml(text) + "</p></body></html>\r\n";
 }
 
-std::map<std::string, std::string, std::less<>> formFields(const httplib::Request& request) {
-  std::map<std::string, std::string, std::less<>> fields;
-  for (const auto& [name, item] : request.files) fields.emplace(name, item.content);
-  return fields;
+// Queues the answer; `close` ends the connection after it, as after a refusal
+// with part of the body still unread.
+int reply(MHD_Connection* connection, unsigned status, std::string_view body, const char* type,
+          bool close = false) {
+  MHD_Response* response =
+      MHD_create_response_from_buffer(body.size(), const_cast<char*>(body.data()), MHD_RESPMEM_MUST_COPY);
+  if (!response) return MHD_NO;
+  MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_TYPE, type);
+  if (close) MHD_add_response_header(response, MHD_HTTP_HEADER_CONNECTION, "close");
+  const MHD_Result queued = MHD_queue_response(connection, status, response);
+  MHD_destroy_response(response);
+  return queued;
+}
+
+int refuse(MHD_Connection* connection, unsigned status, std::string_view text) {
+  return reply(connection, status, page(text), kHtml, true);
+}
+
+std::string_view header(MHD_Connection* connection, const char* name) {
+  const char* value = MHD_lookup_connection_value(connection, MHD_HEADER_KIND, name);
+  return value ? value : "";
+}
+
+// The body's announced size; 0 when chunked or not given.
+std::uintmax_t announcedLength(MHD_Connection* connection) {
+  return std::strtoumax(header(connection, MHD_HTTP_HEADER_CONTENT_LENGTH).data(), nullptr, 10);
 }
 
 bool isServedText(std::string_view name) {
   return std::ranges::find(kServedTexts, name) != std::end(kServedTexts);
+}
+
+// Writes `answer` on the connection outside the library, through TLS when
+// the connection has it; a short answer fits the idle socket's buffer.
+void sendBeforeClosing(MHD_Connection* connection, std::string_view answer) {
+  const auto* tls = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_GNUTLS_SESSION);
+  if (tls && tls->tls_session) {
+    gnutls_record_send(static_cast<gnutls_session_t>(tls->tls_session), answer.data(), answer.size());
+    return;
+  }
+  const int fd = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD)->connect_fd;
+  if (::send(fd, answer.data(), answer.size(), MSG_NOSIGNAL | MSG_DONTWAIT) == ssize_t(answer.size()))
+    ::shutdown(fd, SHUT_WR);
+}
+
+MHD_Result takeField(void* post, MHD_ValueKind, const char* name, const char*, const char*, const char*,
+                     const char* data, uint64_t, size_t size) {
+  static_cast<PostInProgress*>(post)->fields[name].append(data, size);
+  return MHD_YES;
+}
+
+MHD_Result onRequest(void* server, MHD_Connection* connection, const char* url, const char* method, const char*,
+                     const char* upload, size_t* uploadSize, void** request) {
+  return static_cast<OrderServer*>(server)->answer(connection, url, method, upload, uploadSize, request) == MHD_YES
+             ? MHD_YES
+             : MHD_NO;
+}
+
+void onRequestEnded(void* server, MHD_Connection* connection, void** request, MHD_RequestTerminationCode) {
+  static_cast<OrderServer*>(server)->requestEnded(connection, request);
+}
+
+void onConnection(void* server, MHD_Connection* connection, void** context, MHD_ConnectionNotificationCode code) {
+  static_cast<OrderServer*>(server)->connectionChanged(connection, context, code == MHD_CONNECTION_NOTIFY_STARTED);
+}
+
+std::optional<std::string> readWhole(const std::string& path) {
+  return model::readTextFile(path, kMaxTextBytes);
 }
 
 }  // namespace
@@ -41,7 +126,9 @@ bool isServedText(std::string_view name) {
 OrderServer::OrderServer(const ServerOptions& options, LogSink log)
     : options_(options), log_(std::move(log)) {}
 
-OrderServer::~OrderServer() = default;
+OrderServer::~OrderServer() {
+  if (daemon_) MHD_stop_daemon(daemon_);
+}
 
 std::unique_ptr<OrderServer> OrderServer::start(const ServerOptions& options, LogSink log,
                                                 std::string& error) {
@@ -50,89 +137,143 @@ std::unique_ptr<OrderServer> OrderServer::start(const ServerOptions& options, Lo
     return nullptr;
   }
   std::unique_ptr<OrderServer> server(new OrderServer(options, std::move(log)));
+  const auto key = readKeyFile(options.publicKeyFile, error);
+  if (!key) return nullptr;
+  server->publicKey_ = *key;
+  if (!options.certFile.empty()) {
+    const auto cert = readWhole(options.certFile), secret = readWhole(options.keyFile);
+    if (!cert || !secret) {
+      error = "cannot load the certificate " + options.certFile + " or the key " + options.keyFile;
+      return nullptr;
+    }
+    server->cert_ = *cert, server->key_ = *secret;
+  }
   server->store_ = OrderStore::open(options.storePath, error);
-  if (!server->store_) return nullptr;
-  if (options.certFile.empty()) {
-    server->http_ = std::make_unique<httplib::Server>();
-  } else {
-    server->http_ = std::make_unique<httplib::SSLServer>(options.certFile.c_str(),
-                                                         options.keyFile.c_str());
-  }
-  if (!server->http_->is_valid()) {
-    error = "cannot load the certificate " + options.certFile + " or the key " + options.keyFile;
-    return nullptr;
-  }
-  server->route();
-  // The library listens with a backlog of 5, which refuses bursts of buyers;
-  // listening again on the bound socket raises it.
-  socket_t listening = -1;
-  server->http_->set_socket_options([&listening](socket_t socket) {
-    httplib::default_socket_options(socket);
-    listening = socket;
-  });
-  if (options.port == 0) {
-    server->port_ = server->http_->bind_to_any_port(options.host);
-  } else if (server->http_->bind_to_port(options.host, options.port)) {
-    server->port_ = options.port;
-  }
-  if (server->port_ <= 0 || ::listen(listening, SOMAXCONN) != 0) {
-    error = "cannot listen on " + options.host + ":" + std::to_string(options.port);
-    return nullptr;
-  }
+  if (!server->store_ || !server->listen(error)) return nullptr;
   return server;
 }
 
-bool OrderServer::run() { return http_->listen_after_bind(); }
+bool OrderServer::listen(std::string& error) {
+  error = "cannot listen on " + options_.host + ":" + std::to_string(options_.port);
+  addrinfo hints{};
+  hints.ai_flags = AI_NUMERICSERV;
+  hints.ai_socktype = SOCK_STREAM;
+  addrinfo* found = nullptr;
+  if (getaddrinfo(options_.host.c_str(), std::to_string(options_.port).c_str(), &hints, &found) != 0) return false;
+  const std::unique_ptr<addrinfo, decltype(&freeaddrinfo)> address(found, freeaddrinfo);
+  deadlines_ = std::make_unique<ConnectionDeadlines>(options_.requestDeadline);
+  unsigned flags = MHD_USE_EPOLL_INTERNAL_THREAD;
+  if (found->ai_family == AF_INET6) flags |= MHD_USE_IPv6;
+  if (!cert_.empty()) flags |= MHD_USE_TLS;
+  const auto idle = static_cast<unsigned>(std::chrono::ceil<std::chrono::seconds>(options_.idleTimeout).count());
+  MHD_OptionItem tls[] = {{MHD_OPTION_HTTPS_MEM_CERT, 0, cert_.data()},
+                          {MHD_OPTION_HTTPS_MEM_KEY, 0, key_.data()},
+                          {MHD_OPTION_END, 0, nullptr}};
+  daemon_ = MHD_start_daemon(
+      flags, 0, nullptr, nullptr, &onRequest, this, MHD_OPTION_SOCK_ADDR, found->ai_addr,
+      MHD_OPTION_THREAD_POOL_SIZE, kThreads, MHD_OPTION_CONNECTION_LIMIT, kMaxConnections,
+      MHD_OPTION_PER_IP_CONNECTION_LIMIT, kMaxConnectionsPerAddress, MHD_OPTION_CONNECTION_TIMEOUT, idle,
+      MHD_OPTION_CONNECTION_MEMORY_LIMIT, kConnectionMemory, MHD_OPTION_LISTEN_BACKLOG_SIZE, SOMAXCONN,
+      MHD_OPTION_NOTIFY_COMPLETED, &onRequestEnded, this, MHD_OPTION_NOTIFY_CONNECTION, &onConnection, this,
+      MHD_OPTION_ARRAY, cert_.empty() ? &tls[2] : tls, MHD_OPTION_END);
+  if (!daemon_) return false;
+  port_ = MHD_get_daemon_info(daemon_, MHD_DAEMON_INFO_BIND_PORT)->port;
+  error.clear();
+  return true;
+}
 
-void OrderServer::stop() { http_->stop(); }
+bool OrderServer::run() {
+  std::unique_lock lock(mutex_);
+  stopped_.wait(lock, [this] { return stopping_; });
+  return true;
+}
 
-void OrderServer::route() {
-  http_->set_payload_max_length(kMaxPostBytes);
-  http_->Get(R"(/([A-Za-z0-9]+\.txt))", [this](const httplib::Request& request,
-                                                httplib::Response& response) {
-    const std::string name = request.matches[1];
-    const auto text = isServedText(name)
-                          ? model::readTextFile(std::filesystem::path(options_.textFolder) / name,
-                                                kMaxTextBytes)
-                          : std::nullopt;
-    if (!text) {
-      response.status = kNotFound;
-      return;
-    }
-    response.set_content(*text, kText);
-  });
-  http_->Post(std::string(ordering::kOrderScriptPath), [this](const httplib::Request& request,
-                                                              httplib::Response& response) {
-    if (!request.is_multipart_form_data()) {
+void OrderServer::stop() {
+  const std::lock_guard lock(mutex_);
+  stopping_ = true;
+  stopped_.notify_all();
+}
+
+void OrderServer::connectionChanged(MHD_Connection* connection, void** context, bool opened) {
+  if (opened) {
+    const int fd = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD)->connect_fd;
+    *context = deadlines_->add(fd);
+  } else if (*context) {
+    deadlines_->remove(static_cast<ConnectionDeadlines::Entry*>(*context));
+  }
+}
+
+void OrderServer::requestEnded(MHD_Connection* connection, void** request) {
+  delete static_cast<PostInProgress*>(*request);
+  *request = nullptr;
+  const auto* info = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_SOCKET_CONTEXT);
+  if (info && info->socket_context) deadlines_->restart(static_cast<ConnectionDeadlines::Entry*>(info->socket_context));
+}
+
+int OrderServer::answer(MHD_Connection* connection, std::string_view url, std::string_view method,
+                        const char* upload, std::size_t* uploadSize, void** request) {
+  // A text is answered from the headers alone: the library asks once.
+  if (method == MHD_HTTP_METHOD_GET) return serveText(connection, url);
+  if (method != MHD_HTTP_METHOD_POST || url != ordering::kOrderScriptPath)
+    return refuse(connection, kNotFound, "Error 404");
+
+  auto* post = static_cast<PostInProgress*>(*request);
+  if (!post) {  // the headers only, before any of the body
+    if (announcedLength(connection) > kMaxPostBytes) return refuseTooLarge(connection, false);
+    if (strncasecmp(header(connection, MHD_HTTP_HEADER_CONTENT_TYPE).data(), kMultipart.data(), kMultipart.size())) {
       log_("refused a post: not multipart/form-data");
-      response.status = kUnsupportedMediaType;
-      response.set_content(page("The order must be posted as multipart/form-data."), kHtml);
-      return;
+      return refuse(connection, kUnsupportedMediaType, "The order must be posted as multipart/form-data.");
     }
-    const PostReading reading = readPostedOrder(formFields(request));
-    if (!reading.refusal.empty()) {
-      log_("refused a post: " + reading.refusal);
-      response.status = kBadRequest;
-      response.set_content(page("The order was not accepted: " + reading.refusal + "."), kHtml);
-      return;
-    }
-    std::string error;
-    const long long id = store_->add(reading.order, error);
-    if (id == 0) {
-      log_("could not store an order: " + error);
-      response.status = kServiceUnavailable;
-      response.set_content(page("The order could not be stored. Please try again later."), kHtml);
-      return;
-    }
-    log_("stored order " + std::to_string(id));
-    response.set_content(page("Thank you. Your order " + reading.order.orderNumber +
-                              " has been received."),
-                         kHtml);
-  });
-  http_->set_error_handler([](const httplib::Request&, httplib::Response& response) {
-    if (response.body.empty())
-      response.set_content(page("Error " + std::to_string(response.status)), kHtml);
-  });
+    post = new PostInProgress;
+    *request = post;
+    post->reader = MHD_create_post_processor(connection, kFormReaderBuffer, &takeField, post);
+    return post->reader ? MHD_YES : refuse(connection, kBadRequest, "The order was not accepted: no form boundary.");
+  }
+  if (*uploadSize == 0) return takeOrder(connection, *post);
+  post->received += *uploadSize;
+  if (post->received > kMaxPostBytes) return refuseTooLarge(connection, true);
+  if (!post->unreadable) post->unreadable = MHD_post_process(post->reader, upload, *uploadSize) != MHD_YES;
+  *uploadSize = 0;
+  return MHD_YES;
+}
+
+int OrderServer::refuseTooLarge(MHD_Connection* connection, bool bodyStarted) {
+  log_("refused a post: larger than " + std::to_string(kMaxPostBytes) + " bytes");
+  const std::string text = page("The order is too large.");
+  if (!bodyStarted) return refuse(connection, kPayloadTooLarge, text);
+  // The library answers only once a body has ended: the refusal goes out
+  // beside it, and the connection is closed with the rest unread.
+  sendBeforeClosing(connection, "HTTP/1.1 413 Payload Too Large\r\nContent-Type: " + std::string(kHtml) +
+                                    "\r\nConnection: close\r\nContent-Length: " + std::to_string(text.size()) +
+                                    "\r\n\r\n" + text);
+  return MHD_NO;
+}
+
+int OrderServer::serveText(MHD_Connection* connection, std::string_view url) {
+  const std::string_view name = url.substr(url.starts_with('/') ? 1 : 0);
+  const auto text = isServedText(name) ? readWhole((std::filesystem::path(options_.textFolder) / name).string())
+                                       : std::nullopt;
+  if (!text) return reply(connection, kNotFound, page("Error 404"), kHtml);
+  return reply(connection, kOk, *text, kText);
+}
+
+int OrderServer::takeOrder(MHD_Connection* connection, PostInProgress& post) {
+  const PostReading reading = post.unreadable ? PostReading{{}, "the form cannot be read"}
+                                              : readPostedOrder(post.fields);
+  if (!reading.refusal.empty()) {
+    log_("refused a post: " + reading.refusal);
+    return refuse(connection, kBadRequest, "The order was not accepted: " + reading.refusal + ".");
+  }
+  std::string error;
+  const std::string sealed = sealOrder(reading.order, publicKey_);
+  const long long id = sealed.empty() ? 0 : store_->add(reading.order.orderNumber, sealed, error);
+  if (id == 0) {
+    log_("could not store an order: " + error);
+    return refuse(connection, kServiceUnavailable, "The order could not be stored. Please try again later.");
+  }
+  log_("stored order " + std::to_string(id));
+  return reply(connection, kOk, page("Thank you. Your order " + reading.order.orderNumber + " has been received."),
+               kHtml);
 }
 
 }  // namespace orderserver

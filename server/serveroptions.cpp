@@ -34,6 +34,7 @@ std::optional<ServerOptions> parseOptions(std::span<const std::string_view> args
   ServerOptions options;
   const std::map<std::string_view, std::string*> texts = {
       {"--texts", &options.textFolder}, {"--store", &options.storePath},
+      {"--public-key", &options.publicKeyFile},
       {"--host", &options.host},        {"--cert", &options.certFile},
       {"--key", &options.keyFile}};
   for (std::size_t i = 0; i < args.size(); i += 2) {
@@ -57,8 +58,8 @@ std::optional<ServerOptions> parseOptions(std::span<const std::string_view> args
       return std::nullopt;
     }
   }
-  if (options.textFolder.empty() || options.storePath.empty()) {
-    error = "--texts and --store are required";
+  if (options.textFolder.empty() || options.storePath.empty() || options.publicKeyFile.empty()) {
+    error = "--texts, --store and --public-key are required";
   } else if (options.certFile.empty() != options.keyFile.empty()) {
     error = "--cert and --key go together";
   } else if (options.certFile.empty() && !isLoopback(options.host)) {

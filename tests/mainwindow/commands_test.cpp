@@ -63,7 +63,7 @@ TEST_F(MainWindow, TheAboutBoxAndTheWebSite)
 }
 
 // The Plans items open the order form only with a design; the panel preview's
-// order button (the 3D view's is the same call) keeps the kind.
+// order button (the 3D view's is the same call) keeps a chosen kind, else full size.
 TEST_F(MainWindow, PlansMenuDragCurvesAndPreferences)
 {
     // A closed port: the form's activation fails at once and says so.
@@ -92,12 +92,16 @@ TEST_F(MainWindow, PlansMenuDragCurvesAndPreferences)
     prefs.Command1->click();
     EXPECT_EQ(std::tuple(model::currentDesign().Sections.size(), form->Text1->text()), std::tuple(32u, "0\""));
 
-    form->purchase().OrderType = 2;
+    form->purchase().OrderType = 0;
     form->menu("PreviewPanels").click();
     panels::frmPanels* preview = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* p = qobject_cast<panels::frmPanels*>(w)) preview = p;
     ASSERT_NE(preview, nullptr);
+    preview->Command1->click();
+    EXPECT_EQ(form->purchase().OrderType, 1);
+    form->purchase().OrderType = 2;
+    form->menu("PreviewPanels").click();
     preview->Command1->click();
     EXPECT_FALSE(preview->isVisible());
     EXPECT_EQ(std::tuple(form->purchase().OrderType, form->purchase().isVisible()), std::tuple(2, true));

@@ -35,6 +35,11 @@ TEST(CCValidationSolution, OutcomesAndMessages)
         {"5500 0000 0000 0004", "MasterCard", "5500000000000004", ""},
         {"4222222222222", "Visa", "4222222222222", ""},
         {"6011000000000004", "Discover/Novus", "6011000000000004", ""},
+        {"3528 0000 0000 0007", "JCB", "3528000000000007", ""},
+        {"5610000000000001", "Australian BankCard", "5610000000000001", ""},
+        {"561000000000001", "Australian BankCard", "561000000000001",
+         std::string("The Australian BankCard number entered, 561000000000001, is missing 1 digit(s).") + kAgain, kLength},
+        {"3528000000000007", "Visa", "3528000000000007", kMismatch, "", MessageIcon::None},
         {"41111111111111", "MasterCard", "41111111111111",
          std::string("The Visa number you typed in is 14 digits long.\rVisa cards usually have 16 digits, though "
                      "some have 13.") + kAgain, kLength},
@@ -69,6 +74,9 @@ TEST(CCValidationSolution, OutcomesAndMessages)
         EXPECT_EQ(messages.shown[0].title, c.title) << c.typed;
         EXPECT_EQ(messages.shown[0].icon, c.icon) << c.typed;
     }
+    // The check digit alone: doubled from the right's second digit, a leading zero changing nothing.
+    for (const auto& [digits, valid] : {std::pair{"59", true}, {"58", false}, {"059", true}, {"", true}})
+        EXPECT_EQ(ordering::Mod10Solution(digits), valid) << digits;
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include "model/hull/design.h"
 #include "ordering/frmPurchase.h"
-#include "ordering/privatefolder.h"
 #include "ordering/serveraddress.h"
 #include "platform/transfer.h"
 #include "tests/server/serverfixture.h"
@@ -54,6 +53,9 @@ protected:
     {
         ServerTest::SetUp();
         startServer();
+        std::filesystem::create_directory(watchedTemp());
+        if (const char* temp = std::getenv("TMPDIR")) savedTemp_ = temp;
+        setenv("TMPDIR", watchedTemp().c_str(), 1);
         setenv(ordering::kOrderServerVariable, ("http://127.0.0.1:" + std::to_string(server_->port())).c_str(), 1);
         model::currentDesign() = testsupport::furnishedKayak();
         model::currentDesign().DesignLoaded = true;
@@ -65,6 +67,8 @@ protected:
     {
         form.reset();
         transfer.disconnect();
+        if (savedTemp_) setenv("TMPDIR", savedTemp_->c_str(), 1);
+        else unsetenv("TMPDIR");
         ServerTest::TearDown();
     }
 
@@ -107,14 +111,17 @@ protected:
             for (const auto& [box, text] : holder) form->setBoxText(box, text);
     }
 
+    // Whatever was made in the temporary folder the program sees (its own, empty at the start).
     std::vector<std::string> orderFiles() const
     {
         std::vector<std::string> names;
-        if (const auto& folder = form->folder().path())
-            for (const auto& entry : std::filesystem::directory_iterator(*folder))
-                names.push_back(entry.path().filename());
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(watchedTemp()))
+            names.push_back(entry.path().lexically_relative(watchedTemp()));
         return names;
     }
+
+    std::filesystem::path watchedTemp() const { return folder_ / "temp"; }
+    std::optional<std::string> savedTemp_;
 
     void writeText(const char* name, std::string_view text) { servertest::writeFile(folder_ / name, text); }
 

@@ -1,12 +1,11 @@
 #include "ordering/placement.h"
-#include "ordering/privatefolder.h"
 #include "ordering/purchaselists.h"
-#include "ordering/serveraddress.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <array>
 #include <map>
+#include <span>
 
 namespace {
 
@@ -31,7 +30,6 @@ TEST(Placement, CopyStopsAtTheFirstRefusalWithEarlierFieldsCopied)
         std::optional<std::string> message;
     } cases[] = {
         {"txtCity", "Salem", std::nullopt},
-        {"txtCity", "", "Please provide city."},
         {"txtAddress2", "Apt #2", "The character # is not allowed in Apt #2"},
         {"txtZip", "", "Please provide zip/postal code."},
     };
@@ -48,6 +46,32 @@ TEST(Placement, CopyStopsAtTheFirstRefusalWithEarlierFieldsCopied)
         copyShippingToCardHolder(r, textOf);
         EXPECT_EQ(r.CardHolderMiddleName + r.CardHolderState + r.CardHolderEmail, "J/ROregon a@b.c");
     }
+}
+
+// Every required box of the three groups, emptied alone, and its own message.
+TEST(Placement, EveryEmptyRequiredBoxHasItsMessage)
+{
+    const std::string holder = "Please provide card holders ";
+    const std::pair<FieldGroup, std::array<const char*, 10>> groups[] = {
+        {FieldGroup::Shipping, {"first name.", "", "last name.", "street address.", "", "city.", "",
+                                "zip/postal code.", "phone number.", "email address."}},
+        {FieldGroup::CardHolder, {"first name.", "", "last name.", "street address.", "", "city.", "", "zip code.",
+                                  "phone number.", "email address."}},
+        {FieldGroup::Card, {"card type.", "card number.", "card expiration month.", "card expiration year.",
+                            "card security code."}}};
+    const std::array<std::span<const char* const>, 3> boxes = {kShippingBoxes, kCardHolderBoxes, kCardBoxes};
+    int messages = 0;
+    for (std::size_t g = 0; g < boxes.size(); ++g)
+        for (std::size_t i = 0; i < boxes[g].size(); ++i) {
+            const BoxText textOf = [&](const char* box) { return std::string_view(box) == boxes[g][i] ? "" : "x"; };
+            OrderRecord r;
+            const std::string_view tail = groups[g].second[i];
+            const std::string prefix = g == 1 ? holder : "Please provide ";
+            EXPECT_EQ(copyFields(groups[g].first, r, textOf, kAlphabet),
+                      tail.empty() ? std::nullopt : std::optional(prefix + std::string(tail))) << boxes[g][i];
+            messages += !tail.empty();
+        }
+    EXPECT_EQ(messages, 19);
 }
 
 TEST(Placement, TaxOnlyForTheServersStateAndTotals)
@@ -92,42 +116,6 @@ TEST(Placement, OrderLinesPutShippingBeforeTaxAndDashTheCardNumber)
     EXPECT_EQ(lines[0] + "|" + lines[19], "S1|C10");
     EXPECT_EQ(std::vector(lines.begin() + 20, lines.end()),
               (std::vector<std::string>{"Visa", "-4111-", "", "", "123", "N", "P", "S", "T", "X"}));
-}
-
-TEST(ServerAddress, HttpsOrLoopbackHttpOnly)
-{
-    const struct {
-        const char* configured;
-        std::optional<std::string> address;
-    } cases[] = {
-        {nullptr, kDefaultOrderServer}, {"", kDefaultOrderServer},
-        {"https://orders.example.com/", "https://orders.example.com"},
-        {"http://127.0.0.1:8080", "http://127.0.0.1:8080"}, {"http://localhost:9/", "http://localhost:9"},
-        {"http://[::1]:80", "http://[::1]:80"}, {"http://orders.example.com", std::nullopt},
-        {"http://127.0.0.1.evil.example", std::nullopt}, {"http://127.0.0.1@evil.example", std::nullopt},
-        {"ftp://127.0.0.1", std::nullopt}, {"https://", std::nullopt},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(orderServerAddress(c.configured), c.address) << (c.configured ? c.configured : "null");
-}
-
-TEST(PrivateFolder, OwnerOnlyAndGoneWithItsFiles)
-{
-    std::filesystem::path folder;
-    {
-        PrivateFolder f;
-        EXPECT_FALSE(f.path());
-        const auto file = f.file(kOrderTextName);
-        ASSERT_TRUE(file);
-        folder = *f.path();
-        EXPECT_EQ(std::filesystem::status(folder).permissions(), std::filesystem::perms::owner_all);
-        std::ofstream(*file) << "card";
-        f.remove(kOrderTextName);
-        f.remove(kOrderTextName);  // already gone: no error
-        EXPECT_FALSE(std::filesystem::exists(*file));
-        std::ofstream(*f.file(kPostPageName)) << "page";
-    }
-    EXPECT_FALSE(std::filesystem::exists(folder));
 }
 
 }  // namespace

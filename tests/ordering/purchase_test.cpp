@@ -13,6 +13,32 @@ using Texts = std::vector<std::string>;
 const std::string kContact = "\r\nPlease contact us at orders@brackenfold.example for more information";
 const std::string kFailure = "Must be connected to the internet to place order. Please contact us at "
                              "orders@brackenfold.example for an alternate ordering method.";
+const std::string kAddressRefused =
+    "The order server's address in QUILLOCK_ORDER_SERVER is not allowed. Give an https address, or http only for "
+    "this computer (127.0.0.1, localhost or ::1), without a user name or password.";
+// A user name that looks like the loopback host, in front of another machine.
+const char* kDisguisedAddress = "http://127.0.0.1:1@192.0.2.2:18766";
+
+TEST(ServerAddress, HttpsOrLoopbackHttpOnlyDecidedOnTheHost)
+{
+    const struct {
+        const char* configured;
+        std::optional<std::string> address;
+    } cases[] = {
+        {nullptr, ordering::kDefaultOrderServer}, {"", ordering::kDefaultOrderServer},
+        {"https://orders.example.com/", "https://orders.example.com"},
+        {"HTTPS://Orders.Example.COM:8443", "https://orders.example.com:8443"},
+        {"http://127.0.0.1:8080", "http://127.0.0.1:8080"}, {"http://localhost:9/", "http://localhost:9"},
+        {"HTTP://LOCALHOST", "http://localhost"}, {"http://[::1]:80", "http://[::1]:80"},
+        {"http://orders.example.com", std::nullopt}, {"http://127.0.0.2", std::nullopt},
+        {"http://[::2]:80", std::nullopt}, {"http://127.0.0.1.evil.example", std::nullopt},
+        {"http://127.0.0.1@evil.example", std::nullopt}, {kDisguisedAddress, std::nullopt},
+        {"https://user:pw@orders.example.com", std::nullopt}, {"http://127.0.0.1:8080?x=1", std::nullopt},
+        {"ftp://127.0.0.1", std::nullopt}, {"https://", std::nullopt}, {"127.0.0.1:8080", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ordering::orderServerAddress(c.configured), c.address) << (c.configured ? c.configured : "null");
+}
 
 TEST_F(OrderingTest, ActivationRepliesAndTheirMessages)
 {
@@ -44,6 +70,28 @@ TEST_F(OrderingTest, ActivationRepliesAndTheirMessages)
     }
     EXPECT_EQ(form->ListQuantity->currentText(), "1");
     EXPECT_EQ(form->txtTerms->toPlainText(), QString::fromUtf8("No refunds\nCaf\xc3\xa9"));
+    // The fixed lists and texts; the expiry years run ten years from the clock's.
+    const auto items = [this](const char* box, std::initializer_list<int> at) {
+        const auto* list = form->findChild<QComboBox*>(box);
+        QStringList picked{QString::number(list->count())};
+        for (const int i : at) picked << list->itemText(i);
+        return picked.join('|');
+    };
+    for (const char* states : {"cmbState", "cmbCardHoldersState"})
+        EXPECT_EQ(items(states, {0, 9, 37, 51, 55}), "56|Alabama |District of Columbia |Northern Marianas Islands |"
+                                                     "Virgin Islands |Wyoming ");
+    EXPECT_EQ(items("cmbCardExpDateMonth", {0, 8, 11}), "12|01|09|12");
+    EXPECT_EQ(items("cmbCardExpDateYear", {0, 9}), "10|2009|2018");
+    EXPECT_EQ(items("cmbCardType", {0, 1, 2, 3}), "4|Visa|MasterCard|American Express|Discover/Novus");
+    EXPECT_EQ(items("ListQuantity", {0, 9}), "10|1|10");
+    EXPECT_EQ(form->windowTitle(), "Quillock - Buy Plans");
+    EXPECT_EQ(form->Text1->toPlainText(),
+              "- Your credit card will not be processed until your plans are generated. \n"
+              "- You will receive a receipt with your plans via email. \n"
+              "- The plans will be compressed within a zip file and sent as an attachment to your email address. \n"
+              "- Please be sure that you are able to receive email attachments up to 5 megabytes.\n"
+              "- Your information will NEVER be shared with anyone for any reason. \n"
+              "- Your information is encrypted before the order is sent to ensure a secure transaction.\n");
 }
 
 TEST_F(OrderingTest, PriceCaptionFetchesAndQuantity)
@@ -100,14 +148,20 @@ TEST_F(OrderingTest, RefusalsAndErrorsLeaveNoOrderFileAboutAndCancel)
         {"txtCardNumber", "4111 1111 1111 1112",
          "The Visa number entered, 4111111111111112, is invalid.\r\rPlease check the number and try again."},
         {"tax.txt", "", kFailure},
+        {"address", kDisguisedAddress, kAddressRefused},
+        {"kind", "", "Please choose the kind of plans from the Plans menu before you order."},
     };
+    const std::string server = ordering::orderServerAddress().value();
     for (const auto& c : cases) {
         const std::string_view box = c.box;
         fillSoundOrder(box != "txtCardHoldersFirstName");
         if (box == "tax.txt") std::filesystem::remove(folder_ / box);
+        else if (box == "address") setenv(ordering::kOrderServerVariable, c.text, 1);
+        else if (box == "kind") form->OrderType = 0;
         else form->setBoxText(c.box, c.text);
         messages.shown.clear();
         form->Command1->click();
+        setenv(ordering::kOrderServerVariable, server.c_str(), 1);
         EXPECT_EQ(messages.texts(), Texts{c.message}) << box;
         EXPECT_TRUE(form->isVisible() && form->Command1->isEnabled()) << box;
         EXPECT_TRUE(orderFiles().empty()) << box;

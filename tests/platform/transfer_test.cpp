@@ -3,7 +3,9 @@
 #include "tests/support/testapp.h"
 
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTimer>
 
 namespace {
@@ -35,20 +37,33 @@ TEST_F(TransferTest, BodyAsLatin1BytesAndFailuresAsNothing)
     EXPECT_EQ(transfer->OpenURL(base + "/images/cdif/cdif.php"), std::nullopt);  // a GET the server refuses
 }
 
-TEST_F(TransferTest, ASilentServerTimesOutWhileEventsRunOn)
+// A server that trickles a byte every tenth of a second is given no more than a silent one.
+TEST_F(TransferTest, ATricklingServerTimesOutWhileEventsRunOnUnderTheBusyCursor)
 {
-    QTcpServer silent;  // accepts and never answers
-    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    QTcpServer trickling;
+    ASSERT_TRUE(trickling.listen(QHostAddress::LocalHost));
+    QTimer drip;
+    QObject::connect(&trickling, &QTcpServer::newConnection, [&] {
+        QTcpSocket* socket = trickling.nextPendingConnection();
+        socket->write("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n");
+        QObject::connect(&drip, &QTimer::timeout, socket, [socket] { socket->write("1"); });
+        drip.start(100);
+    });
     platform::NetworkTransfer quick(300);
-    int ticks = 0;
+    int ticks = 0, busyTicks = 0;
     QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        ++ticks;
+        busyTicks += QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    });
     timer.start(20);
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(quick.OpenURL("http://127.0.0.1:" + std::to_string(silent.serverPort()) + "/v120.txt"), std::nullopt);
+    EXPECT_EQ(quick.OpenURL("http://127.0.0.1:" + std::to_string(trickling.serverPort()) + "/v120.txt"), std::nullopt);
     EXPECT_LT(clock.elapsed(), 3000);
     EXPECT_GE(ticks, 5);
+    EXPECT_EQ(busyTicks, ticks);
+    EXPECT_FALSE(QGuiApplication::overrideCursor());
 }
 
 }  // namespace

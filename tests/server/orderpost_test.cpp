@@ -50,7 +50,9 @@ TEST(ParseOptions, CommandLines) {
       {"--texts t --store s", "", 8080, "127.0.0.1"},        {"--texts t --store s --port 0", "", 0, "127.0.0.1"},
       {"--store s --texts t --host ::1 --port 65535", "", 65535, "::1"},
       {"--texts t --store s --host 0.0.0.0 --cert c --key k", "", 8080, "0.0.0.0"},
-      {"--texts t", "--texts and --store are required", 0, ""}, {"--texts t --store", "--store needs a value", 0, ""},
+      {"--texts t --store s --public-key", "--public-key needs a value", 0, ""},
+      {"--texts t --public-key p", "--texts, --store and --public-key are required", 0, ""},
+      {"--texts t --store", "--store needs a value", 0, ""},
       {"--texts t --store s --port 65536", port, 0, ""},        {"--texts t --store s --port 80x", port, 0, ""},
       {"--texts t --store s --verbose 1", "unknown option --verbose", 0, ""},
       {"--texts t --store s --cert c", "--cert and --key go together", 0, ""},
@@ -59,7 +61,8 @@ TEST(ParseOptions, CommandLines) {
   };
   for (const auto& c : cases) {
     std::vector<std::string_view> args;
-    for (const auto word : std::views::split(c.args, ' ')) args.emplace_back(word.begin(), word.end());
+    const std::string line = c.error.ends_with("needs a value") ? c.args : c.args + " --public-key p";
+    for (const auto word : std::views::split(line, ' ')) args.emplace_back(word.begin(), word.end());
     std::string error;
     const auto options = orderserver::parseOptions(args, error);
     EXPECT_EQ(error, c.error) << c.args;
@@ -67,7 +70,7 @@ TEST(ParseOptions, CommandLines) {
     if (!options) continue;
     EXPECT_EQ(options->port, c.port);
     EXPECT_EQ(options->host, c.host);
-    EXPECT_EQ(options->textFolder + options->storePath, "ts");
+    EXPECT_EQ(options->textFolder + options->storePath + options->publicKeyFile, "tsp");
   }
   for (const auto& [host, loopback] : std::vector<std::pair<std::string_view, bool>>{
            {"127.0.0.1", true}, {"127.8.0.2", true}, {"localhost", true}, {"::1", true}, {"128.0.0.1", false},

@@ -1,6 +1,9 @@
 // The server in-process, and as its own program: started on port 0, killed in mid-load.
 #include "serverfixture.h"
 
+#include "model/file/textfile.h"
+
+#include <poll.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -12,8 +15,13 @@
 namespace servertest {
 namespace {
 
-constexpr int kConcurrentOrders = 200;
+constexpr int kConcurrentOrders = 192;
+constexpr int kConcurrentBuyers = 16;
 constexpr int kBuyers = 8;
+constexpr int kSlowClients = 64;
+constexpr auto kShortDeadline = std::chrono::milliseconds(1500);
+constexpr std::size_t kHugeBody = std::size_t(64) << 20, kReadBeforeRefusalAtMost = std::size_t(16) << 20;
+constexpr const char* kCardNumber = "4111111111111111";
 constexpr std::size_t kAnsweredBeforeKill = 60;
 
 // The program serving `folder` and its store on port 0, with `extra` options; its first line read.
@@ -21,7 +29,8 @@ class ServerProcess {
  public:
   ServerProcess(const fs::path& folder, std::vector<std::string> extra = {}) {
     std::vector<std::string> args{QUILLOCK_ORDERSERVER, "--texts", folder.string(), "--store",
-                                  (folder / "orders.sqlite").string(), "--port", "0"};
+                                  (folder / "orders.sqlite").string(), "--public-key",
+                                  (folder / "public.key").string(), "--port", "0"};
     args.insert(args.end(), extra.begin(), extra.end());
     std::vector<char*> argv;
     for (auto& arg : args) argv.push_back(arg.data());
@@ -88,9 +97,6 @@ TEST_F(ServerTest, ServesTheTextsRefusesBadPostsAndStoresEveryOrderOncePrivately
     EXPECT_EQ(reply.value().status, 400) << missing;
     EXPECT_NE(reply->body.find("the field " + std::string(missing) + " is missing"), std::string::npos);
   }
-  auto form = sound;
-  form[4].content = std::string(orderserver::kMaxPostBytes, 'a');
-  EXPECT_EQ(post(form).value().status, 413);
   httplib::Params plainForm;
   for (const auto& item : sound) plainForm.emplace(item.name, item.content);
   EXPECT_EQ(c.Post(std::string(ordering::kOrderScriptPath), plainForm).value().status, 415);
@@ -98,26 +104,39 @@ TEST_F(ServerTest, ServesTheTextsRefusesBadPostsAndStoresEveryOrderOncePrivately
 
   std::atomic<int> answered = 0;
   std::vector<std::thread> buyers;
-  for (int i = 0; i < kConcurrentOrders; ++i)
-    buyers.emplace_back([this, i, &answered] {
-      const std::string number = "ANMBEL" + std::to_string(i);
-      const auto reply = post(orderForm(number, orderText(number)));
-      if (!reply) ADD_FAILURE() << httplib::to_string(reply.error());
-      answered += reply && reply->status == 200 &&
-                  reply->body.find("Your order " + number + " has been received") != std::string::npos;
+  for (int b = 0; b < kConcurrentBuyers; ++b)
+    buyers.emplace_back([this, b, &answered] {
+      for (int i = b; i < kConcurrentOrders; i += kConcurrentBuyers) {
+        const std::string number = "ANMBEL" + std::to_string(i);
+        const auto reply = post(orderForm(number, orderText(number)));
+        if (!reply) ADD_FAILURE() << httplib::to_string(reply.error());
+        answered += reply && reply->status == 200 &&
+                    reply->body.find("Your order " + number + " has been received") != std::string::npos;
+      }
     });
   for (auto& buyer : buyers) buyer.join();
   EXPECT_EQ(answered, kConcurrentOrders);
+  // A buyer who retries after a lost answer is thanked again; the order is stored once.
+  EXPECT_EQ(post(orderForm("ANMBEL7", orderText("ANMBEL7"))).value().body, post(orderForm("ANMBEL7", "other")).value().body);
+  auto echoed = orderForm("N<&'1", orderText("N1"));
+  EXPECT_NE(post(echoed).value().body.find("Your order N&lt;&amp;&#39;1 has been received"), std::string::npos);
+  // Neither the store nor its journal holds the card or the buyer in clear, even before a checkpoint.
+  std::string bytes;
+  for (const char* suffix : {"", "-wal"})
+    bytes += model::readTextFile(storePath().string() + suffix, std::uintmax_t(1) << 30).value();
+  EXPECT_GT(bytes.size(), kConcurrentOrders * orderText("").size());
+  for (const char* secret : {kCardNumber, "anna_b@mail.example", "Anna Berg"})
+    EXPECT_EQ(bytes.find(secret), std::string::npos) << secret;
   const auto stored = storedOrders();
-  ASSERT_EQ(stored.size(), std::size_t(kConcurrentOrders));
+  ASSERT_EQ(stored.size(), std::size_t(kConcurrentOrders + 1));
   std::set<std::string> numbers;
-  for (const auto& [id, received, order] : stored) {
+  for (const auto& order : stored) {
     numbers.insert(order.orderNumber);
-    EXPECT_EQ(order.orderText, orderText(order.orderNumber));
+    EXPECT_EQ(order.orderText, orderText(order.orderNumber == "N<&'1" ? "N1" : order.orderNumber));
     EXPECT_EQ(order.customer + "|" + order.email + "|" + order.subject,
               "Anna Berg|anna_b@mail.example|Anna Berg - " + order.orderNumber);
   }
-  EXPECT_EQ(numbers.size(), std::size_t(kConcurrentOrders));
+  EXPECT_EQ(numbers.size(), std::size_t(kConcurrentOrders + 1));
 
   for (const char* suffix : {"", "-wal", "-shm"}) {
     struct stat info {};
@@ -130,6 +149,71 @@ TEST_F(ServerTest, ServesTheTextsRefusesBadPostsAndStoresEveryOrderOncePrivately
   for (const std::string& line : log_)
     for (const char* secret : {"4111", "Anna", "Berg", "N1", "ANMBEL", "anna_b"})
       EXPECT_EQ(line.find(secret), std::string::npos) << line;
+}
+
+// True once the server has closed `fd`, waiting at most `ms`.
+bool closedWithin(int fd, int ms) {
+  pollfd wait{fd, POLLIN, 0};
+  char byte = 0;
+  return ::poll(&wait, 1, ms) == 1 && ::recv(fd, &byte, 1, MSG_DONTWAIT) <= 0;
+}
+
+bool sendText(int fd, std::string_view text) {
+  return ::send(fd, text.data(), text.size(), MSG_NOSIGNAL) == ssize_t(text.size());
+}
+
+// Slow, silent, crowding and huge clients hold no one up: probes from another address answer within a second.
+TEST_F(ServerTest, SlowAndHugeClientsStarveNoOne) {
+  startServer(kShortDeadline);
+  const std::string head = "POST " + std::string(ordering::kOrderScriptPath) + " HTTP/1.1\r\nHost: a\r\n";
+  std::vector<int> held;
+  for (int i = 0; i < kSlowClients; ++i) {
+    held.push_back(connectFrom(("127.0.0." + std::to_string(2 + i)).c_str()));
+    EXPECT_TRUE(sendText(held.back(), head.substr(0, i % 2 ? head.size() : 0)));
+  }
+  // One address past its share: whichever connection is taken last is closed at once.
+  std::vector<int> crowd;
+  for (unsigned i = 0; i <= orderserver::kMaxConnectionsPerAddress; ++i) crowd.push_back(connectFrom("127.0.0.250"));
+  const auto closedOfOneAddress = [&crowd] {
+    return std::ranges::count_if(crowd, [](int fd) { return closedWithin(fd, 0); });
+  };
+  for (int wait = 0; wait < 10 && closedOfOneAddress() == 0; ++wait) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  EXPECT_EQ(closedOfOneAddress(), 1);
+  httplib::Client probe("127.0.0.1", server_->port());
+  probe.set_connection_timeout(1), probe.set_read_timeout(1);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(probe.Get("/v120.txt").value().body, "1");
+  EXPECT_EQ(probe.Post(std::string(ordering::kOrderScriptPath), orderForm("P1", orderText("P1"))).value().status, 200);
+
+  // One byte every tenth of a second keeps a connection busy but not past the whole-request deadline.
+  const int trickle = connectFrom("127.0.0.200");
+  const auto started = std::chrono::steady_clock::now();
+  bool cut = false;
+  for (int i = 0; i < 40 && !cut; ++i) cut = !sendText(trickle, head.substr(i % head.size(), 1)) || closedWithin(trickle, 100);
+  EXPECT_TRUE(cut);
+  EXPECT_LT(std::chrono::steady_clock::now() - started, kShortDeadline + std::chrono::milliseconds(1000));
+
+  // A body announced too large is refused before it is sent; a chunked one once the limit is passed.
+  const int announced = connectFrom("127.0.0.201");
+  sendText(announced, head + "Content-Type: multipart/form-data; boundary=b\r\nContent-Length: " +
+                          std::to_string(orderserver::kMaxPostBytes + 1) + "\r\n\r\n");
+  char reply[64] = {};
+  EXPECT_TRUE(::recv(announced, reply, sizeof reply - 1, 0) > 0 && std::string_view(reply).starts_with("HTTP/1.1 413"));
+  const int huge = connectFrom("127.0.0.202");
+  const timeval sendLimit{2, 0};
+  ::setsockopt(huge, SOL_SOCKET, SO_SNDTIMEO, &sendLimit, sizeof sendLimit);
+  sendText(huge, head + "Content-Type: multipart/form-data; boundary=bb\r\nTransfer-Encoding: chunked\r\n\r\n");
+  constexpr std::size_t kChunk = 1 << 16;
+  const std::string chunk = "10000\r\n" + std::string(kChunk, 'a') + "\r\n";
+  std::size_t sent = 0;
+  for (pollfd answer{huge, POLLIN, 0}; sent < kHugeBody && ::poll(&answer, 1, 0) == 0 && sendText(huge, chunk);)
+    sent += kChunk;
+  std::ranges::fill(reply, 0);
+  EXPECT_TRUE(::recv(huge, reply, sizeof reply - 1, 0) > 0 && std::string_view(reply).starts_with("HTTP/1.1 413"))
+      << reply;
+  EXPECT_LT(sent, kReadBeforeRefusalAtMost);
+  for (const int fd : held) ::close(fd);
+  for (const int fd : crowd) ::close(fd);
+  for (const int fd : {trickle, announced, huge}) ::close(fd);
 }
 
 TEST_F(ServerTest, EveryAnsweredOrderSurvivesAKill) {
@@ -160,7 +244,7 @@ TEST_F(ServerTest, EveryAnsweredOrderSurvivesAKill) {
   killed = true;
   for (auto& buyer : buyers) buyer.join();
   std::multiset<std::string> stored;
-  for (const auto& [id, received, order] : storedOrders()) {
+  for (const auto& order : storedOrders()) {
     stored.insert(order.orderNumber);
     EXPECT_EQ(order.orderText, orderText(order.orderNumber));
   }
@@ -174,19 +258,46 @@ TEST_F(ServerTest, StopsCleanlyOnTermServesHttpsAndRefusesBadCommandLines) {
     const int status = process.kill(SIGTERM);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   }
+  // A file not yet known as a store is refused untouched: not followed, its mode kept.
   writeFile(folder_ / "notastore", std::string(4096, 'x'));
+  writeFile(folder_ / "other.sqlite", "SQLite format 3");
+  fs::create_symlink(storePath(), folder_ / "link.sqlite");
+  fs::permissions(storePath(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   const struct {
     std::string option, value;
     int exitCode;
-  } refusals[] = {{"--store", (folder_ / "notastore").string(), 1}, {"--host", "10.0.0.1", 2},
-                  {"--texts", (folder_ / "missing").string(), 1},
+  } refusals[] = {{"--store", (folder_ / "notastore").string(), 1}, {"--store", (folder_ / "link.sqlite").string(), 1},
+                  {"--store", (folder_ / "other.sqlite").string(), 1}, {"--host", "10.0.0.1", 2},
+                  {"--texts", (folder_ / "missing").string(), 1}, {"--public-key", (folder_ / "v120.txt").string(), 1},
                   {"--store", (folder_ / "missing" / "orders.sqlite").string(), 1}};
   for (const auto& refusal : refusals) {
     ServerProcess process(folder_, {refusal.option, refusal.value});
-    EXPECT_EQ(process.firstLine, "") << refusal.option;
+    EXPECT_EQ(process.firstLine, "") << refusal.value;
     const int status = process.kill(0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == refusal.exitCode) << refusal.option;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == refusal.exitCode) << refusal.value;
   }
+  for (const char* file : {"notastore", "other.sqlite", "orders.sqlite"})
+    EXPECT_EQ(fs::status(folder_ / file).permissions() & fs::perms::group_read, fs::perms::group_read) << file;
+
+  // The maker makes the keys, serves with the public one and reads the orders with the secret one.
+  const std::string tool = QUILLOCK_ORDERSERVER, secret = (folder_ / "secret.key").string();
+  fs::remove(publicKeyPath());
+  const std::string makeKeys = tool + " --make-keys " + publicKeyPath().string() + " " + secret + " 2>/dev/null";
+  ASSERT_EQ(std::system(makeKeys.c_str()), 0);
+  EXPECT_NE(std::system(makeKeys.c_str()), 0);  // never over an existing key
+  EXPECT_EQ(fs::status(secret).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  {
+    ServerProcess process(folder_, {"--store", (folder_ / "new.sqlite").string()});
+    httplib::Client c("127.0.0.1", process.port());
+    EXPECT_EQ(c.Post(std::string(ordering::kOrderScriptPath), orderForm("K1", orderText("K1"))).value().status, 200);
+  }
+  std::FILE* reader = ::popen((tool + " --read-orders " + (folder_ / "new.sqlite").string() + " --secret-key " +
+                               secret).c_str(), "r");
+  std::string listing;
+  for (char buffer[4096]; std::size_t n = std::fread(buffer, 1, sizeof buffer, reader);) listing.append(buffer, n);
+  EXPECT_EQ(::pclose(reader), 0);
+  EXPECT_TRUE(listing.starts_with("Order K1 received ")) << listing;
+  EXPECT_NE(listing.find("Order text:\n" + orderText("K1")), std::string::npos) << listing;
 
   const std::string cert = (folder_ / "cert.pem").string(), key = (folder_ / "key.pem").string();
   const std::string make = "openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1 -keyout " + key +

@@ -6,10 +6,16 @@
 #include "ordering/postingpage.h"
 #include "server/orderserver.h"
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <httplib.h>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
@@ -56,11 +62,15 @@ inline const std::map<std::string, std::string>& serverTexts() {
 class ServerTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // A server that refuses a post before its end closes the connection under the sender.
+    std::signal(SIGPIPE, SIG_IGN);
     const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
     folder_ = fs::temp_directory_path() / ("quillock-" + test + "-" + std::to_string(::getpid()));
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     for (const auto& [name, text] : serverTexts()) writeFile(folder_ / name, text);
+    std::string error;
+    ASSERT_TRUE(orderserver::writeKeyFile(publicKeyPath().string(), keys_.publicKey, error)) << error;
   }
 
   void TearDown() override {
@@ -68,11 +78,13 @@ class ServerTest : public ::testing::Test {
     fs::remove_all(folder_);
   }
 
-  void startServer() {
+  void startServer(std::chrono::milliseconds deadline = orderserver::kRequestDeadline) {
     orderserver::ServerOptions options;
     options.textFolder = folder_.string();
     options.storePath = storePath().string();
+    options.publicKeyFile = publicKeyPath().string();
     options.port = 0;
+    options.requestDeadline = deadline;
     std::string error;
     server_ = orderserver::OrderServer::start(options, [this](std::string_view line) {
       const std::lock_guard lock(logMutex_);
@@ -97,16 +109,40 @@ class ServerTest : public ::testing::Test {
     return c.Post(std::string(ordering::kOrderScriptPath), form);
   }
 
-  std::vector<orderserver::StoredOrder> storedOrders() const {
+  // The stored orders opened with the maker's secret key, the number from the clear column.
+  std::vector<orderserver::PostedOrder> storedOrders() const {
     std::string error;
     const auto store = orderserver::OrderStore::open(storePath().string(), error);
     EXPECT_TRUE(store) << error;
-    return store ? store->all() : std::vector<orderserver::StoredOrder>{};
+    std::vector<orderserver::PostedOrder> orders;
+    for (const auto& stored : store ? store->all() : std::vector<orderserver::StoredOrder>{}) {
+      const auto order = orderserver::openOrder(stored.sealed, keys_);
+      EXPECT_TRUE(order) << stored.orderNumber;
+      orders.push_back(order.value_or(orderserver::PostedOrder{}));
+      orders.back().orderNumber = stored.orderNumber;
+    }
+    return orders;
   }
 
   fs::path storePath() const { return folder_ / "orders.sqlite"; }
+  fs::path publicKeyPath() const { return folder_ / "public.key"; }
+
+  // A raw connection to the server from the loopback address `local`; -1 when refused.
+  int connectFrom(const char* local) const {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    ::inet_pton(AF_INET, local, &address.sin_addr);
+    EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0) << local;
+    address.sin_port = htons(std::uint16_t(server_->port()));
+    ::inet_pton(AF_INET, "127.0.0.1", &address.sin_addr);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) return fd;
+    ::close(fd);
+    return -1;
+  }
 
   fs::path folder_;
+  const orderserver::KeyPair keys_ = orderserver::makeKeyPair().value();
   std::unique_ptr<orderserver::OrderServer> server_;
   std::thread thread_;
   std::mutex logMutex_;
