@@ -1,12 +1,21 @@
+#include "model/document/document.h"
+#include "model/file/designwriter.h"
 #include "model/file/textfile.h"
 #include "platform/qtfilesaver.h"
+#include "tests/support/designbuilder.h"
+#include "tests/support/scripteddialogs.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -14,7 +23,33 @@ namespace {
 
 void put(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
-std::string text(const fs::path& path) { return model::readTextFile(path, 1024).value_or("(unreadable)"); }
+std::string text(const fs::path& path) { return model::readTextFile(path, 1 << 20).value_or("(unreadable)"); }
+
+// Runs `job` in a child process whose files cannot grow beyond `limit` bytes
+// (a write past it fails instead of killing the process), so the limit never
+// reaches the rest of the tests. Returns what the job returned.
+std::string withFileSizeLimit(rlim_t limit, const std::function<std::string()>& job)
+{
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0) return "(no pipe)";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeEnds[0]);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit sizeLimit{limit, limit};
+        const std::string report = ::setrlimit(RLIMIT_FSIZE, &sizeLimit) == 0 ? job() : "(no limit)";
+        const bool sent = ::write(pipeEnds[1], report.data(), report.size()) == ssize_t(report.size());
+        ::_exit(sent ? 0 : 1);
+    }
+    ::close(pipeEnds[1]);
+    std::string report;
+    char chunk[4096];
+    for (ssize_t n; (n = ::read(pipeEnds[0], chunk, sizeof chunk)) > 0;) report.append(chunk, std::size_t(n));
+    ::close(pipeEnds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? report : "(child failed)";
+}
 
 }  // namespace
 
@@ -59,4 +94,61 @@ TEST(QtFileSaver, ReplacesWholeKeepingPermissionsAndRefusesReadOnlyFiles)
 
     EXPECT_FALSE(platform::QtFileSaver().save((folder / "missing" / "boat.QLK").string(), "new"));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 6);  // no temporary file left
+}
+
+// A disk that fills up or a file-size limit in the middle of a save: the save
+// fails with its message, the design stays changed, the exit prompt keeps the
+// program open and the old file keeps every byte.
+TEST(QtFileSaver, ASaveThatCannotBeWrittenWholeFailsAndKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const fs::path folder = dir.path().toStdString();
+    const std::string old = "1.2.0\r\n 150\r\n", boat = (folder / "boat.QLK").string(),
+                      copy = (folder / "copy.QLK").string();
+    const std::string design = model::writeDesignText(testsupport::furnishedKayak());
+    const auto saveFailed = [](const std::string& path) { return "Failed to save to the file: '" + path + "'|"; };
+    constexpr const char* kAsk = "Do you wish to save your work?|";
+    enum class Command { Save, SaveAs, Exit };
+    // The limit, the command, whether it went through and the messages shown.
+    const struct {
+        rlim_t limit;
+        Command command;
+        bool done;
+        std::string messages;
+    } cases[] = {
+        {design.size() / 2, Command::Save, false, saveFailed(boat)},
+        {design.size() / 2, Command::SaveAs, false, saveFailed(copy)},
+        {design.size() / 2, Command::Exit, false, kAsk + saveFailed(boat)},
+        {design.size() - 1, Command::Save, false, saveFailed(boat)},
+        {design.size(), Command::Save, true, ""},
+        {design.size(), Command::Exit, true, kAsk},
+    };
+    for (const auto& c : cases) {
+        put(boat, old);
+        fs::remove(copy);
+        const std::string report = withFileSizeLimit(c.limit, [&] {
+            model::Design d = testsupport::furnishedKayak();
+            d.DesignLoaded = d.DesignChanged = true;
+            d.FileName = boat;
+            testsupport::ScriptedFileDialogs dialogs;
+            dialogs.answers = {copy};
+            testsupport::ScriptedMessageBox messages;
+            messages.answers = {model::MessageAnswer::Yes};
+            platform::QtFileSaver files;
+            bool done = false;
+            switch (c.command) {
+            case Command::Save: done = model::saveDocument(d, dialogs, messages, files).done(); break;
+            case Command::SaveAs: done = model::saveDocumentAs(d, dialogs, messages, files).done(); break;
+            case Command::Exit: done = model::confirmEnd(d, dialogs, messages, files); break;
+            }
+            std::string shown;
+            for (const auto& m : messages.texts()) shown += m + "|";
+            return std::to_string(done) + std::to_string(d.DesignChanged) + " " + shown;
+        });
+        const std::string expected = std::to_string(c.done) + std::to_string(!c.done) + " " + c.messages;
+        EXPECT_EQ(report, expected) << c.limit;
+        EXPECT_EQ(text(boat), c.done ? design : old) << c.limit;
+        EXPECT_FALSE(fs::exists(copy)) << c.limit;
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1) << c.limit;  // no temporary file left
+    }
 }
