@@ -6,6 +6,7 @@
 #include "model/edits/picking.h"
 #include "model/hull/design.h"
 
+#include <utility>
 #include <vector>
 
 namespace model {
@@ -61,6 +62,8 @@ private:
     std::vector<Point3> DragOffsets{1};
     double OppositeHandleLength_ = 0;
     int backedUpPoint_ = 0;
+    // The picked bulkhead's handle X (inches) and X (share of the length).
+    std::pair<double, double> BulkheadBackup_;
 };
 
 // Puts control points 18 and 23 back onto the sheer at their own X. Where the
