@@ -1,6 +1,7 @@
 #include "model/file/designcheck.h"
 
 #include "model/file/designrows.h"
+#include "model/hull/sections.h"
 
 #include <initializer_list>
 
@@ -84,6 +85,7 @@ Fault sizeFault(const Design& d)
     if (!(d.HullLength > 0)) return "hull length not positive";
     const double stations = d.StationCount;
     if (!(stations >= 1 && stations <= kMaxStationCount)) return "station count out of range";
+    if (d.BulkheadCount > kMaxBulkheads) return "too many bulkheads";
     const double sections = stations + 1 + d.BulkheadCount + 1;
     if (sections * (d.LineCount + 1) > kMaxSectionPoints) return "too many section points";
     if ((sections + kSamplesBesideSections) * (d.LineCount + lineEntries(d)) > kMaxLineSampleWork)

@@ -42,13 +42,20 @@ Design openDesign(const std::string& fileName)
     return d;
 }
 
-// The mini design with `n` panels a side, or with point 1 linked `n` times.
+// The mini design with `n` panels a side, `n` bulkheads, or point 1 linked `n` times.
 Design withPanels(int n)
 {
     Design d = miniDesign();
     d.PanelsPerSide = std::int16_t(n);
     d.HullPanels.assign(std::size_t(n) + 1, d.HullPanels[1]);
     d.PanelEnds.assign(std::size_t(n) + 1, d.PanelEnds[1]);
+    return d;
+}
+Design withBulkheads(int n)
+{
+    Design d = miniDesign();
+    d.BulkheadCount = std::int16_t(n);
+    d.Bulkheads.assign(std::size_t(n) + 1, d.Bulkheads[1]);
     return d;
 }
 Design withLinks(int n)
@@ -213,6 +220,7 @@ TEST_F(DocumentTest, EveryBadFileLeavesTheOpenDesignAsItWas)
         {"rim point outside the points", badDesign([](Design& d) { d.Cockpits[1].RimPoints[2] = 5; })},
         {"33 panels", bad(model::writeDesignText(withPanels(33)))},
         {"17 links of a point", bad(model::writeDesignText(withLinks(17)))},
+        {"101 bulkheads", bad(model::writeDesignText(withBulkheads(101)))},
         {"a byte beyond the largest file", bad(paddedTo(model::kMaxDesignFileBytes + 1))},
     };
     const Design before = openDesign("/boats/previous.QLK");
@@ -236,6 +244,7 @@ TEST_F(DocumentTest, FilesAtTheLimitsOpen)
     const std::pair<const char*, std::string> cases[] = {
         {"32 panels", model::writeDesignText(withPanels(32))},
         {"16 links of a point", model::writeDesignText(withLinks(16))},
+        {"100 bulkheads", model::writeDesignText(withBulkheads(100))},
         {"the largest file", paddedTo(model::kMaxDesignFileBytes)},
     };
     for (const auto& [name, text] : cases) {
