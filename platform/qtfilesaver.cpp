@@ -30,11 +30,12 @@ bool writtenWhole(QSaveFile& file, std::string_view text)
 }
 
 // The rename lives in the folder: syncing it keeps the new name through a
-// power cut. A file system that cannot sync folders does not fail the save.
+// power cut. Only a failed sync fails the save; a folder the user may not
+// read, or a file system that cannot sync folders, leaves the rename as it is.
 bool syncFolder(const QString& folder)
 {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) return true;
     const bool synced = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
     ::close(fd);
     return synced;
