@@ -1,14 +1,25 @@
 #include "dialogs/frmInfo.h"
 #include "mainwindow/Form1.h"
+#include "model/file/designcheck.h"
+#include "model/file/designwriter.h"
 #include "model/hull/design.h"
+#include "model/hull/sections.h"
 #include "model/hydrostatics/hydrostatics.h"
 #include "tests/support/designbuilder.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/testapp.h"
 
-#include <benchmark/benchmark.h>
+#include <QTemporaryDir>
 
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -45,3 +56,142 @@ static void BM_rebuildCycle_1600x1000(benchmark::State& state)
     }
 }
 BENCHMARK(BM_rebuildCycle_1600x1000)->Unit(benchmark::kMillisecond);
+
+namespace {
+
+// The largest files Open accepts, all with the most panels and bulkheads:
+// the most stations; the most stations and as many lines as the sampling
+// bound leaves; 20 stations and as many lines; 20 stations and the file
+// filled with points of the most links.
+struct Extreme {
+    double stations;
+    bool moreLines, linkedPoints;
+};
+constexpr Extreme kExtremes[] = {
+    {model::kMaxStationCount, false, false},
+    {model::kMaxStationCount, true, false},
+    {20, true, false},
+    {20, false, true},
+};
+
+void addPanels(model::Design& d)
+{
+    const int own = d.PanelsPerSide;
+    d.HullPanels.resize(model::kMaxPanelsPerSide + 1);
+    d.PanelEnds.resize(model::kMaxPanelsPerSide + 1);
+    for (int k = own + 1; k <= model::kMaxPanelsPerSide; ++k) {
+        d.HullPanels[k] = d.HullPanels[(k - 1) % own + 1];
+        d.PanelEnds[k] = d.PanelEnds[(k - 1) % own + 1];
+    }
+    d.PanelsPerSide = model::kMaxPanelsPerSide;
+}
+
+double lineWork(const model::Design& d)
+{
+    double lines = d.LineCount;
+    for (int i = 1; i <= d.LineCount; ++i) lines += d.HullLines[i].SegmentCount;
+    return (d.StationCount + 2 + d.BulkheadCount + model::kSamplesBesideSections) * lines;
+}
+
+// Copies of the hull's lines until the next would pass the sampling bound.
+void addLines(model::Design& d)
+{
+    const int own = d.LineCount;
+    for (int i = 1;; ++i) {
+        d.HullLines.push_back(d.HullLines[(i - 1) % own + 1]);
+        ++d.LineCount;
+        if (lineWork(d) > model::kMaxLineSampleWork) break;
+    }
+    d.HullLines.pop_back();
+    --d.LineCount;
+}
+
+void addBulkheads(model::Design& d)
+{
+    d.Bulkheads.assign(model::kMaxBulkheads + 1, model::Section{});
+    for (int b = 1; b <= model::kMaxBulkheads; ++b) d.Bulkheads[b].X = (b + 0.5) / (model::kMaxBulkheads + 2);
+    d.BulkheadCount = model::kMaxBulkheads;
+}
+
+// Points of the most links, linked among themselves, until the file is full.
+void addLinkedPoints(model::Design& d)
+{
+    model::ControlPoint linked = d.ControlPoints[2];
+    linked.Kind = model::kAnchor;
+    linked.LinkCount = model::kMaxLinksPerPoint;
+    linked.Links.assign(model::kMaxLinksPerPoint + 1, 2);
+    const std::size_t without = model::writeDesignText(d).size();
+    d.ControlPoints.push_back(linked);
+    ++d.PointCount;
+    const std::size_t pointBytes = model::writeDesignText(d).size() - without;
+    const std::size_t points = (model::kMaxDesignFileBytes - without) / pointBytes;
+    d.ControlPoints.resize(d.ControlPoints.size() + points - 1, linked);
+    d.PointCount = std::int16_t(d.PointCount + points - 1);
+}
+
+model::Design extremeDesign(const Extreme& shape)
+{
+    model::Design d = testsupport::cockpitKayak();
+    addPanels(d);
+    addBulkheads(d);
+    d.StationCount = shape.stations;
+    if (shape.moreLines) addLines(d);
+    if (shape.linkedPoints) addLinkedPoints(d);
+    return d;
+}
+
+long statusKiB(const char* field)
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with(field)) return std::stol(line.substr(std::strlen(field)));
+    return -1;
+}
+
+// Hands freed heap back to the system, so what the next step allocates is
+// counted, and resets the peak resident size to the present one (Linux).
+void resetPeakMemory()
+{
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+}  // namespace
+
+// File > Open of each extreme through the window's own handler: read, check,
+// rebuild and the first redraw, each open replacing the one before. Its peak
+// memory is the growth of the peak resident size (VmHWM, reset before each
+// open) over the resident size before it, the largest of the opens.
+static void BM_openLargestAcceptedFile(benchmark::State& state)
+{
+    const model::Design design = extremeDesign(kExtremes[state.range(0)]);
+    if (auto fault = model::designFault(design)) return state.SkipWithError(fault->c_str());
+    const std::string text = model::writeDesignText(design);
+    if (text.size() > model::kMaxDesignFileBytes) return state.SkipWithError("larger than a design file may be");
+    QTemporaryDir folder;
+    const std::string path = (folder.path() + "/largest.QLK").toStdString();
+    std::ofstream(path, std::ios::binary) << text;
+    LoadedWindow w;
+    long peakGrowthKiB = 0;
+    for (auto _ : state) {
+        model::currentDesign().DesignChanged = false;
+        w.dialogs.answers = {path};
+        resetPeakMemory();
+        const long before = statusKiB("VmRSS:");
+        w.form->Open_Click();
+        peakGrowthKiB = std::max(peakGrowthKiB, statusKiB("VmHWM:") - before);
+        if (model::currentDesign().FileName != path) return state.SkipWithError("refused");
+    }
+    state.counters["file_kB"] = double(text.size()) / 1000;
+    state.counters["peak_MiB"] = double(peakGrowthKiB) / 1024;
+    state.counters["panels"] = design.PanelsPerSide;
+    state.counters["stations"] = design.StationCount;
+    state.counters["bulkheads"] = design.BulkheadCount;
+    state.counters["lines"] = design.LineCount;
+    state.counters["points"] = design.PointCount;
+}
+BENCHMARK(BM_openLargestAcceptedFile)
+    ->ArgName("shape")
+    ->DenseRange(0, int(std::size(kExtremes)) - 1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);

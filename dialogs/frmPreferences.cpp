@@ -112,22 +112,28 @@ bool frmPreferences::storeValues()
     if (stations.outOfRange) messages_->show(kStationsMessage);
     if (!spacing) messages_->show(kStitchSpacingMessage, model::MessageIcon::Exclamation);
     if (!markLength) messages_->show(kMarkLengthMessage, model::MessageIcon::Exclamation);
+    // One refused box keeps the whole press from taking effect.
+    if (!spacing || !markLength) return false;
 
     // Both travel in the design file: a change is unsaved work.
-    if (stations.StationCount != d.StationCount || (spacing && *spacing != d.StitchSpacing)) d.DesignChanged = true;
+    if (stations.StationCount != d.StationCount || *spacing != d.StitchSpacing) d.DesignChanged = true;
     d.StationCount = stations.StationCount;
-    if (spacing) d.StitchSpacing = *spacing;
-    if (markLength) d.StitchMarkLength = *markLength;
-    return spacing && markLength;
+    d.StitchSpacing = *spacing;
+    d.StitchMarkLength = *markLength;
+    d.CurrentStation = 0;
+    if (stationBox_) stationBox_->setText(QString::number(d.CurrentStation) + kInchSign);
+    return true;
 }
 
 void frmPreferences::Command1_Click()
 {
     if (!main_) return;
-    model::Design& d = design();
-    d.CurrentStation = 0;
-    if (stationBox_) stationBox_->setText(QString::number(d.CurrentStation) + kInchSign);
-    const bool stored = storeValues();
+    // After a refusal nothing was stored: the window stays, showing the
+    // values in force.
+    if (!storeValues()) {
+        Form_Load();
+        return;
+    }
     try {
         main_->makesections();
         main_->drawscreens();
@@ -135,9 +141,7 @@ void frmPreferences::Command1_Click()
     } catch (const model::FloatError& e) {
         messages_->show(std::string(kCalculationFailed) + e.what(), model::MessageIcon::Exclamation);
     }
-    // After a refusal the window stays, showing the values now stored.
-    if (stored) hide();
-    else Form_Load();
+    hide();
 }
 
 void frmPreferences::Command2_Click() { hide(); }

@@ -41,7 +41,8 @@ protected:
     bool event(QEvent* e) override;
 
 private:
-    // Stores the boxes' values; false when one was refused.
+    // Stores the boxes' values and goes back to station 0; false, storing
+    // nothing, when one was refused.
     bool storeValues();
 
     MainWindowOps* main_ = nullptr;

@@ -3,6 +3,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace platform {
 
 namespace {
@@ -16,6 +20,27 @@ bool markedReadOnly(const QFileInfo& info)
     return info.exists() && !(info.permissions() & kAnyWrite);
 }
 
+// QSaveFile buffers the text, so a full disk or a file-size limit shows only
+// when the buffer is flushed, and commit() does not pass a failed flush on.
+// Everything is therefore written, flushed and synced before the commit.
+bool writtenWhole(QSaveFile& file, std::string_view text)
+{
+    return file.write(text.data(), qint64(text.size())) == qint64(text.size()) && file.flush() &&
+           file.error() == QFileDevice::NoError && ::fsync(file.handle()) == 0;
+}
+
+// The rename lives in the folder: syncing it keeps the new name through a
+// power cut. Only a failed sync fails the save; a folder the user may not
+// read, or a file system that cannot sync folders, leaves the rename as it is.
+bool syncFolder(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return true;
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+    ::close(fd);
+    return synced;
+}
+
 }  // namespace
 
 bool QtFileSaver::save(const std::string& path, std::string_view text)
@@ -24,11 +49,12 @@ bool QtFileSaver::save(const std::string& path, std::string_view text)
     if (markedReadOnly(QFileInfo(name))) return false;
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(text.data(), qint64(text.size())) != qint64(text.size())) {
+    if (!writtenWhole(file, text)) {
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    // Through a link the linked file is replaced, in its own folder.
+    return file.commit() && syncFolder(QFileInfo(name).canonicalPath());
 }
 
 }  // namespace platform

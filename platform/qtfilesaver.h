@@ -1,7 +1,7 @@
 #pragma once
 // Saves design files through QSaveFile: the text goes to a temporary file
-// beside the target, is synced to disk and then takes the target's name, so
-// a failure anywhere leaves the old file whole.
+// beside the target, is checked, synced to disk and then takes the target's
+// name, and the folder is synced; a failure anywhere leaves the old file whole.
 
 #include "model/file/filesaver.h"
 

@@ -1,5 +1,6 @@
 #include "model/document/document.h"
 
+#include "model/file/designcheck.h"
 #include "model/file/designreader.h"
 #include "model/file/designwriter.h"
 #include "model/file/textfile.h"
@@ -18,8 +19,6 @@ constexpr const char* kCorruptFileMessage = "Error opening file - File is corrup
 constexpr const char* kSaveFailedMessage = "Failed to save to the file: '";
 constexpr const char* kSaveFailedMessageEnd = "'";
 constexpr const char* kSaveWorkQuestion = "Do you wish to save your work?";
-// No design file comes near this; a larger one is not read into memory.
-constexpr std::uintmax_t kMaxDesignFileBytes = std::uintmax_t(64) << 20;
 
 FileDialogOptions designFileOptions(std::string fileName)
 {

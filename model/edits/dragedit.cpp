@@ -3,6 +3,7 @@
 #include "model/hull/curves.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace model {
 
@@ -137,6 +138,7 @@ bool DragEditor::pressProfile(Design& design, const Point2& mouse, double zoomFa
         if (DragActive || Distance2D(mouse, handle) >= reach) continue;
         design.DesignChanged = DragActive = true;
         handle.Flag = kTrue;
+        BulkheadBackup_ = {handle.X, design.Bulkheads[b].X};
     }
     for (int i = 1; design.hasPoint(i); ++i) {
         ControlPoint& cp = design.ControlPoints[i];
@@ -236,7 +238,14 @@ ReleaseOutcome DragEditor::release(Design& design, Plane plane)
         outcome.clearAutoDetect = true;
         WaterlineHandle.Flag = kFalse;
     }
-    for (int b = 1; b <= bulkheadBound(design); ++b) design.BulkheadHandles[b].Flag = kFalse;
+    for (int b = 1; b <= bulkheadBound(design); ++b) {
+        Point2& handle = design.BulkheadHandles[b];
+        // Past either end a bulkhead has no section and its handle leaves
+        // every view: it springs back like a point.
+        if (handle.Flag != kFalse && !inRange(design, design.Bulkheads[b].X))
+            std::tie(handle.X, design.Bulkheads[b].X) = BulkheadBackup_;
+        handle.Flag = kFalse;
+    }
     for (int j = 1; design.hasPoint(j); ++j) {
         if (!selected(design.ControlPoints[j])) continue;
         outcome.clearAutoDetect = true;

@@ -6,6 +6,7 @@
 #include "model/edits/picking.h"
 #include "model/hull/design.h"
 
+#include <utility>
 #include <vector>
 
 namespace model {
@@ -64,6 +65,8 @@ private:
     // the backup at each pick, so only the last one picked can spring back on
     // release; the others stay where they are dropped.
     int backedUpPoint_ = 0;
+    // The picked bulkhead's handle X (inches) and X (share of the length).
+    std::pair<double, double> BulkheadBackup_;
 };
 
 // Puts control points 18 and 23 back onto the sheer at their own X. Where the

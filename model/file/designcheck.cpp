@@ -1,7 +1,7 @@
 #include "model/file/designcheck.h"
 
 #include "model/file/designrows.h"
-#include "model/file/numbertext.h"
+#include "model/hull/sections.h"
 
 #include <initializer_list>
 
@@ -23,6 +23,7 @@ bool allWithin(std::initializer_list<int> indices, int count)
 Fault pointFault(const Design& d, int i)
 {
     const ControlPoint& cp = d.ControlPoints[i];
+    if (cp.Kind == kAnchor && cp.LinkCount > kMaxLinksPerPoint) return "too many links of a point";
     if (cp.Kind == kAnchor)
         for (int j = 1; j <= cp.LinkCount; ++j)
             if (!within(cp.Links[j], d.PointCount)) return "link outside the control points";
@@ -52,6 +53,7 @@ Fault curveFault(const Design& d)
 // that a design with fewer points does not have; their users skip them.
 Fault panelFault(const Design& d)
 {
+    if (d.PanelsPerSide > kMaxPanelsPerSide) return "too many panels";
     for (int k = 1; k <= d.PanelsPerSide; ++k)
         if (!allWithin({d.HullPanels[k].LineA, d.HullPanels[k].LineB}, d.LineCount))
             return "panel line outside the hull lines";
@@ -71,10 +73,6 @@ Fault cockpitFault(const Design& d)
     return std::nullopt;
 }
 
-// The value as a save writes it (15 significant digits), so a design that
-// passes still passes after it was saved and opened again.
-double asSaved(double value) { return parseNumberText(numberText(value)).value_or(value); }
-
 double lineEntries(const Design& d)
 {
     double entries = 0;
@@ -85,8 +83,9 @@ double lineEntries(const Design& d)
 Fault sizeFault(const Design& d)
 {
     if (!(d.HullLength > 0)) return "hull length not positive";
-    const double stations = asSaved(d.StationCount);
+    const double stations = d.StationCount;
     if (!(stations >= 1 && stations <= kMaxStationCount)) return "station count out of range";
+    if (d.BulkheadCount > kMaxBulkheads) return "too many bulkheads";
     const double sections = stations + 1 + d.BulkheadCount + 1;
     if (sections * (d.LineCount + 1) > kMaxSectionPoints) return "too many section points";
     if ((sections + kSamplesBesideSections) * (d.LineCount + lineEntries(d)) > kMaxLineSampleWork)

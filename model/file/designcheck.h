@@ -5,6 +5,7 @@
 
 #include "model/hull/design.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -23,6 +24,15 @@ inline constexpr double kMaxSectionPoints = 1 << 21;
 // 2048 lines and entries in all.
 inline constexpr double kMaxLineSampleWork = 1 << 22;
 inline constexpr double kSamplesBesideSections = 2048;
+// A real design has fewer than twenty panels a side; every panel is drawn in
+// the views at every station, so their number bounds the drawing's work.
+inline constexpr int kMaxPanelsPerSide = 32;
+// An anchor links to the points that share its place in the other views, a
+// handful at most; the links are followed on every drag.
+inline constexpr int kMaxLinksPerPoint = 16;
+// The largest template is 6 kB and a design file has the same rows; a file
+// no design could need is not even read, so reading and checking stay quick.
+inline constexpr std::uintmax_t kMaxDesignFileBytes = std::uintmax_t(1) << 20;
 
 // What is wrong with the design, or nothing when it is sound. Its lists must
 // hold an entry for every count, as the reader makes them. Index 0 is

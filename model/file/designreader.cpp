@@ -6,6 +6,7 @@
 #include "model/hull/floaterror.h"
 
 #include <array>
+#include <cmath>
 
 namespace model {
 
@@ -55,6 +56,8 @@ DesignRead guardedRead(ReadRows readRows)
     try {
         Design d;
         readRows(d);
+        // Sections are built at whole stations only, as Preferences stores them.
+        d.StationCount = std::nearbyint(d.StationCount);
         if (auto fault = designFault(d)) return {std::nullopt, *fault};
         return {std::move(d), {}};
     } catch (const CorruptDesign& e) {

@@ -6,7 +6,6 @@
 #include "model/hull/floaterror.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace model {
 
@@ -78,7 +77,7 @@ void makesections(Design& d)
 
 void addBulkhead(Design& d)
 {
-    if (!d.DesignLoaded || d.BulkheadCount == std::numeric_limits<std::int16_t>::max()) return;
+    if (!d.DesignLoaded || d.BulkheadCount >= kMaxBulkheads) return;
     const int i = d.BulkheadCount + 1;
     d.Bulkheads.resize(i + 1);
     d.BulkheadHandles.resize(i + 1);

@@ -36,7 +36,10 @@ Resistance resistanceAt(double knots, double lwl, double wettedSurface)
     return r;
 }
 
-bool hasResistanceCurves(double lwl, double topSpeed) { return lwl > 0 && topSpeed > kGraphLowestKnots && topSpeed <= kGraphHighestKnots; }
+bool hasResistanceCurves(double lwl, double topSpeed)
+{
+    return lwl > 0 && topSpeed > 0 && topSpeed != kGraphLowestKnots && topSpeed <= kGraphHighestKnots;
+}
 
 std::vector<Resistance> resistanceCurve(double lwl, double wettedSurface, double topSpeed)
 {

@@ -8,8 +8,7 @@
 
 namespace model {
 
-// The lowest speed the resistance graph shows; the fit of the residual part
-// is meaningless below it.
+// The speed at the resistance graph's left edge.
 inline constexpr double kGraphLowestKnots = 1.5;
 // Far beyond any displacement hull; an absurd design's speed would make the
 // curves' steps and the speed scale endless.
@@ -28,7 +27,9 @@ struct Resistance {
 Resistance resistanceAt(double knots, double lwl, double wettedSurface);
 
 // Whether a hull has curves to draw: a waterline that meets it and a top
-// speed above the graph's lowest speed and not beyond its highest.
+// speed not beyond the graph's highest. A top speed below the graph's lowest
+// speed draws them with the scale running right to left; one equal to it
+// leaves the scale no width.
 bool hasResistanceCurves(double lwl, double topSpeed);
 
 // The curves from standstill in steps of 0.005 knots (a running sum) up to the

@@ -96,8 +96,9 @@ TEST_F(PreferencesWindow, FillsItsBoxesOnLoadAndOnEachActivation)
 }
 
 // Stations within limits (a message and the nearest limit otherwise), rounded
-// halves to even; stitch spacing whole, refused below 1 or past 16 bits; the
-// design marked changed only by the values saved with it.
+// halves to even; stitch spacing whole, refused below 1 or past 16 bits, and a
+// refused box keeps every value of the press out; the design marked changed
+// only by the values saved with it.
 TEST_F(PreferencesWindow, OkStoresWhatIsWithinLimitsAndRebuilds)
 {
     const struct { const char *stations, *spacing, *mark; double stationCount; int spacingStored; double markStored;
@@ -113,16 +114,17 @@ TEST_F(PreferencesWindow, OkStoresWhatIsWithinLimitsAndRebuilds)
         {"20", "4", "0.5", 21, 4, 0.5, {}, false, false},  // the mark length is not saved with the design
         {"20", "2.5", "0.25", 21, 2, 0.25, {}, false, true},
         {"20", "2.6", "0.25", 21, 3, 0.25, {}, false, true},
-        {"20", "0", "0.3", 21, 4, 0.3, {kSpacing}, true, false},
+        {"30", "0", "0.3", 21, 4, 0.25, {kSpacing}, true, false},
         {"20", "40000", "0.25", 21, 4, 0.25, {kSpacing}, true, false},
-        {"20", "6", "1e999", 21, 6, 0.25, {kMark}, true, true},
-        {"9.6", "0", "0.25", 11, 4, 0.25, {kStations, kSpacing}, true, true},
+        {"20", "6", "1e999", 21, 4, 0.25, {kMark}, true, false},
+        {"9.6", "0", "0.25", 21, 4, 0.25, {kStations, kSpacing}, true, false},
     };
     for (const auto& row : rows) {
         reset();
         messages.shown.clear();
         main.log.clear();
         currentDesign().CurrentStation = 7;
+        stationBox.setText("51\"");
         ok(row.stations, row.spacing, row.mark);
         const model::Design& d = currentDesign();
         SCOPED_TRACE(testing::Message() << row.stations << " " << row.spacing << " " << row.mark);
@@ -131,10 +133,12 @@ TEST_F(PreferencesWindow, OkStoresWhatIsWithinLimitsAndRebuilds)
         EXPECT_EQ(d.StitchMarkLength, row.markStored);
         EXPECT_EQ(d.DesignChanged, row.changed);
         EXPECT_EQ(messages.texts(), row.messages);
-        // After a refusal the window stays, showing what was stored; otherwise
-        // it closes and the design is rebuilt at station 0.
+        // After a refusal the window stays, showing the values in force;
+        // otherwise it closes and the design is rebuilt at station 0.
         EXPECT_EQ(prefs->isVisible(), row.refused);
         if (row.refused) {
+            EXPECT_EQ(std::tuple(d.CurrentStation, stationBox.text().toStdString()), std::tuple(7, "51\""));
+            EXPECT_TRUE(main.log.empty());
             EXPECT_EQ(prefs->txtNumberofSections->text().toDouble(), d.StationCount - 1);
             EXPECT_EQ(prefs->txtStitchLength->text().toInt(), row.spacingStored);
             EXPECT_EQ(prefs->txtStitchMarkLength->text().toDouble(), row.markStored);

@@ -1,5 +1,6 @@
 #include "dialogs/frmFriction.h"
 #include "dialogs/frmInfo.h"
+#include "dialogs/frmNew.h"
 #include "dialogs/frmPreferences.h"
 #include "model/file/textfile.h"
 #include "tests/mainwindow/formfixture.h"
@@ -184,4 +185,15 @@ TEST_F(MainWindow, ExitPromptAnswersAndSaveAs)
     form->menu("SaveAs").click();
     EXPECT_EQ(form->windowTitle().toStdString(), "Quillock - " + path("again.qlk"));
     EXPECT_EQ(model::readTextFile(path("again.qlk"), 1 << 20), model::readTextFile(path("kayak.qlk"), 1 << 20));
+
+    // A save that fails at the New and Open prompts keeps the design open: no wizard, no file dialog.
+    d.DesignChanged = true;
+    d.FileName = path("missing/kayak.qlk");
+    const std::size_t opens = dialogs.opens.size();
+    for (const char* item : {"New", "Open"}) {
+        messages.answers = {MessageAnswer::Yes};
+        form->menu(item).click();
+        EXPECT_EQ(messages.texts().back(), "Failed to save to the file: '" + d.FileName + "'") << item;
+    }
+    EXPECT_EQ(std::tuple(dialogs.opens.size(), form->wizard().isVisible(), d.DesignChanged), std::tuple(opens, false, true));
 }

@@ -151,6 +151,12 @@ TEST_F(MouseEditing, StationButtonsReadOutAndTheSmallViews)
         EXPECT_EQ(std::tuple(currentDesign().CurrentStation, form->Text1->text(), active(), form->counts),
                   std::tuple(station, caption, views::kActiveNone, Counts{0, 0, 1}));
     }
+    currentDesign().StationCount = 20.4;  // stations 0 to 20 are built: the steps stay among them
+    currentDesign().CurrentStation = 20;
+    form->Command1->click();
+    EXPECT_EQ(currentDesign().CurrentStation, 0);
+    form->Command2->click();
+    EXPECT_EQ(currentDesign().CurrentStation, 20);
     using Form1 = mainwindow::Form1;
     const std::pair<void (Form1::*)(float, float), std::int16_t> presses[] = {
         {&Form1::FrontView_MouseDown, views::kActiveFront},

@@ -2,7 +2,6 @@
 #include "model/file/designcheck.h"
 #include "model/file/designreader.h"
 #include "model/file/designwriter.h"
-#include "model/file/numbertext.h"
 #include "model/file/textfile.h"
 #include "model/hull/floaterror.h"
 #include "tests/model/document/minidesign.h"
@@ -14,7 +13,6 @@
 #include <algorithm>
 #include <clocale>
 #include <cmath>
-#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -42,6 +40,36 @@ Design openDesign(const std::string& fileName)
     d.CurrentStation = 3;
     d.StitchMarkLength = 0.5;
     return d;
+}
+
+// The mini design with `n` panels a side, `n` bulkheads, or point 1 linked `n` times.
+Design withPanels(int n)
+{
+    Design d = miniDesign();
+    d.PanelsPerSide = std::int16_t(n);
+    d.HullPanels.assign(std::size_t(n) + 1, d.HullPanels[1]);
+    d.PanelEnds.assign(std::size_t(n) + 1, d.PanelEnds[1]);
+    return d;
+}
+Design withBulkheads(int n)
+{
+    Design d = miniDesign();
+    d.BulkheadCount = std::int16_t(n);
+    d.Bulkheads.assign(std::size_t(n) + 1, d.Bulkheads[1]);
+    return d;
+}
+Design withLinks(int n)
+{
+    Design d = miniDesign();
+    d.ControlPoints[1].LinkCount = std::int16_t(n);
+    d.ControlPoints[1].Links.assign(std::size_t(n) + 1, 2);
+    return d;
+}
+// The mini design's text made `size` bytes long by blanks before its length row.
+std::string paddedTo(std::size_t size)
+{
+    std::string text = model::writeDesignText(miniDesign());
+    return text.insert(text.find('\n') + 1, size - text.size(), ' ');
 }
 
 struct DocumentTest : ::testing::Test {
@@ -83,6 +111,8 @@ TEST(DesignText, WritesEveryRowInFileOrderAndReadsLooserTexts)
         {loose, canonical},
         {"\xEF\xBB\xBF" + canonical, canonical},  // a UTF-8 byte-order mark is skipped
         {withRow(kRowStitchSpacing, " 4.5"), canonical},  // a half in a whole-number row goes to the even neighbour
+        {withRow(kRowStations, " 20.4"), canonical},      // sections are built at whole stations
+        {withRow(kRowStations, " 19.5"), canonical},
         {largest, largest},                               // the largest number whose text reads back
     };
     for (const auto& [text, saved] : cases) {
@@ -188,6 +218,10 @@ TEST_F(DocumentTest, EveryBadFileLeavesTheOpenDesignAsItWas)
         {"line segment outside the segments", badDesign([](Design& d) { d.HullLines[2].Segments[1] = 3; })},
         {"panel line outside the lines", badDesign([](Design& d) { d.HullPanels[1].LineB = 3; })},
         {"rim point outside the points", badDesign([](Design& d) { d.Cockpits[1].RimPoints[2] = 5; })},
+        {"33 panels", bad(model::writeDesignText(withPanels(33)))},
+        {"17 links of a point", bad(model::writeDesignText(withLinks(17)))},
+        {"101 bulkheads", bad(model::writeDesignText(withBulkheads(101)))},
+        {"a byte beyond the largest file", bad(paddedTo(model::kMaxDesignFileBytes + 1))},
     };
     const Design before = openDesign("/boats/previous.QLK");
     for (const auto& c : cases) {
@@ -203,6 +237,23 @@ TEST_F(DocumentTest, EveryBadFileLeavesTheOpenDesignAsItWas)
         EXPECT_EQ(model::writeDesignText(design), model::writeDesignText(before)) << c.name;
         EXPECT_TRUE(design.DesignChanged) << c.name;
     }
+}
+
+TEST_F(DocumentTest, FilesAtTheLimitsOpen)
+{
+    const std::pair<const char*, std::string> cases[] = {
+        {"32 panels", model::writeDesignText(withPanels(32))},
+        {"16 links of a point", model::writeDesignText(withLinks(16))},
+        {"100 bulkheads", model::writeDesignText(withBulkheads(100))},
+        {"the largest file", paddedTo(model::kMaxDesignFileBytes)},
+    };
+    for (const auto& [name, text] : cases) {
+        putFile(file(name), text);
+        dialogs.answers = {file(name).string()};
+        Design design;
+        EXPECT_TRUE(model::openDocument(design, dialogs, messages).done()) << name;
+    }
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(DocumentTest, SaveOpenSaveWritesTheSameBytes)
@@ -259,31 +310,6 @@ TEST_F(DocumentTest, OldVersionFilesGetTheFixedPanelTableAndAreSavedAsTheCurrent
             dialogs.answers = {path.string()};
             EXPECT_TRUE(model::openDocument(design, dialogs, messages).done()) << name << " saved";
         }
-}
-
-TEST(DesignFile, WhatOpensOpensAgainAfterASave)
-{
-    // A station count written with 17 digits just below the section-point limit (which 64 lines or more bring below
-    // the station limit), whose 15-digit text, what a save keeps, lies above it.
-    Design mini = miniDesign();
-    const auto saved = [](double v) { return *model::parseNumberText(model::numberText(v)); };
-    const auto sectionPoints = [&](double stations) { return (stations + 2 + mini.BulkheadCount) * (mini.LineCount + 1); };
-    double stations = 0;
-    for (mini.LineCount = 64; mini.LineCount < 128; ++mini.LineCount) {
-        stations = std::nextafter(model::kMaxSectionPoints / (mini.LineCount + 1) - 2 - mini.BulkheadCount, 0.0);
-        if (sectionPoints(stations) <= model::kMaxSectionPoints && sectionPoints(saved(stations)) > model::kMaxSectionPoints)
-            break;
-    }
-    ASSERT_LT(mini.LineCount, 128);
-    mini.HullLines.resize(std::size_t(mini.LineCount) + 1);
-    char row[32];
-    std::snprintf(row, sizeof row, " %.17g", stations);
-    std::vector<std::string> rows = rowsOf(model::writeDesignText(mini));
-    rows.at(std::size_t(kRowStations + mini.LineCount - 2)) = row;  // one more row per added line
-    const model::DesignRead first = model::readDesignText(textOf(rows));
-    if (first.design) {
-        EXPECT_TRUE(model::readDesignText(model::writeDesignText(*first.design)).design);
-    }
 }
 
 TEST_F(DocumentTest, ASaveThatDoesNotHappenKeepsTheChangesTheNameAndTheOldFile)

@@ -144,6 +144,13 @@ TEST_F(Drag, AProfilePressTakesTheWaterlineThenABulkheadThenAPoint)
     EXPECT_TRUE(dropped.rebuild);
     EXPECT_FALSE(dropped.clearAutoDetect);  // a bulkhead leaves the automatic waterline on
     EXPECT_EQ(d.BulkheadHandles[1].Flag, 0);
+    // Dropped past either end (points 1 and 14, at 0 and 204) it springs back; at an end it stays.
+    for (auto [dropX, keptX] : {std::pair{-3.0, 81.6}, {204.5, 81.6}, {204.0, 204.0}}) {
+        ASSERT_TRUE(editor.pressProfile(d, {d.BulkheadHandles[1].X, 20}, 1, 206));
+        editor.move(d, Plane::XY, {dropX, 20});
+        editor.release(d, Plane::XY);
+        EXPECT_EQ(std::tuple(d.BulkheadHandles[1].X, d.Bulkheads[1].X), std::tuple(keptX, keptX / L)) << dropX;
+    }
 
     // Point 1 at (0, 12) held in X and Y cannot be taken; held in X only it can.
     d.ControlPoints[1].LockX = d.ControlPoints[1].LockY = 1;

@@ -50,9 +50,10 @@ TEST(Bulkheads, AddByNumberRemoveTheLast)
     addBulkhead(d);
     EXPECT_EQ(d.Bulkheads[1].X, 0.025);  // by number, not where the removed one stood
 
-    for (int i = 0; i < 59; ++i) addBulkhead(d);  // beyond fifty and beyond the stern
+    for (int i = 0; i < 100; ++i) addBulkhead(d);  // beyond fifty and beyond the stern, up to a hundred
     EXPECT_DOUBLE_EQ(d.Bulkheads[60].X, 1.5);
     EXPECT_EQ(d.Bulkheads[60].Pts[1].Y, 0);
+    EXPECT_EQ(d.BulkheadCount, 100);
 
     Design none;
     addBulkhead(none);

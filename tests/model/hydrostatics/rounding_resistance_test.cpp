@@ -60,12 +60,12 @@ TEST(Resistance, CurveStepsToTheLastSpeedNotBeyondTopSpeedAndIsEmptyWithoutAWate
     EXPECT_NEAR(curve[400].speed, 2, 1e-9);
     EXPECT_EQ(curve[400].total(), resistanceAt(curve[400].speed, kLwl, kWsa).total());
 
-    // A waterline that does not meet the hull, or a top speed the graph does not reach past its lowest speed: no
-    // curve, and nothing divided by zero; an absurd top speed: no endless curve.
+    // A waterline that does not meet the hull, or a top speed at the graph's lowest speed: no curve, and nothing
+    // divided by zero; below that speed the curve runs right to left; an absurd top speed: no endless curve.
     const struct {
         double lwl, topSpeed;
         bool curves;
-    } cases[] = {{0, 0, false}, {0, 4, false}, {14, 1.5, false}, {15, 1.5001, true}, {-3, 4, false},
+    } cases[] = {{0, 0, false}, {0, 4, false}, {14, 1.5, false}, {15, 1.5001, true}, {12, 1.4999, true}, {-3, 4, false},
                  {66000, 100, true}, {66000, 100.01, false}, {1e300, 3.9e149, false}};
     for (const auto& c : cases) {
         EXPECT_EQ(hasResistanceCurves(c.lwl, c.topSpeed), c.curves) << c.lwl << " " << c.topSpeed;
