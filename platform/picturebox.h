@@ -5,11 +5,10 @@
 // so a given inch always lands on one whole pixel.
 
 #include "platform/gditypes.h"
-#include "platform/parallelraster.h"
+#include "platform/polygonraster.h"
 #include "platform/userscale.h"
 
 #include <QImage>
-#include <QSemaphore>
 #include <QWidget>
 
 #include <functional>
@@ -87,10 +86,8 @@ public:
 
     // Device-pixel polygons drawn in turn, each filled by FillStyle and
     // outlined with the pen, in its own colours; the box's FillColor and
-    // ForeColor are left as they were. A long run is painted by the thread
-    // pool while the caller goes on to other boxes; whatever touches this
-    // box's picture next waits for it.
-    void Polygons(std::vector<PolygonPaint> polygons);
+    // ForeColor are left as they were.
+    void Polygons(const std::vector<PolygonPaint>& polygons);
 
     // A costly pass whose pixels depend only on `key`, drawn by `paint` with
     // the box's usual calls. The second time in a row the same key comes, the
@@ -157,13 +154,9 @@ private:
     bool layerCopyable_ = false;
     void findLayerRuns();
     void putLayer(QPainter& p);
-    ParallelRaster raster_;
+    PolygonRaster raster_;
     std::vector<std::int64_t> layerKey_, seenKey_;
     std::unique_ptr<QPainter> painter_;
-    // A run of polygons still being painted on the pool.
-    bool painting_ = false;
-    QSemaphore painted_;
-    void settle();
     std::optional<PenKey> pen_;
     std::optional<BrushKey> brush_;
     UserScale scale_;

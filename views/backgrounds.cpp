@@ -48,16 +48,19 @@ void verticalRuler(PictureBox& box, const ViewExtent& e)
 
 }  // namespace
 
-void paintBackground(const Redraw& r, int view)
+void paintBackgrounds(const Redraw& r)
 {
-    if (view == kTopView || view == kBottomView) allWater(r.box(view), r.extent(view));
-    else splitAtWaterline(r.box(view), r.extent(view), r.design.WaterlineHeight);
+    allWater(r.box(kTopView), r.extent(kTopView));
+    allWater(r.box(kBottomView), r.extent(kBottomView));
+    for (int view : {kRightView, kFrontView, kSectionEdit}) splitAtWaterline(r.box(view), r.extent(view), r.design.WaterlineHeight);
 }
 
-void drawRulers(const Redraw& r, int view)
+void drawRulers(const Redraw& r)
 {
-    horizontalRuler(r.box(view), r.extent(view));
-    verticalRuler(r.box(view), r.extent(view));
+    for (int view = kRightView; view <= kSectionEdit; ++view) {
+        horizontalRuler(r.box(view), r.extent(view));
+        verticalRuler(r.box(view), r.extent(view));
+    }
 }
 
 }  // namespace views

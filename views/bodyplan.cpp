@@ -39,7 +39,7 @@ void drawBodyPlan(const Redraw& r)
     }
     box.FillColor = drawn.back().fill;
     box.ForeColor = drawn.back().outline;
-    box.Layered(std::move(key), [&] { box.Polygons(std::move(drawn)); });
+    box.Layered(std::move(key), [&] { box.Polygons(drawn); });
 }
 
 }  // namespace views
