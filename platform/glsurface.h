@@ -2,6 +2,9 @@
 // The OpenGL window behind Device3D: a native window with a context of its
 // own, so frames go straight to the screen without being composed into the
 // widget window first. It owns the shader, the vertex buffer and the drawing.
+// It draws the latest frame at the update that follows a new frame, and again
+// whenever the window is exposed (shown, uncovered or resized); at no other
+// time.
 
 #include "platform/frame3d.h"
 
