@@ -23,14 +23,18 @@ constexpr const char* kCaption = "Quillock ";
 constexpr const char* kMeasuredFromDefault = "36";
 constexpr int kValueWidth = 110;
 
+// The waterline search writes the read-outs at every pass: a read-out keeps
+// its size, so a new text is painted in place without laying the window out
+// again, and paints its whole area, so nothing under it is painted with it.
 QLabel* readOut(const char* name)
 {
     auto* l = new QLabel;
     l->setObjectName(name);
     l->setFrameShape(QFrame::StyledPanel);
     l->setFrameShadow(QFrame::Sunken);
-    l->setMinimumWidth(kValueWidth);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    l->setFixedSize(kValueWidth, l->sizeHint().height());
+    l->setAutoFillBackground(true);
     return l;
 }
 
