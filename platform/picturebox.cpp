@@ -43,6 +43,15 @@ int arcSixteenths(double radians) { return int(std::lround(radians * 180 / std::
 
 }  // namespace
 
+LayerKey polygonsKey(LayerKey key, const std::vector<PolygonPaint>& polygons)
+{
+    for (const PolygonPaint& polygon : polygons) {
+        key.insert(key.end(), {polygon.fill, polygon.outline, std::int64_t(polygon.points.size())});
+        for (const Point& p : polygon.points) key.insert(key.end(), {p.x, p.y});
+    }
+    return key;
+}
+
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent), dc_(std::make_unique<DeviceContext>(*this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -246,7 +255,7 @@ void PictureBox::Print(float x, float y, const QString& text)
     p->drawText(at.x(), at.y() + QFontMetrics(font()).ascent(), text);
 }
 
-void PictureBox::Layered(std::vector<std::int64_t> key, const std::function<void()>& paint)
+void PictureBox::Layered(LayerKey key, const std::function<void()>& paint)
 {
     if (!fitImage()) return;
     if (key == layerKey_ && layer_.size() == image_.size()) {

@@ -37,6 +37,10 @@ enum DrawStyles : std::int16_t {
 // or a box filled in the colour.
 enum class LineForm { Segment, Box, FilledBox };
 
+// What a kept layer's pixels depend on, as whole numbers: equal keys, equal pixels.
+using LayerKey = std::vector<std::int64_t>;
+// `start` (the drawing style) followed by each polygon's colours and corners.
+LayerKey polygonsKey(LayerKey start, const std::vector<PolygonPaint>& polygons);
 class PictureBox : public QWidget {
     Q_OBJECT
 
@@ -95,7 +99,7 @@ public:
     // kept: while the key stays the same the layer is put on again without
     // drawing. Only for aliased, opaque drawing, which lands on the layer
     // exactly as on the picture.
-    void Layered(std::vector<std::int64_t> key, const std::function<void()>& paint);
+    void Layered(LayerKey key, const std::function<void()>& paint);
 
     // The device context, drawing on the same picture in its own mapping.
     DeviceContext& hDC() { return *dc_; }
@@ -155,7 +159,7 @@ private:
     void findLayerRuns();
     void putLayer(QPainter& p);
     PolygonRaster raster_;
-    std::vector<std::int64_t> layerKey_, seenKey_;
+    LayerKey layerKey_, seenKey_;
     std::unique_ptr<QPainter> painter_;
     std::optional<PenKey> pen_;
     std::optional<BrushKey> brush_;
