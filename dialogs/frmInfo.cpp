@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <iterator>
 
 namespace dialogs {
@@ -24,8 +25,8 @@ constexpr const char* kMeasuredFromDefault = "36";
 constexpr int kValueWidth = 110;
 
 // The waterline search writes the read-outs at every pass: a read-out keeps
-// its size, so a new text is painted in place without laying the window out
-// again, and paints its whole area, so nothing under it is painted with it.
+// its size (a text box's, as the column they share gives both), so a new
+// text is painted in place without laying the window out again.
 QLabel* readOut(const char* name)
 {
     auto* l = new QLabel;
@@ -33,8 +34,7 @@ QLabel* readOut(const char* name)
     l->setFrameShape(QFrame::StyledPanel);
     l->setFrameShadow(QFrame::Sunken);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    l->setFixedSize(kValueWidth, l->sizeHint().height());
-    l->setAutoFillBackground(true);
+    l->setFixedSize(std::max(kValueWidth, QLineEdit().sizeHint().width()), l->sizeHint().height());
     return l;
 }
 
