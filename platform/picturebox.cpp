@@ -150,6 +150,21 @@ void PictureBox::Columns(const std::vector<Column>& columns, ColorRef color)
     }
 }
 
+void PictureBox::VerticalSegments(const std::vector<VerticalSegment>& segments, ColorRef color)
+{
+    if (DrawWidth > 1 || DrawStyle != kDrawSolid) {
+        for (const VerticalSegment& s : segments) Line(s.x, s.y1, s.x, s.y2, color);
+        return;
+    }
+    std::vector<Column> columns;
+    columns.reserve(segments.size());
+    for (const VerticalSegment& s : segments) {
+        const QPoint a = toDevice(s.x, s.y1), b = toDevice(s.x, s.y2);
+        columns.push_back({a.x(), std::min(a.y(), b.y()), std::max(a.y(), b.y())});
+    }
+    Columns(columns, color);
+}
+
 void PictureBox::Polygons(const std::vector<PolygonPaint>& polygons)
 {
     QPainter* p = canvas();

@@ -88,6 +88,13 @@ public:
     // Line per column, many times faster than as one-pixel rectangles.
     void Columns(const std::vector<Column>& columns, ColorRef color);
 
+    // Vertical segments in the user scale, in one colour: the pixels of a
+    // Line each, drawn as columns where the pen allows.
+    struct VerticalSegment {
+        float x, y1, y2;
+    };
+    void VerticalSegments(const std::vector<VerticalSegment>& segments, ColorRef color);
+
     // Device-pixel polygons drawn in turn, each filled by FillStyle and
     // outlined with the pen, in its own colours; the box's FillColor and
     // ForeColor are left as they were.

@@ -38,7 +38,9 @@ int tickLength(int inch)
 
 void horizontalRuler(PictureBox& box, const ViewExtent& e)
 {
-    for (int i = e.XMin; i <= e.XMax; ++i) box.Line(float(i), e.YMax, float(i), float(e.YMax - tickLength(i)), kRuler);
+    std::vector<PictureBox::VerticalSegment> ticks;
+    for (int i = e.XMin; i <= e.XMax; ++i) ticks.push_back({float(i), float(e.YMax), float(e.YMax - tickLength(i))});
+    box.VerticalSegments(ticks, kRuler);
 }
 
 void verticalRuler(PictureBox& box, const ViewExtent& e)
