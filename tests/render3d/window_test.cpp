@@ -237,9 +237,9 @@ TEST_F(View, OpensWithItsControlsAsDesigned)
         EXPECT_EQ(std::pair(button->text(), button->isChecked()), std::pair(QString(caption), ticked));
 }
 
-// Opening returns at once with a frame on its way; a frame is drawn for each
-// drag step, turning with the mouse, and for the sliders, rebuilding the
-// lists; nothing is drawn while nothing changes.
+// Opening returns at once with a frame on its way; nothing is drawn while
+// nothing changes; a frame is drawn for a resize, for each drag step, turning
+// with the mouse, and for the sliders, rebuilding the lists.
 TEST_F(View, FramesFollowTheMouseAndTheSlidersAndRestOtherwise)
 {
     runFrames(1);
@@ -253,6 +253,8 @@ TEST_F(View, FramesFollowTheMouseAndTheSlidersAndRestOtherwise)
         if (framesWhileResting == 0) break;
     }
     EXPECT_EQ(framesWhileResting, 0) << "frames drawn while nothing changes";
+    window->Picture1->resize(window->Picture1->size() / 2);
+    runFrames(1);
     QWindow* picture = window->Picture1->surfaceWindow();
     QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(100, 100));
     QTest::mouseMove(picture, QPoint(140, 120));
