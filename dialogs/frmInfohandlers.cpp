@@ -12,6 +12,7 @@
 #include "model/hydrostatics/rounding.h"
 #include "model/hydrostatics/waterlinesearch.h"
 #include "platform/doevents.h"
+#include "platform/repaintpacer.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -131,11 +132,14 @@ void frmInfo::detect()
     detecting_ = true;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     try {
+        // Passes come faster than the screen shows them: each one yields, its
+        // picture is shown when the screen can take another.
+        platform::RepaintPacer pacer;
         model::detect(d, model::currentHydrostatics(),
                       {[this] { main_->GetCalculations(); },
-                       [this] {
+                       [this, &pacer] {
                            main_->drawscreens();
-                           platform::doEvents();
+                           pacer.doEvents();
                        }});
     } catch (...) {
         QGuiApplication::restoreOverrideCursor();

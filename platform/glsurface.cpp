@@ -123,6 +123,9 @@ void GLSurface::exposeEvent(QExposeEvent*)
     if (isExposed()) present();
 }
 
+// A window made smaller is not exposed again, yet its frame must be drawn to its new size.
+void GLSurface::resizeEvent(QResizeEvent*) { requestUpdate(); }
+
 // Draws the latest frame on the window and shows it.
 void GLSurface::present()
 {

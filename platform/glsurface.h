@@ -2,6 +2,9 @@
 // The OpenGL window behind Device3D: a native window with a context of its
 // own, so frames go straight to the screen without being composed into the
 // widget window first. It owns the shader, the vertex buffer and the drawing.
+// It draws the latest frame at the update that follows a new frame, and again
+// whenever the window is exposed (shown or uncovered) or resized; at no other
+// time.
 
 #include "platform/frame3d.h"
 
@@ -39,6 +42,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void exposeEvent(QExposeEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -5,7 +5,6 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QThreadPool>
 
 #include <algorithm>
 #include <cmath>
@@ -18,25 +17,6 @@ namespace {
 
 constexpr int kDegreeSixteenths = 16;  // Qt arc angles are in 1/16 degree
 constexpr double kFullTurn = 2 * std::numbers::pi;
-
-// The calling thread does the first share of the work, and any share no pool
-// thread is free for.
-void runOnThreadPool(int count, const std::function<void(int)>& work)
-{
-    QThreadPool& pool = *QThreadPool::globalInstance();
-    QSemaphore done;
-    int started = 1;
-    for (; started < count; ++started) {
-        if (!pool.tryStart([&work, &done, share = started] {
-                work(share);
-                done.release();
-            }))
-            break;
-    }
-    work(0);
-    for (int share = started; share < count; ++share) work(share);
-    done.acquire(started - 1);
-}
 
 QColor toQColor(ColorRef c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
@@ -63,6 +43,15 @@ int arcSixteenths(double radians) { return int(std::lround(radians * 180 / std::
 
 }  // namespace
 
+LayerKey polygonsKey(LayerKey key, const std::vector<PolygonPaint>& polygons)
+{
+    for (const PolygonPaint& polygon : polygons) {
+        key.insert(key.end(), {polygon.fill, polygon.outline, std::int64_t(polygon.points.size())});
+        for (const Point& p : polygon.points) key.insert(key.end(), {p.x, p.y});
+    }
+    return key;
+}
+
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent), dc_(std::make_unique<DeviceContext>(*this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -72,16 +61,8 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent), dc_(std::make_unique<
 
 PictureBox::~PictureBox() { endPainting(); }
 
-void PictureBox::settle()
-{
-    if (!painting_) return;
-    painted_.acquire();
-    painting_ = false;
-}
-
 bool PictureBox::fitImage()
 {
-    settle();
     if (width() <= 0 || height() <= 0) return false;
     if (image_.size() == size()) return true;
     endPainting();
@@ -106,11 +87,7 @@ QPainter* PictureBox::canvas()
     return painter_.get();
 }
 
-void PictureBox::endPainting()
-{
-    settle();
-    painter_.reset();
-}
+void PictureBox::endPainting() { painter_.reset(); }
 
 void PictureBox::usePen(ColorRef color)
 {
@@ -173,7 +150,22 @@ void PictureBox::Columns(const std::vector<Column>& columns, ColorRef color)
     }
 }
 
-void PictureBox::Polygons(std::vector<PolygonPaint> polygons)
+void PictureBox::VerticalSegments(const std::vector<VerticalSegment>& segments, ColorRef color)
+{
+    if (DrawWidth > 1 || DrawStyle != kDrawSolid) {
+        for (const VerticalSegment& s : segments) Line(s.x, s.y1, s.x, s.y2, color);
+        return;
+    }
+    std::vector<Column> columns;
+    columns.reserve(segments.size());
+    for (const VerticalSegment& s : segments) {
+        const QPoint a = toDevice(s.x, s.y1), b = toDevice(s.x, s.y2);
+        columns.push_back({a.x(), std::min(a.y(), b.y()), std::max(a.y(), b.y())});
+    }
+    Columns(columns, color);
+}
+
+void PictureBox::Polygons(const std::vector<PolygonPaint>& polygons)
 {
     QPainter* p = canvas();
     if (!p || polygons.empty()) return;
@@ -189,22 +181,7 @@ void PictureBox::Polygons(std::vector<PolygonPaint> polygons)
         const PixelBuffer target{reinterpret_cast<std::uint32_t*>(image_.bits()),
                                  image_.bytesPerLine() / std::ptrdiff_t(sizeof(std::uint32_t)), image_.width(),
                                  image_.height()};
-        QThreadPool& pool = *QThreadPool::globalInstance();
-        // One core is left to the caller, who goes on drawing the other views.
-        const int threads = std::max(1, pool.maxThreadCount() - 1);
-        if (!ParallelRaster::worthSharing(target.height, polygons)) {
-            raster_.paintInTurn(target, polygons, filled, outlined, threads, runOnThreadPool);
-            return;
-        }
-        auto run = std::make_shared<const std::vector<PolygonPaint>>(std::move(polygons));
-        const auto paint = [this, target, run, filled, outlined, threads] {
-            raster_.paintInTurn(target, *run, filled, outlined, threads, runOnThreadPool);
-        };
-        painting_ = pool.tryStart([paint, this] {
-            paint();
-            painted_.release();
-        });
-        if (!painting_) paint();
+        raster_.paintInTurn(target, polygons, filled, outlined);
         return;
     }
     // Wide or patterned pens, and points beyond the raster's range.
@@ -293,7 +270,7 @@ void PictureBox::Print(float x, float y, const QString& text)
     p->drawText(at.x(), at.y() + QFontMetrics(font()).ascent(), text);
 }
 
-void PictureBox::Layered(std::vector<std::int64_t> key, const std::function<void()>& paint)
+void PictureBox::Layered(LayerKey key, const std::function<void()>& paint)
 {
     if (!fitImage()) return;
     if (key == layerKey_ && layer_.size() == image_.size()) {

@@ -5,11 +5,10 @@
 // so a given inch always lands on one whole pixel.
 
 #include "platform/gditypes.h"
-#include "platform/parallelraster.h"
+#include "platform/polygonraster.h"
 #include "platform/userscale.h"
 
 #include <QImage>
-#include <QSemaphore>
 #include <QWidget>
 
 #include <functional>
@@ -38,6 +37,10 @@ enum DrawStyles : std::int16_t {
 // or a box filled in the colour.
 enum class LineForm { Segment, Box, FilledBox };
 
+// What a kept layer's pixels depend on, as whole numbers: equal keys, equal pixels.
+using LayerKey = std::vector<std::int64_t>;
+// `start` (the drawing style) followed by each polygon's colours and corners.
+LayerKey polygonsKey(LayerKey start, const std::vector<PolygonPaint>& polygons);
 class PictureBox : public QWidget {
     Q_OBJECT
 
@@ -85,12 +88,17 @@ public:
     // Line per column, many times faster than as one-pixel rectangles.
     void Columns(const std::vector<Column>& columns, ColorRef color);
 
+    // Vertical segments in the user scale, in one colour: the pixels of a
+    // Line each, drawn as columns where the pen allows.
+    struct VerticalSegment {
+        float x, y1, y2;
+    };
+    void VerticalSegments(const std::vector<VerticalSegment>& segments, ColorRef color);
+
     // Device-pixel polygons drawn in turn, each filled by FillStyle and
     // outlined with the pen, in its own colours; the box's FillColor and
-    // ForeColor are left as they were. A long run is painted by the thread
-    // pool while the caller goes on to other boxes; whatever touches this
-    // box's picture next waits for it.
-    void Polygons(std::vector<PolygonPaint> polygons);
+    // ForeColor are left as they were.
+    void Polygons(const std::vector<PolygonPaint>& polygons);
 
     // A costly pass whose pixels depend only on `key`, drawn by `paint` with
     // the box's usual calls. The second time in a row the same key comes, the
@@ -98,7 +106,7 @@ public:
     // kept: while the key stays the same the layer is put on again without
     // drawing. Only for aliased, opaque drawing, which lands on the layer
     // exactly as on the picture.
-    void Layered(std::vector<std::int64_t> key, const std::function<void()>& paint);
+    void Layered(LayerKey key, const std::function<void()>& paint);
 
     // The device context, drawing on the same picture in its own mapping.
     DeviceContext& hDC() { return *dc_; }
@@ -157,13 +165,9 @@ private:
     bool layerCopyable_ = false;
     void findLayerRuns();
     void putLayer(QPainter& p);
-    ParallelRaster raster_;
-    std::vector<std::int64_t> layerKey_, seenKey_;
+    PolygonRaster raster_;
+    LayerKey layerKey_, seenKey_;
     std::unique_ptr<QPainter> painter_;
-    // A run of polygons still being painted on the pool.
-    bool painting_ = false;
-    QSemaphore painted_;
-    void settle();
     std::optional<PenKey> pen_;
     std::optional<BrushKey> brush_;
     UserScale scale_;

@@ -53,51 +53,48 @@ void PolygonRaster::paintInTurn(const PixelBuffer& target, std::span<const Polyg
                                 bool outlined)
 {
     if (target.width <= 0 || target.height <= 0 || !target.bits) return;
-    if (painted_.size() < std::size_t(target.height)) painted_.resize(std::size_t(target.height));
-    for (int r = 0; r < target.height; ++r) painted_[std::size_t(r)].clear();
-    plan_.plan(polygons, target.height);
-    for (std::size_t i = polygons.size(); i-- > 0;)
-        for (const Run& rows : plan_.of(i)) composeRows(target, polygons[i], filled, outlined, rows);
+    const std::size_t rows = std::size_t(target.height);
+    if (painted_.size() < rows) painted_.resize(rows);
+    for (std::size_t r = 0; r < rows; ++r) painted_[r].clear();
+    previousEdges_.clear();
+    for (auto polygon = polygons.rbegin(); polygon != polygons.rend(); ++polygon) {
+        for (const Run& span : rowsToCompose(*polygon, target.height))
+            composeRows(target, *polygon, filled, outlined, span);
+    }
 }
 
-void ComposedRows::plan(std::span<const PolygonPaint> polygons, int height)
+// On a row where a polygon has the same edges as the one composed just before
+// it (the next in turn), it paints the same pixels, all painted already. Only
+// the rows of edges the two do not share are composed.
+const std::vector<PolygonRaster::Run>& PolygonRaster::rowsToCompose(const PolygonPaint& polygon, int height)
 {
-    rows_.clear();
-    ranges_.assign(polygons.size(), {0, 0});
-    previousEdges_.clear();
+    const std::vector<Point>& p = polygon.points;
+    edges_.clear();
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        const Point a = p[i], b = p[(i + 1) % p.size()];
+        edges_.push_back(std::minmax(a, b, [](Point u, Point v) { return std::tie(u.y, u.x) < std::tie(v.y, v.x); }));
+    }
     const auto order = [](const Edge& u, const Edge& v) {
         return std::tie(u.first.y, u.first.x, u.second.y, u.second.x) <
                std::tie(v.first.y, v.first.x, v.second.y, v.second.x);
     };
-    // From the last polygon back, as they are composed.
-    for (std::size_t i = polygons.size(); i-- > 0;) {
-        const std::vector<Point>& p = polygons[i].points;
-        edges_.clear();
-        for (std::size_t k = 0; k < p.size(); ++k) {
-            const Point a = p[k], b = p[(k + 1) % p.size()];
-            edges_.push_back(
-                std::minmax(a, b, [](Point u, Point v) { return std::tie(u.y, u.x) < std::tie(v.y, v.x); }));
-        }
-        std::sort(edges_.begin(), edges_.end(), order);
-        changed_.clear();
-        if (previousEdges_.empty() && !edges_.empty()) {
-            changed_ = edges_;
-        } else {
-            std::set_symmetric_difference(edges_.begin(), edges_.end(), previousEdges_.begin(), previousEdges_.end(),
-                                          std::back_inserter(changed_), order);
-        }
-        std::swap(previousEdges_, edges_);
-        const std::size_t begin = rows_.size();
-        for (const Edge& e : changed_) {
-            const PixelRun r{std::max(e.first.y, 0), std::min(e.second.y, height - 1)};
-            if (r.first > r.last) continue;
-            if (rows_.size() > begin && r.first <= rows_.back().last + 1)
-                rows_.back().last = std::max(rows_.back().last, r.last);
-            else
-                rows_.push_back(r);
-        }
-        ranges_[i] = {begin, rows_.size()};
+    std::sort(edges_.begin(), edges_.end(), order);
+    changed_.clear();
+    if (previousEdges_.empty() && !edges_.empty()) {
+        changed_ = edges_;
+    } else {
+        std::set_symmetric_difference(edges_.begin(), edges_.end(), previousEdges_.begin(), previousEdges_.end(),
+                                      std::back_inserter(changed_), order);
     }
+    std::swap(previousEdges_, edges_);
+    rows_.clear();
+    for (const Edge& e : changed_) {
+        const Run r{std::max(e.first.y, 0), std::min(e.second.y, height - 1)};
+        if (r.first > r.last) continue;
+        if (!rows_.empty() && r.first <= rows_.back().last + 1) rows_.back().last = std::max(rows_.back().last, r.last);
+        else rows_.push_back(r);
+    }
+    return rows_;
 }
 
 namespace {

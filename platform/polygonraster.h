@@ -44,49 +44,24 @@ constexpr std::uint32_t opaquePixel(ColorRef c)
 inline constexpr std::int32_t kMaxRasterCoordinate = 1 << 28;
 bool withinRasterRange(const std::vector<Point>& points);
 
-// Pixels first to last of a row, or rows first to last of a picture.
-struct PixelRun {
-    int first, last;
-};
-
-// The rows each polygon of a run composes. On a row where a polygon has the
-// same edges as the one composed just before it (the next in turn), it paints
-// the same pixels, all painted already: only the rows of edges the two do not
-// share are composed.
-class ComposedRows {
-public:
-    void plan(std::span<const PolygonPaint> polygons, int height);
-    std::span<const PixelRun> of(std::size_t polygon) const
-    {
-        const auto [begin, end] = ranges_[polygon];
-        return std::span(rows_).subspan(begin, end - begin);
-    }
-
-private:
-    using Edge = std::pair<Point, Point>;
-    std::vector<PixelRun> rows_;
-    std::vector<std::pair<std::size_t, std::size_t>> ranges_;
-    std::vector<Edge> edges_, previousEdges_, changed_;
-};
-
 class PolygonRaster {
 public:
-    using Run = PixelRun;
-
     // Paints the polygons in turn, each filled if `filled` and outlined if
     // `outlined`. Every pixel is written once, with the colour of the last
     // polygon that paints it: they are composed from the last back. Points
     // must be within the raster range.
     void paintInTurn(const PixelBuffer& target, std::span<const PolygonPaint> polygons, bool filled, bool outlined);
 
-    // The pixels of a row the last paintInTurn wrote: sorted runs, apart by
-    // at least one pixel.
-    std::span<const Run> paintedOn(int row) const { return painted_[std::size_t(row)]; }
+    struct Run {
+        int first, last;
+    };
 
 private:
+    using Edge = std::pair<Point, Point>;
     struct Colours {
         std::uint32_t fill, outline;
     };
+    const std::vector<Run>& rowsToCompose(const PolygonPaint& polygon, int height);
     static std::pair<Run, Run> edgeRows(Point a, Point b, bool filled, bool outlined, Run rows);
     void walkEdges(const std::vector<Point>& points, bool filled, bool outlined, Run rows);
     void composeRows(const PixelBuffer& target, const PolygonPaint& polygon, bool filled, bool outlined, Run rows);
@@ -112,7 +87,8 @@ private:
     // The current row's crossings and runs.
     std::vector<int> crossings_;
     std::vector<Run> runs_;
-    ComposedRows plan_;
+    std::vector<Edge> edges_, previousEdges_, changed_;
+    std::vector<Run> rows_;
 };
 
 }  // namespace platform

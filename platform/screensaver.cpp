@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 
 namespace platform {
 
@@ -11,30 +13,78 @@ constexpr const char* kService = "org.freedesktop.ScreenSaver";
 constexpr const char* kPath = "/org/freedesktop/ScreenSaver";
 constexpr const char* kInterface = "org.freedesktop.ScreenSaver";
 constexpr const char* kReason = "Showing the 3D view";
-// A desktop that does not answer soon must not hold up the window.
-constexpr int kCallTimeoutMs = 1000;
 
 }  // namespace
 
-ScreenSaver::ScreenSaver(QDBusConnection bus) : bus_(std::move(bus)) {}
+struct ScreenSaver::State {
+    enum class Stage { Idle, Asking, Held, Refused } stage = Stage::Idle;
+    bool letGoWhenGranted = false;
+    unsigned cookie = 0;
+};
 
-ScreenSaver::~ScreenSaver() { setActive(true); }
+namespace {
 
-bool ScreenSaver::setActive(bool active)
+void sendUnInhibit(QDBusConnection& bus, unsigned cookie)
 {
-    if (active != inhibited_) return true;
-    if (!bus_.isConnected()) return false;
-    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, active ? "UnInhibit" : "Inhibit");
-    if (active) call << cookie_;
-    else call << QCoreApplication::applicationName() << QString(kReason);
-    const QDBusMessage reply = bus_.call(call, QDBus::Block, kCallTimeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage) return false;
-    if (!active) {
-        if (reply.arguments().isEmpty()) return false;
-        cookie_ = reply.arguments().constFirst().toUInt();
-    }
-    inhibited_ = !active;
-    return true;
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, "UnInhibit");
+    call << cookie;
+    bus.send(call);  // nothing to wait for
 }
+
+}  // namespace
+
+ScreenSaver::ScreenSaver(QDBusConnection bus) : bus_(std::move(bus)), state_(std::make_shared<State>()) {}
+
+ScreenSaver::~ScreenSaver() { release(); }
+
+void ScreenSaver::inhibit()
+{
+    using Stage = State::Stage;
+    if (state_->stage == Stage::Asking) state_->letGoWhenGranted = false;
+    if (state_->stage != Stage::Idle) return;
+    if (!bus_.isConnected()) {
+        state_->stage = Stage::Refused;
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, "Inhibit");
+    call << QCoreApplication::applicationName() << QString(kReason);
+    state_->stage = Stage::Asking;
+    state_->letGoWhenGranted = false;
+    // The watcher lives until the answer comes, even past this object.
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [state = state_, bus = bus_](QDBusPendingCallWatcher* w) mutable {
+                         w->deleteLater();
+                         const QDBusPendingReply<uint> reply = *w;
+                         if (reply.isError()) {
+                             state->stage = Stage::Refused;
+                             return;
+                         }
+                         if (state->letGoWhenGranted) {
+                             sendUnInhibit(bus, reply.value());
+                             state->stage = Stage::Idle;
+                             return;
+                         }
+                         state->cookie = reply.value();
+                         state->stage = Stage::Held;
+                     });
+}
+
+void ScreenSaver::release()
+{
+    using Stage = State::Stage;
+    switch (state_->stage) {
+    case Stage::Asking: state_->letGoWhenGranted = true; break;
+    case Stage::Held:
+        sendUnInhibit(bus_, state_->cookie);
+        state_->stage = Stage::Idle;
+        break;
+    case Stage::Idle:
+    case Stage::Refused: break;
+    }
+}
+
+bool ScreenSaver::inhibited() const { return state_->stage == State::Stage::Held; }
+bool ScreenSaver::refused() const { return state_->stage == State::Stage::Refused; }
 
 }  // namespace platform

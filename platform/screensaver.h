@@ -1,10 +1,13 @@
 #pragma once
 // Keeps the desktop's screen saver off while asked to, through the session
-// bus's screen-saver inhibit. Without a session bus (or a desktop that
-// answers on it) it does nothing. An inhibit still held is let go when the
-// object goes.
+// bus's screen-saver inhibit. The calls never wait for the desktop: the
+// inhibit's answer arrives later, and a refusal (or no desktop answering on
+// the bus) is remembered, so the inhibit is asked for once. An inhibit held,
+// or still being asked for, is let go on release and when the object goes.
 
 #include <QDBusConnection>
+
+#include <memory>
 
 namespace platform {
 
@@ -15,15 +18,21 @@ public:
     ScreenSaver(const ScreenSaver&) = delete;
     ScreenSaver& operator=(const ScreenSaver&) = delete;
 
-    // Lets the screen saver run (true) or keeps it off (false). True when
-    // the desktop is in the asked state afterwards.
-    bool setActive(bool active);
-    bool inhibited() const { return inhibited_; }
+    // Asks the desktop to keep the screen saver off, unless asked already or refused.
+    void inhibit();
+    // Lets the screen saver run again.
+    void release();
+    // The desktop has granted the inhibit and it is not let go.
+    bool inhibited() const;
+    // The desktop refused the inhibit, or nothing answered.
+    bool refused() const;
+
+    // What the asks share with their answers, which may outlive this object.
+    struct State;
 
 private:
     QDBusConnection bus_;
-    unsigned cookie_ = 0;
-    bool inhibited_ = false;
+    std::shared_ptr<State> state_;
 };
 
 }  // namespace platform

@@ -7,6 +7,9 @@ namespace {
 constexpr int kRibbonUndrawnTriangles = 40;  // the ribbons' stern tails stay undrawn
 constexpr int kMinStripVertices = 3;
 
+// A strip of n vertices draws n - 2 triangles.
+constexpr int stripVerticesFor(int triangles) { return triangles + 2; }
+
 bool panelShown(const model::HullPanel& panel, const RenderSwitches& s)
 {
     return (panel.IsHull == 1 && s.hull) || (panel.IsHull == 0 && s.deck);
@@ -39,7 +42,8 @@ void appendPanelStrips(const KayakVerts& v, int p, FrameVertices& f)
 
 void appendRibbons(const model::Design& d, const KayakVerts& v, int p, FrameVertices& f)
 {
-    const int count = v.LineVertCount - kRibbonUndrawnTriangles + 2;
+    // Triangles drawn: one per slot of the row, less the undrawn tail.
+    const int count = stripVerticesFor(v.LineVertCount - kRibbonUndrawnTriangles);
     if (count < kMinStripVertices) return;
     const model::Point3& start = d.point(d.PanelEnds[p][1]);
     const model::Point3& end = d.point(d.PanelEnds[p][2]);

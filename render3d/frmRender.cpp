@@ -117,12 +117,13 @@ void frmRender::connectHandlers()
     connect(Picture1, &platform::Device3D::mouseDown, this, &frmRender::Picture1_MouseDown);
     connect(Picture1, &platform::Device3D::mouseMove, this, &frmRender::Picture1_MouseMove);
     connect(Picture1, &platform::Device3D::mouseUp, this, [this] { Picture1_MouseUp(); });
+    connect(Slider1, &QSlider::valueChanged, this, &frmRender::requestFrame);
     connect(SliderExplode, &QSlider::valueChanged, this, &frmRender::SliderExplode_Change);
     connect(ThicknessSlider, &QSlider::valueChanged, this, &frmRender::ThicknessSlider_Change);
+    for (QCheckBox* box : {chkDeck, chkHull, Check1, Check2, Check3})
+        connect(box, &QCheckBox::toggled, this, &frmRender::requestFrame);
     connect(CmdExit, &QPushButton::clicked, this, &frmRender::CmdExit_Click);
     connect(Command1, &QPushButton::clicked, this, &frmRender::Command1_Click);
-    // One pass per presented frame, each from the event loop.
-    connect(Picture1, &platform::Device3D::frameSwapped, this, &frmRender::renderPass, Qt::QueuedConnection);
     connect(Picture1, &platform::Device3D::frameFailed, this, &frmRender::renderFailed);
 }
 
@@ -168,6 +169,25 @@ bool frmRender::InitKayakVerts() { return render3d::InitKayakVerts(design_, sett
 
 Vector3 frmRender::EyePoint() const { return eyePoint(camera_, zoomDistance(Slider1->value())); }
 
+void frmRender::requestFrame()
+{
+    if (!running_ || passQueued_) return;
+    passQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            passQueued_ = false;
+            renderPass();
+        },
+        Qt::QueuedConnection);
+}
+
+void frmRender::Picture1_MouseMove(double x, double y)
+{
+    drag_.move(x, y);
+    if (drag_.OrbitDragging) requestFrame();
+}
+
 void frmRender::renderPass()
 {
     if (!running_) return;
@@ -193,8 +213,7 @@ void frmRender::Render()
     f.vertices = frame_.vertices.data();
     f.vertexCount = int(frame_.vertices.size());
     f.strips = frame_.strips;
-    if (!Picture1->setFrame(f)) return renderFailed();
-    ToggleScreenSaverActive(false);
+    if (!Picture1->setFrame(f)) renderFailed();
 }
 
 // A failing frame ends the view with one message instead of one per frame.
@@ -205,8 +224,14 @@ void frmRender::renderFailed()
     messages_.show(kRenderFailed);
 }
 
-bool frmRender::ToggleScreenSaverActive(bool Active) { return screenSaver_.setActive(Active); }
+// Asked once per opening, never waiting for the desktop.
+void frmRender::ToggleScreenSaverActive(bool Active)
+{
+    if (Active) screenSaver_.release();
+    else screenSaver_.inhibit();
+}
 
+// Every way out ends here.
 void frmRender::endLoop()
 {
     running_ = false;
@@ -215,34 +240,31 @@ void frmRender::endLoop()
     hide();
 }
 
-void frmRender::unload()
+void frmRender::unload() { endLoop(); }
+
+void frmRender::rebuildLists()
 {
-    if (running_) endLoop();
-    ToggleScreenSaverActive(true);
+    if (!running_) return;
+    if (!InitKayakVerts()) return renderFailed();
+    requestFrame();
 }
 
 void frmRender::SliderExplode_Change()
 {
     settings_.ExplodeDistance = SliderExplode->value() / kExplodeUnitsPerHull;
-    if (running_ && !InitKayakVerts()) renderFailed();
+    rebuildLists();
 }
 
 void frmRender::ThicknessSlider_Change()
 {
     settings_.LineThickness = ThicknessSlider->value() / kThicknessUnitsPerHull;
-    if (running_ && !InitKayakVerts()) renderFailed();
+    rebuildLists();
 }
 
-void frmRender::CmdExit_Click()
-{
-    ToggleScreenSaverActive(true);
-    running_ = false;
-    endLoop();
-}
+void frmRender::CmdExit_Click() { endLoop(); }
 
 void frmRender::Command1_Click()
 {
-    running_ = false;
     endLoop();
     if (purchasePlans) purchasePlans();
 }

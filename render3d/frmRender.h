@@ -1,8 +1,14 @@
 #pragma once
 // The 3D view: the hull's panel strips, wire-frame ribbons and water in a
 // square picture, orbited with the mouse, with sliders for zoom, explode
-// distance and line thickness. Its render loop runs one pass per presented
-// frame from the event loop, so opening it returns at once.
+// distance and line thickness.
+//
+// How a frame comes about: whatever would change the picture (an orbit step,
+// a slider, a box) asks for a pass with requestFrame(); the event loop then
+// runs one pass however many were asked for meanwhile. The pass turns the
+// camera by the drag, composes the frame and hands it to the device, whose
+// surface draws it at its next update, and again by itself when it is
+// resized or exposed. While nothing changes nothing is drawn.
 
 #include "platform/screensaver.h"
 #include "render3d/framecompose.h"
@@ -44,7 +50,7 @@ public:
     // Where "Purchase Full Size Plans" hands over once the view has ended.
     std::function<void()> purchasePlans;
 
-    bool ToggleScreenSaverActive(bool Active);
+    void ToggleScreenSaverActive(bool Active);
     bool Initialise();
     bool InitKayakVerts();
     void Render();
@@ -81,13 +87,16 @@ private:
     void buildControls();
     void layOut();
     void connectHandlers();
+    void requestFrame();
     void renderPass();
     void renderFailed();
+    // A slider that changes the lists: rebuilt, then drawn.
+    void rebuildLists();
     void endLoop();
     RenderSwitches switches() const;
 
     void Picture1_MouseDown(double x, double y) { drag_.press(x, y); }
-    void Picture1_MouseMove(double x, double y) { drag_.move(x, y); }
+    void Picture1_MouseMove(double x, double y);
     void Picture1_MouseUp() { drag_.release(); }
     void SliderExplode_Change();
     void ThicknessSlider_Change();
@@ -104,6 +113,7 @@ private:
     OrbitDrag drag_;
     Matrix4 view_ = startViewMatrix();
     bool running_ = false;
+    bool passQueued_ = false;
 };
 
 }  // namespace render3d

@@ -29,7 +29,9 @@ LitVertex corner(const model::Point3& l, const model::Point3& off, double t, boo
 {
     const double y = c == A ? l.Y + t + off.Y : l.Y - t + off.Y;
     double z = mirrored ? -l.Z - off.Z : l.Z + off.Z;
-    if (c != A) z = (c == B) == mirrored ? z - t : z + t;
+    // Of the two lower corners, C lies toward -Z on the +Z side; mirrored, B does.
+    const Corner towardMinusZ = mirrored ? B : C;
+    if (c != A) z = c == towardMinusZ ? z - t : z + t;
     return CreateLitVertex(float(l.X), float(y), float(z), 0, 0, 0, 0);
 }
 

@@ -38,7 +38,9 @@ int tickLength(int inch)
 
 void horizontalRuler(PictureBox& box, const ViewExtent& e)
 {
-    for (int i = e.XMin; i <= e.XMax; ++i) box.Line(float(i), e.YMax, float(i), float(e.YMax - tickLength(i)), kRuler);
+    std::vector<PictureBox::VerticalSegment> ticks;
+    for (int i = e.XMin; i <= e.XMax; ++i) ticks.push_back({float(i), float(e.YMax), float(e.YMax - tickLength(i))});
+    box.VerticalSegments(ticks, kRuler);
 }
 
 void verticalRuler(PictureBox& box, const ViewExtent& e)
@@ -48,16 +50,19 @@ void verticalRuler(PictureBox& box, const ViewExtent& e)
 
 }  // namespace
 
-void paintBackground(const Redraw& r, int view)
+void paintBackgrounds(const Redraw& r)
 {
-    if (view == kTopView || view == kBottomView) allWater(r.box(view), r.extent(view));
-    else splitAtWaterline(r.box(view), r.extent(view), r.design.WaterlineHeight);
+    allWater(r.box(kTopView), r.extent(kTopView));
+    allWater(r.box(kBottomView), r.extent(kBottomView));
+    for (int view : {kRightView, kFrontView, kSectionEdit}) splitAtWaterline(r.box(view), r.extent(view), r.design.WaterlineHeight);
 }
 
-void drawRulers(const Redraw& r, int view)
+void drawRulers(const Redraw& r)
 {
-    horizontalRuler(r.box(view), r.extent(view));
-    verticalRuler(r.box(view), r.extent(view));
+    for (int view = kRightView; view <= kSectionEdit; ++view) {
+        horizontalRuler(r.box(view), r.extent(view));
+        verticalRuler(r.box(view), r.extent(view));
+    }
 }
 
 }  // namespace views

@@ -6,13 +6,13 @@
 
 namespace views {
 
-// A drawing view's background: the plan views all water; the profile, front
-// and section views air above the design waterline and water from it down.
-void paintBackground(const Redraw& r, int view);
+// The plan views all water; the profile, front and section views air above
+// the design waterline and water from it down.
+void paintBackgrounds(const Redraw& r);
 
 // A tick every inch, 2 inches long at every foot (0 and the negative feet
 // included) and 1 inch otherwise, hanging from the top edge and pointing in
 // from the left edge.
-void drawRulers(const Redraw& r, int view);
+void drawRulers(const Redraw& r);
 
 }  // namespace views

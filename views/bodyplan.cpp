@@ -32,14 +32,10 @@ void drawBodyPlan(const Redraw& r)
     if (drawn.empty()) return;
     // The sections do not move with the waterline or a scroll: a redraw that
     // would draw them on the same pixels puts the kept ones on again.
-    std::vector<std::int64_t> key{box.FillStyle, box.DrawWidth, box.DrawStyle};
-    for (const platform::PolygonPaint& shape : drawn) {
-        key.insert(key.end(), {shape.fill, shape.outline, std::int64_t(shape.points.size())});
-        for (const platform::Point& p : shape.points) key.insert(key.end(), {p.x, p.y});
-    }
     box.FillColor = drawn.back().fill;
     box.ForeColor = drawn.back().outline;
-    box.Layered(std::move(key), [&] { box.Polygons(std::move(drawn)); });
+    box.Layered(platform::polygonsKey({box.FillStyle, box.DrawWidth, box.DrawStyle}, drawn),
+                [&] { box.Polygons(drawn); });
 }
 
 }  // namespace views

@@ -74,16 +74,10 @@ void drawPasses(const Redraw& r)
     // is painted in the window it now shows.
     setDrawingState(r.views);
     setUserScales(r);
-    // The front view first: the body plan's sections, the longest work, are
-    // painted on the thread pool while the other views are drawn.
-    paintBackground(r, kFrontView);
-    drawRulers(r, kFrontView);
-    drawBodyPlan(r);
-    for (int view : {kRightView, kTopView, kBottomView, kSectionEdit}) {
-        paintBackground(r, view);
-        drawRulers(r, view);
-    }
+    paintBackgrounds(r);
+    drawRulers(r);
     if (r.design.CurrentStation != 0) drawSectionEditorOutline(r);
+    drawBodyPlan(r);
     drawMidshipSymbol(r);
     DrawHullPanels(r);
     drawProfileWaterlineAndBulkheads(r);

@@ -86,17 +86,6 @@ std::vector<platform::PolygonPaint> figuresOf(const platform::PictureBox& box, c
 // The panels change only with the hull, not with the waterline or a
 // scroll: a redraw that would trace them on the same pixels puts the kept
 // ones on again.
-std::vector<std::int64_t> layerKey(const platform::PictureBox& box, bool solid,
-                                   const std::vector<platform::PolygonPaint>& figures)
-{
-    std::vector<std::int64_t> key{solid, box.ForeColor, box.DrawWidth, box.DrawStyle, box.FillStyle};
-    for (const platform::PolygonPaint& f : figures) {
-        key.insert(key.end(), {f.fill, std::int64_t(f.points.size())});
-        for (const platform::Point& p : f.points) key.insert(key.end(), {p.x, p.y});
-    }
-    return key;
-}
-
 void drawPass(const Redraw& r, const Pass& pass)
 {
     platform::PictureBox& box = r.box(pass.view);
@@ -104,7 +93,9 @@ void drawPass(const Redraw& r, const Pass& pass)
     const bool solid = r.state.Solid;
     const std::vector<platform::PolygonPaint> figures =
         figuresOf(box, viewDeviceMapping(box, r.extent(pass.view), kPanelUnitsPerInch), traces);
-    box.Layered(layerKey(box, solid, figures), [&] {
+    platform::LayerKey key =
+        platform::polygonsKey({solid, box.ForeColor, box.DrawWidth, box.DrawStyle, box.FillStyle}, figures);
+    box.Layered(std::move(key), [&] {
         // Solid: a closed, filled and outlined figure each, the box's polygons.
         if (solid) {
             box.Polygons(figures);

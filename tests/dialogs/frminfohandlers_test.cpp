@@ -69,7 +69,22 @@ TEST_F(InfoWindow, StartStateAndControlsByName)
     for (const char* off : {"chkAutoDetect", "chkLCBVisible", "chkLCFVisible", "chkEntryHalfAngle", "chkExitHalfAngle"})
         EXPECT_FALSE(info.isChecked(off)) << off;
 
+    info.show();
+    // Showing lays the window and its tabs out over a few turns of the event loop.
+    for (int turn = 0; turn < 5; ++turn) QApplication::processEvents();
+    struct LayoutRequests : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            count += e->type() == QEvent::LayoutRequest;
+            return false;
+        }
+    } layouts;
+    app.installEventFilter(&layouts);
     info.setControlText("txtLWL", "180.5\"");  // a read-out label
+    QApplication::processEvents();
+    app.removeEventFilter(&layouts);
+    EXPECT_EQ(layouts.count, 0) << "a read-out's new text lays the window out again";
     info.setControlText("txtCargoWeight", "20");  // an editable box
     info.setControlText("noSuchControl", "x");    // ignored
     EXPECT_EQ(info.label("txtLWL")->text(), "180.5\"");

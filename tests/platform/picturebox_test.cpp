@@ -140,35 +140,3 @@ TEST(DeviceContext, StrokedPathStaysOpenWhereTheMappingWasWhenTraced)
     dc.StrokePath();
     m.expect({{250, 150, kRed}, {300, 100, kRed}, {250, 100, kWhite}, {280, 130, kWhite}});
 }
-
-// A long run of polygons is painted on the thread pool while the caller goes
-// on: whatever comes next on the box, drawing, erasing, reading the picture,
-// a repaint, lands after it, and a box may be destroyed with a run in flight.
-TEST(PictureBox, LongPolygonRunsFinishBeforeAnythingElseTouchesThePicture)
-{
-    std::vector<PolygonPaint> run;
-    for (int i = 0; i < 600; ++i) {
-        const int r = 90 - i % 90;
-        run.push_back({{{200 - r, 100}, {200, 100 - r}, {200 + r, 100}, {200, 100 + r}}, ColorRef(0x010000 * (i % 200)),
-                       kBlack});
-    }
-    Box together, oneByOne;
-    for (const PolygonPaint& p : run) oneByOne.box.Polygons({p});
-    together.box.Polygons(run);
-    for (Box* b : {&together, &oneByOne}) b->box.Line(-20, 5, 20, 5, kRed);  // across the middle row
-    EXPECT_EQ(together.box.image(), oneByOne.box.image());
-    EXPECT_EQ(together.count(kRed), 400);
-
-    together.box.Polygons(run);
-    together.box.Cls();
-    EXPECT_EQ(together.count(kWhite), 400 * 200);
-
-    oneByOne.box.Cls();
-    for (const PolygonPaint& p : run) oneByOne.box.Polygons({p});
-    together.box.Polygons(run);
-    EXPECT_EQ(together.box.grab().toImage().convertToFormat(QImage::Format_RGB32), oneByOne.box.image());
-
-    auto doomed = std::make_unique<Box>();
-    doomed->box.Polygons(run);
-    doomed.reset();
-}

@@ -1,13 +1,10 @@
-#include "platform/parallelraster.h"
 #include "platform/polygonraster.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <functional>
 #include <random>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -166,63 +163,6 @@ TEST(PolygonRaster, ClipsEdgesFarOutsideThePictureExactly)
     ASSERT_TRUE(platform::withinRasterRange(polygons[0].points));
     EXPECT_FALSE(platform::withinRasterRange({{int(far) + 1, 0}}));
     EXPECT_EQ(painted(31, 23, polygons, true, true).pixels, reference(31, 23, polygons, true, true).pixels);
-}
-
-}  // namespace
-
-namespace {
-
-// Runs of a finely divided hull's sections: each one a few points moved from
-// the one before, now and then a new shape, some reaching outside.
-std::vector<PolygonPaint> sectionRun(std::mt19937& random, int w, int h)
-{
-    std::uniform_int_distribution<int> x(-5, w + 5), y(-5, h + 5), count(3, 9), length(150, 400), jitter(-1, 1),
-        fresh(0, 40);
-    std::vector<PolygonPaint> run;
-    const int n = length(random);
-    for (int i = 0; i < n; ++i) {
-        PolygonPaint p{{}, platform::ColorRef(0x10000 + i), platform::ColorRef(0x20000 + i % 7)};
-        if (i > 0 && fresh(random) != 0) {
-            p.points = run.back().points;
-            for (Point& q : p.points) q = {q.x + jitter(random), q.y + jitter(random)};
-        } else {
-            for (int k = count(random); k > 0; --k) p.points.push_back({x(random), y(random)});
-        }
-        run.push_back(std::move(p));
-    }
-    return run;
-}
-
-void onThreadsOfTheirOwn(int count, const std::function<void(int)>& work)
-{
-    std::vector<std::jthread> threads;
-    for (int i = 0; i < count; ++i) threads.emplace_back(work, i);
-}
-
-void oneAfterAnotherFromTheLast(int count, const std::function<void(int)>& work)
-{
-    for (int i = count; i-- > 0;) work(i);
-}
-
-TEST(ParallelRaster, PaintsWhatOneThreadPaints)
-{
-    // Groups of polygons painted at once and merged must give every pixel the
-    // colour of the last polygon painting it, whichever thread took which
-    // group and whatever the pictures aside held from the run before.
-    std::mt19937 random(1206);
-    const int w = 61, h = 47;
-    platform::ParallelRaster raster;
-    for (int trial = 0; trial < 24; ++trial) {
-        const std::vector<PolygonPaint> polygons = sectionRun(random, w, h);
-        const bool filled = trial % 3 != 1, outlined = trial % 3 != 2;
-        const Picture expected = painted(w, h, polygons, filled, outlined);
-        for (int threads : {2, 3, 8}) {
-            Picture out(w, h);
-            raster.paintInTurn(out.buffer(), polygons, filled, outlined, threads,
-                               trial % 2 ? onThreadsOfTheirOwn : oneAfterAnotherFromTheLast);
-            ASSERT_EQ(out.pixels, expected.pixels) << "trial " << trial << ", " << threads << " threads";
-        }
-    }
 }
 
 }  // namespace

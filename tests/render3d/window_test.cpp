@@ -11,6 +11,8 @@
 
 #include <QCheckBox>
 #include <QDBusConnection>
+#include <QDBusContext>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -26,16 +28,26 @@
 namespace render3d {
 
 // A desktop's screen-saver service, so inhibits can be watched without
-// touching a real desktop.
-class FakeScreenSaver : public QObject {
+// touching a real desktop. Made absent, it answers late, as a bus without
+// the service would. It counts the inhibits asked for.
+class FakeScreenSaver : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.ScreenSaver")
 
 public:
     std::atomic<int> held{0};  // inhibits not yet let go
+    std::atomic<int> inhibits{0};
+    std::atomic<int> absentAnswerMs{-1};  // below 0: present
 
 public slots:
-    uint Inhibit(const QString&, const QString&) { return uint(++held); }
+    uint Inhibit(const QString&, const QString&)
+    {
+        ++inhibits;
+        if (absentAnswerMs < 0) return uint(++held);
+        QThread::msleep(unsigned(absentAnswerMs.load()));
+        sendErrorReply(QDBusError::ServiceUnknown, "no screen saver here");
+        return 0;
+    }
     void UnInhibit(uint) { --held; }
 };
 
@@ -152,20 +164,30 @@ TestBus& bus()
     return *b;
 }
 
-// Held off once however often asked, let go with its owner; nothing at all
-// without a bus. (Letting go on request is watched through the view.)
+bool heldBecomes(int count) { return QTest::qWaitFor([count] { return bus().fake.held == count; }, 2000); }
+
+// Held off once however often asked, let go with its owner, even while the
+// answer is still on its way; refused at once without a bus. (Letting go on
+// request is watched through the view.)
 TEST(ScreenSaver, InhibitsOnceAndLetsGo)
 {
     testsupport::testApp();
     bus().fake.held = 0;
     {
         platform::ScreenSaver saver(bus().client("saver"));
-        EXPECT_TRUE(saver.setActive(false) && saver.setActive(false) && saver.inhibited());
+        saver.inhibit();
+        saver.inhibit();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return saver.inhibited(); }, 2000));
         EXPECT_EQ(bus().fake.held, 1);
     }
-    EXPECT_EQ(bus().fake.held, 0) << "let go with its owner";
+    EXPECT_TRUE(heldBecomes(0)) << "let go with its owner";
+    const int inhibits = bus().fake.inhibits;
+    std::make_unique<platform::ScreenSaver>(bus().client("saver"))->inhibit();
+    EXPECT_TRUE(QTest::qWaitFor([inhibits] { return bus().fake.inhibits == inhibits + 1; }, 2000) && heldBecomes(0))
+        << "let go when granted after its owner went";
     platform::ScreenSaver noBus(QDBusConnection("no bus"));
-    EXPECT_FALSE(noBus.setActive(false) || noBus.inhibited());
+    noBus.inhibit();
+    EXPECT_TRUE(noBus.refused() && !noBus.inhibited());
 }
 
 struct View : ::testing::Test {
@@ -174,7 +196,6 @@ struct View : ::testing::Test {
     void open(const model::Design& d)
     {
         window.reset();
-        bus().fake.held = 0;
         shown = d;  // the window keeps a reference
         window = std::make_unique<frmRender>(shown, messages, bus().client("view"));
         window->purchasePlans = [this] { ++purchases; };
@@ -216,25 +237,36 @@ TEST_F(View, OpensWithItsControlsAsDesigned)
         EXPECT_EQ(std::pair(button->text(), button->isChecked()), std::pair(QString(caption), ticked));
 }
 
-// Opening returns at once; the loop then keeps presenting frames, turning
-// with the mouse and rebuilding the lists when a slider moves.
-TEST_F(View, TheLoopFollowsTheMouseAndTheSliders)
+// Opening returns at once with a frame on its way; nothing is drawn while
+// nothing changes; a frame is drawn for a resize, for each drag step, turning
+// with the mouse, and for the sliders, rebuilding the lists.
+TEST_F(View, FramesFollowTheMouseAndTheSlidersAndRestOtherwise)
 {
-    runFrames(3);
+    runFrames(1);
     EXPECT_NEAR(window->EyePoint().x, -0.5561009, 1e-6);
+    // Once the window's exposures are drawn, nothing is.
+    int framesWhileResting = 0;
+    for (int tries = 0; tries < 5; ++tries) {
+        QSignalSpy resting(window->Picture1, &platform::Device3D::frameSwapped);
+        QTest::qWait(300);
+        framesWhileResting = int(resting.count());
+        if (framesWhileResting == 0) break;
+    }
+    EXPECT_EQ(framesWhileResting, 0) << "frames drawn while nothing changes";
+    window->Picture1->resize(window->Picture1->size() / 2);
+    runFrames(1);
     QWindow* picture = window->Picture1->surfaceWindow();
     QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(100, 100));
     QTest::mouseMove(picture, QPoint(140, 120));
-    runFrames(2);
+    runFrames(1);
     EXPECT_NEAR(window->camera().CameraPitch, kStartPitch + 0.1, 1e-9);
     QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(140, 120));
     QTest::mouseMove(picture, QPoint(10, 10));
-    runFrames(2);
-    EXPECT_NEAR(window->camera().CameraYaw, kStartYaw - 0.2, 1e-9) << "no drag after the release";
     window->Slider1->setValue(200);
     window->SliderExplode->setValue(60);
     window->ThicknessSlider->setValue(41);
     runFrames(1);
+    EXPECT_NEAR(window->camera().CameraYaw, kStartYaw - 0.2, 1e-9) << "no drag after the release";
     const Vector3 eye = window->EyePoint();
     EXPECT_NEAR(std::hypot(eye.x - 0.5, eye.z), 2.0 * std::cos(0.99 * window->camera().CameraPitch), 1e-5);
     EXPECT_EQ(window->settings().ExplodeDistance, 0.06);
@@ -271,6 +303,13 @@ TEST_F(View, EveryWayOutEndsTheLoopAndFreesTheScreenSaver)
         bool broken = false;
     };
     const WayOut ways[] = {
+        {"a slider on lists that can no longer be built",
+         [this](frmRender& w) {
+             shown.Sections.resize(1);
+             w.ThicknessSlider->setValue(30);
+             w.SliderExplode->setValue(30);
+         },
+         {"Could not initialize D3d - Render"}},
         {"Close Window", [](frmRender& w) { w.CmdExit->click(); }, {}},
         {"title bar", [](frmRender& w) { w.close(); }, {}},
         {"Purchase Full Size Plans", [](frmRender& w) { w.Command1->click(); }, {}, 1},
@@ -286,15 +325,46 @@ TEST_F(View, EveryWayOutEndsTheLoopAndFreesTheScreenSaver)
         messages.shown.clear();
         purchases = 0;
         open(d);
-        if (!way.broken) runFrames(1);
-        EXPECT_EQ(bus().fake.held, way.broken ? 0 : 1);
+        if (!way.broken) {
+            runFrames(1);
+            EXPECT_TRUE(heldBecomes(1));
+        }
         way.take(*window);
         QApplication::processEvents();
         EXPECT_FALSE(window->RenderRunning() || window->isVisible() || window->Picture1->isReady());
-        EXPECT_EQ(bus().fake.held, 0);
+        EXPECT_TRUE(heldBecomes(0));
         EXPECT_EQ(messages.texts(), way.messages);
         EXPECT_EQ(purchases, way.purchases);
     }
+}
+
+// With no screen-saver service on the bus, the one inhibit asked for at
+// opening is refused late; the frames do not wait for it, and it is not
+// asked again.
+TEST_F(View, AMissingScreenSaverIsAskedOnceAndHoldsUpNoFrame)
+{
+    constexpr int kAnswerMs = 1000;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->screenSaver().inhibited(); }, 2000));
+    window.reset();
+    ASSERT_TRUE(heldBecomes(0));
+    bus().fake.inhibits = 0;
+    bus().fake.absentAnswerMs = kAnswerMs;
+    QElapsedTimer clock;
+    clock.start();
+    open(design);
+    runFrames(1);
+    for (int value : {150, 160, 170}) {
+        window->Slider1->setValue(value);
+        runFrames(1);
+    }
+    EXPECT_LT(clock.elapsed(), kAnswerMs) << "a frame waited for the screen saver";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->screenSaver().refused(); }, 3 * kAnswerMs));
+    window->Slider1->setValue(180);
+    runFrames(1);
+    window->CmdExit->click();
+    QApplication::processEvents();
+    bus().fake.absentAnswerMs = -1;
+    EXPECT_EQ(bus().fake.inhibits, 1);
 }
 
 // The menu opens a fresh view each time; the running one stops first.

@@ -214,7 +214,7 @@ TEST(Rulers, InchTicksAlongTheTopAndLeftWithLongOnesAtEveryFoot)
     f.sizeViews({300, 200}, {300, 200}, {300, 200}, {300, 200});
     for (int view = kRightView; view <= kSectionEdit; ++view) f.setWindow(view, {-3, 27, -5, 15});
     f.setWindow(kFrontView, {-3, 27, -15, 5});
-    for (int view = kRightView; view <= kSectionEdit; ++view) drawRulers(f.redraw(), view);
+    drawRulers(f.redraw());
     for (int view = kRightView; view <= kSectionEdit; ++view) {
         EXPECT_EQ(countPixels(f.image(view).copy(0, 5, 300, 1), kBlack), 30) << view;
         EXPECT_EQ(countPixels(f.image(view).copy(0, 15, 300, 1), kBlack), 3) << view;
