@@ -6,6 +6,7 @@
 #include "ordering/frmPurchase.h"
 #include "ordering/placement.h"
 #include "platform/transfer.h"
+#include "platform/windowplacement.h"
 
 namespace mainwindow {
 
@@ -18,9 +19,10 @@ ordering::frmPurchase& Form1::purchase()
     return *purchase_;
 }
 
-void Form1::showPurchase()
+void Form1::showPurchase(QWidget& opener)
 {
     ordering::frmPurchase& form = purchase();
+    if (!form.isVisible()) platform::setOwner(form, opener);
     form.show();
     form.raise();
     form.activateWindow();
@@ -29,13 +31,13 @@ void Form1::showPurchase()
 void Form1::BuyPlans_Click()
 {
     purchase().OrderType = ordering::kFullSizePlans;
-    if (model::currentDesign().DesignLoaded) showPurchase();
+    if (model::currentDesign().DesignLoaded) showPurchase(*this);
 }
 
 void Form1::BuyModel_Click()
 {
     purchase().OrderType = ordering::kScaleModelPlans;
-    if (model::currentDesign().DesignLoaded) showPurchase();
+    if (model::currentDesign().DesignLoaded) showPurchase(*this);
 }
 
 }  // namespace mainwindow
