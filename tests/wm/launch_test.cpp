@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <functional>
+#include <utility>
 
 using testsupport::X11Window;
 
@@ -158,5 +159,16 @@ TEST_F(Launch, EveryWindowIsPlacedOnScreenOwnedAndSizedAtItsFirstShow)
     expectFrame(*view, {0, 0, int(kRenderWidthPerHeight * viewHeight), viewHeight});
     EXPECT_EQ(testsupport::x11Window(view->winId()).transientFor, form->winId());
     expectAllOnScreen("10_3d_view");
+
+    // The smaller windows belong to the main window too.
+    for (const auto& [item, name] : {std::pair{"preferences", "frmPreferences"}, {"ViewDragCurves", "frmFriction"},
+                                     {"About", "frmAbout"}}) {
+        form->menu(item).click();
+        QWidget* w = topLevel(name);
+        ASSERT_NE(w, nullptr) << name;
+        const auto owned = [&](const X11Window& x) { return x.transientFor == form->winId(); };
+        EXPECT_TRUE(owned(settle(*w, owned))) << name;
+    }
+    expectAllOnScreen("11_preferences_curves_about");
     EXPECT_TRUE(messages.shown.empty()) << messages.texts().front();
 }
