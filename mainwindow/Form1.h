@@ -115,8 +115,8 @@ public:
     void BuyPlans_Click();
     void BuyModel_Click();
     // Shows the order form for the plans last chosen in the Plans menu, owned
-    // by the window it is opened from; the panel preview's and the 3D view's
-    // order buttons call it.
+    // by the window it is opened from while that stays shown; the panel
+    // preview's and the 3D view's order buttons call it.
     void showPurchase(QWidget& opener);
     ordering::frmPurchase& purchase();
 

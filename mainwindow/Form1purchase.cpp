@@ -22,7 +22,8 @@ ordering::frmPurchase& Form1::purchase()
 void Form1::showPurchase(QWidget& opener)
 {
     ordering::frmPurchase& form = purchase();
-    if (!form.isVisible()) platform::setOwner(form, opener);
+    // A window that hid itself to open the form hands it to the main window.
+    if (!form.isVisible()) platform::setOwner(form, opener.isVisible() ? opener : *this);
     form.show();
     form.raise();
     form.activateWindow();

@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <QWindow>
 
 namespace {
 
@@ -52,6 +53,7 @@ TEST_F(VerifyTest, PlacingAnOrder)
     EXPECT_EQ(transfer.paths, (std::vector<std::string>{"/State.txt", "/tax.txt"}));
     EXPECT_FALSE(continueEnabledDuringFetch);
     EXPECT_TRUE(form->Command1->isEnabled() && !form->isVisible() && form->verify().isVisible());
+    EXPECT_EQ(form->verify().windowHandle()->transientParent(), form->windowHandle());
     const ordering::OrderRecord& r = form->record;
     EXPECT_EQ(form->boxText("txtCardNumber"), "4111 1111 1111 1111");
     EXPECT_EQ(r.TaxText + "|" + r.TotalText + "|" + r.OrderNumber, "0.088| 48.96|ANMBEL125200934507PM");
