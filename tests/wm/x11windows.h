@@ -53,7 +53,8 @@ inline X11Window x11Window(WId id)
     w.frame = QRect(field(info, "Absolute upper-left X") - l, field(info, "Absolute upper-left Y") - t,
                     field(info, "Width") + l + r, field(info, "Height") + t + b);
     w.viewable = info.contains("IsViewable");
-    const QRegularExpressionMatch owner = QRegularExpression(R"(WM_TRANSIENT_FOR\(WINDOW\): window id # (0x[0-9a-f]+))").match(props);
+    const QRegularExpressionMatch owner =
+        QRegularExpression(R"(WM_TRANSIENT_FOR\(WINDOW\): window id # (0x[0-9a-f]+))").match(props);
     if (owner.hasMatch()) w.transientFor = owner.captured(1).toULongLong(nullptr, 16);
     return w;
 }
