@@ -1,8 +1,10 @@
 #include "platform/qtmessagebox.h"
 
 #include "model/programname.h"
+#include "platform/windowplacement.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace platform {
 
@@ -18,6 +20,15 @@ QMessageBox::Icon qtIcon(model::MessageIcon icon)
     case model::MessageIcon::None: break;
     }
     return QMessageBox::NoIcon;
+}
+
+// Qt centres a box on a guess of its frame; once shown it is centred on its
+// owner by the real frames.
+int runCentred(QMessageBox& box)
+{
+    if (QWidget* owner = box.parentWidget())
+        QTimer::singleShot(0, &box, [&box, owner] { centreOver(box, *owner->window()); });
+    return box.exec();
 }
 
 }  // namespace
@@ -62,7 +73,7 @@ model::MessageAnswer QtMessageBox::ask(const std::string& text, model::MessageBu
 {
     QMessageBox box(boxOwner());
     configureMessageBox(box, text, buttons, icon);
-    return answerOf(box.exec(), buttons);
+    return answerOf(runCentred(box), buttons);
 }
 
 void QtMessageBox::showTitled(const std::string& text, const std::string& title, model::MessageIcon icon)
@@ -70,7 +81,7 @@ void QtMessageBox::showTitled(const std::string& text, const std::string& title,
     QMessageBox box(boxOwner());
     configureMessageBox(box, text, model::MessageButtons::Ok, icon);
     box.setWindowTitle(QString::fromStdString(title));
-    box.exec();
+    runCentred(box);
 }
 
 }  // namespace platform

@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 namespace platform {
 
@@ -37,7 +40,8 @@ QMargins reportedWidths(const QWidget& window)
 bool frameless(const QWidget& window) { return window.windowFlags().testFlag(Qt::FramelessWindowHint); }
 
 // Keeps a window's frame on its target until the window manager's frame is
-// known: whenever the reported frame widths change, the window is placed again.
+// known: whenever the reported frame widths change, the target is worked out
+// again and the window placed on it.
 class FramePlacer : public QObject {
 public:
     explicit FramePlacer(QWidget& window) : QObject(&window), window_(window)
@@ -48,9 +52,9 @@ public:
         window.installEventFilter(this);
     }
 
-    QRect place(const QRect& outer)
+    QRect place(std::function<QRect()> target)
     {
-        target_ = outer;
+        target_ = std::move(target);
         replacements_ = 0;
         const QRect inner = apply();
         watch();
@@ -74,7 +78,7 @@ private:
     QRect apply()
     {
         used_ = frameWidths(window_);
-        const QRect inner = target_.marginsRemoved(used_);
+        const QRect inner = target_().marginsRemoved(used_);
         window_.setGeometry(inner);
         return inner;
     }
@@ -91,7 +95,7 @@ private:
 
     QWidget& window_;
     QTimer timer_;
-    QRect target_;
+    std::function<QRect()> target_;
     QMargins used_;
     int ticksLeft_ = 0;
     int replacements_ = 0;
@@ -141,7 +145,7 @@ QSize outerSize(const QWidget& window) { return outerFrame(window).size(); }
 
 QRect placeFrame(QWidget& window, QRect outer)
 {
-    return placerOf(window).place(fitInto(outer, availableArea(window)));
+    return placerOf(window).place([&window, outer] { return fitInto(outer, availableArea(window)); });
 }
 
 void setOwner(QWidget& window, QWidget& owner)
@@ -162,9 +166,13 @@ void setOwner(QWidget& window, QWidget& owner)
 void centreOver(QWidget& window, QWidget& owner)
 {
     setOwner(window, owner);
-    QRect outer({}, outerSize(window));
-    outer.moveCenter(outerFrame(owner).center());
-    placeFrame(window, outer);
+    // Worked out anew with each frame learnt: a fixed-size window keeps its
+    // inner size, so only its position can follow.
+    placerOf(window).place([&window, ownerAlive = QPointer<QWidget>(&owner)] {
+        QRect outer({}, outerSize(window));
+        if (ownerAlive) outer.moveCenter(outerFrame(*ownerAlive).center());
+        return fitInto(outer, availableArea(window));
+    });
 }
 
 }  // namespace platform

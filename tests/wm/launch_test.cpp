@@ -5,6 +5,7 @@
 
 #include "dialogs/frmInfo.h"
 #include "dialogs/frmNew.h"
+#include "platform/qtmessagebox.h"
 #include "tests/mainwindow/formfixture.h"
 #include "tests/wm/x11windows.h"
 
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <utility>
@@ -26,6 +28,15 @@ constexpr int kSettleMs = 5000;
 constexpr int kClickSettleMs = 300;
 // The screen run_wm.sh gives the X server; openbox reserves none of it.
 const QRect kScreen(0, 0, 1600, 1000);
+
+// Whether a window's frame has its centre within a pixel of the owner's.
+std::function<bool(const X11Window&)> centredOn(const X11Window& owner)
+{
+    return [centre = owner.frame.center()](const X11Window& x) {
+        const QPoint off = x.frame.center() - centre;
+        return std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1;
+    };
+}
 
 QWidget* topLevel(const char* name)
 {
@@ -85,10 +96,7 @@ protected:
         form->menu("New").click();
         dialogs::frmNew& wizard = form->wizard();
         const X11Window main = testsupport::x11Window(form->winId());
-        const auto centred = [&](const X11Window& x) {
-            const QPoint off = x.frame.center() - main.frame.center();
-            return std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1;
-        };
+        const auto centred = centredOn(main);
         const X11Window shown = settle(wizard, centred);
         EXPECT_TRUE(centred(shown)) << step << ' ' << testing::PrintToString(shown.frame);
         EXPECT_EQ(shown.transientFor, form->winId()) << step;
@@ -137,7 +145,24 @@ TEST_F(Launch, EveryWindowIsPlacedOnScreenOwnedAndSizedAtItsFirstShow)
     viewData(false, "6_data_off");
     viewData(true, "7_data_on");
 
-    expectWizardOverMain("8_wizard_beside_data");
+    // A message box of the data window comes up centred on it and owned by it.
+    form->info().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form->info()));
+    platform::QtMessageBox boxes(form.get());
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        const X11Window info = testsupport::x11Window(form->info().winId());
+        const auto centred = centredOn(info);
+        const X11Window shown = settle(*box, centred);
+        EXPECT_TRUE(centred(shown)) << testing::PrintToString(shown.frame);
+        EXPECT_EQ(shown.transientFor, form->info().winId());
+        expectAllOnScreen("8_data_window_message");
+        box->close();
+    });
+    boxes.show("Kayak width may not exceed 48\"");
+
+    expectWizardOverMain("9_wizard_beside_data");
     form->wizard().Command2->click();  // Cancel
 
     // Three quarters of the screen's width, centred; then the 3D view,
@@ -145,7 +170,7 @@ TEST_F(Launch, EveryWindowIsPlacedOnScreenOwnedAndSizedAtItsFirstShow)
     const std::pair<const char*, QRect> sized[] = {{"frmPanels", {200, 140, 1200, 720}},
                                                    {"frmRender", {0, 0, 1045, 950}}};
     const char* items[] = {"PreviewPanels", "Render3D"};
-    const char* steps[] = {"9_panel_preview", "10_3d_view"};
+    const char* steps[] = {"10_panel_preview", "11_3d_view"};
     for (int i = 0; i < 2; ++i) {
         form->menu(items[i]).click();
         QWidget* w = topLevel(sized[i].first);
@@ -164,6 +189,6 @@ TEST_F(Launch, EveryWindowIsPlacedOnScreenOwnedAndSizedAtItsFirstShow)
         const auto owned = [&](const X11Window& x) { return x.transientFor == form->winId(); };
         EXPECT_TRUE(owned(settle(*w, owned))) << name;
     }
-    expectAllOnScreen("11_preferences_curves_about");
+    expectAllOnScreen("12_preferences_curves_about");
     EXPECT_TRUE(messages.shown.empty()) << messages.texts().front();
 }
