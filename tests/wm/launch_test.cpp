@@ -181,14 +181,14 @@ TEST_F(Launch, EveryWindowIsPlacedOnScreenOwnedAndSizedAtItsFirstShow)
     }
 
     // The smaller windows belong to the main window too.
-    for (const auto& [item, name] : {std::pair{"preferences", "frmPreferences"}, {"ViewDragCurves", "frmFriction"},
+    for (const auto& [item, name] : {std::pair{"ViewDragCurves", "frmFriction"}, {"preferences", "frmPreferences"},
                                      {"About", "frmAbout"}}) {
         form->menu(item).click();
         QWidget* w = topLevel(name);
         ASSERT_NE(w, nullptr) << name;
         const auto owned = [&](const X11Window& x) { return x.transientFor == form->winId(); };
         EXPECT_TRUE(owned(settle(*w, owned))) << name;
+        expectAllOnScreen(QByteArray("12_") + name);
     }
-    expectAllOnScreen("12_preferences_curves_about");
     EXPECT_TRUE(messages.shown.empty()) << messages.texts().front();
 }
