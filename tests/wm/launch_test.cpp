@@ -1,7 +1,8 @@
 // One launch of the program under a real window manager (run by run_wm.sh on
-// its own X server with openbox): start-up, the data window on and off, the
-// wizard, the panel preview and the 3D view, each window's frame read back
-// from the X server.
+// its own X server with openbox): start-up, the data window on and off, a
+// message box of the data window, the wizard, the panel preview, the 3D view
+// and the smaller windows, each window's frame and owner read back from the X
+// server.
 
 #include "dialogs/frmInfo.h"
 #include "dialogs/frmNew.h"
