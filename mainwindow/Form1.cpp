@@ -13,6 +13,7 @@
 #include "ordering/frmPurchase.h"
 #include "platform/doevents.h"
 #include "platform/transfer.h"
+#include "platform/windowplacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -140,9 +141,10 @@ void Form1::Form_Load()
     state_.Solid = true;
 
     if (const QScreen* s = screen()) {
-        const QRect screenRect = s->geometry();
-        winId();  // the frame's widths are known once the window exists
-        setOuterGeometry({0, 0, screenRect.width(), int(float(screenRect.height()) * kStartHeightShare)});
+        const QRect screenRect = s->availableGeometry();
+        winId();  // some platforms know the frame's widths once the window exists
+        setOuterGeometry({screenRect.left(), screenRect.top(), screenRect.width(),
+                          int(float(screenRect.height()) * kStartHeightShare)});
     }
     // The views are laid out on the client area the window really has, not
     // on the size its parts had before the window was first shown.
@@ -158,16 +160,7 @@ void Form1::Form_Load()
     state_.ViewExtents = defaultViewExtents(layout.views, model::currentDesign().HullLength);
 }
 
-void placeByOuterFrame(QWidget& window, QRect outer)
-{
-    if (const QScreen* s = window.screen()) outer = outer.intersected(s->geometry());
-    const QRect frame = window.frameGeometry(), inner = window.geometry();
-    const QMargins frameWidths(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-                               frame.bottom() - inner.bottom());
-    window.setGeometry(outer.marginsRemoved(frameWidths));
-}
-
-void Form1::setOuterGeometry(QRect outer) { placeByOuterFrame(*this, outer); }
+void Form1::setOuterGeometry(QRect outer) { platform::placeFrame(*this, outer); }
 
 Layout Form1::currentLayout() const
 {
@@ -225,7 +218,7 @@ void Form1::changeEvent(QEvent* event)
 
 void Form1::Form_Resize()
 {
-    const double outerHeight = frameGeometry().height() * twipsPerPixel();
+    const double outerHeight = platform::outerFrame(*this).height() * twipsPerPixel();
     state_.FormTooSmall = outerHeight < kMinimumHeight;
     if (state_.FormTooSmall || resizing_) return;
     resizing_ = true;

@@ -50,9 +50,6 @@ struct DocumentResult;
 
 namespace mainwindow {
 
-// Sets a top-level window's frame, title bar and borders included, kept on its screen.
-void placeByOuterFrame(QWidget& window, QRect outer);
-
 class frmAbout;
 
 class Form1 : public QMainWindow, public dialogs::MainWindowOps {
@@ -117,12 +114,13 @@ public:
     // Plans menu: the order form for full-size or model plans.
     void BuyPlans_Click();
     void BuyModel_Click();
-    // Shows the order form for the plans last chosen in the Plans menu; the
-    // panel preview's and the 3D view's order buttons call it.
-    void showPurchase();
+    // Shows the order form for the plans last chosen in the Plans menu, owned
+    // by the window it is opened from while that stays shown; the panel
+    // preview's and the 3D view's order buttons call it.
+    void showPurchase(QWidget& opener);
     // "Purchase Full Size Plans" of the panel preview and the 3D view: full
     // size unless a kind was chosen already.
-    void purchaseFullSize();
+    void purchaseFullSize(QWidget& opener);
     ordering::frmPurchase& purchase();
 
     // The other windows, each created on first use.

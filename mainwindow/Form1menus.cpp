@@ -8,9 +8,9 @@
 #include "model/hull/sections.h"
 #include "model/hydrostatics/hydrostatics.h"
 #include "platform/doevents.h"
+#include "platform/windowplacement.h"
 
 #include <QCloseEvent>
-#include <QWindow>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -149,12 +149,8 @@ void Form1::New_Click()
     w.ProgressBar1->setValue(0);
     // The wizard stays in front of the main window it disables, centred on
     // it. It is not the main window's child: disabling would disable it too.
-    w.winId();
-    if (QWindow* own = windowHandle()) w.windowHandle()->setTransientParent(own);
     w.adjustSize();
-    QRect frame = w.frameGeometry();
-    frame.moveCenter(frameGeometry().center());
-    w.move(frame.topLeft());
+    platform::centreOver(w, *this);
     w.show();
     setEnabled(false);
 }

@@ -10,6 +10,7 @@
 #include "model/hydrostatics/hydrostatics.h"
 #include "model/hydrostatics/readout.h"
 #include "platform/doevents.h"
+#include "platform/windowplacement.h"
 #include "views/drawscreens.h"
 #include "views/drawwaterline.h"
 #include "views/volumegraph.h"
@@ -125,7 +126,7 @@ void Form1::ViewData_Click()
 {
     if (!model::currentDesign().DesignLoaded) return;
     const QScreen* s = screen();
-    const QRect screenRect = s ? s->geometry() : QRect(0, 0, width(), height());
+    const QRect screenRect = s ? s->availableGeometry() : QRect(0, 0, width(), height());
     dialogs::frmInfo& w = info();
     showNormal();
     if (w.isVisible()) {
@@ -135,9 +136,11 @@ void Form1::ViewData_Click()
     } else {
         w.show();
         menu("ViewData").setChecked(true);
-        placeByOuterFrame(w, {0, 0, w.frameGeometry().width(), screenRect.height()});
-        const int infoWidth = w.frameGeometry().width();
-        setOuterGeometry({infoWidth, 0, screenRect.width() - infoWidth, screenRect.height()});
+        // The data window keeps its width; its frame adds the window manager's borders.
+        const int infoWidth = platform::outerSize(w).width();
+        platform::placeFrame(w, {screenRect.left(), screenRect.top(), infoWidth, screenRect.height()});
+        setOuterGeometry({screenRect.left() + infoWidth, screenRect.top(), screenRect.width() - infoWidth,
+                          screenRect.height()});
     }
     // The profile view's horizontal bar runs under the vertical one here.
     const Layout layout = currentLayout();

@@ -4,6 +4,7 @@
 
 #include "model/hull/design.h"
 #include "panels/frmPanels.h"
+#include "platform/windowplacement.h"
 
 namespace mainwindow {
 
@@ -12,7 +13,9 @@ void Form1::PreviewPanels_Click()
     if (!model::currentDesign().DesignLoaded) return;
     if (!panelPreview_) {
         panelPreview_ = std::make_shared<panels::frmPanels>();
-        panelPreview_->openOrderForm = [this] { purchaseFullSize(); };
+        panels::frmPanels& preview = *panelPreview_;
+        preview.openOrderForm = [this, &preview] { purchaseFullSize(preview); };
+        platform::setOwner(preview, *this);
     }
     panelPreview_->showPreview();
 }

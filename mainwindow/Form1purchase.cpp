@@ -6,6 +6,7 @@
 #include "ordering/frmPurchase.h"
 #include "ordering/placement.h"
 #include "platform/transfer.h"
+#include "platform/windowplacement.h"
 
 namespace mainwindow {
 
@@ -18,30 +19,32 @@ ordering::frmPurchase& Form1::purchase()
     return *purchase_;
 }
 
-void Form1::showPurchase()
+void Form1::showPurchase(QWidget& opener)
 {
     ordering::frmPurchase& form = purchase();
+    // A window that hid itself to open the form hands it to the main window.
+    if (!form.isVisible()) platform::setOwner(form, opener.isVisible() ? opener : *this);
     form.show();
     form.raise();
     form.activateWindow();
 }
 
-void Form1::purchaseFullSize()
+void Form1::purchaseFullSize(QWidget& opener)
 {
     if (purchase().OrderType == 0) purchase().OrderType = ordering::kFullSizePlans;
-    showPurchase();
+    showPurchase(opener);
 }
 
 void Form1::BuyPlans_Click()
 {
     purchase().OrderType = ordering::kFullSizePlans;
-    if (model::currentDesign().DesignLoaded) showPurchase();
+    if (model::currentDesign().DesignLoaded) showPurchase(*this);
 }
 
 void Form1::BuyModel_Click()
 {
     purchase().OrderType = ordering::kScaleModelPlans;
-    if (model::currentDesign().DesignLoaded) showPurchase();
+    if (model::currentDesign().DesignLoaded) showPurchase(*this);
 }
 
 }  // namespace mainwindow

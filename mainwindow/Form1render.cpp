@@ -3,6 +3,7 @@
 #include "mainwindow/Form1.h"
 
 #include "model/hull/design.h"
+#include "platform/windowplacement.h"
 #include "render3d/frmRender.h"
 
 namespace mainwindow {
@@ -14,7 +15,9 @@ void Form1::Render3D_Click()
     if (render_) render_->unload();
     render_ = std::make_shared<render3d::frmRender>(model::currentDesign(), messages_);
     // "Purchase Full Size Plans" ends the view, then opens the order form.
-    render_->purchasePlans = [this] { purchaseFullSize(); };
+    render3d::frmRender& view = *render_;
+    render_->purchasePlans = [this, &view] { purchaseFullSize(view); };
+    platform::setOwner(view, *this);
     render_->Form_Load();
 }
 

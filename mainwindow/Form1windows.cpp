@@ -7,6 +7,7 @@
 #include "mainwindow/frmAbout.h"
 #include "model/document/messagebox.h"
 #include "model/hull/design.h"
+#include "platform/windowplacement.h"
 
 namespace mainwindow {
 
@@ -32,19 +33,26 @@ dialogs::frmPreferences& Form1::preferences()
     if (!preferences_) {
         preferences_ = std::make_unique<dialogs::frmPreferences>();
         preferences_->connectTo(this, &messages_, Text1);
+        platform::setOwner(*preferences_, *this);
     }
     return *preferences_;
 }
 
 dialogs::frmFriction& Form1::friction()
 {
-    if (!friction_) friction_ = std::make_unique<dialogs::frmFriction>();
+    if (!friction_) {
+        friction_ = std::make_unique<dialogs::frmFriction>();
+        platform::setOwner(*friction_, *this);
+    }
     return *friction_;
 }
 
 frmAbout& Form1::about()
 {
-    if (!about_) about_ = std::make_unique<frmAbout>();
+    if (!about_) {
+        about_ = std::make_unique<frmAbout>();
+        platform::setOwner(*about_, *this);
+    }
     return *about_;
 }
 

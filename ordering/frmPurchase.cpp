@@ -10,6 +10,7 @@
 #include "platform/doevents.h"
 #include "platform/formactivation.h"
 #include "platform/transfer.h"
+#include "platform/windowplacement.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -101,7 +102,10 @@ frmPurchase::~frmPurchase() = default;
 
 frmVerifyOrder& frmPurchase::verify()
 {
-    if (!verify_) verify_ = std::make_unique<frmVerifyOrder>(*this, messages_);
+    if (!verify_) {
+        verify_ = std::make_unique<frmVerifyOrder>(*this, messages_);
+        platform::setOwner(*verify_, *this);
+    }
     return *verify_;
 }
 

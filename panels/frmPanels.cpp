@@ -3,6 +3,7 @@
 #include "model/hull/design.h"
 #include "platform/doevents.h"
 #include "platform/picturebox.h"
+#include "platform/windowplacement.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -59,6 +60,8 @@ void frmPanels::Form_Load()
 bool frmPanels::event(QEvent* e)
 {
     if (e->type() == QEvent::WindowActivate) Form_Activate();
+    // The window manager's frame can change the inner size after the layout.
+    if (e->type() == QEvent::Resize) layOutControls(size());
     return QWidget::event(e);
 }
 
@@ -67,18 +70,25 @@ void frmPanels::layOutWindow()
     const QSize screenSize = screen()->size();
     const float w = float(screenSize.width()) * kWidthShare;
     const float h = w * kHeightPerWidth;
-    setGeometry(int(float(screenSize.width()) / 2 - w / 2), int(float(screenSize.height()) / 2 - h / 2), int(w),
-                int(h));
-    const int innerWidth = width();
-    const int innerHeight = height();
-    PanelView->setGeometry(0, 0, innerWidth, int(float(innerHeight) / kHeightParts * kSheetParts));
-    Command2->move(innerWidth - Command2->width(), innerHeight - Command2->height());
-    Command1->move(Command2->x() - Command1->width() - kButtonGap, innerHeight - Command1->height());
+    const QRect inner = platform::placeFrame(
+        *this, QRect(int(float(screenSize.width()) / 2 - w / 2), int(float(screenSize.height()) / 2 - h / 2), int(w),
+                     int(h)));
+    layOutControls(inner.size());
+}
+
+// The sheet fills the window above the buttons in its bottom right corner.
+void frmPanels::layOutControls(QSize inner)
+{
+    PanelView->setGeometry(0, 0, inner.width(), int(float(inner.height()) / kHeightParts * kSheetParts));
+    Command2->move(inner.width() - Command2->width(), inner.height() - Command2->height());
+    Command1->move(Command2->x() - Command1->width() - kButtonGap, inner.height() - Command1->height());
 }
 
 void frmPanels::showPreview()
 {
     const int before = activations_;
+    // The window has its size from its first show, activated or not.
+    layOutWindow();
     show();
     activateWindow();
     platform::doEvents();

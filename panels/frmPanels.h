@@ -47,6 +47,7 @@ protected:
 private:
     void Form_Load();
     void layOutWindow();
+    void layOutControls(QSize inner);
     void Command1_Click();
     void Command2_Click();
 

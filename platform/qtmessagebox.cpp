@@ -1,8 +1,10 @@
 #include "platform/qtmessagebox.h"
 
 #include "model/document/programname.h"
+#include "platform/windowplacement.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace platform {
 
@@ -18,6 +20,15 @@ QMessageBox::Icon qtIcon(model::MessageIcon icon)
     case model::MessageIcon::None: break;
     }
     return QMessageBox::NoIcon;
+}
+
+// Qt centres a box on a guess of its frame; once shown it is centred on its
+// owner by the real frames.
+int runCentred(QMessageBox& box)
+{
+    if (QWidget* owner = box.parentWidget())
+        QTimer::singleShot(0, &box, [&box, owner] { centreOver(box, *owner->window()); });
+    return box.exec();
 }
 
 }  // namespace
@@ -49,22 +60,28 @@ model::MessageAnswer answerOf(int pressed, model::MessageButtons buttons)
     return buttons == model::MessageButtons::Ok ? model::MessageAnswer::Ok : model::MessageAnswer::Cancel;
 }
 
-model::MessageAnswer QtMessageBox::ask(const std::string& text, model::MessageButtons buttons, model::MessageIcon icon)
+QWidget* QtMessageBox::boxOwner() const
 {
     // A box belongs to the window the user is working in (the wizard while
-    // the main window is disabled), so it comes up in front of that window.
+    // the main window is disabled, the data window, the order form), so it
+    // comes up centred in front of that window.
     QWidget* active = QApplication::activeWindow();
-    QMessageBox box(active ? active : owner_);
+    return active && active->isVisible() ? active : owner_;
+}
+
+model::MessageAnswer QtMessageBox::ask(const std::string& text, model::MessageButtons buttons, model::MessageIcon icon)
+{
+    QMessageBox box(boxOwner());
     configureMessageBox(box, text, buttons, icon);
-    return answerOf(box.exec(), buttons);
+    return answerOf(runCentred(box), buttons);
 }
 
 void QtMessageBox::showTitled(const std::string& text, const std::string& title, model::MessageIcon icon)
 {
-    QMessageBox box(owner_);
+    QMessageBox box(boxOwner());
     configureMessageBox(box, text, model::MessageButtons::Ok, icon);
     box.setWindowTitle(QString::fromStdString(title));
-    box.exec();
+    runCentred(box);
 }
 
 }  // namespace platform

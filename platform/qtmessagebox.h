@@ -28,6 +28,8 @@ public:
     void showTitled(const std::string& text, const std::string& title, model::MessageIcon icon) override;
 
 private:
+    QWidget* boxOwner() const;
+
     QWidget* owner_;
 };
 

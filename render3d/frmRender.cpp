@@ -3,6 +3,7 @@
 #include "model/document/messagebox.h"
 #include "platform/device3d.h"
 #include "platform/doevents.h"
+#include "platform/windowplacement.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -133,11 +134,10 @@ void frmRender::layOut()
 {
     const QScreen* s = screen();
     const int height = int(kHeightShare * (s ? s->geometry().height() : 0));
-    resize(int(kWidthPerHeight * height), height);
-    move(x(), 0);
-    const int side = std::max(0, height - Frame1->height());
-    Picture1->setGeometry((width() - side) / 2, 0, side, side);
-    Frame1->move((width() - Frame1->width()) / 2, side);
+    const QSize inner = platform::placeFrame(*this, QRect(x(), 0, int(kWidthPerHeight * height), height)).size();
+    const int side = std::max(0, inner.height() - Frame1->height());
+    Picture1->setGeometry((inner.width() - side) / 2, 0, side, side);
+    Frame1->move((inner.width() - Frame1->width()) / 2, side);
 }
 
 void frmRender::Form_Load()

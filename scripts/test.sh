@@ -16,6 +16,7 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j "$jobs"
 
 echo "== tests"
+# The wm label (tests/wm) starts an X server of its own with openbox for its launches.
 xvfb-run -a ctest --test-dir build --output-on-failure -j "$jobs" --timeout 300
 
 echo "== Qt-free tests under AddressSanitizer + UndefinedBehaviorSanitizer"

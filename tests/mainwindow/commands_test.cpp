@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 using MainWindow = testsupport::FormFixture;
 
@@ -74,6 +75,7 @@ TEST_F(MainWindow, PlansMenuDragCurvesAndPreferences)
     openKayak();
     form->menu("BuyPlans").click();
     EXPECT_EQ(std::tuple(form->purchase().OrderType, form->purchase().isVisible()), std::tuple(1, true));
+    EXPECT_EQ(form->purchase().windowHandle()->transientParent(), form->windowHandle());
     ASSERT_TRUE(QTest::qWaitFor([this] { return !messages.shown.empty(); }, 5000));
     EXPECT_EQ(messages.shown.back().text.rfind("Must be connected to the internet to place order.", 0), 0u);
     EXPECT_FALSE(form->purchase().isVisible());

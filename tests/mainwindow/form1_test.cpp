@@ -10,7 +10,6 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 
@@ -47,8 +46,6 @@ TEST_F(MainWindow, StartsWithItsDefaultsAndFrameAndWaitsForADesign)
     EXPECT_EQ(std::tuple(extents[views::kRightView].XMax, extents[views::kRightView].YMax,  // XMax: HullLength 0
                          extents[views::kSectionEdit].XMax, extents[views::kVolumeGraph].YMax),
               std::tuple(5, std::nearbyint(2 * (sh / 10) / (sw - 2) * 0.75 * 10), 13, 60));
-    const QRect screen = form->screen()->geometry();
-    EXPECT_EQ(form->frameGeometry(), QRect(0, 0, screen.width(), int(float(screen.height()) * 0.975f)));
     expectStationRow(*form);
 
     for (const char* item : {"x2", "AddBulkhead", "preferences", "ViewDragCurves"}) form->menu(item).click();
@@ -64,7 +61,7 @@ TEST_F(MainWindow, StartsWithItsDefaultsAndFrameAndWaitsForADesign)
     }
 }
 
-// The data window takes the left of the screen; a corrupt file leaves the open design.
+// The data window comes and goes with the station row kept; a corrupt file leaves the open design.
 TEST_F(MainWindow, OpenCorruptFileMinimiseAndRestore)
 {
     openKayak();
@@ -74,13 +71,11 @@ TEST_F(MainWindow, OpenCorruptFileMinimiseAndRestore)
     const QImage picture = form->boxes.RightView->image();  // drawn: not the blank start
     EXPECT_NE(picture.pixel(picture.width() / 2, picture.height() / 2), picture.pixel(0, picture.height() - 1));
 
-    const QRect screen = form->screen()->geometry();
+    // The windows' frames are pinned under a window manager (tests/wm).
     form->ViewData_Click();
-    const int infoWidth = form->info().frameGeometry().width();
-    EXPECT_EQ(form->frameGeometry(), QRect(infoWidth, 0, screen.width() - infoWidth, screen.height()));
     expectStationRow(*form);
     form->ViewData_Click();
-    EXPECT_TRUE(form->frameGeometry() == screen && !form->info().isVisible());
+    EXPECT_FALSE(form->info().isVisible());
     expectStationRow(*form);
 
     model::currentDesign().DesignChanged = true;

@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <QWindow>
 
 namespace {
 
@@ -59,6 +60,7 @@ TEST_F(VerifyTest, PlacingAnOrder)
     const ordering::frmVerifyOrder& verify = form->verify();
     EXPECT_EQ(QStringList({verify.lblPrice->text(), verify.lblTax->text(), verify.lblShipping->text(),
                            verify.lblTotal->text()}).join('|'), " 45|0.088|0| 48.96");
+    EXPECT_EQ(verify.windowHandle()->transientParent(), form->windowHandle());
     const ordering::OrderRecord& r = form->record;
     EXPECT_EQ(form->boxText("txtCardNumber"), "4111 1111 1111 1111");
     EXPECT_EQ(r.TaxText + "|" + r.TotalText + "|" + r.OrderNumber, "0.088| 48.96|ANMBEL125200934507PM");

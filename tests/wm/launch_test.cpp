@@ -1,0 +1,195 @@
+// One launch of the program under a real window manager (run by run_wm.sh on
+// its own X server with openbox): start-up, the data window on and off, a
+// message box of the data window, the wizard, the panel preview, the 3D view
+// and the smaller windows, each window's frame and owner read back from the X
+// server.
+
+#include "dialogs/frmInfo.h"
+#include "dialogs/frmNew.h"
+#include "platform/qtmessagebox.h"
+#include "tests/mainwindow/formfixture.h"
+#include "tests/wm/x11windows.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <utility>
+
+using testsupport::X11Window;
+
+namespace {
+
+constexpr int kSettleMs = 5000;
+constexpr int kClickSettleMs = 300;
+// The screen run_wm.sh gives the X server; openbox reserves none of it.
+const QRect kScreen(0, 0, 1600, 1000);
+
+// Whether a window's frame has its centre within a pixel of the owner's.
+std::function<bool(const X11Window&)> centredOn(const X11Window& owner)
+{
+    return [centre = owner.frame.center()](const X11Window& x) {
+        const QPoint off = x.frame.center() - centre;
+        return std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1;
+    };
+}
+
+QWidget* topLevel(const char* name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name) return w;
+    return nullptr;
+}
+
+class Launch : public testsupport::FormFixture {
+protected:
+    Launch() { form->wizard().templateFolder = QUILLOCK_TEMPLATES; }
+
+    // Lets the program and the window manager work until `done` holds for
+    // the window as the X server has it, or the time is up.
+    X11Window settle(const QWidget& w, const std::function<bool(const X11Window&)>& done)
+    {
+        const QDeadlineTimer deadline(kSettleMs);
+        X11Window now;
+        do {
+            QTest::qWait(20);
+            now = testsupport::x11Window(w.winId());
+        } while (!(now.viewable && done(now)) && !deadline.hasExpired());
+        return now;
+    }
+
+    void expectFrame(const QWidget& w, const QRect& expected)
+    {
+        EXPECT_EQ(settle(w, [&](const X11Window& x) { return x.frame == expected; }).frame, expected)
+            << w.objectName().toStdString();
+    }
+
+    // Every shown window lies within the screen, title bar and bottom edge included.
+    void expectAllOnScreen(const char* step)
+    {
+        for (const QWidget* w : QApplication::topLevelWidgets()) {
+            if (!w->isVisible() || !w->testAttribute(Qt::WA_WState_Created)) continue;
+            const QRect frame = testsupport::x11Window(w->winId()).frame;
+            EXPECT_TRUE(kScreen.contains(frame))
+                << step << ' ' << w->objectName().toStdString() << ' ' << testing::PrintToString(frame);
+        }
+        shoot(step);
+    }
+
+    // The whole screen, once per test run, for a person to look at.
+    void shoot(const char* step)
+    {
+        const QString folder = qEnvironmentVariable("QUILLOCK_WM_SHOTS");
+        if (folder.isEmpty()) return;
+        QDir().mkpath(folder);
+        form->screen()->grabWindow(0).save(folder + "/" + step + ".png");
+    }
+
+    // The wizard comes up centred on the main window and owned by it, and
+    // stays in front when the disabled main window is clicked.
+    void expectWizardOverMain(const char* step)
+    {
+        form->menu("New").click();
+        dialogs::frmNew& wizard = form->wizard();
+        const X11Window main = testsupport::x11Window(form->winId());
+        const auto centred = centredOn(main);
+        const X11Window shown = settle(wizard, centred);
+        EXPECT_TRUE(centred(shown)) << step << ' ' << testing::PrintToString(shown.frame);
+        EXPECT_EQ(shown.transientFor, form->winId()) << step;
+        expectAllOnScreen(step);
+
+        testsupport::clickAt(main.frame.topLeft() + QPoint(main.frame.width() / 8, main.frame.height() / 4));
+        QTest::qWait(kClickSettleMs);
+        const QList<WId> stack = testsupport::stackingOrder();
+        EXPECT_GT(stack.indexOf(wizard.winId()), stack.indexOf(form->winId())) << step;
+        EXPECT_TRUE(testsupport::x11Window(wizard.winId()).viewable) << step;
+    }
+
+    void viewData(bool on, const char* step)
+    {
+        form->menu("ViewData").click();
+        if (!on) {
+            expectFrame(*form, kScreen);
+        } else {
+            // The data window keeps its width; the main window takes the rest.
+            const auto atLeft = [](const X11Window& x) {
+                return x.frame.topLeft() == QPoint() && x.frame.height() == 1000;
+            };
+            const X11Window info = settle(form->info(), atLeft);
+            EXPECT_TRUE(atLeft(info)) << testing::PrintToString(info.frame);
+            expectFrame(*form, {info.frame.width(), 0, 1600 - info.frame.width(), 1000});
+        }
+        expectAllOnScreen(step);
+    }
+};
+
+}  // namespace
+
+TEST_F(Launch, EveryWindowIsPlacedOnScreenOwnedAndSizedAtItsFirstShow)
+{
+    ASSERT_EQ(form->screen()->availableGeometry(), kScreen);
+    expectFrame(*form, {0, 0, 1600, 975});
+    expectAllOnScreen("1_start");
+
+    expectWizardOverMain("2_wizard");
+    form->wizard().Command1->click();  // OK: the default kayak
+    ASSERT_TRUE(model::currentDesign().DesignLoaded && form->isEnabled());
+
+    viewData(true, "3_data_on");
+    viewData(false, "4_data_off");
+    viewData(true, "5_data_on");
+    viewData(false, "6_data_off");
+    viewData(true, "7_data_on");
+
+    // A message box of the data window comes up centred on it and owned by it.
+    form->info().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form->info()));
+    platform::QtMessageBox boxes(form.get());
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        const X11Window info = testsupport::x11Window(form->info().winId());
+        const auto centred = centredOn(info);
+        const X11Window shown = settle(*box, centred);
+        EXPECT_TRUE(centred(shown)) << testing::PrintToString(shown.frame);
+        EXPECT_EQ(shown.transientFor, form->info().winId());
+        expectAllOnScreen("8_data_window_message");
+        box->close();
+    });
+    boxes.show("Kayak width may not exceed 48\"");
+
+    expectWizardOverMain("9_wizard_beside_data");
+    form->wizard().Command2->click();  // Cancel
+
+    // Three quarters of the screen's width, centred; then the 3D view,
+    // 0.95 of the screen's height at its top, 1.1 times as wide.
+    const std::pair<const char*, QRect> sized[] = {{"frmPanels", {200, 140, 1200, 720}},
+                                                   {"frmRender", {0, 0, 1045, 950}}};
+    const char* items[] = {"PreviewPanels", "Render3D"};
+    const char* steps[] = {"10_panel_preview", "11_3d_view"};
+    for (int i = 0; i < 2; ++i) {
+        form->menu(items[i]).click();
+        QWidget* w = topLevel(sized[i].first);
+        ASSERT_NE(w, nullptr) << items[i];
+        expectFrame(*w, sized[i].second);
+        EXPECT_EQ(testsupport::x11Window(w->winId()).transientFor, form->winId()) << items[i];
+        expectAllOnScreen(steps[i]);
+    }
+
+    // The smaller windows belong to the main window too.
+    for (const auto& [item, name] : {std::pair{"ViewDragCurves", "frmFriction"}, {"preferences", "frmPreferences"},
+                                     {"About", "frmAbout"}}) {
+        form->menu(item).click();
+        QWidget* w = topLevel(name);
+        ASSERT_NE(w, nullptr) << name;
+        const auto owned = [&](const X11Window& x) { return x.transientFor == form->winId(); };
+        EXPECT_TRUE(owned(settle(*w, owned))) << name;
+        expectAllOnScreen(QByteArray("12_") + name);
+    }
+    EXPECT_TRUE(messages.shown.empty()) << messages.texts().front();
+}
