@@ -83,7 +83,7 @@ void drawPasses(const Redraw& r)
         paintBackground(r, view);
         drawRulers(r, view);
     }
-    if (r.design.CurrentStation != 0) drawSectionEditorOutline(r);
+    drawSectionEditorOutline(r);
     drawMidshipSymbol(r);
     DrawHullPanels(r);
     drawProfileWaterlineAndBulkheads(r);

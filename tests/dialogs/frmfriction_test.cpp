@@ -5,6 +5,8 @@
 #include "tests/support/pixels.h"
 #include "tests/support/testapp.h"
 
+#include <QLabel>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -98,6 +100,16 @@ TEST(frmFriction, DrawsOnLoadAndKeepsItsPictureWhileOpen)
     ASSERT_EQ(window.picFriction->size(), QSize(649, 433));
 
     window.showLoaded();
+    // The legend: a line in each curve's pure colour over its caption.
+    const QImage shot = window.grab().toImage();
+    const std::tuple<QLabel*, const char*, int, platform::ColorRef> legend[] = {
+        {window.Label1, "Residual", 8, RGB(0, 255, 0)}, {window.Label2, "Frictional", 40, RGB(255, 0, 0)},
+        {window.Label3, "Total", 72, RGB(0, 0, 255)}};
+    for (const auto& [label, caption, top, color] : legend) {
+        EXPECT_EQ(label->text(), caption);
+        EXPECT_EQ(shot.pixel(700, top), testsupport::rgbOf(color)) << caption;
+        EXPECT_EQ(label->pos(), QPoint(664, top + 8)) << caption;
+    }
     const QImage picture = window.picFriction->image();
     for (platform::ColorRef c : {RGB(0, 200, 0), RGB(200, 0, 0), RGB(0, 0, 200)})
         EXPECT_GT(countPixels(picture, c), 200) << std::hex << c;

@@ -4,6 +4,7 @@
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/testapp.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -78,6 +79,10 @@ protected:
 TEST_F(PreferencesWindow, FillsItsBoxesOnLoadAndOnEachActivation)
 {
     EXPECT_EQ(prefs->windowTitle(), "Quillock");
+    std::vector<std::string> captions;
+    for (const QLabel* label : prefs->findChildren<QLabel*>()) captions.push_back(label->text().toStdString());
+    EXPECT_EQ(captions, (Log{"Number of Stations (10-100)", "Distance Between Stitches", "Stitch Mark Length"}));
+    EXPECT_EQ(std::pair(prefs->Command1->text(), prefs->Command2->text()), std::pair(QString("Ok"), QString("Cancel")));
     EXPECT_EQ(std::tuple(prefs->txtNumberofSections->text(), prefs->txtStitchLength->text(), prefs->txtStitchMarkLength->text()),
               std::tuple("20", "4", "0.25"));
 

@@ -9,18 +9,24 @@
 #include <QTest>
 
 using model::currentDesign;
-using Counts = std::array<int, 3>;  // calculations, sections, redraws
+using Counts = std::array<int, 4>;  // calculations, sections, redraws, waterline dots
 
 namespace {
 
-// Counts the rebuild steps the handlers run.
+// Counts the rebuild steps the handlers run; a frozen form counts redraws without drawing.
 class CountingForm : public mainwindow::Form1 {
 public:
     using Form1::Form1;
     void GetCalculations() override { ++counts[0], Form1::GetCalculations(); }
     void makesections() override { ++counts[1], Form1::makesections(); }
-    void drawscreens() override { ++counts[2], Form1::drawscreens(); }
+    void drawscreens() override
+    {
+        ++counts[2];
+        if (!frozen) Form1::drawscreens();
+    }
+    void DrawWaterline() override { ++counts[3], Form1::DrawWaterline(); }
     Counts counts{};
+    bool frozen = false;
 };
 
 // The window at 1600 x 1000 with the seven-line cockpit kayak open (204 in,
@@ -116,6 +122,15 @@ TEST_F(MouseEditing, DraggingWithTheMouse)
     EXPECT_LT(at(33).X, 0);
     QTest::mouseRelease(&right, Qt::LeftButton, {}, pixel(right, -4, 1));
     EXPECT_EQ(std::tuple(at(33).X, at(33).Flag, active()), std::tuple(keel.X, 0, views::kActiveRight));
+
+    // The release itself fits the views to the hull's new box, drawn or not.
+    form->frozen = true;
+    QTest::mousePress(&top, Qt::LeftButton, {}, pixel(top, moved.X, moved.Z));
+    QTest::mouseMove(&top, pixel(top, moved.X, 20));
+    QTest::mouseRelease(&top, Qt::LeftButton, {}, pixel(top, moved.X, 20));
+    const model::Design& d = currentDesign();
+    EXPECT_GT(d.HullMax.Z, moved.Z / 204);
+    EXPECT_EQ(std::tuple(form->drawingState().DrawMax.Z, form->drawingState().DrawMin.Z), std::tuple(d.HullMax.Z, d.HullMin.Z));
 }
 
 // Without a design only the profile and the small views show the mouse.
@@ -140,6 +155,7 @@ TEST_F(MouseEditing, StationButtonsReadOutAndTheSmallViews)
 
     currentDesign().StationCount = 20;
     form->makesections();
+    form->menu("ViewWaterLine").click();  // each redraw below owes the waterline's dots
     const std::tuple<QPushButton*, int, const char*> steps[] = {
         {form->Command2, 20, "204\""}, {form->Command1, 0, "0\""},    {form->Command1, 1, "10.2\""},
         {form->Command1, 2, "20.4\""}, {form->Command2, 1, "10.2\""},
@@ -149,7 +165,7 @@ TEST_F(MouseEditing, StationButtonsReadOutAndTheSmallViews)
         form->counts = {};
         button->click();
         EXPECT_EQ(std::tuple(currentDesign().CurrentStation, form->Text1->text(), active(), form->counts),
-                  std::tuple(station, caption, views::kActiveNone, Counts{0, 0, 1}));
+                  std::tuple(station, caption, views::kActiveNone, Counts{0, 0, 1, 1}));
     }
     using Form1 = mainwindow::Form1;
     const std::pair<void (Form1::*)(float, float), std::int16_t> presses[] = {
@@ -160,6 +176,24 @@ TEST_F(MouseEditing, StationButtonsReadOutAndTheSmallViews)
     for (const auto& [press, view] : presses) {
         form->counts = {};
         (form.get()->*press)(1, 1);
-        EXPECT_EQ(std::tuple(active(), form->counts), std::tuple(view, Counts{0, 0, 1}));
+        EXPECT_EQ(std::tuple(active(), form->counts), std::tuple(view, Counts{0, 0, 1, 1}));
+    }
+}
+
+// What each view command redraws at once; the deferred pass does the rest.
+TEST_F(MouseEditing, EachViewCommandRedrawsWhatItOwes)
+{
+    openQuiet();
+    const std::tuple<const char*, Counts, bool> commands[] = {
+        {"x2", {1, 0, 1, 0}, true},           {"x1", {1, 0, 1, 0}, true},
+        {"AddBulkhead", {0, 0, 1, 0}, false}, {"RemoveBulkhead", {0, 0, 1, 0}, false},
+        {"ViewWaterLine", {0, 0, 0, 1}, true}, {"ViewWaterLine", {0, 0, 1, 0}, true},
+        {"Wireframe", {0, 0, 0, 0}, true},
+    };
+    for (const auto& [item, counts, timer] : commands) {
+        form->counts = {};
+        form->Timer1.setEnabled(false);
+        form->menu(item).click();
+        EXPECT_EQ(std::tuple(form->counts, form->Timer1.isEnabled()), std::tuple(counts, timer)) << item;
     }
 }

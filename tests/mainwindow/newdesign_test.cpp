@@ -53,12 +53,23 @@ TEST_F(NewDesign, TheDefaultsMakeASingleKayakAndTheTandemItsFixedPoints)
     }
     EXPECT_EQ(form->windowTitle(), "Quillock");
 
+    // Every tandem box a value of its own, so no two can be swapped unseen.
     startNew();
     wizard().SSTab1->setCurrentIndex(1);
-    wizard().textBox("txtPaddler2Weight")->setText("160");
+    const std::pair<const char*, const char*> boxes[] = {
+        {"txtPaddler1Weight", "170"}, {"txtPaddler2Weight", "160"}, {"txtDistanceBetweenCockpits", "58"},
+        {"txtCockpit1Length", "31"},  {"txtCockpit1Width", "17"},   {"txtCockpit1AftTocenterofgravity", "12"},
+        {"txtCockpit2Length", "29"},  {"txtCockpit2Width", "16"},   {"txtCockpit2Afttocenterofgravity", "10"}};
+    for (auto [box, value] : boxes) wizard().textBox(box)->setText(value);
     expectOk();
     ASSERT_EQ(d.cockpitCount(), 2);
-    EXPECT_EQ(std::tuple(d.PaddlerWeights[2], d.Cockpits[1].DistanceBetweenCockpits), std::tuple(160, 60));
+    const model::Cockpit &one = d.Cockpits[1], &two = d.Cockpits[2];
+    EXPECT_EQ(std::tuple(d.PaddlerWeights[1], d.PaddlerWeights[2], one.DistanceBetweenCockpits),
+              std::tuple(170, 160, 58));
+    EXPECT_EQ(std::tuple(one.Length, one.Width, one.AftToCG, two.Length, two.Width, two.AftToCG),
+              std::tuple(31, 17, 12, 29, 16, 10));
+    for (auto [k, half] : {std::pair{1, 8.5}, std::pair{2, 8.0}})
+        EXPECT_NEAR(d.point(model::rimPoint(d, k, 5)).Z * 204, half, 1e-12) << k;
     for (int centre : {25, 65}) {
         EXPECT_NEAR((d.point(centre).X - d.point(centre + 1).X) * d.HullLength, 0.09 * 204, 1e-9);
         EXPECT_NEAR((d.point(centre + 2).X - d.point(centre).X) * d.HullLength, 0.09 * 204, 1e-9);

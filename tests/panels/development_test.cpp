@@ -141,14 +141,15 @@ TEST(DevelopPanels, ACurvedStripKeepsEveryTriangle)
     expectSoundPanel(panels[1], "curved strip");
 }
 
-// 200 inches in 100 stations are 2-inch stations; a spacing below that marks none.
+// 200 inches in 100 stations are 2-inch stations; a spacing below that marks none, nor one
+// beyond the last inner station (99).
 TEST(DevelopPanels, StitchMarksAtEveryMultipleOfTheSpacingInStations)
 {
     // Lines meet at stations 1 and 2; at station 5 only the half-breadths differ.
     const auto edges = [](int s) {
         return s <= 2 ? EdgePoints{{0, 4, 3}, {0, 4, 3}} : EdgePoints{{0, 8, 3}, {0, s == 5 ? 8.0 : 1.0, 9}};
     };
-    for (const auto& [spacing, interval] : {std::pair<std::int16_t, int>{6, 3}, {7, 3}, {2, 1}, {1, 0}, {0, 0}}) {
+    for (const auto& [spacing, interval] : {std::pair<std::int16_t, int>{6, 3}, {7, 3}, {2, 1}, {1, 0}, {0, 0}, {198, 99}, {200, 0}}) {
         SCOPED_TRACE(spacing);
         const auto d = stripDesign(200, 100, edges, {0, 6, 0}, {200, 7, 0}, spacing);
         EXPECT_EQ(panels::stitchInterval(d), interval);

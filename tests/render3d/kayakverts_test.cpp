@@ -180,14 +180,16 @@ TEST(KayakVerts, ListsAndFramesRefuseDesignsTheyCannotHold)
     const std::vector<std::tuple<const char*, void (*)(model::Design&), bool>> faults{
         {"panel end outside the points", [](model::Design& d) { d.PanelEnds[2][2] = 9; }, false},
         {"sections not built", [](model::Design& d) { d.Sections.pop_back(); }, false},
-        {"a section short of lines", [](model::Design& d) { d.Sections[1].Pts.resize(3); }, false},
+        {"a section one line short", [](model::Design& d) { d.Sections[1].Pts.resize(4); }, false},
+        {"a panel line 0", [](model::Design& d) { d.HullPanels[1].LineA = 0; }, false},
+        {"a panel line just past the sections'", [](model::Design& d) { d.HullPanels[3].LineB = 5; }, false},
         {"fewer lines than panels need", [](model::Design& d) { d.LineCount = 3; }, false},
-        {"a panel line beyond the sections", [](model::Design& d) { d.HullPanels[3].LineB = 7; }, false},
         {"no stations", [](model::Design& d) { d.StationCount = 0; }, false},
         {"no panels", [](model::Design& d) { d.PanelsPerSide = 0; }, false},
         {"panels dropped since building", [](model::Design& d) { d.PanelsPerSide = 2; }, true},
         {"a panel end moved off the points since", [](model::Design& d) { d.PanelEnds[3][1] = 40; }, true},
     };
+    const Built oneStation(1);  // the least a hull can be built from
     for (const auto& [what, spoil, afterBuilding] : faults) {
         Built b;
         spoil(b.design);

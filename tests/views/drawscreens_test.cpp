@@ -116,10 +116,13 @@ TEST(Drawscreens, FitsEachViewAndPaintsItAtItsNewScale)
     f.expect(kTopView, {{398, 20, kWater}, {200, 30, panelFillColor(1)}, {200, 70, panelFillColor(1)}, {200, 50, kBlack}});
     f.expect(kBottomView, {{10, 50, kWater}, {250, 30, panelFillColor(3)}, {250, 70, panelFillColor(3)}, {250, 50, kBlack}});
     f.expect(kSectionEdit, {{75, 40, kAir}, {75, 50, kWater}});
+    EXPECT_EQ(f.at(kSectionEdit, 5.5, 10), rgbOf(kAir));  // station 0: no outline
     f.expect(kFrontView, {{79, 5, kAir}, {79, 95, kWater}});  // over and under the body plan
     EXPECT_EQ(f.count(kVolumeGraph, kWhite), 150 * 100);      // not touched
+    f.design.CurrentStation = 4;  // the box's section outlined in black, both sides
     f.state.Solid = false;
     f.run();
+    for (double z : {-5.5, 5.5}) EXPECT_EQ(f.at(kSectionEdit, z, 10), rgbOf(kBlack)) << z;  // the deck edge
     f.expect(kRightView, {{500, 30, kAir}, {500, 70, kWater}});
     f.expect(kTopView, {{200, 30, kWater}, {200, 70, kWater}, {200, 50, kBlack}});
     f.expect(kBottomView, {{250, 30, kWater}, {250, 70, kWater}});
