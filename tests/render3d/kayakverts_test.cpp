@@ -240,11 +240,9 @@ TEST(ComposeFrame, StripsAreCopiedFromSlotOneTubesKeepTheirSideAndWaterComesLast
 {
     const Built b;
     const FrameVertices f = b.compose({true, true, true, false, true});
-    EXPECT_EQ(f.vertices[0].X, b.verts.PanelStrips[1][1].X);
-    EXPECT_EQ(f.vertices[7].Z, b.verts.PanelStrips[4][1].Z);
-    EXPECT_EQ(f.vertices[14].Y, b.verts.PanelStrips[2][1].Y);
-    EXPECT_EQ(f.vertices.back().Diffuse, b.verts.WaterVerts[5].Diffuse);
-    EXPECT_EQ(f.vertices.back().X, b.verts.WaterVerts[5].X);
+    const LitVertex &strip1 = b.verts.PanelStrips[1][1], &mirror1 = b.verts.PanelStrips[4][1], &water = b.verts.WaterVerts[5];
+    EXPECT_EQ(std::tuple(f.vertices[0].X, f.vertices[7].Z, f.vertices[14].Y, f.vertices.back().Diffuse, f.vertices.back().X),
+              std::tuple(strip1.X, mirror1.Z, b.verts.PanelStrips[2][1].Y, water.Diffuse, water.X));
     const FrameVertices wire = b.compose({true, true, false, true, false});
     for (std::size_t s = 0; s < wire.strips.size(); ++s)
         for (int k = 0; k < wire.strips[s].count; ++k)
