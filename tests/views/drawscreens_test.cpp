@@ -1,5 +1,4 @@
 #include "model/hull/floaterror.h"
-#include "views/backgrounds.h"
 #include "views/hullpanels.h"
 #include "views/mappeddrawing.h"
 #include "views/viewfit.h"
@@ -207,23 +206,6 @@ TEST(Drawscreens, ZoomScrollAndGuards)
     EXPECT_EQ(empty.design.HullLines[1].Color, platform::RGB(255, 50, 100));
     EXPECT_EQ(empty.extent(kRightView), ViewExtent{});
     EXPECT_EQ(empty.count(kRightView, kWhite), 1000 * 89);
-}
-
-// Ten pixels an inch from -3 (the tick at 27 just outside); long ticks at
-// 0, 12, 24; the front view's feet -12 and 0 on rows 170 and 50.
-TEST(Rulers, InchTicksAlongTheTopAndLeftWithLongOnesAtEveryFoot)
-{
-    ViewsFixture f;
-    f.sizeViews({300, 200}, {300, 200}, {300, 200}, {300, 200});
-    for (int view = kRightView; view <= kSectionEdit; ++view) f.setWindow(view, {-3, 27, -5, 15});
-    f.setWindow(kFrontView, {-3, 27, -15, 5});
-    for (int view = kRightView; view <= kSectionEdit; ++view) drawRulers(f.redraw(), view);
-    for (int view = kRightView; view <= kSectionEdit; ++view) {
-        EXPECT_EQ(countPixels(f.image(view).copy(0, 5, 300, 1), kBlack), 30) << view;
-        EXPECT_EQ(countPixels(f.image(view).copy(0, 15, 300, 1), kBlack), 3) << view;
-        f.expect(view, {{30, 20, kBlack}, {30, 21, kWhite}});
-    }
-    f.expect(kFrontView, {{15, 170, kBlack}, {20, 170, kBlack}, {20, 50, kBlack}, {5, 160, kBlack}, {15, 160, kWhite}});
 }
 
 TEST(Drawscreens, AnAbsurdWaterlineStillPaintsEveryViewWhole)
