@@ -60,8 +60,7 @@ TEST(FrictionGraph, ScalesLabelsAndCurvesOfATwelveFootWaterline)
     EXPECT_EQ((std::array{solid[32]->x1, solid[32]->y2}), (std::array{4.0, 2.0}));
 
     const auto dots = marksOf(g, MarkKind::Dot);
-    ASSERT_EQ(dots.size() % 3, 0u);
-    EXPECT_GT(dots.size(), 3u * 900);
+    ASSERT_TRUE(dots.size() % 3 == 0 && dots.size() > 3u * 900);
     const std::pair<double, platform::ColorRef> atRest[] = {
         {4.12, RGB(0, 200, 0)}, {0.04, RGB(200, 0, 0)}, {4.16, RGB(0, 0, 200)}};
     for (int i = 0; i < 3; ++i) {
@@ -127,8 +126,8 @@ TEST(frmFriction, DrawsOnLoadAndKeepsItsPictureWhileOpen)
     EXPECT_EQ(window.picFriction->image(), picture);
     window.close();
     window.showLoaded();
-    EXPECT_EQ(countPixels(window.picFriction->image(), RGB(0, 0, 200)), 0);
-    EXPECT_GT(countPixels(window.picFriction->image(), RGB(100, 0, 0)), 200);
+    EXPECT_TRUE(countPixels(window.picFriction->image(), RGB(0, 0, 200)) == 0 &&
+                countPixels(window.picFriction->image(), RGB(100, 0, 0)) > 200);
 
     window.close();  // without a design the window opens blank
     model::currentDesign().DesignLoaded = false;

@@ -150,8 +150,7 @@ TEST_F(MainWindow, ZoomDrawModesMarkersAndBulkheads)
     form->info().checkBox("chkLCBVisible")->setCheckState(Qt::Checked);
     form->info().checkBox("chkLCFVisible")->setCheckState(Qt::PartiallyChecked);
     form->drawscreens();
-    EXPECT_GT(count(form->boxes.RightView, platform::RGB(225, 0, 0)), 0);
-    EXPECT_EQ(count(form->boxes.RightView, platform::RGB(0, 0, 225)), 0);
+    EXPECT_TRUE(count(form->boxes.RightView, platform::RGB(225, 0, 0)) > 0 && count(form->boxes.RightView, platform::RGB(0, 0, 225)) == 0);
     constexpr platform::ColorRef kDot = platform::RGB(255, 0, 0);
     EXPECT_EQ(count(form->boxes.TopView, kDot), 0);
     form->menu("ViewWaterLine").click();
@@ -174,9 +173,8 @@ TEST_F(MainWindow, ExitPromptAnswersAndSaveAs)
     form->menu("Exit").click();
     QCloseEvent close;
     QApplication::sendEvent(form.get(), &close);
-    EXPECT_FALSE(close.isAccepted());
+    EXPECT_TRUE(!close.isAccepted() && ended == 0);
     EXPECT_EQ(messages.texts(), std::vector<std::string>(2, "Do you wish to save your work?"));
-    EXPECT_EQ(ended, 0);
     form->menu("Exit").click();
     EXPECT_EQ(std::tuple(ended, d.DesignChanged), std::tuple(1, false));
 
