@@ -100,9 +100,9 @@ TEST(KayakVerts, StripsRibbonsWaterAndMirrorsOfASmallHull)
         const LitVertex& got = v.PanelStrips[e.panel][e.slot];
         const model::Point3 off = offset(e.panel);
         const std::uint32_t b = e.panel == 1 ? 169 : 103;
-        EXPECT_EQ(place(got), place(e.at.X, e.at.Y + off.Y, e.at.Z + off.Z));
-        EXPECT_EQ(got.Diffuse, e.r < 0 ? 0 : packColour(e.r, e.g, b));
-        EXPECT_EQ(got.Specular, e.r < 0 ? 0 : packColour(e.r, b, b));
+        EXPECT_EQ(std::tuple(place(got), got.Diffuse, got.Specular),
+                  std::tuple(place(e.at.X, e.at.Y + off.Y, e.at.Z + off.Z), e.r < 0 ? 0 : packColour(e.r, e.g, b),
+                             e.r < 0 ? 0 : packColour(e.r, b, b)));
     }
     EXPECT_EQ(v.PanelStrips[0][1].X, 0) << "row 0 is never written";
 
@@ -151,8 +151,8 @@ TEST(KayakVerts, StripsRibbonsWaterAndMirrorsOfASmallHull)
 TEST(KayakVerts, ColourSharesRoundHalvesToEven)
 {
     const Built b(16, {});
-    EXPECT_EQ(b.verts.PanelStrips[1][1].Diffuse, packColour(12, 188, 169));
-    EXPECT_EQ(b.verts.PanelStrips[2][1].Specular, packColour(12, 103, 103));
+    EXPECT_EQ(std::pair(b.verts.PanelStrips[1][1].Diffuse, b.verts.PanelStrips[2][1].Specular),
+              std::pair(packColour(12, 188, 169), packColour(12, 103, 103)));
 }
 
 // Drawn as one strip, face 1 gives two real triangles per station step and

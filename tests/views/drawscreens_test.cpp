@@ -107,9 +107,8 @@ TEST(Drawscreens, FitsEachViewAndPaintsItAtItsNewScale)
 {
     ViewsFixture f;
     f.run();
-    EXPECT_EQ(f.extent(kRightView), kProfile);
-    EXPECT_EQ(f.extent(kTopView), (ViewExtent{-2, 102, -13, 13}));
-    EXPECT_EQ(f.extent(kBottomView), (ViewExtent{-3, 107, -11, 11}));
+    EXPECT_EQ(std::tuple(f.extent(kRightView), f.extent(kTopView), f.extent(kBottomView)),
+              std::tuple(kProfile, ViewExtent{-2, 102, -13, 13}, ViewExtent{-3, 107, -11, 11}));
     f.expect(kRightView, {{911, 48, kAir}, {911, 49, kWater}, {911, 88, kWater}, {500, 30, panelFillColor(2)},
                           {500, 70, panelFillColor(2)}});
     f.expect(kTopView, {{398, 20, kWater}, {200, 30, panelFillColor(1)}, {200, 70, panelFillColor(1)}, {200, 50, kBlack}});
@@ -136,9 +135,8 @@ TEST(Drawscreens, FitsEachViewAndPaintsItAtItsNewScale)
 
 TEST(Drawscreens, EachViewShowsTheShadesOfItsOwnPanels)
 {
-    EXPECT_EQ(panelFillColor(1), platform::RGB(0, 205, 205));
-    EXPECT_EQ(panelFillColor(7), platform::RGB(0, 25, 25));
-    for (int k : {8, 12}) EXPECT_EQ(panelFillColor(k), kBlack) << k;
+    EXPECT_EQ(std::tuple(panelFillColor(1), panelFillColor(7), panelFillColor(8), panelFillColor(12)),
+              std::tuple(platform::RGB(0, 205, 205), platform::RGB(0, 25, 25), kBlack, kBlack));
     ViewsFixture f;
     f.design = sevenLineKayak();
     f.sizeViews({2240, 250}, {2240, 300}, {2240, 300}, {100, 100});  // large enough for every shade to show
@@ -171,9 +169,8 @@ TEST(Drawscreens, ZoomScrollAndGuards)
     f.state.TopviewHScroll = {10, 10, false};  // at Max: from the fitted right edge
     f.state.TopViewVScroll = {5, 10, false};   // half way: 13 inches down
     f.run();
-    EXPECT_EQ(f.extent(kRightView), (ViewExtent{-3, 59, 6, 11}));  // 124 / 2 and 11 - 5.5 -> 6
-    EXPECT_EQ(f.extent(kTopView), (ViewExtent{102, 154, -13, 0}));
-    EXPECT_EQ(f.extent(kFrontView), (ViewExtent{-10, 10, -2, 11}));
+    EXPECT_EQ(std::tuple(f.extent(kRightView), f.extent(kTopView), f.extent(kFrontView)),  // 124 / 2 and 11 - 5.5 -> 6
+              std::tuple(ViewExtent{-3, 59, 6, 11}, ViewExtent{102, 154, -13, 0}, ViewExtent{-10, 10, -2, 11}));
     f.state.ZoomFactor = 1;
     f.run();
     EXPECT_EQ(f.state.TopviewHScroll.Value, 0);
@@ -203,9 +200,8 @@ TEST(Drawscreens, ZoomScrollAndGuards)
     ViewsFixture empty;
     empty.design.DesignLoaded = false;
     empty.run();
-    EXPECT_EQ(empty.design.HullLines[1].Color, platform::RGB(255, 50, 100));
-    EXPECT_EQ(empty.extent(kRightView), ViewExtent{});
-    EXPECT_EQ(empty.count(kRightView, kWhite), 1000 * 89);
+    EXPECT_EQ(std::tuple(empty.design.HullLines[1].Color, empty.extent(kRightView), empty.count(kRightView, kWhite)),
+              std::tuple(platform::RGB(255, 50, 100), ViewExtent{}, 1000 * 89));
 }
 
 TEST(Drawscreens, AnAbsurdWaterlineStillPaintsEveryViewWhole)

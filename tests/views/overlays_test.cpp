@@ -80,12 +80,12 @@ TEST(EditHandles, EachViewItsOwnLinesHandlesAndTheWaterlineHandle)
     for (int p : {3, 5, 7}) f.design.ControlPoints[p].LockX = f.design.ControlPoints[p].LockZ = 1;
     draw(kActiveTop);
     EXPECT_NE(f.at(kTopView, 25, 0), rgbOf(f.design.HullLines[1].Color));
-    EXPECT_EQ(f.at(kTopView, 75, 0), rgbOf(f.design.HullLines[1].Color));
-    EXPECT_EQ(f.at(kTopView, 25, 8), rgbOf(f.design.HullLines[2].Color));
+    EXPECT_EQ(std::pair(f.at(kTopView, 75, 0), f.at(kTopView, 25, 8)),
+              std::pair(rgbOf(f.design.HullLines[1].Color), rgbOf(f.design.HullLines[2].Color)));
     EXPECT_TRUE(blank(kBottomView) && blank(kRightView));
     draw(kActiveRight);  // line 2's handle at 75 over line 1's handle 4
-    EXPECT_EQ(f.at(kRightView, 25, 7), rgbOf(f.design.HullLines[1].Color));
-    EXPECT_EQ(f.at(kRightView, 75, 10), rgbOf(f.design.HullLines[2].Color));
+    EXPECT_EQ(std::pair(f.at(kRightView, 25, 7), f.at(kRightView, 75, 10)),
+              std::pair(rgbOf(f.design.HullLines[1].Color), rgbOf(f.design.HullLines[2].Color)));
     const model::Point3& handle = f.state.WaterlineHandle;
     EXPECT_EQ(std::tuple(handle.X, handle.Y, handle.Z, f.at(kRightView, 0.99 * 121, 5)),
               std::tuple(0.99 * 121, 5.0, 3.0, rgbOf(kWaterlineBlue)));
@@ -133,8 +133,8 @@ TEST(Overlays, MidshipSymbolBulkheadsTheirHandlesAndTheDottedWaterline)
         for (int view : {kTopView, kBottomView})
             EXPECT_TRUE(f.near(view, x, -3, kBulkhead) && !f.near(view, x, 5, kBulkhead)) << view;
     }
-    EXPECT_EQ(f.column(kTopView, 25, kBulkhead), 0);
-    EXPECT_TRUE(f.at(kRightView, 16, 13.5) == rgbOf(kFill) && f.near(kRightView, 16, 14.25, kBulkhead));
+    EXPECT_TRUE(f.column(kTopView, 25, kBulkhead) == 0 && f.at(kRightView, 16, 13.5) == rgbOf(kFill) &&
+                f.near(kRightView, 16, 14.25, kBulkhead));
     for (int view : {kRightView, kTopView, kBottomView}) EXPECT_EQ(f.views.box(view).DrawWidth, 1);
     const int dots = countPixels(f.image(kRightView).copy(0, f.pixel(kRightView, 0, 5).y, 300, 1), kDotted);
     EXPECT_TRUE(dots > 50 && dots < 250) << dots;
@@ -224,11 +224,9 @@ TEST(PassOrder, LaterPassesPaintOverEarlierOnes)
     for (int i = 201; i <= 801; i += 5) h.WaterlineHalfBreadthsTop[i] = 5;
     f.run();
     const double symbolTop = 0.85 * f.extent(kRightView).YMax;
-    EXPECT_FALSE(f.near(kRightView, 50, symbolTop, kBlack));
-    EXPECT_EQ(f.column(kTopView, 30, kBulkhead, 1), 0);
+    EXPECT_FALSE(f.near(kRightView, 50, symbolTop, kBlack) || f.column(kTopView, 30, kBulkhead, 1) != 0);
     EXPECT_TRUE(f.column(kTopView, 30, kStation, 1) > 10 && f.column(kTopView, 30, kLcb, 1) > 10);
-    EXPECT_TRUE(f.near(kTopView, 30, 5, kBulkhead) && f.near(kTopView, 50, -5, kPlot));
-    EXPECT_EQ(f.at(kBottomView, 70, 0), rgbOf(kPlot));
+    EXPECT_TRUE(f.near(kTopView, 30, 5, kBulkhead) && f.near(kTopView, 50, -5, kPlot) && f.at(kBottomView, 70, 0) == rgbOf(kPlot));
     f.state.Solid = false;
     f.design.CurrentStation = 99;  // past the last station: no line
     f.run();
