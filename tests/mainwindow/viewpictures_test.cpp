@@ -1,8 +1,8 @@
-// Whole views of the tandem template as File > New builds it, each pinned by
-// a checksum of its picture, so any change of pixels shows. The views are
-// drawn at fixed sizes (the window's own layout follows its fonts). With
-// QUILLOCK_PICTURES set to a folder the pictures are written there as PNG,
-// to be looked at before a checksum is pinned anew.
+// Whole views of the tandem template as File > New builds it, each pinned by a
+// checksum of its picture (drawn at fixed sizes: the window's layout follows
+// its fonts). QUILLOCK_PICTURES=folder writes them as PNG to look at before
+// pinning anew. They hold what only pixels show, such as the edit handles'
+// dotted arms and circle sizes.
 
 #include "dialogs/frmNew.h"
 #include "tests/mainwindow/formfixture.h"
@@ -18,15 +18,9 @@ using namespace views;
 
 namespace {
 
-constexpr struct {
-    const char* name;
-    int view;
-    std::uint64_t checksum;
-} kPinned[] = {
-    {"profile", kRightView, 15348546788430324519ull},
-    {"plantop", kTopView, 17158516093578874850ull},
-    {"planbottom", kBottomView, 3723709885927833174ull},
-    {"bodyplan", kFrontView, 11926598878128870022ull},
+constexpr struct { const char* name; int view; std::uint64_t checksum; } kPinned[] = {
+    {"profile", kRightView, 15348546788430324519ull},   {"plantop", kTopView, 17158516093578874850ull},
+    {"planbottom", kBottomView, 3723709885927833174ull}, {"bodyplan", kFrontView, 11926598878128870022ull},
     {"section", kSectionEdit, 7299927688206624705ull},
 };
 
@@ -34,8 +28,7 @@ using ViewPictures = testsupport::FormFixture;
 
 }  // namespace
 
-// Station 30 of 50 in the section editor and as a line, the water line
-// shown and the top view's handles.
+// Station 30 in the section editor and as a line, the water line shown, the top view's handles.
 TEST_F(ViewPictures, TheTandemTemplatesViewsAreThePinnedPictures)
 {
     form->wizard().templateFolder = QUILLOCK_TEMPLATES;

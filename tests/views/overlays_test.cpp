@@ -236,23 +236,3 @@ TEST(PassOrder, LaterPassesPaintOverEarlierOnes)
     f.run();
     for (int view : {kRightView, kTopView, kBottomView}) EXPECT_GT(f.column(view, 0, kStation, 1), 10) << view;
 }
-
-// The profile's handles at 16 pixels an inch: dotted black arms from each end
-// to its handle, end circles of 0.65 inch round handles of 0.5, filled in
-// their line's colour (line 2 painted last at height 10).
-TEST(EditHandles, DottedArmsAndEndCirclesLargerThanHandles)
-{
-    ViewsFixture f;
-    f.sizeViews({1984, 176}, {400, 100}, {500, 100}, {150, 100});
-    f.setWindow(kRightView, {-3, 121, 0, 11});
-    assignHullLineColors(f.design);
-    f.state.ActiveView = kActiveRight;
-    drawEditHandles(f.redraw());
-    const int row = f.pixel(kRightView, 0, 10).y, from = f.pixel(kRightView, 80, 0).x, to = f.pixel(kRightView, 95, 0).x;
-    const int dots = countPixels(f.image(kRightView).copy(from, row, to - from, 1), kBlack);
-    EXPECT_TRUE(dots > (to - from) / 4 && dots < 3 * (to - from) / 4) << dots;
-    const QRgb line2 = rgbOf(f.design.HullLines[2].Color);
-    EXPECT_EQ(f.at(kRightView, 100, 10.575), line2);
-    EXPECT_EQ(f.at(kRightView, 75, 10.3), line2);
-    EXPECT_EQ(f.at(kRightView, 75, 10.575), rgbOf(platform::kWhite));
-}
