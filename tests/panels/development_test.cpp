@@ -89,11 +89,7 @@ void expectSoundPanel(const panels::DevelopedPanel& panel, const std::string& wh
 // parallel normals past 1, which must still read as parallel.
 TEST(DevelopPanels, AFlatStripDevelopsToItsOwnShape)
 {
-    struct Case {
-        const char* what;
-        Point3 line1, line2;
-        double tolerance, y[8];  // Y of P(1) .. P(7)
-    } const cases[] = {
+    struct Case { const char* what; Point3 line1, line2; double tolerance, y[8]; } const cases[] = {  // y: P(1) .. P(7)
         {"first normal -Z: both lay-flat turns are half turns", {0, 10, 5}, {0, 0, 5}, 0, {0, 0, -5, 5, -5, 5, -5, 0}},
         {"first normal +Z: nothing turns", {0, 0, 5}, {0, 10, 5}, 0, {0, 0, 5, -5, 5, -5, 5, 0}},
         // As the first, but the normal is only near -Z: a true turn onto +Z shows the other face.

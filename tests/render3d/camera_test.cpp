@@ -42,12 +42,8 @@ TEST(OrbitCamera, StartViewKeepsTheBowLowerLeft)
 TEST(OrbitDrag, OnlyTheLastStepBeforeAPassTurnsTheCamera)
 {
     using Moves = std::vector<std::pair<double, double>>;
-    struct Case {
-        const char* what;
-        bool pressed;                // at (100, 100)
-        std::vector<Moves> passes;   // the moves before each pass
-        double yawChange, pitchChange;
-    };
+    // Pressed at (100, 100); the moves before each pass.
+    struct Case { const char* what; bool pressed; std::vector<Moves> passes; double yawChange, pitchChange; };
     const Case cases[] = {
         {"right lowers the yaw", true, {{{150, 100}}, {}}, -0.25, 0},
         {"down raises the eye", true, {{{100, 140}}}, 0, 0.2},

@@ -82,11 +82,7 @@ TEST(KayakVerts, StripsRibbonsWaterAndMirrorsOfASmallHull)
         const double turn = panel * 3.14159265 / 4;
         return model::Point3{0, 0.05 * std::cos(turn), 0.05 * std::sin(turn)};
     };
-    struct Slot {
-        int panel, slot;
-        model::Point3 at;
-        int r, g;  // r < 0: black
-    };
+    struct Slot { int panel, slot; model::Point3 at; int r, g; };  // r < 0: black
     const Slot slots[] = {
         {1, 1, d.point(1), 50, 150},         {1, 2, {0.25, 0.08, 0.05}, 50, 150}, {1, 3, {0.75, 0.10, 0.003}, 150, 50},
         {1, 4, {0.75, 0.08, 0.05}, 150, 50}, {1, 5, {1.0, 0.10, 0.004}, 200, 0},  {1, 6, {1.0, 0.08, 0.05}, 200, 0},
@@ -111,10 +107,7 @@ TEST(KayakVerts, StripsRibbonsWaterAndMirrorsOfASmallHull)
     const double t = 0.001;
     EXPECT_EQ(v.LineVertCount, 72);
     ASSERT_EQ(v.RibbonVerts.size(), 13u);
-    struct Corner {
-        int slot, station;
-        double dy, dz;  // from the line's point, before the offset
-    };
+    struct Corner { int slot, station; double dy, dz; };  // d: from the line's point, before the offset
     const std::vector<LitVertex>& row = v.RibbonVerts[ribbonRow(2, 2)];
     const Corner corners[] = {{1, 0, t, 0},   {2, 0, -t, t},   {6, 0, t, 0},    {7, 1, t, 0},   {24, 3, t, 0},
                               {25, 3, -t, t}, {27, 3, -t, -t}, {30, 3, -t, -t}, {31, 2, -t, t}, {48, 0, -t, -t},
@@ -205,13 +198,8 @@ TEST(KayakVerts, ListsAndFramesRefuseDesignsTheyCannotHold)
 TEST(ComposeFrame, SwitchesChooseStripsRibbonsAndWater)
 {
     constexpr int R = 72 - 38;
-    struct Case {
-        const char* what;
-        RenderSwitches switches;
-        std::vector<int> counts;  // vertices of each strip in drawing order
-        double stations = 4;
-        int panel1IsHull = 0;
-    };
+    // Counts: the vertices of each strip in drawing order.
+    struct Case { const char* what; RenderSwitches switches; std::vector<int> counts; double stations = 4; int panel1IsHull = 0; };
     const Case cases[] = {
         {"everything", {true, true, true, true, true}, {7, 7, 9, 9, R, R, R, R, R, R, R, R, R, R, R, R, 6}},
         {"deck only, solid", {false, true, true, false, false}, {7, 7}},

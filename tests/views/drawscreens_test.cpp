@@ -45,11 +45,7 @@ TEST(ViewExtentRounding, HalvesToEvenClampedAndNaNThrows)
 // The redraw tests pin the other side of each choice.
 TEST(ViewFit, EachViewFitsAcrossOrUpByItsProportion)
 {
-    const struct {
-        FitSizes sizes;
-        int view;
-        ViewExtent expected;
-    } cases[] = {
+    const struct { FitSizes sizes; int view; ViewExtent expected; } cases[] = {
         // Box proportions: profile exactly 10, plans 5 (narrower), front exactly 2.
         {{{1000, 90}}, kRightView, {-2, 102, 0, 9}},
         {{{}, {}, {500, 100}}, kBottomView, {-3, 107, -11, 11}},

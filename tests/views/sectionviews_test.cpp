@@ -59,10 +59,7 @@ TEST(BodyPlan, EachStationOnItsSidesInItsShade)
     f.design.Sections[9].Pts.resize(3);
     drawBodyPlan(f.redraw());
     drawBodyPlan(bow.redraw());
-    const struct {
-        int station;
-        platform::ColorRef left, right;
-    } cases[] = {{0, RGB(0, 205, 205), kWhite}, {1, RGB(0, 182, 182), kWhite},  {2, RGB(0, 159, 159), RGB(0, 15, 15)},
+    const struct { int station; platform::ColorRef left, right; } cases[] = {{0, RGB(0, 205, 205), kWhite}, {1, RGB(0, 182, 182), kWhite},  {2, RGB(0, 159, 159), RGB(0, 15, 15)},
                  {5, RGB(0, 89, 89), RGB(0, 66, 66)}, {8, RGB(0, 20, 20), RGB(0, 135, 135)}, {9, kWhite, kWhite},
                  {11, kWhite, RGB(0, 205, 205)}};
     for (const auto& c : cases) {
