@@ -5,6 +5,7 @@
 // dotted arms and circle sizes.
 
 #include "dialogs/frmNew.h"
+#include "model/hull/sections.h"
 #include "tests/mainwindow/formfixture.h"
 #include "tests/views/viewsfixture.h"
 
@@ -18,17 +19,19 @@ using namespace views;
 
 namespace {
 
-constexpr struct { const char* name; int view; std::uint64_t checksum; } kPinned[] = {
-    {"profile", kRightView, 15348546788430324519ull},   {"plantop", kTopView, 17158516093578874850ull},
-    {"planbottom", kBottomView, 3723709885927833174ull}, {"bodyplan", kFrontView, 11926598878128870022ull},
-    {"section", kSectionEdit, 7299927688206624705ull},
+constexpr struct { int scene; const char* name; int view; std::uint64_t checksum; } kPinned[] = {
+    {1, "profile", kRightView, 14254327272883373600ull},   {1, "plantop", kTopView, 7855065317369032249ull},
+    {1, "planbottom", kBottomView, 3012433369273601266ull}, {1, "bodyplan", kFrontView, 11926598878128870022ull},
+    {1, "section", kSectionEdit, 7299927688206624705ull},   {2, "profile2", kRightView, 17947026262928932276ull},
+    {2, "plantop2", kTopView, 9448452761486377730ull},       {2, "planbottom2", kBottomView, 8349719042836126797ull},
 };
 
 using ViewPictures = testsupport::FormFixture;
 
 }  // namespace
 
-// Station 30 in the section editor and as a line, the water line shown, the top view's handles.
+// Every marker on. Scene 1: station 30 in the section editor and as a line, the water line shown, the top view's
+// handles. Scene 2: outlined panels, a bulkhead and the LCB where station 30's line is, the profile's handles.
 TEST_F(ViewPictures, TheTandemTemplatesViewsAreThePinnedPictures)
 {
     form->wizard().templateFolder = QUILLOCK_TEMPLATES;
@@ -44,11 +47,24 @@ TEST_F(ViewPictures, TheTandemTemplatesViewsAreThePinnedPictures)
     f.design.CurrentStation = 30;
     f.state.ViewWaterLine = true;
     f.state.ActiveView = kActiveTop;
-    f.run();
+    f.state.markers = {true, true, true, true, true};
     const char* folder = std::getenv("QUILLOCK_PICTURES");
-    for (const auto& pinned : kPinned) {
-        const QImage picture = f.image(pinned.view);
-        if (folder) picture.save(QDir(folder).filePath(QString(pinned.name) + ".png"));
-        EXPECT_EQ(testsupport::pictureChecksum(picture), pinned.checksum) << pinned.name;
+    for (int scene : {1, 2}) {
+        if (scene == 2) {
+            f.state.Solid = false;
+            f.state.ActiveView = kActiveRight;
+            model::addBulkhead(f.design);
+            const double x = f.design.Sections[30].X;
+            f.design.Bulkheads[1].X = x;
+            f.design.BulkheadHandles[1].X = f.hydro.LCBPosition = x * f.design.HullLength;
+            model::makesections(f.design);
+        }
+        f.run();
+        for (const auto& pinned : kPinned) {
+            if (pinned.scene != scene) continue;
+            const QImage picture = f.image(pinned.view);
+            if (folder) picture.save(QDir(folder).filePath(QString(pinned.name) + ".png"));
+            EXPECT_EQ(testsupport::pictureChecksum(picture), pinned.checksum) << pinned.name;
+        }
     }
 }
