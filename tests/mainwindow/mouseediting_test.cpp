@@ -67,12 +67,12 @@ TEST_F(MouseEditing, MovesRebuildAndRedrawAndTheReleaseRecalculates)
     EXPECT_EQ(form->counts, (Counts{0, 0, 0}));
     form->TopView_MouseMove(104, 13);
     form->TopView_MouseMove(106, 14);
-    EXPECT_EQ(form->counts, (Counts{0, 2, 2}));
-    EXPECT_GT(d.Sections[50].Pts[3].Z, sectionZ);
-    EXPECT_TRUE(model::currentHydrostatics().WetVolume == volume && !form->Timer1.isEnabled());
+    const double& wet = model::currentHydrostatics().WetVolume;
+    EXPECT_EQ(std::tuple(form->counts, d.Sections[50].Pts[3].Z > sectionZ, wet == volume, form->Timer1.isEnabled()),
+              std::tuple(Counts{0, 2, 2}, true, true, false));
     form->TopView_MouseUp(106, 14);
-    EXPECT_EQ(form->counts, (Counts{1, 3, 3}));
-    EXPECT_TRUE(model::currentHydrostatics().WetVolume != volume && form->Timer1.isEnabled() && d.DesignChanged);
+    EXPECT_EQ(std::tuple(form->counts, wet == volume, form->Timer1.isEnabled(), d.DesignChanged),
+              std::tuple(Counts{1, 3, 3}, false, true, true));
 
     form->Timer1.setEnabled(false);
     {
@@ -111,8 +111,7 @@ TEST_F(MouseEditing, DraggingWithTheMouse)
     const QRgb sheer = testsupport::rgbOf(currentDesign().HullLines[3].Color);
     EXPECT_EQ(top.image().pixel(shown), sheer);
     QTest::mouseClick(form->boxes.FrontView, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(active(), views::kActiveFront);
-    EXPECT_NE(top.image().pixel(shown), sheer);
+    EXPECT_TRUE(active() == views::kActiveFront && top.image().pixel(shown) != sheer);
 
     platform::PictureBox& right = *form->boxes.RightView;
     const model::Point3 keel = at(33);
@@ -143,8 +142,7 @@ TEST_F(MouseEditing, StationButtonsReadOutAndTheSmallViews)
     form->TopView_MouseMove(50, 5);
     EXPECT_EQ(text("txtX") + text("txtY"), "3.14\"-2.5\"");
     form->SectionEdit_MouseMove(-0.001f, 12.3456f);
-    EXPECT_EQ(text("txtX") + text("txtY"), "0\"12.35\"");
-    EXPECT_FALSE(form->info().isVisible());
+    EXPECT_EQ(std::pair(text("txtX") + text("txtY"), form->info().isVisible()), std::pair(std::string("0\"12.35\""), false));
 
     openQuiet();
     form->BottomView_MouseMove(50, 5);

@@ -74,8 +74,7 @@ TEST(KayakVerts, StripsRibbonsWaterAndMirrorsOfASmallHull)
     const Built built(4, {0.05, 0.001});
     const model::Design& d = built.design;
     const KayakVerts& v = built.verts;
-    EXPECT_EQ(v.PanelStripCounts, (std::vector<int>{0, 7, 9, 1}));
-    ASSERT_EQ(v.PanelStrips.size(), 7u);
+    ASSERT_EQ(std::pair(v.PanelStripCounts, v.PanelStrips.size()), std::pair(std::vector<int>{0, 7, 9, 1}, std::size_t(7)));
     for (const auto& row : v.PanelStrips) EXPECT_EQ(row.size(), 10u) << "rows sized by the largest panel";
     // Panel i is pushed out a quarter turn further round than panel i - 1.
     auto offset = [](int panel) {
@@ -105,8 +104,7 @@ TEST(KayakVerts, StripsRibbonsWaterAndMirrorsOfASmallHull)
     // Panel 2's LineB (line 3) on the +Z side: three faces of four stations,
     // up, back down, up again, six slots each.
     const double t = 0.001;
-    EXPECT_EQ(v.LineVertCount, 72);
-    ASSERT_EQ(v.RibbonVerts.size(), 13u);
+    ASSERT_EQ(std::pair(v.LineVertCount, v.RibbonVerts.size()), std::pair(72, std::size_t(13)));
     struct Corner { int slot, station; double dy, dz; };  // d: from the line's point, before the offset
     const std::vector<LitVertex>& row = v.RibbonVerts[ribbonRow(2, 2)];
     const Corner corners[] = {{1, 0, t, 0},   {2, 0, -t, t},   {6, 0, t, 0},    {7, 1, t, 0},   {24, 3, t, 0},
