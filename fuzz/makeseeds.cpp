@@ -2,7 +2,7 @@
 // templates of both paddler layouts, made from the test designs.
 
 #include "model/file/designwriter.h"
-#include "tests/model/minidesign.h"
+#include "tests/model/document/minidesign.h"
 #include "tests/support/designbuilder.h"
 
 #include <filesystem>
