@@ -1,3 +1,4 @@
+#include "bench/viewlayout.h"
 #include "model/edits/dragedit.h"
 #include "model/edits/newdesign.h"
 #include "model/file/designreader.h"
@@ -6,7 +7,6 @@
 #include "model/hydrostatics/hydrostatics.h"
 #include "tests/support/designbuilder.h"
 #include "tests/support/testapp.h"
-#include "tests/support/viewlayout.h"
 #include "tools/templatelist.h"
 #include "views/drawscreens.h"
 

@@ -76,7 +76,7 @@ void drawPasses(const Redraw& r)
     setUserScales(r);
     paintBackgrounds(r);
     drawRulers(r);
-    if (r.design.CurrentStation != 0) drawSectionEditorOutline(r);
+    drawSectionEditorOutline(r);
     drawBodyPlan(r);
     drawMidshipSymbol(r);
     DrawHullPanels(r);

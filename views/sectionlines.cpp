@@ -7,7 +7,8 @@ namespace views {
 std::vector<Segment> sectionOutline(const model::Design& design, int station)
 {
     std::vector<Segment> lines;
-    if (station < 0 || station >= int(design.Sections.size())) return lines;
+    // Station 0 means the editor shows no section.
+    if (station <= 0 || station >= int(design.Sections.size())) return lines;
     const std::vector<model::Point3>& pts = design.Sections[std::size_t(station)].Pts;
     const int edges = std::min<int>(design.PanelsPerSide, int(pts.size()) - 2);
     if (edges < 0) return lines;

@@ -63,8 +63,7 @@ protected:
 
 TEST_F(InfoWindow, StartStateAndControlsByName)
 {
-    EXPECT_EQ(info.windowTitle(), "Quillock ");
-    EXPECT_EQ(info.controlText("txtStartMeasuredFrom"), "36");
+    EXPECT_EQ(info.windowTitle() + info.controlText("txtStartMeasuredFrom"), "Quillock 36");
     EXPECT_TRUE(info.isChecked("chkMidship") && info.isChecked("chkAutoPositionCockpit"));
     for (const char* off : {"chkAutoDetect", "chkLCBVisible", "chkLCFVisible", "chkEntryHalfAngle", "chkExitHalfAngle"})
         EXPECT_FALSE(info.isChecked(off)) << off;
@@ -87,8 +86,7 @@ TEST_F(InfoWindow, StartStateAndControlsByName)
     EXPECT_EQ(layouts.count, 0) << "a read-out's new text lays the window out again";
     info.setControlText("txtCargoWeight", "20");  // an editable box
     info.setControlText("noSuchControl", "x");    // ignored
-    EXPECT_EQ(info.label("txtLWL")->text(), "180.5\"");
-    EXPECT_EQ(info.textBox("txtCargoWeight")->text(), "20");
+    EXPECT_EQ(std::pair(info.label("txtLWL")->text(), info.textBox("txtCargoWeight")->text()), std::pair(QString("180.5\""), QString("20")));
 }
 
 TEST_F(InfoWindow, EachBoxStoresItsValueRebuildsInOrderAndMarksSavedValuesChanged)
@@ -153,8 +151,7 @@ TEST_F(InfoWindow, AutoWaterlineSearchesAfterTheRedrawAndBeforeTheTimer)
     apply("txtPaddlerWeight", "230", "Command2");
     EXPECT_EQ(h.Displacement, h.TargetDisplacement);
     ASSERT_GT(main.log.size(), 6u);
-    EXPECT_EQ(Log(main.log.begin(), main.log.begin() + 3), (Log{"R1", "R2", "R3"}));
-    EXPECT_EQ(main.log.back(), "R6");
+    EXPECT_EQ(std::pair(Log(main.log.begin(), main.log.begin() + 3), main.log.back()), std::pair(Log{"R1", "R2", "R3"}, std::string("R6")));
 
     main.log.clear();  // the half-angle switches only redraw; the marker switches recalculate
     info.checkBox("chkAutoDetect")->setChecked(false);

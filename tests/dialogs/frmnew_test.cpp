@@ -14,19 +14,15 @@ TEST(frmNew, DefaultsAndTheSlidersCaptions)
 {
     testsupport::testApp();
     frmNew w;
-    EXPECT_EQ(w.windowTitle(), "Quillock - New");
-    EXPECT_EQ(w.LabelFeet->text(), " 17'  0\"");
-    EXPECT_EQ(w.lblBeam->text(), " 23\" ( 1'  11\") ");
-    EXPECT_EQ(w.textBox("txtCockpitAftToCG")->text(), "11");
-
+    // Length, its feet and inches, beam and its caption.
+    const auto shown = [&] { return QStringList{w.txtLength->text(), w.LabelFeet->text(), w.txtBeam->text(), w.lblBeam->text()}; };
+    EXPECT_EQ(w.windowTitle() + w.textBox("txtCockpitAftToCG")->text(), "Quillock - New11");
+    EXPECT_EQ(shown(), (QStringList{"204", " 17'  0\"", "23", " 23\" ( 1'  11\") "}));
     w.SliderLength->setValue(96);
-    EXPECT_EQ(w.txtLength->text(), "96");
-    EXPECT_EQ(w.LabelFeet->text(), " 8'  0\"");
+    EXPECT_EQ(shown().mid(0, 2), (QStringList{"96", " 8'  0\""}));
     w.SliderLength->setValue(205);
-    EXPECT_EQ(w.LabelFeet->text(), " 17'  1\"");
     w.SliderWidth->setValue(48);
-    EXPECT_EQ(w.txtBeam->text(), "48");
-    EXPECT_EQ(w.lblBeam->text(), " 48\" ( 4'  0\") ");
+    EXPECT_EQ(shown(), (QStringList{"205", " 17'  1\"", "48", " 48\" ( 4'  0\") "}));
 
     // Typing moves the slider and its caption; the box keeps what was typed.
     // Text outside the range leaves both where they were.
@@ -40,8 +36,7 @@ TEST(frmNew, DefaultsAndTheSlidersCaptions)
         t.box->setFocus();
         t.box->selectAll();
         QTest::keyClicks(t.box, t.typed);
-        EXPECT_EQ(t.box->text(), t.typed);
-        EXPECT_EQ(t.slider->value(), t.value) << t.typed;
-        EXPECT_EQ(t.caption->text(), t.text) << t.typed;
+        EXPECT_EQ(std::tuple(t.box->text(), t.slider->value(), t.caption->text()),
+                  std::tuple(QString(t.typed), t.value, QString(t.text)));
     }
 }

@@ -4,6 +4,7 @@
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/testapp.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -78,6 +79,9 @@ protected:
 TEST_F(PreferencesWindow, FillsItsBoxesOnLoadAndOnEachActivation)
 {
     EXPECT_EQ(prefs->windowTitle(), "Quillock");
+    QStringList captions{prefs->Command1->text(), prefs->Command2->text()};
+    for (const QLabel* label : prefs->findChildren<QLabel*>()) captions << label->text();
+    EXPECT_EQ(captions, (QStringList{"Ok", "Cancel", "Number of Stations (10-100)", "Distance Between Stitches", "Stitch Mark Length"}));
     EXPECT_EQ(std::tuple(prefs->txtNumberofSections->text(), prefs->txtStitchLength->text(), prefs->txtStitchMarkLength->text()),
               std::tuple("20", "4", "0.25"));
 

@@ -36,8 +36,8 @@ void expectStationRow(const mainwindow::Form1& form)
 // aspect ratio sets its height in inches (R = 10).
 TEST_F(MainWindow, StartsWithItsDefaultsAndFrameAndWaitsForADesign)
 {
-    EXPECT_EQ(form->windowTitle(), " Quillock ");
-    EXPECT_TRUE(form->menu("x1").Checked() && form->menu("Solid").Checked() && !form->menu("Wireframe").Checked());
+    EXPECT_TRUE(form->windowTitle() == " Quillock " && form->menu("x1").Checked() && form->menu("Solid").Checked() &&
+                !form->menu("Wireframe").Checked());
     EXPECT_EQ(std::tuple(form->Text1->text(), form->Text1->isVisible(), model::currentDesign().StitchMarkLength),
               std::tuple("0\"", false, 0.25));
     const auto& extents = form->drawingState().ViewExtents;
@@ -146,8 +146,7 @@ TEST_F(MainWindow, ZoomDrawModesMarkersAndBulkheads)
     form->info().checkBox("chkLCBVisible")->setCheckState(Qt::Checked);
     form->info().checkBox("chkLCFVisible")->setCheckState(Qt::PartiallyChecked);
     form->drawscreens();
-    EXPECT_GT(count(form->boxes.RightView, platform::RGB(225, 0, 0)), 0);
-    EXPECT_EQ(count(form->boxes.RightView, platform::RGB(0, 0, 225)), 0);
+    EXPECT_TRUE(count(form->boxes.RightView, platform::RGB(225, 0, 0)) > 0 && count(form->boxes.RightView, platform::RGB(0, 0, 225)) == 0);
     constexpr platform::ColorRef kDot = platform::RGB(255, 0, 0);
     EXPECT_EQ(count(form->boxes.TopView, kDot), 0);
     form->menu("ViewWaterLine").click();
@@ -170,9 +169,8 @@ TEST_F(MainWindow, ExitPromptAnswersAndSaveAs)
     form->menu("Exit").click();
     QCloseEvent close;
     QApplication::sendEvent(form.get(), &close);
-    EXPECT_FALSE(close.isAccepted());
+    EXPECT_TRUE(!close.isAccepted() && ended == 0);
     EXPECT_EQ(messages.texts(), std::vector<std::string>(2, "Do you wish to save your work?"));
-    EXPECT_EQ(ended, 0);
     form->menu("Exit").click();
     EXPECT_EQ(std::tuple(ended, d.DesignChanged), std::tuple(1, false));
 

@@ -16,11 +16,13 @@ TEST(Layout, LongViewsOverABandOfThreeWithTheStationRowAndScrollBars)
         EXPECT_EQ(std::tuple(v[kSection].left, v[kGraph].left + v[kGraph].width), std::tuple(2 + sw / 3, sw + 2));
         EXPECT_EQ(std::tuple(l.text1.left + l.text1.width / 2, l.command1.left),
                   std::tuple(v[kSection].width, l.text1.left + l.text1.width));
+        // The bars (210 twips thick) fill the view's right and bottom edges, meeting at the corner.
+        const auto rect = [](const Rect& r) { return std::tuple(r.left, r.top, r.width, r.height); };
         for (int view = kRight; view <= kBottom; ++view) {
             const ScrollBars& b = l.scrollBars[view];
-            EXPECT_EQ(b.vertical.left + b.vertical.width, v[view].left + v[view].width);
-            EXPECT_EQ(b.horizontal.top + b.horizontal.height, v[view].top + v[view].height);
-            EXPECT_EQ(b.horizontal.left + b.horizontal.width, b.vertical.left);
+            const Rect& w = v[view];
+            EXPECT_EQ(rect(b.vertical), std::tuple(w.left + w.width - 210, w.top, 210.0, w.height)) << view;
+            EXPECT_EQ(rect(b.horizontal), std::tuple(w.left, w.top + w.height - 210, w.width - 210, 210.0)) << view;
         }
     }
 }

@@ -9,18 +9,24 @@
 #include <QTest>
 
 using model::currentDesign;
-using Counts = std::array<int, 3>;  // calculations, sections, redraws
+using Counts = std::array<int, 4>;  // calculations, sections, redraws, waterline dots
 
 namespace {
 
-// Counts the rebuild steps the handlers run.
+// Counts the rebuild steps the handlers run; a frozen form counts redraws without drawing.
 class CountingForm : public mainwindow::Form1 {
 public:
     using Form1::Form1;
     void GetCalculations() override { ++counts[0], Form1::GetCalculations(); }
     void makesections() override { ++counts[1], Form1::makesections(); }
-    void drawscreens() override { ++counts[2], Form1::drawscreens(); }
+    void drawscreens() override
+    {
+        ++counts[2];
+        if (!frozen) Form1::drawscreens();
+    }
+    void DrawWaterline() override { ++counts[3], Form1::DrawWaterline(); }
     Counts counts{};
+    bool frozen = false;
 };
 
 // The window at 1600 x 1000 with the seven-line cockpit kayak open (204 in,
@@ -61,12 +67,12 @@ TEST_F(MouseEditing, MovesRebuildAndRedrawAndTheReleaseRecalculates)
     EXPECT_EQ(form->counts, (Counts{0, 0, 0}));
     form->TopView_MouseMove(104, 13);
     form->TopView_MouseMove(106, 14);
-    EXPECT_EQ(form->counts, (Counts{0, 2, 2}));
-    EXPECT_GT(d.Sections[50].Pts[3].Z, sectionZ);
-    EXPECT_TRUE(model::currentHydrostatics().WetVolume == volume && !form->Timer1.isEnabled());
+    const double& wet = model::currentHydrostatics().WetVolume;
+    EXPECT_EQ(std::tuple(form->counts, d.Sections[50].Pts[3].Z > sectionZ, wet == volume, form->Timer1.isEnabled()),
+              std::tuple(Counts{0, 2, 2}, true, true, false));
     form->TopView_MouseUp(106, 14);
-    EXPECT_EQ(form->counts, (Counts{1, 3, 3}));
-    EXPECT_TRUE(model::currentHydrostatics().WetVolume != volume && form->Timer1.isEnabled() && d.DesignChanged);
+    EXPECT_EQ(std::tuple(form->counts, wet == volume, form->Timer1.isEnabled(), d.DesignChanged),
+              std::tuple(Counts{1, 3, 3}, false, true, true));
 
     form->Timer1.setEnabled(false);
     {
@@ -105,8 +111,7 @@ TEST_F(MouseEditing, DraggingWithTheMouse)
     const QRgb sheer = testsupport::rgbOf(currentDesign().HullLines[3].Color);
     EXPECT_EQ(top.image().pixel(shown), sheer);
     QTest::mouseClick(form->boxes.FrontView, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(active(), views::kActiveFront);
-    EXPECT_NE(top.image().pixel(shown), sheer);
+    EXPECT_TRUE(active() == views::kActiveFront && top.image().pixel(shown) != sheer);
 
     platform::PictureBox& right = *form->boxes.RightView;
     const model::Point3 keel = at(33);
@@ -116,6 +121,15 @@ TEST_F(MouseEditing, DraggingWithTheMouse)
     EXPECT_LT(at(33).X, 0);
     QTest::mouseRelease(&right, Qt::LeftButton, {}, pixel(right, -4, 1));
     EXPECT_EQ(std::tuple(at(33).X, at(33).Flag, active()), std::tuple(keel.X, 0, views::kActiveRight));
+
+    // The release itself fits the views to the hull's new box, drawn or not.
+    form->frozen = true;
+    QTest::mousePress(&top, Qt::LeftButton, {}, pixel(top, moved.X, moved.Z));
+    QTest::mouseMove(&top, pixel(top, moved.X, 20));
+    QTest::mouseRelease(&top, Qt::LeftButton, {}, pixel(top, moved.X, 20));
+    const model::Design& d = currentDesign();
+    EXPECT_GT(d.HullMax.Z, moved.Z / 204);
+    EXPECT_EQ(std::tuple(form->drawingState().DrawMax.Z, form->drawingState().DrawMin.Z), std::tuple(d.HullMax.Z, d.HullMin.Z));
 }
 
 // Without a design only the profile and the small views show the mouse.
@@ -128,8 +142,7 @@ TEST_F(MouseEditing, StationButtonsReadOutAndTheSmallViews)
     form->TopView_MouseMove(50, 5);
     EXPECT_EQ(text("txtX") + text("txtY"), "3.14\"-2.5\"");
     form->SectionEdit_MouseMove(-0.001f, 12.3456f);
-    EXPECT_EQ(text("txtX") + text("txtY"), "0\"12.35\"");
-    EXPECT_FALSE(form->info().isVisible());
+    EXPECT_EQ(std::pair(text("txtX") + text("txtY"), form->info().isVisible()), std::pair(std::string("0\"12.35\""), false));
 
     openQuiet();
     form->BottomView_MouseMove(50, 5);
@@ -140,6 +153,7 @@ TEST_F(MouseEditing, StationButtonsReadOutAndTheSmallViews)
 
     currentDesign().StationCount = 20;
     form->makesections();
+    form->menu("ViewWaterLine").click();  // each redraw below owes the waterline's dots
     const std::tuple<QPushButton*, int, const char*> steps[] = {
         {form->Command2, 20, "204\""}, {form->Command1, 0, "0\""},    {form->Command1, 1, "10.2\""},
         {form->Command1, 2, "20.4\""}, {form->Command2, 1, "10.2\""},
@@ -149,7 +163,7 @@ TEST_F(MouseEditing, StationButtonsReadOutAndTheSmallViews)
         form->counts = {};
         button->click();
         EXPECT_EQ(std::tuple(currentDesign().CurrentStation, form->Text1->text(), active(), form->counts),
-                  std::tuple(station, caption, views::kActiveNone, Counts{0, 0, 1}));
+                  std::tuple(station, caption, views::kActiveNone, Counts{0, 0, 1, 1}));
     }
     currentDesign().StationCount = 20.4;  // stations 0 to 20 are built: the steps stay among them
     currentDesign().CurrentStation = 20;
@@ -166,6 +180,24 @@ TEST_F(MouseEditing, StationButtonsReadOutAndTheSmallViews)
     for (const auto& [press, view] : presses) {
         form->counts = {};
         (form.get()->*press)(1, 1);
-        EXPECT_EQ(std::tuple(active(), form->counts), std::tuple(view, Counts{0, 0, 1}));
+        EXPECT_EQ(std::tuple(active(), form->counts), std::tuple(view, Counts{0, 0, 1, 1}));
+    }
+}
+
+// What each view command redraws at once; the deferred pass does the rest.
+TEST_F(MouseEditing, EachViewCommandRedrawsWhatItOwes)
+{
+    openQuiet();
+    const std::tuple<const char*, Counts, bool> commands[] = {
+        {"x2", {1, 0, 1, 0}, true},           {"x1", {1, 0, 1, 0}, true},
+        {"AddBulkhead", {0, 0, 1, 0}, false}, {"RemoveBulkhead", {0, 0, 1, 0}, false},
+        {"ViewWaterLine", {0, 0, 0, 1}, true}, {"ViewWaterLine", {0, 0, 1, 0}, true},
+        {"Wireframe", {0, 0, 0, 0}, true},
+    };
+    for (const auto& [item, counts, timer] : commands) {
+        form->counts = {};
+        form->Timer1.setEnabled(false);
+        form->menu(item).click();
+        EXPECT_EQ(std::tuple(form->counts, form->Timer1.isEnabled()), std::tuple(counts, timer)) << item;
     }
 }

@@ -66,10 +66,7 @@ void expectSoundPanel(const panels::DevelopedPanel& panel, const std::string& wh
         ASSERT_TRUE(std::isfinite(p[i].X) && std::isfinite(p[i].Y) && std::isfinite(p[i].Z)) << i;
         EXPECT_NEAR(p[i].Z, 0, 1e-9) << i;
     }
-    EXPECT_EQ(p[1].X, 0);
-    EXPECT_EQ(p[1].Y, 0);
-    EXPECT_NEAR(p[n].Y, 0, 1e-9);
-    EXPECT_GT(p[n].X, 0);
+    EXPECT_TRUE(p[1].X == 0 && p[1].Y == 0 && std::abs(p[n].Y) < 1e-9 && p[n].X > 0);
     // Neighbouring triangles of the zigzag wind alternately; a fold breaks that.
     const double first = signedArea(p[1], p[2], p[3]);
     for (int i = 4; i <= n; ++i)
@@ -92,11 +89,7 @@ void expectSoundPanel(const panels::DevelopedPanel& panel, const std::string& wh
 // parallel normals past 1, which must still read as parallel.
 TEST(DevelopPanels, AFlatStripDevelopsToItsOwnShape)
 {
-    struct Case {
-        const char* what;
-        Point3 line1, line2;
-        double tolerance, y[8];  // Y of P(1) .. P(7)
-    } const cases[] = {
+    struct Case { const char* what; Point3 line1, line2; double tolerance, y[8]; } const cases[] = {  // y: P(1) .. P(7)
         {"first normal -Z: both lay-flat turns are half turns", {0, 10, 5}, {0, 0, 5}, 0, {0, 0, -5, 5, -5, 5, -5, 0}},
         {"first normal +Z: nothing turns", {0, 0, 5}, {0, 10, 5}, 0, {0, 0, 5, -5, 5, -5, 5, 0}},
         // As the first, but the normal is only near -Z: a true turn onto +Z shows the other face.
@@ -110,9 +103,8 @@ TEST(DevelopPanels, AFlatStripDevelopsToItsOwnShape)
         ASSERT_EQ(panels.size(), 2u);
         ASSERT_EQ(panels[1].count(), 7);
         for (int i = 1; i <= 7; ++i) {
-            EXPECT_NEAR(panels[1].points[i].X, x[i], c.tolerance) << i;
-            EXPECT_NEAR(panels[1].points[i].Y, c.y[i], c.tolerance) << i;
-            EXPECT_NEAR(panels[1].points[i].Z, 0, c.tolerance) << i;
+            const Point3& q = panels[1].points[i];
+            EXPECT_LE(std::max({std::abs(q.X - x[i]), std::abs(q.Y - c.y[i]), std::abs(q.Z)}), c.tolerance) << i;
         }
     }
 }
@@ -141,14 +133,15 @@ TEST(DevelopPanels, ACurvedStripKeepsEveryTriangle)
     expectSoundPanel(panels[1], "curved strip");
 }
 
-// 200 inches in 100 stations are 2-inch stations; a spacing below that marks none.
+// 200 inches in 100 stations are 2-inch stations; a spacing below that marks none, nor one
+// beyond the last inner station (99).
 TEST(DevelopPanels, StitchMarksAtEveryMultipleOfTheSpacingInStations)
 {
     // Lines meet at stations 1 and 2; at station 5 only the half-breadths differ.
     const auto edges = [](int s) {
         return s <= 2 ? EdgePoints{{0, 4, 3}, {0, 4, 3}} : EdgePoints{{0, 8, 3}, {0, s == 5 ? 8.0 : 1.0, 9}};
     };
-    for (const auto& [spacing, interval] : {std::pair<std::int16_t, int>{6, 3}, {7, 3}, {2, 1}, {1, 0}, {0, 0}}) {
+    for (const auto& [spacing, interval] : {std::pair<std::int16_t, int>{6, 3}, {7, 3}, {2, 1}, {1, 0}, {0, 0}, {198, 99}, {200, 0}}) {
         SCOPED_TRACE(spacing);
         const auto d = stripDesign(200, 100, edges, {0, 6, 0}, {200, 7, 0}, spacing);
         EXPECT_EQ(panels::stitchInterval(d), interval);
@@ -158,8 +151,7 @@ TEST(DevelopPanels, StitchMarksAtEveryMultipleOfTheSpacingInStations)
         for (int j = 1; j <= 97; ++j) {
             const int station = j + 2;
             const std::int16_t mark = interval && station % interval == 0 ? model::kTrue : model::kFalse;
-            EXPECT_EQ(p[2 * j - 1].Flag, mark) << station;  // P(1) keeps station 3's mark under the tip
-            EXPECT_EQ(p[2 * j].Flag, mark) << station;
+            EXPECT_TRUE(p[2 * j - 1].Flag == mark && p[2 * j].Flag == mark) << station;  // P(1) keeps station 3's
         }
         EXPECT_EQ(p[195].Flag, model::kFalse);
     }
@@ -211,15 +203,10 @@ TEST(CuttingSheet, WidthHeightPanelRowsAndBulkheadPlaces)
     d.PanelsPerSide = 8;
     d.BulkheadCount = 3;
     const auto sheet = panels::layOutSheet(d, 1200, 651);
-    EXPECT_EQ(sheet.SheetWidth, 229);
-    EXPECT_EQ(sheet.SheetHeight, 124);  // 124.2
-    EXPECT_EQ(sheet.PanelColumnOffset, 5);
+    EXPECT_EQ(std::tuple(int(sheet.SheetWidth), int(sheet.SheetHeight), int(sheet.PanelColumnOffset)), std::tuple(229, 124, 5));
     EXPECT_EQ(sheet.PanelRowOffset, (std::vector<std::int16_t>{0, 4, 19, 34, 49, 64, 79, 94, 109}));
     ASSERT_EQ(sheet.BulkheadDrawOrigin.size(), 4u);
-    for (int b = 1; b <= 3; ++b) {
-        EXPECT_EQ(sheet.BulkheadDrawOrigin[b].X, 25 * b);
-        EXPECT_EQ(sheet.BulkheadDrawOrigin[b].Y, 88);
-    }
+    for (int b = 1; b <= 3; ++b) EXPECT_EQ(std::pair(sheet.BulkheadDrawOrigin[b].X, sheet.BulkheadDrawOrigin[b].Y), std::pair(25.0 * b, 88.0));
 }
 
 // Bulkhead 2's section through three lines is drawn on both sides of its centreline; then the
@@ -233,8 +220,7 @@ TEST(CuttingSheet, LinesOfTheBulkheadsThenThePanels)
     d.Bulkheads[1].Pts = {{}, {}};  // no lines: nothing to draw
     d.Bulkheads[2].Pts = {{}, {0.5, 12 / 128.0, 0}, {0.5, 8 / 128.0, 10 / 128.0}, {0.5, 0, 2 / 128.0}};
     const auto developed = DevelopPanels(d);
-    ASSERT_FALSE(developed[2].laidFlat);
-    EXPECT_EQ(developed[2].count(), 0);
+    ASSERT_TRUE(!developed[2].laidFlat && developed[2].count() == 0);
     const std::vector<panels::SheetLine> expected = {
         {50, 76, 60, 80}, {50, 76, 40, 80}, {60, 80, 52, 88}, {40, 80, 48, 88},  // bulkhead 2
         {5, 4, 37, 9},  {5, 4, 69, -1}, {37, 9, 69, 9}, {69, -1, 101, -1}, {69, 9, 101, 9}, {101, -1, 133, 4},

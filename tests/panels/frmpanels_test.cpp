@@ -64,27 +64,23 @@ TEST_F(PanelPreview, DrawsTheWholeSheetAndEachOpeningFollowsTheDesign)
     }
     // The second bulkhead's keel point sits on its centreline (x = 50), above y = 88.
     const double keelY = 88 - d.HullLength * d.Bulkheads[2].Pts[d.LineCount].Y;
-    EXPECT_EQ(colourAt(*window, 50, keelY), kBlackPixel);
-    EXPECT_EQ(colourAt(*window, 150, 100), kWhitePixel);  // below the panels, right of the bulkheads
+    // Below the panels, right of the bulkheads: white.
+    EXPECT_EQ(std::pair(colourAt(*window, 50, keelY), colourAt(*window, 150, 100)), std::pair(kBlackPixel, kWhitePixel));
 
     window->Command2->click();
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->isVisible() || orders != 0);
     EXPECT_EQ(testsupport::countPixels(window->PanelView->image(), platform::kBlack), 0);
-    EXPECT_EQ(orders, 0);
 
     // Without its second bulkhead and with no file name, the next opening shows neither.
     form->menu("RemoveBulkhead").click();
     d.FileName.clear();
     form->menu("PreviewPanels").click();
     QApplication::processEvents();
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(preview(), window);
+    EXPECT_TRUE(window->isVisible() && preview() == window);
     EXPECT_EQ(window->windowTitle(), "Quillock Panel Preview - ");
-    EXPECT_EQ(colourAt(*window, 50, keelY), kWhitePixel);
-    EXPECT_EQ(colourAt(*window, 5, 4), kBlackPixel);
+    EXPECT_EQ(std::pair(colourAt(*window, 50, keelY), colourAt(*window, 5, 4)), std::pair(kWhitePixel, kBlackPixel));
 
     window->Command1->click();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(orders, 1);
+    EXPECT_TRUE(!window->isVisible() && orders == 1);
     EXPECT_EQ(testsupport::countPixels(window->PanelView->image(), platform::kBlack), 0);
 }

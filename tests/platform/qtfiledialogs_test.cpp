@@ -33,10 +33,9 @@ TEST(QtFileDialogs, ConfiguresTheDialogsAndReturnsTheChosenPathOrNothingOnCancel
     options.fileName = existing.toStdString();
     QFileDialog open;
     platform::configureOpenDialog(open, options);
-    EXPECT_EQ(open.acceptMode(), QFileDialog::AcceptOpen);
-    EXPECT_EQ(open.fileMode(), QFileDialog::ExistingFile);
-    EXPECT_EQ(open.selectedNameFilter(), "All Files (*)");
-    EXPECT_EQ(open.defaultSuffix(), "QLK");  // added to a typed name without an extension
+    // The suffix is added to a typed name without an extension.
+    EXPECT_EQ(std::tuple(open.acceptMode(), open.fileMode(), open.selectedNameFilter(), open.defaultSuffix()),
+              std::tuple(QFileDialog::AcceptOpen, QFileDialog::ExistingFile, QString("All Files (*)"), QString("QLK")));
 
     platform::QtFileDialogs dialogs(nullptr);
     // QFileDialog::accept is protected; through QDialog it is the same override.
@@ -50,8 +49,7 @@ TEST(QtFileDialogs, ConfiguresTheDialogsAndReturnsTheChosenPathOrNothingOnCancel
         options.overwritePrompt = prompt;
         QFileDialog save;
         platform::configureSaveDialog(save, options);
-        EXPECT_EQ(save.acceptMode(), QFileDialog::AcceptSave);
-        EXPECT_EQ(save.testOption(QFileDialog::DontConfirmOverwrite), !prompt);
-        EXPECT_EQ(save.selectedNameFilter(), "QLK Files (*.QLK *.qlk)");
+        EXPECT_EQ(std::tuple(save.acceptMode(), save.testOption(QFileDialog::DontConfirmOverwrite), save.selectedNameFilter()),
+                  std::tuple(QFileDialog::AcceptSave, !prompt, QString("QLK Files (*.QLK *.qlk)")));
     }
 }

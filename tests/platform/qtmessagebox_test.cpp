@@ -13,11 +13,8 @@ TEST(QtMessageBox, ShowsTheTextUnderTheProgramsNameAndAnswersWithThePressedButto
 {
     testsupport::testApp();
     platform::QtMessageBox messages(nullptr);
-    const struct {
-        QMessageBox::StandardButton pressed;  // NoButton: the box is closed, which is its escape button
-        MessageButtons buttons;
-        MessageAnswer answer;
-    } cases[] = {
+    // Pressed NoButton: the box is closed, which is its escape button.
+    const struct { QMessageBox::StandardButton pressed; MessageButtons buttons; MessageAnswer answer; } cases[] = {
         {QMessageBox::Yes, MessageButtons::YesNoCancel, MessageAnswer::Yes},
         {QMessageBox::No, MessageButtons::YesNoCancel, MessageAnswer::No},
         {QMessageBox::Cancel, MessageButtons::YesNoCancel, MessageAnswer::Cancel},

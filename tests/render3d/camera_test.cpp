@@ -20,12 +20,9 @@ TEST(OrbitCamera, StartsBesideTheBowLookingAft)
 {
     const OrbitCamera start;
     const Vector3 eye = eyePoint(start, zoomDistance(120)), at = lookAtPoint(start);
-    EXPECT_NEAR(eye.x, -0.5561009, 1e-6);
-    EXPECT_NEAR(eye.y, 0.4592201, 1e-6);
-    EXPECT_NEAR(eye.z, -0.3431480, 1e-6);
-    EXPECT_NEAR(at.x, 0.2803346, 1e-6);
-    EXPECT_EQ(at.y, 0);
-    EXPECT_EQ(at.z, 0);
+    for (auto [got, expected] : {std::pair{eye.x, -0.5561009}, {eye.y, 0.4592201}, {eye.z, -0.3431480}, {at.x, 0.2803346}})
+        EXPECT_NEAR(got, expected, 1e-6);
+    EXPECT_TRUE(at.y == 0 && at.z == 0);
 }
 
 // The left-handed image: at the start the bow sits lower left and the stern
@@ -35,9 +32,7 @@ TEST(OrbitCamera, StartViewKeepsTheBowLowerLeft)
 {
     const Matrix4 view = viewMatrix(OrbitCamera{}, zoomDistance(120));
     const auto bow = project({0, 0.05f, 0}, view), stern = project({1, 0.05f, 0}, view);
-    EXPECT_LT(bow[0], 0);
-    EXPECT_GT(stern[0], 0);
-    EXPECT_LT(bow[1], stern[1]);
+    EXPECT_TRUE(bow[0] < 0 && stern[0] > 0 && bow[1] < stern[1]);
     EXPECT_LT(project({0.5f, 0, -0.05f}, view)[2], project({0.5f, 0, 0.05f}, view)[2]);
     for (const auto& p : {bow, stern}) EXPECT_TRUE(p[2] > 0 && p[2] < 1);
 }
@@ -47,12 +42,8 @@ TEST(OrbitCamera, StartViewKeepsTheBowLowerLeft)
 TEST(OrbitDrag, OnlyTheLastStepBeforeAPassTurnsTheCamera)
 {
     using Moves = std::vector<std::pair<double, double>>;
-    struct Case {
-        const char* what;
-        bool pressed;                // at (100, 100)
-        std::vector<Moves> passes;   // the moves before each pass
-        double yawChange, pitchChange;
-    };
+    // Pressed at (100, 100); the moves before each pass.
+    struct Case { const char* what; bool pressed; std::vector<Moves> passes; double yawChange, pitchChange; };
     const Case cases[] = {
         {"right lowers the yaw", true, {{{150, 100}}, {}}, -0.25, 0},
         {"down raises the eye", true, {{{100, 140}}}, 0, 0.2},

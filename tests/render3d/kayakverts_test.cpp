@@ -74,19 +74,14 @@ TEST(KayakVerts, StripsRibbonsWaterAndMirrorsOfASmallHull)
     const Built built(4, {0.05, 0.001});
     const model::Design& d = built.design;
     const KayakVerts& v = built.verts;
-    EXPECT_EQ(v.PanelStripCounts, (std::vector<int>{0, 7, 9, 1}));
-    ASSERT_EQ(v.PanelStrips.size(), 7u);
+    ASSERT_EQ(std::pair(v.PanelStripCounts, v.PanelStrips.size()), std::pair(std::vector<int>{0, 7, 9, 1}, std::size_t(7)));
     for (const auto& row : v.PanelStrips) EXPECT_EQ(row.size(), 10u) << "rows sized by the largest panel";
     // Panel i is pushed out a quarter turn further round than panel i - 1.
     auto offset = [](int panel) {
         const double turn = panel * 3.14159265 / 4;
         return model::Point3{0, 0.05 * std::cos(turn), 0.05 * std::sin(turn)};
     };
-    struct Slot {
-        int panel, slot;
-        model::Point3 at;
-        int r, g;  // r < 0: black
-    };
+    struct Slot { int panel, slot; model::Point3 at; int r, g; };  // r < 0: black
     const Slot slots[] = {
         {1, 1, d.point(1), 50, 150},         {1, 2, {0.25, 0.08, 0.05}, 50, 150}, {1, 3, {0.75, 0.10, 0.003}, 150, 50},
         {1, 4, {0.75, 0.08, 0.05}, 150, 50}, {1, 5, {1.0, 0.10, 0.004}, 200, 0},  {1, 6, {1.0, 0.08, 0.05}, 200, 0},
@@ -100,21 +95,17 @@ TEST(KayakVerts, StripsRibbonsWaterAndMirrorsOfASmallHull)
         const LitVertex& got = v.PanelStrips[e.panel][e.slot];
         const model::Point3 off = offset(e.panel);
         const std::uint32_t b = e.panel == 1 ? 169 : 103;
-        EXPECT_EQ(place(got), place(e.at.X, e.at.Y + off.Y, e.at.Z + off.Z));
-        EXPECT_EQ(got.Diffuse, e.r < 0 ? 0 : packColour(e.r, e.g, b));
-        EXPECT_EQ(got.Specular, e.r < 0 ? 0 : packColour(e.r, b, b));
+        EXPECT_EQ(std::tuple(place(got), got.Diffuse, got.Specular),
+                  std::tuple(place(e.at.X, e.at.Y + off.Y, e.at.Z + off.Z), e.r < 0 ? 0 : packColour(e.r, e.g, b),
+                             e.r < 0 ? 0 : packColour(e.r, b, b)));
     }
     EXPECT_EQ(v.PanelStrips[0][1].X, 0) << "row 0 is never written";
 
     // Panel 2's LineB (line 3) on the +Z side: three faces of four stations,
     // up, back down, up again, six slots each.
     const double t = 0.001;
-    EXPECT_EQ(v.LineVertCount, 72);
-    ASSERT_EQ(v.RibbonVerts.size(), 13u);
-    struct Corner {
-        int slot, station;
-        double dy, dz;  // from the line's point, before the offset
-    };
+    ASSERT_EQ(std::pair(v.LineVertCount, v.RibbonVerts.size()), std::pair(72, std::size_t(13)));
+    struct Corner { int slot, station; double dy, dz; };  // d: from the line's point, before the offset
     const std::vector<LitVertex>& row = v.RibbonVerts[ribbonRow(2, 2)];
     const Corner corners[] = {{1, 0, t, 0},   {2, 0, -t, t},   {6, 0, t, 0},    {7, 1, t, 0},   {24, 3, t, 0},
                               {25, 3, -t, t}, {27, 3, -t, -t}, {30, 3, -t, -t}, {31, 2, -t, t}, {48, 0, -t, -t},
@@ -151,8 +142,8 @@ TEST(KayakVerts, StripsRibbonsWaterAndMirrorsOfASmallHull)
 TEST(KayakVerts, ColourSharesRoundHalvesToEven)
 {
     const Built b(16, {});
-    EXPECT_EQ(b.verts.PanelStrips[1][1].Diffuse, packColour(12, 188, 169));
-    EXPECT_EQ(b.verts.PanelStrips[2][1].Specular, packColour(12, 103, 103));
+    EXPECT_EQ(std::pair(b.verts.PanelStrips[1][1].Diffuse, b.verts.PanelStrips[2][1].Specular),
+              std::pair(packColour(12, 188, 169), packColour(12, 103, 103)));
 }
 
 // Drawn as one strip, face 1 gives two real triangles per station step and
@@ -180,14 +171,16 @@ TEST(KayakVerts, ListsAndFramesRefuseDesignsTheyCannotHold)
     const std::vector<std::tuple<const char*, void (*)(model::Design&), bool>> faults{
         {"panel end outside the points", [](model::Design& d) { d.PanelEnds[2][2] = 9; }, false},
         {"sections not built", [](model::Design& d) { d.Sections.pop_back(); }, false},
-        {"a section short of lines", [](model::Design& d) { d.Sections[1].Pts.resize(3); }, false},
+        {"a section one line short", [](model::Design& d) { d.Sections[1].Pts.resize(4); }, false},
+        {"a panel line 0", [](model::Design& d) { d.HullPanels[1].LineA = 0; }, false},
+        {"a panel line just past the sections'", [](model::Design& d) { d.HullPanels[3].LineB = 5; }, false},
         {"fewer lines than panels need", [](model::Design& d) { d.LineCount = 3; }, false},
-        {"a panel line beyond the sections", [](model::Design& d) { d.HullPanels[3].LineB = 7; }, false},
         {"no stations", [](model::Design& d) { d.StationCount = 0; }, false},
         {"no panels", [](model::Design& d) { d.PanelsPerSide = 0; }, false},
         {"panels dropped since building", [](model::Design& d) { d.PanelsPerSide = 2; }, true},
         {"a panel end moved off the points since", [](model::Design& d) { d.PanelEnds[3][1] = 40; }, true},
     };
+    const Built oneStation(1);  // the least a hull can be built from
     for (const auto& [what, spoil, afterBuilding] : faults) {
         Built b;
         spoil(b.design);
@@ -203,13 +196,8 @@ TEST(KayakVerts, ListsAndFramesRefuseDesignsTheyCannotHold)
 TEST(ComposeFrame, SwitchesChooseStripsRibbonsAndWater)
 {
     constexpr int R = 72 - 38;
-    struct Case {
-        const char* what;
-        RenderSwitches switches;
-        std::vector<int> counts;  // vertices of each strip in drawing order
-        double stations = 4;
-        int panel1IsHull = 0;
-    };
+    // Counts: the vertices of each strip in drawing order.
+    struct Case { const char* what; RenderSwitches switches; std::vector<int> counts; double stations = 4; int panel1IsHull = 0; };
     const Case cases[] = {
         {"everything", {true, true, true, true, true}, {7, 7, 9, 9, R, R, R, R, R, R, R, R, R, R, R, R, 6}},
         {"deck only, solid", {false, true, true, false, false}, {7, 7}},
@@ -238,11 +226,9 @@ TEST(ComposeFrame, StripsAreCopiedFromSlotOneTubesKeepTheirSideAndWaterComesLast
 {
     const Built b;
     const FrameVertices f = b.compose({true, true, true, false, true});
-    EXPECT_EQ(f.vertices[0].X, b.verts.PanelStrips[1][1].X);
-    EXPECT_EQ(f.vertices[7].Z, b.verts.PanelStrips[4][1].Z);
-    EXPECT_EQ(f.vertices[14].Y, b.verts.PanelStrips[2][1].Y);
-    EXPECT_EQ(f.vertices.back().Diffuse, b.verts.WaterVerts[5].Diffuse);
-    EXPECT_EQ(f.vertices.back().X, b.verts.WaterVerts[5].X);
+    const LitVertex &strip1 = b.verts.PanelStrips[1][1], &mirror1 = b.verts.PanelStrips[4][1], &water = b.verts.WaterVerts[5];
+    EXPECT_EQ(std::tuple(f.vertices[0].X, f.vertices[7].Z, f.vertices[14].Y, f.vertices.back().Diffuse, f.vertices.back().X),
+              std::tuple(strip1.X, mirror1.Z, b.verts.PanelStrips[2][1].Y, water.Diffuse, water.X));
     const FrameVertices wire = b.compose({true, true, false, true, false});
     for (std::size_t s = 0; s < wire.strips.size(); ++s)
         for (int k = 0; k < wire.strips[s].count; ++k)

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <initializer_list>
 
 namespace testsupport {
@@ -23,6 +24,18 @@ inline int countPixels(const QImage& image, platform::ColorRef color)
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == rgbOf(color);
     return n;
+}
+
+// FNV-1a over the picture's pixels, row by row: equal only for the same picture.
+inline std::uint64_t pictureChecksum(const QImage& picture)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    std::uint64_t sum = 14695981039346656037ull;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const uchar* row = rgb.constScanLine(y);
+        for (qsizetype i = 0; i < qsizetype(rgb.width()) * 4; ++i) sum = (sum ^ row[i]) * 1099511628211ull;
+    }
+    return sum;
 }
 
 // A pixel and the colour it should have.

@@ -68,12 +68,9 @@ TEST_P(Template, HoldsWhatTheWizardTheEditsAndTheAnalysisExpect)
     Design d = templatecase::load(GetParam().name);
     makesections(d);
     const auto inches = [&](double normalised) { return normalised * d.HullLength; };
-    EXPECT_EQ(hullchecks::lineOrder(d), "");
-    EXPECT_EQ(hullchecks::segments(d), "");
-    EXPECT_EQ(hullchecks::handles(d), "");
+    EXPECT_EQ(hullchecks::lineOrder(d) + hullchecks::segments(d) + hullchecks::handles(d), "");
 
-    EXPECT_EQ(d.HullLength, 204);
-    EXPECT_TRUE(d.point(kBowPoint).X == 0 && d.point(kSternPoint).X == 1);
+    EXPECT_TRUE(d.HullLength == 204 && d.point(kBowPoint).X == 0 && d.point(kSternPoint).X == 1);
     for (int end : {kBowPoint, kSternPoint}) {
         const ControlPoint& p = d.ControlPoints[end];
         EXPECT_TRUE(p.Kind == kAnchor && p.LockX == 1 && p.LockZ == 1 && p.Position.Z == 0) << "point " << end;
@@ -131,17 +128,15 @@ TEST_P(Template, HoldsWhatTheWizardTheEditsAndTheAnalysisExpect)
         const auto rim = [&](int j) -> const Point3& { return d.point(rimPoint(d, k, j)); };
         ASSERT_EQ(c.RimPointCount, 9);
         EXPECT_TRUE(c.Length == 32 && c.Width == 18 && c.AftToCG == 11) << "cockpit " << k;  // the wizard's defaults
-        EXPECT_EQ(rim(3).X, rim(2).X);
         EXPECT_NEAR(inches(rim(8).X - rim(2).X), c.Length, 1e-9);
-        EXPECT_TRUE(rim(2).Z == 0 && rim(8).Z == 0);
+        EXPECT_TRUE(rim(3).X == rim(2).X && rim(2).Z == 0 && rim(8).Z == 0);
         for (int j = 1; j <= 9; ++j) {
             const Point3& p = rim(j);
             const Point3 chine = PointOnLineAtX(d, d.HullLines[kDeckChine], p.X);
             SCOPED_TRACE(testing::Message() << "cockpit " << k << " rim point " << j);
             EXPECT_LE(p.Y, PointOnLineAtX(d, d.HullLines[1], p.X).Y + kExact);
             EXPECT_GE(inches(p.Y - chine.Y), -kLevellingAllowance);  // levelled side points may dip a hair
-            EXPECT_LT(std::abs(p.Z), chine.Z);
-            EXPECT_FALSE(onLines.count(rimPoint(d, k, j)));
+            EXPECT_TRUE(std::abs(p.Z) < chine.Z && !onLines.count(rimPoint(d, k, j)));
         }
     }
 
@@ -180,8 +175,7 @@ TEST_P(Template, WizardDefaultsGiveATouringKayakWhereTheTemplateHasIt)
             templatecase::makeNewDesign(sized, length, beam);
             SCOPED_TRACE(testing::Message() << length << " by " << beam);
             EXPECT_NEAR(MaxBeam(sized), beam, 1e-9);
-            EXPECT_EQ(hullchecks::lineOrder(sized), "");
-            EXPECT_EQ(hullchecks::segments(sized), "");
+            EXPECT_EQ(hullchecks::lineOrder(sized) + hullchecks::segments(sized), "");
         }
     }
 }

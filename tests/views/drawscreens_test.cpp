@@ -1,5 +1,4 @@
 #include "model/hull/floaterror.h"
-#include "views/backgrounds.h"
 #include "views/hullpanels.h"
 #include "views/mappeddrawing.h"
 #include "views/viewfit.h"
@@ -46,11 +45,7 @@ TEST(ViewExtentRounding, HalvesToEvenClampedAndNaNThrows)
 // The redraw tests pin the other side of each choice.
 TEST(ViewFit, EachViewFitsAcrossOrUpByItsProportion)
 {
-    const struct {
-        FitSizes sizes;
-        int view;
-        ViewExtent expected;
-    } cases[] = {
+    const struct { FitSizes sizes; int view; ViewExtent expected; } cases[] = {
         // Box proportions: profile exactly 10, plans 5 (narrower), front exactly 2.
         {{{1000, 90}}, kRightView, {-2, 102, 0, 9}},
         {{{}, {}, {500, 100}}, kBottomView, {-3, 107, -11, 11}},
@@ -108,18 +103,20 @@ TEST(Drawscreens, FitsEachViewAndPaintsItAtItsNewScale)
 {
     ViewsFixture f;
     f.run();
-    EXPECT_EQ(f.extent(kRightView), kProfile);
-    EXPECT_EQ(f.extent(kTopView), (ViewExtent{-2, 102, -13, 13}));
-    EXPECT_EQ(f.extent(kBottomView), (ViewExtent{-3, 107, -11, 11}));
+    EXPECT_EQ(std::tuple(f.extent(kRightView), f.extent(kTopView), f.extent(kBottomView)),
+              std::tuple(kProfile, ViewExtent{-2, 102, -13, 13}, ViewExtent{-3, 107, -11, 11}));
     f.expect(kRightView, {{911, 48, kAir}, {911, 49, kWater}, {911, 88, kWater}, {500, 30, panelFillColor(2)},
                           {500, 70, panelFillColor(2)}});
     f.expect(kTopView, {{398, 20, kWater}, {200, 30, panelFillColor(1)}, {200, 70, panelFillColor(1)}, {200, 50, kBlack}});
     f.expect(kBottomView, {{10, 50, kWater}, {250, 30, panelFillColor(3)}, {250, 70, panelFillColor(3)}, {250, 50, kBlack}});
     f.expect(kSectionEdit, {{75, 40, kAir}, {75, 50, kWater}});
+    EXPECT_EQ(f.at(kSectionEdit, 5.5, 10), rgbOf(kAir));  // station 0: no outline
     f.expect(kFrontView, {{79, 5, kAir}, {79, 95, kWater}});  // over and under the body plan
     EXPECT_EQ(f.count(kVolumeGraph, kWhite), 150 * 100);      // not touched
+    f.design.CurrentStation = 4;  // the box's section outlined in black, both sides
     f.state.Solid = false;
     f.run();
+    for (double z : {-5.5, 5.5}) EXPECT_EQ(f.at(kSectionEdit, z, 10), rgbOf(kBlack)) << z;  // the deck edge
     f.expect(kRightView, {{500, 30, kAir}, {500, 70, kWater}});
     f.expect(kTopView, {{200, 30, kWater}, {200, 70, kWater}, {200, 50, kBlack}});
     f.expect(kBottomView, {{250, 30, kWater}, {250, 70, kWater}});
@@ -134,9 +131,8 @@ TEST(Drawscreens, FitsEachViewAndPaintsItAtItsNewScale)
 
 TEST(Drawscreens, EachViewShowsTheShadesOfItsOwnPanels)
 {
-    EXPECT_EQ(panelFillColor(1), platform::RGB(0, 205, 205));
-    EXPECT_EQ(panelFillColor(7), platform::RGB(0, 25, 25));
-    for (int k : {8, 12}) EXPECT_EQ(panelFillColor(k), kBlack) << k;
+    EXPECT_EQ(std::tuple(panelFillColor(1), panelFillColor(7), panelFillColor(8), panelFillColor(12)),
+              std::tuple(platform::RGB(0, 205, 205), platform::RGB(0, 25, 25), kBlack, kBlack));
     ViewsFixture f;
     f.design = sevenLineKayak();
     f.sizeViews({2240, 250}, {2240, 300}, {2240, 300}, {100, 100});  // large enough for every shade to show
@@ -169,9 +165,8 @@ TEST(Drawscreens, ZoomScrollAndGuards)
     f.state.TopviewHScroll = {10, 10, false};  // at Max: from the fitted right edge
     f.state.TopViewVScroll = {5, 10, false};   // half way: 13 inches down
     f.run();
-    EXPECT_EQ(f.extent(kRightView), (ViewExtent{-3, 59, 6, 11}));  // 124 / 2 and 11 - 5.5 -> 6
-    EXPECT_EQ(f.extent(kTopView), (ViewExtent{102, 154, -13, 0}));
-    EXPECT_EQ(f.extent(kFrontView), (ViewExtent{-10, 10, -2, 11}));
+    EXPECT_EQ(std::tuple(f.extent(kRightView), f.extent(kTopView), f.extent(kFrontView)),  // 124 / 2 and 11 - 5.5 -> 6
+              std::tuple(ViewExtent{-3, 59, 6, 11}, ViewExtent{102, 154, -13, 0}, ViewExtent{-10, 10, -2, 11}));
     f.state.ZoomFactor = 1;
     f.run();
     EXPECT_EQ(f.state.TopviewHScroll.Value, 0);
@@ -201,26 +196,8 @@ TEST(Drawscreens, ZoomScrollAndGuards)
     ViewsFixture empty;
     empty.design.DesignLoaded = false;
     empty.run();
-    EXPECT_EQ(empty.design.HullLines[1].Color, platform::RGB(255, 50, 100));
-    EXPECT_EQ(empty.extent(kRightView), ViewExtent{});
-    EXPECT_EQ(empty.count(kRightView, kWhite), 1000 * 89);
-}
-
-// Ten pixels an inch from -3 (the tick at 27 just outside); long ticks at
-// 0, 12, 24; the front view's feet -12 and 0 on rows 170 and 50.
-TEST(Rulers, InchTicksAlongTheTopAndLeftWithLongOnesAtEveryFoot)
-{
-    ViewsFixture f;
-    f.sizeViews({300, 200}, {300, 200}, {300, 200}, {300, 200});
-    for (int view = kRightView; view <= kSectionEdit; ++view) f.setWindow(view, {-3, 27, -5, 15});
-    f.setWindow(kFrontView, {-3, 27, -15, 5});
-    drawRulers(f.redraw());
-    for (int view = kRightView; view <= kSectionEdit; ++view) {
-        EXPECT_EQ(countPixels(f.image(view).copy(0, 5, 300, 1), kBlack), 30) << view;
-        EXPECT_EQ(countPixels(f.image(view).copy(0, 15, 300, 1), kBlack), 3) << view;
-        f.expect(view, {{30, 20, kBlack}, {30, 21, kWhite}});
-    }
-    f.expect(kFrontView, {{15, 170, kBlack}, {20, 170, kBlack}, {20, 50, kBlack}, {5, 160, kBlack}, {15, 160, kWhite}});
+    EXPECT_EQ(std::tuple(empty.design.HullLines[1].Color, empty.extent(kRightView), empty.count(kRightView, kWhite)),
+              std::tuple(platform::RGB(255, 50, 100), ViewExtent{}, 1000 * 89));
 }
 
 TEST(Drawscreens, AnAbsurdWaterlineStillPaintsEveryViewWhole)

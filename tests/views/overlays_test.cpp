@@ -80,22 +80,22 @@ TEST(EditHandles, EachViewItsOwnLinesHandlesAndTheWaterlineHandle)
     for (int p : {3, 5, 7}) f.design.ControlPoints[p].LockX = f.design.ControlPoints[p].LockZ = 1;
     draw(kActiveTop);
     EXPECT_NE(f.at(kTopView, 25, 0), rgbOf(f.design.HullLines[1].Color));
-    EXPECT_EQ(f.at(kTopView, 75, 0), rgbOf(f.design.HullLines[1].Color));
-    EXPECT_EQ(f.at(kTopView, 25, 8), rgbOf(f.design.HullLines[2].Color));
+    EXPECT_EQ(std::pair(f.at(kTopView, 75, 0), f.at(kTopView, 25, 8)),
+              std::pair(rgbOf(f.design.HullLines[1].Color), rgbOf(f.design.HullLines[2].Color)));
     EXPECT_TRUE(blank(kBottomView) && blank(kRightView));
-    draw(kActiveRight);
-    EXPECT_EQ(f.at(kRightView, 25, 7), rgbOf(f.design.HullLines[1].Color));
-    EXPECT_EQ(f.at(kRightView, 75, 10), rgbOf(f.design.HullLines[2].Color));  // over line 1's handle 4
-    EXPECT_EQ(std::tuple(f.state.WaterlineHandle.X, f.state.WaterlineHandle.Y, f.state.WaterlineHandle.Z),
-              std::tuple(0.99 * 121, 5.0, 3.0));
-    EXPECT_EQ(f.at(kRightView, 0.99 * 121, 5), rgbOf(kWaterlineBlue));
+    draw(kActiveRight);  // line 2's handle at 75 over line 1's handle 4
+    EXPECT_EQ(std::pair(f.at(kRightView, 25, 7), f.at(kRightView, 75, 10)),
+              std::pair(rgbOf(f.design.HullLines[1].Color), rgbOf(f.design.HullLines[2].Color)));
+    const model::Point3& handle = f.state.WaterlineHandle;
+    EXPECT_EQ(std::tuple(handle.X, handle.Y, handle.Z, f.at(kRightView, 0.99 * 121, 5)),
+              std::tuple(0.99 * 121, 5.0, 3.0, rgbOf(kWaterlineBlue)));
     const int atOne = f.count(kRightView, kWaterlineBlue);
     f.right_.Cls();
     draw(kActiveRight, 2);  // half the radius, a quarter of the area
     EXPECT_GT(atOne, 3 * f.count(kRightView, kWaterlineBlue));
     draw(kActiveBottom);
-    EXPECT_EQ(f.at(kBottomView, 25, 0), rgbOf(f.design.HullLines[4].Color));
-    EXPECT_EQ(f.at(kBottomView, 75, 10), rgbOf(f.design.HullLines[3].Color));
+    EXPECT_EQ(std::pair(f.at(kBottomView, 25, 0), f.at(kBottomView, 75, 10)),
+              std::pair(rgbOf(f.design.HullLines[4].Color), rgbOf(f.design.HullLines[3].Color)));
     model::CurveSegment& keel = f.design.CurveSegments[f.design.HullLines[4].Segments[1]];
     keel.Kind = model::kCoversStartToEndLimit;
     keel.EndLimit = 14;
@@ -112,6 +112,8 @@ TEST(Overlays, MidshipSymbolBulkheadsTheirHandlesAndTheDottedWaterline)
 {
     Windows f;
     f.hydro.Midship = 10;
+    drawMidshipSymbol(f.redraw());
+    EXPECT_EQ(f.count(kRightView, kBlack), 0);  // only while its box is checked
     f.state.markers.chkMidship = true;
     drawMidshipSymbol(f.redraw());
     for (auto [x, y] : {std::pair{10.0, 13.0}, {9.0, 12.0}, {11.0, 13.0}, {9.0, 13.0}, {11.0, 11.0}})
@@ -131,9 +133,8 @@ TEST(Overlays, MidshipSymbolBulkheadsTheirHandlesAndTheDottedWaterline)
         for (int view : {kTopView, kBottomView})
             EXPECT_TRUE(f.near(view, x, -3, kBulkhead) && !f.near(view, x, 5, kBulkhead)) << view;
     }
-    EXPECT_EQ(f.column(kTopView, 25, kBulkhead), 0);
-    EXPECT_EQ(f.at(kRightView, 16, 13.5), rgbOf(kFill));
-    EXPECT_TRUE(f.near(kRightView, 16, 14.25, kBulkhead));
+    EXPECT_TRUE(f.column(kTopView, 25, kBulkhead) == 0 && f.at(kRightView, 16, 13.5) == rgbOf(kFill) &&
+                f.near(kRightView, 16, 14.25, kBulkhead));
     for (int view : {kRightView, kTopView, kBottomView}) EXPECT_EQ(f.views.box(view).DrawWidth, 1);
     const int dots = countPixels(f.image(kRightView).copy(0, f.pixel(kRightView, 0, 5).y, 300, 1), kDotted);
     EXPECT_TRUE(dots > 50 && dots < 250) << dots;
@@ -207,31 +208,22 @@ TEST(DrawWaterline, DotsWhereEachBracketingPairCrossesTheWater)
     EXPECT_TRUE(f.near(kTopView, 10, 7.5, kPlot) && f.near(kTopView, 20, -7.5, kPlot));
 }
 
-// Everything on: the midship symbol under the filled panels, the LCB over
-// the station line over the bulkhead, the waterline and entry triangle over the panels.
-TEST(PassOrder, LaterPassesPaintOverEarlierOnes)
+// The midship symbol lies under filled panels (the pinned pictures hold the other passes' order).
+// The station line is drawn at station 0, the bow, but not past the last station.
+TEST(PassOrder, MidshipUnderThePanelsAndTheStationLineWithinTheStations)
 {
     Windows f;
     f.design = boxHull(100, 20, 10, 5);
+    model::makesections(f.design);
     f.sizeViews({1000, 89}, {400, 100}, {500, 100}, {150, 100});
-    f.addBulkhead(30);
-    f.design.CurrentStation = 6;  // of 20: X 30
-    f.state.ViewWaterLine = true;
-    f.state.markers = {true, true, false, true, false};
-    model::Hydrostatics& h = f.hydro;
-    h.Midship = 50, h.LCBPosition = 30, h.WaterlineStart = 60, h.EntryMeasuredFrom = 20, h.EntryHalfWidth = 4;
-    for (int i = 201; i <= 801; i += 5) h.WaterlineHalfBreadthsTop[i] = 5;
-    f.run();
-    const double symbolTop = 0.85 * f.extent(kRightView).YMax;
-    EXPECT_FALSE(f.near(kRightView, 50, symbolTop, kBlack));
-    EXPECT_EQ(f.column(kTopView, 30, kBulkhead, 1), 0);
-    EXPECT_GT(f.column(kTopView, 30, kStation, 1), 10);
-    EXPECT_GT(f.column(kTopView, 30, kLcb, 1), 10);
-    EXPECT_TRUE(f.near(kTopView, 30, 5, kBulkhead) && f.near(kTopView, 50, -5, kPlot));
-    EXPECT_EQ(f.at(kBottomView, 70, 0), rgbOf(kPlot));
-    f.state.Solid = false;
-    f.design.CurrentStation = 99;  // past the last station: no line
-    f.run();
-    EXPECT_TRUE(f.near(kRightView, 50, symbolTop, kBlack));
-    EXPECT_EQ(f.count(kTopView, kStation), 0);
+    f.state.markers.chkMidship = true;
+    f.hydro.Midship = 50;
+    for (auto [solid, station] : {std::pair{true, 99}, {false, 0}}) {
+        f.state.Solid = solid;
+        f.design.CurrentStation = std::int16_t(station);
+        f.run();
+        EXPECT_EQ(f.near(kRightView, 50, 0.85 * f.extent(kRightView).YMax, kBlack), !solid);
+        for (int view : {kRightView, kTopView, kBottomView})
+            EXPECT_TRUE(station == 0 ? f.column(view, 0, kStation, 1) > 10 : f.count(view, kStation) == 0) << view;
+    }
 }

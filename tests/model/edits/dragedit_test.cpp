@@ -70,8 +70,7 @@ TEST_F(Drag, ThePickRadiusIsStrictAtEveryZoom)
 {
     for (double zoom : {0.5, 1.0, 2.0, 4.0}) {
         SCOPED_TRACE(zoom);
-        EXPECT_FALSE(editor.pressPlan(d, PlanView::Top, {102 + 1 / zoom, at(7).Z}, zoom));
-        EXPECT_FALSE(dragActive);
+        EXPECT_FALSE(editor.pressPlan(d, PlanView::Top, {102 + 1 / zoom, at(7).Z}, zoom) || dragActive);
         EXPECT_TRUE(editor.pressPlan(d, PlanView::Top, {102 + 0.99 / zoom, at(7).Z}, zoom));
         EXPECT_EQ(selected(), 7);
         editor.release(d, Plane::XZ);
@@ -103,10 +102,9 @@ TEST_F(Drag, APlanPressTakesTheFirstPointOfItsPanelsInScanOrder)
         d.ControlPoints[2].LockX = c.lockX2;
         d.ControlPoints[2].LockZ = c.lockZ2;
         d.DesignChanged = false;
-        EXPECT_EQ(editor.pressPlan(d, c.view, c.mouse, c.zoom), c.picked != 0);
-        EXPECT_EQ(selected(), c.picked);
-        EXPECT_EQ(dragActive, c.picked != 0);
-        EXPECT_EQ(d.DesignChanged, c.picked != 0);
+        const bool picked = editor.pressPlan(d, c.view, c.mouse, c.zoom);
+        EXPECT_EQ(std::tuple(picked, selected(), dragActive, d.DesignChanged),
+                  std::tuple(c.picked != 0, c.picked, c.picked != 0, c.picked != 0));
         editor.release(d, Plane::XZ);
     }
 }
@@ -122,28 +120,22 @@ TEST_F(Drag, AProfilePressTakesTheWaterlineThenABulkheadThenAPoint)
     waterlineHandle = {1, 1, 0, 0};  // stale, from before the data window moved the water
 
     EXPECT_TRUE(editor.pressProfile(d, {204, 12}, 1, 206));
-    EXPECT_NE(waterlineHandle.Flag, 0);
-    EXPECT_EQ(selected(), 0);
+    EXPECT_TRUE(waterlineHandle.Flag != 0 && selected() == 0);
     EXPECT_EQ(editor.move(d, Plane::XY, {150, 7.25}), MoveOutcome::WaterlineMoved);
-    EXPECT_EQ(d.WaterlineHeight, 7.25);
-    EXPECT_EQ(waterlineHandle.Y, 7.25);
-    EXPECT_EQ(waterlineHandle.X, model::kWaterlineHandleShare * 206);  // the mouse never moves it along
+    // The mouse never moves the handle along.
+    EXPECT_EQ(std::tuple(d.WaterlineHeight, waterlineHandle.Y, waterlineHandle.X),
+              std::tuple(7.25, 7.25, model::kWaterlineHandleShare * 206));
     EXPECT_TRUE(editor.release(d, Plane::XY).clearAutoDetect);
     EXPECT_EQ(waterlineHandle.Flag, 0);
 
     d.ControlPoints[4].Position = {60.4 / L, 20 / L, 0, 0};
     EXPECT_TRUE(editor.pressProfile(d, {60.4, 20}, 1, 206));
-    EXPECT_NE(d.BulkheadHandles[1].Flag, 0);
-    EXPECT_EQ(d.BulkheadHandles[2].Flag, 0);
-    EXPECT_EQ(selected(), 0);
+    EXPECT_TRUE(d.BulkheadHandles[1].Flag != 0 && d.BulkheadHandles[2].Flag == 0 && selected() == 0);
     EXPECT_EQ(editor.move(d, Plane::XY, {81.6, 30}), MoveOutcome::ShapeMoved);
-    EXPECT_EQ(d.Bulkheads[1].X, 81.6 / L);
-    EXPECT_EQ(d.BulkheadHandles[1].X, 81.6);
-    EXPECT_EQ(d.BulkheadHandles[1].Y, 20);
+    EXPECT_EQ(std::tuple(d.Bulkheads[1].X, d.BulkheadHandles[1].X, d.BulkheadHandles[1].Y), std::tuple(81.6 / L, 81.6, 20.0));
     const model::ReleaseOutcome dropped = editor.release(d, Plane::XY);
-    EXPECT_TRUE(dropped.rebuild);
-    EXPECT_FALSE(dropped.clearAutoDetect);  // a bulkhead leaves the automatic waterline on
-    EXPECT_EQ(d.BulkheadHandles[1].Flag, 0);
+    // A bulkhead leaves the automatic waterline on.
+    EXPECT_TRUE(dropped.rebuild && !dropped.clearAutoDetect && d.BulkheadHandles[1].Flag == 0);
     // Dropped past either end (points 1 and 14, at 0 and 204) it springs back; at an end it stays.
     for (auto [dropX, keptX] : {std::pair{-3.0, 81.6}, {204.5, 81.6}, {204.0, 204.0}}) {
         ASSERT_TRUE(editor.pressProfile(d, {d.BulkheadHandles[1].X, 20}, 1, 206));
@@ -175,8 +167,7 @@ TEST_F(Drag, ALinkedAnchorCarriesItsLinksAndReturnsWithThem)
     ASSERT_TRUE(planDrag({112, 9}, {170, 9}));
     expectInches(10, {210.8, 14, 10});
     EXPECT_FALSE(editor.pressPlan(d, PlanView::Bottom, {0, 0}, 1));
-    EXPECT_EQ(editor.MousePosition().X, 0);
-    EXPECT_EQ(selected(), 7);
+    EXPECT_EQ(std::pair(editor.MousePosition().X, selected()), std::pair(0.0, 7));
     editor.release(d, Plane::XZ);
     expectInches(7, {112, 13.5, 9});
     expectInches(9, {71.2, 13, 7});
@@ -227,15 +218,39 @@ TEST_F(Drag, ADropOutsideTheHullPutsTheHandleBackAndReAimsItsOpposite)
     const double chord = std::hypot(40.8, 4.0);
     expectInches(10, {102 + 40.8 / chord * 112.2, 13.5, 7 + 4 / chord * 112.2});
 
-    // A handle that is not smooth goes back alone; one dropped on the stern's X stays.
+    // A handle that is not smooth goes back alone; one dropped on either end's X stays.
     const Point3 nine = at(9), ten = at(10);
-    ASSERT_TRUE(planDrag({ten.X, ten.Z}, {204.5, 7}, 4));
+    for (const double x : {-0.5, 0.0, 204.0, 204.5}) {
+        SCOPED_TRACE(x);
+        place(10, ten);
+        ASSERT_TRUE(planDrag({ten.X, ten.Z}, {x, 7}, 4));
+        editor.release(d, Plane::XZ);
+        expectInches(10, x < 0 || x > 204 ? ten : Point3{x, 13.5, 7});
+        expectInches(9, nine);
+    }
+}
+
+// Handle 9 dropped onto anchor 7 gives no direction: its opposite stays put.
+TEST_F(Drag, AHandleOnItsAnchorLeavesItsOppositeWhereItIs)
+{
+    const Point3 ten = at(10);
+    ASSERT_TRUE(planDrag({61.2, 7}, {102, 7}, 4));
+    expectInches(10, ten);
     editor.release(d, Plane::XZ);
     expectInches(10, ten);
-    expectInches(9, nine);
-    ASSERT_TRUE(planDrag({ten.X, ten.Z}, {204, 7}, 4));
-    editor.release(d, Plane::XZ);
-    expectInches(10, {204, 13.5, 7});
+}
+
+// Points flagged by an earlier press are cleared by the next, in either kind of view.
+TEST_F(Drag, APressClearsThePointsItMisses)
+{
+    for (const bool plan : {true, false}) {
+        SCOPED_TRACE(plan);
+        d.ControlPoints[3].Position.Flag = d.ControlPoints[30].Position.Flag = model::kTrue;
+        ASSERT_TRUE(plan ? editor.pressPlan(d, PlanView::Top, {102, 7}, 4) : editor.pressProfile(d, {102, 13.5}, 4, 0));
+        EXPECT_EQ(selected(), plan ? -1 : 7);  // the plan scan stops at the hit: 30 comes later
+        EXPECT_EQ(d.point(3).Flag, 0);
+        editor.release(d, plan ? Plane::XZ : Plane::XY);
+    }
 }
 
 // Every move and drop puts 18 and 23 on line 3 at their own X; where line 3 does not reach, they keep their height
@@ -251,6 +266,14 @@ TEST_F(Drag, PointsEighteenAndTwentyThreeFollowTheSheer)
     place(18, {102, 0, 0});
     editor.release(d, Plane::XZ);
     expectInches(18, {102, 11, 11.5}, 1e-12);  // line 3's middle anchor
+
+    // 18 as a handle of the sheer: 23 must land on the sheer 18's snap leaves.
+    d.CurveSegments[d.HullLines[model::kSheerLine].Segments[2]].StartHandle = 18;
+    place(18, {150, 0, 0});
+    place(23, {120, 0, 0});
+    model::resnapSheerPoints(d);
+    const Point3 on23 = model::LineEvaluator(d, d.HullLines[model::kSheerLine]).pointAt(d.point(23).X);
+    EXPECT_TRUE(d.point(23).Y == on23.Y && d.point(23).Z == on23.Z);
 }
 
 TEST_F(Drag, ReleasesRebuildOnlyWithADesignAndClearTheAutoWaterlineAfterAPick)
@@ -267,8 +290,7 @@ TEST_F(Drag, ReleasesRebuildOnlyWithADesignAndClearTheAutoWaterlineAfterAPick)
     dragActive = true;
     EXPECT_FALSE(editor.pressProfile(d, {102, 13.5}, 1, 204));
     EXPECT_EQ(editor.MousePosition().X, 102);
-    EXPECT_FALSE(editor.release(d, Plane::XY).rebuild);
-    EXPECT_FALSE(dragActive);
+    EXPECT_FALSE(editor.release(d, Plane::XY).rebuild || dragActive);
 }
 
 TEST(Picking, DistancesInEachPlaneAndOnScreen)
@@ -297,18 +319,24 @@ TEST(Picking, APanelUsesThePointsOfItsTwoLinesLimitsIncluded)
     b.polyline(std::vector<testsupport::Inches>{{0, 0, 5}, {100, 0, 5}});     // 9-12
     const int limit = b.point({60, 0, 0});                                      // 13
     b.line({b.segment(9, 10, 11, 12, model::kCoversStartToEndLimit, limit)});  // line 4
+    const int start = b.point({40, 0, 0});                                      // 14
+    b.line({b.segment(9, 10, 11, 12, model::kCoversStartLimitToEnd, start)});  // line 5
     model::Design d = b.build();
-    const model::HullPanel p12{1, 2, 0}, p23{2, 3, 0}, p34{3, 4, 1};
+    const model::HullPanel p12{1, 2, 0}, p23{2, 3, 0}, p34{3, 4, 1}, p55{5, 5, 1};
     const struct { int point; const model::HullPanel& panel; bool uses; } cases[] = {
         {1, p12, true},  {6, p12, true},  {6, p23, true}, {1, p23, false}, {0, p12, false},
-        {13, p34, true}, {13, p23, false}, {12, p34, true},
+        {13, p34, true}, {13, p23, false}, {12, p34, true}, {14, p55, true}, {14, p34, false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(model::PanelUsesPoint(d, c.point, c.panel), c.uses) << c.point << " " << c.panel.LineA;
 
     // Lines and segments that do not exist are passed over, not followed.
     EXPECT_FALSE(model::PanelUsesPoint(d, 1, {0, 99, 0}));
-    d.HullLines[1].Segments[1] = 77;
-    EXPECT_FALSE(model::PanelUsesPoint(d, 2, p12));
-    EXPECT_TRUE(model::PanelUsesPoint(d, 6, p12));
+    d.CurveSegments[0] = d.CurveSegments[d.HullLines[1].Segments[1]];  // segment 0 is no segment
+    for (const int past : {0, int(d.CurveSegments.size())}) {
+        d.HullLines[1].Segments[1] = std::int16_t(past);
+        d.HullLines[1].SegmentCount = 5;  // more than it holds
+        EXPECT_FALSE(model::PanelUsesPoint(d, 2, p12)) << past;
+        EXPECT_TRUE(model::PanelUsesPoint(d, 6, p12));
+    }
 }

@@ -47,8 +47,7 @@ TEST(RimRespacing, SidePointsFollowTheEndsAndTheWidth)
     d.ControlPoints[8].Position.X = 0.55;
     respaceRim(d, 1);
     for (int j : {4, 5, 6}) EXPECT_DOUBLE_EQ(d.point(j).X, 0.45 + 0.025 * (j - 3));
-    EXPECT_EQ(d.point(3).Z, d.point(7).Z);
-    EXPECT_DOUBLE_EQ(inches(d, 4, &Point3::Y), 12.3);  // heights stay unless levelled
+    EXPECT_TRUE(d.point(3).Z == d.point(7).Z && inches(d, 4, &Point3::Y) == 12 + 3 * 0.1);  // heights stay unless levelled
     respaceAndLevelRim(d, 1);
     EXPECT_TRUE(d.point(4).Y == d.point(5).Y && d.point(6).Y == d.point(5).Y);
 
@@ -82,15 +81,12 @@ TEST(LengthChange, KeepsInchesOfHeightsBreadthsAndBulkheads)
     // A length that cannot divide changes nothing.
     for (double bad : {0.0, -200.0, double(INFINITY), double(NAN)}) {
         EXPECT_FALSE(stretchToLength(d, bad)) << bad;
-        EXPECT_EQ(d.HullLength, 200);
-        EXPECT_DOUBLE_EQ(inches(d, 10, &Point3::Y), 10);
+        EXPECT_EQ(std::pair(d.HullLength, inches(d, 10, &Point3::Y)), std::pair(200.0, 10.0));
     }
-    EXPECT_TRUE(stretchToLength(d, 250));
-    EXPECT_DOUBLE_EQ(inches(d, 10, &Point3::Y), 10);
-    EXPECT_DOUBLE_EQ(inches(d, 10, &Point3::Z), 8);
-    EXPECT_DOUBLE_EQ(d.point(10).X * 250, 75);  // X stays 0.3 of the length
-    EXPECT_DOUBLE_EQ(d.Bulkheads[1].X * 250, 80);
-    EXPECT_EQ(d.BulkheadHandles[1].X, 80);
+    EXPECT_TRUE(stretchToLength(d, 250));  // X stays 0.3 of the length
+    for (auto [got, expected] : {std::pair{inches(d, 10, &Point3::Y), 10.0}, {inches(d, 10, &Point3::Z), 8.0},
+                                 {d.point(10).X * 250, 75.0}, {d.Bulkheads[1].X * 250, 80.0}, {d.BulkheadHandles[1].X, 80.0}})
+        EXPECT_DOUBLE_EQ(got, expected);
 }
 
 TEST(WidthChange, ChecksAndScaling)
@@ -98,9 +94,8 @@ TEST(WidthChange, ChecksAndScaling)
     Design d = rimmedHull(2);
     d.CockpitCount = 1;
     d.Cockpits[2].Width = 30;  // a second record left from an earlier design does not count
-    EXPECT_EQ(checkWidth(d, 48), WidthCheck::Accepted);
-    EXPECT_EQ(checkWidth(d, 48.5), WidthCheck::TooWide);
-    EXPECT_EQ(checkWidth(d, 18), WidthCheck::ThinnerThanCockpit);
+    EXPECT_EQ(std::tuple(checkWidth(d, 48), checkWidth(d, 48.5), checkWidth(d, 18)),
+              std::tuple(WidthCheck::Accepted, WidthCheck::TooWide, WidthCheck::ThinnerThanCockpit));
     d.CockpitCount = 2;
     EXPECT_EQ(checkWidth(d, 20), WidthCheck::ThinnerThanCockpit);
 

@@ -108,11 +108,10 @@ struct CoverageHull {
 TEST(PointOnLine, CoverageByKindAndTheLastCoveringSegment)
 {
     const CoverageHull h;
-    EXPECT_NEAR(h.y(1, 0.25), 0.025, kTruncated);
-    EXPECT_NEAR(h.y(1, 0.5), 0.05, kTruncated);  // the shared anchor: the later segment decides
-    EXPECT_DOUBLE_EQ(h.y(2, 0.2), 0.5);          // only kind 1 covers
-    EXPECT_DOUBLE_EQ(h.y(2, 0.4), 0.8);          // both cover, limits inclusive: the later wins
-    EXPECT_DOUBLE_EQ(h.y(2, 0.9), 0.8);          // only kind 2 covers
+    // At 0.5 the shared anchor: the later segment decides.
+    for (auto [x, y] : {std::pair{0.25, 0.025}, {0.5, 0.05}}) EXPECT_NEAR(h.y(1, x), y, kTruncated);
+    // Only kind 1 covers 0.2, both 0.4 (limits inclusive: the later wins), only kind 2 0.9.
+    for (auto [x, y] : {std::pair{0.2, 0.5}, {0.4, 0.8}, {0.9, 0.8}}) EXPECT_DOUBLE_EQ(h.y(2, x), y);
     for (double x : {-0.1, 1.1}) EXPECT_EQ(PointOnLineAtX(h.design, h.design.HullLines[1], x).X, 0);
     EXPECT_EQ(h.y(3, 0.5), 0);  // a backwards limit and kind 7 cover nothing
 
@@ -131,8 +130,7 @@ TEST(PointOnLine, PreparedLineGivesBitIdenticalPoints)
         const LineEvaluator prepared(d, d.HullLines[j]);
         for (int i = -5; i <= 1005; ++i) {
             const Point3 a = PointOnLineAtX(d, d.HullLines[j], i * 0.001), b = prepared.pointAt(i * 0.001);
-            ASSERT_EQ(a.Y, b.Y) << "line " << j << " x " << i * 0.001;
-            ASSERT_EQ(a.Z, b.Z);
+            ASSERT_TRUE(a.Y == b.Y && a.Z == b.Z) << "line " << j << " x " << i * 0.001;
         }
     }
 }
@@ -145,17 +143,15 @@ TEST(Geometry, VectorsSectionAreaAndAngles)
     EXPECT_EQ(Normalise({0, 0, 0, -1}).X, 0);
 
     std::vector<Point3> tri{{}, {5, 0, 0, 0}, {7, 1, 0, 0}, {9, 0, 1, 0}};
-    EXPECT_DOUBLE_EQ(SectionArea(3, tri), 0.5);
-    EXPECT_DOUBLE_EQ(SectionArea(3, {{}, tri[3], tri[2], tri[1]}), 0.5);  // either direction
-    EXPECT_EQ(SectionArea(2, tri), 0);
+    EXPECT_EQ(std::tuple(SectionArea(3, tri), SectionArea(3, {{}, tri[3], tri[2], tri[1]}), SectionArea(2, tri)),
+              std::tuple(0.5, 0.5, 0.0));  // either direction
 
     // Angles use the fifteen-digit constants.
-    EXPECT_EQ(ArcCos(-1), 3.14159265358979);
-    EXPECT_EQ(ArcCos(0), 1.5707963267949);
+    EXPECT_EQ(std::pair(ArcCos(-1), ArcCos(0)), std::pair(3.14159265358979, 1.5707963267949));
     EXPECT_NEAR(ArcCos(0.5), std::acos(0.5), 1e-13);
     EXPECT_THROW(ArcCos(1.0000001), FloatError);
-    EXPECT_EQ(AngleBetween({0, 0, 0, 0}, {1, 2, 3, 0}), 0);
-    EXPECT_EQ(AngleBetween({1, 0, 0, 0}, {0, 1, 0, 0}), 1.5707963267949);
+    EXPECT_EQ(std::pair(AngleBetween({0, 0, 0, 0}, {1, 2, 3, 0}), AngleBetween({1, 0, 0, 0}, {0, 1, 0, 0})),
+              std::pair(0.0, 1.5707963267949));
     // Parallel vectors whose cosine rounds past 1 are clamped, not an error.
     EXPECT_NEAR(AngleBetween({0.1, 0.7, 0.3, 0}, {0.3, 2.1, 0.9, 0}), 0, 1e-7);
     EXPECT_NEAR(AngleBetween({0.1, 0.7, 0.3, 0}, {-0.3, -2.1, -0.9, 0}), 3.14159265358979, 1e-7);
@@ -166,14 +162,12 @@ TEST(SampleSegment, LimitedSegmentsStopAtTheirLastWholeStep)
     const auto forward = samples(kCoversStartLimitToEnd, 5, false);  // 0.25, 0.35 .. 0.95
     const auto reversed = samples(kCoversStartLimitToEnd, 5, true);  // 1, 0.9 .. 0.3
     ASSERT_TRUE(forward.size() == 8u && reversed.size() == 8u);
-    EXPECT_NEAR(forward.front().X, 0.25, 1e-9);
-    EXPECT_NEAR(forward.back().X, 0.95, 1e-9);
-    EXPECT_NEAR(reversed.back().X, 0.3, 1e-9);
+    for (auto [x, expected] : {std::pair{forward.front().X, 0.25}, {forward.back().X, 0.95}, {reversed.back().X, 0.3}})
+        EXPECT_NEAR(x, expected, 1e-9);
     EXPECT_EQ(samples(kCoversStartToEndLimit, 1, false).size(), 1u);  // a limit at the start point
     // Nothing for a kind that covers nothing or a step that never ends.
-    EXPECT_TRUE(samples(3, 0, false).empty());
-    EXPECT_TRUE(samples(kCoversStartToEnd, 0, false, 0).empty());
-    EXPECT_TRUE(samples(kCoversStartToEnd, 0, true, -0.1).empty());
+    EXPECT_TRUE(samples(3, 0, false).empty() && samples(kCoversStartToEnd, 0, false, 0).empty() &&
+                samples(kCoversStartToEnd, 0, true, -0.1).empty());
 }
 
 TEST(PanelOutline, RunsAlongTheFirstLineAndBackAlongTheSecondAndGivesTheBeam)
@@ -182,9 +176,8 @@ TEST(PanelOutline, RunsAlongTheFirstLineAndBackAlongTheSecondAndGivesTheBeam)
     const auto outline = panelOutline(d, 1);  // deck centre line to sheer
     ASSERT_TRUE(outline);
     ASSERT_EQ(outline->samples.size(), 22u);  // eleven samples of each whole segment
-    EXPECT_EQ(outline->samples[0].Z, 0);
-    EXPECT_EQ(outline->samples[11].X, 1);  // the sheer's far end, reversed
-    EXPECT_DOUBLE_EQ(outline->samples[11].Z, 0.1);
+    EXPECT_EQ(std::tuple(outline->samples[0].Z, outline->samples[11].X), std::tuple(0.0, 1.0));  // the sheer's far
+    EXPECT_DOUBLE_EQ(outline->samples[11].Z, 0.1);                                                // end, reversed
     EXPECT_NEAR(outline->samples[21].X, 0, 1e-12);
 
     // The beam is twice the widest sample of the deck panels, not of hull panels or those neither deck nor hull.
@@ -197,12 +190,10 @@ TEST(PanelOutline, RunsAlongTheFirstLineAndBackAlongTheSecondAndGivesTheBeam)
     }
 
     // No outline when a bounding line is missing or empty.
-    EXPECT_FALSE(panelOutline(d, 0));
-    EXPECT_FALSE(panelOutline(d, 4));
+    EXPECT_FALSE(panelOutline(d, 0) || panelOutline(d, 4));
     d.HullLines[2].SegmentCount = 0;
-    EXPECT_FALSE(panelOutline(d, 1));
     d.HullPanels[3].LineB = 9;
-    EXPECT_FALSE(panelOutline(d, 3));
+    EXPECT_FALSE(panelOutline(d, 1) || panelOutline(d, 3));
 }
 
 // Every slice point, read from the samples or solved alone between slices, is the very point PointOnLineAtX gives,
@@ -224,8 +215,7 @@ TEST(HullSlicer, SamplesAsEachLineEvaluatesAlone)
         EXPECT_EQ(cache.linesSolved(), solved);
         for (int k = 0; k < cache.sliceCount(); k += 37) {
             const double t = cache.sliceX(k);
-            EXPECT_EQ(slicer.sliceAt(t), k);
-            EXPECT_EQ(slicer.sliceAt(t + 1e-7), -1);
+            EXPECT_EQ(std::pair(slicer.sliceAt(t), slicer.sliceAt(t + 1e-7)), std::pair(k, -1));
             for (int i = 1; i <= d.LineCount; ++i) {
                 EXPECT_TRUE(samePoint(cache.row(k)[i], PointOnLineAtX(d, d.HullLines[i], t))) << i << " at " << t;
                 EXPECT_TRUE(samePoint(slicer.sample(i, t + 1e-7), PointOnLineAtX(d, d.HullLines[i], t + 1e-7)));

@@ -32,14 +32,11 @@ TEST(Bulkheads, AddByNumberRemoveTheLast)
 {
     Design d = testsupport::sevenLineKayak();
     removeBulkhead(d);  // nothing to remove: still rebuilds, nothing changed
-    EXPECT_FALSE(d.Sections.empty());
-    EXPECT_FALSE(d.DesignChanged);
+    EXPECT_FALSE(d.Sections.empty() || d.DesignChanged);
 
     addBulkhead(d);
-    EXPECT_EQ(d.Bulkheads[1].X, 0.025);
-    EXPECT_EQ(d.BulkheadHandles[1].X, 204 * 0.025);
-    EXPECT_TRUE(d.BulkheadDrawOrigin[1].X == 25 && d.BulkheadDrawOrigin[1].Y == 60);
-    EXPECT_TRUE(d.DesignChanged);
+    EXPECT_EQ(std::pair(d.Bulkheads[1].X, d.BulkheadHandles[1].X), std::pair(0.025, 204 * 0.025));
+    EXPECT_TRUE(d.BulkheadDrawOrigin[1].X == 25 && d.BulkheadDrawOrigin[1].Y == 60 && d.DesignChanged);
 
     d.Bulkheads[1].X = 0.3;  // dragged between stations: its own outline
     addBulkhead(d);
