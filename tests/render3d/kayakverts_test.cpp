@@ -12,6 +12,14 @@ using Place = std::array<float, 3>;
 Place place(const LitVertex& v) { return {v.X, v.Y, v.Z}; }
 Place place(double x, double y, double z) { return {float(x), float(y), float(z)}; }
 
+// A row's places and colours, its Z turned by `side`.
+std::vector<std::tuple<Place, std::uint32_t, std::uint32_t>> keys(const std::vector<LitVertex>& row, float side = 1)
+{
+    std::vector<std::tuple<Place, std::uint32_t, std::uint32_t>> out;
+    for (const LitVertex& v : row) out.emplace_back(Place{v.X, v.Y, side * v.Z}, v.Diffuse, v.Specular);
+    return out;
+}
+
 // A three-panel hull written straight into its sections, so every station's
 // points are known exactly: panel 1 (deck) has a station where its lines meet,
 // panel 2 (hull) one where they share only a height and more slots than
@@ -27,17 +35,12 @@ model::Point3 smallHullPoint(int station, int line)
 model::Design smallHull(double stationCount = 4)
 {
     model::Design d;
-    d.DesignLoaded = true;
-    d.HullLength = 200;
-    d.WaterlineHeight = 5;
-    d.StationCount = stationCount;
-    d.PointCount = 6;
+    d.DesignLoaded = true, d.HullLength = 200, d.WaterlineHeight = 5, d.StationCount = stationCount;
+    d.PointCount = 6, d.LineCount = 4, d.PanelsPerSide = 3;
     d.ControlPoints.assign(7, model::ControlPoint{});
     const model::Point3 points[] = {{}, {0.05, 0.1, 0.0}, {0.95, 0.12, 0.0}, {0.1, 0.05, 0.02},
                                     {0.9, 0.06, 0.03}, {0.2, 0.0, 0.01}, {0.8, 0.0, 0.01}};
     for (int i = 1; i <= 6; ++i) d.ControlPoints[i].Position = points[i];
-    d.LineCount = 4;
-    d.PanelsPerSide = 3;
     d.HullPanels = {{}, {1, 2, 0}, {2, 3, 1}, {3, 4, 1}};
     d.PanelEnds = {{0, 0, 0}, {0, 1, 2}, {0, 3, 4}, {0, 5, 6}};
     d.Sections.assign(model::stationBound(stationCount) + 1, model::Section{});
@@ -117,25 +120,17 @@ TEST(KayakVerts, StripsRibbonsWaterAndMirrorsOfASmallHull)
     }
 
     // Row p + N mirrors row p exactly, strips and ribbons alike.
-    auto expectMirror = [](const std::vector<LitVertex>& a, const std::vector<LitVertex>& b) {
-        ASSERT_EQ(a.size(), b.size());
-        for (std::size_t k = 0; k < a.size(); ++k) {
-            EXPECT_EQ(place(a[k]), place(b[k].X, b[k].Y, -b[k].Z)) << k;
-            EXPECT_EQ(std::pair(a[k].Diffuse, a[k].Specular), std::pair(b[k].Diffuse, b[k].Specular)) << k;
-        }
-    };
     for (int p = 1; p <= 3; ++p) {
-        expectMirror(v.PanelStrips[p], v.PanelStrips[mirrorRow(v, p)]);
-        expectMirror(v.RibbonVerts[ribbonRow(p, 1)], v.RibbonVerts[ribbonRow(p, 3)]);
-        expectMirror(v.RibbonVerts[ribbonRow(p, 2)], v.RibbonVerts[ribbonRow(p, 4)]);
+        EXPECT_EQ(keys(v.PanelStrips[p]), keys(v.PanelStrips[mirrorRow(v, p)], -1)) << p;
+        EXPECT_EQ(keys(v.RibbonVerts[ribbonRow(p, 1)]), keys(v.RibbonVerts[ribbonRow(p, 3)], -1)) << p;
+        EXPECT_EQ(keys(v.RibbonVerts[ribbonRow(p, 2)]), keys(v.RibbonVerts[ribbonRow(p, 4)], -1)) << p;
     }
 
     // One and a half hulls at the waterline (5 of 200).
     const float water[6][2] = {{-0.25f, 0.3f}, {1.25f, 0.3f}, {-0.25f, -0.3f}, {-0.25f, -0.3f}, {1.25f, 0.3f}, {1.25f, -0.3f}};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(place(v.WaterVerts[i]), (Place{water[i][0], 0.025f, water[i][1]})) << i;
-        EXPECT_EQ(std::pair(v.WaterVerts[i].Diffuse, v.WaterVerts[i].Specular), std::pair(4474111u, 2105514u)) << i;
-    }
+    const auto waterKeys = keys({v.WaterVerts.begin(), v.WaterVerts.end()});
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(waterKeys[i], std::tuple(Place{water[i][0], 0.025f, water[i][1]}, 4474111u, 2105514u)) << i;
 }
 
 // Sixteen stations: station 1 shades 12.5 -> 12 and 187.5 -> 188.
@@ -219,16 +214,14 @@ TEST(ComposeFrame, SwitchesChooseStripsRibbonsAndWater)
         EXPECT_EQ(counts, c.counts) << c.what;
         EXPECT_EQ(int(f.vertices.size()), next) << c.what;
     }
-}
-
-// Tubes 3 and 4 of each panel lie on the -Z side, clamped ends included.
-TEST(ComposeFrame, StripsAreCopiedFromSlotOneTubesKeepTheirSideAndWaterComesLast)
-{
+    // Strips are copied from slot 1, water comes last; tubes 3 and 4 of each panel lie on the -Z side, clamped ends
+    // included.
     const Built b;
+    const KayakVerts& v = b.verts;
     const FrameVertices f = b.compose({true, true, true, false, true});
-    const LitVertex &strip1 = b.verts.PanelStrips[1][1], &mirror1 = b.verts.PanelStrips[4][1], &water = b.verts.WaterVerts[5];
     EXPECT_EQ(std::tuple(f.vertices[0].X, f.vertices[7].Z, f.vertices[14].Y, f.vertices.back().Diffuse, f.vertices.back().X),
-              std::tuple(strip1.X, mirror1.Z, b.verts.PanelStrips[2][1].Y, water.Diffuse, water.X));
+              std::tuple(v.PanelStrips[1][1].X, v.PanelStrips[4][1].Z, v.PanelStrips[2][1].Y, v.WaterVerts[5].Diffuse,
+                         v.WaterVerts[5].X));
     const FrameVertices wire = b.compose({true, true, false, true, false});
     for (std::size_t s = 0; s < wire.strips.size(); ++s)
         for (int k = 0; k < wire.strips[s].count; ++k)
