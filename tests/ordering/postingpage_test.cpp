@@ -22,10 +22,6 @@ std::vector<std::string> lines(const std::string& page) {
   return out;
 }
 
-PostingPageFields anna() {
-  return {"Anna", "Maria", "Berg", "anna@mail.example", "555-0100", "ANMBEL125200934507PM", 1};
-}
-
 // The whole page, with and without a middle name, for each kind of plans.
 TEST(GenerateHTML, RowsOfAnOrder) {
   const std::vector<std::string> header = {
@@ -50,9 +46,8 @@ TEST(GenerateHTML, RowsOfAnOrder) {
       {"M", 1, std::string(70, 'q') + "\r\n", {"Anna M Berg", "Full Size"}, {std::string(70, 'q'), ""}},
   };
   for (const auto& c : cases) {
-    PostingPageFields fields = anna();
-    fields.middleName = c.middle;
-    fields.orderType = c.orderType;
+    const PostingPageFields fields{"Anna", c.middle, "Berg", "anna@mail.example", "555-0100", "ANMBEL125200934507PM",
+                                   c.orderType};
     std::vector<std::string> expected = header;
     expected.insert(expected.end(), {"<input  type='hidden' name=message value='" + c.head[0],
                                      "anna@mail.example", "555-0100"});
