@@ -68,19 +68,19 @@ class ServerProcess {
   std::FILE* stdout_ = nullptr;
 };
 
+bool exitedWith(int status, int code) { return WIFEXITED(status) && WEXITSTATUS(status) == code; }
+
 // Only the order texts are served, and no log line carries what a buyer typed.
 TEST_F(ServerTest, ServesTheTextsRefusesBadPostsAndStoresEveryOrderOncePrivately) {
   writeFile(folder_ / "notes.txt", "private");
   writeFile(storePath(), "");
-  fs::permissions(storePath(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                                   fs::perms::others_read);
+  fs::permissions(storePath(), fs::perms(0644));
   startServer();
   httplib::Client c("127.0.0.1", server_->port());
   for (const auto& [name, text] : serverTexts()) {
     const auto reply = c.Get("/" + name);
-    ASSERT_TRUE(reply) << name;
-    EXPECT_EQ(reply->body, text) << name;
-    EXPECT_EQ(reply->get_header_value("Content-Type"), "text/plain; charset=ISO-8859-1");
+    EXPECT_EQ(reply ? reply->body + "|" + reply->get_header_value("Content-Type") : "no reply",
+              text + "|text/plain; charset=ISO-8859-1");
   }
   fs::remove(folder_ / "tax.txt");
   for (const char* path : {"/tax.txt", "/notes.txt", "/orders.sqlite", "/state.txt", "/v120Xtxt", "/../v120.txt",
@@ -89,7 +89,7 @@ TEST_F(ServerTest, ServesTheTextsRefusesBadPostsAndStoresEveryOrderOncePrivately
   writeFile(folder_ / "v120.txt", "0");  // the maker can change a text while the server runs
   EXPECT_EQ(c.Get("/v120.txt")->body, "0");
 
-  const auto sound = orderForm("N1", orderText("N1"));
+  const auto sound = orderForm("N1");
   for (const std::string_view missing : orderserver::kOrderFields) {
     auto form = sound;
     std::erase_if(form, [missing](const auto& item) { return item.name == missing; });
@@ -108,7 +108,7 @@ TEST_F(ServerTest, ServesTheTextsRefusesBadPostsAndStoresEveryOrderOncePrivately
     buyers.emplace_back([this, b, &answered] {
       for (int i = b; i < kConcurrentOrders; i += kConcurrentBuyers) {
         const std::string number = "ANMBEL" + std::to_string(i);
-        const auto reply = post(orderForm(number, orderText(number)));
+        const auto reply = post(orderForm(number));
         if (!reply) ADD_FAILURE() << httplib::to_string(reply.error());
         answered += reply && reply->status == 200 &&
                     reply->body.find("Your order " + number + " has been received") != std::string::npos;
@@ -117,9 +117,9 @@ TEST_F(ServerTest, ServesTheTextsRefusesBadPostsAndStoresEveryOrderOncePrivately
   for (auto& buyer : buyers) buyer.join();
   EXPECT_EQ(answered, kConcurrentOrders);
   // A buyer who retries after a lost answer is thanked again; the order is stored once.
-  EXPECT_EQ(post(orderForm("ANMBEL7", orderText("ANMBEL7"))).value().body, post(orderForm("ANMBEL7", "other")).value().body);
-  auto echoed = orderForm("N<&'1", orderText("N1"));
-  EXPECT_NE(post(echoed).value().body.find("Your order N&lt;&amp;&#39;1 has been received"), std::string::npos);
+  EXPECT_EQ(post(orderForm("ANMBEL7")).value().body, post(orderForm("ANMBEL7", "other")).value().body);
+  EXPECT_NE(post(orderForm("N<&'1", orderText("N1"))).value().body.find("Your order N&lt;&amp;&#39;1 has been received"),
+            std::string::npos);
   // Neither the store nor its journal holds the card or the buyer in clear, even before a checkpoint.
   std::string bytes;
   for (const char* suffix : {"", "-wal"})
@@ -127,22 +127,18 @@ TEST_F(ServerTest, ServesTheTextsRefusesBadPostsAndStoresEveryOrderOncePrivately
   EXPECT_GT(bytes.size(), kConcurrentOrders * orderText("").size());
   for (const char* secret : {kCardNumber, "anna_b@mail.example", "Anna Berg"})
     EXPECT_EQ(bytes.find(secret), std::string::npos) << secret;
-  const auto stored = storedOrders();
-  ASSERT_EQ(stored.size(), std::size_t(kConcurrentOrders + 1));
   std::set<std::string> numbers;
-  for (const auto& order : stored) {
-    numbers.insert(order.orderNumber);
+  for (const auto& order : storedOrders()) {
+    EXPECT_TRUE(numbers.insert(order.orderNumber).second) << order.orderNumber;
     EXPECT_EQ(order.orderText, orderText(order.orderNumber == "N<&'1" ? "N1" : order.orderNumber));
     EXPECT_EQ(order.customer + "|" + order.email + "|" + order.subject,
               "Anna Berg|anna_b@mail.example|Anna Berg - " + order.orderNumber);
   }
   EXPECT_EQ(numbers.size(), std::size_t(kConcurrentOrders + 1));
-
   for (const char* suffix : {"", "-wal", "-shm"}) {
     struct stat info {};
     const std::string file = storePath().string() + suffix;
-    ASSERT_EQ(::stat(file.c_str(), &info), 0) << file;
-    EXPECT_EQ(info.st_mode & 0777, 0600u) << file;
+    EXPECT_EQ(::stat(file.c_str(), &info) == 0 ? info.st_mode & 0777 : 0, 0600u) << file;
   }
   const std::lock_guard lock(logMutex_);
   ASSERT_GE(log_.size(), std::size_t(kConcurrentOrders));
@@ -162,6 +158,12 @@ bool sendText(int fd, std::string_view text) {
   return ::send(fd, text.data(), text.size(), MSG_NOSIGNAL) == ssize_t(text.size());
 }
 
+// The start of the server's answer on `fd`: a refusal begins "HTTP/1.1 413".
+std::string answerOn(int fd) {
+  char reply[64] = {};
+  return ::recv(fd, reply, sizeof reply - 1, 0) > 0 ? std::string(reply, 12) : "";
+}
+
 // Slow, silent, crowding and huge clients hold no one up: probes from another address answer within a second.
 TEST_F(ServerTest, SlowAndHugeClientsStarveNoOne) {
   startServer(kShortDeadline);
@@ -172,17 +174,17 @@ TEST_F(ServerTest, SlowAndHugeClientsStarveNoOne) {
     EXPECT_TRUE(sendText(held.back(), head.substr(0, i % 2 ? head.size() : 0)));
   }
   // One address past its share: whichever connection is taken last is closed at once.
-  std::vector<int> crowd;
-  for (unsigned i = 0; i <= orderserver::kMaxConnectionsPerAddress; ++i) crowd.push_back(connectFrom("127.0.0.250"));
-  const auto closedOfOneAddress = [&crowd] {
-    return std::ranges::count_if(crowd, [](int fd) { return closedWithin(fd, 0); });
+  for (unsigned i = 0; i <= orderserver::kMaxConnectionsPerAddress; ++i) held.push_back(connectFrom("127.0.0.250"));
+  const auto closedOfOneAddress = [&held] {
+    return std::count_if(held.end() - orderserver::kMaxConnectionsPerAddress - 1, held.end(),
+                         [](int fd) { return closedWithin(fd, 0); });
   };
   for (int wait = 0; wait < 10 && closedOfOneAddress() == 0; ++wait) std::this_thread::sleep_for(std::chrono::milliseconds(100));
   EXPECT_EQ(closedOfOneAddress(), 1);
   httplib::Client probe("127.0.0.1", server_->port());
   probe.set_connection_timeout(1), probe.set_read_timeout(1);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(probe.Get("/v120.txt").value().body, "1");
-  EXPECT_EQ(probe.Post(std::string(ordering::kOrderScriptPath), orderForm("P1", orderText("P1"))).value().status, 200);
+  EXPECT_EQ(probe.Post(std::string(ordering::kOrderScriptPath), orderForm("P1")).value().status, 200);
 
   // One byte every tenth of a second keeps a connection busy but not past the whole-request deadline.
   const int trickle = connectFrom("127.0.0.200");
@@ -193,12 +195,10 @@ TEST_F(ServerTest, SlowAndHugeClientsStarveNoOne) {
   EXPECT_LT(std::chrono::steady_clock::now() - started, kShortDeadline + std::chrono::milliseconds(1000));
 
   // A body announced too large is refused before it is sent; a chunked one once the limit is passed.
-  const int announced = connectFrom("127.0.0.201");
+  const int announced = connectFrom("127.0.0.201"), huge = connectFrom("127.0.0.202");
   sendText(announced, head + "Content-Type: multipart/form-data; boundary=b\r\nContent-Length: " +
                           std::to_string(orderserver::kMaxPostBytes + 1) + "\r\n\r\n");
-  char reply[64] = {};
-  EXPECT_TRUE(::recv(announced, reply, sizeof reply - 1, 0) > 0 && std::string_view(reply).starts_with("HTTP/1.1 413"));
-  const int huge = connectFrom("127.0.0.202");
+  EXPECT_EQ(answerOn(announced), "HTTP/1.1 413");
   const timeval sendLimit{2, 0};
   ::setsockopt(huge, SOL_SOCKET, SO_SNDTIMEO, &sendLimit, sizeof sendLimit);
   sendText(huge, head + "Content-Type: multipart/form-data; boundary=bb\r\nTransfer-Encoding: chunked\r\n\r\n");
@@ -207,12 +207,9 @@ TEST_F(ServerTest, SlowAndHugeClientsStarveNoOne) {
   std::size_t sent = 0;
   for (pollfd answer{huge, POLLIN, 0}; sent < kHugeBody && ::poll(&answer, 1, 0) == 0 && sendText(huge, chunk);)
     sent += kChunk;
-  std::ranges::fill(reply, 0);
-  EXPECT_TRUE(::recv(huge, reply, sizeof reply - 1, 0) > 0 && std::string_view(reply).starts_with("HTTP/1.1 413"))
-      << reply;
+  EXPECT_EQ(answerOn(huge), "HTTP/1.1 413");
   EXPECT_LT(sent, kReadBeforeRefusalAtMost);
   for (const int fd : held) ::close(fd);
-  for (const int fd : crowd) ::close(fd);
   for (const int fd : {trickle, announced, huge}) ::close(fd);
 }
 
@@ -229,7 +226,7 @@ TEST_F(ServerTest, EveryAnsweredOrderSurvivesAKill) {
       c.set_connection_timeout(2);
       for (int k = 0; !killed; ++k) {
         const std::string number = "B" + std::to_string(b) + "K" + std::to_string(k);
-        const auto reply = c.Post(std::string(ordering::kOrderScriptPath), orderForm(number, orderText(number)));
+        const auto reply = c.Post(std::string(ordering::kOrderScriptPath), orderForm(number));
         if (!reply || reply->status != 200) continue;
         const std::lock_guard lock(mutex);
         answered.push_back(number);
@@ -255,14 +252,13 @@ TEST_F(ServerTest, StopsCleanlyOnTermServesHttpsAndRefusesBadCommandLines) {
   {
     ServerProcess process(folder_);
     EXPECT_EQ(httplib::Client("127.0.0.1", process.port()).Get("/v120.txt").value().body, "1");
-    const int status = process.kill(SIGTERM);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(exitedWith(process.kill(SIGTERM), 0));
   }
   // A file not yet known as a store is refused untouched: not followed, its mode kept.
   writeFile(folder_ / "notastore", std::string(4096, 'x'));
   writeFile(folder_ / "other.sqlite", "SQLite format 3");
   fs::create_symlink(storePath(), folder_ / "link.sqlite");
-  fs::permissions(storePath(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::permissions(storePath(), fs::perms(0640));
   const struct {
     std::string option, value;
     int exitCode;
@@ -273,8 +269,7 @@ TEST_F(ServerTest, StopsCleanlyOnTermServesHttpsAndRefusesBadCommandLines) {
   for (const auto& refusal : refusals) {
     ServerProcess process(folder_, {refusal.option, refusal.value});
     EXPECT_EQ(process.firstLine, "") << refusal.value;
-    const int status = process.kill(0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == refusal.exitCode) << refusal.value;
+    EXPECT_TRUE(exitedWith(process.kill(0), refusal.exitCode)) << refusal.value;
   }
   for (const char* file : {"notastore", "other.sqlite", "orders.sqlite"})
     EXPECT_EQ(fs::status(folder_ / file).permissions() & fs::perms::group_read, fs::perms::group_read) << file;
@@ -288,8 +283,7 @@ TEST_F(ServerTest, StopsCleanlyOnTermServesHttpsAndRefusesBadCommandLines) {
   EXPECT_EQ(fs::status(secret).permissions(), fs::perms::owner_read | fs::perms::owner_write);
   {
     ServerProcess process(folder_, {"--store", (folder_ / "new.sqlite").string()});
-    httplib::Client c("127.0.0.1", process.port());
-    EXPECT_EQ(c.Post(std::string(ordering::kOrderScriptPath), orderForm("K1", orderText("K1"))).value().status, 200);
+    EXPECT_EQ(post(orderForm("K1"), process.port()).value().status, 200);
   }
   std::FILE* reader = ::popen((tool + " --read-orders " + (folder_ / "new.sqlite").string() + " --secret-key " +
                                secret).c_str(), "r");

@@ -49,6 +49,9 @@ inline httplib::MultipartFormDataItems orderForm(const std::string& number, cons
           {"ordernum", number, "", ""},      {"subject", "Anna Berg - " + number, "", ""},
           {"message", message, "", ""},      {"submit", "Place Order", "", ""}};
 }
+inline httplib::MultipartFormDataItems orderForm(const std::string& number) {
+  return orderForm(number, orderText(number));
+}
 
 // The server's texts: every one different, one with a Latin-1 byte.
 inline const std::map<std::string, std::string>& serverTexts() {
@@ -101,9 +104,9 @@ class ServerTest : public ::testing::Test {
     server_.reset();
   }
 
-  // An order posted to the running server on a fresh connection.
-  httplib::Result post(const httplib::MultipartFormDataItems& form) const {
-    httplib::Client c("127.0.0.1", server_->port());
+  // An order posted on a fresh connection to `port`, by default the running server's.
+  httplib::Result post(const httplib::MultipartFormDataItems& form, int port = 0) const {
+    httplib::Client c("127.0.0.1", port ? port : server_->port());
     c.set_connection_timeout(5);
     c.set_read_timeout(10);
     return c.Post(std::string(ordering::kOrderScriptPath), form);
