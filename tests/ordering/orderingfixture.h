@@ -74,9 +74,10 @@ protected:
 
     void stopServerNow() { transfer.disconnect(), stopServer(); }
 
-    // Shows the form for `orderType`; its activation runs as it becomes active.
+    // Shows the form, hidden first, for `orderType`; its activation runs as it becomes active.
     void open(int orderType)
     {
+        form->hide();
         form->OrderType = std::int16_t(orderType);
         transfer.paths.clear();
         form->show();
