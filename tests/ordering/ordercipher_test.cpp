@@ -27,8 +27,8 @@ TEST(FileEncrypt, WorkedExamples) {
   for (const auto& c : cases) EXPECT_EQ(FileEncrypt(c.plain, kAlphabet, c.key), c.expected) << c.plain;
 }
 
-// Every byte round trip also shows the key table is a permutation; "/" comes back a blank. The page writes the
-// cipher unescaped inside a quoted field.
+// Every byte round trip also shows the key table is a permutation; "/" comes back a blank. The page writes the cipher
+// unescaped inside a quoted field.
 TEST(DecipherOrder, UndoesFileEncryptWithForeignBytesAsBlanks) {
   EXPECT_EQ(kKeyTable.find_first_of("'\\/\r\n\"&<>"), std::string_view::npos);
   std::string longOrder;  // beyond a 16-bit position counter

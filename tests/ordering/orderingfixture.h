@@ -1,6 +1,6 @@
 #pragma once
-// The order form against the real order server on 127.0.0.1, its texts in a
-// fresh folder; the transfer records every address it fetched.
+// The order form against the real order server on 127.0.0.1, its texts in a fresh folder; the transfer records every
+// address it fetched.
 
 #include "model/hull/design.h"
 #include "ordering/frmPurchase.h"

@@ -46,8 +46,8 @@ TEST(Placement, CopyStopsAtTheFirstRefusalWithEarlierFieldsCopied)
     }
 }
 
-// Every box of the three groups emptied alone: the tail of its message after the group's prefix, none where the box
-// may stay empty.
+// Every box of the three groups emptied alone: the tail of its message after the group's prefix, none where the box may
+// stay empty.
 TEST(Placement, EveryEmptyRequiredBoxHasItsMessage)
 {
     const std::tuple<FieldGroup, std::span<const char* const>, std::string, std::string> groups[] = {

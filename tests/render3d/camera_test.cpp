@@ -7,8 +7,7 @@
 namespace render3d {
 namespace {
 
-// The eye pins the zoom slider's scale and the 0.99 share of the pitch in
-// its horizontal radius.
+// The eye pins the zoom slider's scale and the 0.99 share of the pitch in its horizontal radius.
 TEST(OrbitCamera, StartsBesideTheBowLookingAft)
 {
     const OrbitCamera start;
@@ -18,8 +17,8 @@ TEST(OrbitCamera, StartsBesideTheBowLookingAft)
     EXPECT_TRUE(at.y == 0 && at.z == 0);
 }
 
-// Each pass applies the last step reported before it; the pitch stops at a
-// quarter turn either way and comes back as soon as the mouse does.
+// Each pass applies the last step reported before it; the pitch stops at a quarter turn either way and comes back as
+// soon as the mouse does.
 TEST(OrbitDrag, OnlyTheLastStepBeforeAPassTurnsTheCamera)
 {
     using Moves = std::vector<std::pair<double, double>>;

@@ -20,10 +20,9 @@ std::vector<std::tuple<Place, std::uint32_t, std::uint32_t>> keys(const std::vec
     return out;
 }
 
-// A three-panel hull written straight into its sections, so every station's
-// points are known exactly: panel 1 (deck) has a station where its lines meet,
-// panel 2 (hull) one where they share only a height and more slots than
-// panel 1, panel 3 (hull) lines that meet everywhere.
+// A three-panel hull written straight into its sections, so every station's points are known exactly: panel 1 (deck)
+// has a station where its lines meet, panel 2 (hull) one where they share only a height and more slots than panel 1,
+// panel 3 (hull) lines that meet everywhere.
 model::Point3 smallHullPoint(int station, int line)
 {
     const double x = station / 4.0;
@@ -69,9 +68,8 @@ struct Built {
     }
 };
 
-// Three panels, four stations: ColourStep 66, so the third colour component
-// is 169 on panel 1 and 103 on panel 2; the slot after a panel's last
-// station closes it at its end point in black.
+// Three panels, four stations: ColourStep 66, so the third colour component is 169 on panel 1 and 103 on panel 2; the
+// slot after a panel's last station closes it at its end point in black.
 TEST(KayakVerts, StripsRibbonsWaterAndMirrorsOfASmallHull)
 {
     const Built built(4, {0.05, 0.001});
@@ -104,8 +102,7 @@ TEST(KayakVerts, StripsRibbonsWaterAndMirrorsOfASmallHull)
     }
     EXPECT_EQ(v.PanelStrips[0][1].X, 0) << "row 0 is never written";
 
-    // Panel 2's LineB (line 3) on the +Z side: three faces of four stations,
-    // up, back down, up again, six slots each.
+    // Panel 2's LineB (line 3) on the +Z side: three faces of four stations, up, back down, up again, six slots each.
     const double t = 0.001;
     ASSERT_EQ(std::pair(v.LineVertCount, v.RibbonVerts.size()), std::pair(72, std::size_t(13)));
     struct Corner { int slot, station; double dy, dz; };  // d: from the line's point, before the offset
@@ -141,8 +138,8 @@ TEST(KayakVerts, ColourSharesRoundHalvesToEven)
               std::pair(packColour(12, 188, 169), packColour(12, 103, 103)));
 }
 
-// Drawn as one strip, face 1 gives two real triangles per station step and
-// faces 2 and 3 one each; every joining triangle is degenerate.
+// Drawn as one strip, face 1 gives two real triangles per station step and faces 2 and 3 one each; every joining
+// triangle is degenerate.
 TEST(Ribbons, StripHoldsFourRealTrianglesPerStationStep)
 {
     for (double stations : {4.0, 11.0}) {
@@ -159,8 +156,8 @@ TEST(Ribbons, StripHoldsFourRealTrianglesPerStationStep)
     }
 }
 
-// Lists are refused for a design that does not hold what its counts
-// promise, a frame for a design changed since its lists were built.
+// Lists are refused for a design that does not hold what its counts promise, a frame for a design changed since its
+// lists were built.
 TEST(KayakVerts, ListsAndFramesRefuseDesignsTheyCannotHold)
 {
     const std::vector<std::tuple<const char*, void (*)(model::Design&), bool>> faults{
@@ -184,10 +181,9 @@ TEST(KayakVerts, ListsAndFramesRefuseDesignsTheyCannotHold)
     }
 }
 
-// Panel 1 is a deck panel (7 strip vertices), panel 2 a hull panel (9),
-// panel 3 a hull panel whose single vertex makes no triangle. Four stations'
-// ribbons leave their last 38 of 72 slots undrawn; 2.22 stations' leave two
-// of 40, too few for a triangle.
+// Panel 1 is a deck panel (7 strip vertices), panel 2 a hull panel (9), panel 3 a hull panel whose single vertex makes
+// no triangle. Four stations' ribbons leave their last 38 of 72 slots undrawn; 2.22 stations' leave two of 40, too few
+// for a triangle.
 TEST(ComposeFrame, SwitchesChooseStripsRibbonsAndWater)
 {
     constexpr int R = 72 - 38;

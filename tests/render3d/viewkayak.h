@@ -1,6 +1,6 @@
 #pragma once
-// The seven-line kayak with its panels ending at the bow and stern points and
-// its sections built: what the 3D view needs of a design.
+// The seven-line kayak with its panels ending at the bow and stern points and its sections built: what the 3D view
+// needs of a design.
 
 #include "model/hull/sections.h"
 #include "tests/support/designbuilder.h"

@@ -1,5 +1,5 @@
-// The GL device and the 3D view's window under a real X display: pixels read
-// back from the framebuffer, the screen saver watched on a private bus.
+// The GL device and the 3D view's window under a real X display: pixels read back from the framebuffer, the screen
+// saver watched on a private bus.
 
 #include "mainwindow/Form1.h"
 #include "platform/device3d.h"
@@ -27,8 +27,8 @@
 
 namespace render3d {
 
-// A desktop's screen-saver service counting the inhibits asked for. Made
-// absent, it answers late with an error, as a bus without the service would.
+// A desktop's screen-saver service counting the inhibits asked for. Made absent, it answers late with an error, as a
+// bus without the service would.
 class FakeScreenSaver : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.ScreenSaver")
@@ -49,8 +49,8 @@ public slots:
     void UnInhibit(uint) { --held; }
 };
 
-// A dbus-daemon of the test's own, the fake served from its own thread so
-// blocking calls from the test thread are answered.
+// A dbus-daemon of the test's own, the fake served from its own thread so blocking calls from the test thread are
+// answered.
 struct TestBus {
     TestBus()
     {
@@ -109,10 +109,9 @@ QPoint pixelOf(const QImage& image, QRgb colour)
     return {-1, -1};
 }
 
-// Depth runs 0..1: the nearer square wins whatever the order, a tie goes to
-// the later one, anything before the near plane is clipped away. Translation
-// sits in the bottom row of a row-vector matrix. Through the view's start
-// camera a red block at the bow lands lower left of a green one at the stern.
+// Depth runs 0..1: the nearer square wins whatever the order, a tie goes to the later one, anything before the near
+// plane is clipped away. Translation sits in the bottom row of a row-vector matrix. Through the view's start camera a
+// red block at the bow lands lower left of a green one at the stern.
 TEST(Device, DepthColoursMatricesStripsAndTheStartCamera)
 {
     testsupport::testApp();
@@ -159,8 +158,8 @@ TestBus& bus()
 
 bool heldBecomes(int count) { return QTest::qWaitFor([count] { return bus().fake.held == count; }, 2000); }
 
-// Held off once however often asked, let go with its owner, even while the
-// answer is still on its way; refused at once without a bus.
+// Held off once however often asked, let go with its owner, even while the answer is still on its way; refused at once
+// without a bus.
 TEST(ScreenSaver, InhibitsOnceAndLetsGo)
 {
     testsupport::testApp();
@@ -215,9 +214,8 @@ struct View : ::testing::Test {
     int purchases = 0;
 };
 
-// Opening returns at once with a frame on its way; nothing is drawn while
-// nothing changes; a frame is drawn for a resize, for each drag step, and for
-// the sliders, rebuilding the lists. The boxes choose what is drawn.
+// Opening returns at once with a frame on its way; nothing is drawn while nothing changes; a frame is drawn for a
+// resize, for each drag step, and for the sliders, rebuilding the lists. The boxes choose what is drawn.
 TEST_F(View, FramesFollowTheMouseSlidersAndBoxesAndRestOtherwise)
 {
     QStringList controls{window->windowTitle()};
@@ -270,9 +268,8 @@ TEST_F(View, FramesFollowTheMouseSlidersAndBoxesAndRestOtherwise)
     EXPECT_GT(shaded, 100) << "the panels show";
 }
 
-// Every way out stops the loop, hides the window, lets its device go and
-// the screen saver run again; a failing frame or a design the lists cannot
-// hold says so once.
+// Every way out stops the loop, hides the window, lets its device go and the screen saver run again; a failing frame or
+// a design the lists cannot hold says so once.
 TEST_F(View, EveryWayOutEndsTheLoopAndFreesTheScreenSaver)
 {
     const std::vector<std::string> failed{"Could not initialize D3d - Render"};
@@ -315,9 +312,8 @@ TEST_F(View, EveryWayOutEndsTheLoopAndFreesTheScreenSaver)
     }
 }
 
-// With no screen-saver service on the bus, the one inhibit asked for at
-// opening is refused late; the frames do not wait for it, and it is not
-// asked again.
+// With no screen-saver service on the bus, the one inhibit asked for at opening is refused late; the frames do not wait
+// for it, and it is not asked again.
 TEST_F(View, AMissingScreenSaverIsAskedOnceAndHoldsUpNoFrame)
 {
     constexpr int kAnswerMs = 1000;

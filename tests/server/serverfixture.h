@@ -1,6 +1,6 @@
 #pragma once
-// A running order server on 127.0.0.1 for the tests, its texts and store in a
-// fresh temporary folder, and orders posted as the posting page posts them.
+// A running order server on 127.0.0.1 for the tests, its texts and store in a fresh temporary folder, and orders posted
+// as the posting page posts them.
 
 #include "ordering/ordercipher.h"
 #include "ordering/postingpage.h"
