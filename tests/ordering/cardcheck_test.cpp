@@ -24,18 +24,14 @@ TEST(CCValidationSolution, OutcomesAndMessages)
 {
     const std::string far = std::string(40, ' ') + "4111111111111111";
     const struct {
-        const char* typed;
-        const char* type;
-        const char* digits;   // the number after the check
+        const char *typed, *type, *digits;  // digits: the number after the check
         std::string message;  // empty when valid
         const char* title = "";
         MessageIcon icon = MessageIcon::Exclamation;
     } cases[] = {
-        {"4111-1111 1111-1111", "Visa", "4111111111111111", ""},
-        {"5500 0000 0000 0004", "MasterCard", "5500000000000004", ""},
-        {"4222222222222", "Visa", "4222222222222", ""},
-        {"6011000000000004", "Discover/Novus", "6011000000000004", ""},
-        {"3528 0000 0000 0007", "JCB", "3528000000000007", ""},
+        {"4111-1111 1111-1111", "Visa", "4111111111111111", ""}, {"4222222222222", "Visa", "4222222222222", ""},
+        {"5500 0000 0000 0004", "MasterCard", "5500000000000004", ""}, {"3528000000000007", "JCB", "3528000000000007", ""},
+        {"6011 0000 0000 0004", "Discover/Novus", "6011000000000004", ""},
         {"5610000000000001", "Australian BankCard", "5610000000000001", ""},
         {"561000000000001", "Australian BankCard", "561000000000001",
          std::string("The Australian BankCard number entered, 561000000000001, is missing 1 digit(s).") + kAgain, kLength},
@@ -67,7 +63,8 @@ TEST(CCValidationSolution, OutcomesAndMessages)
         EXPECT_EQ(std::pair(valid, number), std::pair(c.message.empty(), std::string(c.digits))) << c.typed;
         ASSERT_EQ(messages.shown.size(), c.message.empty() ? 0u : 1u) << c.typed;
         for (const auto& shown : messages.shown)
-            EXPECT_EQ(std::tie(shown.text, shown.title, shown.icon), std::tuple(c.message, std::string(c.title), c.icon));
+            EXPECT_EQ(std::tie(shown.text, shown.title, shown.icon), std::tuple(c.message, std::string(c.title), c.icon))
+                << c.typed;
     }
     // The check digit alone: doubled from the right's second digit, a leading zero changing nothing.
     for (const auto& [digits, valid] : {std::pair{"59", true}, {"58", false}, {"059", true}, {"", true}})
