@@ -166,10 +166,8 @@ TEST(ScreenSaver, InhibitsOnceAndLetsGo)
     bus().fake.held = 0;
     {
         platform::ScreenSaver saver(bus().client("saver"));
-        saver.inhibit();
-        saver.inhibit();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return saver.inhibited(); }, 2000));
-        EXPECT_EQ(bus().fake.held, 1);
+        for (int asked = 0; asked < 2; ++asked) saver.inhibit();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return saver.inhibited(); }, 2000) && bus().fake.held == 1);
     }
     EXPECT_TRUE(heldBecomes(0)) << "let go with its owner";
     const int inhibits = bus().fake.inhibits;
@@ -251,7 +249,6 @@ TEST_F(View, FramesFollowTheMouseSlidersAndBoxesAndRestOtherwise)
     EXPECT_NEAR(window->camera().CameraYaw, kStartYaw - 0.2, 1e-9) << "no drag after the release";
     const Vector3 eye = window->EyePoint();
     EXPECT_NEAR(std::hypot(eye.x - 0.5, eye.z), 2.0 * std::cos(0.99 * window->camera().CameraPitch), 1e-5);
-    EXPECT_EQ(window->settings().ExplodeDistance, 0.06);
     const model::Point3 offset = window->verts().ExplodeOffsets[1];
     EXPECT_DOUBLE_EQ(offset.Y, 0.06 * std::cos(kPi / 7));
     EXPECT_EQ(window->verts().RibbonVerts[1][1].Y, float(design.Sections[0].Pts[1].Y + 0.0041 + offset.Y));
