@@ -218,6 +218,7 @@ TEST_F(ServerTest, EveryAnsweredOrderSurvivesAKill) {
   ASSERT_TRUE(process.firstLine.starts_with("listening on 127.0.0.1:")) << process.firstLine;
   std::mutex mutex;
   std::vector<std::string> answered;
+  std::atomic<std::size_t> answeredCount = 0;
   std::atomic<bool> killed = false;
   std::vector<std::thread> buyers;
   for (int b = 0; b < kBuyers; ++b)
@@ -230,13 +231,10 @@ TEST_F(ServerTest, EveryAnsweredOrderSurvivesAKill) {
         if (!reply || reply->status != 200) continue;
         const std::lock_guard lock(mutex);
         answered.push_back(number);
+        ++answeredCount;
       }
     });
-  while (true) {
-    const std::lock_guard lock(mutex);
-    if (answered.size() >= kAnsweredBeforeKill) break;
-    std::this_thread::yield();
-  }
+  while (answeredCount < kAnsweredBeforeKill) std::this_thread::yield();
   EXPECT_TRUE(WIFSIGNALED(process.kill(SIGKILL)));
   killed = true;
   for (auto& buyer : buyers) buyer.join();
