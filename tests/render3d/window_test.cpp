@@ -23,7 +23,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/prctl.h>
+
 #include <atomic>
+#include <csignal>
 
 namespace render3d {
 
@@ -49,11 +52,12 @@ public slots:
     void UnInhibit(uint) { --held; }
 };
 
-// A dbus-daemon of the test's own, the fake served from its own thread so blocking calls from the test thread are
-// answered.
+// A dbus-daemon of the test's own, ended with the test binary, the fake served from its own thread so blocking calls
+// from the test thread are answered.
 struct TestBus {
     TestBus()
     {
+        daemon.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
         daemon.waitForReadyRead(5000);
         address = QString::fromUtf8(daemon.readLine()).trimmed();
@@ -62,14 +66,6 @@ struct TestBus {
         QDBusConnection service = QDBusConnection::connectToBus(address, "fake-screensaver");
         service.registerObject("/org/freedesktop/ScreenSaver", &fake, QDBusConnection::ExportAllSlots);
         service.registerService("org.freedesktop.ScreenSaver");
-    }
-    ~TestBus()
-    {
-        QDBusConnection::disconnectFromBus("fake-screensaver");
-        thread.quit();
-        thread.wait();
-        daemon.terminate();
-        daemon.waitForFinished();
     }
     QDBusConnection client(const QString& name) { return QDBusConnection::connectToBus(address, name); }
 
