@@ -231,11 +231,8 @@ TEST(ClampToPanel, VerticesBeyondTheEndsCollapseOntoThem)
     for (auto [x, onto] : cases)
         for (double side : {1, -1}) {
             const LitVertex v = clampToPanel(CreateLitVertex(x, 0.5f, 0.6f, 7, 8, 0, 0), start, end, off, side < 0);
-            const Place expected =
-                onto ? place(onto->X, onto->Y + off.Y, side * (onto->Z + off.Z))
-                     : Place{x, 0.5f, 0.6f};
-            EXPECT_EQ(place(v), expected) << x << " " << side;
-            EXPECT_EQ(std::pair(v.Diffuse, v.Specular), std::pair(7u, 8u));
+            const Place expected = onto ? place(onto->X, onto->Y + off.Y, side * (onto->Z + off.Z)) : Place{x, .5f, .6f};
+            EXPECT_EQ(std::tuple(place(v), v.Diffuse, v.Specular), std::tuple(expected, 7u, 8u)) << x << " " << side;
         }
 }
 

@@ -134,7 +134,8 @@ TEST(Device, DepthColoursMatricesStripsAndTheStartCamera)
     platform::Matrix4x4 moveRight = kIdentity;
     moveRight[12] = 0.5f;
     const QImage moved = draw({square(-0.2f, -0.2f, 0.2f, 0.2f, 0.5f, 0xFF0000)}, moveRight);
-    EXPECT_EQ(std::pair(moved.pixel(kSide * 3 / 4, kSide / 2), moved.pixel(kSide / 2, kSide / 2)), std::pair(kRed, kClear));
+    EXPECT_EQ(std::pair(moved.pixel(kSide * 3 / 4, kSide / 2), moved.pixel(kSide / 2, kSide / 2)),
+              std::pair(kRed, kClear));
     const std::vector<Quad> one{square(-1, -1, 1, 1, 0.5f, 0xFF)};
     for (platform::StripRange bad : {platform::StripRange{2, 3}, {-1, 2}, {0, -1}})
         EXPECT_FALSE(device.setFrame(frameOf(one, {{0, 4}, bad}))) << bad.first << "+" << bad.count;
@@ -283,7 +284,8 @@ TEST_F(View, EveryWayOutEndsTheLoopAndFreesTheScreenSaver)
         {"title bar", [](frmRender& w) { w.close(); }, {}},
         {"Purchase Full Size Plans", [](frmRender& w) { w.Command1->click(); }, {}, 1},
         {"reopened", [](frmRender& w) { w.unload(); }, {}},
-        {"failing frames", [](frmRender& w) { emit w.Picture1->frameFailed(), emit w.Picture1->frameFailed(); }, failed},
+        {"failing frames", [](frmRender& w) { emit w.Picture1->frameFailed(), emit w.Picture1->frameFailed(); },
+         failed},
         {"a panel ending on no point", [](frmRender&) {}, {"could not initialize d3d"}, 0, true},
     };
     for (const auto& way : ways) {
