@@ -14,9 +14,7 @@ using ordering::kKeyTable;
 TEST(FileEncrypt, WorkedExamples) {
   const std::string identity(kAlphabet), reversed(kAlphabet.rbegin(), kAlphabet.rend());
   const std::string shifted = std::string(kAlphabet.substr(1)) + "012\r\n";
-  const struct {
-    std::string plain, key, expected;
-  } cases[] = {
+  const struct { std::string plain, key, expected; } cases[] = {
       {"0", identity, "1"},  // the position wraps: "0" first gives the second key character
       {" ", identity, "0"},
       {std::string(71, '0'), identity, shifted + "3"},  // a break after 70, position 68 wraps to the start

@@ -23,11 +23,7 @@ TEST(Placement, CopyStopsAtTheFirstRefusalWithEarlierFieldsCopied)
         {"txtAddress2", ""},       {"txtCity", "Salem"},     {"cmbState", "Oregon "}, {"txtZip", "97301"},
         {"txtphonenumber", "555"}, {"txtEmailAddress", "a@b.c"}};
     // An untouched box's "blank" passes, the unchecked middle name too.
-    const struct {
-        const char* box;
-        const char* text;
-        std::optional<std::string> message;
-    } cases[] = {
+    const struct { const char *box, *text; std::optional<std::string> message; } cases[] = {
         {"txtCity", "Salem", std::nullopt},
         {"txtAddress2", "Apt #2", "The character # is not allowed in Apt #2"},
         {"txtZip", "", "Please provide zip/postal code."},
@@ -63,7 +59,8 @@ TEST(Placement, EveryEmptyRequiredBoxHasItsMessage)
             const BoxText textOf = [empty](const char* box) { return std::string_view(box) == empty ? "" : "x"; };
             OrderRecord r;
             const auto message = copyFields(group, r, textOf, kAlphabet);
-            got += (!message ? "" : message->starts_with(prefix) ? message->substr(prefix.size()) : "?" + *message) + "|";
+            const bool prefixed = message && message->starts_with(prefix);
+            got += (!message ? "" : prefixed ? message->substr(prefix.size()) : "?" + *message) + "|";
         }
         EXPECT_EQ(got, tails);
     }
@@ -72,7 +69,8 @@ TEST(Placement, EveryEmptyRequiredBoxHasItsMessage)
 TEST(Placement, TaxOnlyForTheServersStateAndTotals)
 {
     EXPECT_EQ(taxText("", "", "0.088") + "|" + taxText("Texas ", "Oregon ", "0.088"), "0.00|0.00");
-    EXPECT_EQ(totalText("135", "0.00") + "|" + totalText("free", "0.088") + "|" + totalText("1E999", "0.1"), " 135| 0| 0");
+    EXPECT_EQ(totalText("135", "0.00") + "|" + totalText("free", "0.088") + "|" + totalText("1E999", "0.1"),
+              " 135| 0| 0");
 }
 
 TEST(Placement, OrderNumberFromNamesKindAndClock)

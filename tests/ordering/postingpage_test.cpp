@@ -33,12 +33,9 @@ TEST(GenerateHTML, RowsOfAnOrder) {
       "<input  type='hidden' name=fromemail size=40 value='anna@mail.example' /> ",
       "<input  type='hidden' name=ordernum size=40 value='ANMBEL125200934507PM' /> ",
       "<input  type='hidden' name=subject size=40 value='Anna Berg - ANMBEL125200934507PM' /></table>"};
-  const struct {
-    std::string middle;
-    int orderType;
-    std::string enciphered;
-    std::vector<std::string> head, cipherRows;  // the message's rows before and after the file name
-  } cases[] = {
+  // head and cipherRows: the message's rows before and after the file name.
+  const struct { std::string middle; int orderType; std::string enciphered; std::vector<std::string> head, cipherRows; }
+      cases[] = {
       {"Maria", 1, std::string(70, 'x') + "\r\nyz", {"Anna Maria Berg", "Full Size"}, {std::string(70, 'x'), "yz"}},
       {"", 2, "ab", {"Anna  Berg", "3 ft Scale Model"}, {"ab"}},
       {"M", 3, "ab", {"Anna M Berg"}, {"ab"}},  // an unknown kind has no kind row

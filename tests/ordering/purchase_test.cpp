@@ -38,10 +38,8 @@ TEST(ServerAddress, HttpsOrLoopbackHttpOnlyDecidedOnTheHost)
 
 TEST_F(OrderingTest, ActivationRepliesAndTheirMessages)
 {
-    const struct {
-        std::optional<std::string> reply;  // none: the server is down
-        std::string message;               // empty: none
-    } cases[] = {
+    // No reply: the server is down; no message: none shown.
+    const struct { std::optional<std::string> reply; std::string message; } cases[] = {
         {"1", ""},  // the only reply that keeps the form open
         {"3", ""},
         {"", "You must be connected to the internet to place an order." + kContact},
@@ -127,11 +125,7 @@ TEST_F(OrderingTest, RefusalsAndErrorsLeaveNoOrderFileAboutAndCancel)
 {
     open(1);
     EXPECT_EQ(form->boxText("txtZip"), "blank");
-    const struct {
-        const char* box;
-        const char* text;
-        std::string message;
-    } cases[] = {
+    const struct { const char *box, *text; std::string message; } cases[] = {
         {"txtLastName", "Smith & Sons", "The character & is not allowed in Smith & Sons"},
         {"txtCardHoldersFirstName", "", "Please provide card holders first name."},
         {"cmbCardType", "MasterCard", "Card type does not match card number. Please double check the card type."},
@@ -153,8 +147,7 @@ TEST_F(OrderingTest, RefusalsAndErrorsLeaveNoOrderFileAboutAndCancel)
         form->Command1->click();
         setenv(ordering::kOrderServerVariable, server.c_str(), 1);
         EXPECT_EQ(messages.texts(), Texts{c.message}) << box;
-        EXPECT_TRUE(form->isVisible() && form->Command1->isEnabled()) << box;
-        EXPECT_TRUE(orderFiles().empty()) << box;
+        EXPECT_TRUE(form->isVisible() && form->Command1->isEnabled() && orderFiles().empty()) << box;
     }
 
     messages.shown.clear();

@@ -122,7 +122,7 @@ TEST_F(VerifyTest, RefusedPostThenBackThenAnOrderStoredAndThankedOnce)
     EXPECT_FALSE(verify.isVisible() || verify.Timer1.isActive() || !orderFiles().empty());
     const auto stored = storedOrders();
     ASSERT_EQ(stored.size(), 1u);
-    EXPECT_EQ(std::pair(stored[0].orderNumber, stored[0].orderText), std::pair(std::string("OTXBEL125200934507PM"), expected));
+    EXPECT_EQ(stored[0].orderNumber + "|" + stored[0].orderText, "OTXBEL125200934507PM|" + expected);
 }
 
 }  // namespace

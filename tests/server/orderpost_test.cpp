@@ -24,7 +24,8 @@ TEST(ReadPostedOrder, DeciphersAnyLineEndsAndRefusesMessagesWithoutAnOrder) {
       for (std::size_t at = 0; lfOnly && (at = fields["message"].find("\r\n", at)) != std::string::npos;)
         fields["message"].erase(at, 1);
       const auto reading = orderserver::readPostedOrder(fields);
-      EXPECT_EQ(reading.order.orderText + "|" + reading.order.orderNumber, text + "|ANMBEL1") << reading.refusal << lfOnly;
+      EXPECT_EQ(reading.order.orderText + "|" + reading.order.orderNumber, text + "|ANMBEL1")
+          << reading.refusal << lfOnly;
     }
   }
   // A browser may drop the message's last line end or add one.
@@ -41,11 +42,7 @@ TEST(ReadPostedOrder, DeciphersAnyLineEndsAndRefusesMessagesWithoutAnOrder) {
 
 TEST(ParseOptions, CommandLines) {
   const std::string port = "the port must be a number from 0 to 65535";
-  const struct {
-    std::string args, error;  // no error: accepted
-    int port;
-    std::string host;
-  } cases[] = {
+  const struct { std::string args, error; int port; std::string host; } cases[] = {  // no error: accepted
       {"--texts t --store s", "", 8080, "127.0.0.1"},        {"--texts t --store s --port 0", "", 0, "127.0.0.1"},
       {"--store s --texts t --host ::1 --port 65535", "", 65535, "::1"},
       {"--texts t --store s --host 0.0.0.0 --cert c --key k", "", 8080, "0.0.0.0"},

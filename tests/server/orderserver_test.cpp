@@ -257,13 +257,11 @@ TEST_F(ServerTest, StopsCleanlyOnTermServesHttpsAndRefusesBadCommandLines) {
   writeFile(folder_ / "other.sqlite", "SQLite format 3");
   fs::create_symlink(storePath(), folder_ / "link.sqlite");
   fs::permissions(storePath(), fs::perms(0640));
-  const struct {
-    std::string option, value;
-    int exitCode;
-  } refusals[] = {{"--store", (folder_ / "notastore").string(), 1}, {"--store", (folder_ / "link.sqlite").string(), 1},
-                  {"--store", (folder_ / "other.sqlite").string(), 1}, {"--host", "10.0.0.1", 2},
-                  {"--texts", (folder_ / "missing").string(), 1}, {"--public-key", (folder_ / "v120.txt").string(), 1},
-                  {"--store", (folder_ / "missing" / "orders.sqlite").string(), 1}};
+  const auto in = [this](const char* name) { return (folder_ / name).string(); };
+  const struct { std::string option, value; int exitCode; } refusals[] = {
+      {"--store", in("notastore"), 1}, {"--store", in("link.sqlite"), 1}, {"--store", in("other.sqlite"), 1},
+      {"--host", "10.0.0.1", 2}, {"--texts", in("missing"), 1}, {"--public-key", in("v120.txt"), 1},
+      {"--store", in("missing/orders.sqlite"), 1}};
   for (const auto& refusal : refusals) {
     ServerProcess process(folder_, {refusal.option, refusal.value});
     EXPECT_EQ(process.firstLine, "") << refusal.value;
