@@ -23,12 +23,9 @@ std::string entered(const char* rest) { return std::string("The Visa number ente
 TEST(CCValidationSolution, OutcomesAndMessages)
 {
     const std::string far = std::string(40, ' ') + "4111111111111111";
-    const struct {
-        const char *typed, *type, *digits;  // digits: the number after the check
-        std::string message;  // empty when valid
-        const char* title = "";
-        MessageIcon icon = MessageIcon::Exclamation;
-    } cases[] = {
+    // digits: the number after the check; no message: valid.
+    const struct { const char *typed, *type, *digits; std::string message; const char* title = "";
+                   MessageIcon icon = MessageIcon::Exclamation; } cases[] = {
         {"4111-1111 1111-1111", "Visa", "4111111111111111", ""}, {"4222222222222", "Visa", "4222222222222", ""},
         {"5500 0000 0000 0004", "MasterCard", "5500000000000004", ""}, {"3528000000000007", "JCB", "3528000000000007", ""},
         {"6011 0000 0000 0004", "Discover/Novus", "6011000000000004", ""},

@@ -267,13 +267,8 @@ TEST_F(View, FramesFollowTheMouseSlidersAndBoxesAndRestOtherwise)
 TEST_F(View, EveryWayOutEndsTheLoopAndFreesTheScreenSaver)
 {
     const std::vector<std::string> failed{"Could not initialize D3d - Render"};
-    const struct {
-        const char* what;
-        std::function<void(frmRender&)> take;
-        std::vector<std::string> messages;
-        int purchases = 0;
-        bool broken = false;
-    } ways[] = {
+    const struct { const char* what; std::function<void(frmRender&)> take; std::vector<std::string> messages;
+                   int purchases = 0; bool broken = false; } ways[] = {
         {"a slider on lists that can no longer be built",
          [this](frmRender& w) {
              shown.Sections.resize(1);
