@@ -37,7 +37,7 @@ class FakeScreenSaver : public QObject, protected QDBusContext {
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.ScreenSaver")
 
 public:
-    std::atomic<int> held{0}, inhibits{0};
+    std::atomic<int> held{0}, inhibits{0};  // held: inhibits not yet let go
     std::atomic<int> absentAnswerMs{-1};  // below 0: present
 
 public slots:
@@ -107,7 +107,8 @@ QPoint pixelOf(const QImage& image, QRgb colour)
 
 // Depth runs 0..1: the nearer square wins whatever the order, a tie goes to the later one, anything before the near
 // plane is clipped away. Translation sits in the bottom row of a row-vector matrix. Through the view's start camera a
-// red block at the bow lands lower left of a green one at the stern.
+// red block at the bow lands lower left of a green one at the stern. Strips reaching outside the vertices refuse a
+// frame.
 TEST(Device, DepthColoursMatricesStripsAndTheStartCamera)
 {
     testsupport::testApp();
