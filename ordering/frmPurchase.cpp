@@ -144,6 +144,9 @@ void frmPurchase::Form_Activate()
 
 void frmPurchase::activate()
 {
+    // A tick left from an earlier activation would read the reply cleared
+    // below and close the form while the server is being asked.
+    Timer1.setEnabled(false);
     ServiceReply.clear();
     const std::optional<std::string> reply = fetch("/v120.txt");
     if (!reply) {

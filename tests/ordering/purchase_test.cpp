@@ -5,6 +5,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <utility>
+
 namespace {
 
 using orderingtest::OrderingTest;
@@ -92,6 +94,11 @@ TEST_F(OrderingTest, PriceCaptionFetchesAndQuantity)
     open(1);
     EXPECT_EQ(transfer.paths, (Texts{"/v120.txt", "/price.txt", "/shipping.txt", "/terms.txt"}));
     EXPECT_EQ(price(), "Full size plans = $ 45 US| 45|0");
+    // Opened again at once from a slow server: the last opening's tick closes nothing.
+    transfer.onFetch = [waited = false]() mutable { if (!std::exchange(waited, true)) QTest::qWait(150); };
+    open(1);
+    transfer.onFetch = nullptr;
+    EXPECT_TRUE(form->isVisible());
     writeText("shipping.txt", "12.50");
     chooseQuantity(2);
     EXPECT_EQ(price(), "Full size plans = $135 US|135|12.50");
