@@ -50,11 +50,20 @@ struct Drag : ::testing::Test {
         editor.move(d, Plane::XZ, to);
         return picked;
     }
-    void expectInches(int point, Point3 e, double tolerance = 1e-9)
+    void expectInches(std::initializer_list<std::pair<int, Point3>> points, double tolerance = 1e-9)
     {
-        const Point3 p = at(point);
-        EXPECT_TRUE(std::abs(p.X - e.X) < tolerance && std::abs(p.Y - e.Y) < tolerance && std::abs(p.Z - e.Z) < tolerance)
-            << "point " << point << " at " << p.X << ", " << p.Y << ", " << p.Z;
+        for (const auto& [point, e] : points) {
+            const Point3 p = at(point);
+            EXPECT_TRUE(std::abs(p.X - e.X) < tolerance && std::abs(p.Y - e.Y) < tolerance &&
+                        std::abs(p.Z - e.Z) < tolerance)
+                << "point " << point << " at " << p.X << ", " << p.Y << ", " << p.Z;
+        }
+    }
+    // Whether the point lies on the sheer at its own X.
+    bool onSheer(int point) const
+    {
+        const Point3 on = model::LineEvaluator(d, d.HullLines[model::kSheerLine]).pointAt(d.point(point).X);
+        return d.point(point).Y == on.Y && d.point(point).Z == on.Z;
     }
 
     model::Design d = linkedKayak();
@@ -159,28 +168,22 @@ TEST_F(Drag, ALinkedAnchorCarriesItsLinksAndReturnsWithThem)
     place(9, {61.2, 13, 5});
     place(10, {142.8, 14, 8});
     ASSERT_TRUE(planDrag({102, 7}, {112, 9}));
-    expectInches(7, {112, 13.5, 9});
-    expectInches(9, {71.2, 13, 7});
-    expectInches(10, {152.8, 14, 10});
+    expectInches({{7, {112, 13.5, 9}}, {9, {71.2, 13, 7}}, {10, {152.8, 14, 10}}});
     editor.release(d, Plane::XZ);
 
     ASSERT_TRUE(planDrag({112, 9}, {170, 9}));
-    expectInches(10, {210.8, 14, 10});
+    expectInches({{10, {210.8, 14, 10}}});
     EXPECT_FALSE(editor.pressPlan(d, PlanView::Bottom, {0, 0}, 1));
     EXPECT_EQ(std::pair(editor.MousePosition().X, selected()), std::pair(0.0, 7));
     editor.release(d, Plane::XZ);
-    expectInches(7, {112, 13.5, 9});
-    expectInches(9, {71.2, 13, 7});
-    expectInches(10, {152.8, 14, 10});
+    expectInches({{7, {112, 13.5, 9}}, {9, {71.2, 13, 7}}, {10, {152.8, 14, 10}}});
     EXPECT_EQ(selected(), 0);
 
     // Held in X, the anchor and its links move only up, each by the same amount.
     d.ControlPoints[7].LockX = 1;
     ASSERT_TRUE(editor.pressProfile(d, {112, 13.5}, 4, 0));
     editor.move(d, Plane::XY, {130, 15});
-    expectInches(7, {112, 15, 9});
-    expectInches(9, {71.2, 14.5, 7});
-    expectInches(10, {152.8, 15.5, 10});
+    expectInches({{7, {112, 15, 9}}, {9, {71.2, 14.5, 7}}, {10, {152.8, 15.5, 10}}});
 }
 
 // Handle 9 is dragged in each plane; its opposite 10 stays on the line from the handle through anchor 7, at the
@@ -199,7 +202,7 @@ TEST_F(Drag, ASmoothHandleKeepsItsOppositeInLine)
         ASSERT_EQ(selected(), 9);
         EXPECT_NEAR(editor.OppositeHandleLength(), 40.8 / L, 1e-15);
         editor.move(d, c.plane, c.to);
-        expectInches(10, c.opposite);
+        expectInches({{10, c.opposite}});
         editor.release(d, c.plane);
     }
 }
@@ -212,11 +215,10 @@ TEST_F(Drag, ADropOutsideTheHullPutsTheHandleBackAndReAimsItsOpposite)
     place(9, {61.2, 13.5, 3});
     place(10, {214.2, 13.5, 7});
     ASSERT_TRUE(planDrag({61.2, 3}, {20, 7}, 4));
-    expectInches(10, {214.2, 13.5, 7});
+    expectInches({{10, {214.2, 13.5, 7}}});
     editor.release(d, Plane::XZ);
-    expectInches(9, {61.2, 13.5, 3});
     const double chord = std::hypot(40.8, 4.0);
-    expectInches(10, {102 + 40.8 / chord * 112.2, 13.5, 7 + 4 / chord * 112.2});
+    expectInches({{9, {61.2, 13.5, 3}}, {10, {102 + 40.8 / chord * 112.2, 13.5, 7 + 4 / chord * 112.2}}});
 
     // A handle that is not smooth goes back alone; one dropped on either end's X stays.
     const Point3 nine = at(9), ten = at(10);
@@ -225,8 +227,7 @@ TEST_F(Drag, ADropOutsideTheHullPutsTheHandleBackAndReAimsItsOpposite)
         place(10, ten);
         ASSERT_TRUE(planDrag({ten.X, ten.Z}, {x, 7}, 4));
         editor.release(d, Plane::XZ);
-        expectInches(10, x < 0 || x > 204 ? ten : Point3{x, 13.5, 7});
-        expectInches(9, nine);
+        expectInches({{10, x < 0 || x > 204 ? ten : Point3{x, 13.5, 7}}, {9, nine}});
     }
 }
 
@@ -235,9 +236,9 @@ TEST_F(Drag, AHandleOnItsAnchorLeavesItsOppositeWhereItIs)
 {
     const Point3 ten = at(10);
     ASSERT_TRUE(planDrag({61.2, 7}, {102, 7}, 4));
-    expectInches(10, ten);
+    expectInches({{10, ten}});
     editor.release(d, Plane::XZ);
-    expectInches(10, ten);
+    expectInches({{10, ten}});
 }
 
 // Points flagged by an earlier press are cleared by the next, in either kind of view.
@@ -259,21 +260,18 @@ TEST_F(Drag, PointsEighteenAndTwentyThreeFollowTheSheer)
 {
     place(23, {250, 5, 3});
     ASSERT_TRUE(planDrag({102, 7}, {100, 8}));
-    const model::LineEvaluator sheer(d, d.HullLines[model::kSheerLine]);
-    const Point3 on = sheer.pointAt(d.point(18).X);
-    EXPECT_TRUE(d.point(18).Y == on.Y && d.point(18).Z == on.Z);
-    expectInches(23, {250, 5, 3});
+    EXPECT_TRUE(onSheer(18));
+    expectInches({{23, {250, 5, 3}}});
     place(18, {102, 0, 0});
     editor.release(d, Plane::XZ);
-    expectInches(18, {102, 11, 11.5}, 1e-12);  // line 3's middle anchor
+    expectInches({{18, {102, 11, 11.5}}}, 1e-12);  // line 3's middle anchor
 
     // 18 as a handle of the sheer: 23 must land on the sheer 18's snap leaves.
     d.CurveSegments[d.HullLines[model::kSheerLine].Segments[2]].StartHandle = 18;
     place(18, {150, 0, 0});
     place(23, {120, 0, 0});
     model::resnapSheerPoints(d);
-    const Point3 on23 = model::LineEvaluator(d, d.HullLines[model::kSheerLine]).pointAt(d.point(23).X);
-    EXPECT_TRUE(d.point(23).Y == on23.Y && d.point(23).Z == on23.Z);
+    EXPECT_TRUE(onSheer(23));
 }
 
 TEST_F(Drag, ReleasesRebuildOnlyWithADesignAndClearTheAutoWaterlineAfterAPick)

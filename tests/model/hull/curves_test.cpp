@@ -59,23 +59,22 @@ TEST(CubicSolver, EveryBranch)
         {"beyond the end", 0, 0.4, 0.6, 1, 1.2, -1, Unpinned},  // one real root past the end: extrapolated
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         const Point3 p0{c.x0, 1, 0, 0}, p1{c.x1, 2, 0, 0}, p2{c.x2, 3, 0, 0}, p3{c.x3, 4, 0, 0};
         const SegmentSolver solver(p0, p1, p2, p3);
-        const double t = BezierParamAtX(p0, p1, p2, p3, c.x);
+        const double t = BezierParamAtX(p0, p1, p2, p3, c.x), closedForm = closedFormParamAtX(p0, p1, p2, p3, c.x);
         if (c.by == ClosedForm) {
-            EXPECT_EQ(t, c.t) << c.what;
-            EXPECT_EQ(closedFormParamAtX(p0, p1, p2, p3, c.x), c.t) << c.what;
-            EXPECT_EQ(solver.paramAt(c.x), c.t) << c.what;
+            EXPECT_EQ(std::tuple(t, closedForm, solver.paramAt(c.x)), std::tuple(c.t, c.t, c.t));
         } else if (c.t >= 0) {
-            EXPECT_NEAR(t, c.t, 1e-14) << c.what;
+            EXPECT_NEAR(t, c.t, 1e-14);
         }
         if (c.by == Bisection) {
-            EXPECT_EQ(closedFormParamAtX(p0, p1, p2, p3, c.x), 0) << c.what;
+            EXPECT_EQ(closedForm, 0);
         }
-        EXPECT_NEAR(solver.xAt(t), c.x, 1e-8) << c.what;
+        EXPECT_NEAR(solver.xAt(t), c.x, 1e-8);
         const Point3 p = BezierPointAtX(p0, p1, p2, p3, c.x);
-        EXPECT_EQ(p.X, c.x) << c.what;
-        EXPECT_NEAR(p.Y, 1 + 3 * t, 1e-9) << c.what;
+        EXPECT_EQ(p.X, c.x);
+        EXPECT_NEAR(p.Y, 1 + 3 * t, 1e-9);
     }
 }
 
