@@ -122,18 +122,6 @@ TEST(PointOnLine, CoverageByKindAndTheLastCoveringSegment)
     EXPECT_EQ(PointOnLineAtX(h.design, broken, 0.25).Y, 0);
 }
 
-TEST(PointOnLine, PreparedLineGivesBitIdenticalPoints)
-{
-    const Design d = testsupport::sevenLineKayak();
-    for (int j = 1; j <= d.LineCount; ++j) {
-        const LineEvaluator prepared(d, d.HullLines[j]);
-        for (int i = -5; i <= 1005; ++i) {
-            const Point3 a = PointOnLineAtX(d, d.HullLines[j], i * 0.001), b = prepared.pointAt(i * 0.001);
-            ASSERT_TRUE(a.Y == b.Y && a.Z == b.Z) << "line " << j << " x " << i * 0.001;
-        }
-    }
-}
-
 TEST(Geometry, VectorsSectionAreaAndAngles)
 {
     EXPECT_DOUBLE_EQ(Distance3D({1, 2, 3, 0}, {4, 6, 3, -1}), 5.0);
