@@ -1,8 +1,6 @@
 #include "model/edits/cockpitedits.h"
 #include "model/edits/hullresize.h"
 #include "model/edits/wizardchecks.h"
-#include "model/hull/curves.h"
-#include "model/hull/floaterror.h"
 #include "model/hull/sections.h"
 #include "tests/support/designbuilder.h"
 
@@ -23,9 +21,7 @@ Design rimmedHull(int cockpits = 1)
     const double xs[9] = {70, 80, 80, 95, 100, 105, 110, 110, 120};
     for (int k = 0; k < cockpits; ++k)
         for (int j = 0; j < 9; ++j) b.point({xs[j] + 60 * k, 12 + j * 0.1, 6.0 + j});
-    const int p = b.point({60, 10, 8});
-    const int q = b.point({180, 10, 8});
-    b.polyline(std::vector<int>{p, q});
+    b.polyline(std::vector<int>{b.point({60, 10, 8}), b.point({180, 10, 8})});
     Design d = b.build();
     d.CockpitCount = cockpits;
     for (int k = 1; k <= cockpits; ++k) {
