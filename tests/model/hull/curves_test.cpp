@@ -186,7 +186,7 @@ TEST(PanelOutline, RunsAlongTheFirstLineAndBackAlongTheSecondAndGivesTheBeam)
 // Every slice point, read from the samples or solved alone between slices, is the very point PointOnLineAtX gives,
 // whether or not the lines share their X control values; a second slicer of the same lines solves nothing again, an
 // edit re-solves only its own line.
-TEST(HullSlicer, SamplesAsEachLineEvaluatesAlone)
+TEST(HullSlicer, SamplesAsEachLineEvaluatesAloneAndMeasuresItsPolygons)
 {
     Design d = testsupport::sevenLineKayak();
     const LineEvaluator first(d, d.HullLines[1]);
@@ -209,15 +209,9 @@ TEST(HullSlicer, SamplesAsEachLineEvaluatesAlone)
             }
         }
     }
-}
 
-// The wet measures, taken in place, are SectionArea and the girth of the wet polygon built out, to the bit; the kept
-// outline measures are the slice's own.
-TEST(HullSlicer, WetAndOutlineMeasuresAreThePolygonsOwn)
-{
-    const Design d = testsupport::sevenLineKayak();
-    LineSampleCache cache;
-    HullSlicer slicer(d, cache);
+    // The wet measures, taken in place, are SectionArea and the girth of the wet polygon built out, to the bit; the
+    // kept outline measures are the slice's own.
     const int n = d.LineCount, k = 500;
     const Point3* p = cache.row(k);
     const double t = cache.sliceX(k);
