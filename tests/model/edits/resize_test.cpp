@@ -66,7 +66,7 @@ TEST(RimRespacing, SidePointsFollowTheEndsAndTheWidth)
     EXPECT_EQ(d.point(4).X, x4);
 }
 
-TEST(LengthChange, KeepsInchesOfHeightsBreadthsAndBulkheads)
+TEST(Resize, ALengthKeepsInchesOfHeightsBreadthsAndBulkheadsAWidthIsCheckedAndScaled)
 {
     Design d = rimmedHull();
     addBulkhead(d);
@@ -83,11 +83,9 @@ TEST(LengthChange, KeepsInchesOfHeightsBreadthsAndBulkheads)
     for (auto [got, expected] : {std::pair{inches(d, 10, &Point3::Y), 10.0}, {inches(d, 10, &Point3::Z), 8.0},
                                  {d.point(10).X * 250, 75.0}, {d.Bulkheads[1].X * 250, 80.0}, {d.BulkheadHandles[1].X, 80.0}})
         EXPECT_DOUBLE_EQ(got, expected);
-}
 
-TEST(WidthChange, ChecksAndScaling)
-{
-    Design d = rimmedHull(2);
+    // Width checks and scaling.
+    d = rimmedHull(2);
     d.CockpitCount = 1;
     d.Cockpits[2].Width = 30;  // a second record left from an earlier design does not count
     EXPECT_EQ(std::tuple(checkWidth(d, 48), checkWidth(d, 48.5), checkWidth(d, 18)),
