@@ -253,7 +253,8 @@ TEST_F(DocumentTest, SaveOpenSaveWritesTheSameBytes)
 
     EXPECT_EQ(fileText(file("real.QLK")), fileText(file("first.QLK")));
     // No temporary file left.
-    EXPECT_EQ(std::tuple(fs::is_symlink(file("second.QLK")), fileCount(), messages.shown.size()), std::tuple(true, 3, 0u));
+    EXPECT_EQ(std::tuple(fs::is_symlink(file("second.QLK")), fileCount(), messages.shown.size()),
+              std::tuple(true, 3, 0u));
 }
 
 TEST_F(DocumentTest, OldVersionFilesGetTheFixedPanelTableAndAreSavedAsTheCurrentVersion)
@@ -317,8 +318,8 @@ TEST_F(DocumentTest, ASaveThatDoesNotHappenKeepsTheChangesTheNameAndTheOldFile)
                   std::tuple(c.outcome, "Quillock - " + c.fileName, true, std::vector<std::string>{c.message}));
         EXPECT_EQ(messages.shown.at(0).icon, model::MessageIcon::Exclamation);
     }
-    // No temporary file left.
-    EXPECT_EQ(std::tuple(fileText(plain), fileText(taken / "inside"), fileCount()), std::tuple("not a folder", "kept", 2));
+    EXPECT_EQ(std::tuple(fileText(plain), fileText(taken / "inside"), fileCount()),
+              std::tuple("not a folder", "kept", 2));  // no temporary file left
 
     Design none;  // nothing to save: no dialog, no message
     EXPECT_EQ(model::saveDocument(none, dialogs, messages, files).outcome, DocumentOutcome::NoDesign);

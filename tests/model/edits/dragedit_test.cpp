@@ -75,7 +75,7 @@ struct Drag : ::testing::Test {
 }  // namespace
 
 // Reciprocals that doubles hold exactly, so "exactly at the radius" is exact.
-TEST_F(Drag, ThePickRadiusIsStrictAtEveryZoom)
+TEST_F(Drag, ThePickRadiusIsStrictAtEveryZoomAndAPressClearsThePointsItMisses)
 {
     for (double zoom : {0.5, 1.0, 2.0, 4.0}) {
         SCOPED_TRACE(zoom);
@@ -85,6 +85,16 @@ TEST_F(Drag, ThePickRadiusIsStrictAtEveryZoom)
         EXPECT_FALSE(editor.pressProfile(d, {102 + 1 / zoom, at(7).Y}, zoom, 0));
         EXPECT_TRUE(editor.pressProfile(d, {102, at(7).Y - 0.99 / zoom}, zoom, 0) && selected() == 7);
         editor.release(d, Plane::XY);
+    }
+
+    // Points flagged by an earlier press are cleared by the next, in either kind of view.
+    for (const bool plan : {true, false}) {
+        SCOPED_TRACE(plan);
+        d.ControlPoints[3].Position.Flag = d.ControlPoints[30].Position.Flag = model::kTrue;
+        ASSERT_TRUE(plan ? editor.pressPlan(d, PlanView::Top, {102, 7}, 4) : editor.pressProfile(d, {102, 13.5}, 4, 0));
+        // The plan scan stops at the hit: 30 comes later.
+        EXPECT_EQ(std::pair(selected(), int(d.point(3).Flag)), std::pair(plan ? -1 : 7, 0));
+        editor.release(d, plan ? Plane::XZ : Plane::XY);
     }
 }
 
@@ -106,7 +116,8 @@ TEST_F(Drag, APlanPressTakesTheFirstPointOfItsPanelsInScanOrder)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        std::tie(d.ControlPoints[2].LockX, d.ControlPoints[2].LockZ, d.DesignChanged) = std::tuple(c.lockX2, c.lockZ2, false);
+        auto& two = d.ControlPoints[2];
+        std::tie(two.LockX, two.LockZ, d.DesignChanged) = std::tuple(c.lockX2, c.lockZ2, false);
         const bool picked = editor.pressPlan(d, c.view, c.mouse, c.zoom);
         EXPECT_EQ(std::tuple(picked, selected(), dragActive, d.DesignChanged),
                   std::tuple(c.picked != 0, c.picked, c.picked != 0, c.picked != 0));
@@ -182,7 +193,7 @@ TEST_F(Drag, ALinkedAnchorCarriesItsLinksAndReturnsWithThem)
 
 // Handle 9 is dragged in each plane; its opposite 10 stays on the line from the handle through anchor 7, at the
 // distance it had at the pick (40.8 in), and keeps its third coordinate.
-TEST_F(Drag, ASmoothHandleKeepsItsOppositeInLine)
+TEST_F(Drag, ASmoothHandleKeepsItsOppositeInLineAndADropOutsideTheHullPutsItBack)
 {
     const double chord = std::hypot(30.8, 10.0), along = 102 + 30.8 / chord * 40.8, up = 10 / chord * 40.8;
     const struct { Plane plane; Point2 to; Point3 opposite; } planes[] = {
@@ -199,20 +210,18 @@ TEST_F(Drag, ASmoothHandleKeepsItsOppositeInLine)
         expectInches({{10, c.opposite}});
         editor.release(d, c.plane);
     }
-}
 
-// Handle 9 at (61.2, 13.5, 3); its opposite 10 put 112.2 in from anchor 7. Dragged to (20, 7) the handle stays in
-// range but swings 10 beyond the stern: at the drop 9 goes back and 10 turns to face it again, still 112.2 from the
-// anchor: 7 + (40.8, 4) / |(40.8, 4)| x 112.2.
-TEST_F(Drag, ADropOutsideTheHullPutsTheHandleBackAndReAimsItsOpposite)
-{
+    // Handle 9 at (61.2, 13.5, 3); its opposite 10 put 112.2 in from anchor 7. Dragged to (20, 7) the handle stays
+    // in range but swings 10 beyond the stern: at the drop 9 goes back and 10 turns to face it again, still 112.2
+    // from the anchor: 7 + (40.8, 4) / |(40.8, 4)| x 112.2.
+    d = linkedKayak();
     place(9, {61.2, 13.5, 3});
     place(10, {214.2, 13.5, 7});
     ASSERT_TRUE(planDrag({61.2, 3}, {20, 7}, 4));
     expectInches({{10, {214.2, 13.5, 7}}});
     editor.release(d, Plane::XZ);
-    const double chord = std::hypot(40.8, 4.0);
-    expectInches({{9, {61.2, 13.5, 3}}, {10, {102 + 40.8 / chord * 112.2, 13.5, 7 + 4 / chord * 112.2}}});
+    const double faced = std::hypot(40.8, 4.0);
+    expectInches({{9, {61.2, 13.5, 3}}, {10, {102 + 40.8 / faced * 112.2, 13.5, 7 + 4 / faced * 112.2}}});
 
     // A handle that is not smooth goes back alone; one dropped on either end's X stays.
     const Point3 nine = at(9), ten = at(10);
@@ -230,19 +239,6 @@ TEST_F(Drag, ADropOutsideTheHullPutsTheHandleBackAndReAimsItsOpposite)
     expectInches({{10, {142.8, 13.5, 7}}});
     editor.release(d, Plane::XZ);
     expectInches({{10, {142.8, 13.5, 7}}});
-}
-
-// Points flagged by an earlier press are cleared by the next, in either kind of view.
-TEST_F(Drag, APressClearsThePointsItMisses)
-{
-    for (const bool plan : {true, false}) {
-        SCOPED_TRACE(plan);
-        d.ControlPoints[3].Position.Flag = d.ControlPoints[30].Position.Flag = model::kTrue;
-        ASSERT_TRUE(plan ? editor.pressPlan(d, PlanView::Top, {102, 7}, 4) : editor.pressProfile(d, {102, 13.5}, 4, 0));
-        // The plan scan stops at the hit: 30 comes later.
-        EXPECT_EQ(std::pair(selected(), int(d.point(3).Flag)), std::pair(plan ? -1 : 7, 0));
-        editor.release(d, plan ? Plane::XZ : Plane::XY);
-    }
 }
 
 // Every move and drop puts 18 and 23 on line 3 at their own X; where line 3 does not reach, they keep their height

@@ -7,7 +7,7 @@
 
 using namespace model;
 
-TEST(Sections, StationsAreEvenlySpacedAndEndAtTheStern)
+TEST(Sections, StationsAreEvenlySpacedAndEndAtTheSternBulkheadsGoByNumber)
 {
     Design d = testsupport::sevenLineKayak();
     d.StationCount = 11;
@@ -26,11 +26,9 @@ TEST(Sections, StationsAreEvenlySpacedAndEndAtTheStern)
     EXPECT_THROW(makesections(d), FloatError);
     d.DesignLoaded = false;
     EXPECT_NO_THROW(makesections(d));
-}
 
-TEST(Bulkheads, AddByNumberRemoveTheLast)
-{
-    Design d = testsupport::sevenLineKayak();
+    // Bulkheads are added by number; the last is removed.
+    d = testsupport::sevenLineKayak();
     removeBulkhead(d);  // nothing to remove: still rebuilds, nothing changed
     EXPECT_FALSE(d.Sections.empty() || d.DesignChanged);
 
