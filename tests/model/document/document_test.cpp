@@ -175,13 +175,10 @@ TEST_F(DocumentTest, EveryBadFileLeavesTheOpenDesignAsItWas)
         return change(d), written(model::writeDesignText(d));
     };
     const struct { std::string name; fs::path path; model::DesignCheck check = model::makesections; } cases[] = {
-        {"missing file", file("missing.QLK")},
-        {"a folder", folder},
+        {"missing file", file("missing.QLK")}, {"a folder", folder}, {"empty", written("")},
         {"a sound file the check throws on", written(whole), [](Design&) { throw model::FloatError("station"); }},
-        {"empty", written("")},
         {"last row missing", written(whole.substr(0, whole.rfind(" .5\r\n")))},
-        {"unknown version", written(withRow(0, "1.1.0"))},
-        {"malformed number", written(withRow(kRowCargo, " 25,5"))},
+        {"malformed number", written(withRow(kRowCargo, " 25,5"))}, {"unknown version", written(withRow(0, "1.1.0"))},
         {"infinite number", written(withRow(kRowHullLength, " 1E+999"))},
         {"number too large to write back", written(withRow(kRowHullLength, " 1.7976931348623157E+308"))},
         {"integer above 16 bits", written(withRow(kRowFirstLink, " 32768"))},
@@ -205,8 +202,7 @@ TEST_F(DocumentTest, EveryBadFileLeavesTheOpenDesignAsItWas)
         {"line segment outside the segments", badDesign([](Design& d) { d.HullLines[2].Segments[1] = 3; })},
         {"panel line outside the lines", badDesign([](Design& d) { d.HullPanels[1].LineB = 3; })},
         {"rim point outside the points", badDesign([](Design& d) { d.Cockpits[1].RimPoints[2] = 5; })},
-        {"33 panels", written(textWith(33))},
-        {"101 bulkheads", written(textWith(1, 101))},
+        {"33 panels", written(textWith(33))}, {"101 bulkheads", written(textWith(1, 101))},
         {"17 links of a point", written(textWith(1, 1, 17))},
         {"a byte beyond the largest file", written(paddedTo(model::kMaxDesignFileBytes + 1))},
     };
