@@ -30,7 +30,7 @@ void putFile(const fs::path& path, const std::string& text) { std::ofstream(path
 
 std::string saveFailed(const std::string& path) { return "Failed to save to the file: '" + path + "'"; }
 
-// An open design with unsaved changes, as the user has it before File > Open.
+// An open design with unsaved changes.
 Design openDesign(const std::string& fileName)
 {
     Design d = testsupport::furnishedKayak();
@@ -233,8 +233,7 @@ TEST_F(DocumentTest, EveryBadFileLeavesTheOpenDesignAsItWas)
 
 TEST_F(DocumentTest, SaveOpenSaveWritesTheSameBytes)
 {
-    Design design = testsupport::furnishedKayak();
-    design.DesignChanged = true;
+    Design design = openDesign("");
     dialogs.answers = {file("first.QLK").string()};  // untitled: Save asks for a name
     const auto result = model::saveDocument(design, dialogs, messages, files);
     EXPECT_EQ(std::tuple(result.outcome, result.caption, design.DesignChanged, dialogs.saves.at(0).overwritePrompt),
@@ -301,9 +300,7 @@ TEST_F(DocumentTest, ASaveThatDoesNotHappenKeepsTheChangesTheNameAndTheOldFile)
         {previous, true, std::nullopt, DocumentOutcome::Cancelled, saveFailed("")},
     };
     for (const auto& c : cases) {
-        Design design = testsupport::furnishedKayak();
-        design.DesignChanged = true;
-        design.FileName = c.fileName;
+        Design design = openDesign(c.fileName);
         dialogs.answers = {c.chosen};
         messages.shown.clear();
 
@@ -336,9 +333,8 @@ TEST_F(DocumentTest, TheProgramEndsOnlyWhenNothingUnsavedIsLost)
         {true, MessageAnswer::Yes, "", false},  // untitled, save dialog cancelled
     };
     for (const auto& c : cases) {
-        Design design = testsupport::furnishedKayak();
+        Design design = openDesign(c.fileName);
         design.DesignChanged = c.changed;
-        design.FileName = c.fileName;
         messages.shown.clear();
         messages.answers = {c.answer};
         EXPECT_EQ(model::confirmEnd(design, dialogs, messages, files), c.mayEnd) << c.fileName;
