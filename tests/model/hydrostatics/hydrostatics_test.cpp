@@ -324,13 +324,12 @@ TEST(WaterlineSearch, StepsAnInchPerHundredPoundsTurnsBackAtATenthAndStops)
     for (auto [paddler, bound] : {std::pair{5000.0, kD}, std::pair{-50.0, 0.0}}) {
         Floating bounded(paddler);
         const SearchOutcome stopped = bounded.run();
-        EXPECT_EQ(bounded.d.WaterlineHeight, bound);
-        EXPECT_TRUE(!stopped.reached && stopped.passes < kMaxSearchPasses);
+        EXPECT_TRUE(bounded.d.WaterlineHeight == bound && !stopped.reached && stopped.passes < kMaxSearchPasses)
+            << paddler << " stopped at " << bounded.d.WaterlineHeight;
     }
     // Results that cross the target every third pass and never meet it.
     Floating crossing(0, 5);
-    crossing.h.TargetDisplacement = 100;
-    crossing.h.Displacement = 90;
+    std::tie(crossing.h.TargetDisplacement, crossing.h.Displacement) = std::pair(100.0, 90.0);
     int pass = 0;
     const SearchOutcome endless =
         detect(crossing.d, crossing.h, {[&] { crossing.h.Displacement = (++pass / 3) % 2 == 0 ? 90 : 110; }, {}});
