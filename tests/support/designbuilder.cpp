@@ -41,8 +41,7 @@ int DesignBuilder::straight(int from, int to)
         return Inches{(a.X + (b.X - a.X) * f) * length_, (a.Y + (b.Y - a.Y) * f) * length_,
                       (a.Z + (b.Z - a.Z) * f) * length_};
     };
-    const int h1 = point(along(0.25), model::kHandle);
-    const int h2 = point(along(0.75), model::kHandle);
+    const int h1 = point(along(0.25), model::kHandle), h2 = point(along(0.75), model::kHandle);
     return segment(from, h1, h2, to);
 }
 
@@ -114,29 +113,22 @@ Design DesignBuilder::build()
     return d;
 }
 
-namespace {
-
-struct LineShape {
-    double midY, midZ;  // inches at midships
-};
-
-}  // namespace
-
 Design sevenLineKayak()
 {
     constexpr double kLength = 204;
     constexpr double kEndHeight = 12;
-    const LineShape shapes[7] = {{14, 0}, {13.5, 7}, {11, 11.5}, {6.5, 11.2}, {3, 9}, {1, 5}, {0, 0}};
+    // Each line's height and half-breadth at midships, inches.
+    const double shapes[7][2] = {{14, 0}, {13.5, 7}, {11, 11.5}, {6.5, 11.2}, {3, 9}, {1, 5}, {0, 0}};
     DesignBuilder b(kLength);
     b.pointAt(model::kBowPoint, {0, kEndHeight, 0});
     b.pointAt(model::kSternPoint, {kLength, kEndHeight, 0});
-    for (const auto& s : shapes) {
-        const int mid = b.point({kLength / 2, s.midY, s.midZ});
-        const double nearEndY = s.midY + (kEndHeight - s.midY) * 0.3;
-        const int fwd1 = b.point({0.1 * kLength, nearEndY, 0.6 * s.midZ}, model::kHandle);
-        const int fwd2 = b.point({0.3 * kLength, s.midY, s.midZ}, model::kHandle);
-        const int aft1 = b.point({0.7 * kLength, s.midY, s.midZ}, model::kHandle);
-        const int aft2 = b.point({0.92 * kLength, nearEndY, 0.55 * s.midZ}, model::kHandle);
+    for (const auto& [midY, midZ] : shapes) {
+        const int mid = b.point({kLength / 2, midY, midZ});
+        const double nearEndY = midY + (kEndHeight - midY) * 0.3;
+        const int fwd1 = b.point({0.1 * kLength, nearEndY, 0.6 * midZ}, model::kHandle);
+        const int fwd2 = b.point({0.3 * kLength, midY, midZ}, model::kHandle);
+        const int aft1 = b.point({0.7 * kLength, midY, midZ}, model::kHandle);
+        const int aft2 = b.point({0.92 * kLength, nearEndY, 0.55 * midZ}, model::kHandle);
         b.line({b.segment(model::kBowPoint, fwd1, fwd2, mid), b.segment(mid, aft1, aft2, model::kSternPoint)});
     }
     Design d = b.waterline(4).build();

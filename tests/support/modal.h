@@ -1,6 +1,5 @@
 #pragma once
-// Answers a modal dialog from inside its own event loop, so a test can run
-// code that shows one without blocking.
+// Answers a modal dialog from inside its own event loop, so a test can run code that shows one without blocking.
 
 #include <QApplication>
 #include <QTimer>

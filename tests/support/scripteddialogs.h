@@ -59,15 +59,14 @@ public:
     std::deque<std::optional<std::string>> answers;
     std::vector<model::FileDialogOptions> opens, saves;
 
-    std::optional<std::string> ShowOpen(const model::FileDialogOptions& options) override
-    {
-        opens.push_back(options);
-        return nextAnswer(answers, {});
-    }
+    using Options = model::FileDialogOptions;
+    std::optional<std::string> ShowOpen(const Options& options) override { return answer(opens, options); }
+    std::optional<std::string> ShowSave(const Options& options) override { return answer(saves, options); }
 
-    std::optional<std::string> ShowSave(const model::FileDialogOptions& options) override
+private:
+    std::optional<std::string> answer(std::vector<Options>& asked, const Options& options)
     {
-        saves.push_back(options);
+        asked.push_back(options);
         return nextAnswer(answers, {});
     }
 };

@@ -10,8 +10,7 @@ inline QApplication& testApp()
     static int argc = 1;
     static char name[] = "quillock_tests";
     static char* argv[] = {name, nullptr};
-    // Never destroyed: tearing Qt down from static destructors at exit
-    // crashes in its input-device cleanup.
+    // Never destroyed: tearing Qt down from static destructors at exit crashes in its input-device cleanup.
     static QApplication* application = [] {
         // Before the application exists, for windows with an embedded browser.
         QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

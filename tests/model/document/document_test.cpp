@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <clocale>
-#include <cmath>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -31,7 +30,7 @@ void putFile(const fs::path& path, const std::string& text) { std::ofstream(path
 
 std::string saveFailed(const std::string& path) { return "Failed to save to the file: '" + path + "'"; }
 
-// An open design with unsaved changes, as the user has it before File > Open.
+// An open design with unsaved changes.
 Design openDesign(const std::string& fileName)
 {
     Design d = testsupport::furnishedKayak();
@@ -42,28 +41,18 @@ Design openDesign(const std::string& fileName)
     return d;
 }
 
-// The mini design with `n` panels a side, `n` bulkheads, or point 1 linked `n` times.
-Design withPanels(int n)
+// The mini design's text with `panels` panels a side, `bulkheads` bulkheads and point 1 linked `links` times.
+std::string textWith(int panels, int bulkheads = 1, int links = 1)
 {
     Design d = miniDesign();
-    d.PanelsPerSide = std::int16_t(n);
-    d.HullPanels.assign(std::size_t(n) + 1, d.HullPanels[1]);
-    d.PanelEnds.assign(std::size_t(n) + 1, d.PanelEnds[1]);
-    return d;
-}
-Design withBulkheads(int n)
-{
-    Design d = miniDesign();
-    d.BulkheadCount = std::int16_t(n);
-    d.Bulkheads.assign(std::size_t(n) + 1, d.Bulkheads[1]);
-    return d;
-}
-Design withLinks(int n)
-{
-    Design d = miniDesign();
-    d.ControlPoints[1].LinkCount = std::int16_t(n);
-    d.ControlPoints[1].Links.assign(std::size_t(n) + 1, 2);
-    return d;
+    d.PanelsPerSide = std::int16_t(panels);
+    d.HullPanels.assign(std::size_t(panels) + 1, d.HullPanels[1]);
+    d.PanelEnds.assign(std::size_t(panels) + 1, d.PanelEnds[1]);
+    d.BulkheadCount = std::int16_t(bulkheads);
+    d.Bulkheads.assign(std::size_t(bulkheads) + 1, d.Bulkheads[1]);
+    d.ControlPoints[1].LinkCount = std::int16_t(links);
+    d.ControlPoints[1].Links.assign(std::size_t(links) + 1, 2);
+    return model::writeDesignText(d);
 }
 // The mini design's text made `size` bytes long by blanks before its length row.
 std::string paddedTo(std::size_t size)
@@ -100,11 +89,9 @@ TEST(DesignText, WritesEveryRowInFileOrderAndReadsLooserTexts)
         " 20", " 190", " 175", " 25.5", " .5", " 4.25", " 4", "-.125",         // settings
         " 1", " 2", " 3", " 4", " 11", " 32", " 18", " 0",                     // cockpit, distance
         " 1", " .5"};                                                          // bulkheads
-    const std::string canonical = model::writeDesignText(miniDesign());
-    EXPECT_EQ(canonical, textOf(rows));
-
-    std::string loose;  // blanks around every row, bare line feeds, no end to the last row
-    for (const auto& row : rowsOf(canonical)) loose += "  " + row + "  \n";
+    std::string canonical, loose;  // loose: blanks around every row, bare line feeds, no end to the last row
+    for (const auto& row : rows) canonical += row + "\r\n", loose += "  " + row + "  \n";
+    EXPECT_EQ(model::writeDesignText(miniDesign()), canonical);
     loose.pop_back();
     const std::string largest = withRow(kRowHullLength, " 1.79769313486231E+308");
     const std::pair<std::string, std::string> cases[] = {
@@ -153,8 +140,8 @@ TEST_F(DocumentTest, OpenReplacesTheDesignAndResetsTheDocumentStateUnlessCancell
 
     EXPECT_EQ(model::openDocument(design, dialogs, messages).outcome, DocumentOutcome::Cancelled);
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"File failed to open..."});
-    EXPECT_EQ(design.FileName, before.FileName);  // so the next Save goes to it without a dialog
-    EXPECT_TRUE(design.DesignChanged);
+    // The name kept, so the next Save goes to it without a dialog.
+    EXPECT_EQ(std::tuple(design.FileName, design.DesignChanged), std::tuple(before.FileName, true));
     EXPECT_EQ(model::writeDesignText(design), model::writeDesignText(before));
 
     messages.shown.clear();
@@ -164,13 +151,13 @@ TEST_F(DocumentTest, OpenReplacesTheDesignAndResetsTheDocumentStateUnlessCancell
     ASSERT_EQ(result.outcome, DocumentOutcome::Done);
     EXPECT_EQ(result.caption, "Quillock - " + path.string());
     EXPECT_EQ(model::writeDesignText(design), fileText(path));
-    EXPECT_FALSE(design.DesignChanged);
-    EXPECT_EQ(design.CurrentStation, 0);
-    EXPECT_EQ(design.StitchMarkLength, 0.5);         // a preference, not part of the file
-    EXPECT_EQ(design.Sections.size(), 21u);          // rebuilt by the check
-    EXPECT_EQ(design.BulkheadHandles.at(1).X, 100);  // at the bulkhead, half of 200 inches
-    EXPECT_EQ(dialogs.opens.at(0).fileName, "/boats/previous.QLK");
-    EXPECT_TRUE(dialogs.opens.at(0).fileMustExist);
+    // The stitch mark length is a preference, not part of the file; the sections are rebuilt by the check, the
+    // bulkhead handle at the bulkhead, half of 200 inches.
+    EXPECT_EQ(std::tuple(design.DesignChanged, design.CurrentStation, design.StitchMarkLength, design.Sections.size(),
+                         design.BulkheadHandles.at(1).X),
+              std::tuple(false, 0, 0.5, 21u, 100.0));
+    EXPECT_EQ(std::pair(dialogs.opens.at(0).fileName, dialogs.opens.at(0).fileMustExist),
+              std::pair(std::string("/boats/previous.QLK"), true));
 }
 
 TEST_F(DocumentTest, EveryBadFileLeavesTheOpenDesignAsItWas)
@@ -179,30 +166,27 @@ TEST_F(DocumentTest, EveryBadFileLeavesTheOpenDesignAsItWas)
     Design fourPanels = testsupport::furnishedKayak();
     fourPanels.PanelsPerSide = 4;
     int files = 0;
-    const auto bad = [&](const std::string& text) {
+    const auto written = [&](const std::string& text) {
         const fs::path path = file(std::to_string(++files));
         return putFile(path, text), path;
     };
     const auto badDesign = [&](const std::function<void(Design&)>& change) {  // the writer writes whatever it is given
         Design d = miniDesign();
-        return change(d), bad(model::writeDesignText(d));
+        return change(d), written(model::writeDesignText(d));
     };
     const struct { std::string name; fs::path path; model::DesignCheck check = model::makesections; } cases[] = {
-        {"missing file", file("missing.QLK")},
-        {"a folder", folder},
-        {"a sound file the check throws on", bad(whole), [](Design&) { throw model::FloatError("station"); }},
-        {"empty", bad("")},
-        {"last row missing", bad(whole.substr(0, whole.rfind(" .5\r\n")))},
-        {"unknown version", bad(withRow(0, "1.1.0"))},
-        {"malformed number", bad(withRow(kRowCargo, " 25,5"))},
-        {"infinite number", bad(withRow(kRowHullLength, " 1E+999"))},
-        {"number too large to write back", bad(withRow(kRowHullLength, " 1.7976931348623157E+308"))},
-        {"integer above 16 bits", bad(withRow(kRowFirstLink, " 32768"))},
-        {"flag byte above 255", bad(withRow(kRowFirstLock, " 256"))},
-        {"negative count", bad(withRow(kRowSegmentCount, "-1"))},
-        {"ten rim points", bad(withRow(kRowRimPointCount, " 10"))},
-        {"count beyond the rows left", bad("1.2.0\r\n 200\r\n 30000\r\n 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n")},
-        {"old version with four panels", bad(model::writeDesignRows(fourPanels, model::kOldLayout, "1.0.1"))},
+        {"missing file", file("missing.QLK")}, {"a folder", folder}, {"empty", written("")},
+        {"a sound file the check throws on", written(whole), [](Design&) { throw model::FloatError("station"); }},
+        {"last row missing", written(whole.substr(0, whole.rfind(" .5\r\n")))},
+        {"malformed number", written(withRow(kRowCargo, " 25,5"))}, {"unknown version", written(withRow(0, "1.1.0"))},
+        {"infinite number", written(withRow(kRowHullLength, " 1E+999"))},
+        {"number too large to write back", written(withRow(kRowHullLength, " 1.7976931348623157E+308"))},
+        {"integer above 16 bits", written(withRow(kRowFirstLink, " 32768"))},
+        {"flag byte above 255", written(withRow(kRowFirstLock, " 256"))},
+        {"negative count", written(withRow(kRowSegmentCount, "-1"))},
+        {"ten rim points", written(withRow(kRowRimPointCount, " 10"))},
+        {"count beyond the rows left", written("1.2.0\r\n 200\r\n 30000\r\n 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n")},
+        {"old version with four panels", written(model::writeDesignRows(fourPanels, model::kOldLayout, "1.0.1"))},
         {"four cockpits", badDesign([](Design& d) { d.CockpitCount = 4; })},
         {"zero hull length", badDesign([](Design& d) { d.HullLength = 0; })},
         {"no station interval", badDesign([](Design& d) { d.StationCount = 0.5; })},
@@ -218,10 +202,9 @@ TEST_F(DocumentTest, EveryBadFileLeavesTheOpenDesignAsItWas)
         {"line segment outside the segments", badDesign([](Design& d) { d.HullLines[2].Segments[1] = 3; })},
         {"panel line outside the lines", badDesign([](Design& d) { d.HullPanels[1].LineB = 3; })},
         {"rim point outside the points", badDesign([](Design& d) { d.Cockpits[1].RimPoints[2] = 5; })},
-        {"33 panels", bad(model::writeDesignText(withPanels(33)))},
-        {"17 links of a point", bad(model::writeDesignText(withLinks(17)))},
-        {"101 bulkheads", bad(model::writeDesignText(withBulkheads(101)))},
-        {"a byte beyond the largest file", bad(paddedTo(model::kMaxDesignFileBytes + 1))},
+        {"33 panels", written(textWith(33))}, {"101 bulkheads", written(textWith(1, 101))},
+        {"17 links of a point", written(textWith(1, 1, 17))},
+        {"a byte beyond the largest file", written(paddedTo(model::kMaxDesignFileBytes + 1))},
     };
     const Design before = openDesign("/boats/previous.QLK");
     for (const auto& c : cases) {
@@ -231,41 +214,30 @@ TEST_F(DocumentTest, EveryBadFileLeavesTheOpenDesignAsItWas)
 
         const auto result = model::openDocument(design, dialogs, messages, c.check);
 
-        EXPECT_EQ(result.outcome, DocumentOutcome::Failed) << c.name;
-        EXPECT_EQ(result.caption, "Quillock - /boats/previous.QLK") << c.name;
-        EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error opening file - File is corrupt"}) << c.name;
+        EXPECT_EQ(std::tuple(result.outcome, result.caption, messages.texts(), design.DesignChanged),
+                  std::tuple(DocumentOutcome::Failed, "Quillock - /boats/previous.QLK",
+                             std::vector<std::string>{"Error opening file - File is corrupt"}, true)) << c.name;
         EXPECT_EQ(model::writeDesignText(design), model::writeDesignText(before)) << c.name;
-        EXPECT_TRUE(design.DesignChanged) << c.name;
     }
-}
 
-TEST_F(DocumentTest, FilesAtTheLimitsOpen)
-{
-    const std::pair<const char*, std::string> cases[] = {
-        {"32 panels", model::writeDesignText(withPanels(32))},
-        {"16 links of a point", model::writeDesignText(withLinks(16))},
-        {"100 bulkheads", model::writeDesignText(withBulkheads(100))},
-        {"the largest file", paddedTo(model::kMaxDesignFileBytes)},
-    };
-    for (const auto& [name, text] : cases) {
-        putFile(file(name), text);
-        dialogs.answers = {file(name).string()};
+    // The files at the limits open.
+    messages.shown.clear();
+    for (const std::string& text : {textWith(32), textWith(1, 100), textWith(1, 1, 16),
+                                    paddedTo(model::kMaxDesignFileBytes)}) {
+        dialogs.answers = {written(text).string()};
         Design design;
-        EXPECT_TRUE(model::openDocument(design, dialogs, messages).done()) << name;
+        EXPECT_TRUE(model::openDocument(design, dialogs, messages).done()) << files;
     }
     EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(DocumentTest, SaveOpenSaveWritesTheSameBytes)
 {
-    Design design = testsupport::furnishedKayak();
-    design.DesignChanged = true;
+    Design design = openDesign("");
     dialogs.answers = {file("first.QLK").string()};  // untitled: Save asks for a name
     const auto result = model::saveDocument(design, dialogs, messages, files);
-    ASSERT_TRUE(result.done());
-    EXPECT_EQ(result.caption, "Quillock - " + file("first.QLK").string());
-    EXPECT_FALSE(design.DesignChanged);
-    EXPECT_TRUE(dialogs.saves.at(0).overwritePrompt);
+    EXPECT_EQ(std::tuple(result.outcome, result.caption, design.DesignChanged, dialogs.saves.at(0).overwritePrompt),
+              std::tuple(DocumentOutcome::Done, "Quillock - " + file("first.QLK").string(), false, true));
 
     Design reopened;  // saved through a link, which replaces the linked file
     putFile(file("real.QLK"), "old");
@@ -274,10 +246,10 @@ TEST_F(DocumentTest, SaveOpenSaveWritesTheSameBytes)
     ASSERT_TRUE(model::openDocument(reopened, dialogs, messages).done());
     ASSERT_TRUE(model::saveDocumentAs(reopened, dialogs, messages, files).done());
 
-    EXPECT_TRUE(fs::is_symlink(file("second.QLK")));
     EXPECT_EQ(fileText(file("real.QLK")), fileText(file("first.QLK")));
-    EXPECT_EQ(fileCount(), 3);  // no temporary file left
-    EXPECT_TRUE(messages.shown.empty());
+    // No temporary file left.
+    EXPECT_EQ(std::tuple(fs::is_symlink(file("second.QLK")), fileCount(), messages.shown.size()),
+              std::tuple(true, 3, 0u));
 }
 
 TEST_F(DocumentTest, OldVersionFilesGetTheFixedPanelTableAndAreSavedAsTheCurrentVersion)
@@ -298,8 +270,7 @@ TEST_F(DocumentTest, OldVersionFilesGetTheFixedPanelTableAndAreSavedAsTheCurrent
             Design design;
             dialogs.answers = {path.string()};
             ASSERT_TRUE(model::openDocument(design, dialogs, messages).done()) << name;
-            EXPECT_EQ(design.DesignVersion, version);
-            ASSERT_EQ(design.PanelsPerSide, 6);
+            ASSERT_EQ(std::tuple(design.DesignVersion, design.PanelsPerSide), std::tuple(version, 6));
             for (int k = 1; k <= 6; ++k) {
                 EXPECT_EQ(design.PanelEnds[k], ends[k - 1]) << name << " panel " << k;
                 EXPECT_EQ(design.HullPanels[k].IsHull, isHull[k - 1]) << name << " panel " << k;
@@ -329,30 +300,24 @@ TEST_F(DocumentTest, ASaveThatDoesNotHappenKeepsTheChangesTheNameAndTheOldFile)
         {previous, true, std::nullopt, DocumentOutcome::Cancelled, saveFailed("")},
     };
     for (const auto& c : cases) {
-        Design design = testsupport::furnishedKayak();
-        design.DesignChanged = true;
-        design.FileName = c.fileName;
+        Design design = openDesign(c.fileName);
         dialogs.answers = {c.chosen};
         messages.shown.clear();
 
         const auto result = c.saveAs ? model::saveDocumentAs(design, dialogs, messages, files)
                                      : model::saveDocument(design, dialogs, messages, files);
 
-        EXPECT_EQ(result.outcome, c.outcome) << c.message;
-        EXPECT_EQ(result.caption, "Quillock - " + c.fileName) << c.message;
-        EXPECT_TRUE(design.DesignChanged) << c.message;
-        EXPECT_EQ(messages.texts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(std::tuple(result.outcome, result.caption, design.DesignChanged, messages.texts()),
+                  std::tuple(c.outcome, "Quillock - " + c.fileName, true, std::vector<std::string>{c.message}));
         EXPECT_EQ(messages.shown.at(0).icon, model::MessageIcon::Exclamation);
     }
-    EXPECT_EQ(fileText(plain), "not a folder");
-    EXPECT_EQ(fileText(taken / "inside"), "kept");
-    EXPECT_EQ(fileCount(), 2);  // no temporary file left
+    EXPECT_EQ(std::tuple(fileText(plain), fileText(taken / "inside"), fileCount()),
+              std::tuple("not a folder", "kept", 2));  // no temporary file left
 
     Design none;  // nothing to save: no dialog, no message
     EXPECT_EQ(model::saveDocument(none, dialogs, messages, files).outcome, DocumentOutcome::NoDesign);
     EXPECT_EQ(model::saveDocumentAs(none, dialogs, messages, files).outcome, DocumentOutcome::NoDesign);
-    EXPECT_EQ(dialogs.saves.size(), 2u);
-    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(std::tuple(dialogs.saves.size(), messages.shown.size()), std::tuple(2u, 1u));
 }
 
 TEST_F(DocumentTest, TheProgramEndsOnlyWhenNothingUnsavedIsLost)
@@ -368,16 +333,15 @@ TEST_F(DocumentTest, TheProgramEndsOnlyWhenNothingUnsavedIsLost)
         {true, MessageAnswer::Yes, "", false},  // untitled, save dialog cancelled
     };
     for (const auto& c : cases) {
-        Design design = testsupport::furnishedKayak();
+        Design design = openDesign(c.fileName);
         design.DesignChanged = c.changed;
-        design.FileName = c.fileName;
         messages.shown.clear();
         messages.answers = {c.answer};
         EXPECT_EQ(model::confirmEnd(design, dialogs, messages, files), c.mayEnd) << c.fileName;
         ASSERT_EQ(messages.shown.empty(), !c.changed) << c.fileName;
         if (c.changed) {
-            EXPECT_EQ(messages.shown[0].text, "Do you wish to save your work?");
-            EXPECT_EQ(messages.shown[0].buttons, model::MessageButtons::YesNoCancel);
+            EXPECT_EQ(std::tuple(messages.shown[0].text, messages.shown[0].buttons),
+                      std::tuple("Do you wish to save your work?", model::MessageButtons::YesNoCancel));
         }
     }
     EXPECT_TRUE(fs::exists(writable));

@@ -1,13 +1,11 @@
 #pragma once
 // A four-point design small enough to spell out as a design file row by row,
-// and helpers to edit its file text by rows.
+// and a helper to edit its file text by rows.
 
 #include "model/file/designwriter.h"
 #include "model/hull/design.h"
 
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace testdesigns {
 
@@ -57,27 +55,13 @@ enum MiniRow {
     kRowStations = 60, kRowCargo = 63, kRowStitchSpacing = 66, kRowRimPointCount = 69,
 };
 
-inline std::vector<std::string> rowsOf(std::string_view text)
-{
-    std::vector<std::string> rows;
-    for (std::size_t end; (end = text.find("\r\n")) != std::string_view::npos; text.remove_prefix(end + 2))
-        rows.emplace_back(text.substr(0, end));
-    return rows;
-}
-
-inline std::string textOf(const std::vector<std::string>& rows)
-{
-    std::string text;
-    for (const auto& row : rows) (text += row) += "\r\n";
-    return text;
-}
-
 // miniDesign()'s file with one row replaced.
-inline std::string withRow(int row, std::string value)
+inline std::string withRow(int row, const std::string& value)
 {
-    auto rows = rowsOf(model::writeDesignText(miniDesign()));
-    rows.at(std::size_t(row)) = std::move(value);
-    return textOf(rows);
+    std::string text = model::writeDesignText(miniDesign());
+    std::size_t start = 0;
+    for (int k = 0; k < row; ++k) start = text.find("\r\n", start) + 2;
+    return text.replace(start, text.find("\r\n", start) - start, value);
 }
 
 }  // namespace testdesigns

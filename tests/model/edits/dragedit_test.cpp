@@ -50,11 +50,20 @@ struct Drag : ::testing::Test {
         editor.move(d, Plane::XZ, to);
         return picked;
     }
-    void expectInches(int point, Point3 e, double tolerance = 1e-9)
+    void expectInches(std::initializer_list<std::pair<int, Point3>> points, double tolerance = 1e-9)
     {
-        const Point3 p = at(point);
-        EXPECT_TRUE(std::abs(p.X - e.X) < tolerance && std::abs(p.Y - e.Y) < tolerance && std::abs(p.Z - e.Z) < tolerance)
-            << "point " << point << " at " << p.X << ", " << p.Y << ", " << p.Z;
+        for (const auto& [point, e] : points) {
+            const Point3 p = at(point);
+            EXPECT_TRUE(std::abs(p.X - e.X) < tolerance && std::abs(p.Y - e.Y) < tolerance &&
+                        std::abs(p.Z - e.Z) < tolerance)
+                << "point " << point << " at " << p.X << ", " << p.Y << ", " << p.Z;
+        }
+    }
+    // Whether the point lies on the sheer at its own X.
+    bool onSheer(int point) const
+    {
+        const Point3 on = model::LineEvaluator(d, d.HullLines[model::kSheerLine]).pointAt(d.point(point).X);
+        return d.point(point).Y == on.Y && d.point(point).Z == on.Z;
     }
 
     model::Design d = linkedKayak();
@@ -66,18 +75,26 @@ struct Drag : ::testing::Test {
 }  // namespace
 
 // Reciprocals that doubles hold exactly, so "exactly at the radius" is exact.
-TEST_F(Drag, ThePickRadiusIsStrictAtEveryZoom)
+TEST_F(Drag, ThePickRadiusIsStrictAtEveryZoomAndAPressClearsThePointsItMisses)
 {
     for (double zoom : {0.5, 1.0, 2.0, 4.0}) {
         SCOPED_TRACE(zoom);
         EXPECT_FALSE(editor.pressPlan(d, PlanView::Top, {102 + 1 / zoom, at(7).Z}, zoom) || dragActive);
-        EXPECT_TRUE(editor.pressPlan(d, PlanView::Top, {102 + 0.99 / zoom, at(7).Z}, zoom));
-        EXPECT_EQ(selected(), 7);
+        EXPECT_TRUE(editor.pressPlan(d, PlanView::Top, {102 + 0.99 / zoom, at(7).Z}, zoom) && selected() == 7);
         editor.release(d, Plane::XZ);
         EXPECT_FALSE(editor.pressProfile(d, {102 + 1 / zoom, at(7).Y}, zoom, 0));
-        EXPECT_TRUE(editor.pressProfile(d, {102, at(7).Y - 0.99 / zoom}, zoom, 0));
-        EXPECT_EQ(selected(), 7);
+        EXPECT_TRUE(editor.pressProfile(d, {102, at(7).Y - 0.99 / zoom}, zoom, 0) && selected() == 7);
         editor.release(d, Plane::XY);
+    }
+
+    // Points flagged by an earlier press are cleared by the next, in either kind of view.
+    for (const bool plan : {true, false}) {
+        SCOPED_TRACE(plan);
+        d.ControlPoints[3].Position.Flag = d.ControlPoints[30].Position.Flag = model::kTrue;
+        ASSERT_TRUE(plan ? editor.pressPlan(d, PlanView::Top, {102, 7}, 4) : editor.pressProfile(d, {102, 13.5}, 4, 0));
+        // The plan scan stops at the hit: 30 comes later.
+        EXPECT_EQ(std::pair(selected(), int(d.point(3).Flag)), std::pair(plan ? -1 : 7, 0));
+        editor.release(d, plan ? Plane::XZ : Plane::XY);
     }
 }
 
@@ -99,9 +116,8 @@ TEST_F(Drag, APlanPressTakesTheFirstPointOfItsPanelsInScanOrder)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        d.ControlPoints[2].LockX = c.lockX2;
-        d.ControlPoints[2].LockZ = c.lockZ2;
-        d.DesignChanged = false;
+        auto& two = d.ControlPoints[2];
+        std::tie(two.LockX, two.LockZ, d.DesignChanged) = std::tuple(c.lockX2, c.lockZ2, false);
         const bool picked = editor.pressPlan(d, c.view, c.mouse, c.zoom);
         EXPECT_EQ(std::tuple(picked, selected(), dragActive, d.DesignChanged),
                   std::tuple(c.picked != 0, c.picked, c.picked != 0, c.picked != 0));
@@ -125,8 +141,7 @@ TEST_F(Drag, AProfilePressTakesTheWaterlineThenABulkheadThenAPoint)
     // The mouse never moves the handle along.
     EXPECT_EQ(std::tuple(d.WaterlineHeight, waterlineHandle.Y, waterlineHandle.X),
               std::tuple(7.25, 7.25, model::kWaterlineHandleShare * 206));
-    EXPECT_TRUE(editor.release(d, Plane::XY).clearAutoDetect);
-    EXPECT_EQ(waterlineHandle.Flag, 0);
+    EXPECT_TRUE(editor.release(d, Plane::XY).clearAutoDetect && waterlineHandle.Flag == 0);
 
     d.ControlPoints[4].Position = {60.4 / L, 20 / L, 0, 0};
     EXPECT_TRUE(editor.pressProfile(d, {60.4, 20}, 1, 206));
@@ -148,8 +163,7 @@ TEST_F(Drag, AProfilePressTakesTheWaterlineThenABulkheadThenAPoint)
     d.ControlPoints[1].LockX = d.ControlPoints[1].LockY = 1;
     EXPECT_FALSE(editor.pressProfile(d, {0.5, 12}, 1, 206));
     d.ControlPoints[1].LockY = 0;
-    EXPECT_TRUE(editor.pressProfile(d, {0.5, 12}, 1, 206));
-    EXPECT_EQ(selected(), 1);
+    EXPECT_TRUE(editor.pressProfile(d, {0.5, 12}, 1, 206) && selected() == 1);
 }
 
 // Anchor 7 and its links 9 (moved to (61.2, 13, 5)) and 10 (to (142.8, 14, 8)) move by the mouse's offset; a link
@@ -159,33 +173,27 @@ TEST_F(Drag, ALinkedAnchorCarriesItsLinksAndReturnsWithThem)
     place(9, {61.2, 13, 5});
     place(10, {142.8, 14, 8});
     ASSERT_TRUE(planDrag({102, 7}, {112, 9}));
-    expectInches(7, {112, 13.5, 9});
-    expectInches(9, {71.2, 13, 7});
-    expectInches(10, {152.8, 14, 10});
+    expectInches({{7, {112, 13.5, 9}}, {9, {71.2, 13, 7}}, {10, {152.8, 14, 10}}});
     editor.release(d, Plane::XZ);
 
     ASSERT_TRUE(planDrag({112, 9}, {170, 9}));
-    expectInches(10, {210.8, 14, 10});
+    expectInches({{10, {210.8, 14, 10}}});
     EXPECT_FALSE(editor.pressPlan(d, PlanView::Bottom, {0, 0}, 1));
     EXPECT_EQ(std::pair(editor.MousePosition().X, selected()), std::pair(0.0, 7));
     editor.release(d, Plane::XZ);
-    expectInches(7, {112, 13.5, 9});
-    expectInches(9, {71.2, 13, 7});
-    expectInches(10, {152.8, 14, 10});
+    expectInches({{7, {112, 13.5, 9}}, {9, {71.2, 13, 7}}, {10, {152.8, 14, 10}}});
     EXPECT_EQ(selected(), 0);
 
     // Held in X, the anchor and its links move only up, each by the same amount.
     d.ControlPoints[7].LockX = 1;
     ASSERT_TRUE(editor.pressProfile(d, {112, 13.5}, 4, 0));
     editor.move(d, Plane::XY, {130, 15});
-    expectInches(7, {112, 15, 9});
-    expectInches(9, {71.2, 14.5, 7});
-    expectInches(10, {152.8, 15.5, 10});
+    expectInches({{7, {112, 15, 9}}, {9, {71.2, 14.5, 7}}, {10, {152.8, 15.5, 10}}});
 }
 
 // Handle 9 is dragged in each plane; its opposite 10 stays on the line from the handle through anchor 7, at the
 // distance it had at the pick (40.8 in), and keeps its third coordinate.
-TEST_F(Drag, ASmoothHandleKeepsItsOppositeInLine)
+TEST_F(Drag, ASmoothHandleKeepsItsOppositeInLineAndADropOutsideTheHullPutsItBack)
 {
     const double chord = std::hypot(30.8, 10.0), along = 102 + 30.8 / chord * 40.8, up = 10 / chord * 40.8;
     const struct { Plane plane; Point2 to; Point3 opposite; } planes[] = {
@@ -199,24 +207,21 @@ TEST_F(Drag, ASmoothHandleKeepsItsOppositeInLine)
         ASSERT_EQ(selected(), 9);
         EXPECT_NEAR(editor.OppositeHandleLength(), 40.8 / L, 1e-15);
         editor.move(d, c.plane, c.to);
-        expectInches(10, c.opposite);
+        expectInches({{10, c.opposite}});
         editor.release(d, c.plane);
     }
-}
 
-// Handle 9 at (61.2, 13.5, 3); its opposite 10 put 112.2 in from anchor 7. Dragged to (20, 7) the handle stays in
-// range but swings 10 beyond the stern: at the drop 9 goes back and 10 turns to face it again, still 112.2 from the
-// anchor: 7 + (40.8, 4) / |(40.8, 4)| x 112.2.
-TEST_F(Drag, ADropOutsideTheHullPutsTheHandleBackAndReAimsItsOpposite)
-{
+    // Handle 9 at (61.2, 13.5, 3); its opposite 10 put 112.2 in from anchor 7. Dragged to (20, 7) the handle stays
+    // in range but swings 10 beyond the stern: at the drop 9 goes back and 10 turns to face it again, still 112.2
+    // from the anchor: 7 + (40.8, 4) / |(40.8, 4)| x 112.2.
+    d = linkedKayak();
     place(9, {61.2, 13.5, 3});
     place(10, {214.2, 13.5, 7});
     ASSERT_TRUE(planDrag({61.2, 3}, {20, 7}, 4));
-    expectInches(10, {214.2, 13.5, 7});
+    expectInches({{10, {214.2, 13.5, 7}}});
     editor.release(d, Plane::XZ);
-    expectInches(9, {61.2, 13.5, 3});
-    const double chord = std::hypot(40.8, 4.0);
-    expectInches(10, {102 + 40.8 / chord * 112.2, 13.5, 7 + 4 / chord * 112.2});
+    const double faced = std::hypot(40.8, 4.0);
+    expectInches({{9, {61.2, 13.5, 3}}, {10, {102 + 40.8 / faced * 112.2, 13.5, 7 + 4 / faced * 112.2}}});
 
     // A handle that is not smooth goes back alone; one dropped on either end's X stays.
     const Point3 nine = at(9), ten = at(10);
@@ -225,32 +230,15 @@ TEST_F(Drag, ADropOutsideTheHullPutsTheHandleBackAndReAimsItsOpposite)
         place(10, ten);
         ASSERT_TRUE(planDrag({ten.X, ten.Z}, {x, 7}, 4));
         editor.release(d, Plane::XZ);
-        expectInches(10, x < 0 || x > 204 ? ten : Point3{x, 13.5, 7});
-        expectInches(9, nine);
+        expectInches({{10, x < 0 || x > 204 ? ten : Point3{x, 13.5, 7}}, {9, nine}});
     }
-}
 
-// Handle 9 dropped onto anchor 7 gives no direction: its opposite stays put.
-TEST_F(Drag, AHandleOnItsAnchorLeavesItsOppositeWhereItIs)
-{
-    const Point3 ten = at(10);
+    // Handle 9 dropped onto anchor 7 gives no direction: its opposite stays put.
+    d = linkedKayak();
     ASSERT_TRUE(planDrag({61.2, 7}, {102, 7}, 4));
-    expectInches(10, ten);
+    expectInches({{10, {142.8, 13.5, 7}}});
     editor.release(d, Plane::XZ);
-    expectInches(10, ten);
-}
-
-// Points flagged by an earlier press are cleared by the next, in either kind of view.
-TEST_F(Drag, APressClearsThePointsItMisses)
-{
-    for (const bool plan : {true, false}) {
-        SCOPED_TRACE(plan);
-        d.ControlPoints[3].Position.Flag = d.ControlPoints[30].Position.Flag = model::kTrue;
-        ASSERT_TRUE(plan ? editor.pressPlan(d, PlanView::Top, {102, 7}, 4) : editor.pressProfile(d, {102, 13.5}, 4, 0));
-        EXPECT_EQ(selected(), plan ? -1 : 7);  // the plan scan stops at the hit: 30 comes later
-        EXPECT_EQ(d.point(3).Flag, 0);
-        editor.release(d, plan ? Plane::XZ : Plane::XY);
-    }
+    expectInches({{10, {142.8, 13.5, 7}}});
 }
 
 // Every move and drop puts 18 and 23 on line 3 at their own X; where line 3 does not reach, they keep their height
@@ -259,21 +247,18 @@ TEST_F(Drag, PointsEighteenAndTwentyThreeFollowTheSheer)
 {
     place(23, {250, 5, 3});
     ASSERT_TRUE(planDrag({102, 7}, {100, 8}));
-    const model::LineEvaluator sheer(d, d.HullLines[model::kSheerLine]);
-    const Point3 on = sheer.pointAt(d.point(18).X);
-    EXPECT_TRUE(d.point(18).Y == on.Y && d.point(18).Z == on.Z);
-    expectInches(23, {250, 5, 3});
+    EXPECT_TRUE(onSheer(18));
+    expectInches({{23, {250, 5, 3}}});
     place(18, {102, 0, 0});
     editor.release(d, Plane::XZ);
-    expectInches(18, {102, 11, 11.5}, 1e-12);  // line 3's middle anchor
+    expectInches({{18, {102, 11, 11.5}}}, 1e-12);  // line 3's middle anchor
 
     // 18 as a handle of the sheer: 23 must land on the sheer 18's snap leaves.
     d.CurveSegments[d.HullLines[model::kSheerLine].Segments[2]].StartHandle = 18;
     place(18, {150, 0, 0});
     place(23, {120, 0, 0});
     model::resnapSheerPoints(d);
-    const Point3 on23 = model::LineEvaluator(d, d.HullLines[model::kSheerLine]).pointAt(d.point(23).X);
-    EXPECT_TRUE(d.point(23).Y == on23.Y && d.point(23).Z == on23.Z);
+    EXPECT_TRUE(onSheer(23));
 }
 
 TEST_F(Drag, ReleasesRebuildOnlyWithADesignAndClearTheAutoWaterlineAfterAPick)
@@ -293,21 +278,12 @@ TEST_F(Drag, ReleasesRebuildOnlyWithADesignAndClearTheAutoWaterlineAfterAPick)
     EXPECT_FALSE(editor.release(d, Plane::XY).rebuild || dragActive);
 }
 
-TEST(Picking, DistancesInEachPlaneAndOnScreen)
+// The drags above cover the plan and profile planes; nothing drags in the section plane.
+TEST(Picking, DistancesInTheSectionPlane)
 {
-    const Point3 a{1, 2, 3, 0}, b{4, 6, 15, -1};
-    const std::pair<Plane, double> planes[] = {{Plane::XY, 5}, {Plane::XZ, std::sqrt(153.0)}, {Plane::ZY, std::sqrt(160.0)}};
-    for (auto [plane, expected] : planes) EXPECT_DOUBLE_EQ(model::PlaneDistance(a, b, plane), expected);
-
+    EXPECT_DOUBLE_EQ(model::PlaneDistance({1, 2, 3, 0}, {4, 6, 15, -1}, Plane::ZY), std::sqrt(160.0));
     // A point at (100, 20, 10) inches on a 200-inch hull, the mouse at (100, 10).
-    const Point3 p{0.5, 0.1, 0.05, 0};
-    const Point2 mouse{100, 10, 0};
-    EXPECT_EQ(model::ScreenDistance(mouse, p, Plane::XZ, 200), 0);
-    EXPECT_DOUBLE_EQ(model::ScreenDistance(mouse, p, Plane::XY, 200), 10);
-    EXPECT_DOUBLE_EQ(model::ScreenDistance(mouse, p, Plane::ZY, 200), std::hypot(90.0, 10.0));
-    EXPECT_DOUBLE_EQ(model::ScreenDistance(mouse, p), std::hypot(0.1 - 10, 0.5 - 100));
-
-    EXPECT_EQ(model::Distance2D(Point2{0, 0, -1}, Point3{3, 4, 99, 0}), 5);
+    EXPECT_DOUBLE_EQ(model::ScreenDistance({100, 10, 0}, {0.5, 0.1, 0.05, 0}, Plane::ZY, 200), std::hypot(90.0, 10.0));
 }
 
 // Lines 1-3 of three points each; line 2's second segment ends at the X of point 10, which it uses only as a limit.

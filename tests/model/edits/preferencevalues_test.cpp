@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 using namespace model;
@@ -23,7 +24,6 @@ TEST(PreferenceValues, WholeStationsWithinLimitsAndStitchSpacingsA16BitIntegerHo
         {"32767", 32767}, {"32767.5", std::nullopt}, {"1e999", std::nullopt}};
     for (const auto& row : spacings) EXPECT_EQ(stitchSpacingFromText(row.text), row.spacing) << row.text;
 
-    EXPECT_EQ(stitchMarkLengthFromText("0.375in"), 0.375);
-    EXPECT_EQ(stitchMarkLengthFromText("none"), 0.0);
-    EXPECT_EQ(stitchMarkLengthFromText("1e999"), std::nullopt);
+    EXPECT_EQ(std::tuple(stitchMarkLengthFromText("0.375in"), stitchMarkLengthFromText("none"),
+                         stitchMarkLengthFromText("1e999")), std::tuple(0.375, 0.0, std::optional<double>()));
 }

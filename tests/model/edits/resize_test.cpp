@@ -1,8 +1,6 @@
 #include "model/edits/cockpitedits.h"
 #include "model/edits/hullresize.h"
 #include "model/edits/wizardchecks.h"
-#include "model/hull/curves.h"
-#include "model/hull/floaterror.h"
 #include "model/hull/sections.h"
 #include "tests/support/designbuilder.h"
 
@@ -23,9 +21,7 @@ Design rimmedHull(int cockpits = 1)
     const double xs[9] = {70, 80, 80, 95, 100, 105, 110, 110, 120};
     for (int k = 0; k < cockpits; ++k)
         for (int j = 0; j < 9; ++j) b.point({xs[j] + 60 * k, 12 + j * 0.1, 6.0 + j});
-    const int p = b.point({60, 10, 8});
-    const int q = b.point({180, 10, 8});
-    b.polyline(std::vector<int>{p, q});
+    b.polyline(std::vector<int>{b.point({60, 10, 8}), b.point({180, 10, 8})});
     Design d = b.build();
     d.CockpitCount = cockpits;
     for (int k = 1; k <= cockpits; ++k) {
@@ -70,7 +66,7 @@ TEST(RimRespacing, SidePointsFollowTheEndsAndTheWidth)
     EXPECT_EQ(d.point(4).X, x4);
 }
 
-TEST(LengthChange, KeepsInchesOfHeightsBreadthsAndBulkheads)
+TEST(Resize, ALengthKeepsInchesOfHeightsBreadthsAndBulkheadsAWidthIsCheckedAndScaled)
 {
     Design d = rimmedHull();
     addBulkhead(d);
@@ -87,11 +83,9 @@ TEST(LengthChange, KeepsInchesOfHeightsBreadthsAndBulkheads)
     for (auto [got, expected] : {std::pair{inches(d, 10, &Point3::Y), 10.0}, {inches(d, 10, &Point3::Z), 8.0},
                                  {d.point(10).X * 250, 75.0}, {d.Bulkheads[1].X * 250, 80.0}, {d.BulkheadHandles[1].X, 80.0}})
         EXPECT_DOUBLE_EQ(got, expected);
-}
 
-TEST(WidthChange, ChecksAndScaling)
-{
-    Design d = rimmedHull(2);
+    // Width checks and scaling.
+    d = rimmedHull(2);
     d.CockpitCount = 1;
     d.Cockpits[2].Width = 30;  // a second record left from an earlier design does not count
     EXPECT_EQ(std::tuple(checkWidth(d, 48), checkWidth(d, 48.5), checkWidth(d, 18)),

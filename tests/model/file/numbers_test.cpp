@@ -6,7 +6,7 @@
 
 using namespace model;
 
-TEST(NumberReading, LeadingNumberIgnoresBlanksAndStrictNeedsTheWholeText)
+TEST(NumberText, LeadingNumbersIgnoreBlanksStrictOnesNeedTheWholeTextAndFileFormsReadBack)
 {
     const std::pair<const char*, double> leading[] = {
         {"  24 inches", 24}, {"1 2.5", 12.5}, {"-.5x", -0.5}, {"+4", 4}, {"1e3lbs", 1000}, {"1e", 1},
@@ -16,10 +16,8 @@ TEST(NumberReading, LeadingNumberIgnoresBlanksAndStrictNeedsTheWholeText)
     EXPECT_EQ(strictNumber(" 12.5 "), 12.5);
     EXPECT_FALSE(strictNumber("12a"));
     EXPECT_FALSE(strictNumber("   "));
-}
 
-TEST(NumberText, WritesTheFileFormAndReadsItBack)
-{
+    // The file form written and read back.
     const std::pair<double, const char*> cases[] = {
         {0.5, " .5"}, {-0.25, "-.25"}, {14, " 14"}, {-0.0, " 0"}, {0.000001, " 1E-06"}, {0.0001, " .0001"},
         {-0.000015, "-1.5E-05"}, {123456789012345.0, " 123456789012345"}, {1e15, " 1E+15"},

@@ -7,7 +7,7 @@
 
 using namespace model;
 
-TEST(Sections, StationsAreEvenlySpacedAndEndAtTheStern)
+TEST(Sections, StationsAreEvenlySpacedAndEndAtTheSternBulkheadsGoByNumber)
 {
     Design d = testsupport::sevenLineKayak();
     d.StationCount = 11;
@@ -26,11 +26,9 @@ TEST(Sections, StationsAreEvenlySpacedAndEndAtTheStern)
     EXPECT_THROW(makesections(d), FloatError);
     d.DesignLoaded = false;
     EXPECT_NO_THROW(makesections(d));
-}
 
-TEST(Bulkheads, AddByNumberRemoveTheLast)
-{
-    Design d = testsupport::sevenLineKayak();
+    // Bulkheads are added by number; the last is removed.
+    d = testsupport::sevenLineKayak();
     removeBulkhead(d);  // nothing to remove: still rebuilds, nothing changed
     EXPECT_FALSE(d.Sections.empty() || d.DesignChanged);
 
@@ -40,17 +38,15 @@ TEST(Bulkheads, AddByNumberRemoveTheLast)
 
     d.Bulkheads[1].X = 0.3;  // dragged between stations: its own outline
     addBulkhead(d);
-    EXPECT_EQ(d.Bulkheads[2].X, 2 * 0.025);
-    EXPECT_EQ(d.Bulkheads[1].Pts[5].Y, PointOnLineAtX(d, d.HullLines[5], 0.3).Y);
+    EXPECT_EQ(std::pair(d.Bulkheads[2].X, d.Bulkheads[1].Pts[5].Y),
+              std::pair(2 * 0.025, PointOnLineAtX(d, d.HullLines[5], 0.3).Y));
     removeBulkhead(d);
     removeBulkhead(d);
     addBulkhead(d);
     EXPECT_EQ(d.Bulkheads[1].X, 0.025);  // by number, not where the removed one stood
 
     for (int i = 0; i < 100; ++i) addBulkhead(d);  // beyond fifty and beyond the stern, up to a hundred
-    EXPECT_DOUBLE_EQ(d.Bulkheads[60].X, 1.5);
-    EXPECT_EQ(d.Bulkheads[60].Pts[1].Y, 0);
-    EXPECT_EQ(d.BulkheadCount, 100);
+    EXPECT_EQ(std::tuple(d.Bulkheads[60].X, d.Bulkheads[60].Pts[1].Y, d.BulkheadCount), std::tuple(1.5, 0.0, 100));
 
     Design none;
     addBulkhead(none);

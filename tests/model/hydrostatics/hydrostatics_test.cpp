@@ -209,31 +209,9 @@ TEST(Hydrostatics, WaterlinesAtALinesHeightAwashDryOrOneSliceLong)
     EXPECT_EQ(hydrostaticsOf(half).Draft, 2);
 }
 
-TEST(HalfAngles, MeasuredInFromEachEndOfTheWaterline)
-{
-    // The wedge's half-breadth grows by kB / 2 over the length; its waterline runs from 0 to 99.9.
-    Design wedge = prismHull(kL, boxSection(kB, kD), 4, 0);
-    const Hydrostatics h = hydrostaticsOf(wedge, {false, "24", "36 inches"});
-    EXPECT_EQ(h.ExitMeasuredFrom, 36);
-    EXPECT_NEAR(h.EntryHalfWidth, 2.4, kPointTolerance);
-    EXPECT_NEAR(h.ExitHalfWidth, 6.39, kPointTolerance);  // at 99.9 - 36
-    std::string texts;
-    for (const auto& t : halfAngleReadOut(h)) texts += t.control + " " + t.text + ";";
-    EXPECT_EQ(texts, "txtEntryHalfAngle 5.711;txtExitHalfAngle 10.065;");
-
-    // The box's sides stand 10" out: 45 degrees at 10", a little more over the short 2 pi the angles have always
-    // used.
-    Design box = prismHull(kL, boxSection(kB, kD), 4);
-    const Hydrostatics b = hydrostaticsOf(box, {false, "10", "none"});
-    EXPECT_NEAR(b.EntryHalfAngle, 45.0000022, 1e-7);
-    EXPECT_EQ(std::pair(b.ExitMeasuredFrom, b.ExitHalfAngle), std::pair(0.0, 0.0));  // no distance, no angle: not 90
-    // Beyond the hull's end no line has a point; nothing clamps the station.
-    EXPECT_EQ(hydrostaticsOf(box, {false, "200", "36"}).EntryHalfWidth, 0);
-}
-
 // The box floating at 4": 99.9" of waterline, 41.67 square feet of skin at half a pound, 8000 cubic inches wet, 2800
 // square inches wetted. Its second paddler has no cockpit; cockpit record 2 is written all the same.
-TEST(ReadOut, WritesFortyOneTextsInOrderWithTheirDecimalsAndUnits)
+TEST(ReadOut, WritesFortyOneTextsInOrderWithTheirDecimalsAndUnitsAndTheHalfAngles)
 {
     Design d = prismHull(kL, boxSection(kB, kD), 4);
     d.MaterialWeightPerSqFt = 0.5;
@@ -252,6 +230,26 @@ TEST(ReadOut, WritesFortyOneTextsInOrderWithTheirDecimalsAndUnits)
     for (const auto& row : rows)
         EXPECT_EQ(texts[row.index].control + " " + texts[row.index].text, std::string(row.control) + " " + row.text);
     EXPECT_EQ(hullFormText(0.5), "Fish Form");  // Swede only when the LCB lies aft of the middle
+
+    // Half angles, measured in from each end of the waterline. The wedge's half-breadth grows by kB / 2 over the
+    // length; its waterline runs from 0 to 99.9.
+    Design wedge = prismHull(kL, boxSection(kB, kD), 4, 0);
+    const Hydrostatics h = hydrostaticsOf(wedge, {false, "24", "36 inches"});
+    EXPECT_EQ(h.ExitMeasuredFrom, 36);
+    EXPECT_NEAR(h.EntryHalfWidth, 2.4, kPointTolerance);
+    EXPECT_NEAR(h.ExitHalfWidth, 6.39, kPointTolerance);  // at 99.9 - 36
+    std::string angles;
+    for (const auto& t : halfAngleReadOut(h)) angles += t.control + " " + t.text + ";";
+    EXPECT_EQ(angles, "txtEntryHalfAngle 5.711;txtExitHalfAngle 10.065;");
+
+    // The box's sides stand 10" out: 45 degrees at 10", a little more over the short 2 pi the angles have always
+    // used.
+    Design box = prismHull(kL, boxSection(kB, kD), 4);
+    const Hydrostatics b = hydrostaticsOf(box, {false, "10", "none"});
+    EXPECT_NEAR(b.EntryHalfAngle, 45.0000022, 1e-7);
+    EXPECT_EQ(std::pair(b.ExitMeasuredFrom, b.ExitHalfAngle), std::pair(0.0, 0.0));  // no distance, no angle: not 90
+    // Beyond the hull's end no line has a point; nothing clamps the station.
+    EXPECT_EQ(hydrostaticsOf(box, {false, "200", "36"}).EntryHalfWidth, 0);
 }
 
 TEST(PositionCockpits, PaddlersBalanceOverTheLCBWhenAskedAndAfloatAndTheRimsMoveRigidly)
@@ -296,11 +294,8 @@ TEST(PositionCockpits, PaddlersBalanceOverTheLCBWhenAskedAndAfloatAndTheRimsMove
         hydrostaticsOf(d, {c.asked, "36", "36"});
         EXPECT_EQ(rimInches(d, 1, 8), 40) << c.waterline << " " << c.rims;
     }
-}
 
-TEST(CockpitDepths, MeasuredAtTheRimEndsOfBothRecords)
-{
-    // Deck rising from 10" at the bow to 20" at the stern over a flat keel.
+    // Depths at the rim ends of both records, under a deck rising from 10" at the bow to 20" at the stern.
     Design d = straightLines(kL, {{{0, 10, 0}, {kL, 20, 0}}, {{0, 10, 10}, {kL, 20, 10}},
                                   {{0, 0, 10}, {kL, 0, 10}}, {{0, 0, 0}, {kL, 0, 0}}}, 4);
     addCockpit(d, 1, 70, 30, 10, 15);
@@ -329,13 +324,12 @@ TEST(WaterlineSearch, StepsAnInchPerHundredPoundsTurnsBackAtATenthAndStops)
     for (auto [paddler, bound] : {std::pair{5000.0, kD}, std::pair{-50.0, 0.0}}) {
         Floating bounded(paddler);
         const SearchOutcome stopped = bounded.run();
-        EXPECT_EQ(bounded.d.WaterlineHeight, bound);
-        EXPECT_TRUE(!stopped.reached && stopped.passes < kMaxSearchPasses);
+        EXPECT_TRUE(bounded.d.WaterlineHeight == bound && !stopped.reached && stopped.passes < kMaxSearchPasses)
+            << paddler << " stopped at " << bounded.d.WaterlineHeight;
     }
     // Results that cross the target every third pass and never meet it.
     Floating crossing(0, 5);
-    crossing.h.TargetDisplacement = 100;
-    crossing.h.Displacement = 90;
+    std::tie(crossing.h.TargetDisplacement, crossing.h.Displacement) = std::pair(100.0, 90.0);
     int pass = 0;
     const SearchOutcome endless =
         detect(crossing.d, crossing.h, {[&] { crossing.h.Displacement = (++pass / 3) % 2 == 0 ? 90 : 110; }, {}});

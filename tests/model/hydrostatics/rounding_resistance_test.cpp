@@ -37,7 +37,8 @@ TEST(Rounding, TheDecimalReadIsScaledThenHalvesGoToEven)
     EXPECT_EQ(plainText(-0.0), "0");
 }
 
-TEST(Resistance, WorkedExampleToFourDecimals)
+// A worked example to four decimals; the curve steps to the last speed not beyond top speed.
+TEST(Resistance, WorkedExampleAndTheCurve)
 {
     const struct { double knots, frictional, ratio, residual, total; } rows[] = {
         {0, 0.04, 0, 4.12, 4.16},
@@ -46,15 +47,11 @@ TEST(Resistance, WorkedExampleToFourDecimals)
     };
     for (const auto& row : rows) {
         const Resistance r = resistanceAt(row.knots, kLwl, kWsa);
-        EXPECT_EQ(fourDecimals(r.frictional), row.frictional) << row.knots;
-        EXPECT_EQ(fourDecimals(r.speedLengthRatio), row.ratio) << row.knots;
-        EXPECT_EQ(fourDecimals(r.residual), row.residual) << row.knots;
-        EXPECT_EQ(fourDecimals(r.total()), row.total) << row.knots;
+        EXPECT_EQ(std::tuple(fourDecimals(r.frictional), fourDecimals(r.speedLengthRatio), fourDecimals(r.residual),
+                             fourDecimals(r.total())),
+                  std::tuple(row.frictional, row.ratio, row.residual, row.total)) << row.knots;
     }
-}
 
-TEST(Resistance, CurveStepsToTheLastSpeedNotBeyondTopSpeedAndIsEmptyWithoutAWaterline)
-{
     const auto curve = resistanceCurve(kLwl, kWsa, kTopSpeed);
     ASSERT_EQ(curve.size(), 929u);  // 0 to 4.640 in steps of 0.005, the last not beyond top speed
     EXPECT_NEAR(curve[400].speed, 2, 1e-9);
@@ -62,11 +59,9 @@ TEST(Resistance, CurveStepsToTheLastSpeedNotBeyondTopSpeedAndIsEmptyWithoutAWate
 
     // A waterline that does not meet the hull, or a top speed at the graph's lowest speed: no curve, and nothing
     // divided by zero; below that speed the curve runs right to left; an absurd top speed: no endless curve.
-    const struct {
-        double lwl, topSpeed;
-        bool curves;
-    } cases[] = {{0, 0, false}, {0, 4, false}, {14, 1.5, false}, {15, 1.5001, true}, {12, 1.4999, true}, {-3, 4, false},
-                 {66000, 100, true}, {66000, 100.01, false}, {1e300, 3.9e149, false}};
+    const struct { double lwl, topSpeed; bool curves; } cases[] = {
+        {0, 0, false}, {0, 4, false}, {14, 1.5, false}, {15, 1.5001, true}, {12, 1.4999, true}, {-3, 4, false},
+        {66000, 100, true}, {66000, 100.01, false}, {1e300, 3.9e149, false}};
     for (const auto& c : cases) {
         EXPECT_EQ(hasResistanceCurves(c.lwl, c.topSpeed), c.curves) << c.lwl << " " << c.topSpeed;
         EXPECT_EQ(resistanceCurve(c.lwl, kWsa, c.topSpeed).empty(), !c.curves) << c.lwl;
