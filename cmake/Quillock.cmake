@@ -23,8 +23,10 @@ function(quillock_library name)
 endfunction()
 
 # One test binary per tests/ subfolder; every TEST becomes a ctest case.
+# XDISPLAY: its windows go on the shared X display, one such test at a time,
+# so no other test's window exposes or covers them.
 function(quillock_tests name)
-  cmake_parse_arguments(ARG "" "" "LINKS;ENV;SOURCES" ${ARGN})
+  cmake_parse_arguments(ARG "XDISPLAY" "" "LINKS;ENV;SOURCES" ${ARGN})
   if(ARG_SOURCES)
     set(sources ${ARG_SOURCES})
   else()
@@ -35,7 +37,11 @@ function(quillock_tests name)
   target_compile_definitions(${name} PRIVATE
     QUILLOCK_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}"
     QUILLOCK_TEMPLATES="${PROJECT_SOURCE_DIR}/templates")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 PROPERTIES ENVIRONMENT "${ARG_ENV}")
+  set(lock "")
+  if(ARG_XDISPLAY)
+    set(lock RESOURCE_LOCK xdisplay)
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 PROPERTIES ENVIRONMENT "${ARG_ENV}" ${lock})
 endfunction()
 
 # The four starting designs the wizard opens lie beside the program.
