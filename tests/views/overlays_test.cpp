@@ -67,9 +67,7 @@ TEST(EditHandles, EachViewItsOwnLinesHandlesAndTheWaterlineHandle)
     };
     auto blank = [&](int view) { return f.count(view, platform::kWhite) == f.image(view).width() * f.image(view).height(); };
     for (std::int16_t other : {kActiveNone, kActiveSection, kActiveFront, kActiveGraph}) {
-        f.state.WaterlineHandle = {1, 2, 3, 0};
         draw(other);
-        EXPECT_EQ(f.state.WaterlineHandle.X, 1);
         for (int view : {kRightView, kTopView, kBottomView}) EXPECT_TRUE(blank(view)) << other;
     }
     for (int p : {3, 5, 7}) f.design.ControlPoints[p].LockX = f.design.ControlPoints[p].LockZ = 1;
