@@ -199,9 +199,7 @@ TEST(CuttingSheet, WidthHeightPanelRowsAndBulkheadPlaces)
          {std::tuple{1200, 651, 196, 106}, {800, 300, 185, 69}, {2, 5, 1, 2}, {2, 3, 1, 2}, {0, 600, 196, 0}})
         EXPECT_EQ(panels::sheetHeight(x, y, width), height) << x << " " << y;
     model::Design d;
-    d.HullLength = 204;
-    d.PanelsPerSide = 8;
-    d.BulkheadCount = 3;
+    d.HullLength = 204, d.PanelsPerSide = 8, d.BulkheadCount = 3;
     const auto sheet = panels::layOutSheet(d, 1200, 651);
     EXPECT_EQ(std::tuple(int(sheet.SheetWidth), int(sheet.SheetHeight), int(sheet.PanelColumnOffset)), std::tuple(229, 124, 5));
     EXPECT_EQ(sheet.PanelRowOffset, (std::vector<std::int16_t>{0, 4, 19, 34, 49, 64, 79, 94, 109}));

@@ -96,10 +96,8 @@ TEST(PictureBox, ReportsMousePositionsInTheUserScale)
         return event.isAccepted();
     };
     send(QEvent::MouseButtonPress);
-    EXPECT_EQ(x, 5);
-    EXPECT_EQ(y, 5);
     EXPECT_TRUE(send(QEvent::MouseButtonDblClick));
-    EXPECT_EQ(presses, 1);
+    EXPECT_EQ(std::tuple(x, y, presses), std::tuple(5.0f, 5.0f, 1));
 }
 
 TEST(PictureBox, AxisLinesCoverTheSamePixelsAsStrokedLines)

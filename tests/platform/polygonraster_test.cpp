@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <random>
-#include <string>
 #include <vector>
 
 namespace {
@@ -80,40 +79,6 @@ Picture painted(int w, int h, const std::vector<PolygonPaint>& polygons, bool fi
     Picture out(w, h);
     platform::PolygonRaster().paintInTurn(out.buffer(), polygons, filled, outlined);
     return out;
-}
-
-std::string art(const Picture& p)
-{
-    std::string s;
-    for (int y = 0; y < p.height; ++y) {
-        for (int x = 0; x < p.width; ++x) {
-            const std::uint32_t c = p.pixels[std::size_t(y * p.width + x)];
-            s += c == kBackground ? '.' : c == platform::opaquePixel(1) ? 'o' : '#';
-        }
-        s += '\n';
-    }
-    return s;
-}
-
-TEST(PolygonRaster, FillsCentresInsideAndOutlinesBothEndsOfEveryEdge)
-{
-    // A rectangle's fill stops short of its right and bottom edges; the
-    // outline covers them. The sloped edge of the triangle rounds halves up.
-    const std::vector<PolygonPaint> shapes{{{{1, 1}, {5, 1}, {5, 4}, {1, 4}}, 2, 1}, {{{7, 0}, {12, 4}, {7, 4}}, 2, 1}};
-    EXPECT_EQ(art(painted(14, 6, shapes, true, false)),
-              ".......#......\n"
-              ".####..##.....\n"
-              ".####..###....\n"
-              ".####..####...\n"
-              "..............\n"
-              "..............\n");
-    EXPECT_EQ(art(painted(14, 6, shapes, true, true)),
-              ".......o......\n"
-              ".ooooo.oo.....\n"
-              ".o###o.o#oo...\n"
-              ".o###o.o###o..\n"
-              ".ooooo.oooooo.\n"
-              "..............\n");
 }
 
 TEST(PolygonRaster, PaintsEachPolygonInTurnAsTheRulesSayPixelByPixel)

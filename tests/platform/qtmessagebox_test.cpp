@@ -24,9 +24,8 @@ TEST(QtMessageBox, ShowsTheTextUnderTheProgramsNameAndAnswersWithThePressedButto
     };
     for (const auto& c : cases) {
         testsupport::whenModalShows<QMessageBox>([pressed = c.pressed](QMessageBox& box) {
-            EXPECT_EQ(box.windowTitle(), "Quillock");
-            EXPECT_EQ(box.text(), "Failed to save to the file: ''");
-            EXPECT_EQ(box.icon(), QMessageBox::Warning);
+            EXPECT_EQ(std::tuple(box.windowTitle(), box.text(), box.icon()),
+                      std::tuple(QString("Quillock"), QString("Failed to save to the file: ''"), QMessageBox::Warning));
             if (pressed == QMessageBox::NoButton) return void(box.close());
             ASSERT_NE(box.button(pressed), nullptr);
             box.button(pressed)->click();
@@ -55,8 +54,7 @@ TEST(QtMessageBox, BelongsToTheActiveWindowElseToItsOwnerAndMayHaveATitleOfItsOw
             // A closed box hands the activation on; the user is back in `active`.
             if (active) QApplication::setActiveWindow(active);
             testsupport::whenModalShows<QMessageBox>([expected, title](QMessageBox& box) {
-                EXPECT_EQ(box.parentWidget(), expected);
-                EXPECT_EQ(box.windowTitle(), title);
+                EXPECT_EQ(std::pair(box.parentWidget(), box.windowTitle()), std::pair(expected, title));
                 box.close();
             });
             if (title == "Quillock")

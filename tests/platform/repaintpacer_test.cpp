@@ -40,8 +40,7 @@ TEST(RepaintPacer, RepaintsAtMostOncePerRefreshAndTheLastStepAfter)
         }
     }
     const double refreshes = double(clock.elapsed()) * window.screen()->refreshRate() / 1000;
-    EXPECT_EQ(yields, kSteps);
-    EXPECT_LE(window.paints, 1 + int(refreshes)) << "in " << clock.elapsed() << " ms";
+    EXPECT_TRUE(yields == kSteps && window.paints <= 1 + int(refreshes)) << window.paints << " in " << clock.elapsed();
     const int duringSteps = window.paints;
     QApplication::processEvents();
     EXPECT_EQ(window.paints, duringSteps + 1) << "the last step painted";

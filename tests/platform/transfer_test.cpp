@@ -60,9 +60,7 @@ TEST_F(TransferTest, ATricklingServerTimesOutWhileEventsRunOnUnderTheBusyCursor)
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(quick.OpenURL("http://127.0.0.1:" + std::to_string(trickling.serverPort()) + "/v120.txt"), std::nullopt);
-    EXPECT_LT(clock.elapsed(), 3000);
-    EXPECT_GE(ticks, 5);
-    EXPECT_EQ(busyTicks, ticks);
+    EXPECT_TRUE(clock.elapsed() < 3000 && ticks >= 5 && busyTicks == ticks) << clock.elapsed() << " " << ticks;
     EXPECT_FALSE(QGuiApplication::overrideCursor());
 }
 
