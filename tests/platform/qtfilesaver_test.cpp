@@ -1,16 +1,21 @@
+#include "model/document/document.h"
 #include "model/file/designwriter.h"
 #include "model/file/textfile.h"
 #include "platform/qtfilesaver.h"
 #include "tests/support/designbuilder.h"
+#include "tests/support/scripteddialogs.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sched.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -46,6 +51,34 @@ std::string inChild(const std::function<std::string()>& job)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? report : "(child failed)";
 }
 
+enum class Command { Save, SaveAs, Exit };
+
+// The command run on a changed design whose file is `boat`, Save As and the
+// exit prompt answered with `copy` and Yes: whether it went through, whether
+// the design is still changed, and the messages shown.
+std::string saveReport(Command command, const std::string& boat, const std::string& copy)
+{
+    model::Design d = testsupport::furnishedKayak();
+    d.DesignLoaded = d.DesignChanged = true;
+    d.FileName = boat;
+    testsupport::ScriptedFileDialogs dialogs;
+    dialogs.answers = {copy};
+    testsupport::ScriptedMessageBox messages;
+    messages.answers = {model::MessageAnswer::Yes};
+    platform::QtFileSaver files;
+    bool done = false;
+    switch (command) {
+    case Command::Save: done = model::saveDocument(d, dialogs, messages, files).done(); break;
+    case Command::SaveAs: done = model::saveDocumentAs(d, dialogs, messages, files).done(); break;
+    case Command::Exit: done = model::confirmEnd(d, dialogs, messages, files); break;
+    }
+    std::string shown;
+    for (const auto& m : messages.texts()) shown += m + "|";
+    return std::to_string(done) + std::to_string(d.DesignChanged) + " " + shown;
+}
+
+std::string saveFailed(const std::string& path) { return "Failed to save to the file: '" + path + "'|"; }
+constexpr const char* kAsk = "Do you wish to save your work?|";
 constexpr const char* kOld = "1.2.0\r\n 150\r\n";
 
 }  // namespace
@@ -57,7 +90,12 @@ TEST(QtFileSaver, ReplacesWholeKeepingPermissionsAndRefusesReadOnlyFiles)
     using P = fs::perms;
     // The file before the save (none when empty), its permissions, whether
     // the save goes through, and the permissions afterwards.
-    const struct { const char* name; const char* before; P mode; bool saved; } cases[] = {
+    const struct {
+        const char* name;
+        const char* before;
+        P mode;
+        bool saved;
+    } cases[] = {
         {"new.QLK", "", P::none, true},
         {"private.QLK", "old", P::owner_read | P::owner_write, true},
         {"shared.QLK", "old", P::owner_read | P::owner_write | P::group_read | P::others_read, true},
@@ -88,30 +126,65 @@ TEST(QtFileSaver, ReplacesWholeKeepingPermissionsAndRefusesReadOnlyFiles)
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 6);  // no temporary file left
 }
 
-// A file-size limit in the middle of a save, as a full disk (the document
-// tests hold what a failed save shows): the save fails, the old file keeps
-// every byte, a new one is not made and no temporary file is left.
+// A file-size limit in the middle of a save: the save fails with its message,
+// the design stays changed, the exit prompt keeps the program open and the
+// old file keeps every byte.
 TEST(QtFileSaver, ASaveBeyondTheFileSizeLimitFailsAndKeepsTheOldFile)
 {
     QTemporaryDir dir;
     const fs::path folder = dir.path().toStdString();
     const std::string boat = (folder / "boat.QLK").string(), copy = (folder / "copy.QLK").string();
     const std::string design = model::writeDesignText(testsupport::furnishedKayak());
-    for (const rlim_t limit : {design.size() / 2, design.size() - 1, design.size()}) {
-        for (const std::string& path : {boat, copy}) {
+    // The limit, the command, whether it went through and the messages shown.
+    const struct {
+        rlim_t limit;
+        Command command;
+        bool done;
+        std::string messages;
+    } cases[] = {
+        {design.size() / 2, Command::Save, false, saveFailed(boat)},
+        {design.size() / 2, Command::SaveAs, false, saveFailed(copy)},
+        {design.size() / 2, Command::Exit, false, kAsk + saveFailed(boat)},
+        {design.size() - 1, Command::Save, false, saveFailed(boat)},
+        {design.size(), Command::Save, true, ""},
+        {design.size(), Command::Exit, true, kAsk},
+    };
+    for (const auto& c : cases) {
+        put(boat, kOld);
+        fs::remove(copy);
+        const std::string report = inChild([&] {
+            std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the process
+            const rlimit sizeLimit{c.limit, c.limit};
+            return ::setrlimit(RLIMIT_FSIZE, &sizeLimit) == 0 ? saveReport(c.command, boat, copy) : "(no limit)";
+        });
+        EXPECT_EQ(report, std::to_string(c.done) + std::to_string(!c.done) + " " + c.messages) << c.limit;
+        EXPECT_EQ(text(boat), c.done ? design : kOld) << c.limit;
+        EXPECT_FALSE(fs::exists(copy)) << c.limit;
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1) << c.limit;  // no temporary file left
+    }
+}
+
+// The same on a full disk: a 16 kB tmpfs of the child's own, filled up.
+TEST(QtFileSaver, ASaveOnAFullDiskFailsAndKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString(), boat = folder + "/boat.QLK";
+    for (Command command : {Command::Save, Command::Exit}) {
+        const std::string report = inChild([&]() -> std::string {
+            if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=16k") != 0)
+                return "(no tmpfs)";
             put(boat, kOld);
-            fs::remove(copy);
-            const std::string report = inChild([&] {
-                std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the process
-                const rlimit sizeLimit{limit, limit};
-                if (::setrlimit(RLIMIT_FSIZE, &sizeLimit) != 0) return std::string("(no limit)");
-                return std::to_string(platform::QtFileSaver().save(path, design));
-            });
-            const bool saved = limit == design.size();
-            EXPECT_EQ(std::tuple(report, text(boat), fs::exists(copy)),
-                      std::tuple(std::to_string(saved), path == boat && saved ? design : kOld, path == copy && saved))
-                << limit << " " << path;
-            EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1 + fs::exists(copy)) << limit;
-        }
+            const int filler = ::open((folder + "/filler").c_str(), O_WRONLY | O_CREAT, 0600);
+            const std::string block(1024, 'x');
+            while (::write(filler, block.data(), block.size()) > 0) {}
+            ::close(filler);
+            const std::string saved = saveReport(command, boat, {});
+            const auto files = std::distance(fs::directory_iterator(folder), {});
+            return saved + (text(boat) == kOld ? "kept" : "lost") + std::to_string(files);
+        });
+        if (report == "(no tmpfs)") GTEST_SKIP() << "no tmpfs of its own here";
+        const std::string asked = command == Command::Exit ? kAsk : "";
+        EXPECT_EQ(report, "01 " + asked + saveFailed(boat) + "kept2");  // boat and filler: no temporary file left
     }
 }
