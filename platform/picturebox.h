@@ -9,6 +9,7 @@
 #include "platform/userscale.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 
 #include <functional>
@@ -114,6 +115,12 @@ public:
     // The picture as it stands (for tests and saving).
     QImage image();
 
+    // Hands what was drawn since the last call to the screen, repainting only
+    // the blocks that differ from what the box shows. Drawing arranges the
+    // call for when control returns to the event loop; a finished redraw
+    // makes it itself, to be shown at the window's next repaint.
+    void showChanges();
+
 signals:
     // Mouse positions in the user scale; every event stays with the box.
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
@@ -154,7 +161,21 @@ private:
         bool operator==(const BrushKey&) const = default;
     };
 
+    // Copies what differs between the picture and what was shown into the
+    // latter, and returns the blocks it lies in.
+    QRegion takeChanges();
+    void takeChangedBlocks();
+    QRegion changedRegion();
+    int blocksAcross() const;
+
     QImage image_;
+    // The picture as last handed to the screen; equal to image_ while no
+    // drawing call came since the last showChanges.
+    QImage shown_;
+    bool showPending_ = false;
+    // Row by row of blocks, which differed from what was shown.
+    std::vector<bool> changedBlocks_;
+    std::vector<QRect> changedRects_;
     QImage layer_;
     // The layer's opaque pixels, row by row, when it has no others but
     // transparent ones: put on by copying them, not by blending every pixel.
