@@ -2,6 +2,7 @@
 
 #include "platform/devicecontext.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -96,10 +97,7 @@ QPainter* PictureBox::canvas()
         painter_->setRenderHint(QPainter::Antialiasing, false);
         pen_.reset();
         brush_.reset();
-        if (!showPending_) {
-            showPending_ = true;
-            QMetaObject::invokeMethod(this, &PictureBox::showChanges, Qt::QueuedConnection);
-        }
+        if (!showPending_) askForRepaint();
     }
     return painter_.get();
 }
@@ -365,6 +363,27 @@ QImage PictureBox::image()
     fitImage();
     endPainting();
     return image_;
+}
+
+// The window's repaint is asked for without marking any of the box dirty:
+// what changed is found when the repaint comes, once however many redraws
+// came before it.
+void PictureBox::askForRepaint()
+{
+    showPending_ = true;
+    QWidget* const top = window();
+    if (top != repaintedWindow_) {
+        if (repaintedWindow_) repaintedWindow_->removeEventFilter(this);
+        top->installEventFilter(this);
+        repaintedWindow_ = top;
+    }
+    QCoreApplication::postEvent(top, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+}
+
+bool PictureBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::UpdateRequest && showPending_) showChanges();
+    return QWidget::eventFilter(watched, event);
 }
 
 void PictureBox::showChanges()

@@ -9,6 +9,7 @@
 #include "platform/userscale.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QRegion>
 #include <QWidget>
 
@@ -115,12 +116,6 @@ public:
     // The picture as it stands (for tests and saving).
     QImage image();
 
-    // Hands what was drawn since the last call to the screen, repainting only
-    // the blocks that differ from what the box shows. Drawing arranges the
-    // call for when control returns to the event loop; a finished redraw
-    // makes it itself, to be shown at the window's next repaint.
-    void showChanges();
-
 signals:
     // Mouse positions in the user scale; every event stays with the box.
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
@@ -134,6 +129,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // The window's repaint, seen before it paints.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class DeviceContext;
@@ -161,6 +158,10 @@ private:
         bool operator==(const BrushKey&) const = default;
     };
 
+    void askForRepaint();
+    // Hands what was drawn since it last ran to the screen, repainting only
+    // the blocks that differ from what the box shows.
+    void showChanges();
     // Copies what differs between the picture and what was shown into the
     // latter, and returns the blocks it lies in.
     QRegion takeChanges();
@@ -173,6 +174,7 @@ private:
     // drawing call came since the last showChanges.
     QImage shown_;
     bool showPending_ = false;
+    QPointer<QWidget> repaintedWindow_;
     // Row by row of blocks, which differed from what was shown.
     std::vector<bool> changedBlocks_;
     std::vector<QRect> changedRects_;

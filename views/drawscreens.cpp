@@ -105,8 +105,6 @@ void drawscreens(model::Design& design, const model::Hydrostatics& hydro, const 
     fitViews(design.HullLength, state.DrawMin, state.DrawMax, fitSizes(views), state.ViewExtents);
     applyZoomAndScroll(state);
     drawPasses(Redraw{design, hydro, views, state});
-    // Shown at the window's next repaint, not a turn of the event loop later.
-    for (int view = kRightView; view <= kSectionEdit; ++view) views.box(view).showChanges();
 }
 
 }  // namespace views
