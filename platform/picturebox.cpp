@@ -2,12 +2,15 @@
 
 #include "platform/devicecontext.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <utility>
 
@@ -15,6 +18,10 @@ namespace platform {
 
 namespace {
 
+// Changes are looked for, and repainted, in blocks this large: a redraw
+// that moves a line repaints the blocks along it, not the box.
+constexpr int kChangeBlockWidth = 64;
+constexpr int kChangeBlockHeight = 8;
 constexpr int kDegreeSixteenths = 16;  // Qt arc angles are in 1/16 degree
 constexpr double kFullTurn = 2 * std::numbers::pi;
 
@@ -37,6 +44,14 @@ QRect spanning(QPoint a, QPoint b)
 {
     return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
                  QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
+void copyArea(const QImage& from, QImage& to, const QRect& area)
+{
+    const std::size_t left = std::size_t(area.left()) * sizeof(QRgb);
+    const std::size_t bytes = std::size_t(area.width()) * sizeof(QRgb);
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::memcpy(to.scanLine(y) + left, from.constScanLine(y) + left, bytes);
 }
 
 int arcSixteenths(double radians) { return int(std::lround(radians * 180 / std::numbers::pi * kDegreeSixteenths)); }
@@ -82,7 +97,7 @@ QPainter* PictureBox::canvas()
         painter_->setRenderHint(QPainter::Antialiasing, false);
         pen_.reset();
         brush_.reset();
-        update();
+        if (!showPending_) askForRepaint();
     }
     return painter_.get();
 }
@@ -350,11 +365,103 @@ QImage PictureBox::image()
     return image_;
 }
 
-void PictureBox::paintEvent(QPaintEvent*)
+// The window's repaint is asked for without marking any of the box dirty:
+// what changed is found when the repaint comes, once however many redraws
+// came before it.
+void PictureBox::askForRepaint()
+{
+    showPending_ = true;
+    QWidget* const top = window();
+    if (top != repaintedWindow_) {
+        if (repaintedWindow_) repaintedWindow_->removeEventFilter(this);
+        top->installEventFilter(this);
+        repaintedWindow_ = top;
+    }
+    QCoreApplication::postEvent(top, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+}
+
+bool PictureBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::UpdateRequest && showPending_) showChanges();
+    return QWidget::eventFilter(watched, event);
+}
+
+void PictureBox::showChanges()
+{
+    showPending_ = false;
+    if (!fitImage()) return;
+    endPainting();
+    const QRegion changed = takeChanges();
+    if (!changed.isEmpty()) update(changed);
+}
+
+QRegion PictureBox::takeChanges()
+{
+    if (shown_.size() != image_.size() || shown_.format() != image_.format()) {
+        shown_ = image_.copy();
+        return image_.rect();
+    }
+    takeChangedBlocks();
+    return changedRegion();
+}
+
+void PictureBox::takeChangedBlocks()
+{
+    const int across = blocksAcross(), down = (image_.height() + kChangeBlockHeight - 1) / kChangeBlockHeight;
+    changedBlocks_.assign(std::size_t(across * down), false);
+    const std::size_t rowBytes = std::size_t(image_.width()) * sizeof(QRgb);
+    for (int y = 0; y < image_.height(); ++y) {
+        const uchar* now = image_.constScanLine(y);
+        uchar* was = shown_.scanLine(y);
+        // Whole rows first: most are the same.
+        if (std::memcmp(now, was, rowBytes) == 0) continue;
+        for (int block = 0; block < across; ++block) {
+            const std::size_t from = std::size_t(block * kChangeBlockWidth) * sizeof(QRgb);
+            const std::size_t bytes = std::min(std::size_t(kChangeBlockWidth) * sizeof(QRgb), rowBytes - from);
+            if (std::memcmp(now + from, was + from, bytes) == 0) continue;
+            std::memcpy(was + from, now + from, bytes);
+            changedBlocks_[std::size_t(y / kChangeBlockHeight * across + block)] = true;
+        }
+    }
+}
+
+// Changed blocks side by side make one rectangle; the rectangles come band
+// by band, left to right, as a region holds them.
+QRegion PictureBox::changedRegion()
+{
+    const int across = blocksAcross();
+    changedRects_.clear();
+    for (std::size_t at = 0; at < changedBlocks_.size();) {
+        if (!changedBlocks_[at]) {
+            ++at;
+            continue;
+        }
+        const int band = int(at) / across, first = int(at) % across;
+        int last = first;
+        while (last + 1 < across && changedBlocks_[at + std::size_t(last + 1 - first)]) ++last;
+        const QRect blocks(first * kChangeBlockWidth, band * kChangeBlockHeight,
+                           (last - first + 1) * kChangeBlockWidth, kChangeBlockHeight);
+        changedRects_.push_back(blocks & image_.rect());
+        at += std::size_t(last - first + 1);
+    }
+    QRegion changed;
+    changed.setRects(changedRects_.data(), int(changedRects_.size()));
+    return changed;
+}
+
+int PictureBox::blocksAcross() const { return (image_.width() + kChangeBlockWidth - 1) / kChangeBlockWidth; }
+
+void PictureBox::paintEvent(QPaintEvent* event)
 {
     fitImage();
     endPainting();
-    QPainter(this).drawImage(0, 0, image_);
+    QPainter painter(this);
+    for (const QRect& r : event->region()) {
+        const QRect area = r & image_.rect();
+        painter.drawImage(area.topLeft(), image_, area);
+        // Drawn since the last look for changes: the screen has it now too.
+        if (showPending_ && shown_.size() == image_.size()) copyArea(image_, shown_, area);
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)

@@ -9,6 +9,8 @@
 #include "platform/userscale.h"
 
 #include <QImage>
+#include <QPointer>
+#include <QRegion>
 #include <QWidget>
 
 #include <functional>
@@ -127,6 +129,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // The window's repaint, seen before it paints.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class DeviceContext;
@@ -154,7 +158,26 @@ private:
         bool operator==(const BrushKey&) const = default;
     };
 
+    void askForRepaint();
+    // Hands what was drawn since it last ran to the screen, repainting only
+    // the blocks that differ from what the box shows.
+    void showChanges();
+    // Copies what differs between the picture and what was shown into the
+    // latter, and returns the blocks it lies in.
+    QRegion takeChanges();
+    void takeChangedBlocks();
+    QRegion changedRegion();
+    int blocksAcross() const;
+
     QImage image_;
+    // The picture as last handed to the screen; equal to image_ while no
+    // drawing call came since the last showChanges.
+    QImage shown_;
+    bool showPending_ = false;
+    QPointer<QWidget> repaintedWindow_;
+    // Row by row of blocks, which differed from what was shown.
+    std::vector<bool> changedBlocks_;
+    std::vector<QRect> changedRects_;
     QImage layer_;
     // The layer's opaque pixels, row by row, when it has no others but
     // transparent ones: put on by copying them, not by blending every pixel.

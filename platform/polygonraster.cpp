@@ -12,6 +12,9 @@ namespace {
 
 using Int = std::int64_t;
 
+// Sides of a row at most this wide are painted pixel by pixel.
+constexpr int kPixelByPixelWidth = 8;
+
 Int floorDiv(Int a, Int b)  // b > 0
 {
     const Int q = a / b;
@@ -307,6 +310,13 @@ void PolygonRaster::composeRow(const PixelBuffer& target, int row, Run reach, st
             return false;
         };
         const auto paint = [&](int from, int to) {
+            // Pixel by pixel costs least on the few pixels a section of a
+            // body plan adds; a wide side (a hull panel's) goes run by run.
+            if (to - from + 1 > kPixelByPixelWidth) {
+                if (!covered({from, to}, crossings, outlines)) return false;
+                paintCovered(line, {from, to}, crossings, outlines, colours);
+                return true;
+            }
             for (int column = from; column <= to; ++column)
                 if (!colourAt(column, line[column])) return false;
             return true;
@@ -323,6 +333,36 @@ void PolygonRaster::composeRow(const PixelBuffer& target, int row, Run reach, st
     for (std::size_t k = 0; k < outlines; ++k) paintUnpainted(line, painted, clipped(runs_[k]), colours.outline);
     for (std::size_t k = 0; k + 1 < crossings; k += 2)
         paintUnpainted(line, painted, clipped({x[k], x[k + 1] - 1}), colours.fill);
+}
+
+// Whether the row's outline runs and fill pairs (crossings_ sorted) leave no
+// pixel of `side` out: stepping from run to run, a wide side takes a step or two.
+bool PolygonRaster::covered(Run side, std::size_t crossings, std::size_t outlines) const
+{
+    for (int x = side.first; x <= side.last;) {
+        int through = x - 1;
+        for (std::size_t k = 0; k < outlines; ++k)
+            if (runs_[k].first <= x && x <= runs_[k].last) through = std::max(through, runs_[k].last);
+        for (std::size_t k = 0; k + 1 < crossings; k += 2)
+            if (crossings_[k] <= x && x < crossings_[k + 1]) through = std::max(through, crossings_[k + 1] - 1);
+        if (through < x) return false;
+        x = through + 1;
+    }
+    return true;
+}
+
+// Paints `side`, which the row's runs and pairs cover: the fill first and the
+// outline over it, as a pixel in both is outlined.
+void PolygonRaster::paintCovered(std::uint32_t* line, Run side, std::size_t crossings, std::size_t outlines,
+                                 Colours colours) const
+{
+    const auto paint = [&](int first, int last, std::uint32_t colour) {
+        first = std::max(first, side.first);
+        last = std::min(last, side.last);
+        if (first <= last) std::fill(line + first, line + last + 1, colour);
+    };
+    for (std::size_t k = 0; k + 1 < crossings; k += 2) paint(crossings_[k], crossings_[k + 1] - 1, colours.fill);
+    for (std::size_t k = 0; k < outlines; ++k) paint(runs_[k].first, runs_[k].last, colours.outline);
 }
 
 bool PolygonRaster::paintedAlready(int row, Run reach) const

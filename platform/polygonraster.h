@@ -67,6 +67,9 @@ private:
     void composeRows(const PixelBuffer& target, const PolygonPaint& polygon, bool filled, bool outlined, Run rows);
     void composeRow(const PixelBuffer& target, int row, Run reach, std::size_t crossings, std::size_t outlines,
                     Colours colours);
+    bool covered(Run side, std::size_t crossings, std::size_t outlines) const;
+    void paintCovered(std::uint32_t* line, Run side, std::size_t crossings, std::size_t outlines,
+                      Colours colours) const;
     bool paintedAlready(int row, Run reach) const;
     void paintUnpainted(std::uint32_t* line, std::vector<Run>& painted, Run run, std::uint32_t colour);
 

@@ -4,12 +4,14 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointingDevice>
 
 #include <gtest/gtest.h>
 
 #include <numbers>
+#include <vector>
 
 using namespace platform;
 using namespace testsupport;
@@ -41,6 +43,46 @@ TEST(PictureBox, KeepsItsPictureThroughRepaintsAndResizesUntilErased)
     empty.Line(0, 0, 1, 1, kRed, LineForm::FilledBox);
     empty.hDC().Polygon({{0, 0}, {1, 1}, {0, 1}});
     EXPECT_TRUE(empty.image().isNull());
+}
+
+namespace {
+
+// The areas the box is asked to repaint.
+struct PaintLog : QObject {
+    std::vector<QRegion> painted;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) painted.push_back(static_cast<QPaintEvent*>(event)->region());
+        return false;
+    }
+};
+
+}  // namespace
+
+TEST(PictureBox, RepaintsOnlyTheBlocksWhosePixelsChanged)
+{
+    Box b;
+    b.box.show();
+    QCoreApplication::processEvents();
+    PaintLog log;
+    b.box.installEventFilter(&log);
+    const QRegion pixelsBlock(128, 64, 64, 8);  // the 64 x 8 block of pixel (130, 70)
+    struct Step {
+        bool erase, dot;
+        std::vector<QRegion> painted;
+    } steps[] = {
+        {false, true, {pixelsBlock}},
+        {true, true, {}},  // drawn again alike
+        {true, false, {pixelsBlock}},
+    };
+    for (const Step& step : steps) {
+        log.painted.clear();
+        if (step.erase) b.box.Cls();
+        if (step.dot) b.box.PSet(-7, 8, kRed);
+        // Painted at the loop's first turn, as an update() would be.
+        QCoreApplication::processEvents();
+        EXPECT_EQ(log.painted, step.painted) << "after " << &step - steps;
+    }
 }
 
 TEST(PictureBox, BoxesAndCirclesFillByFillStyle)
