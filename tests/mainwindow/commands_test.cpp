@@ -32,8 +32,7 @@ TEST_F(MainWindow, TheAboutBoxAndTheWebSite)
 {
     form->menu("About").click();
     mainwindow::frmAbout& about = form->about();
-    ASSERT_TRUE(about.isVisible());
-    EXPECT_TRUE(about.windowFlags() & Qt::FramelessWindowHint);
+    ASSERT_TRUE(about.isVisible() && (about.windowFlags() & Qt::FramelessWindowHint));
     EXPECT_EQ(std::tuple(about.size(), about.geometry().center(), about.picture->geometry()),
               std::tuple(QSize(679, 187), about.screen()->geometry().center(), about.rect()));
     EXPECT_GT(testsupport::countPixels(about.picture->image(), platform::kWhite), 500);
@@ -51,9 +50,8 @@ TEST_F(MainWindow, TheAboutBoxAndTheWebSite)
     QApplication::processEvents();
     EXPECT_FALSE(about.isVisible());
 
-    auto shell = std::make_unique<FakeShell>();
-    FakeShell& fake = *shell;
-    form->shell = std::move(shell);
+    form->shell = std::make_unique<FakeShell>();
+    FakeShell& fake = static_cast<FakeShell&>(*form->shell);
     form->menu("HWB").click();
     ASSERT_EQ(fake.opened.size(), 1u);
     EXPECT_TRUE(fake.opened[0].starts_with("https://") && fake.opened[0].find(".example/") != std::string::npos &&
@@ -101,11 +99,11 @@ TEST_F(MainWindow, PlansMenuDragCurvesAndPreferences)
         if (auto* p = qobject_cast<panels::frmPanels*>(w)) preview = p;
     ASSERT_NE(preview, nullptr);
     preview->Command1->click();
-    EXPECT_EQ(form->purchase().OrderType, 1);
+    const int chosen = form->purchase().OrderType;
     form->purchase().OrderType = 2;
     form->menu("PreviewPanels").click();
     preview->Command1->click();
-    EXPECT_FALSE(preview->isVisible());
-    EXPECT_EQ(std::tuple(form->purchase().OrderType, form->purchase().isVisible()), std::tuple(2, true));
+    EXPECT_EQ(std::tuple(chosen, form->purchase().OrderType, form->purchase().isVisible(), preview->isVisible()),
+              std::tuple(1, 2, true, false));
     unsetenv(ordering::kOrderServerVariable);
 }

@@ -85,14 +85,14 @@ TEST_P(Template, HoldsWhatTheWizardTheEditsAndTheAnalysisExpect)
     ASSERT_EQ(d.PanelsPerSide, GetParam().panelsPerSide);
     ASSERT_EQ(d.LineCount, d.PanelsPerSide + 1);
     for (int k = 1; k <= d.PanelsPerSide; ++k) {
-        EXPECT_TRUE(d.HullPanels[k].LineA == k && d.HullPanels[k].LineB == k + 1) << "panel " << k;
-        EXPECT_EQ(d.PanelEnds[k][1], k == 2 ? kSheerPointA : kBowPoint) << "panel " << k;
-        EXPECT_EQ(d.PanelEnds[k][2], k == 2 ? kSheerPointB : kSternPoint) << "panel " << k;
+        EXPECT_EQ(std::tuple(d.HullPanels[k].LineA, d.HullPanels[k].LineB, d.PanelEnds[k][1], d.PanelEnds[k][2]),
+                  std::tuple(k, k + 1, k == 2 ? kSheerPointA : kBowPoint, k == 2 ? kSheerPointB : kSternPoint)) << k;
     }
     for (int i = 1; i <= d.LineCount; ++i) {
         const HullLine& line = d.HullLines[i];
-        EXPECT_EQ(d.CurveSegments[line.Segments[1]].StartPoint, kBowPoint) << "line " << i;
-        EXPECT_EQ(d.CurveSegments[line.Segments[line.SegmentCount]].EndPoint, kSternPoint) << "line " << i;
+        EXPECT_EQ(std::tuple(d.CurveSegments[line.Segments[1]].StartPoint,
+                            d.CurveSegments[line.Segments[line.SegmentCount]].EndPoint),
+                  std::tuple(kBowPoint, kSternPoint)) << "line " << i;
     }
     for (int line : {1, int(d.LineCount)}) {  // ridge and keel keep to the centre plane
         for (int k = 1; k <= d.HullLines[line].SegmentCount; ++k) {

@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <string>
 #include <utility>
 
 using testsupport::X11Window;
@@ -140,11 +141,8 @@ TEST_F(Launch, EveryWindowIsPlacedOnScreenOwnedAndSizedAtItsFirstShow)
     form->wizard().Command1->click();  // OK: the default kayak
     ASSERT_TRUE(model::currentDesign().DesignLoaded && form->isEnabled());
 
-    viewData(true, "3_data_on");
-    viewData(false, "4_data_off");
-    viewData(true, "5_data_on");
-    viewData(false, "6_data_off");
-    viewData(true, "7_data_on");
+    for (int step = 3; step <= 7; ++step)
+        viewData(step % 2 == 1, (std::to_string(step) + (step % 2 == 1 ? "_data_on" : "_data_off")).c_str());
 
     // A message box of the data window comes up centred on it and owned by it.
     form->info().activateWindow();
