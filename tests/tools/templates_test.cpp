@@ -116,7 +116,7 @@ TEST_P(Template, HoldsWhatTheWizardTheEditsAndTheAnalysisExpect)
 
     // Cockpit rims: 2 and 3 the front end, 8 the rear, all on the deck inside
     // the deck chine, apart from the lines. The side points, which the wizard
-    // re-spaces and levels, are held by its test's exact comparison.
+    // re-spaces and levels, are held by the wizard-defaults test below.
     ASSERT_EQ(d.cockpitCount(), GetParam().cockpits);
     std::set<int> onLines;
     for (int s = 1; s <= d.SegmentCount; ++s) {
