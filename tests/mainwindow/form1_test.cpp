@@ -68,8 +68,6 @@ TEST_F(MainWindow, OpenCorruptFileMinimiseAndRestore)
     const auto title = [this] { return form->windowTitle().toStdString(); };
     EXPECT_EQ(std::tuple(title(), form->Text1->isVisible(), form->info().controlText("txtKayakLength")),
               std::tuple("Quillock - " + path("kayak.qlk"), true, "204"));
-    const QImage picture = form->boxes.RightView->image();  // drawn: not the blank start
-    EXPECT_NE(picture.pixel(picture.width() / 2, picture.height() / 2), picture.pixel(0, picture.height() - 1));
 
     // The windows' frames are pinned under a window manager (tests/wm).
     form->ViewData_Click();
