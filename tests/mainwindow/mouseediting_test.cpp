@@ -58,7 +58,7 @@ protected:
 }  // namespace
 
 // The waterline's moves only redraw; its release stops the automatic waterline.
-TEST_F(MouseEditing, MovesRebuildAndRedrawAndTheReleaseRecalculates)
+TEST_F(MouseEditing, MovesAndViewCommandsRebuildAndRedrawWhatTheyOwe)
 {
     openQuiet();
     model::Design& d = currentDesign();
@@ -89,6 +89,20 @@ TEST_F(MouseEditing, MovesRebuildAndRedrawAndTheReleaseRecalculates)
               std::tuple(6.5, "6.5", Counts{0, 0, 1}));
     form->RightView_MouseUp(x, 6.5f);
     EXPECT_EQ(std::tuple(form->info().isChecked("chkAutoDetect"), form->counts), std::tuple(false, Counts{1, 1, 2}));
+
+    // What each view command redraws at once; the deferred pass does the rest.
+    const std::tuple<const char*, Counts, bool> commands[] = {
+        {"x2", {1, 0, 1, 0}, true},           {"x1", {1, 0, 1, 0}, true},
+        {"AddBulkhead", {0, 0, 1, 0}, false}, {"RemoveBulkhead", {0, 0, 1, 0}, false},
+        {"ViewWaterLine", {0, 0, 0, 1}, true}, {"ViewWaterLine", {0, 0, 1, 0}, true},
+        {"Wireframe", {0, 0, 0, 0}, true},
+    };
+    for (const auto& [item, counts, timer] : commands) {
+        form->counts = {};
+        form->Timer1.setEnabled(false);
+        form->menu(item).click();
+        EXPECT_EQ(std::tuple(form->counts, form->Timer1.isEnabled()), std::tuple(counts, timer)) << item;
+    }
 }
 
 // Real mouse events at pixels; a keel point dropped past the bow springs back.
@@ -181,23 +195,5 @@ TEST_F(MouseEditing, StationButtonsReadOutAndTheSmallViews)
         form->counts = {};
         (form.get()->*press)(1, 1);
         EXPECT_EQ(std::tuple(active(), form->counts), std::tuple(view, Counts{0, 0, 1, 1}));
-    }
-}
-
-// What each view command redraws at once; the deferred pass does the rest.
-TEST_F(MouseEditing, EachViewCommandRedrawsWhatItOwes)
-{
-    openQuiet();
-    const std::tuple<const char*, Counts, bool> commands[] = {
-        {"x2", {1, 0, 1, 0}, true},           {"x1", {1, 0, 1, 0}, true},
-        {"AddBulkhead", {0, 0, 1, 0}, false}, {"RemoveBulkhead", {0, 0, 1, 0}, false},
-        {"ViewWaterLine", {0, 0, 0, 1}, true}, {"ViewWaterLine", {0, 0, 1, 0}, true},
-        {"Wireframe", {0, 0, 0, 0}, true},
-    };
-    for (const auto& [item, counts, timer] : commands) {
-        form->counts = {};
-        form->Timer1.setEnabled(false);
-        form->menu(item).click();
-        EXPECT_EQ(std::tuple(form->counts, form->Timer1.isEnabled()), std::tuple(counts, timer)) << item;
     }
 }
