@@ -78,7 +78,7 @@ protected:
 
 }  // namespace
 
-TEST_F(PreferencesWindow, FillsItsBoxesOnLoadAndOnEachActivation)
+TEST_F(PreferencesWindow, FillsItsBoxesOnEachActivationAndOkStoresWhatIsWithinLimits)
 {
     EXPECT_EQ(prefs->windowTitle(), "Quillock");
     QStringList captions{prefs->Command1->text(), prefs->Command2->text()};
@@ -89,9 +89,7 @@ TEST_F(PreferencesWindow, FillsItsBoxesOnLoadAndOnEachActivation)
 
     prefs->txtStitchLength->setText("9");
     prefs->Command2->click();  // Cancel stores nothing
-    EXPECT_EQ(currentDesign().StitchSpacing, 4);
-    EXPECT_FALSE(prefs->isVisible());
-    EXPECT_TRUE(main.log.empty());
+    EXPECT_EQ(std::tuple(currentDesign().StitchSpacing, prefs->isVisible(), main.log), std::tuple(4, false, Log{}));
 
     currentDesign().StitchMarkLength = 0.5;
     prefs->show();
@@ -99,14 +97,11 @@ TEST_F(PreferencesWindow, FillsItsBoxesOnLoadAndOnEachActivation)
     QApplication::processEvents();
     ASSERT_TRUE(prefs->isActiveWindow());
     EXPECT_EQ(std::tuple(prefs->txtStitchLength->text(), prefs->txtStitchMarkLength->text()), std::tuple("4", "0.5"));
-}
 
-// Stations within limits (a message and the nearest limit otherwise), rounded
-// halves to even; stitch spacing whole, refused below 1 or past 16 bits, and a
-// refused box keeps every value of the press out; the design marked changed
-// only by the values saved with it.
-TEST_F(PreferencesWindow, OkStoresWhatIsWithinLimitsAndRebuilds)
-{
+    // Stations within limits (a message and the nearest limit otherwise), rounded
+    // halves to even; stitch spacing whole, refused below 1 or past 16 bits, and a
+    // refused box keeps every value of the press out; the design marked changed
+    // only by the values saved with it.
     const struct { const char *stations, *spacing, *mark; double stationCount; int spacingStored; double markStored;
                    Log messages; bool refused, changed; } rows[] = {
         {"10", "4", "0.25", 11, 4, 0.25, {}, false, true},
