@@ -38,7 +38,7 @@ std::array<double, 4> ends(const GraphMark* m) { return {m->x1, m->y1, m->x2, m-
 
 }  // namespace
 
-TEST(FrictionGraph, ScalesLabelsAndCurvesOfATwelveFootWaterline)
+TEST(FrictionGraph, ScalesLabelsAndCurvesAndTheFrameAloneWithoutCurves)
 {
     const FrictionGraph g = dialogs::frictionGraph(4.64, 144, 2880);
     EXPECT_EQ((std::array{g.left, g.top, g.right, g.bottom}), (std::array{1.5, 30.0, 4.64, -3.0}));
@@ -65,19 +65,16 @@ TEST(FrictionGraph, ScalesLabelsAndCurvesOfATwelveFootWaterline)
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(std::abs(dots[i]->y1 - atRest[i].first) < 1e-12 && dots[i]->color == atRest[i].second) << i;
     EXPECT_EQ(g.dotRadius, 0.005);
-}
 
-// Below the lowest speed the scale runs right to left under the curves; at it, without a waterline or at an absurd
-// speed the frame and scales stand alone, left to right.
-TEST(FrictionGraph, SlowHullsRunRightToLeftAndHullsWithoutCurvesGetTheFrameOnly)
-{
+    // Below the lowest speed the scale runs right to left under the curves; at it, without a waterline or at an absurd
+    // speed the frame and scales stand alone, left to right.
     const struct { double topSpeed, lwl; std::size_t knotLabels; double right; bool curves; } cases[] = {
         {0.9, 5, 0, 0.9, true}, {1.4, 12, 1, 1.4, true}, {0, 0, 0, 4.5, false}, {1.5, 15, 1, 4.5, false},
         {100.01, 66820, 4, 4.5, false}, {3.9e149, 1e300, 4, 4.5, false}, {HUGE_VAL, 1e308, 4, 4.5, false}};
     for (const auto& c : cases) {
-        const FrictionGraph g = dialogs::frictionGraph(c.topSpeed, c.lwl, 2880);
-        EXPECT_EQ(std::tuple(marksOf(g, MarkKind::Dot).empty(), marksOf(g, MarkKind::DottedLine).size(),
-                             labelTexts(g).size(), g.left, g.right),
+        const FrictionGraph f = dialogs::frictionGraph(c.topSpeed, c.lwl, 2880);
+        EXPECT_EQ(std::tuple(marksOf(f, MarkKind::Dot).empty(), marksOf(f, MarkKind::DottedLine).size(),
+                             labelTexts(f).size(), f.left, f.right),
                   std::tuple(!c.curves, 7u, 7 + c.knotLabels, 1.5, c.right)) << c.topSpeed;
     }
 }

@@ -62,7 +62,7 @@ TEST_F(MainWindow, StartsWithItsDefaultsAndFrameAndWaitsForADesign)
 }
 
 // The data window comes and goes with the station row kept; a corrupt file leaves the open design.
-TEST_F(MainWindow, OpenCorruptFileMinimiseAndRestore)
+TEST_F(MainWindow, OpenCorruptFileMinimiseRestoreExitAndSaveAs)
 {
     openKayak();
     const auto title = [this] { return form->windowTitle().toStdString(); };
@@ -95,6 +95,35 @@ TEST_F(MainWindow, OpenCorruptFileMinimiseAndRestore)
     volume = -1;
     ASSERT_TRUE(QTest::qWaitFor([this] { return !form->Timer1.isEnabled(); }, kTimeout));
     EXPECT_GT(volume, 0);
+
+    // The exit prompt's answers, then Save As.
+    messages.shown.clear();
+    model::Design& d = model::currentDesign();
+    d.DesignChanged = true;
+    messages.answers = {MessageAnswer::Cancel, MessageAnswer::Cancel, MessageAnswer::Yes};
+    form->menu("Exit").click();
+    QCloseEvent close;
+    QApplication::sendEvent(form.get(), &close);
+    EXPECT_TRUE(!close.isAccepted() && ended == 0);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>(2, "Do you wish to save your work?"));
+    form->menu("Exit").click();
+    EXPECT_EQ(std::tuple(ended, d.DesignChanged), std::tuple(1, false));
+
+    dialogs.answers.push_back(path("again.qlk"));
+    form->menu("SaveAs").click();
+    EXPECT_EQ(form->windowTitle().toStdString(), "Quillock - " + path("again.qlk"));
+    EXPECT_EQ(model::readTextFile(path("again.qlk"), 1 << 20), model::readTextFile(path("kayak.qlk"), 1 << 20));
+
+    // A save that fails at the New and Open prompts keeps the design open: no wizard, no file dialog.
+    d.DesignChanged = true;
+    d.FileName = path("missing/kayak.qlk");
+    const std::size_t opens = dialogs.opens.size();
+    for (const char* item : {"New", "Open"}) {
+        messages.answers = {MessageAnswer::Yes};
+        form->menu(item).click();
+        EXPECT_EQ(messages.texts().back(), "Failed to save to the file: '" + d.FileName + "'") << item;
+    }
+    EXPECT_EQ(std::tuple(dialogs.opens.size(), form->wizard().isVisible(), d.DesignChanged), std::tuple(opens, false, true));
 }
 
 // Open resets the zoom unless the user cancels at the save prompt.
@@ -154,33 +183,3 @@ TEST_F(MainWindow, ZoomDrawModesMarkersAndBulkheads)
     }
 }
 
-TEST_F(MainWindow, ExitPromptAnswersAndSaveAs)
-{
-    openKayak();
-    model::Design& d = model::currentDesign();
-    d.DesignChanged = true;
-    messages.answers = {MessageAnswer::Cancel, MessageAnswer::Cancel, MessageAnswer::Yes};
-    form->menu("Exit").click();
-    QCloseEvent close;
-    QApplication::sendEvent(form.get(), &close);
-    EXPECT_TRUE(!close.isAccepted() && ended == 0);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>(2, "Do you wish to save your work?"));
-    form->menu("Exit").click();
-    EXPECT_EQ(std::tuple(ended, d.DesignChanged), std::tuple(1, false));
-
-    dialogs.answers.push_back(path("again.qlk"));
-    form->menu("SaveAs").click();
-    EXPECT_EQ(form->windowTitle().toStdString(), "Quillock - " + path("again.qlk"));
-    EXPECT_EQ(model::readTextFile(path("again.qlk"), 1 << 20), model::readTextFile(path("kayak.qlk"), 1 << 20));
-
-    // A save that fails at the New and Open prompts keeps the design open: no wizard, no file dialog.
-    d.DesignChanged = true;
-    d.FileName = path("missing/kayak.qlk");
-    const std::size_t opens = dialogs.opens.size();
-    for (const char* item : {"New", "Open"}) {
-        messages.answers = {MessageAnswer::Yes};
-        form->menu(item).click();
-        EXPECT_EQ(messages.texts().back(), "Failed to save to the file: '" + d.FileName + "'") << item;
-    }
-    EXPECT_EQ(std::tuple(dialogs.opens.size(), form->wizard().isVisible(), d.DesignChanged), std::tuple(opens, false, true));
-}
