@@ -74,8 +74,8 @@ TEST_F(NewDesign, EveryTemplateThroughOkAtBothEndsOfTheLengthRange)
             expectOk();
             EXPECT_EQ(std::tuple(currentDesign().HullLength, currentDesign().cockpitCount(), form->ZoomFactor()),
                       std::tuple(std::stod(length), 1, 1.0));
-            EXPECT_GT(model::currentHydrostatics().WetVolume, 0);
-            EXPECT_TRUE(form->menu("x1").Checked() && !form->menu("x4").Checked());
+            EXPECT_TRUE(model::currentHydrostatics().WetVolume > 0 && form->menu("x1").Checked() &&
+                        !form->menu("x4").Checked());
         }
     EXPECT_EQ(currentDesign().PanelsPerSide, 6);  // kqlk42: 2 deck and 4 hull panels per side
 }
@@ -91,8 +91,7 @@ TEST_F(NewDesign, RefusalsCancelAndAMissingTemplateLeaveTheOpenDesign)
     const int points = d.PointCount;
     messages.answers = {model::MessageAnswer::Cancel};
     startNew();
-    EXPECT_EQ(messages.texts().back(), "Do you wish to save your work?");
-    EXPECT_FALSE(wizard().isVisible());
+    EXPECT_EQ(std::tuple(messages.texts().back(), wizard().isVisible()), std::tuple("Do you wish to save your work?", false));
 
     messages.answers = {model::MessageAnswer::No};
     startNew();
@@ -114,8 +113,7 @@ TEST_F(NewDesign, RefusalsCancelAndAMissingTemplateLeaveTheOpenDesign)
     wizard().txtBeam->setText("23");
     wizard().SSTab1->setCurrentIndex(1);
     wizard().Command2->click();
-    EXPECT_TRUE(form->isEnabled() && d.DesignChanged);
-    EXPECT_EQ(d.FileName, "/somewhere/kayak.qlk");
+    EXPECT_EQ(std::tuple(form->isEnabled(), d.DesignChanged, d.FileName), std::tuple(true, true, "/somewhere/kayak.qlk"));
 
     QTemporaryDir empty;
     wizard().templateFolder = empty.path();

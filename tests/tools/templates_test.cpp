@@ -82,8 +82,7 @@ TEST_P(Template, HoldsWhatTheWizardTheEditsAndTheAnalysisExpect)
     const double from = d.point(kSheerPointA).X, to = d.point(kSheerPointB).X;
 
     // Panels 1 and 2 above the sheer are the deck; every line runs end to end.
-    ASSERT_EQ(d.PanelsPerSide, GetParam().panelsPerSide);
-    ASSERT_EQ(d.LineCount, d.PanelsPerSide + 1);
+    ASSERT_TRUE(d.PanelsPerSide == GetParam().panelsPerSide && d.LineCount == d.PanelsPerSide + 1) << d.LineCount;
     for (int k = 1; k <= d.PanelsPerSide; ++k) {
         EXPECT_EQ(std::tuple(d.HullPanels[k].LineA, d.HullPanels[k].LineB, d.PanelEnds[k][1], d.PanelEnds[k][2]),
                   std::tuple(k, k + 1, k == 2 ? kSheerPointA : kBowPoint, k == 2 ? kSheerPointB : kSternPoint)) << k;
