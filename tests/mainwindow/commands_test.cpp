@@ -28,7 +28,7 @@ struct FakeShell : platform::Shell {
 
 // The about box: borderless, centred on its first showing only, hidden by a
 // click, a double-click or losing focus. The web site opens without a design.
-TEST_F(MainWindow, TheAboutBoxAndTheWebSite)
+TEST_F(MainWindow, AboutBoxWebSitePlansMenuDragCurvesAndPreferences)
 {
     form->menu("About").click();
     mainwindow::frmAbout& about = form->about();
@@ -59,13 +59,11 @@ TEST_F(MainWindow, TheAboutBoxAndTheWebSite)
     fake.starts = false;
     form->menu("HWB").click();
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Could not start the web browser."});
-}
 
-// The Plans items open the order form only with a design; the panel preview's
-// order button (the 3D view's is the same call) keeps a chosen kind, else full size.
-TEST_F(MainWindow, PlansMenuDragCurvesAndPreferences)
-{
+    // The Plans items open the order form only with a design; the panel preview's
+    // order button (the 3D view's is the same call) keeps a chosen kind, else full size.
     // A closed port: the form's activation fails at once and says so.
+    messages.shown.clear();
     setenv(ordering::kOrderServerVariable, "http://127.0.0.1:9", 1);
     form->menu("BuyModel").click();
     EXPECT_EQ(std::tuple(form->purchase().OrderType, form->purchase().isVisible()), std::tuple(2, false));
@@ -107,3 +105,4 @@ TEST_F(MainWindow, PlansMenuDragCurvesAndPreferences)
               std::tuple(1, 2, true, false));
     unsetenv(ordering::kOrderServerVariable);
 }
+
