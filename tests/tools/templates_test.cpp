@@ -174,7 +174,6 @@ TEST_P(Template, HoldsWhatTheWizardTheEditsAndTheAnalysisExpect)
         }
     }
 
-    // Kept line samples give, to the bit, a fresh run's results through edits of every kind.
     const int all = d.LineCount;
     // Each edit with the least and most lines it may solve again.
     const struct { const char* what; std::function<void(Design&)> apply; int least, most; } edits[] = {
