@@ -44,7 +44,8 @@ TEST(FrictionGraph, ScalesLabelsAndCurvesAndTheFrameAloneWithoutCurves)
     EXPECT_EQ((std::array{g.left, g.top, g.right, g.bottom}), (std::array{1.5, 30.0, 4.64, -3.0}));
     EXPECT_EQ(labelTexts(g), (std::vector<std::string>{"0lbs", "5lbs", "10lbs", "15lbs", "20lbs", "25lbs", "30lbs",
                                                        "1Knots", "2Knots", "3Knots", "4Knots"}));
-    EXPECT_EQ((std::pair{marksOf(g, MarkKind::Label)[3]->x1, marksOf(g, MarkKind::Label)[3]->y1}), (std::pair{1.5, 15.0}));
+    const GraphMark* fifteen = marksOf(g, MarkKind::Label)[3];
+    EXPECT_EQ((std::pair{fifteen->x1, fifteen->y1}), (std::pair{1.5, 15.0}));
 
     const auto dotted = marksOf(g, MarkKind::DottedLine);
     ASSERT_EQ(dotted.size(), 7u);

@@ -145,8 +145,8 @@ TEST_F(InfoWindow, EachBoxStoresItsValueRebuildsInOrderAndMarksSavedValuesChange
         apply(row.box, row.text, row.button);
         EXPECT_NEAR(row.field(), row.value, 1e-12) << row.box;
         if (!row.log.empty()) { EXPECT_EQ(main.log, row.log) << row.box; }
-        EXPECT_EQ(std::pair(currentDesign().DesignChanged, info.isChecked("chkAutoDetect")), std::pair(row.changed, false))
-            << row.box;
+        EXPECT_EQ(currentDesign().DesignChanged, row.changed) << row.box;
+        EXPECT_FALSE(info.isChecked("chkAutoDetect")) << row.box;
     }
 
     // The automatic waterline searches after the redraw and before the timer.

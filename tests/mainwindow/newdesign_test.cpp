@@ -91,7 +91,8 @@ TEST_F(NewDesign, RefusalsCancelAndAMissingTemplateLeaveTheOpenDesign)
     const int points = d.PointCount;
     messages.answers = {model::MessageAnswer::Cancel};
     startNew();
-    EXPECT_EQ(std::tuple(messages.texts().back(), wizard().isVisible()), std::tuple("Do you wish to save your work?", false));
+    EXPECT_EQ(std::tuple(messages.texts().back(), wizard().isVisible()),
+              std::tuple("Do you wish to save your work?", false));
 
     messages.answers = {model::MessageAnswer::No};
     startNew();
@@ -113,7 +114,8 @@ TEST_F(NewDesign, RefusalsCancelAndAMissingTemplateLeaveTheOpenDesign)
     wizard().txtBeam->setText("23");
     wizard().SSTab1->setCurrentIndex(1);
     wizard().Command2->click();
-    EXPECT_EQ(std::tuple(form->isEnabled(), d.DesignChanged, d.FileName), std::tuple(true, true, "/somewhere/kayak.qlk"));
+    EXPECT_EQ(std::tuple(form->isEnabled(), d.DesignChanged, d.FileName),
+              std::tuple(true, true, "/somewhere/kayak.qlk"));
 
     QTemporaryDir empty;
     wizard().templateFolder = empty.path();

@@ -118,7 +118,9 @@ protected:
             expectFrame(*form, kScreen);
         } else {
             // The data window keeps its width; the main window takes the rest.
-            const auto atLeft = [](const X11Window& x) { return x.frame.topLeft() == QPoint() && x.frame.height() == 1000; };
+            const auto atLeft = [](const X11Window& x) {
+                return x.frame.topLeft() == QPoint() && x.frame.height() == 1000;
+            };
             const X11Window info = settle(form->info(), atLeft);
             EXPECT_TRUE(atLeft(info)) << testing::PrintToString(info.frame);
             expectFrame(*form, {info.frame.width(), 0, 1600 - info.frame.width(), 1000});
