@@ -128,8 +128,8 @@ TEST_F(PreferencesWindow, FillsItsBoxesOnEachActivationAndOkStoresWhatIsWithinLi
                              row.messages, row.refused));
         // After a refusal the window stays, showing the values in force;
         // otherwise it closes and the design is rebuilt at station 0.
-        const auto shown = std::tuple(prefs->txtNumberofSections->text().toDouble() + 1, prefs->txtStitchLength->text().toInt(),
-                                      prefs->txtStitchMarkLength->text().toDouble());
+        const QString spacing = prefs->txtStitchLength->text(), mark = prefs->txtStitchMarkLength->text();
+        const auto shown = std::tuple(prefs->txtNumberofSections->text().toDouble() + 1, spacing.toInt(), mark.toDouble());
         if (row.refused) {
             EXPECT_EQ(std::tuple(d.CurrentStation, stationBox.text(), main.log, shown),
                       std::tuple(7, "51\"", Log{}, stored));
