@@ -92,9 +92,7 @@ TEST_F(MainWindow, AboutBoxWebSitePlansMenuDragCurvesAndPreferences)
 
     form->purchase().OrderType = 0;
     form->menu("PreviewPanels").click();
-    panels::frmPanels* preview = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* p = qobject_cast<panels::frmPanels*>(w)) preview = p;
+    auto* preview = qobject_cast<panels::frmPanels*>(testsupport::topLevel("frmPanels"));
     ASSERT_NE(preview, nullptr);
     preview->Command1->click();
     const int chosen = form->purchase().OrderType;

@@ -40,13 +40,6 @@ std::function<bool(const X11Window&)> centredOn(const X11Window& owner)
     };
 }
 
-QWidget* topLevel(const char* name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == name) return w;
-    return nullptr;
-}
-
 class Launch : public testsupport::FormFixture {
 protected:
     Launch() { form->wizard().templateFolder = QUILLOCK_TEMPLATES; }
@@ -172,7 +165,7 @@ TEST_F(Launch, EveryWindowIsPlacedOnScreenOwnedAndSizedAtItsFirstShow)
     const char* steps[] = {"10_panel_preview", "11_3d_view"};
     for (int i = 0; i < 2; ++i) {
         form->menu(items[i]).click();
-        QWidget* w = topLevel(sized[i].first);
+        QWidget* w = testsupport::topLevel(sized[i].first);
         ASSERT_NE(w, nullptr) << items[i];
         expectFrame(*w, sized[i].second);
         EXPECT_EQ(testsupport::x11Window(w->winId()).transientFor, form->winId()) << items[i];
@@ -183,7 +176,7 @@ TEST_F(Launch, EveryWindowIsPlacedOnScreenOwnedAndSizedAtItsFirstShow)
     for (const auto& [item, name] : {std::pair{"ViewDragCurves", "frmFriction"}, {"preferences", "frmPreferences"},
                                      {"About", "frmAbout"}}) {
         form->menu(item).click();
-        QWidget* w = topLevel(name);
+        QWidget* w = testsupport::topLevel(name);
         ASSERT_NE(w, nullptr) << name;
         const auto owned = [&](const X11Window& x) { return x.transientFor == form->winId(); };
         EXPECT_TRUE(owned(settle(*w, owned))) << name;
