@@ -28,12 +28,11 @@ struct FakeShell : platform::Shell {
 
 // The about box: borderless, centred on its first showing only, hidden by a
 // click, a double-click or losing focus. The web site opens without a design.
-TEST_F(MainWindow, TheAboutBoxAndTheWebSite)
+TEST_F(MainWindow, AboutBoxWebSitePlansMenuDragCurvesAndPreferences)
 {
     form->menu("About").click();
     mainwindow::frmAbout& about = form->about();
-    ASSERT_TRUE(about.isVisible());
-    EXPECT_TRUE(about.windowFlags() & Qt::FramelessWindowHint);
+    ASSERT_TRUE(about.isVisible() && (about.windowFlags() & Qt::FramelessWindowHint));
     EXPECT_EQ(std::tuple(about.size(), about.geometry().center(), about.picture->geometry()),
               std::tuple(QSize(679, 187), about.screen()->geometry().center(), about.rect()));
     EXPECT_GT(testsupport::countPixels(about.picture->image(), platform::kWhite), 500);
@@ -51,9 +50,8 @@ TEST_F(MainWindow, TheAboutBoxAndTheWebSite)
     QApplication::processEvents();
     EXPECT_FALSE(about.isVisible());
 
-    auto shell = std::make_unique<FakeShell>();
-    FakeShell& fake = *shell;
-    form->shell = std::move(shell);
+    form->shell = std::make_unique<FakeShell>();
+    FakeShell& fake = static_cast<FakeShell&>(*form->shell);
     form->menu("HWB").click();
     ASSERT_EQ(fake.opened.size(), 1u);
     EXPECT_TRUE(fake.opened[0].starts_with("https://") && fake.opened[0].find(".example/") != std::string::npos &&
@@ -61,13 +59,11 @@ TEST_F(MainWindow, TheAboutBoxAndTheWebSite)
     fake.starts = false;
     form->menu("HWB").click();
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Could not start the web browser."});
-}
 
-// The Plans items open the order form only with a design; the panel preview's
-// order button (the 3D view's is the same call) keeps a chosen kind, else full size.
-TEST_F(MainWindow, PlansMenuDragCurvesAndPreferences)
-{
+    // The Plans items open the order form only with a design; the panel preview's
+    // order button (the 3D view's is the same call) keeps a chosen kind, else full size.
     // A closed port: the form's activation fails at once and says so.
+    messages.shown.clear();
     setenv(ordering::kOrderServerVariable, "http://127.0.0.1:9", 1);
     form->menu("BuyModel").click();
     EXPECT_EQ(std::tuple(form->purchase().OrderType, form->purchase().isVisible()), std::tuple(2, false));
@@ -96,16 +92,15 @@ TEST_F(MainWindow, PlansMenuDragCurvesAndPreferences)
 
     form->purchase().OrderType = 0;
     form->menu("PreviewPanels").click();
-    panels::frmPanels* preview = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* p = qobject_cast<panels::frmPanels*>(w)) preview = p;
+    auto* preview = qobject_cast<panels::frmPanels*>(testsupport::topLevel("frmPanels"));
     ASSERT_NE(preview, nullptr);
     preview->Command1->click();
-    EXPECT_EQ(form->purchase().OrderType, 1);
+    const int chosen = form->purchase().OrderType;
     form->purchase().OrderType = 2;
     form->menu("PreviewPanels").click();
     preview->Command1->click();
-    EXPECT_FALSE(preview->isVisible());
-    EXPECT_EQ(std::tuple(form->purchase().OrderType, form->purchase().isVisible()), std::tuple(2, true));
+    EXPECT_EQ(std::tuple(chosen, form->purchase().OrderType, form->purchase().isVisible(), preview->isVisible()),
+              std::tuple(1, 2, true, false));
     unsetenv(ordering::kOrderServerVariable);
 }
+

@@ -18,6 +18,14 @@
 
 namespace testsupport {
 
+// The program's top-level window of the given object name, shown or not.
+inline QWidget* topLevel(const char* name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name) return w;
+    return nullptr;
+}
+
 template <class Window>
 class FormFixtureOf : public ::testing::Test {
 protected:

@@ -58,7 +58,7 @@ protected:
 }  // namespace
 
 // The waterline's moves only redraw; its release stops the automatic waterline.
-TEST_F(MouseEditing, MovesRebuildAndRedrawAndTheReleaseRecalculates)
+TEST_F(MouseEditing, MovesAndViewCommandsRebuildAndRedrawWhatTheyOwe)
 {
     openQuiet();
     model::Design& d = currentDesign();
@@ -89,51 +89,24 @@ TEST_F(MouseEditing, MovesRebuildAndRedrawAndTheReleaseRecalculates)
               std::tuple(6.5, "6.5", Counts{0, 0, 1}));
     form->RightView_MouseUp(x, 6.5f);
     EXPECT_EQ(std::tuple(form->info().isChecked("chkAutoDetect"), form->counts), std::tuple(false, Counts{1, 1, 2}));
-}
 
-// Real mouse events at pixels; a keel point dropped past the bow springs back.
-TEST_F(MouseEditing, DraggingWithTheMouse)
-{
-    openQuiet();
-    platform::PictureBox& top = *form->boxes.TopView;
-    const views::ViewExtent fitted = form->drawingState().ViewExtents[views::kTopView];
-    QTest::mousePress(&top, Qt::LeftButton, {}, pixel(top, 102, 11.5));
-    QTest::mouseMove(&top, pixel(top, 110, 16));
-    EXPECT_TRUE(form->drawingState().DragActive && form->drawingState().ViewExtents[views::kTopView] == fitted);
-    const model::Point3 moved = at(12);
-    EXPECT_TRUE(std::abs(moved.X - 110) < 0.5 && std::abs(moved.Z - 16) < 0.5);
-    EXPECT_EQ(text("txtX") + text("txtY"), model::inchText(moved.X) + model::inchText(moved.Z));
-    QTest::mouseRelease(&top, Qt::LeftButton, {}, pixel(top, 110, 16));
-    EXPECT_EQ(std::tuple(form->drawingState().DragActive, active(), at(12).X),
-              std::tuple(false, views::kActiveTop, moved.X));
-    EXPECT_NE(form->drawingState().ViewExtents[views::kTopView], fitted);
-    const QPoint shown = pixel(top, moved.X, moved.Z);
-    const QRgb sheer = testsupport::rgbOf(currentDesign().HullLines[3].Color);
-    EXPECT_EQ(top.image().pixel(shown), sheer);
-    QTest::mouseClick(form->boxes.FrontView, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_TRUE(active() == views::kActiveFront && top.image().pixel(shown) != sheer);
-
-    platform::PictureBox& right = *form->boxes.RightView;
-    const model::Point3 keel = at(33);
-    QTest::mousePress(&right, Qt::LeftButton, {}, pixel(right, 102, 0));
-    ASSERT_NE(at(33).Flag, 0);
-    QTest::mouseMove(&right, pixel(right, -4, 1));
-    EXPECT_LT(at(33).X, 0);
-    QTest::mouseRelease(&right, Qt::LeftButton, {}, pixel(right, -4, 1));
-    EXPECT_EQ(std::tuple(at(33).X, at(33).Flag, active()), std::tuple(keel.X, 0, views::kActiveRight));
-
-    // The release itself fits the views to the hull's new box, drawn or not.
-    form->frozen = true;
-    QTest::mousePress(&top, Qt::LeftButton, {}, pixel(top, moved.X, moved.Z));
-    QTest::mouseMove(&top, pixel(top, moved.X, 20));
-    QTest::mouseRelease(&top, Qt::LeftButton, {}, pixel(top, moved.X, 20));
-    const model::Design& d = currentDesign();
-    EXPECT_GT(d.HullMax.Z, moved.Z / 204);
-    EXPECT_EQ(std::tuple(form->drawingState().DrawMax.Z, form->drawingState().DrawMin.Z), std::tuple(d.HullMax.Z, d.HullMin.Z));
+    // What each view command redraws at once; the deferred pass does the rest.
+    const std::tuple<const char*, Counts, bool> commands[] = {
+        {"x2", {1, 0, 1, 0}, true},           {"x1", {1, 0, 1, 0}, true},
+        {"AddBulkhead", {0, 0, 1, 0}, false}, {"RemoveBulkhead", {0, 0, 1, 0}, false},
+        {"ViewWaterLine", {0, 0, 0, 1}, true}, {"ViewWaterLine", {0, 0, 1, 0}, true},
+        {"Wireframe", {0, 0, 0, 0}, true},
+    };
+    for (const auto& [item, counts, timer] : commands) {
+        form->counts = {};
+        form->Timer1.setEnabled(false);
+        form->menu(item).click();
+        EXPECT_EQ(std::tuple(form->counts, form->Timer1.isEnabled()), std::tuple(counts, timer)) << item;
+    }
 }
 
 // Without a design only the profile and the small views show the mouse.
-TEST_F(MouseEditing, StationButtonsReadOutAndTheSmallViews)
+TEST_F(MouseEditing, StationButtonsReadOutTheSmallViewsAndDragging)
 {
     form->RightView_MouseDown(1, 1);
     form->Command1->click();
@@ -168,9 +141,9 @@ TEST_F(MouseEditing, StationButtonsReadOutAndTheSmallViews)
     currentDesign().StationCount = 20.4;  // stations 0 to 20 are built: the steps stay among them
     currentDesign().CurrentStation = 20;
     form->Command1->click();
-    EXPECT_EQ(currentDesign().CurrentStation, 0);
+    const int wrapped = currentDesign().CurrentStation;
     form->Command2->click();
-    EXPECT_EQ(currentDesign().CurrentStation, 20);
+    EXPECT_EQ(std::tuple(wrapped, currentDesign().CurrentStation), std::tuple(0, 20));
     using Form1 = mainwindow::Form1;
     const std::pair<void (Form1::*)(float, float), std::int16_t> presses[] = {
         {&Form1::FrontView_MouseDown, views::kActiveFront},
@@ -182,22 +155,42 @@ TEST_F(MouseEditing, StationButtonsReadOutAndTheSmallViews)
         (form.get()->*press)(1, 1);
         EXPECT_EQ(std::tuple(active(), form->counts), std::tuple(view, Counts{0, 0, 1, 1}));
     }
-}
 
-// What each view command redraws at once; the deferred pass does the rest.
-TEST_F(MouseEditing, EachViewCommandRedrawsWhatItOwes)
-{
+    // Real mouse events at pixels; a keel point dropped past the bow springs back.
     openQuiet();
-    const std::tuple<const char*, Counts, bool> commands[] = {
-        {"x2", {1, 0, 1, 0}, true},           {"x1", {1, 0, 1, 0}, true},
-        {"AddBulkhead", {0, 0, 1, 0}, false}, {"RemoveBulkhead", {0, 0, 1, 0}, false},
-        {"ViewWaterLine", {0, 0, 0, 1}, true}, {"ViewWaterLine", {0, 0, 1, 0}, true},
-        {"Wireframe", {0, 0, 0, 0}, true},
-    };
-    for (const auto& [item, counts, timer] : commands) {
-        form->counts = {};
-        form->Timer1.setEnabled(false);
-        form->menu(item).click();
-        EXPECT_EQ(std::tuple(form->counts, form->Timer1.isEnabled()), std::tuple(counts, timer)) << item;
-    }
+    platform::PictureBox& top = *form->boxes.TopView;
+    const views::ViewExtent fitted = form->drawingState().ViewExtents[views::kTopView];
+    QTest::mousePress(&top, Qt::LeftButton, {}, pixel(top, 102, 11.5));
+    QTest::mouseMove(&top, pixel(top, 110, 16));
+    EXPECT_TRUE(form->drawingState().DragActive && form->drawingState().ViewExtents[views::kTopView] == fitted);
+    const model::Point3 moved = at(12);
+    EXPECT_TRUE(std::abs(moved.X - 110) < 0.5 && std::abs(moved.Z - 16) < 0.5);
+    EXPECT_EQ(text("txtX") + text("txtY"), model::inchText(moved.X) + model::inchText(moved.Z));
+    QTest::mouseRelease(&top, Qt::LeftButton, {}, pixel(top, 110, 16));
+    EXPECT_EQ(std::tuple(form->drawingState().DragActive, active(), at(12).X,
+                         form->drawingState().ViewExtents[views::kTopView] == fitted),
+              std::tuple(false, views::kActiveTop, moved.X, false));
+    const QPoint shown = pixel(top, moved.X, moved.Z);
+    const QRgb sheer = testsupport::rgbOf(currentDesign().HullLines[3].Color);
+    EXPECT_EQ(top.image().pixel(shown), sheer);
+    QTest::mouseClick(form->boxes.FrontView, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(active() == views::kActiveFront && top.image().pixel(shown) != sheer);
+
+    platform::PictureBox& right = *form->boxes.RightView;
+    const model::Point3 keel = at(33);
+    QTest::mousePress(&right, Qt::LeftButton, {}, pixel(right, 102, 0));
+    ASSERT_NE(at(33).Flag, 0);
+    QTest::mouseMove(&right, pixel(right, -4, 1));
+    EXPECT_LT(at(33).X, 0);
+    QTest::mouseRelease(&right, Qt::LeftButton, {}, pixel(right, -4, 1));
+    EXPECT_EQ(std::tuple(at(33).X, at(33).Flag, active()), std::tuple(keel.X, 0, views::kActiveRight));
+
+    // The release itself fits the views to the hull's new box, drawn or not.
+    form->frozen = true;
+    QTest::mousePress(&top, Qt::LeftButton, {}, pixel(top, moved.X, moved.Z));
+    QTest::mouseMove(&top, pixel(top, moved.X, 20));
+    QTest::mouseRelease(&top, Qt::LeftButton, {}, pixel(top, moved.X, 20));
+    const model::Design& d = currentDesign();
+    EXPECT_GT(d.HullMax.Z, moved.Z / 204);
+    EXPECT_EQ(std::tuple(form->drawingState().DrawMax.Z, form->drawingState().DrawMin.Z), std::tuple(d.HullMax.Z, d.HullMin.Z));
 }

@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <string>
 #include <utility>
 
 using testsupport::X11Window;
@@ -37,13 +38,6 @@ std::function<bool(const X11Window&)> centredOn(const X11Window& owner)
         const QPoint off = x.frame.center() - centre;
         return std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1;
     };
-}
-
-QWidget* topLevel(const char* name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == name) return w;
-    return nullptr;
 }
 
 class Launch : public testsupport::FormFixture {
@@ -140,11 +134,8 @@ TEST_F(Launch, EveryWindowIsPlacedOnScreenOwnedAndSizedAtItsFirstShow)
     form->wizard().Command1->click();  // OK: the default kayak
     ASSERT_TRUE(model::currentDesign().DesignLoaded && form->isEnabled());
 
-    viewData(true, "3_data_on");
-    viewData(false, "4_data_off");
-    viewData(true, "5_data_on");
-    viewData(false, "6_data_off");
-    viewData(true, "7_data_on");
+    for (int step = 3; step <= 7; ++step)
+        viewData(step % 2 == 1, (std::to_string(step) + (step % 2 == 1 ? "_data_on" : "_data_off")).c_str());
 
     // A message box of the data window comes up centred on it and owned by it.
     form->info().activateWindow();
@@ -174,7 +165,7 @@ TEST_F(Launch, EveryWindowIsPlacedOnScreenOwnedAndSizedAtItsFirstShow)
     const char* steps[] = {"10_panel_preview", "11_3d_view"};
     for (int i = 0; i < 2; ++i) {
         form->menu(items[i]).click();
-        QWidget* w = topLevel(sized[i].first);
+        QWidget* w = testsupport::topLevel(sized[i].first);
         ASSERT_NE(w, nullptr) << items[i];
         expectFrame(*w, sized[i].second);
         EXPECT_EQ(testsupport::x11Window(w->winId()).transientFor, form->winId()) << items[i];
@@ -185,7 +176,7 @@ TEST_F(Launch, EveryWindowIsPlacedOnScreenOwnedAndSizedAtItsFirstShow)
     for (const auto& [item, name] : {std::pair{"ViewDragCurves", "frmFriction"}, {"preferences", "frmPreferences"},
                                      {"About", "frmAbout"}}) {
         form->menu(item).click();
-        QWidget* w = topLevel(name);
+        QWidget* w = testsupport::topLevel(name);
         ASSERT_NE(w, nullptr) << name;
         const auto owned = [&](const X11Window& x) { return x.transientFor == form->winId(); };
         EXPECT_TRUE(owned(settle(*w, owned))) << name;
