@@ -21,10 +21,10 @@ Device3D::Device3D(QWidget* parent) : QWidget(parent) {}
 
 Device3D::~Device3D() = default;
 
-bool Device3D::open()
+Device3D::Opened Device3D::open()
 {
     release();
-    if (!openGLAvailable()) return false;
+    if (!openGLAvailable()) return Opened::NoContext;
     surface_ = new GLSurface;
     surface_->onSwapped = [this] { emit frameSwapped(); };
     surface_->onFailure = [this] { emit frameFailed(); };
@@ -39,13 +39,16 @@ bool Device3D::open()
     container_ = QWidget::createWindowContainer(surface_, this);
     container_->setGeometry(rect());
     container_->show();
-    if (!surface_->open()) release();
-    return surface_;
+    if (surface_->open(vertexShaderForTest)) return Opened::Ready;
+    release();
+    return Opened::NoDevice;
 }
 
 bool Device3D::isReady() const { return surface_ && surface_->isReady(); }
 
 QWindow* Device3D::surfaceWindow() const { return surface_; }
+
+QOpenGLContext* Device3D::context() const { return surface_ ? surface_->context() : nullptr; }
 
 void Device3D::release()
 {

@@ -6,8 +6,11 @@
 
 #include "platform/frame3d.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QWidget>
+
+class QOpenGLContext;
 
 namespace platform {
 
@@ -17,15 +20,21 @@ class Device3D : public QWidget {
     Q_OBJECT
 
 public:
+    // What open() could make: nothing without any OpenGL context, or a
+    // context whose surface, shader or buffer then failed.
+    enum class Opened { Ready, NoContext, NoDevice };
+
     explicit Device3D(QWidget* parent = nullptr);
     ~Device3D() override;
 
-    // Makes the surface on the picture with its context and shader; false,
-    // with no surface, where those cannot be had.
-    bool open();
+    // Makes the surface on the picture with its context and shader; where
+    // those cannot be had, says which step failed and keeps no surface.
+    Opened open();
     bool isReady() const;
     // The native window the frames and the mouse go to, while there is one.
     QWindow* surfaceWindow() const;
+    // The surface's context while there is one; tests take it away to lose it.
+    QOpenGLContext* context() const;
     // Frees the surface; nothing is drawn after it.
     void release();
 
@@ -34,6 +43,10 @@ public:
     bool setFrame(const Frame3D& frame);
     // The picture as the surface draws it now.
     QImage grabFramebuffer();
+
+    // Test hook: open() builds this vertex shader instead of its own (one
+    // that does not compile stands for a device that cannot be made).
+    QByteArray vertexShaderForTest;
 
 signals:
     // The surface presented a frame.

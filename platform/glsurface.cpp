@@ -66,23 +66,23 @@ GLSurface::GLSurface()
 
 GLSurface::~GLSurface() { freeObjects(); }
 
-bool GLSurface::open()
+bool GLSurface::open(const QByteArray& vertexShaderForTest)
 {
     create();
     context_ = std::make_unique<QOpenGLContext>();
     context_->setFormat(requestedFormat());
     if (!context_->create() || !context_->makeCurrent(this)) return false;
     initializeOpenGLFunctions();
-    ready_ = buildProgram() && buffer_.create();
+    ready_ = buildProgram(vertexShaderForTest.isEmpty() ? QByteArray(kVertexShader) : vertexShaderForTest) && buffer_.create();
     if (!ready_) program_.reset();
     context_->doneCurrent();
     return ready_;
 }
 
-bool GLSurface::buildProgram()
+bool GLSurface::buildProgram(const QByteArray& vertexShader)
 {
     program_ = std::make_unique<QOpenGLShaderProgram>();
-    if (!program_->addShaderFromSourceCode(QOpenGLShader::Vertex, kVertexShader) ||
+    if (!program_->addShaderFromSourceCode(QOpenGLShader::Vertex, vertexShader) ||
         !program_->addShaderFromSourceCode(QOpenGLShader::Fragment, kFragmentShader) || !program_->link())
         return false;
     positionAttribute_ = program_->attributeLocation("position");
@@ -126,18 +126,21 @@ void GLSurface::exposeEvent(QExposeEvent*)
 // A window made smaller is not exposed again, yet its frame must be drawn to its new size.
 void GLSurface::resizeEvent(QResizeEvent*) { requestUpdate(); }
 
-// Draws the latest frame on the window and shows it.
+// Draws the latest frame on the window and shows it; a frame that fails is
+// not shown.
 void GLSurface::present()
 {
-    if (!ready_ || !hasFrame_ || !isExposed() || !context_->makeCurrent(this)) return;
-    const bool drawn = drawFrame(size() * devicePixelRatio());
+    if (!ready_ || !hasFrame_ || failed_ || !isExposed()) return;
+    if (!context_->makeCurrent(this) || !drawFrame(size() * devicePixelRatio())) return reportFailure();
     context_->swapBuffers(this);
-    if (!drawn && onFailure) {
-        // Whoever answers may show a message box: not from inside drawing.
-        QTimer::singleShot(0, this, onFailure);
-        return;
-    }
     if (onSwapped) onSwapped();
+}
+
+void GLSurface::reportFailure()
+{
+    failed_ = true;
+    // Whoever answers may show a message box: not from inside drawing.
+    if (onFailure) QTimer::singleShot(0, this, onFailure);
 }
 
 bool GLSurface::drawFrame(QSize pixels)
@@ -192,11 +195,11 @@ void GLSurface::freeObjects()
 {
     if (!context_) return;
     ready_ = false;
-    if (context_->makeCurrent(this)) {
-        buffer_.destroy();
-        program_.reset();
-        context_->doneCurrent();
-    }
+    // A lost context took its GL objects with it: only their wrappers go.
+    const bool current = context_->makeCurrent(this);
+    if (current) buffer_.destroy();
+    program_.reset();
+    if (current) context_->doneCurrent();
     context_.reset();
 }
 

@@ -4,10 +4,12 @@
 // widget window first. It owns the shader, the vertex buffer and the drawing.
 // It draws the latest frame at the update that follows a new frame, and again
 // whenever the window is exposed (shown or uncovered) or resized; at no other
-// time.
+// time. A frame that cannot be drawn (the context lost or not made current, a
+// GL error) is not shown, and the failure is reported once.
 
 #include "platform/frame3d.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QOpenGLBuffer>
 #include <QOpenGLFunctions>
@@ -29,8 +31,10 @@ public:
     ~GLSurface() override;
 
     // Makes the native window, its context and shader; false when any fails.
-    bool open();
+    // A test may give a vertex shader of its own in place of the surface's.
+    bool open(const QByteArray& vertexShaderForTest = {});
     bool isReady() const { return ready_; }
+    QOpenGLContext* context() const { return context_.get(); }
     bool setFrame(const Frame3D& frame);
     // The current frame drawn off screen and read back.
     QImage grabFramebuffer();
@@ -48,8 +52,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    bool buildProgram();
+    bool buildProgram(const QByteArray& vertexShader);
     void present();
+    void reportFailure();
     bool drawFrame(QSize pixels);
     void drawStrips();
     void freeObjects();
@@ -62,6 +67,7 @@ private:
     bool ready_ = false;
     bool hasFrame_ = false;
     bool uploaded_ = false;
+    bool failed_ = false;
     int positionAttribute_ = -1;
     int colourAttribute_ = -1;
     int worldUniform_ = -1, viewUniform_ = -1, projectionUniform_ = -1;

@@ -13,6 +13,7 @@ constexpr const char* kService = "org.freedesktop.ScreenSaver";
 constexpr const char* kPath = "/org/freedesktop/ScreenSaver";
 constexpr const char* kInterface = "org.freedesktop.ScreenSaver";
 constexpr const char* kReason = "Showing the 3D view";
+constexpr const char* kNameHasNoOwner = "org.freedesktop.DBus.Error.NameHasNoOwner";
 
 }  // namespace
 
@@ -20,9 +21,24 @@ struct ScreenSaver::State {
     enum class Stage { Idle, Asking, Held, Refused } stage = Stage::Idle;
     bool letGoWhenGranted = false;
     unsigned cookie = 0;
+    std::function<void()> onFailure;
 };
 
 namespace {
+
+// The bus's own answers where no screen-saver service is there to answer.
+bool noServiceThere(const QDBusError& error)
+{
+    switch (error.type()) {
+    case QDBusError::ServiceUnknown:
+    case QDBusError::UnknownObject:
+    case QDBusError::UnknownInterface:
+    case QDBusError::UnknownMethod:
+    case QDBusError::Disconnected:
+    case QDBusError::NoServer: return true;
+    default: return error.name() == QLatin1String(kNameHasNoOwner);
+    }
+}
 
 void sendUnInhibit(QDBusConnection& bus, unsigned cookie)
 {
@@ -35,7 +51,13 @@ void sendUnInhibit(QDBusConnection& bus, unsigned cookie)
 
 ScreenSaver::ScreenSaver(QDBusConnection bus) : bus_(std::move(bus)), state_(std::make_shared<State>()) {}
 
-ScreenSaver::~ScreenSaver() { release(); }
+ScreenSaver::~ScreenSaver()
+{
+    state_->onFailure = nullptr;
+    release();
+}
+
+void ScreenSaver::setOnFailure(std::function<void()> onFailure) { state_->onFailure = std::move(onFailure); }
 
 void ScreenSaver::inhibit()
 {
@@ -58,6 +80,9 @@ void ScreenSaver::inhibit()
                          const QDBusPendingReply<uint> reply = *w;
                          if (reply.isError()) {
                              state->stage = Stage::Refused;
+                             // A copy: whoever answers may let this object go meanwhile.
+                             const auto report = state->onFailure;
+                             if (report && !noServiceThere(reply.error())) report();
                              return;
                          }
                          if (state->letGoWhenGranted) {

@@ -4,9 +4,12 @@
 // inhibit's answer arrives later, and a refusal (or no desktop answering on
 // the bus) is remembered, so the inhibit is asked for once. An inhibit held,
 // or still being asked for, is let go on release and when the object goes.
+// Many desktops have no screen-saver service: only a service that answers
+// with an error is a failure, reported through onFailure.
 
 #include <QDBusConnection>
 
+#include <functional>
 #include <memory>
 
 namespace platform {
@@ -26,6 +29,9 @@ public:
     bool inhibited() const;
     // The desktop refused the inhibit, or nothing answered.
     bool refused() const;
+    // Called when a screen-saver service answers the inhibit with an error;
+    // never after this object has gone.
+    void setOnFailure(std::function<void()> onFailure);
 
     // What the asks share with their answers, which may outlive this object.
     struct State;

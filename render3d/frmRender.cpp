@@ -22,8 +22,11 @@ namespace render3d {
 namespace {
 
 constexpr const char* kCaption = "Quillock - 3D Render";
-constexpr const char* kInitialiseFailed = "could not initialize d3d";
+constexpr const char* kNotInitialised = "could not initialize d3d";
+constexpr const char* kInitialiseFailed = "Could not initialize D3d - Initialize";
+constexpr const char* kLoadFailed = "Could not initialize D3d - Load";
 constexpr const char* kRenderFailed = "Could not initialize D3d - Render";
+constexpr const char* kScreenSaverFailed = "Could not initialize D3d - TSSA";
 constexpr std::uint32_t kClearColour = 0xAABBCC;
 constexpr double kHeightShare = 0.95;  // of the screen
 constexpr double kWidthPerHeight = 1.1;
@@ -78,6 +81,7 @@ frmRender::frmRender(const model::Design& design, model::MessageBox& messages, Q
     setWindowTitle(kCaption);
     buildControls();
     connectHandlers();
+    screenSaver_.setOnFailure([this] { endView(kScreenSaverFailed); });
 }
 
 frmRender::~frmRender() { unload(); }
@@ -142,24 +146,35 @@ void frmRender::layOut()
 
 void frmRender::Form_Load()
 {
+    ended_ = false;
+    atEdge(kLoadFailed, [this] { load(); });
+}
+
+void frmRender::load()
+{
     ToggleScreenSaverActive(false);
     layOut();
     settings_.ExplodeDistance = SliderExplode->value() / kExplodeUnitsPerHull;
     show();
     settings_.LineThickness = ThicknessSlider->value() / kThicknessUnitsPerHull;
-    running_ = Initialise();
-    if (!running_) {
-        endLoop();
-        messages_.show(kInitialiseFailed);
-        return;
-    }
+    const bool initialised = Initialise();
+    if (ended_) return;  // a failure arrived while it yielded and has been reported
+    if (!initialised) return endView(kNotInitialised);
+    // A context without a device: the first frame would have nothing to draw with.
+    if (!Picture1->isReady()) return endView(kLoadFailed);
+    running_ = true;
     camera_ = OrbitCamera{};
     renderPass();
 }
 
 bool frmRender::Initialise()
 {
-    if (!Picture1->open()) return false;
+    if (Picture1->open() == platform::Device3D::Opened::NoContext) {
+        messages_.show(kInitialiseFailed);
+        hide();
+        return false;
+    }
+    // Without a device the lists are still built; the load handler finds it missing.
     platform::doEvents();
     view_ = startViewMatrix();
     return InitKayakVerts();
@@ -177,7 +192,7 @@ void frmRender::requestFrame()
         this,
         [this] {
             passQueued_ = false;
-            renderPass();
+            atEdge(kRenderFailed, [this] { renderPass(); });
         },
         Qt::QueuedConnection);
 }
@@ -216,13 +231,7 @@ void frmRender::Render()
     if (!Picture1->setFrame(f)) renderFailed();
 }
 
-// A failing frame ends the view with one message instead of one per frame.
-void frmRender::renderFailed()
-{
-    if (!running_) return;
-    endLoop();
-    messages_.show(kRenderFailed);
-}
+void frmRender::renderFailed() { endView(kRenderFailed); }
 
 // Asked once per opening, never waiting for the desktop.
 void frmRender::ToggleScreenSaverActive(bool Active)
@@ -231,22 +240,37 @@ void frmRender::ToggleScreenSaverActive(bool Active)
     else screenSaver_.inhibit();
 }
 
-// Every way out ends here.
-void frmRender::endLoop()
+void frmRender::atEdge(const char* message, const std::function<void()>& work)
 {
-    running_ = false;
-    ToggleScreenSaverActive(true);
-    Picture1->release();
-    hide();
+    try {
+        work();
+    } catch (...) {
+        endView(message);
+    }
 }
 
-void frmRender::unload() { endLoop(); }
+// Every way out ends here. The loop stops first, so nothing the message
+// box lets run draws again or reports a second failure.
+void frmRender::endView(const char* message)
+{
+    if (ended_) return;
+    ended_ = true;
+    running_ = false;
+    if (message) messages_.show(message);
+    hide();
+    ToggleScreenSaverActive(true);
+    Picture1->release();
+}
+
+void frmRender::unload() { endView(); }
 
 void frmRender::rebuildLists()
 {
     if (!running_) return;
-    if (!InitKayakVerts()) return renderFailed();
-    requestFrame();
+    atEdge(kRenderFailed, [this] {
+        if (!InitKayakVerts()) return renderFailed();
+        requestFrame();
+    });
 }
 
 void frmRender::SliderExplode_Change()
@@ -261,11 +285,11 @@ void frmRender::ThicknessSlider_Change()
     rebuildLists();
 }
 
-void frmRender::CmdExit_Click() { endLoop(); }
+void frmRender::CmdExit_Click() { endView(); }
 
 void frmRender::Command1_Click()
 {
-    endLoop();
+    endView();
     if (purchasePlans) purchasePlans();
 }
 

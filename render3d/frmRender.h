@@ -52,8 +52,9 @@ public:
 
     void ToggleScreenSaverActive(bool Active);
     bool Initialise();
-    bool InitKayakVerts();
-    void Render();
+    // Virtual so a test can make the lists or a frame fail.
+    virtual bool InitKayakVerts();
+    virtual void Render();
 
     bool RenderRunning() const { return running_; }
     const OrbitCamera& camera() const { return camera_; }
@@ -87,12 +88,18 @@ private:
     void buildControls();
     void layOut();
     void connectHandlers();
+    void load();
     void requestFrame();
     void renderPass();
     void renderFailed();
     // A slider that changes the lists: rebuilt, then drawn.
     void rebuildLists();
-    void endLoop();
+    // Runs one way in from the event loop; an error raised there ends the
+    // view with `message` instead of the program.
+    void atEdge(const char* message, const std::function<void()>& work);
+    // Ends the view once: `message` (if any) over the window, then the
+    // window hidden, the screen saver and the device let go.
+    void endView(const char* message = nullptr);
     RenderSwitches switches() const;
 
     void Picture1_MouseDown(double x, double y) { drag_.press(x, y); }
@@ -113,6 +120,7 @@ private:
     OrbitDrag drag_;
     Matrix4 view_ = startViewMatrix();
     bool running_ = false;
+    bool ended_ = true;  // until an opening starts
     bool passQueued_ = false;
 };
 

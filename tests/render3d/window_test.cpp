@@ -2,10 +2,12 @@
 // saver watched on a private bus.
 
 #include "mainwindow/Form1.h"
+#include "model/hull/floaterror.h"
 #include "platform/device3d.h"
 #include "platform/screensaver.h"
 #include "render3d/frmRender.h"
 #include "tests/render3d/viewkayak.h"
+#include "tests/render3d/watchedmessages.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/testapp.h"
 
@@ -13,6 +15,7 @@
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QElapsedTimer>
+#include <QOpenGLContext>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -39,11 +42,16 @@ class FakeScreenSaver : public QObject, protected QDBusContext {
 public:
     std::atomic<int> held{0}, inhibits{0};  // held: inhibits not yet let go
     std::atomic<int> absentAnswerMs{-1};  // below 0: present
+    std::atomic<bool> refuses{false};  // answers every inhibit with an error of its own
 
 public slots:
     uint Inhibit(const QString&, const QString&)
     {
         ++inhibits;
+        if (refuses) {
+            sendErrorReply(QDBusError::AccessDenied, "the screen saver stays on here");
+            return 0;
+        }
         if (absentAnswerMs < 0) return uint(++held);
         QThread::msleep(unsigned(absentAnswerMs.load()));
         sendErrorReply(QDBusError::ServiceUnknown, "no screen saver here");
@@ -55,12 +63,13 @@ public slots:
 // A dbus-daemon of the test's own, ended with the test binary, the fake served from its own thread so blocking calls
 // from the test thread are answered.
 struct TestBus {
-    TestBus()
+    explicit TestBus(bool withScreenSaver = true)
     {
         daemon.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
         daemon.waitForReadyRead(5000);
         address = QString::fromUtf8(daemon.readLine()).trimmed();
+        if (!withScreenSaver) return;
         fake.moveToThread(&thread);
         thread.start();
         QDBusConnection service = QDBusConnection::connectToBus(address, "fake-screensaver");
@@ -115,7 +124,7 @@ TEST(Device, DepthColoursMatricesStripsAndTheStartCamera)
     platform::Device3D device;
     device.resize(kSide, kSide);
     device.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&device) && device.open());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&device) && device.open() == platform::Device3D::Opened::Ready);
     QApplication::processEvents();
     ASSERT_TRUE(device.isReady());
     auto draw = [&](const std::vector<Quad>& quads, const platform::Matrix4x4& world,
@@ -154,6 +163,12 @@ TestBus& bus()
     return *b;
 }
 
+TestBus& busWithoutScreenSaver()
+{
+    static TestBus* b = new TestBus(false);
+    return *b;
+}
+
 bool heldBecomes(int count) { return QTest::qWaitFor([count] { return bus().fake.held == count; }, 2000); }
 
 // Held off once however often asked, let go with its owner, even while the answer is still on its way; refused at once
@@ -177,15 +192,71 @@ TEST(ScreenSaver, InhibitsOnceAndLetsGo)
     EXPECT_TRUE(noBus.refused() && !noBus.inhibited());
 }
 
+// Only a service answering the inhibit with an error of its own is a failure, reported once; no service on the bus, or
+// the bus's answer for a missing one, is none, and a saver gone before the answer hears nothing.
+TEST(ScreenSaver, OnlyAServiceAnsweringWithAnErrorFails)
+{
+    testsupport::testApp();
+    std::vector<int> failures;
+    auto ask = [&failures](const QString& name, TestBus& on) {
+        failures.push_back(0);
+        platform::ScreenSaver saver(on.client(name));
+        saver.setOnFailure([&failures] { ++failures.back(); });
+        saver.inhibit();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return saver.refused(); }, 3000)) << name.toStdString();
+        saver.inhibit();
+        QTest::qWait(50);
+    };
+    bus().fake.refuses = true;
+    ask("refusing", bus());
+    bus().fake.refuses = false;
+    ask("no service", busWithoutScreenSaver());
+    bus().fake.absentAnswerMs = 0;
+    ask("answering as missing", bus());
+    bus().fake.absentAnswerMs = -1;
+    EXPECT_EQ(failures, (std::vector<int>{1, 0, 0}));
+
+    bus().fake.refuses = true;
+    const int inhibits = bus().fake.inhibits;
+    bool heard = false;
+    auto gone = std::make_unique<platform::ScreenSaver>(bus().client("gone"));
+    gone->setOnFailure([&heard] { heard = true; });
+    gone->inhibit();
+    gone.reset();
+    EXPECT_TRUE(QTest::qWaitFor([inhibits] { return bus().fake.inhibits == inhibits + 1; }, 2000));
+    QTest::qWait(50);
+    bus().fake.refuses = false;
+    EXPECT_FALSE(heard);
+}
+
+// The view with its lists and frames made to fail on demand, as a computation raising its error would.
+struct FailingView : frmRender {
+    using frmRender::frmRender;
+    bool InitKayakVerts() override
+    {
+        if (listsFail) throw model::FloatError("the lists overflow");
+        return frmRender::InitKayakVerts();
+    }
+    void Render() override
+    {
+        if (framesFail) throw std::bad_alloc();
+        frmRender::Render();
+    }
+    bool listsFail = false, framesFail = false;
+};
+
 struct View : ::testing::Test {
     View() { open(design); }
 
-    void open(const model::Design& d)
+    using Prepare = std::function<void(FailingView&)>;
+    void open(const model::Design& d, const Prepare& prepare = {}, QDBusConnection saverBus = bus().client("view"))
     {
         window.reset();
         shown = d;  // the window keeps a reference
-        window = std::make_unique<frmRender>(shown, messages, bus().client("view"));
+        window = std::make_unique<FailingView>(shown, messages, saverBus);
+        messages.window = window.get();
         window->purchasePlans = [this] { ++purchases; };
+        if (prepare) prepare(*window);
         window->Form_Load();
     }
     // Lets the loop present one more frame.
@@ -205,8 +276,8 @@ struct View : ::testing::Test {
 
     QApplication& app = testsupport::testApp();
     model::Design design = testsupport::viewKayak(), shown;
-    testsupport::ScriptedMessageBox messages;
-    std::unique_ptr<frmRender> window;
+    testsupport::WatchedMessages messages;
+    std::unique_ptr<FailingView> window;
     int purchases = 0;
 };
 
@@ -329,6 +400,67 @@ TEST_F(View, AMissingScreenSaverIsAskedOnceAndHoldsUpNoFrame)
     QApplication::processEvents();
     bus().fake.absentAnswerMs = -1;
     EXPECT_EQ(bus().fake.inhibits, 1);
+}
+
+// Each failure says where it happened over the window, then hides it, lets the device and the screen saver go, and ends
+// the view: no error leaves a handler. At opening a device that cannot be made and lists raising an error; then a lost
+// context, the explode slider's lists and a drag's frame raising an error, and a screen saver answering with an error.
+TEST_F(View, EachFailureSaysWhereThenHidesAndLetsEverythingGo)
+{
+    const std::string load = "Could not initialize D3d - Load", render = "Could not initialize D3d - Render";
+    QPointer<QOpenGLContext> lost;
+    const struct { const char* what; Prepare prepare; std::function<void(FailingView&)> fail; std::string says; }
+        cases[] = {
+        {"a device that cannot be made", [](FailingView& w) { w.Picture1->vertexShaderForTest = "no shader"; }, {},
+         load},
+        {"lists raising an error at opening", [](FailingView& w) { w.listsFail = true; }, {}, load},
+        {"a lost context", {},
+         [&lost](FailingView& w) {
+             lost = w.Picture1->context();
+             // A window no context can draw on stands for one lost under it.
+             w.Picture1->surfaceWindow()->setSurfaceType(QSurface::VulkanSurface);
+             w.Slider1->setValue(150);
+         }, render},
+        {"the explode slider's lists raising an error", {},
+         [](FailingView& w) {
+             w.listsFail = true;
+             w.SliderExplode->setValue(30);
+         }, render},
+        {"a drag's frame raising an error", {},
+         [](FailingView& w) {
+             w.framesFail = true;
+             QTest::mousePress(w.Picture1->surfaceWindow(), Qt::LeftButton, {}, QPoint(100, 100));
+             QTest::mouseMove(w.Picture1->surfaceWindow(), QPoint(140, 120));
+         }, render},
+        {"a screen saver answering with an error", [](FailingView&) { bus().fake.refuses = true; }, {},
+         "Could not initialize D3d - TSSA"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        messages.seen.clear();
+        open(design, c.prepare);
+        if (c.fail) {
+            runFrame();
+            c.fail(*window);
+        }
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !messages.seen.empty(); }, 2000));
+        QTest::qWait(50);  // room for a second message that must not come
+        bus().fake.refuses = false;
+        EXPECT_EQ(messages.seen, (testsupport::WatchedMessages::Seen{{c.says, true}}));
+        EXPECT_FALSE(window->RenderRunning() || window->isVisible() || window->Picture1->surfaceWindow());
+        EXPECT_TRUE(heldBecomes(0));
+    }
+    EXPECT_TRUE(lost.isNull()) << "the lost context was kept";
+}
+
+// With no screen-saver service on the bus at all the view runs on and says nothing.
+TEST_F(View, NoScreenSaverServiceOnTheBusIsNoFailure)
+{
+    open(design, {}, busWithoutScreenSaver().client("view without a screen saver"));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->screenSaver().refused(); }, 2000));
+    window->Slider1->setValue(150);
+    runFrame();
+    EXPECT_TRUE(window->RenderRunning() && window->isVisible() && messages.seen.empty());
 }
 
 // The menu opens a fresh view each time; the running one stops first.
