@@ -132,16 +132,29 @@ void frmRender::connectHandlers()
     connect(Picture1, &platform::Device3D::frameFailed, this, &frmRender::renderFailed);
 }
 
-// A window a little wider than tall, its square picture on top and the
-// strip of controls centred under it.
+// A window a little wider than tall.
 void frmRender::layOut()
 {
     const QScreen* s = screen();
     const int height = int(kHeightShare * (s ? s->geometry().height() : 0));
-    const QSize inner = platform::placeFrame(*this, QRect(x(), 0, int(kWidthPerHeight * height), height)).size();
+    layOutInside(platform::placeFrame(*this, QRect(x(), 0, int(kWidthPerHeight * height), height)).size());
+}
+
+// The square picture on top and the strip of controls centred under it.
+void frmRender::layOutInside(QSize inner)
+{
     const int side = std::max(0, inner.height() - Frame1->height());
     Picture1->setGeometry((inner.width() - side) / 2, 0, side, side);
     Frame1->move((inner.width() - Frame1->width()) / 2, side);
+}
+
+// The window manager's frame, learnt only once the window is shown, takes
+// its share of the window: the picture and the strip follow, so the strip
+// is never cut off at the bottom.
+void frmRender::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layOutInside(size());
 }
 
 void frmRender::Form_Load()

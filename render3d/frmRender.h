@@ -83,10 +83,12 @@ public:
 protected:
     // Closing from the title bar is "Close Window".
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildControls();
     void layOut();
+    void layOutInside(QSize inner);
     void connectHandlers();
     void load();
     void requestFrame();

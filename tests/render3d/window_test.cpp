@@ -15,6 +15,7 @@
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QElapsedTimer>
+#include <QFrame>
 #include <QOpenGLContext>
 #include <QPointer>
 #include <QProcess>
@@ -451,6 +452,20 @@ TEST_F(View, EachFailureSaysWhereThenHidesAndLetsEverythingGo)
         EXPECT_TRUE(heldBecomes(0));
     }
     EXPECT_TRUE(lost.isNull()) << "the lost context was kept";
+}
+
+// When the window's inner size changes after opening (as it does once the window manager's frame is known) the square
+// picture and the strip of controls under it follow, the strip whole inside the window.
+TEST_F(View, ThePictureAndTheStripFollowTheWindowsInnerSize)
+{
+    runFrame();
+    const QSize smaller = window->size() - QSize(100, 60);
+    window->resize(smaller);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->size() == smaller; }, 2000));
+    const int side = smaller.height() - window->Frame1->height();
+    EXPECT_EQ(window->Picture1->geometry(), QRect((smaller.width() - side) / 2, 0, side, side));
+    EXPECT_EQ(window->Frame1->geometry().bottomLeft(),
+              QPoint((smaller.width() - window->Frame1->width()) / 2, smaller.height() - 1));
 }
 
 // With no screen-saver service on the bus at all the view runs on and says nothing.
