@@ -33,7 +33,7 @@ public:
     bool isReady() const;
     // The native window the frames and the mouse go to, while there is one.
     QWindow* surfaceWindow() const;
-    // The surface's context while there is one; tests take it away to lose it.
+    // The surface's context while there is one.
     QOpenGLContext* context() const;
     // Frees the surface; nothing is drawn after it.
     void release();

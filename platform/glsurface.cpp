@@ -73,7 +73,8 @@ bool GLSurface::open(const QByteArray& vertexShaderForTest)
     context_->setFormat(requestedFormat());
     if (!context_->create() || !context_->makeCurrent(this)) return false;
     initializeOpenGLFunctions();
-    ready_ = buildProgram(vertexShaderForTest.isEmpty() ? QByteArray(kVertexShader) : vertexShaderForTest) && buffer_.create();
+    const QByteArray vertexShader = vertexShaderForTest.isEmpty() ? QByteArray(kVertexShader) : vertexShaderForTest;
+    ready_ = buildProgram(vertexShader) && buffer_.create();
     if (!ready_) program_.reset();
     context_->doneCurrent();
     return ready_;
