@@ -166,6 +166,7 @@ private:
     void smallViewPress(std::int16_t active);
     void stepStation(bool forward);
     void Form_Resize();
+    void layOutForSize();
     void createViews();
     void createScrollBars();
     void connectMenus();
@@ -213,6 +214,7 @@ private:
     std::unique_ptr<ordering::frmPurchase> purchase_;
     bool ending_ = false;
     bool resizing_ = false;
+    bool resizePending_ = false;
 };
 
 }  // namespace mainwindow

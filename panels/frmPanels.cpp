@@ -3,6 +3,7 @@
 #include "model/hull/design.h"
 #include "platform/doevents.h"
 #include "platform/picturebox.h"
+#include "platform/twips.h"
 #include "platform/windowplacement.h"
 
 #include <QEvent>
@@ -20,7 +21,7 @@ constexpr float kHeightPerWidth = 0.6f;
 // The sheet takes 19 twentieths of the window's height; the buttons sit below.
 constexpr float kHeightParts = 20;
 constexpr float kSheetParts = 19;
-constexpr int kButtonGap = 10;
+constexpr double kButtonGapTwips = 10;
 constexpr std::int16_t kLineWidth = 2;
 
 model::Design& design() { return model::currentDesign(); }
@@ -81,7 +82,8 @@ void frmPanels::layOutControls(QSize inner)
 {
     PanelView->setGeometry(0, 0, inner.width(), int(float(inner.height()) / kHeightParts * kSheetParts));
     Command2->move(inner.width() - Command2->width(), inner.height() - Command2->height());
-    Command1->move(Command2->x() - Command1->width() - kButtonGap, inner.height() - Command1->height());
+    const int gap = platform::twipsToPixels(kButtonGapTwips, *this);
+    Command1->move(Command2->x() - Command1->width() - gap, inner.height() - Command1->height());
 }
 
 void frmPanels::showPreview()

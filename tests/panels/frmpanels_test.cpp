@@ -4,6 +4,9 @@
 #include "tests/support/pixels.h"
 
 #include <QPushButton>
+#include <QScreen>
+
+#include <cmath>
 
 using PanelPreview = testsupport::FormFixture;
 
@@ -52,6 +55,11 @@ TEST_F(PanelPreview, DrawsTheWholeSheetAndEachOpeningFollowsTheDesign)
     window->openOrderForm = [&] { ++orders; };
     EXPECT_EQ(std::pair(window->isVisible(), window->windowTitle().toStdString()),
               std::pair(true, "Quillock Panel Preview - " + path("kayak.qlk")));
+    // "Cancel" in the bottom right corner, the order button 10 twips left of it.
+    const QRect order = window->Command1->geometry(), cancel = window->Command2->geometry();
+    const int gap = int(std::lround(10 * window->screen()->logicalDotsPerInch() / 1440));
+    EXPECT_EQ(std::tuple(cancel.right() + 1, cancel.bottom() + 1, order.bottom(), cancel.left() - order.right() - 1),
+              std::tuple(window->width(), window->height(), cancel.bottom(), gap));
 
     const auto& developed = window->developedPanels();
     ASSERT_EQ(int(developed.size()), d.PanelsPerSide + 1);
