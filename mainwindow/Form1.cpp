@@ -6,6 +6,7 @@
 #include "dialogs/frmPreferences.h"
 #include "mainwindow/frmAbout.h"
 #include "mainwindow/menutree.h"
+#include "model/document/actionguard.h"
 #include "model/document/messagebox.h"
 #include "model/hull/design.h"
 #include "model/hull/floaterror.h"
@@ -274,11 +275,15 @@ void Form1::showScrollBarState(const views::DrawingState& s)
 
 void Form1::guarded(const std::function<void()>& handler)
 {
-    try {
-        handler();
-    } catch (const model::FloatError& e) {
+    model::runRestoringOnError(handler, [this](const model::FloatError& e) {
+        // The views show the design as it is again before the message does.
+        try {
+            drawscreens();
+        } catch (const model::FloatError&) {
+            // The old design cannot be drawn either; the message says why.
+        }
         messages_.show(std::string(kCalculationFailed) + e.what(), model::MessageIcon::Exclamation);
-    }
+    });
 }
 
 }  // namespace mainwindow

@@ -190,7 +190,8 @@ private:
     bool afterSave(const model::DocumentResult& result);
     void resetToZoomOne();
     void writeStationText();
-    // Runs a handler; a calculation that cannot be held is reported, not thrown.
+    // Runs a handler; a calculation that cannot be held puts the design and
+    // its results back as they were and is reported, not thrown.
     void guarded(const std::function<void()>& handler);
 
     model::MessageBox& messages_;

@@ -1,5 +1,7 @@
 #include "panels/frmPanels.h"
 
+#include "model/document/actionguard.h"
+#include "model/document/messagebox.h"
 #include "model/hull/design.h"
 #include "platform/doevents.h"
 #include "platform/picturebox.h"
@@ -23,6 +25,7 @@ constexpr float kHeightParts = 20;
 constexpr float kSheetParts = 19;
 constexpr double kButtonGapTwips = 10;
 constexpr std::int16_t kLineWidth = 2;
+constexpr const char* kDevelopmentFailed = "The panels could not be developed: ";
 
 model::Design& design() { return model::currentDesign(); }
 
@@ -36,7 +39,7 @@ void storeBulkheadOrigins(model::Design& d, const CuttingSheet& sheet)
 
 }  // namespace
 
-frmPanels::frmPanels(QWidget* parent) : QWidget(parent, Qt::Window)
+frmPanels::frmPanels(model::MessageBox& messages, QWidget* parent) : QWidget(parent, Qt::Window), messages_(messages)
 {
     setObjectName("frmPanels");
     PanelView = new platform::PictureBox(this);
@@ -46,8 +49,8 @@ frmPanels::frmPanels(QWidget* parent) : QWidget(parent, Qt::Window)
     Command2 = new QPushButton("Cancel", this);
     Command2->setObjectName("Command2");
     for (QPushButton* b : {Command1, Command2}) b->resize(b->sizeHint());
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { guarded([this] { Command1_Click(); }); });
+    connect(Command2, &QPushButton::clicked, this, [this] { guarded([this] { Command2_Click(); }); });
     Form_Load();
 }
 
@@ -60,7 +63,7 @@ void frmPanels::Form_Load()
 
 bool frmPanels::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate) Form_Activate();
+    if (e->type() == QEvent::WindowActivate) guarded([this] { Form_Activate(); });
     // The window manager's frame can change the inner size after the layout.
     if (e->type() == QEvent::Resize) layOutControls(size());
     return QWidget::event(e);
@@ -94,7 +97,7 @@ void frmPanels::showPreview()
     show();
     activateWindow();
     platform::doEvents();
-    if (activations_ == before) Form_Activate();
+    if (activations_ == before) guarded([this] { Form_Activate(); });
 }
 
 void frmPanels::Form_Activate()
@@ -142,6 +145,16 @@ void frmPanels::Command2_Click()
 {
     PanelView->Cls();
     hide();
+}
+
+void frmPanels::guarded(const std::function<void()>& handler)
+{
+    model::runRestoringOnError(handler, [this](const model::FloatError& e) {
+        // Hidden first: shown, it would be activated again when the message
+        // closes, and fail again.
+        Command2_Click();
+        messages_.show(std::string(kDevelopmentFailed) + e.what(), model::MessageIcon::Exclamation);
+    });
 }
 
 }  // namespace panels
