@@ -4,10 +4,13 @@
 
 #include "dialogs/frmInfo.h"
 #include "model/file/designwriter.h"
+#include "model/file/textfile.h"
 #include "tests/mainwindow/formfixture.h"
 
-#include <QScrollBar>
+#include <QFocusEvent>
 #include <QTest>
+
+#include <functional>
 
 using MainWindow = testsupport::FormFixture;
 
@@ -53,4 +56,53 @@ TEST_F(MainWindow, AnErrorPutsTheDesignBackAndTheNextGoodActionWorks)
     emit form->boxes.TopView->mouseUp(Qt::LeftButton, Qt::NoModifier, x + 3, z + 1);
     form->menu("AddBulkhead").click();
     EXPECT_EQ(std::tuple(d.BulkheadCount, messages.shown.size(), ended), std::tuple(1, 2u, 0));
+}
+
+// A number too large in a "Measured From" box fails every rebuild: each way in
+// says so once and keeps the design; a save is kept whatever the rebuild after
+// it does; with the box mended the results are those of before.
+TEST_F(MainWindow, EveryWayInStopsTheErrorOfABoxThatCannotBeRead)
+{
+    openKayak();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !form->Timer1.isEnabled(); }, kTimeout));
+    const model::Design& d = model::currentDesign();
+    const double volume = model::currentHydrostatics().WetVolume;
+    const std::string saved = model::writeDesignText(d);
+    const auto unreadable = [this] { form->info().setControlText("txtStartMeasuredFrom", "1e400"); };
+
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"zoom", [this] { form->menu("x2").click(); }},
+        {"drag curves", [this] { form->menu("ViewDragCurves").click(); }},
+        {"deferred rebuild", [this] {
+             form->Timer1.setEnabled(true);
+             ASSERT_TRUE(QTest::qWaitFor([this] { return !form->Timer1.isEnabled(); }, kTimeout));
+         }},
+        {"resize", [this] {
+             form->resize(form->width() - 40, form->height());
+             QApplication::processEvents();
+         }},
+        {"focus", [this] {
+             QFocusEvent focus(QEvent::FocusIn);
+             QApplication::sendEvent(form.get(), &focus);
+         }},
+    };
+    for (const auto& [what, run] : ways) {
+        const std::size_t before = messages.shown.size();
+        unreadable();
+        run();
+        EXPECT_EQ(messages.texts(), std::vector<std::string>(before + 1, "The hull could not be calculated: number reading: overflow"))
+            << what;
+        EXPECT_TRUE(model::writeDesignText(d) == saved && ended == 0) << what;
+    }
+
+    unreadable();
+    dialogs.answers.push_back(path("saved.qlk"));
+    form->menu("SaveAs").click();
+    EXPECT_EQ(std::tuple(d.FileName, d.DesignChanged, form->windowTitle().toStdString(), messages.shown.size()),
+              std::tuple(path("saved.qlk"), false, "Quillock - " + path("saved.qlk"), std::size(ways) + 1));
+    EXPECT_EQ(model::readTextFile(path("saved.qlk"), 1 << 20), saved);
+
+    form->info().setControlText("txtStartMeasuredFrom", "36");
+    form->menu("x1").click();
+    EXPECT_EQ(std::tuple(model::currentHydrostatics().WetVolume, messages.shown.size()), std::tuple(volume, std::size(ways) + 1));
 }
