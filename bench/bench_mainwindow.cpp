@@ -3,6 +3,7 @@
 
 #include "dialogs/frmInfo.h"
 #include "mainwindow/Form1.h"
+#include "model/document/actionguard.h"
 #include "model/file/designcheck.h"
 #include "model/file/designwriter.h"
 #include "model/hull/design.h"
@@ -303,3 +304,14 @@ static void BM_DragStep_tqlk_101Stations_RepaintAndFlush(benchmark::State& state
     w.form->Timer1.setEnabled(false);
 }
 BENCHMARK(BM_DragStep_tqlk_101Stations_RepaintAndFlush)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// What the guard of every handler adds to a drag step: the copy of the design
+// and its results it would put back after an error.
+static void BM_HandlerGuard_tqlk_101Stations(benchmark::State& state)
+{
+    model::Design d = newTemplateDesign("tqlk");
+    d.StationCount = model::kMostStations + 1;
+    LoadedWindow w(std::move(d));
+    for (auto _ : state) benchmark::DoNotOptimize(model::runRestoringOnError([] {}, nullptr));
+}
+BENCHMARK(BM_HandlerGuard_tqlk_101Stations)->Unit(benchmark::kMicrosecond);
