@@ -3,6 +3,7 @@
 
 #include "dialogs/frmInfo.h"
 #include "mainwindow/Form1.h"
+#include "model/document/actionguard.h"
 #include "model/file/designcheck.h"
 #include "model/file/designwriter.h"
 #include "model/hull/design.h"
@@ -294,10 +295,23 @@ static void BM_DragStep_tqlk_101Stations_RepaintAndFlush(benchmark::State& state
     int step = 0;
     for (auto _ : state) {
         const float offset = float(step++ % 2) * 0.5f;
-        w.form->TopView_MouseMove(x + offset, z + offset);
+        // As the event loop delivers it: through the view's signal and the
+        // window's guard, not straight into the handler.
+        emit w.form->boxes.TopView->mouseMove(Qt::LeftButton, Qt::NoModifier, x + offset, z + offset);
         paintAndFlush();
     }
     w.form->TopView_MouseUp(x, z);
     w.form->Timer1.setEnabled(false);
 }
 BENCHMARK(BM_DragStep_tqlk_101Stations_RepaintAndFlush)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// What the guard of every handler adds to a drag step: the copy of the design
+// and its results it would put back after an error.
+static void BM_HandlerGuard_tqlk_101Stations(benchmark::State& state)
+{
+    model::Design d = newTemplateDesign("tqlk");
+    d.StationCount = model::kMostStations + 1;
+    LoadedWindow w(std::move(d));
+    for (auto _ : state) benchmark::DoNotOptimize(model::runRestoringOnError([] {}, nullptr));
+}
+BENCHMARK(BM_HandlerGuard_tqlk_101Stations)->Unit(benchmark::kMicrosecond);

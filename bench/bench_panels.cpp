@@ -3,6 +3,7 @@
 #include "panels/development.h"
 #include "panels/frmPanels.h"
 #include "platform/picturebox.h"
+#include "tests/support/scripteddialogs.h"
 #include "tests/support/testapp.h"
 #include "tests/tools/templatecase.h"
 
@@ -39,7 +40,8 @@ void previewTemplate(benchmark::State& state, const char* name, bool activate)
         design.Bulkheads[design.BulkheadCount].X = x;
     }
     model::makesections(design);
-    panels::frmPanels window;
+    testsupport::ScriptedMessageBox messages;
+    panels::frmPanels window(messages);
     window.showPreview();
     state.counters["width"] = window.PanelView->width();
     for (auto _ : state) {

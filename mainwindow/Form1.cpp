@@ -6,6 +6,7 @@
 #include "dialogs/frmPreferences.h"
 #include "mainwindow/frmAbout.h"
 #include "mainwindow/menutree.h"
+#include "model/document/actionguard.h"
 #include "model/document/messagebox.h"
 #include "model/hull/design.h"
 #include "model/hull/floaterror.h"
@@ -13,6 +14,7 @@
 #include "ordering/frmPurchase.h"
 #include "platform/doevents.h"
 #include "platform/transfer.h"
+#include "platform/twips.h"
 #include "platform/windowplacement.h"
 
 #include <QApplication>
@@ -21,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -35,7 +38,6 @@ constexpr int kTimerIntervalMs = 100;
 constexpr const char* kStartCaption = " Quillock ";
 constexpr float kStartHeightShare = 0.975f;
 constexpr double kStitchMarkLength = 0.25;  // inches
-constexpr double kTwipsPerInch = 1440;
 constexpr int kScrollMax = 100;
 constexpr const char* kCalculationFailed = "The hull could not be calculated: ";
 
@@ -71,11 +73,7 @@ Form1::Form1(model::MessageBox& messages, model::FileDialogs& dialogs, QWidget* 
 
 Form1::~Form1() = default;
 
-double Form1::twipsPerPixel() const
-{
-    const QScreen* s = screen();
-    return s ? kTwipsPerInch / s->logicalDotsPerInch() : kTwipsPerPixel;
-}
+double Form1::twipsPerPixel() const { return platform::twipsPerPixel(*this); }
 
 void Form1::createViews()
 {
@@ -126,6 +124,15 @@ void Form1::createScrollBars()
         state.Max = kScrollMax;
         connect(bar, &QScrollBar::valueChanged, this, [this, &state](int v) { scrollChange(state, v); });
         connect(bar, &QScrollBar::sliderMoved, this, [this, &state](int v) { scrollScroll(state, v); });
+        // Letting the thumb go is a change too. The redraws while it moved
+        // already set the value to its position, so Qt reports no change then.
+        connect(bar, &QScrollBar::sliderReleased, this, [this, bar, &state] {
+            {
+                const QSignalBlocker quiet(bar);
+                bar->setValue(bar->sliderPosition());
+            }
+            scrollChange(state, bar->value());
+        });
         scrollBars_.insert(spec.name, bar);
     }
 }
@@ -216,12 +223,27 @@ void Form1::changeEvent(QEvent* event)
     if (event->type() == QEvent::WindowStateChange) guarded([this] { Form_Resize(); });
 }
 
+// A resize that comes in during the yield of the one running is laid out
+// once that one is done, so the views end at the window's last size.
 void Form1::Form_Resize()
+{
+    if (resizing_) {
+        resizePending_ = true;
+        return;
+    }
+    resizing_ = true;
+    const auto done = qScopeGuard([this] { resizing_ = false; });
+    do {
+        resizePending_ = false;
+        layOutForSize();
+    } while (resizePending_);
+}
+
+void Form1::layOutForSize()
 {
     const double outerHeight = platform::outerFrame(*this).height() * twipsPerPixel();
     state_.FormTooSmall = outerHeight < kMinimumHeight;
-    if (state_.FormTooSmall || resizing_) return;
-    resizing_ = true;
+    if (state_.FormTooSmall) return;
     const model::Design& d = model::currentDesign();
     const Layout layout = currentLayout();
     if (!isMinimized()) applyLayout(layout, d.DesignLoaded);
@@ -233,7 +255,6 @@ void Form1::Form_Resize()
         drawscreens();
         enableTimer1();
     }
-    resizing_ = false;
 }
 
 void Form1::showScrollBarState(const views::DrawingState& s)
@@ -254,11 +275,15 @@ void Form1::showScrollBarState(const views::DrawingState& s)
 
 void Form1::guarded(const std::function<void()>& handler)
 {
-    try {
-        handler();
-    } catch (const model::FloatError& e) {
+    model::runRestoringOnError(handler, [this](const model::FloatError& e) {
+        // The views show the design as it is again before the message does.
+        try {
+            drawscreens();
+        } catch (const model::FloatError&) {
+            // The old design cannot be drawn either; the message says why.
+        }
         messages_.show(std::string(kCalculationFailed) + e.what(), model::MessageIcon::Exclamation);
-    }
+    });
 }
 
 }  // namespace mainwindow

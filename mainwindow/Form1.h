@@ -166,6 +166,7 @@ private:
     void smallViewPress(std::int16_t active);
     void stepStation(bool forward);
     void Form_Resize();
+    void layOutForSize();
     void createViews();
     void createScrollBars();
     void connectMenus();
@@ -189,7 +190,8 @@ private:
     bool afterSave(const model::DocumentResult& result);
     void resetToZoomOne();
     void writeStationText();
-    // Runs a handler; a calculation that cannot be held is reported, not thrown.
+    // Runs a handler; a calculation that cannot be held puts the design and
+    // its results back as they were and is reported, not thrown.
     void guarded(const std::function<void()>& handler);
 
     model::MessageBox& messages_;
@@ -213,6 +215,7 @@ private:
     std::unique_ptr<ordering::frmPurchase> purchase_;
     bool ending_ = false;
     bool resizing_ = false;
+    bool resizePending_ = false;
 };
 
 }  // namespace mainwindow

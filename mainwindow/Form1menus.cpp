@@ -196,12 +196,16 @@ void Form1::Open_Click()
         model::currentHydrostatics().LCBPosition = 0;
         writeStationText();
         setWindowTitle(QString::fromStdString(result.caption));
-        GetCalculations();
-        makesections();
-        drawscreens();
-        platform::doEvents();
-        GetCalculations();
-        enableTimer1();
+        // The file is open whatever its first rebuild does: an error there
+        // goes back to the design as opened, not to the one before.
+        guarded([this] {
+            GetCalculations();
+            makesections();
+            drawscreens();
+            platform::doEvents();
+            GetCalculations();
+            enableTimer1();
+        });
     }
     if (design().DesignLoaded) showStationRow();
 }
@@ -221,9 +225,12 @@ bool Form1::afterSave(const model::DocumentResult& result)
 {
     if (!result.done()) return false;
     setWindowTitle(QString::fromStdString(result.caption));
-    makesections();
-    drawscreens();
-    GetCalculations();
+    // Saved is saved: a rebuild that fails after it does not undo it.
+    guarded([this] {
+        makesections();
+        drawscreens();
+        GetCalculations();
+    });
     return true;
 }
 

@@ -62,7 +62,7 @@ void Form1::connectMouse()
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == centralWidget() && event->type() == QEvent::MouseMove) Form_MouseMove();
+    if (watched == centralWidget() && event->type() == QEvent::MouseMove) guarded([this] { Form_MouseMove(); });
     return QMainWindow::eventFilter(watched, event);
 }
 

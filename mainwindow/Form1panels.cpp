@@ -12,7 +12,7 @@ void Form1::PreviewPanels_Click()
 {
     if (!model::currentDesign().DesignLoaded) return;
     if (!panelPreview_) {
-        panelPreview_ = std::make_shared<panels::frmPanels>();
+        panelPreview_ = std::make_shared<panels::frmPanels>(messages_);
         panels::frmPanels& preview = *panelPreview_;
         preview.openOrderForm = [this, &preview] { purchaseFullSize(preview); };
         platform::setOwner(preview, *this);

@@ -6,7 +6,6 @@
 
 namespace mainwindow {
 
-inline constexpr double kTwipsPerPixel = 15;  // at 96 dots per inch
 inline constexpr double kMinimumHeight = 3000;  // twips; below it nothing is laid out or drawn
 inline constexpr int kViewGap = 4;
 

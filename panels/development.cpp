@@ -1,5 +1,6 @@
 #include "panels/development.h"
 
+#include "model/hull/floaterror.h"
 #include "model/hull/geometry.h"
 #include "panels/vectors.h"
 
@@ -14,9 +15,40 @@ namespace {
 
 constexpr Point3 kUnitX{1, 0, 0, 0};
 constexpr Point3 kUnitZ{0, 0, 1, 0};
+// Turning about a pivot subtracts and adds points: within this bound no sum
+// of two can overflow.
+constexpr double kFarthestPoint = 1e300;  // inches
 
-Point3 scaled(const Point3& p, double factor) { return {factor * p.X, factor * p.Y, factor * p.Z, 0}; }
 Point3 minus(const Point3& a, const Point3& b) { return {a.X - b.X, a.Y - b.Y, a.Z - b.Z, 0}; }
+
+// A point of the panel in inches. A point that is not a number, or too far
+// out to turn, stops the development here rather than as a NaN in an angle.
+Point3 scaled(const Point3& p, double factor)
+{
+    const Point3 q{factor * p.X, factor * p.Y, factor * p.Z, 0};
+    for (double c : {q.X, q.Y, q.Z})
+        if (!(std::abs(c) <= kFarthestPoint)) throw model::FloatError("panel point out of range");
+    return q;
+}
+
+// v scaled by a power of two to a largest part between 1 and 2. The scaling
+// is exact, so directions come out bit for bit as unscaled, but no product
+// of two such vectors can overflow, however far out the panel lies.
+Point3 toUnitSize(const Point3& v)
+{
+    const double largest = std::max({std::abs(v.X), std::abs(v.Y), std::abs(v.Z)});
+    if (largest == 0) return v;
+    const int exponent = std::ilogb(largest);
+    return {std::ldexp(v.X, -exponent), std::ldexp(v.Y, -exponent), std::ldexp(v.Z, -exponent), 0};
+}
+
+Point3 unit(const Point3& v) { return model::Normalise(toUnitSize(v)); }
+
+// The unit normal of the two edges, as Normalise(EdgeCross(e1, e2)).
+Point3 unitNormal(const Edge& e1, const Edge& e2)
+{
+    return unit(CrossProduct(toUnitSize(minus(e1.Head, e1.Tail)), toUnitSize(minus(e2.Head, e2.Tail))));
+}
 
 // The last inner station whose section exists.
 int lastStation(const model::Design& d)
@@ -99,10 +131,10 @@ private:
 void unfoldStep(Strip& p, int i)
 {
     const bool odd = i % 2 == 1;
-    const Point3 newNormal = model::Normalise(odd ? EdgeCross({p[i], p[i - 2]}, {p[i], p[i - 1]})
-                                                  : EdgeCross({p[i], p[i - 1]}, {p[i], p[i - 2]}));
-    const Point3 oldNormal = model::Normalise(odd ? EdgeCross({p[i - 1], p[i - 2]}, {p[i - 1], p[i - 3]})
-                                                  : EdgeCross({p[i - 1], p[i - 3]}, {p[i - 1], p[i - 2]}));
+    const Point3 newNormal = odd ? unitNormal({p[i], p[i - 2]}, {p[i], p[i - 1]})
+                                 : unitNormal({p[i], p[i - 1]}, {p[i], p[i - 2]});
+    const Point3 oldNormal = odd ? unitNormal({p[i - 1], p[i - 2]}, {p[i - 1], p[i - 3]})
+                                 : unitNormal({p[i - 1], p[i - 3]}, {p[i - 1], p[i - 2]});
     const Point3 pivot = odd ? p[i - 1] : p[i - 2];
     // AngleBetween clamps a cosine that rounding pushed past ±1, so parallel
     // normals give 0 or pi rather than a NaN.
@@ -117,8 +149,8 @@ void turnOnto(Strip& p, const Point3& onto, const Point3& from, const Point3& pi
 
 void layFlat(Strip& p)
 {
-    turnOnto(p, kUnitZ, model::Normalise(EdgeCross({p[3], p[2]}, {p[3], p[1]})), p[3]);
-    turnOnto(p, kUnitX, model::Normalise(minus(p[p.last()], p[1])), p[1]);
+    turnOnto(p, kUnitZ, unitNormal({p[3], p[2]}, {p[3], p[1]}), p[3]);
+    turnOnto(p, kUnitX, unit(minus(p[p.last()], p[1])), p[1]);
     p.toOrigin();
 }
 

@@ -1,8 +1,11 @@
 #include "panels/frmPanels.h"
 
+#include "model/document/actionguard.h"
+#include "model/document/messagebox.h"
 #include "model/hull/design.h"
 #include "platform/doevents.h"
 #include "platform/picturebox.h"
+#include "platform/twips.h"
 #include "platform/windowplacement.h"
 
 #include <QEvent>
@@ -20,8 +23,9 @@ constexpr float kHeightPerWidth = 0.6f;
 // The sheet takes 19 twentieths of the window's height; the buttons sit below.
 constexpr float kHeightParts = 20;
 constexpr float kSheetParts = 19;
-constexpr int kButtonGap = 10;
+constexpr double kButtonGapTwips = 10;
 constexpr std::int16_t kLineWidth = 2;
+constexpr const char* kDevelopmentFailed = "The panels could not be developed: ";
 
 model::Design& design() { return model::currentDesign(); }
 
@@ -35,7 +39,7 @@ void storeBulkheadOrigins(model::Design& d, const CuttingSheet& sheet)
 
 }  // namespace
 
-frmPanels::frmPanels(QWidget* parent) : QWidget(parent, Qt::Window)
+frmPanels::frmPanels(model::MessageBox& messages, QWidget* parent) : QWidget(parent, Qt::Window), messages_(messages)
 {
     setObjectName("frmPanels");
     PanelView = new platform::PictureBox(this);
@@ -45,8 +49,8 @@ frmPanels::frmPanels(QWidget* parent) : QWidget(parent, Qt::Window)
     Command2 = new QPushButton("Cancel", this);
     Command2->setObjectName("Command2");
     for (QPushButton* b : {Command1, Command2}) b->resize(b->sizeHint());
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { guarded([this] { Command1_Click(); }); });
+    connect(Command2, &QPushButton::clicked, this, [this] { guarded([this] { Command2_Click(); }); });
     Form_Load();
 }
 
@@ -59,7 +63,7 @@ void frmPanels::Form_Load()
 
 bool frmPanels::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate) Form_Activate();
+    if (e->type() == QEvent::WindowActivate) guarded([this] { Form_Activate(); });
     // The window manager's frame can change the inner size after the layout.
     if (e->type() == QEvent::Resize) layOutControls(size());
     return QWidget::event(e);
@@ -81,7 +85,8 @@ void frmPanels::layOutControls(QSize inner)
 {
     PanelView->setGeometry(0, 0, inner.width(), int(float(inner.height()) / kHeightParts * kSheetParts));
     Command2->move(inner.width() - Command2->width(), inner.height() - Command2->height());
-    Command1->move(Command2->x() - Command1->width() - kButtonGap, inner.height() - Command1->height());
+    const int gap = platform::twipsToPixels(kButtonGapTwips, *this);
+    Command1->move(Command2->x() - Command1->width() - gap, inner.height() - Command1->height());
 }
 
 void frmPanels::showPreview()
@@ -92,7 +97,7 @@ void frmPanels::showPreview()
     show();
     activateWindow();
     platform::doEvents();
-    if (activations_ == before) Form_Activate();
+    if (activations_ == before) guarded([this] { Form_Activate(); });
 }
 
 void frmPanels::Form_Activate()
@@ -140,6 +145,16 @@ void frmPanels::Command2_Click()
 {
     PanelView->Cls();
     hide();
+}
+
+void frmPanels::guarded(const std::function<void()>& handler)
+{
+    model::runRestoringOnError(handler, [this](const model::FloatError& e) {
+        // Hidden first: shown, it would be activated again when the message
+        // closes, and fail again.
+        Command2_Click();
+        messages_.show(std::string(kDevelopmentFailed) + e.what(), model::MessageIcon::Exclamation);
+    });
 }
 
 }  // namespace panels

@@ -16,13 +16,17 @@ class QPushButton;
 namespace platform {
 class PictureBox;
 }
+namespace model {
+class MessageBox;
+}
 
 namespace panels {
 
 class frmPanels : public QWidget {
     Q_OBJECT
 public:
-    explicit frmPanels(QWidget* parent = nullptr);
+    // Errors of the development are reported through `messages`.
+    explicit frmPanels(model::MessageBox& messages, QWidget* parent = nullptr);
 
     // Shows the window modeless and brings it up to date: its activation
     // does, or this where the platform activates nothing (no window manager).
@@ -50,6 +54,11 @@ private:
     void layOutControls(QSize inner);
     void Command1_Click();
     void Command2_Click();
+    // Runs a handler; an error of the development puts the design back,
+    // closes the preview and is reported, never thrown.
+    void guarded(const std::function<void()>& handler);
+
+    model::MessageBox& messages_;
 
     CuttingSheet sheet_;
     DevelopedPanels panels_;

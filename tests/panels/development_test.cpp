@@ -1,3 +1,4 @@
+#include "model/hull/floaterror.h"
 #include "model/hull/geometry.h"
 #include "panels/cuttingsheet.h"
 #include "panels/development.h"
@@ -131,6 +132,40 @@ TEST(DevelopPanels, ACurvedStripKeepsEveryTriangle)
         for (const auto& [j, k] : {std::pair{i - 2, i - 1}, {i - 1, i}, {i - 2, i}})
             EXPECT_NEAR(dist(p[j], p[k]), dist(raw[j], raw[k]), 1e-9) << j << "-" << k;
     expectSoundPanel(panels[1], "curved strip");
+}
+
+// Turning depends on directions only: the same panel 2^600 times larger or smaller develops to
+// exactly the same outline to scale (no normal overflows or vanishes). A point that is no number
+// is raised as itself, never as an angle.
+TEST(DevelopPanels, APanelFarOutDevelopsToScaleAndAPointThatIsNoNumberIsRaised)
+{
+    const auto design = [](int exponent) {
+        const auto scale = [exponent](Point3 p) {
+            return Point3{std::ldexp(p.X, exponent), std::ldexp(p.Y, exponent), std::ldexp(p.Z, exponent), 0};
+        };
+        const auto edges = [scale](int s) {
+            const double t = s / 10.0, arc = std::sin(3.14159265358979 * t);
+            return EdgePoints{scale({0, 14 + 3 * t * t, 11 * arc}), scale({0, 6 + 2 * t - 5 * arc, 7 * arc * arc})};
+        };
+        return stripDesign(std::ldexp(200, exponent), 10, edges, scale({0, 14.5, 0.5}), scale({200, 15.5, 0.25}));
+    };
+    const auto near = DevelopPanels(design(0));
+    for (const int exponent : {600, -600}) {
+        const auto far = DevelopPanels(design(exponent));
+        ASSERT_TRUE(far[1].laidFlat && far[1].count() == near[1].count()) << exponent;
+        for (int i = 1; i <= near[1].count(); ++i) {
+            const Point3 &p = far[1].points[i], &q = near[1].points[i];
+            EXPECT_TRUE(p.X == std::ldexp(q.X, exponent) && p.Y == std::ldexp(q.Y, exponent)) << exponent << " " << i;
+        }
+    }
+    model::Design broken = design(0);
+    broken.Sections[4].Pts[2].Z = std::nan("");
+    try {
+        DevelopPanels(broken);
+        ADD_FAILURE() << "developed a point that is no number";
+    } catch (const model::FloatError& e) {
+        EXPECT_STREQ(e.what(), "panel point out of range");
+    }
 }
 
 // 200 inches in 100 stations are 2-inch stations; a spacing below that marks none, nor one
