@@ -174,6 +174,10 @@ TEST_F(InfoWindow, RefusedInputKeepsTheDesignAndSaysWhy)
         {"txtKayakWidth", "24", "Command10", 0, "The kayak has no beam to scale from", "0", {}},
         {"txtCargoWeight", "1e400", "Command3", 23, "That number is too large to use; the previous value is kept", "12", {}},
         {"txtMaterialWeightPerSquareFoot", "1e308", "Command4", 23, "That number is too large to use; the previous value is kept", "0.3", {}},
+        // A distance the calculation cannot read, then another button: the
+        // box is put back before the design is rebuilt.
+        {"txtStartMeasuredFrom", "1e400", "Command2", 23, "That number is too large to use; the previous value is kept", "36", Log{"R1", "R1", "R2", "R3"}},
+        {"txtEndMeasuredFrom", "-1e400", "cmdDetect", 23, "That number is too large to use; the previous value is kept", "36", Log{"R1", "R1", "R2", "R3"}},
     };
     for (const auto& row : rows) {
         fresh();
