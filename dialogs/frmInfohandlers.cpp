@@ -74,7 +74,7 @@ void frmInfo::applyChange(const std::function<void()>& change)
         // The boxes go back to the values in force before anything is
         // rebuilt: the rebuild reads the measured-from boxes, and the text
         // that failed must not be read again.
-        Form_Activate();
+        refillBoxes();
         if (messages_) messages_->show(kTooLargeMessage, model::MessageIcon::Exclamation);
         try {
             rebuild(kR1GetCalculations | kR2makesections | kR3drawscreens | kR4DrawWaterline);
