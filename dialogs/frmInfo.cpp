@@ -1,6 +1,7 @@
 #include "dialogs/frmInfo.h"
 
 #include "dialogs/frmInforows.h"
+#include "model/hull/floaterror.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -172,10 +173,20 @@ QWidget* frmInfo::buildTab(const InfoRow* rows, int count)
     return frame;
 }
 
+void frmInfo::refillBoxes()
+{
+    try {
+        Form_Activate();
+    } catch (const model::FloatError&) {
+        // A hull whose beam cannot be measured keeps the boxes as they were;
+        // a message here would come back with every activation.
+    }
+}
+
 bool frmInfo::event(QEvent* e)
 {
     if (e->type() == QEvent::WindowActivate) {
-        Form_Activate();
+        refillBoxes();
         emit activated();
     }
     return QWidget::event(e);

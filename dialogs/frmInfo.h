@@ -46,6 +46,8 @@ public:
 
     // Refills the editable boxes from the design (each activation does).
     void Form_Activate();
+    // The same, keeping the boxes as they are when the design cannot be read.
+    void refillBoxes();
     // The waterline search for the target displacement.
     void detect();
 

@@ -2,6 +2,7 @@
 
 #include "dialogs/frmInfo.h"
 
+#include "model/document/actionguard.h"
 #include "model/document/messagebox.h"
 #include "model/edits/cockpitedits.h"
 #include "model/edits/hullresize.h"
@@ -69,17 +70,19 @@ void frmInfo::rebuild(unsigned steps)
 void frmInfo::applyChange(const std::function<void()>& change)
 {
     if (!main_) return;
-    const model::Design before = design();
-    const model::Hydrostatics resultsBefore = model::currentHydrostatics();
-    try {
-        change();
-    } catch (const model::FloatError&) {
-        design() = before;
-        model::currentHydrostatics() = resultsBefore;
+    model::runRestoringOnError(change, [this](const model::FloatError&) {
+        // The boxes go back to the values in force before anything is
+        // rebuilt: the rebuild reads the measured-from boxes, and the text
+        // that failed must not be read again.
+        refillBoxes();
         if (messages_) messages_->show(kTooLargeMessage, model::MessageIcon::Exclamation);
-        rebuild(kR1GetCalculations | kR2makesections | kR3drawscreens | kR4DrawWaterline);
-        Form_Activate();
-    }
+        try {
+            rebuild(kR1GetCalculations | kR2makesections | kR3drawscreens | kR4DrawWaterline);
+        } catch (const model::FloatError&) {
+            // The design as it was could not be rebuilt either: it and its
+            // results are back, and the user has been told.
+        }
+    });
 }
 
 void frmInfo::applyValue(const QString& box, const std::function<void(double)>& store, unsigned steps,
@@ -285,9 +288,7 @@ void frmInfo::connectHandlers()
     for (const char* name : {"chkAutoPositionCockpit", "chkLCBVisible", "chkLCFVisible", "chkMidship"})
         connect(checkBox(name), &QCheckBox::toggled, this, [this] { markerSwitch_Click(); });
     for (const char* name : {"chkEntryHalfAngle", "chkExitHalfAngle"})
-        connect(checkBox(name), &QCheckBox::toggled, this, [this] {
-            if (main_) main_->drawscreens();
-        });
+        connect(checkBox(name), &QCheckBox::toggled, this, [this] { applyChange([this] { main_->drawscreens(); }); });
 }
 
 }  // namespace dialogs

@@ -28,6 +28,9 @@ constexpr const char* kCaption = "Quillock - New";
 constexpr int kMinLength = 96, kMaxLength = 276, kDefaultLength = 204;
 constexpr int kMinBeam = 12, kMaxBeam = 48, kDefaultBeam = 23;
 constexpr int kProgressMax = 100;
+// The feet label's caption as the window is made, written without the
+// blanks the slider's own text puts before each number.
+constexpr const char* kFirstFeetCaption = "17' 0\"";
 
 struct BoxSpec {
     const char* label;
@@ -88,7 +91,7 @@ frmNew::frmNew(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* sizes = new QFormLayout;
     SliderLength = slider("SliderLength", kMinLength, kMaxLength, kDefaultLength);
     txtLength = box("txtLength", "204");
-    LabelFeet = new QLabel(QString::fromStdString(model::feetAndInchesText(kDefaultLength)));
+    LabelFeet = new QLabel(kFirstFeetCaption);
     LabelFeet->setObjectName("LabelFeet");
     auto* lengthRow = new QHBoxLayout;
     lengthRow->addWidget(SliderLength, 1);

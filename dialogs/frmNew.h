@@ -11,6 +11,7 @@
 namespace model {
 class MessageBox;
 struct Design;
+struct FloatError;
 }
 
 class QLabel;
@@ -67,7 +68,10 @@ private:
     std::optional<model::Design> readTemplate();
     bool readInputs();
     void copyInputs(model::Design& design);
+    // Builds the new design in place of the open one; raises when it cannot.
     void buildFromTemplate(model::Design fresh);
+    void keepOpenDesign(const model::FloatError& e);
+    void showNewDesign();
     void progress(int value);
     void tell(const std::string& message);
 

@@ -5,6 +5,7 @@
 #include "dialogs/frmInfo.h"
 #include "dialogs/frmNew.h"
 
+#include "model/document/actionguard.h"
 #include "model/document/document.h"
 #include "model/document/messagebox.h"
 #include "model/edits/cockpitedits.h"
@@ -17,6 +18,7 @@
 #include "model/hull/design.h"
 #include "model/hull/floaterror.h"
 #include "model/hull/maxbeam.h"
+#include "model/hydrostatics/hydrostatics.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -31,8 +33,7 @@ namespace {
 
 constexpr int kDoubleTab = 1;
 constexpr std::uintmax_t kMaxTemplateBytes = 1 << 20;
-constexpr const char* kLengthMessage = "Please enter a kayak length from 96 to 276 inches";
-constexpr const char* kNumbersMessage = "Please enter numbers for the paddler weight and the cockpit";
+constexpr const char* kCalculationFailed = "The new design could not be calculated; the open design is kept: ";
 constexpr const char* kNoBeamMessage = "The template has no beam to scale: ";
 constexpr const char* kTemplateMessage = "Could not read the template design: ";
 
@@ -78,37 +79,44 @@ std::optional<std::string> frmNew::checkBoxes() const
 bool frmNew::readInputs()
 {
     Inputs in;
-    auto lead = [this](const char* name) { return model::leadingNumber(text(textBox(name))); };
-    in.length = model::leadingNumber(text(txtLength));
-    in.beam = model::leadingNumber(text(txtBeam));
+    std::string refused;  // the first box whose text cannot be used
+    auto lead = [&](const char* name) {
+        try {
+            return refused.empty() ? model::leadingNumber(text(textBox(name))) : 0.0;
+        } catch (const model::FloatError&) {
+            refused = name;
+            return 0.0;
+        }
+    };
+    auto strict = [&](const char* name) {
+        const std::optional<double> value = model::strictNumber(text(textBox(name)));
+        if (!value && refused.empty()) refused = name;
+        return value.value_or(0.0);
+    };
+    in.length = lead("txtLength");
     // The length divides every height and breadth: only the slider's range is sound.
-    if (!(in.length >= SliderLength->minimum() && in.length <= SliderLength->maximum())) {
-        tell(kLengthMessage);
-        return false;
-    }
+    if (refused.empty() && !(in.length >= SliderLength->minimum() && in.length <= SliderLength->maximum()))
+        refused = "txtLength";
+    in.beam = lead("txtBeam");
     if (SSTab1->currentIndex() == kDoubleTab) {
         in.weight1 = lead("txtPaddler1Weight");
-        in.weight2 = lead("txtPaddler2Weight");
-        in.distance = lead("txtDistanceBetweenCockpits");
-        in.aft1 = lead("txtCockpit1AftTocenterofgravity");
         in.length1 = lead("txtCockpit1Length");
         in.width1 = lead("txtCockpit1Width");
-        in.aft2 = lead("txtCockpit2Afttocenterofgravity");
+        in.aft1 = lead("txtCockpit1AftTocenterofgravity");
+        in.weight2 = lead("txtPaddler2Weight");
         in.length2 = lead("txtCockpit2Length");
         in.width2 = lead("txtCockpit2Width");
+        in.aft2 = lead("txtCockpit2Afttocenterofgravity");
+        in.distance = lead("txtDistanceBetweenCockpits");
     } else {
-        const auto weight = model::strictNumber(text(textBox("txtPaddlerWeight")));
-        const auto aft = model::strictNumber(text(textBox("txtCockpitAftToCG")));
-        const auto length = model::strictNumber(text(textBox("txtCockpitLength")));
-        const auto width = model::strictNumber(text(textBox("txtCockpitWidth")));
-        if (!weight || !aft || !length || !width) {
-            tell(kNumbersMessage);
-            return false;
-        }
-        in.weight1 = in.weight2 = *weight;
-        in.aft1 = *aft;
-        in.length1 = *length;
-        in.width1 = *width;
+        in.weight1 = in.weight2 = strict("txtPaddlerWeight");
+        in.length1 = strict("txtCockpitLength");
+        in.width1 = strict("txtCockpitWidth");
+        in.aft1 = strict("txtCockpitAftToCG");
+    }
+    if (!refused.empty()) {
+        tell(model::requestFor(refused));
+        return false;
     }
     inputs_ = in;
     return true;
@@ -127,10 +135,16 @@ std::optional<model::Design> frmNew::readTemplate()
     }
     // Stretched to the new length the template must still have a beam to scale.
     model::Design trial = *read.design;
-    model::rescaleHeightsAndBreadths(trial, trial.HullLength, inputs_.length);
-    trial.HullLength = inputs_.length;
-    trial.CurveStep = model::kDefaultCurveStep;
-    if (!(model::MaxBeam(trial) > 0)) {
+    double beam = 0;
+    try {
+        model::rescaleHeightsAndBreadths(trial, trial.HullLength, inputs_.length);
+        trial.HullLength = inputs_.length;
+        trial.CurveStep = model::kDefaultCurveStep;
+        beam = model::MaxBeam(trial);
+    } catch (const model::FloatError&) {
+        // A template whose beam cannot be measured has none to scale.
+    }
+    if (!(beam > 0)) {
         tell(kNoBeamMessage + path.toStdString());
         return std::nullopt;
     }
@@ -155,24 +169,34 @@ void frmNew::copyInputs(model::Design& d)
 void frmNew::Command1_Click()
 {
     if (!main_) return;
-    try {
-        if (const auto message = checkBoxes()) {
-            tell(*message);
-            return;
-        }
-        if (!readInputs()) return;
-    } catch (const model::FloatError&) {
-        tell(kLengthMessage);
+    if (const auto message = checkBoxes()) {
+        tell(*message);
         return;
     }
-    if (std::optional<model::Design> fresh = readTemplate()) buildFromTemplate(std::move(*fresh));
+    if (!readInputs()) return;
+    std::optional<model::Design> fresh = readTemplate();
+    if (!fresh) return;
+    // The open design is replaced only by a new one that could be built
+    // whole; otherwise it and its results are put back and redrawn.
+    const bool built = model::runRestoringOnError([&] { buildFromTemplate(std::move(*fresh)); },
+                                                  [this](const model::FloatError& e) { keepOpenDesign(e); });
+    if (built) showNewDesign();
+}
+
+void frmNew::keepOpenDesign(const model::FloatError& e)
+{
+    progress(0);
+    tell(std::string(kCalculationFailed) + e.what());
+    try {
+        main_->makesections();
+        main_->drawscreens();
+    } catch (const model::FloatError&) {
+        // The open design is back as it was; only its picture is stale.
+    }
 }
 
 void frmNew::buildFromTemplate(model::Design fresh)
 {
-    // Only now, with everything it needs at hand, does the new design
-    // replace the open one.
-    main_->resetForNewDesign();
     const double cockpits = fresh.CockpitCount;
     model::newDocument(fresh);
     fresh.CockpitCount = cockpits;
@@ -180,9 +204,6 @@ void frmNew::buildFromTemplate(model::Design fresh)
     fresh.DesignLoaded = true;
     model::Design& d = model::currentDesign();
     d = std::move(fresh);
-    main_->setMainWindowEnabled(true);
-    main_->showStationRow();
-    if (main_->viewDataChecked()) main_->ViewData_Click();
 
     const bool tandem = SSTab1->currentIndex() == kDoubleTab;
     if (tandem) progress(10);
@@ -230,6 +251,19 @@ void frmNew::buildFromTemplate(model::Design fresh)
     main_->drawscreens();
     progress(80);
     if (info_ && info_->isChecked("chkAutoDetect")) info_->detect();
+}
+
+void frmNew::showNewDesign()
+{
+    // The main window's resets for a new design touch only what it shows,
+    // and the waterline's centre, which this design has already calculated.
+    const double lcb = model::currentHydrostatics().LCBPosition;
+    main_->resetForNewDesign();
+    model::currentHydrostatics().LCBPosition = lcb;
+    main_->setMainWindowEnabled(true);
+    main_->showStationRow();
+    if (main_->viewDataChecked()) main_->ViewData_Click();
+    main_->drawscreens();
     progress(90);
     hide();
 }

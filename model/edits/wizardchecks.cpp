@@ -1,11 +1,15 @@
 #include "model/edits/wizardchecks.h"
 
 #include "model/file/textreading.h"
+#include "model/hull/floaterror.h"
+
+#include <utility>
 
 namespace model {
 
 namespace {
 
+constexpr const char* kEnterKayakLength = "Please enter a kayak length from 96 to 276 inches";
 constexpr const char* kEnterWidth = "Please enter width in inches";
 constexpr const char* kEnterWeight = "Please enter paddler weight in lbs";
 constexpr const char* kEnterLength = "Please enter cockpit length in inches";
@@ -23,9 +27,12 @@ public:
         if (!failed_ && box.empty()) failed_ = message;
         return *this;
     }
+    // A number too large to read fails as its own box.
     Checks& wider(const std::string& beam, const std::string& cockpitWidth)
     {
-        if (!failed_ && !(leadingNumber(beam) > leadingNumber(cockpitWidth))) failed_ = kTooNarrow;
+        if (failed_) return *this;
+        const auto b = readable(beam, kEnterWidth), w = readable(cockpitWidth, kEnterCockpitWidth);
+        if (b && w && !(*b > *w)) failed_ = kTooNarrow;
         return *this;
     }
     std::optional<std::string> result() const
@@ -34,10 +41,48 @@ public:
     }
 
 private:
+    std::optional<double> readable(const std::string& box, const char* message)
+    {
+        try {
+            return leadingNumber(box);
+        } catch (const FloatError&) {
+            if (!failed_) failed_ = message;
+            return std::nullopt;
+        }
+    }
+
     const char* failed_ = nullptr;
 };
 
+constexpr const char* kEnterDistance = "Please enter the distance between cockpits in inches";
+
+// Each box and what its user is asked to enter.
+constexpr std::pair<std::string_view, const char*> kRequests[] = {
+    {"txtLength", kEnterKayakLength},
+    {"txtBeam", kEnterWidth},
+    {"txtPaddlerWeight", kEnterWeight},
+    {"txtPaddler1Weight", kEnterWeight},
+    {"txtPaddler2Weight", kEnterWeight},
+    {"txtCockpitLength", kEnterLength},
+    {"txtCockpit1Length", kEnterLength},
+    {"txtCockpit2Length", kEnterLength},
+    {"txtCockpitWidth", kEnterCockpitWidth},
+    {"txtCockpit1Width", kEnterCockpitWidth},
+    {"txtCockpit2Width", kEnterCockpitWidth},
+    {"txtCockpitAftToCG", kEnterAftToCG},
+    {"txtCockpit1AftTocenterofgravity", kEnterAftToCG1},
+    {"txtCockpit2Afttocenterofgravity", kEnterAftToCG2},
+    {"txtDistanceBetweenCockpits", kEnterDistance},
+};
+
 }  // namespace
+
+std::string requestFor(std::string_view box)
+{
+    for (const auto& [name, request] : kRequests)
+        if (name == box) return request;
+    return {};
+}
 
 std::optional<std::string> checkSingleCockpit(const SingleCockpitBoxes& b)
 {

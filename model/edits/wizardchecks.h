@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace model {
 
@@ -18,7 +19,12 @@ struct DoubleCockpitBoxes {
     std::string paddler2Weight, cockpit2Length, cockpit2Width, cockpit2AftToCG;
 };
 
-// The first failed check's message, or nothing when all pass.
+// What the user is asked to enter in the wizard's box of that name (empty
+// for a name it does not have): the message when its text cannot be used.
+std::string requestFor(std::string_view box);
+
+// The first failed check's message, or nothing when all pass. A width too
+// large to read fails with its own box's request.
 std::optional<std::string> checkSingleCockpit(const SingleCockpitBoxes& boxes);
 std::optional<std::string> checkDoubleCockpit(const DoubleCockpitBoxes& boxes);
 

@@ -13,7 +13,7 @@ double square(double v) { return v * v; }
 
 double Distance3D(const Point3& a, const Point3& b)
 {
-    return std::sqrt((square(b.X - a.X) + square(b.Y - a.Y)) + square(b.Z - a.Z));
+    return checked(std::sqrt((square(b.X - a.X) + square(b.Y - a.Y)) + square(b.Z - a.Z)), "Distance3D");
 }
 
 double SectionArea(int n, const std::vector<Point3>& pts)
@@ -21,7 +21,7 @@ double SectionArea(int n, const std::vector<Point3>& pts)
     double s = 0;
     for (int i = 1; i <= n - 1; ++i) s = (pts[i + 1].Y * pts[i].Z + s) - pts[i].Y * pts[i + 1].Z;
     if (n >= 1) s = (s + pts[1].Y * pts[n].Z) - pts[n].Y * pts[1].Z;
-    return std::abs(s) / 2;
+    return checked(std::abs(s) / 2, "SectionArea");
 }
 
 double ArcCos(double x)
@@ -34,12 +34,12 @@ double ArcCos(double x)
 
 double DotProduct(const Point3& a, const Point3& b)
 {
-    return (a.X * b.X + a.Y * b.Y) + a.Z * b.Z;
+    return checked((a.X * b.X + a.Y * b.Y) + a.Z * b.Z, "DotProduct");
 }
 
 double VectorLength(const Point3& v)
 {
-    return std::sqrt((square(v.X) + square(v.Y)) + square(v.Z));
+    return checked(std::sqrt((square(v.X) + square(v.Y)) + square(v.Z)), "VectorLength");
 }
 
 double AngleBetween(const Point3& a, const Point3& b)

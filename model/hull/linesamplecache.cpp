@@ -37,7 +37,8 @@ void LineSampleCache::resize(int lines)
 void LineSampleCache::update(const std::vector<LineEvaluator>& lines)
 {
     const int n = int(lines.size()) - 1;
-    if (n != lines_) resize(n);
+    // A cache moved from keeps its line count but not its tables.
+    if (n != lines_ || valid_.size() != std::size_t(n) + 1) resize(n);
     std::vector<int> stale;
     for (int i = 1; i <= n; ++i)
         if (!valid_[i] || !sampled_[i].sameAs(lines[i])) {
@@ -45,8 +46,11 @@ void LineSampleCache::update(const std::vector<LineEvaluator>& lines)
             stale.push_back(i);
         }
     solved_ = int(stale.size());
-    if (stale.empty()) return;
+    if (stale.empty() && outlinesValid_) return;
+    // Until the outlines are measured again they are not trusted: a step
+    // that raises leaves them to the next update.
     heightsValid_ = false;
+    outlinesValid_ = false;
     // Lines whose segments share their X values are located once between them.
     while (!stale.empty()) {
         std::vector<int> group{stale.front()}, rest;
@@ -77,7 +81,10 @@ void LineSampleCache::sampleGroup(const std::vector<LineEvaluator>& lines, const
 // girth as the edges' running sum, in the order a slice has always added them.
 void LineSampleCache::measureOutlines()
 {
-    if (lines_ < 1) return;
+    if (lines_ < 1) {
+        outlinesValid_ = true;
+        return;
+    }
     for (int k = 0; k < sliceCount(); ++k) {
         Point3* p = &points_[index(k, 0)];
         double* edge = &edges_[index(k, 0)];
@@ -92,6 +99,7 @@ void LineSampleCache::measureOutlines()
         area_[k] = area;
         girth_[k] = girth;
     }
+    outlinesValid_ = true;
 }
 
 const HeightRange& LineSampleCache::heights(double length)

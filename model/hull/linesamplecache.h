@@ -67,6 +67,7 @@ private:
     std::vector<double> edges_;           // (slice, 0..N)
     std::vector<double> area_, girth_;    // per slice
     std::vector<LineEvaluator::Place> places_;
+    bool outlinesValid_ = false;
     bool heightsValid_ = false;
     double heightsLength_ = 0;
     HeightRange heights_;

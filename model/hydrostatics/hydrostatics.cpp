@@ -25,19 +25,19 @@ void setUpGraph(const Design& d, VolumeGraph& graph)
     graph.bars.reserve(kVolumeSlices);
 }
 
-// Every result a run computes starts from 0; the measured-from distances are
-// read again from their boxes.
-void resetResults(Hydrostatics& r, const HydroInputs& inputs)
+// A run starts from fresh results with the measured-from distances read
+// again from their boxes; reading them can raise, so nothing of the open
+// results is touched yet.
+Hydrostatics startRun(const Design& d, const HydroInputs& inputs)
 {
-    Hydrostatics fresh;
-    fresh.VolumeSliceCount = r.VolumeSliceCount;
-    fresh.WaterlineHalfBreadthsTop.swap(r.WaterlineHalfBreadthsTop);
-    fresh.WaterlineHalfBreadthsBottom.swap(r.WaterlineHalfBreadthsBottom);
-    fresh.volumeGraph = std::move(r.volumeGraph);
-    fresh.sampleCache = std::move(r.sampleCache);
-    fresh.EntryMeasuredFrom = leadingNumber(inputs.startMeasuredFrom);
-    fresh.ExitMeasuredFrom = leadingNumber(inputs.endMeasuredFrom);
-    r = std::move(fresh);
+    Hydrostatics run;
+    run.EntryMeasuredFrom = leadingNumber(inputs.startMeasuredFrom);
+    run.ExitMeasuredFrom = leadingNumber(inputs.endMeasuredFrom);
+    run.VolumeSliceCount = kVolumeSlices;
+    run.WaterlineHalfBreadthsTop.assign(kVolumeSlices + 1, 0.0);
+    run.WaterlineHalfBreadthsBottom.assign(kVolumeSlices + 1, 0.0);
+    setUpGraph(d, run.volumeGraph);
+    return run;
 }
 
 void checkResults(const Hydrostatics& r)
@@ -60,6 +60,26 @@ void settleDisplacements(const Design& d, Hydrostatics& r)
     r.Displacement = roundTo(r.Displacement, kDisplacementDecimals);
 }
 
+void calculate(Design& design, const HydroInputs& inputs, Hydrostatics& run)
+{
+    const double length = design.HullLength;
+    const double w = checked(design.WaterlineHeight / length, "waterline height");
+    HullSlicer slicer(design, run.sampleCache);
+    const HeightRange heights = integrateSlices(slicer, length, w, run);
+    gethalfwidths(design, run);
+    gethalfangles(run);
+    findCentres(slicer, length, w, run);
+    deriveResults(design, heights, run);
+    run.hullSeen = heights.seen;
+    run.lowestLineHeight = heights.lowest;
+    run.highestLineHeight = heights.highest;
+    checkResults(run);
+
+    if (inputs.autoPositionCockpit) PositionCockpits(design, run);
+    measureCockpitDepths(design);
+    settleDisplacements(design, run);
+}
+
 }  // namespace
 
 Hydrostatics& currentHydrostatics()
@@ -70,30 +90,25 @@ Hydrostatics& currentHydrostatics()
 
 bool runHydrostatics(Design& design, const HydroInputs& inputs, Hydrostatics& results)
 {
-    results.VolumeSliceCount = kVolumeSlices;
-    results.WaterlineHalfBreadthsTop.assign(kVolumeSlices + 1, 0.0);
-    results.WaterlineHalfBreadthsBottom.assign(kVolumeSlices + 1, 0.0);
-    if (!design.DesignLoaded) return false;
+    if (!design.DesignLoaded) {
+        results.VolumeSliceCount = kVolumeSlices;
+        results.WaterlineHalfBreadthsTop.assign(kVolumeSlices + 1, 0.0);
+        results.WaterlineHalfBreadthsBottom.assign(kVolumeSlices + 1, 0.0);
+        return false;
+    }
     clearUpperVectorState();
-
-    setUpGraph(design, results.volumeGraph);
-    resetResults(results, inputs);
-    const double length = design.HullLength;
-    const double w = checked(design.WaterlineHeight / length, "waterline height");
-    HullSlicer slicer(design, results.sampleCache);
-    const HeightRange heights = integrateSlices(slicer, length, w, results);
-    gethalfwidths(design, results);
-    gethalfangles(results);
-    findCentres(slicer, length, w, results);
-    deriveResults(design, heights, results);
-    results.hullSeen = heights.seen;
-    results.lowestLineHeight = heights.lowest;
-    results.highestLineHeight = heights.highest;
-    checkResults(results);
-
-    if (inputs.autoPositionCockpit) PositionCockpits(design, results);
-    measureCockpitDepths(design);
-    settleDisplacements(design, results);
+    // The run works on fresh results and replaces the open ones only when it
+    // has succeeded. The sample cache is lent to it, not copied: it stays
+    // consistent whatever step raises, so it is simply handed back.
+    Hydrostatics run = startRun(design, inputs);
+    run.sampleCache = std::move(results.sampleCache);
+    try {
+        calculate(design, inputs, run);
+    } catch (...) {
+        results.sampleCache = std::move(run.sampleCache);
+        throw;
+    }
+    results = std::move(run);
     return true;
 }
 

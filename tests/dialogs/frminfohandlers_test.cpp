@@ -4,6 +4,7 @@
 #include "tests/support/testapp.h"
 
 #include "model/file/designwriter.h"
+#include "model/hull/floaterror.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <optional>
 
 using dialogs::frmInfo;
@@ -174,6 +176,10 @@ TEST_F(InfoWindow, RefusedInputKeepsTheDesignAndSaysWhy)
         {"txtKayakWidth", "24", "Command10", 0, "The kayak has no beam to scale from", "0", {}},
         {"txtCargoWeight", "1e400", "Command3", 23, "That number is too large to use; the previous value is kept", "12", {}},
         {"txtMaterialWeightPerSquareFoot", "1e308", "Command4", 23, "That number is too large to use; the previous value is kept", "0.3", {}},
+        // A distance the calculation cannot read, then another button: the
+        // box is put back before the design is rebuilt.
+        {"txtStartMeasuredFrom", "1e400", "Command2", 23, "That number is too large to use; the previous value is kept", "36", Log{"R1", "R1", "R2", "R3"}},
+        {"txtEndMeasuredFrom", "-1e400", "cmdDetect", 23, "That number is too large to use; the previous value is kept", "36", Log{"R1", "R1", "R2", "R3"}},
     };
     for (const auto& row : rows) {
         fresh();
@@ -187,3 +193,36 @@ TEST_F(InfoWindow, RefusedInputKeepsTheDesignAndSaysWhy)
     }
 }
 
+
+TEST_F(InfoWindow, AnActivationWithABeamThatCannotBeShownKeepsTheBoxesAsTyped)
+{
+    fresh();
+    info.textBox("txtCargoWeight")->setText("typed");
+    main.beam = std::numeric_limits<double>::infinity();
+    QEvent activate(QEvent::WindowActivate);
+    EXPECT_NO_THROW(QApplication::sendEvent(&info, &activate));
+    EXPECT_EQ(std::pair(info.controlText("txtCargoWeight"), messages.texts()), std::pair(QString("typed"), Log{}));
+
+    main.beam = 23;
+    QApplication::sendEvent(&info, &activate);
+    EXPECT_EQ(info.controlText("txtCargoWeight"), "12");
+}
+
+TEST_F(InfoWindow, AHalfAngleSwitchWhoseRedrawRaisesIsStoppedAtTheWindow)
+{
+    fresh();
+    struct FailingRedraw : testsupport::FakeMain {
+        using FakeMain::FakeMain;
+        void drawscreens() override
+        {
+            FakeMain::drawscreens();
+            if (log.size() == 1) throw model::FloatError("redraw");
+        }
+    } failing{info};
+    info.connectTo(&failing, &messages);
+    EXPECT_NO_THROW(info.checkBox("chkEntryHalfAngle")->setChecked(true));
+    // Told once, then everything rebuilt as it was.
+    EXPECT_EQ(std::pair(messages.texts(), failing.log),
+              std::pair(Log{"That number is too large to use; the previous value is kept"}, Log{"R3", "R1", "R2", "R3"}));
+    info.connectTo(&main, &messages);
+}

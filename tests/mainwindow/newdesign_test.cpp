@@ -98,9 +98,9 @@ TEST_F(NewDesign, RefusalsCancelAndAMissingTemplateLeaveTheOpenDesign)
     startNew();
     const std::tuple<const char*, const char*, const char*, const char*> entries[] = {
         {"18", "190", "204", "Cockpit width cannot be greater than kayak width"},
-        {"23", "heavy", "204", "Please enter numbers for the paddler weight and the cockpit"},
+        {"23", "heavy", "204", "Please enter paddler weight in lbs"},
         {"23", "190", "20", "Please enter a kayak length from 96 to 276 inches"},
-        {"1e999", "190", "204", "Please enter a kayak length from 96 to 276 inches"},  // too large to read
+        {"1e999", "190", "204", "Please enter width in inches"},  // too large to read
     };
     for (const auto& [beam, weight, length, message] : entries) {
         wizard().txtBeam->setText(beam);

@@ -122,6 +122,23 @@ TEST(PointOnLine, CoverageByKindAndTheLastCoveringSegment)
     EXPECT_EQ(PointOnLineAtX(h.design, broken, 0.25).Y, 0);
 }
 
+// A result too large to hold is an error, never an infinity; a large but
+// holdable one is the plain value.
+TEST(Geometry, ResultsTooLargeToHoldRaise)
+{
+    const double unit = std::ldexp(1.0, 500);  // squares to 2^1000, short of overflow
+    const Point3 big{1e200, 0, 0, 0}, near{3 * unit, 4 * unit, 0, 0};
+    const std::vector<Point3> wide{{}, {0, 0, 0, 0}, {0, 1e200, 0, 0}, {0, 0, 1e200, 0}};
+    EXPECT_THROW(Distance3D({}, big), FloatError);
+    EXPECT_THROW(Distance3D(big, {-1e200, 0, 0, 0}), FloatError);
+    EXPECT_THROW(SectionArea(3, wide), FloatError);
+    EXPECT_THROW(DotProduct(big, big), FloatError);
+    EXPECT_THROW(VectorLength(big), FloatError);
+    EXPECT_THROW(AngleBetween(big, near), FloatError);
+    EXPECT_EQ(std::tuple(Distance3D({}, near), VectorLength(near), DotProduct(near, {unit, 0, 0, 0})),
+              std::tuple(5 * unit, 5 * unit, 3 * unit * unit));
+}
+
 TEST(Geometry, NormaliseSectionAreaAndAngles)
 {
     // Distance3D, a zero vector's Normalise and AngleBetween's clamp: see the hydrostatics and panel development.

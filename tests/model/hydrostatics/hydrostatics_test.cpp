@@ -6,6 +6,7 @@
 #include "model/hydrostatics/readout.h"
 #include "model/hydrostatics/waterlinesearch.h"
 #include "tests/support/designbuilder.h"
+#include "tests/support/sameresults.h"
 
 #include <gtest/gtest.h>
 
@@ -343,4 +344,41 @@ TEST(WaterlineSearch, StepsAnInchPerHundredPoundsTurnsBackAtATenthAndStops)
     SearchOutcome inner{true};
     EXPECT_TRUE(outer.run([&] { inner = outer.run(); }).reached && !inner.ran);
     EXPECT_TRUE(outer.run().ran);  // and the guard is released
+}
+
+// A run that raises leaves the results as they were and its line samples fit
+// for the next run, which gives to the bit what a fresh program gives.
+TEST(Hydrostatics, ARunThatRaisesLeavesTheResultsAndTheNextRunIsAsAFreshProgramsRun)
+{
+    using testsupport::differingResults;
+    using Names = std::vector<std::string>;
+    Design d = testsupport::cockpitKayak();
+    Hydrostatics h;
+    runHydrostatics(d, {}, h);
+    const Hydrostatics before = h;
+
+    // A measured-from distance too large to read: raised before any slice.
+    EXPECT_THROW(runHydrostatics(d, {false, "1e400", "36"}, h), FloatError);
+    EXPECT_EQ(differingResults(h, before), Names{});
+
+    // A deck handle dragged out of reach: raised while the outlines are
+    // measured, and again by a second run of the same hull rather than
+    // trusting outlines measured halfway.
+    Design far = d;
+    const int handle = far.CurveSegments[far.HullLines[1].Segments[1]].StartHandle;
+    far.ControlPoints[handle].Position.Y = 1e200;
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        EXPECT_THROW(runHydrostatics(far, {}, h), FloatError) << attempt;
+        EXPECT_EQ(differingResults(h, before), Names{}) << attempt;
+    }
+
+    // The handle put somewhere sound.
+    Design moved = d;
+    moved.ControlPoints[handle].Position.Y *= 1.05;
+    Design movedAgain = moved;
+    Hydrostatics fresh;
+    runHydrostatics(moved, {}, h);
+    runHydrostatics(movedAgain, {}, fresh);
+    EXPECT_EQ(differingResults(h, fresh), Names{});
+    EXPECT_NE(differingResults(h, before), Names{});
 }
