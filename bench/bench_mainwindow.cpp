@@ -310,68 +310,70 @@ BENCHMARK(BM_openLargestAcceptedFile)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
-// Plans > Preview Panels on the worst file Open accepts, opened through
-// File > Open: each activation develops every panel at every station and
-// draws the sheet, until it is on the screen. Peak memory is over the
-// resident size with the file open and no preview yet.
+namespace {
+
+// The worst file Open accepts for the panel preview and the 3D view, opened
+// through File > Open in the window; the peak memory of what follows counts
+// over the resident size then.
+struct WorstFileOpened {
+    ExtremeFile file{kMostStationsAndLines};
+    LoadedWindow w{testsupport::cockpitKayak()};
+    std::optional<std::string> refusal = file.refusal();
+    PeakGrowth peak;
+
+    WorstFileOpened()
+    {
+        if (!refusal && !openThroughMenu(w, file.path)) refusal = "refused";
+        resetPeakMemory();
+        peak.baselineKiB = statusKiB("VmRSS:");
+    }
+    void count(benchmark::State& state) const
+    {
+        file.count(state);
+        state.counters["peak_MiB"] = peak.MiB();
+    }
+};
+
+}  // namespace
+
+// Plans > Preview Panels on the worst file: each activation develops every
+// panel at every station and draws the sheet, until it is on the screen.
 static void BM_previewPanelsLargestAcceptedFile(benchmark::State& state)
 {
-    const ExtremeFile file(int(state.range(0)));
-    if (auto refusal = file.refusal()) return state.SkipWithError(refusal->c_str());
-    LoadedWindow w(testsupport::cockpitKayak());
-    if (!openThroughMenu(w, file.path)) return state.SkipWithError("refused");
-    resetPeakMemory();
-    PeakGrowth peak{statusKiB("VmRSS:")};
+    WorstFileOpened opened;
+    if (opened.refusal) return state.SkipWithError(opened.refusal->c_str());
     for (auto _ : state)
-        peak.measure([&] {
-            w.form->menu("PreviewPanels").click();
+        opened.peak.measure([&] {
+            opened.w.form->menu("PreviewPanels").click();
             paintAndFlush();
         });
     auto* preview = shownWindow<panels::frmPanels>();
     if (!preview || preview->developedPanels().empty()) return state.SkipWithError("no panels developed");
-    file.count(state);
-    state.counters["peak_MiB"] = peak.MiB();
+    opened.count(state);
 }
-BENCHMARK(BM_previewPanelsLargestAcceptedFile)
-    ->ArgName("shape")
-    ->Arg(kMostStationsAndLines)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(3);
+BENCHMARK(BM_previewPanelsLargestAcceptedFile)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
-// View > 3D Rendering on the worst file Open accepts, opened through
-// File > Open: each time a fresh view builds its lists, until its first frame
-// is presented. Needs an X display with OpenGL (xvfb-run, QT_QPA_PLATFORM=xcb).
-// Peak memory is over the resident size with the file open and no 3D view yet.
+// View > 3D Rendering on the worst file: each time a fresh view builds its
+// lists, until its first frame is presented. Needs an X display with OpenGL
+// (xvfb-run, QT_QPA_PLATFORM=xcb).
 static void BM_render3DLargestAcceptedFile(benchmark::State& state)
 {
-    const ExtremeFile file(int(state.range(0)));
-    if (auto refusal = file.refusal()) return state.SkipWithError(refusal->c_str());
-    LoadedWindow w(testsupport::cockpitKayak());
-    if (!openThroughMenu(w, file.path)) return state.SkipWithError("refused");
-    resetPeakMemory();
-    PeakGrowth peak{statusKiB("VmRSS:")};
+    WorstFileOpened opened;
+    if (opened.refusal) return state.SkipWithError(opened.refusal->c_str());
     for (auto _ : state) {
         bool presented = false;
-        peak.measure([&] {
-            w.form->menu("Render3D").click();
+        opened.peak.measure([&] {
+            opened.w.form->menu("Render3D").click();
             auto* view = shownWindow<render3d::frmRender>();
             presented = view && waitForFrame(*view);
         });
         // The view says why it could not start: no OpenGL, or a design it cannot draw.
-        if (!presented)
-            return state.SkipWithError(w.messages.shown.empty() ? "the view stopped"
-                                                                : w.messages.shown.back().text.c_str());
+        const auto& said = opened.w.messages.shown;
+        if (!presented) return state.SkipWithError(said.empty() ? "the view stopped" : said.back().text.c_str());
     }
-    file.count(state);
-    state.counters["peak_MiB"] = peak.MiB();
+    opened.count(state);
 }
-BENCHMARK(BM_render3DLargestAcceptedFile)
-    ->ArgName("shape")
-    ->Arg(kMostStationsAndLines)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(3);
+BENCHMARK(BM_render3DLargestAcceptedFile)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 // The data window's Detect clicked with the waterline 3" above where tqlk
 // floats, until what the search leaves is painted on the screen.
