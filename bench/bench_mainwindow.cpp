@@ -1,5 +1,6 @@
 // The main window as the user has it: shown on an X display (xvfb-run) when
-// there is one, on the offscreen platform otherwise.
+// there is one, on the offscreen platform otherwise. The 3D view needs the
+// display with OpenGL: QT_QPA_PLATFORM=xcb.
 
 #include "dialogs/frmInfo.h"
 #include "mainwindow/Form1.h"
@@ -10,6 +11,9 @@
 #include "model/edits/preferencevalues.h"
 #include "model/hull/sections.h"
 #include "model/hydrostatics/hydrostatics.h"
+#include "panels/frmPanels.h"
+#include "platform/device3d.h"
+#include "render3d/frmRender.h"
 #include "tests/support/designbuilder.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/testapp.h"
@@ -28,6 +32,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace {
@@ -122,16 +127,18 @@ constexpr Extreme kExtremes[] = {
     {20, true, false},
     {20, false, true},
 };
+// The worst the panel preview and the 3D view get: every panel at the most
+// stations, with the lines the 3D view needs for them (two a panel).
+constexpr int kMostStationsAndLines = 1;
 
+// Copies of the hull's panels, each running from bow to stern as the 3D view
+// needs its ends.
 void addPanels(model::Design& d)
 {
     const int own = d.PanelsPerSide;
     d.HullPanels.resize(model::kMaxPanelsPerSide + 1);
-    d.PanelEnds.resize(model::kMaxPanelsPerSide + 1);
-    for (int k = own + 1; k <= model::kMaxPanelsPerSide; ++k) {
-        d.HullPanels[k] = d.HullPanels[(k - 1) % own + 1];
-        d.PanelEnds[k] = d.PanelEnds[(k - 1) % own + 1];
-    }
+    for (int k = own + 1; k <= model::kMaxPanelsPerSide; ++k) d.HullPanels[k] = d.HullPanels[(k - 1) % own + 1];
+    d.PanelEnds.assign(model::kMaxPanelsPerSide + 1, {0, model::kBowPoint, model::kSternPoint});
     d.PanelsPerSide = model::kMaxPanelsPerSide;
 }
 
@@ -205,45 +212,169 @@ void resetPeakMemory()
     std::ofstream("/proc/self/clear_refs") << "5";
 }
 
+// An extreme written to a design file, as Open takes it.
+struct ExtremeFile {
+    model::Design design;
+    std::string text;
+    QTemporaryDir folder;
+    std::string path = (folder.path() + "/largest.QLK").toStdString();
+
+    explicit ExtremeFile(int shape) : design(extremeDesign(kExtremes[shape])), text(model::writeDesignText(design))
+    {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    // Why Open would refuse it, or nothing.
+    std::optional<std::string> refusal() const
+    {
+        if (auto fault = model::designFault(design)) return fault;
+        if (text.size() > model::kMaxDesignFileBytes) return "larger than a design file may be";
+        return std::nullopt;
+    }
+    void count(benchmark::State& state) const
+    {
+        state.counters["panels"] = design.PanelsPerSide;
+        state.counters["stations"] = design.StationCount;
+        state.counters["bulkheads"] = design.BulkheadCount;
+        state.counters["lines"] = design.LineCount;
+    }
+};
+
+// File > Open of the file in the main window, as the user does.
+bool openThroughMenu(LoadedWindow& w, const std::string& path)
+{
+    model::currentDesign().DesignChanged = false;
+    w.dialogs.answers = {path};
+    w.form->Open_Click();
+    paintAndFlush();
+    return model::currentDesign().FileName == path;
+}
+
+// The largest growth of the peak resident size (VmHWM, reset before each
+// step) over the resident size before the step, or over the baseline given.
+struct PeakGrowth {
+    std::optional<long> baselineKiB;
+    long largestKiB = 0;
+
+    template <class Step> void measure(const Step& step)
+    {
+        resetPeakMemory();
+        const long before = baselineKiB.value_or(statusKiB("VmRSS:"));
+        step();
+        largestKiB = std::max(largestKiB, statusKiB("VmHWM:") - before);
+    }
+    double MiB() const { return double(largestKiB) / 1024; }
+};
+
+template <class Window> Window* shownWindow()
+{
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<Window*>(top); window && window->isVisible()) return window;
+    return nullptr;
+}
+
+// Runs events until the view presents a frame or stops; false when it stopped.
+bool waitForFrame(render3d::frmRender& view)
+{
+    bool swapped = false;
+    const QMetaObject::Connection c =
+        QObject::connect(view.Picture1, &platform::Device3D::frameSwapped, [&swapped] { swapped = true; });
+    while (!swapped && view.RenderRunning()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QObject::disconnect(c);
+    return swapped;
+}
+
 }  // namespace
 
 // File > Open of each extreme through the window's own handler: read, check,
 // rebuild and the first redraw, each open replacing the one before. Its peak
-// memory is the growth of the peak resident size (VmHWM, reset before each
-// open) over the resident size before it, the largest of the opens.
+// memory is the largest growth over the resident size before an open.
 static void BM_openLargestAcceptedFile(benchmark::State& state)
 {
-    const model::Design design = extremeDesign(kExtremes[state.range(0)]);
-    if (auto fault = model::designFault(design)) return state.SkipWithError(fault->c_str());
-    const std::string text = model::writeDesignText(design);
-    if (text.size() > model::kMaxDesignFileBytes) return state.SkipWithError("larger than a design file may be");
-    QTemporaryDir folder;
-    const std::string path = (folder.path() + "/largest.QLK").toStdString();
-    std::ofstream(path, std::ios::binary) << text;
+    const ExtremeFile file(int(state.range(0)));
+    if (auto refusal = file.refusal()) return state.SkipWithError(refusal->c_str());
     LoadedWindow w(testsupport::cockpitKayak());
-    long peakGrowthKiB = 0;
+    PeakGrowth peak;
     for (auto _ : state) {
         model::currentDesign().DesignChanged = false;
-        w.dialogs.answers = {path};
-        resetPeakMemory();
-        const long before = statusKiB("VmRSS:");
-        w.form->Open_Click();
-        peakGrowthKiB = std::max(peakGrowthKiB, statusKiB("VmHWM:") - before);
-        if (model::currentDesign().FileName != path) return state.SkipWithError("refused");
+        w.dialogs.answers = {file.path};
+        peak.measure([&] { w.form->Open_Click(); });
+        if (model::currentDesign().FileName != file.path) return state.SkipWithError("refused");
     }
-    state.counters["file_kB"] = double(text.size()) / 1000;
-    state.counters["peak_MiB"] = double(peakGrowthKiB) / 1024;
-    state.counters["panels"] = design.PanelsPerSide;
-    state.counters["stations"] = design.StationCount;
-    state.counters["bulkheads"] = design.BulkheadCount;
-    state.counters["lines"] = design.LineCount;
-    state.counters["points"] = design.PointCount;
+    file.count(state);
+    state.counters["file_kB"] = double(file.text.size()) / 1000;
+    state.counters["peak_MiB"] = peak.MiB();
+    state.counters["points"] = file.design.PointCount;
 }
 BENCHMARK(BM_openLargestAcceptedFile)
     ->ArgName("shape")
     ->DenseRange(0, int(std::size(kExtremes)) - 1)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
+
+namespace {
+
+// The worst file Open accepts for the panel preview and the 3D view, opened
+// through File > Open in the window; the peak memory of what follows counts
+// over the resident size then.
+struct WorstFileOpened {
+    ExtremeFile file{kMostStationsAndLines};
+    LoadedWindow w{testsupport::cockpitKayak()};
+    std::optional<std::string> refusal = file.refusal();
+    PeakGrowth peak;
+
+    WorstFileOpened()
+    {
+        if (!refusal && !openThroughMenu(w, file.path)) refusal = "refused";
+        resetPeakMemory();
+        peak.baselineKiB = statusKiB("VmRSS:");
+    }
+    void count(benchmark::State& state) const
+    {
+        file.count(state);
+        state.counters["peak_MiB"] = peak.MiB();
+    }
+};
+
+}  // namespace
+
+// Plans > Preview Panels on the worst file: each activation develops every
+// panel at every station and draws the sheet, until it is on the screen.
+static void BM_previewPanelsLargestAcceptedFile(benchmark::State& state)
+{
+    WorstFileOpened opened;
+    if (opened.refusal) return state.SkipWithError(opened.refusal->c_str());
+    for (auto _ : state)
+        opened.peak.measure([&] {
+            opened.w.form->menu("PreviewPanels").click();
+            paintAndFlush();
+        });
+    auto* preview = shownWindow<panels::frmPanels>();
+    if (!preview || preview->developedPanels().empty()) return state.SkipWithError("no panels developed");
+    opened.count(state);
+}
+BENCHMARK(BM_previewPanelsLargestAcceptedFile)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// View > 3D Rendering on the worst file: each time a fresh view builds its
+// lists, until its first frame is presented. Needs an X display with OpenGL
+// (xvfb-run, QT_QPA_PLATFORM=xcb).
+static void BM_render3DLargestAcceptedFile(benchmark::State& state)
+{
+    WorstFileOpened opened;
+    if (opened.refusal) return state.SkipWithError(opened.refusal->c_str());
+    for (auto _ : state) {
+        bool presented = false;
+        opened.peak.measure([&] {
+            opened.w.form->menu("Render3D").click();
+            auto* view = shownWindow<render3d::frmRender>();
+            presented = view && waitForFrame(*view);
+        });
+        // The view says why it could not start: no OpenGL, or a design it cannot draw.
+        const auto& said = opened.w.messages.shown;
+        if (!presented) return state.SkipWithError(said.empty() ? "the view stopped" : said.back().text.c_str());
+    }
+    opened.count(state);
+}
+BENCHMARK(BM_render3DLargestAcceptedFile)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 // The data window's Detect clicked with the waterline 3" above where tqlk
 // floats, until what the search leaves is painted on the screen.

@@ -2,14 +2,13 @@
 // The values the preferences window's boxes give the design, each read as
 // the leading number of its text.
 
+#include "model/file/stationlimits.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
 namespace model {
-
-inline constexpr int kFewestStations = 10;
-inline constexpr int kMostStations = 100;
 
 struct StationsEntry {
     double StationCount = 0;  // stations + 1, a whole number

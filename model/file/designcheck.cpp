@@ -87,7 +87,6 @@ Fault sizeFault(const Design& d)
     if (!(stations >= 1 && stations <= kMaxStationCount)) return "station count out of range";
     if (d.BulkheadCount > kMaxBulkheads) return "too many bulkheads";
     const double sections = stations + 1 + d.BulkheadCount + 1;
-    if (sections * (d.LineCount + 1) > kMaxSectionPoints) return "too many section points";
     if ((sections + kSamplesBesideSections) * (d.LineCount + lineEntries(d)) > kMaxLineSampleWork)
         return "too many lines and segments for the stations";
     return std::nullopt;

@@ -3,6 +3,7 @@
 // lies in the list it points into, the length and station count are usable
 // and the derived section tables stay within bounds.
 
+#include "model/file/stationlimits.h"
 #include "model/hull/design.h"
 
 #include <cstdint>
@@ -11,11 +12,10 @@
 
 namespace model {
 
-// StationCount is stepped through by a 16-bit station index.
-inline constexpr double kMaxStationCount = 32767;
-// The section tables makesections derives (stations and bulkheads, one point
-// per line each) must stay a modest allocation.
-inline constexpr double kMaxSectionPoints = 1 << 21;
+// StationCount is the stations + 1, at most what the preferences can set:
+// the panel preview and the 3D view work through every station of every
+// panel, and far more stations would freeze the one and swell the other.
+inline constexpr double kMaxStationCount = kMostStations + 1;
 // Opening a design samples every line at each section and at the
 // hydrostatics' slices, and each sample looks through the line's segment
 // entries (each also a prepared piece of a few hundred bytes); the slices'

@@ -1,4 +1,5 @@
 #include "model/document/document.h"
+#include "model/edits/preferencevalues.h"
 #include "model/file/designcheck.h"
 #include "model/file/designreader.h"
 #include "model/file/designwriter.h"
@@ -190,7 +191,7 @@ TEST_F(DocumentTest, EveryBadFileLeavesTheOpenDesignAsItWas)
         {"four cockpits", badDesign([](Design& d) { d.CockpitCount = 4; })},
         {"zero hull length", badDesign([](Design& d) { d.HullLength = 0; })},
         {"no station interval", badDesign([](Design& d) { d.StationCount = 0.5; })},
-        {"too many section points",
+        {"32767 stations and 200 lines",
          badDesign([](Design& d) { d.StationCount = 32767, d.LineCount = 200, d.HullLines.resize(201); })},
         {"one segment listed 9000 times",
          badDesign([](Design& d) { d.HullLines[1].SegmentCount = 9000, d.HullLines[1].Segments.assign(9001, 1); })},
@@ -202,6 +203,8 @@ TEST_F(DocumentTest, EveryBadFileLeavesTheOpenDesignAsItWas)
         {"line segment outside the segments", badDesign([](Design& d) { d.HullLines[2].Segments[1] = 3; })},
         {"panel line outside the lines", badDesign([](Design& d) { d.HullPanels[1].LineB = 3; })},
         {"rim point outside the points", badDesign([](Design& d) { d.Cockpits[1].RimPoints[2] = 5; })},
+        {"102 stations", written(withRow(kRowStations, " 102"))},
+        {"101.5 stations, 102 once rounded", written(withRow(kRowStations, " 101.5"))},
         {"33 panels", written(textWith(33))}, {"101 bulkheads", written(textWith(1, 101))},
         {"17 links of a point", written(textWith(1, 1, 17))},
         {"a byte beyond the largest file", written(paddedTo(model::kMaxDesignFileBytes + 1))},
@@ -220,10 +223,12 @@ TEST_F(DocumentTest, EveryBadFileLeavesTheOpenDesignAsItWas)
         EXPECT_EQ(model::writeDesignText(design), model::writeDesignText(before)) << c.name;
     }
 
-    // The files at the limits open.
+    // The files at the limits open, a design with the most stations the preferences set among them.
+    Design mostStations = testsupport::furnishedKayak();
+    mostStations.StationCount = model::stationsFromText("100").StationCount;
     messages.shown.clear();
-    for (const std::string& text : {textWith(32), textWith(1, 100), textWith(1, 1, 16),
-                                    paddedTo(model::kMaxDesignFileBytes)}) {
+    for (const std::string& text : {textWith(32), textWith(1, 100), textWith(1, 1, 16), withRow(kRowStations, " 101"),
+                                    model::writeDesignText(mostStations), paddedTo(model::kMaxDesignFileBytes)}) {
         dialogs.answers = {written(text).string()};
         Design design;
         EXPECT_TRUE(model::openDocument(design, dialogs, messages).done()) << files;
