@@ -41,7 +41,11 @@ function(quillock_tests name)
   if(ARG_XDISPLAY)
     set(lock RESOURCE_LOCK xdisplay)
   endif()
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 PROPERTIES ENVIRONMENT "${ARG_ENV}" ${lock})
+  # ENVIRONMENT is a list, split again by each layer test discovery passes it
+  # through (the build command, the discovery script, its add_command); so
+  # escaped, every variable reaches the test, not only the first.
+  string(REPLACE ";" "\\\\\\\\\\\\\\\\;" environment "${ARG_ENV}")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 PROPERTIES ENVIRONMENT "${environment}" ${lock})
 endfunction()
 
 # The four starting designs the wizard opens lie beside the program.
