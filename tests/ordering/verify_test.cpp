@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSslConfiguration>
+#include <QTcpServer>
 #include <QWebEngineCertificateError>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -45,6 +46,13 @@ protected:
     }
 
     long thanks() const { return std::ranges::count(messages.texts(), std::string(kThanks)); }
+
+    // Whether this process may listen on `port` of 127.0.0.1 (below 1024 usually only as root).
+    static bool mayListenOn(int port)
+    {
+        QTcpServer probe;
+        return probe.listen(QHostAddress::LocalHost, quint16(port));
+    }
 };
 
 TEST_F(VerifyTest, PlacingAnOrder)
@@ -137,6 +145,7 @@ TEST_F(VerifyTest, AServerNamingItsDefaultPortSeesRefusalsAndThanksAndTheCardIsF
     const std::string cert = (folder_ / "cert.pem").string(), key = (folder_ / "key.pem").string();
     const std::string make = "openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=localhost -addext "
                              "subjectAltName=DNS:localhost,IP:127.0.0.1 -keyout " + key + " -out " + cert + " 2>/dev/null";
+    if (!mayListenOn(80) || !mayListenOn(443)) GTEST_SKIP() << "ports 80 and 443 of 127.0.0.1 are not ours to use";
     ASSERT_EQ(std::system(make.c_str()), 0) << "openssl makes the test certificate";
     // The fetches and the browser trust the test certificate, the fetches as if it came from an authority.
     QSslConfiguration trusted = QSslConfiguration::defaultConfiguration();
