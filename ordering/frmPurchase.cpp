@@ -263,7 +263,8 @@ bool frmPurchase::placeOrder()
     const std::time_t now = std::chrono::system_clock::to_time_t(clock());
     std::tm local{};
     localtime_r(&now, &local);
-    if (auto number = orderNumber(record, OrderType, local)) record.OrderNumber = *number;
+    if (auto number = orderNumber(record, OrderType, local))
+        record.OrderNumber = QString::fromStdString(*number).toUpper().toStdString();
 
     platform::doEvents();
     if (!CCValidationSolution(record.CardNumber, record.OrderCardType)) {

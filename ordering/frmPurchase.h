@@ -87,6 +87,9 @@ public:
     // verify window let it go.
     const std::string& postingPage() const { return postingPage_; }
     void dropPostingPage();
+    // Once the order is placed the card number and security code boxes are
+    // emptied for whoever uses the form next; every other box keeps its text.
+    void forgetCard();
 
 private:
     void build();

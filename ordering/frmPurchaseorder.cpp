@@ -7,6 +7,7 @@
 #include "model/hull/design.h"
 #include "ordering/ordercipher.h"
 #include "ordering/postingpage.h"
+#include "ordering/purchaselists.h"
 #include "ordering/serveraddress.h"
 #include "platform/doevents.h"
 
@@ -42,5 +43,11 @@ bool frmPurchase::makePostingPage()
 }
 
 void frmPurchase::dropPostingPage() { wipe(postingPage_); }
+
+void frmPurchase::forgetCard()
+{
+    constexpr std::size_t kNumber = 1, kSecurityCode = 4;
+    for (const std::size_t box : {kNumber, kSecurityCode}) setBoxText(kCardBoxes[box], {});
+}
 
 }  // namespace ordering

@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace ordering {
 
 namespace {
@@ -34,19 +36,10 @@ constexpr int kBrowserHeight = 260;
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-// The order script's address, the page's form action; nothing when the
-// server's address is not allowed.
-std::optional<QString> scriptAddress()
-{
-    const std::optional<std::string> server = orderServerAddress();
-    if (!server) return std::nullopt;
-    return qs(*server) + QString::fromUtf8(kOrderScriptPath.data(), qsizetype(kOrderScriptPath.size()));
-}
-
 bool isScript(const QString& url)
 {
-    const std::optional<QString> script = scriptAddress();
-    return script && url.compare(*script, Qt::CaseInsensitive) == 0;
+    const std::optional<std::string> server = orderServerAddress();
+    return server && isOrderScript(url.toStdString(), *server);
 }
 
 QLineEdit* namedBox(const char* name)
@@ -106,6 +99,7 @@ frmVerifyOrder::frmVerifyOrder(frmPurchase& purchase, model::MessageBox& message
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
     connect(WebBrowser1, &platform::WebBrowser::loaded, this, [this](const QString& url, bool ok) {
+        if (std::exchange(refusalPending_, false)) return reportRefusal();
         if (!ok && isScript(url)) postRefused();
     });
 }
@@ -237,24 +231,30 @@ void frmVerifyOrder::Timer1_Timer()
     messages_.show(kThanks);
     hide();
     purchase_.dropPostingPage();
+    purchase_.forgetCard();
 }
 
-void frmVerifyOrder::loadPostingPage()
+bool frmVerifyOrder::loadPostingPage()
 {
     // From memory, with the server as the page's address: no file holds the card.
     const std::optional<std::string> server = orderServerAddress();
-    if (server && !purchase_.postingPage().empty())
-        WebBrowser1->setPage(qs(purchase_.postingPage()), qs(*server + "/"));
+    if (!server || purchase_.postingPage().empty()) return false;
+    WebBrowser1->setPage(qs(purchase_.postingPage()), qs(*server + "/"));
+    return true;
 }
 
 void frmVerifyOrder::postRefused()
 {
-    messages_.show(kPostRefused + std::string(kSupportEmail) + ".");
-    loadPostingPage();
+    // Said once the page is back, not over the browser's own error page.
+    refusalPending_ = loadPostingPage();
+    if (!refusalPending_) reportRefusal();
 }
+
+void frmVerifyOrder::reportRefusal() { messages_.show(kPostRefused + std::string(kSupportEmail) + "."); }
 
 void frmVerifyOrder::endWatch()
 {
+    refusalPending_ = false;
     purchase_.dropPostingPage();
     Timer1.stop();
 }

@@ -55,14 +55,17 @@ protected:
 private:
     void build();
     void fillBoxes();
-    void loadPostingPage();
-    // The server answered the post with an error: said in our own words,
-    // and the page loaded again for another try.
+    // False when there is no page to load.
+    bool loadPostingPage();
+    // The post failed: the page loaded again for another try, then the
+    // failure said in our own words.
     void postRefused();
+    void reportRefusal();
     void endWatch();
 
     frmPurchase& purchase_;
     bool loaded_ = false;
+    bool refusalPending_ = false;
     model::MessageBox& messages_;
 };
 

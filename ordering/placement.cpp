@@ -146,11 +146,7 @@ std::optional<std::string> orderNumber(const OrderRecord& r, int orderType, cons
     std::snprintf(stamp, sizeof stamp, "%d%d%d%d%02d%02d%s", local.tm_mon + 1, local.tm_mday,
                   local.tm_year + kYearBase, hour, local.tm_min, local.tm_sec,
                   local.tm_hour < kHoursOnClock ? "AM" : "PM");
-    number += stamp;
-    // ASCII only: the process locale must not change the order number.
-    for (char& c : number)
-        if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
-    return number;
+    return number + stamp;
 }
 
 }  // namespace ordering

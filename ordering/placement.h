@@ -53,9 +53,12 @@ std::string taxText(std::string_view stateReply, std::string_view cardHolderStat
 // Texts without a leading number count as 0.
 std::string totalText(std::string_view priceText, std::string_view taxText);
 
-// The order number: name letters, "L" or "M", then the local date and time
-// as month, day, year, hour (12-hour clock), minutes, seconds and AM/PM, in
-// upper case. Nothing for an order type other than 1 or 2.
+// The order number before it is put in upper case: name letters as typed,
+// "L" or "M", then the local date and time as month, day, year, hour
+// (12-hour clock), minutes, seconds and AM/PM. The form upper-cases the
+// whole text with Unicode's rules, letters beyond a-z included, which the
+// standard library cannot do without the process locale. Nothing for an
+// order type other than 1 or 2.
 std::optional<std::string> orderNumber(const OrderRecord& record, int orderType, const std::tm& local);
 
 }  // namespace ordering

@@ -1,5 +1,7 @@
 #include "ordering/serveraddress.h"
 
+#include "ordering/postingpage.h"
+
 #include <QUrl>
 
 #include <cstdlib>
@@ -10,6 +12,20 @@ namespace {
 
 // The hosts as QUrl gives them: lower case, IPv6 without brackets.
 constexpr const char* kLoopbackHosts[] = {"127.0.0.1", "localhost", "::1"};
+
+constexpr int kHttpPort = 80;
+constexpr int kHttpsPort = 443;
+
+// `url` with its port always named and its path in lower case.
+QUrl comparable(QUrl url)
+{
+    const int defaultPort = url.scheme() == QLatin1String("https") ? kHttpsPort
+                            : url.scheme() == QLatin1String("http") ? kHttpPort
+                                                                     : -1;
+    url.setPort(url.port(defaultPort));
+    url.setPath(url.path().toLower());
+    return url;
+}
 
 bool isLoopback(const QString& host)
 {
@@ -32,6 +48,13 @@ std::optional<std::string> orderServerAddress(const char* configured)
     QString address = url.toString();
     while (address.endsWith('/')) address.chop(1);
     return address.toStdString();
+}
+
+bool isOrderScript(const std::string& url, const std::string& server)
+{
+    const QUrl page(QString::fromStdString(url));
+    const QUrl script(QString::fromStdString(server + std::string(kOrderScriptPath)));
+    return page.isValid() && comparable(page) == comparable(script);
 }
 
 std::optional<std::string> orderServerAddress() { return orderServerAddress(std::getenv(kOrderServerVariable)); }

@@ -24,4 +24,9 @@ std::optional<std::string> orderServerAddress(const char* configured);
 // The address from the environment, as above.
 std::optional<std::string> orderServerAddress();
 
+// Whether `url` is the order script of the server at `server`, compared as
+// addresses: a port left out is its scheme's default, since browsers drop a
+// default port that the address names; the path in any case.
+bool isOrderScript(const std::string& url, const std::string& server);
+
 }  // namespace ordering

@@ -27,6 +27,10 @@ std::jthread stopOnSignal(orderserver::OrderServer& server, sigset_t signals) {
 int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   const auto arg = [&args](std::size_t i) { return std::string(args[i]); };
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    std::cout << orderserver::kUsage;
+    return 0;
+  }
   if (args.size() == 3 && args[0] == "--make-keys") return orderserver::makeKeys(arg(1), arg(2), std::cerr);
   if (args.size() == 4 && args[0] == "--read-orders" && args[2] == "--secret-key")
     return orderserver::readOrders(arg(1), arg(3), std::cout, std::cerr);

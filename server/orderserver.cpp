@@ -43,7 +43,8 @@ constexpr std::size_t kConnectionMemory = 32 * 1024;
 constexpr std::size_t kFormReaderBuffer = 8 * 1024;
 constexpr unsigned kThreads = 8;
 constexpr std::string_view kMultipart = "multipart/form-data";
-constexpr const char* kHtml = "text/html; charset=ISO-8859-1";
+// The posting page is UTF-8, so its browser posts the order number as UTF-8.
+constexpr const char* kHtml = "text/html; charset=UTF-8";
 // The program reads the texts as Latin-1.
 constexpr const char* kText = "text/plain; charset=ISO-8859-1";
 

@@ -38,6 +38,18 @@ public:
     }
 };
 
+// The message box that also notes what the program shows at the moment of each message.
+class WatchedMessageBox : public testsupport::ScriptedMessageBox {
+public:
+    std::function<void()> onShow;
+
+    model::MessageAnswer ask(const std::string& text, model::MessageButtons buttons, model::MessageIcon icon) override
+    {
+        if (onShow) onShow();
+        return ScriptedMessageBox::ask(text, buttons, icon);
+    }
+};
+
 // 5 December 2009, 3:45:07 PM on the machine's clock.
 inline std::chrono::system_clock::time_point fixedClock()
 {
@@ -49,6 +61,9 @@ inline std::chrono::system_clock::time_point fixedClock()
 
 class OrderingTest : public servertest::ServerTest {
 protected:
+    // Generous: a loaded machine may take long, and every wait ends as soon as what it waits for happens.
+    static constexpr int kWaitMs = 30000;
+
     void SetUp() override
     {
         ServerTest::SetUp();
@@ -82,7 +97,7 @@ protected:
         transfer.paths.clear();
         form->show();
         form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !transfer.paths.empty(); }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !transfer.paths.empty(); }, kWaitMs));
         QTest::qWait(10);
     }
 
@@ -127,7 +142,7 @@ protected:
     void writeText(const char* name, std::string_view text) { servertest::writeFile(folder_ / name, text); }
 
     QApplication& app = testsupport::testApp();  // before the transfer's network access
-    testsupport::ScriptedMessageBox messages;
+    WatchedMessageBox messages;
     RecordingTransfer transfer;
     std::unique_ptr<ordering::frmPurchase> form;
 };

@@ -84,15 +84,16 @@ TEST(Placement, OrderNumberFromNamesKindAndClock)
     const std::tm fixed = at(2009, 12, 5, 15, 45, 7);
     OrderRecord r;
     r.CardHolderFirstName = " Anna", r.CardHolderMiddleName = "maria ", r.CardHolderLastName = "Berg";
-    EXPECT_EQ(orderNumber(r, kFullSizePlans, fixed), "ANMBEL125200934507PM");
-    EXPECT_EQ(orderNumber(r, kScaleModelPlans, at(2026, 1, 31, 0, 5, 9)), "ANMBEM1312026120509AM");
-    EXPECT_EQ(orderNumber(r, kFullSizePlans, at(2026, 7, 4, 12, 0, 0)), "ANMBEL742026120000PM");
+    // The letters as typed: the form puts the whole number in upper case.
+    EXPECT_EQ(orderNumber(r, kFullSizePlans, fixed), "AnmBeL125200934507PM");
+    EXPECT_EQ(orderNumber(r, kScaleModelPlans, at(2026, 1, 31, 0, 5, 9)), "AnmBeM1312026120509AM");
+    EXPECT_EQ(orderNumber(r, kFullSizePlans, at(2026, 7, 4, 12, 0, 0)), "AnmBeL742026120000PM");
     EXPECT_EQ(orderNumber(r, 0, fixed), std::nullopt);
     r.CardHolderMiddleName = "", r.CardHolderLastName = "B";
-    EXPECT_EQ(orderNumber(r, kFullSizePlans, fixed), "ANBL125200934507PM");
+    EXPECT_EQ(orderNumber(r, kFullSizePlans, fixed), "AnBL125200934507PM");
     // The middle name is not character-checked: its first letter is taken whole.
-    r.CardHolderMiddleName = "\xc3\x89lise";
-    EXPECT_EQ(orderNumber(r, kFullSizePlans, fixed), "AN\xc3\x89" "BL125200934507PM");
+    r.CardHolderMiddleName = "\xc3\xa9lise";
+    EXPECT_EQ(orderNumber(r, kFullSizePlans, fixed), "An\xc3\xa9" "BL125200934507PM");
 }
 
 TEST(Placement, OrderLinesPutShippingBeforeTaxAndDashTheCardNumber)

@@ -38,6 +38,26 @@ TEST(ServerAddress, HttpsOrLoopbackHttpOnlyDecidedOnTheHost)
         EXPECT_EQ(ordering::orderServerAddress(refused), std::nullopt) << refused;
 }
 
+TEST(ServerAddress, TheOrderScriptKnownByItsAddressWithDefaultPortsApplied)
+{
+    // Browsers drop a default port the address names, and may spell the path in capitals.
+    const std::pair<const char*, const char*> same[] = {
+        {"http://127.0.0.1/images/cdif/cdif.php", "http://127.0.0.1:80"},
+        {"https://orders.example/images/cdif/cdif.php", "https://orders.example:443"},
+        {"https://orders.example:443/IMAGES/CDIF/CDIF.PHP", "https://orders.example"},
+        {"http://127.0.0.1:8080/images/cdif/cdif.php", "http://127.0.0.1:8080"}};
+    for (const auto& [url, server] : same) EXPECT_TRUE(ordering::isOrderScript(url, server)) << url << " " << server;
+    const std::pair<const char*, const char*> other[] = {
+        {"http://127.0.0.1:8080/images/cdif/cdif.php", "http://127.0.0.1"},
+        {"http://127.0.0.1:443/images/cdif/cdif.php", "https://127.0.0.1"},
+        {"https://orders.example/images/cdif/cdif.php", "http://orders.example:443"},
+        {"https://other.example/images/cdif/cdif.php", "https://orders.example"},
+        {"https://orders.example/", "https://orders.example:443"},
+        {"https://orders.example/images/cdif/cdif.php?x=1", "https://orders.example"},
+        {"", "https://orders.example"}};
+    for (const auto& [url, server] : other) EXPECT_FALSE(ordering::isOrderScript(url, server)) << url << " " << server;
+}
+
 TEST_F(OrderingTest, ActivationRepliesAndTheirMessages)
 {
     // No reply: the server is down; no message: none shown.
@@ -58,7 +78,8 @@ TEST_F(OrderingTest, ActivationRepliesAndTheirMessages)
         const std::string reply = c.reply.value_or("down");
         EXPECT_EQ(messages.texts(), c.message.empty() ? Texts{} : Texts{c.message}) << reply;
         EXPECT_FALSE(!c.reply && (form->isVisible() || form->Timer1.isEnabled())) << "down: closed at once, no timer";
-        QTest::qWait(250);
+        // The form's tick decides whether it stays open.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !form->Timer1.isEnabled(); }, kWaitMs)) << reply;
         EXPECT_EQ(form->isVisible(), reply == "1") << reply;
     }
     EXPECT_EQ(form->ListQuantity->currentText() + "|" + form->txtTerms->toPlainText() + "|" + form->windowTitle(),

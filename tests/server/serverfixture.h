@@ -81,13 +81,22 @@ class ServerTest : public ::testing::Test {
     fs::remove_all(folder_);
   }
 
-  void startServer(std::chrono::milliseconds deadline = orderserver::kRequestDeadline) {
+  // Plain HTTP on 127.0.0.1, any free port.
+  orderserver::ServerOptions serverOptions(std::chrono::milliseconds deadline = orderserver::kRequestDeadline) const {
     orderserver::ServerOptions options;
     options.textFolder = folder_.string();
     options.storePath = storePath().string();
     options.publicKeyFile = publicKeyPath().string();
     options.port = 0;
     options.requestDeadline = deadline;
+    return options;
+  }
+
+  void startServer(std::chrono::milliseconds deadline = orderserver::kRequestDeadline) {
+    startServer(serverOptions(deadline));
+  }
+
+  void startServer(const orderserver::ServerOptions& options) {
     std::string error;
     server_ = orderserver::OrderServer::start(options, [this](std::string_view line) {
       const std::lock_guard lock(logMutex_);
