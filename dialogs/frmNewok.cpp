@@ -33,7 +33,8 @@ namespace {
 
 constexpr int kDoubleTab = 1;
 constexpr std::uintmax_t kMaxTemplateBytes = 1 << 20;
-constexpr const char* kCalculationFailed = "The new design could not be calculated; the open design is kept: ";
+constexpr const char* kCalculationFailed = "The new design could not be calculated: ";
+constexpr const char* kCalculationFailedKept = "The new design could not be calculated; the open design is kept: ";
 constexpr const char* kNoBeamMessage = "The template has no beam to scale: ";
 constexpr const char* kTemplateMessage = "Could not read the template design: ";
 
@@ -186,7 +187,8 @@ void frmNew::Command1_Click()
 void frmNew::keepOpenDesign(const model::FloatError& e)
 {
     progress(0);
-    tell(std::string(kCalculationFailed) + e.what());
+    const bool kept = model::currentDesign().DesignLoaded;  // at start-up there is none to keep
+    tell(std::string(kept ? kCalculationFailedKept : kCalculationFailed) + e.what());
     try {
         main_->makesections();
         main_->drawscreens();

@@ -97,7 +97,12 @@ void drawscreens(model::Design& design, const model::Hydrostatics& hydro, const 
     if (!guard.entered() || state.FormTooSmall || !views.complete()) return;
 
     assignHullLineColors(design);
-    if (!design.DesignLoaded) return;
+    if (!design.DesignLoaded) {
+        // No design, nothing shown: a picture left by a new design that
+        // could not be built must not stay as if it were open.
+        for (int view = 1; view <= kViewCount; ++view) views.box(view).Cls();
+        return;
+    }
 
     setScrollBarsByZoom(state);
     if (state.scrollBarsSet) state.scrollBarsSet(state);

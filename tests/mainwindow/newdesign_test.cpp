@@ -2,6 +2,8 @@
 #include "model/edits/cockpitedits.h"
 #include "model/hull/maxbeam.h"
 #include "tests/mainwindow/formfixture.h"
+#include "tests/support/pixels.h"
+#include "views/viewextent.h"
 
 #include <QLineEdit>
 #include <QProgressBar>
@@ -126,4 +128,18 @@ TEST_F(NewDesign, RefusalsCancelAndAMissingTemplateLeaveTheOpenDesign)
     EXPECT_EQ(std::tuple(d.PointCount, d.FileName), std::tuple(points, "/somewhere/kayak.qlk"));
     wizard().close();
     EXPECT_TRUE(form->isEnabled() && !wizard().isVisible());
+}
+
+TEST_F(NewDesign, ABuildThatFailsWithNoDesignOpenLeavesNoPictureOfIt)
+{
+    startNew();
+    wizard().txtBeam->setText("1e160");  // passes the checks, overflows the hull calculation
+    ok();
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"The new design could not be calculated: Distance3D"});
+    EXPECT_FALSE(currentDesign().DesignLoaded);
+    const views::ViewBoxes& boxes = form->boxes;
+    for (int view = 1; view <= views::kViewCount; ++view) {
+        const QImage picture = boxes.box(view).image();
+        EXPECT_EQ(testsupport::countPixels(picture, platform::kWhite), picture.width() * picture.height()) << view;
+    }
 }
