@@ -187,14 +187,15 @@ void frmNew::Command1_Click()
 void frmNew::keepOpenDesign(const model::FloatError& e)
 {
     progress(0);
-    const bool kept = model::currentDesign().DesignLoaded;  // at start-up there is none to keep
-    tell(std::string(kept ? kCalculationFailedKept : kCalculationFailed) + e.what());
+    // Redrawn first, so the message stands over the design that is kept.
     try {
         main_->makesections();
         main_->drawscreens();
     } catch (const model::FloatError&) {
         // The open design is back as it was; only its picture is stale.
     }
+    const bool kept = model::currentDesign().DesignLoaded;  // at start-up there is none to keep
+    tell(std::string(kept ? kCalculationFailedKept : kCalculationFailed) + e.what());
 }
 
 void frmNew::buildFromTemplate(model::Design fresh)

@@ -8,6 +8,7 @@
 #include "model/file/textfile.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,10 +33,13 @@ public:
     // Answers in order; OK (or Cancel for a question) once they run out.
     std::deque<model::MessageAnswer> answers;
     std::vector<Shown> shown;
+    // Runs while a box is up, to look at what the user sees behind it.
+    std::function<void()> whileShown;
 
     model::MessageAnswer ask(const std::string& text, model::MessageButtons buttons, model::MessageIcon icon) override
     {
         shown.push_back({text, buttons, icon, {}});
+        if (whileShown) whileShown();
         const bool ok = buttons == model::MessageButtons::Ok;
         return nextAnswer(answers, ok ? model::MessageAnswer::Ok : model::MessageAnswer::Cancel);
     }
