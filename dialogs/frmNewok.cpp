@@ -207,6 +207,8 @@ void frmNew::buildFromTemplate(model::Design fresh)
     fresh.DesignLoaded = true;
     model::Design& d = model::currentDesign();
     d = std::move(fresh);
+    // A new design has no centre of buoyancy until its first calculation.
+    model::currentHydrostatics().LCBPosition = 0;
 
     const bool tandem = SSTab1->currentIndex() == kDoubleTab;
     if (tandem) progress(10);
@@ -258,11 +260,7 @@ void frmNew::buildFromTemplate(model::Design fresh)
 
 void frmNew::showNewDesign()
 {
-    // The main window's resets for a new design touch only what it shows,
-    // and the waterline's centre, which this design has already calculated.
-    const double lcb = model::currentHydrostatics().LCBPosition;
     main_->resetForNewDesign();
-    model::currentHydrostatics().LCBPosition = lcb;
     main_->setMainWindowEnabled(true);
     main_->showStationRow();
     if (main_->viewDataChecked()) main_->ViewData_Click();

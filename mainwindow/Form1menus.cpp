@@ -160,7 +160,6 @@ void Form1::resetForNewDesign()
     resetToZoomOne();
     menu("ViewWaterLine").setChecked(false);
     state_.ViewWaterLine = false;
-    model::currentHydrostatics().LCBPosition = 0;
     design().CurrentStation = 0;
     writeStationText();
     setWindowTitle(QString::fromStdString(model::windowCaption(model::Design{})));
