@@ -134,8 +134,8 @@ TEST_F(ServerTest, ServesTheTextsRefusesBadPostsAndStoresEveryOrderOncePrivately
   std::set<std::string> numbers;
   for (const auto& order : storedOrders()) {
     EXPECT_TRUE(numbers.insert(order.orderNumber).second) << order.orderNumber;
-    // The cipher carries each byte beyond its alphabet as a blank: only the clear column keeps the letter.
-    const std::string number = order.orderNumber == "N<&'1" ? "N1" : order.orderNumber == wide ? "AN  BEL1"
+    // The cipher carries each character beyond its alphabet as one blank: only the clear column keeps the letter.
+    const std::string number = order.orderNumber == "N<&'1" ? "N1" : order.orderNumber == wide ? "AN BEL1"
                                                                                                   : order.orderNumber;
     EXPECT_EQ(order.orderText, orderText(number));
     EXPECT_EQ(order.customer + "|" + order.email + "|" + order.subject,
