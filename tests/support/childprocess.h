@@ -1,5 +1,5 @@
 #pragma once
-// Runs a piece of a test in a child process, so the limits and signal
+// Runs part of a test in a child process, so the limits and signal
 // dispositions it sets never reach the rest of the tests.
 
 #include <functional>
