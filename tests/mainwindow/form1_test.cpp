@@ -5,7 +5,6 @@
 #include "model/file/textfile.h"
 #include "platform/terminationsignals.h"
 #include "tests/mainwindow/formfixture.h"
-#include "tests/support/childprocess.h"
 #include "tests/support/pixels.h"
 
 #include <QCheckBox>
@@ -140,17 +139,19 @@ TEST_F(MainWindow, SaveAsPastTheFileSizeLimitKeepsTheWorkAndTheOldFile)
     d.DesignChanged = true;  // as a dragged point leaves it
     const std::string boat = path("boat.qlk"), old = "1.2.0\r\n 150\r\n";
     std::ofstream(boat, std::ios::binary) << old;
+    platform::setUpProgramSignals();
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
     const rlim_t limit = model::writeDesignText(d).size() / 2;
-    const std::string report = testsupport::inChild([&] {
-        platform::setUpProgramSignals();
-        const rlimit sizeLimit{limit, limit};
-        if (::setrlimit(RLIMIT_FSIZE, &sizeLimit) != 0) return std::string("(no limit)");
-        dialogs.answers.push_back(boat);  // the replace prompt is the dialog's
-        form->menu("SaveAs").click();
-        std::string shown;
-        for (const auto& m : messages.texts()) shown += m + "|";
-        return shown + std::to_string(d.DesignChanged) + " " + d.FileName + " " + form->windowTitle().toStdString();
-    });
+    // Only the soft limit drops, so it can be put back for the other tests.
+    const rlimit sizeLimit{limit, before.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &sizeLimit), 0);
+    dialogs.answers.push_back(boat);  // the replace prompt is the dialog's
+    form->menu("SaveAs").click();
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &before), 0);
+    std::string report;
+    for (const auto& m : messages.texts()) report += m + "|";
+    report += std::to_string(d.DesignChanged) + " " + d.FileName + " " + form->windowTitle().toStdString();
     EXPECT_EQ(report, "Failed to save to the file: '" + boat + "'|1 " + path("kayak.qlk") + " Quillock - " +
                           path("kayak.qlk"));
     EXPECT_EQ(model::readTextFile(boat, 1 << 20), old);
