@@ -21,6 +21,9 @@ constexpr const char* kThanks = "Thank you for your order. Please check your ema
 constexpr const char* kRefused =
     "The order server did not accept the order. Your details are kept: press Place Order to try again, or Back to "
     "change them. If it happens again, please contact us at orders@brackenfold.example.";
+constexpr const char* kUnreached =
+    "The order server could not be reached. Your details are kept: check your connection and press Place Order to try "
+    "again later, or Back to change them. If it happens again, please contact us at orders@brackenfold.example.";
 
 class VerifyTest : public orderingtest::OrderingTest {
 protected:
@@ -115,7 +118,7 @@ TEST_F(VerifyTest, RefusedPostThenBackThenAnOrderStoredAndThankedOnce)
     // Said in the program's words, the page loaded again for another try; the script's address in any case.
     ASSERT_TRUE(QTest::qWaitFor([&] { return loaded.size() > 1; }, kWaitMs));
     EXPECT_TRUE(loaded.at(1).at(1).toBool());
-    emit verify.WebBrowser1->loaded(loaded.first().at(0).toString().toUpper(), false);
+    emit verify.WebBrowser1->loaded(loaded.first().at(0).toString().toUpper(), false, true);
     EXPECT_TRUE(QTest::qWaitFor([this] { return messages.shown.size() > 1; }, kWaitMs));
     EXPECT_EQ(messages.texts(), std::vector<std::string>(2, kRefused));
     EXPECT_TRUE(thanks() == 0 && verify.isVisible() && verify.Timer1.isActive() && storedOrders().empty());
@@ -183,7 +186,7 @@ TEST_F(VerifyTest, AServerNamingItsDefaultPortSeesRefusalsAndThanksAndTheCardIsF
         stopServerNow();
         pressPlaceOrder(verify);
         ASSERT_TRUE(QTest::qWaitFor([&] { return saidAndBack(2); }, kWaitMs));
-        EXPECT_EQ(messages.texts(), std::vector<std::string>(2, kRefused));
+        EXPECT_EQ(messages.texts(), (std::vector<std::string>{kRefused, kUnreached}));
         EXPECT_EQ(pageAtMessage, std::vector<std::string>(2, server.page));
 
         startServer(options);
