@@ -142,6 +142,43 @@ TEST_F(VerifyTest, RefusedPostThenBackThenAnOrderStoredAndThankedOnce)
     EXPECT_EQ(stored[0].orderNumber + "|" + stored[0].orderText, "OTXBEL125200934507PM|" + expected);
 }
 
+// The real server stopped: the post reaches no one, which is not called a refusal; the order waits for the server's
+// return on the same port.
+TEST_F(VerifyTest, AServerThatCannotBeReachedIsToldSoAndTheOrderGoesThroughOnceItIsBack)
+{
+    orderserver::ServerOptions options = serverOptions();
+    options.port = server_->port();
+    open(1);
+    fillSoundOrder();
+    ordering::frmVerifyOrder& verify = continueAndLoad();
+    stopServerNow();
+    pressPlaceOrder(verify);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !messages.shown.empty(); }, kWaitMs));
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{kUnreached});
+    EXPECT_TRUE(thanks() == 0 && verify.isVisible() && verify.Timer1.isActive());
+    EXPECT_EQ(form->boxText("txtCardNumber"), "4111 1111 1111 1111");
+
+    startServer(options);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !verify.WebBrowser1->LocationURL().isEmpty(); }, kWaitMs));
+    pressPlaceOrder(verify);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return thanks() > 0; }, kWaitMs));
+    EXPECT_EQ(storedOrders().size(), 1u);
+}
+
+// The real server answering with an error status keeps the refusal's words, whatever the status.
+TEST_F(VerifyTest, AServerAnsweringWithAnErrorIsARefusal)
+{
+    open(1);
+    fillSoundOrder();
+    ordering::frmVerifyOrder& verify = continueAndLoad();
+    // A message past the server's size limit: it answers before storing anything.
+    pressPlaceOrder(verify, "document.querySelector(\"input[name=message]\").value = 'x'.repeat(" +
+                                QString::number(orderserver::kMaxPostBytes) + ");");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !messages.shown.empty(); }, kWaitMs));
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{kRefused});
+    EXPECT_TRUE(thanks() == 0 && verify.isVisible() && storedOrders().empty());
+}
+
 // The server's address names its scheme's default port, which the browser drops from the addresses it reports.
 TEST_F(VerifyTest, AServerNamingItsDefaultPortSeesRefusalsAndThanksAndTheCardIsForgotten)
 {
