@@ -30,6 +30,9 @@ constexpr const char* kThanks = "Thank you for your order. Please check your ema
 constexpr const char* kPostRefused =
     "The order server did not accept the order. Your details are kept: press Place Order to try again, or Back to "
     "change them. If it happens again, please contact us at ";
+constexpr const char* kServerUnreached =
+    "The order server could not be reached. Your details are kept: check your connection and press Place Order to "
+    "try again later, or Back to change them. If it happens again, please contact us at ";
 constexpr const char* kFreeShipping = "Free Shipping!";
 constexpr const char* kDollar = "$";
 constexpr int kBrowserHeight = 260;
@@ -98,9 +101,9 @@ frmVerifyOrder::frmVerifyOrder(frmPurchase& purchase, model::MessageBox& message
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
-    connect(WebBrowser1, &platform::WebBrowser::loaded, this, [this](const QString& url, bool ok) {
+    connect(WebBrowser1, &platform::WebBrowser::loaded, this, [this](const QString& url, bool ok, bool answered) {
         if (std::exchange(refusalPending_, false)) return reportRefusal();
-        if (!ok && isScript(url)) postRefused();
+        if (!ok && isScript(url)) postRefused(answered ? kPostRefused : kServerUnreached);
     });
 }
 
@@ -243,14 +246,15 @@ bool frmVerifyOrder::loadPostingPage()
     return true;
 }
 
-void frmVerifyOrder::postRefused()
+void frmVerifyOrder::postRefused(const char* message)
 {
     // Said once the page is back, not over the browser's own error page.
+    refusal_ = message;
     refusalPending_ = loadPostingPage();
     if (!refusalPending_) reportRefusal();
 }
 
-void frmVerifyOrder::reportRefusal() { messages_.show(kPostRefused + std::string(kSupportEmail) + "."); }
+void frmVerifyOrder::reportRefusal() { messages_.show(refusal_ + std::string(kSupportEmail) + "."); }
 
 void frmVerifyOrder::endWatch()
 {

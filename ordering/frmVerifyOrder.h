@@ -57,15 +57,16 @@ private:
     void fillBoxes();
     // False when there is no page to load.
     bool loadPostingPage();
-    // The post failed: the page loaded again for another try, then the
-    // failure said in our own words.
-    void postRefused();
+    // The post failed: the page loaded again for another try, then
+    // `message` (the server's refusal or its absence) said in our own words.
+    void postRefused(const char* message);
     void reportRefusal();
     void endWatch();
 
     frmPurchase& purchase_;
     bool loaded_ = false;
     bool refusalPending_ = false;
+    const char* refusal_ = nullptr;  // the failure's message, without the contact address
     model::MessageBox& messages_;
 };
 

@@ -36,8 +36,10 @@ void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info)
     const bool ok = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus &&
                     (domain == QWebEngineLoadingInfo::NoErrorDomain ||
                      (domain == QWebEngineLoadingInfo::HttpStatusCodeDomain && info.errorCode() < kFirstHttpError));
+    // Only a status code comes from the server; every other failure ended before any answer.
+    const bool answered = ok || domain == QWebEngineLoadingInfo::HttpStatusCodeDomain;
     location_ = ok ? info.url().toString() : QString();
-    emit loaded(info.url().toString(), ok);
+    emit loaded(info.url().toString(), ok, answered);
 }
 
 }  // namespace platform

@@ -3,7 +3,8 @@
 // memory, reports where it is, and is hidden and shown like any control. The
 // page may post to a web server, and the location is that of the
 // last page that loaded successfully, so a refused or failed post never
-// shows the script's address.
+// shows the script's address. A failure tells a server's error answer from
+// a server never reached.
 
 #include <QString>
 #include <QWidget>
@@ -25,8 +26,10 @@ public:
     QWebEngineView* view() const { return view_; }
 
 signals:
-    // A page finished loading: its address, and whether it loaded well.
-    void loaded(const QString& url, bool ok);
+    // A page finished loading: its address, whether it loaded well, and
+    // whether its server answered at all (an HTTP error status is an
+    // answer; a refused connection, an unknown host or a time-out is not).
+    void loaded(const QString& url, bool ok, bool answered);
 
 private:
     void loadingChanged(const QWebEngineLoadingInfo& info);

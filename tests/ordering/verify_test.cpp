@@ -21,6 +21,9 @@ constexpr const char* kThanks = "Thank you for your order. Please check your ema
 constexpr const char* kRefused =
     "The order server did not accept the order. Your details are kept: press Place Order to try again, or Back to "
     "change them. If it happens again, please contact us at orders@brackenfold.example.";
+constexpr const char* kUnreached =
+    "The order server could not be reached. Your details are kept: check your connection and press Place Order to try "
+    "again later, or Back to change them. If it happens again, please contact us at orders@brackenfold.example.";
 
 class VerifyTest : public orderingtest::OrderingTest {
 protected:
@@ -115,7 +118,7 @@ TEST_F(VerifyTest, RefusedPostThenBackThenAnOrderStoredAndThankedOnce)
     // Said in the program's words, the page loaded again for another try; the script's address in any case.
     ASSERT_TRUE(QTest::qWaitFor([&] { return loaded.size() > 1; }, kWaitMs));
     EXPECT_TRUE(loaded.at(1).at(1).toBool());
-    emit verify.WebBrowser1->loaded(loaded.first().at(0).toString().toUpper(), false);
+    emit verify.WebBrowser1->loaded(loaded.first().at(0).toString().toUpper(), false, true);
     EXPECT_TRUE(QTest::qWaitFor([this] { return messages.shown.size() > 1; }, kWaitMs));
     EXPECT_EQ(messages.texts(), std::vector<std::string>(2, kRefused));
     EXPECT_TRUE(thanks() == 0 && verify.isVisible() && verify.Timer1.isActive() && storedOrders().empty());
@@ -137,6 +140,43 @@ TEST_F(VerifyTest, RefusedPostThenBackThenAnOrderStoredAndThankedOnce)
     const auto stored = storedOrders();
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].orderNumber + "|" + stored[0].orderText, "OTXBEL125200934507PM|" + expected);
+}
+
+// The real server stopped: the post reaches no one, which is not called a refusal; the order waits for the server's
+// return on the same port.
+TEST_F(VerifyTest, AServerThatCannotBeReachedIsToldSoAndTheOrderGoesThroughOnceItIsBack)
+{
+    orderserver::ServerOptions options = serverOptions();
+    options.port = server_->port();
+    open(1);
+    fillSoundOrder();
+    ordering::frmVerifyOrder& verify = continueAndLoad();
+    stopServerNow();
+    pressPlaceOrder(verify);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !messages.shown.empty(); }, kWaitMs));
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{kUnreached});
+    EXPECT_TRUE(thanks() == 0 && verify.isVisible() && verify.Timer1.isActive());
+    EXPECT_EQ(form->boxText("txtCardNumber"), "4111 1111 1111 1111");
+
+    startServer(options);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !verify.WebBrowser1->LocationURL().isEmpty(); }, kWaitMs));
+    pressPlaceOrder(verify);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return thanks() > 0; }, kWaitMs));
+    EXPECT_EQ(storedOrders().size(), 1u);
+}
+
+// The real server answering with an error status keeps the refusal's words, whatever the status.
+TEST_F(VerifyTest, AServerAnsweringWithAnErrorIsARefusal)
+{
+    open(1);
+    fillSoundOrder();
+    ordering::frmVerifyOrder& verify = continueAndLoad();
+    // A message past the server's size limit: it answers before storing anything.
+    pressPlaceOrder(verify, "document.querySelector(\"input[name=message]\").value = 'x'.repeat(" +
+                                QString::number(orderserver::kMaxPostBytes) + ");");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !messages.shown.empty(); }, kWaitMs));
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{kRefused});
+    EXPECT_TRUE(thanks() == 0 && verify.isVisible() && storedOrders().empty());
 }
 
 // The server's address names its scheme's default port, which the browser drops from the addresses it reports.
@@ -183,7 +223,7 @@ TEST_F(VerifyTest, AServerNamingItsDefaultPortSeesRefusalsAndThanksAndTheCardIsF
         stopServerNow();
         pressPlaceOrder(verify);
         ASSERT_TRUE(QTest::qWaitFor([&] { return saidAndBack(2); }, kWaitMs));
-        EXPECT_EQ(messages.texts(), std::vector<std::string>(2, kRefused));
+        EXPECT_EQ(messages.texts(), (std::vector<std::string>{kRefused, kUnreached}));
         EXPECT_EQ(pageAtMessage, std::vector<std::string>(2, server.page));
 
         startServer(options);
