@@ -283,7 +283,7 @@ TEST_F(ServerTest, StopsCleanlyOnTermServesHttpsAndRefusesBadCommandLines) {
     std::string usage;
     for (char buffer[4096]; std::size_t n = std::fread(buffer, 1, sizeof buffer, out);) usage.append(buffer, n);
     EXPECT_TRUE(exitedWith(::pclose(out), 0)) << help;
-    EXPECT_EQ(usage, orderserver::kUsage) << help;
+    EXPECT_EQ(usage, orderserver::usage()) << help;
   }
 
   // The maker makes the keys, serves with the public one and reads the orders with the secret one.
