@@ -265,16 +265,30 @@ int OrderServer::takeOrder(MHD_Connection* connection, PostInProgress& post) {
     log_("refused a post: " + reading.refusal);
     return refuse(connection, kBadRequest, "The order was not accepted: " + reading.refusal + ".");
   }
+  constexpr std::string_view kNotStored = "The order could not be stored. Please try again later.";
+  if (!storeStillThere()) return refuse(connection, kServiceUnavailable, kNotStored);
   std::string error;
   const std::string sealed = sealOrder(reading.order, publicKey_);
-  const long long id = sealed.empty() ? 0 : store_->add(reading.order.orderNumber, sealed, error);
+  const std::string fingerprint = fingerprints_.of(reading.order.orderNumber, reading.order.message);
+  const long long id = sealed.empty() ? 0 : store_->add(reading.order.orderNumber, sealed, fingerprint, error);
   if (id == 0) {
     log_("could not store an order: " + error);
-    return refuse(connection, kServiceUnavailable, "The order could not be stored. Please try again later.");
+    return refuse(connection, kServiceUnavailable, kNotStored);
   }
+  if (!storeStillThere()) return refuse(connection, kServiceUnavailable, kNotStored);
   log_("stored order " + std::to_string(id));
   return reply(connection, kOk, page("Thank you. Your order " + reading.order.orderNumber + " has been received."),
                kHtml);
+}
+
+// An order added to a store whose file was deleted or replaced is lost with
+// it, so it must not be thanked for.
+bool OrderServer::storeStillThere() {
+  if (storeLost_) return false;
+  std::string why;
+  if (store_->stillAtPath(why)) return true;
+  if (!storeLost_.exchange(true)) log_(why + "; no more orders are taken until the server is restarted");
+  return false;
 }
 
 }  // namespace orderserver
