@@ -3,6 +3,7 @@
 #include "model/file/textfile.h"
 #include "ordering/postingpage.h"
 #include "server/connectiondeadlines.h"
+#include "server/tlsfiles.h"
 
 #include <gnutls/gnutls.h>
 #include <microhttpd.h>
@@ -147,6 +148,8 @@ std::unique_ptr<OrderServer> OrderServer::start(const ServerOptions& options, Lo
       error = "cannot load the certificate " + options.certFile + " or the key " + options.keyFile;
       return nullptr;
     }
+    error = tlsRefusal({options.certFile, *cert}, {options.keyFile, *secret});
+    if (!error.empty()) return nullptr;
     server->cert_ = *cert, server->key_ = *secret;
   }
   server->store_ = OrderStore::open(options.storePath, error);
@@ -240,8 +243,9 @@ int OrderServer::answer(MHD_Connection* connection, std::string_view url, std::s
 
 int OrderServer::refuseTooLarge(MHD_Connection* connection, bool bodyStarted) {
   log_("refused a post: larger than " + std::to_string(kMaxPostBytes) + " bytes");
-  const std::string text = page("The order is too large.");
-  if (!bodyStarted) return refuse(connection, kPayloadTooLarge, text);
+  constexpr std::string_view kTooLarge = "The order is too large.";
+  if (!bodyStarted) return refuse(connection, kPayloadTooLarge, kTooLarge);
+  const std::string text = page(kTooLarge);
   // The library answers only once a body has ended: the refusal goes out
   // beside it, and the connection is closed with the rest unread.
   sendBeforeClosing(connection, "HTTP/1.1 413 Payload Too Large\r\nContent-Type: " + std::string(kHtml) +
