@@ -1,5 +1,6 @@
 // The server in-process, and as its own program: started on port 0, killed in mid-load.
 #include "serverfixture.h"
+#include "serverprocess.h"
 
 #include "model/file/textfile.h"
 
@@ -23,52 +24,6 @@ constexpr auto kShortDeadline = std::chrono::milliseconds(1500);
 constexpr std::size_t kHugeBody = std::size_t(64) << 20, kReadBeforeRefusalAtMost = std::size_t(16) << 20;
 constexpr const char* kCardNumber = "4111111111111111";
 constexpr std::size_t kAnsweredBeforeKill = 60;
-
-// The program serving `folder` and its store on port 0, with `extra` options; its first line read.
-class ServerProcess {
- public:
-  ServerProcess(const fs::path& folder, std::vector<std::string> extra = {}) {
-    std::vector<std::string> args{QUILLOCK_ORDERSERVER, "--texts", folder.string(), "--store",
-                                  (folder / "orders.sqlite").string(), "--public-key",
-                                  (folder / "public.key").string(), "--port", "0"};
-    args.insert(args.end(), extra.begin(), extra.end());
-    std::vector<char*> argv;
-    for (auto& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    int out[2];
-    EXPECT_EQ(::pipe(out), 0);
-    pid_ = ::fork();
-    if (pid_ == 0) {  // only calls safe between fork and exec in a threaded program
-      ::dup2(out[1], STDOUT_FILENO);
-      ::execv(argv[0], argv.data());
-      ::_exit(127);
-    }
-    ::close(out[1]);
-    stdout_ = ::fdopen(out[0], "r");
-    char line[256] = {};
-    if (std::fgets(line, sizeof line, stdout_)) firstLine = line;
-  }
-  ~ServerProcess() {
-    kill(SIGKILL);
-    std::fclose(stdout_);
-  }
-  // The exit status once the signal (0: none) has ended it.
-  int kill(int signal) {
-    if (pid_ != 0) ::kill(pid_, signal), ::waitpid(pid_, &status_, 0);
-    pid_ = 0;
-    return status_;
-  }
-  int port() const { return std::atoi(firstLine.substr(firstLine.rfind(':') + 1).c_str()); }
-
-  std::string firstLine;
-
- private:
-  pid_t pid_ = 0;
-  int status_ = 0;
-  std::FILE* stdout_ = nullptr;
-};
-
-bool exitedWith(int status, int code) { return WIFEXITED(status) && WEXITSTATUS(status) == code; }
 
 // Only the order texts are served, and no log line carries what a buyer typed.
 TEST_F(ServerTest, ServesTheTextsRefusesBadPostsAndStoresEveryOrderOncePrivately) {
@@ -284,6 +239,8 @@ TEST_F(ServerTest, StopsCleanlyOnTermServesHttpsAndRefusesBadCommandLines) {
     for (char buffer[4096]; std::size_t n = std::fread(buffer, 1, sizeof buffer, out);) usage.append(buffer, n);
     EXPECT_TRUE(exitedWith(::pclose(out), 0)) << help;
     EXPECT_EQ(usage, orderserver::usage()) << help;
+    // The defaults it names are the ones a command line without --host and --port gets.
+    EXPECT_NE(usage.find("address defaults to 127.0.0.1 and the port to 8080"), std::string::npos) << usage;
   }
 
   // The maker makes the keys, serves with the public one and reads the orders with the secret one.
