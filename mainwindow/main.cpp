@@ -13,7 +13,7 @@ int main(int argc, char** argv)
     // The verify window's embedded browser shares OpenGL contexts.
     QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    platform::quitOnTerminationSignals();
+    platform::setUpProgramSignals();
     platform::QtMessageBox messages(nullptr);
     platform::QtFileDialogs dialogs(nullptr);
     mainwindow::Form1 form(messages, dialogs);

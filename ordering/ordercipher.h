@@ -23,10 +23,16 @@ inline constexpr std::string_view kKeyTable =
 // Enciphered text is broken into lines of this many characters.
 inline constexpr std::size_t kCipherLineLength = 70;
 
-// Enciphers `plain` byte by byte: CR becomes "\", LF becomes "/", any other
-// byte the key character shifted by its 1-based position modulo the table
-// size; a byte outside `alphabet` is enciphered as a blank. After every
-// kCipherLineLength input bytes a CR LF line break is written.
+// `plain`, read as UTF-8, one byte a character as the cipher sees it: a
+// character of `alphabet`, CR and LF stay; any other character, and a byte
+// that is not valid UTF-8, becomes one blank.
+std::string cipherCharacters(std::string_view plain, std::string_view alphabet);
+
+// Enciphers `plain`, read as UTF-8, character by character: CR becomes "\",
+// LF becomes "/", any other character the key character shifted by its
+// 1-based position modulo the table size. A character outside `alphabet`,
+// and a byte that is not valid UTF-8, is enciphered as one blank. After
+// every kCipherLineLength input characters a CR LF line break is written.
 // `alphabet` and `keyTable` must have the same length and no repeats.
 std::string FileEncrypt(std::string_view plain, std::string_view alphabet,
                         std::string_view keyTable);

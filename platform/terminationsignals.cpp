@@ -39,4 +39,10 @@ void quitOnTerminationSignals()
     for (int s : kSignals) sigaction(s, &action, nullptr);
 }
 
+void setUpProgramSignals()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    quitOnTerminationSignals();
+}
+
 }  // namespace platform

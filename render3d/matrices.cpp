@@ -47,15 +47,6 @@ Matrix4 perspectiveFovLH(float fovY, float aspect, float nearZ, float farZ)
             0, 0, -nearZ * depth, 0};
 }
 
-std::array<float, 4> transformPoint(const Vector3& p, const Matrix4& m)
-{
-    std::array<float, 4> out{};
-    const float in[4] = {p.x, p.y, p.z, 1};
-    for (int c = 0; c < 4; ++c)
-        for (int r = 0; r < 4; ++r) out[c] += in[r] * m[4 * r + c];
-    return out;
-}
-
 Matrix4 multiply(const Matrix4& a, const Matrix4& b)
 {
     Matrix4 out{};

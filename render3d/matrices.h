@@ -20,8 +20,6 @@ Matrix4 lookAtLH(const Vector3& eye, const Vector3& at, const Vector3& up);
 // Depth runs 0 at the near plane to 1 at the far plane.
 Matrix4 perspectiveFovLH(float fovY, float aspect, float nearZ, float farZ);
 
-// (x, y, z, 1) M: the homogeneous point, for checking where things land.
-std::array<float, 4> transformPoint(const Vector3& p, const Matrix4& m);
 Matrix4 multiply(const Matrix4& a, const Matrix4& b);
 
 }  // namespace render3d

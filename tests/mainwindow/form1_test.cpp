@@ -3,17 +3,20 @@
 #include "dialogs/frmNew.h"
 #include "dialogs/frmPreferences.h"
 #include "model/file/textfile.h"
+#include "platform/terminationsignals.h"
 #include "tests/mainwindow/formfixture.h"
 #include "tests/support/pixels.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
 #include <cmath>
+#include <sys/resource.h>
 
 using model::MessageAnswer;
 using MainWindow = testsupport::FormFixture;
@@ -124,6 +127,35 @@ TEST_F(MainWindow, OpenCorruptFileMinimiseRestoreExitAndSaveAs)
         EXPECT_EQ(messages.texts().back(), "Failed to save to the file: '" + d.FileName + "'") << item;
     }
     EXPECT_EQ(std::tuple(dialogs.opens.size(), form->wizard().isVisible(), d.DesignChanged), std::tuple(opens, false, true));
+}
+
+// Save As over an existing file past the file-size limit, with only the
+// program's own start-up: the save says it failed, the design stays unsaved
+// under its old name and the file it would have replaced keeps every byte.
+TEST_F(MainWindow, SaveAsPastTheFileSizeLimitKeepsTheWorkAndTheOldFile)
+{
+    openKayak();
+    model::Design& d = model::currentDesign();
+    d.DesignChanged = true;  // as a dragged point leaves it
+    const std::string boat = path("boat.qlk"), old = "1.2.0\r\n 150\r\n";
+    std::ofstream(boat, std::ios::binary) << old;
+    platform::setUpProgramSignals();
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const rlim_t limit = model::writeDesignText(d).size() / 2;
+    // Only the soft limit drops, so it can be put back for the other tests.
+    const rlimit sizeLimit{limit, before.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &sizeLimit), 0);
+    dialogs.answers.push_back(boat);  // the replace prompt is the dialog's
+    form->menu("SaveAs").click();
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &before), 0);
+    std::string report;
+    for (const auto& m : messages.texts()) report += m + "|";
+    report += std::to_string(d.DesignChanged) + " " + d.FileName + " " + form->windowTitle().toStdString();
+    EXPECT_EQ(report, "Failed to save to the file: '" + boat + "'|1 " + path("kayak.qlk") + " Quillock - " +
+                          path("kayak.qlk"));
+    EXPECT_EQ(model::readTextFile(boat, 1 << 20), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);  // no temporary file left
 }
 
 // Open resets the zoom unless the user cancels at the save prompt.

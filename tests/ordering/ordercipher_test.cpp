@@ -50,4 +50,27 @@ TEST(DecipherOrder, UndoesFileEncryptWithForeignBytesAsBlanks) {
   EXPECT_FALSE(decipherOrder("ab<cd", kAlphabet, kKeyTable));
 }
 
+// Names typed with accents: each character, however many bytes it takes, is one position and one blank, so the
+// rest of the order keeps its places and the line breaks fall after 70 characters.
+TEST(FileEncrypt, CountsCharactersNotBytes) {
+  const auto roundTrip = [](std::string_view plain) {
+    const std::string enciphered = FileEncrypt(plain, kAlphabet, kKeyTable);
+    return std::pair{enciphered, decipherOrder(enciphered, kAlphabet, kKeyTable).value_or("(refused)")};
+  };
+  EXPECT_EQ(roundTrip("An\xc3\xa9" "bel").second, "An bel");
+  EXPECT_EQ(roundTrip("An\xc3\xa9" "bel").first, FileEncrypt("An bel", kAlphabet, kKeyTable));
+  EXPECT_EQ(roundTrip("a\xf0\x9f\x9b\xb6" "b").second, "a b");  // four bytes
+
+  const std::string line = std::string(69, 'x') + "\xc3\xa9" + "yz";  // the 70th character is two bytes
+  const auto [enciphered, back] = roundTrip(line);
+  EXPECT_EQ(back, std::string(69, 'x') + " yz");
+  EXPECT_EQ(enciphered.find("\r\n"), ordering::kCipherLineLength);
+
+  // Bytes that are not UTF-8 are one blank each: a stray continuation, an overlong form, a surrogate, a code
+  // point past U+10FFFF and a sequence cut short by the end.
+  EXPECT_EQ(roundTrip("a\x80" "b\xc0\x80" "c\xed\xa0\x80" "d\xf4\x90\x80\x80" "e\xe2\x82").second,
+            "a b  c   d    e  ");
+  EXPECT_EQ(roundTrip("plain ASCII, as before\r\n").second, "plain ASCII, as before\r\n");
+}
+
 }  // namespace

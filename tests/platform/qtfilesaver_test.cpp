@@ -2,22 +2,22 @@
 #include "model/file/designwriter.h"
 #include "model/file/textfile.h"
 #include "platform/qtfilesaver.h"
+#include "platform/terminationsignals.h"
+#include "tests/support/childprocess.h"
 #include "tests/support/designbuilder.h"
 #include "tests/support/scripteddialogs.h"
+#include "tests/support/testapp.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <fcntl.h>
 #include <sched.h>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <sys/mount.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -27,29 +27,6 @@ namespace {
 void put(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 std::string text(const fs::path& path) { return model::readTextFile(path, 1 << 20).value_or("(unreadable)"); }
-
-// Runs `job` in a child process, so the limits it sets never reach the rest of
-// the tests. Returns what the job returned.
-std::string inChild(const std::function<std::string()>& job)
-{
-    int pipeEnds[2];
-    if (::pipe(pipeEnds) != 0) return "(no pipe)";
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(pipeEnds[0]);
-        const std::string report = job();
-        const bool sent = ::write(pipeEnds[1], report.data(), report.size()) == ssize_t(report.size());
-        ::_exit(sent ? 0 : 1);
-    }
-    ::close(pipeEnds[1]);
-    std::string report;
-    char chunk[4096];
-    for (ssize_t n; (n = ::read(pipeEnds[0], chunk, sizeof chunk)) > 0;) report.append(chunk, std::size_t(n));
-    ::close(pipeEnds[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? report : "(child failed)";
-}
 
 enum class Command { Save, SaveAs, Exit };
 
@@ -126,15 +103,16 @@ TEST(QtFileSaver, ReplacesWholeKeepingPermissionsAndRefusesReadOnlyFiles)
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 6);  // no temporary file left
 }
 
-// A file-size limit in the middle of a save: the save fails with its message,
-// the design stays changed, the exit prompt keeps the program open and the
-// old file keeps every byte.
+// A file-size limit in the middle of a save, met with only the program's own
+// start-up: the save fails with its message, the design stays changed, the
+// exit prompt keeps the program open and the old file keeps every byte.
 TEST(QtFileSaver, ASaveBeyondTheFileSizeLimitFailsAndKeepsTheOldFile)
 {
     QTemporaryDir dir;
     const fs::path folder = dir.path().toStdString();
     const std::string boat = (folder / "boat.QLK").string(), copy = (folder / "copy.QLK").string();
     const std::string design = model::writeDesignText(testsupport::furnishedKayak());
+    testsupport::testApp();  // the program sets up its signals once its application exists
     // The limit, the command, whether it went through and the messages shown.
     const struct {
         rlim_t limit;
@@ -152,8 +130,8 @@ TEST(QtFileSaver, ASaveBeyondTheFileSizeLimitFailsAndKeepsTheOldFile)
     for (const auto& c : cases) {
         put(boat, kOld);
         fs::remove(copy);
-        const std::string report = inChild([&] {
-            std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the process
+        const std::string report = testsupport::inChild([&] {
+            platform::setUpProgramSignals();
             const rlimit sizeLimit{c.limit, c.limit};
             return ::setrlimit(RLIMIT_FSIZE, &sizeLimit) == 0 ? saveReport(c.command, boat, copy) : "(no limit)";
         });
@@ -170,7 +148,7 @@ TEST(QtFileSaver, ASaveOnAFullDiskFailsAndKeepsTheOldFile)
     QTemporaryDir dir;
     const std::string folder = dir.path().toStdString(), boat = folder + "/boat.QLK";
     for (Command command : {Command::Save, Command::Exit}) {
-        const std::string report = inChild([&]() -> std::string {
+        const std::string report = testsupport::inChild([&]() -> std::string {
             if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
                 ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=16k") != 0)
                 return "(no tmpfs)";

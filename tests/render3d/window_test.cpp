@@ -24,6 +24,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QThread>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -458,7 +459,8 @@ TEST_F(View, NoScreenSaverServiceOnTheBusIsNoFailure)
     EXPECT_TRUE(window->RenderRunning() && window->isVisible() && messages.seen.empty());
 }
 
-// The menu opens a fresh view each time; the running one stops first.
+// The menu opens a fresh view each time, a window of its own; the running
+// one stops first, and the last goes with the main window.
 TEST(MainWindow, RenderingMenuReplacesAnyRunningView)
 {
     testsupport::testApp();
@@ -483,7 +485,10 @@ TEST(MainWindow, RenderingMenuReplacesAnyRunningView)
     form->menu("Render3D").click();
     ASSERT_TRUE(first.isNull() && views().size() == 1);
     EXPECT_TRUE(views().front()->RenderRunning() && views().front()->isVisible() && messages.texts().empty());
+    // A window of its own, not kept above the main window, yet gone with it.
+    EXPECT_EQ(views().front()->windowHandle()->transientParent(), nullptr);
     form.reset();
+    EXPECT_TRUE(views().isEmpty());
     model::currentDesign() = {};
 }
 

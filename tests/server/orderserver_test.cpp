@@ -89,7 +89,7 @@ TEST_F(ServerTest, ServesTheTextsRefusesBadPostsAndStoresEveryOrderOncePrivately
   std::set<std::string> numbers;
   for (const auto& order : storedOrders()) {
     EXPECT_TRUE(numbers.insert(order.orderNumber).second) << order.orderNumber;
-    // The cipher carries each character beyond its alphabet as a blank: only the clear column keeps the letter.
+    // The cipher carries each character beyond its alphabet as one blank: only the clear column keeps the letter.
     const std::string number = order.orderNumber == "N<&'1" ? "N   1" : order.orderNumber == wide ? "AN BEL1"
                                                                                                      : order.orderNumber;
     EXPECT_EQ(order.orderText, orderText(number));

@@ -104,6 +104,25 @@ protected:
         EXPECT_TRUE(testsupport::x11Window(wizard.winId()).viewable) << step;
     }
 
+    // A click on the main window's title bar, beside `other`, brings the main
+    // window in front of it; `other` stays shown.
+    void expectMainActivatedInFrontOf(const QWidget& other)
+    {
+        const QRect main = testsupport::x11Window(form->winId()).frame;
+        const QRect beside = testsupport::x11Window(other.winId()).frame;
+        ASSERT_LT(beside.right(), main.right()) << testing::PrintToString(main);
+        const QPoint title((beside.right() + main.right()) / 2, (main.top() + form->mapToGlobal(QPoint()).y()) / 2);
+        testsupport::clickAt(title);
+        const auto inFront = [&] {
+            const QList<WId> stack = testsupport::stackingOrder();
+            return stack.indexOf(form->winId()) > stack.indexOf(other.winId());
+        };
+        const QDeadlineTimer deadline(kSettleMs);
+        while (!inFront() && !deadline.hasExpired()) QTest::qWait(20);
+        EXPECT_TRUE(inFront()) << other.objectName().toStdString();
+        EXPECT_TRUE(testsupport::x11Window(other.winId()).viewable) << other.objectName().toStdString();
+    }
+
     void viewData(bool on, const char* step)
     {
         form->menu("ViewData").click();
@@ -163,14 +182,17 @@ TEST_F(Launch, EveryWindowIsPlacedOnScreenOwnedAndSizedAtItsFirstShow)
                                                    {"frmRender", {0, 0, 1045, 950}}};
     const char* items[] = {"PreviewPanels", "Render3D"};
     const char* steps[] = {"10_panel_preview", "11_3d_view"};
+    // The panel preview belongs to the main window; the 3D view is a window of its own.
+    const WId owners[] = {form->winId(), 0};
     for (int i = 0; i < 2; ++i) {
         form->menu(items[i]).click();
         QWidget* w = testsupport::topLevel(sized[i].first);
         ASSERT_NE(w, nullptr) << items[i];
         expectFrame(*w, sized[i].second);
-        EXPECT_EQ(testsupport::x11Window(w->winId()).transientFor, form->winId()) << items[i];
+        EXPECT_EQ(testsupport::x11Window(w->winId()).transientFor, owners[i]) << items[i];
         expectAllOnScreen(steps[i]);
     }
+    expectMainActivatedInFrontOf(*testsupport::topLevel("frmRender"));
 
     // The smaller windows belong to the main window too.
     for (const auto& [item, name] : {std::pair{"ViewDragCurves", "frmFriction"}, {"preferences", "frmPreferences"},
