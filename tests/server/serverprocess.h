@@ -109,10 +109,6 @@ class ProgramTest : public ServerTest {
     }
     return runProgram("--read-orders " + store.string() + " --secret-key " + secret.string());
   }
-  // An order posted to the program.
-  httplib::Result postTo(const ServerProcess& process, const httplib::MultipartFormDataItems& form) const {
-    return post(form, process.port());
-  }
 };
 
 // How often `text` occurs in `listing`.
