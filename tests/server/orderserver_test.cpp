@@ -234,13 +234,11 @@ TEST_F(ServerTest, StopsCleanlyOnTermServesHttpsAndRefusesBadCommandLines) {
     EXPECT_EQ(fs::status(folder_ / file).permissions() & fs::perms::group_read, fs::perms::group_read) << file;
   // Asked for its usage, it prints it and succeeds.
   for (const char* help : {"--help", "-h"}) {
-    std::FILE* out = ::popen((std::string(QUILLOCK_ORDERSERVER) + " " + help + " 2>&1").c_str(), "r");
-    std::string usage;
-    for (char buffer[4096]; std::size_t n = std::fread(buffer, 1, sizeof buffer, out);) usage.append(buffer, n);
-    EXPECT_TRUE(exitedWith(::pclose(out), 0)) << help;
-    EXPECT_EQ(usage, orderserver::usage()) << help;
+    const ToolRun run = runProgram(help);
+    EXPECT_TRUE(exitedWith(run.status, 0)) << help;
+    EXPECT_EQ(run.output, orderserver::usage()) << help;
     // The defaults it names are the ones a command line without --host and --port gets.
-    EXPECT_NE(usage.find("address defaults to 127.0.0.1 and the port to 8080"), std::string::npos) << usage;
+    EXPECT_NE(run.output.find("address defaults to 127.0.0.1 and the port to 8080"), std::string::npos) << run.output;
   }
 
   // The maker makes the keys, serves with the public one and reads the orders with the secret one.
@@ -254,11 +252,8 @@ TEST_F(ServerTest, StopsCleanlyOnTermServesHttpsAndRefusesBadCommandLines) {
     ServerProcess process(folder_, {"--store", (folder_ / "new.sqlite").string()});
     EXPECT_EQ(post(orderForm("K1"), process.port()).value().status, 200);
   }
-  std::FILE* reader = ::popen((tool + " --read-orders " + (folder_ / "new.sqlite").string() + " --secret-key " +
-                               secret).c_str(), "r");
-  std::string listing;
-  for (char buffer[4096]; std::size_t n = std::fread(buffer, 1, sizeof buffer, reader);) listing.append(buffer, n);
-  EXPECT_EQ(::pclose(reader), 0);
+  const auto [status, listing] = runProgram("--read-orders " + (folder_ / "new.sqlite").string() + " --secret-key " + secret);
+  EXPECT_EQ(status, 0);
   EXPECT_TRUE(listing.starts_with("Order K1 received ")) << listing;
   EXPECT_NE(listing.find("Order text:\n" + orderText("K1")), std::string::npos) << listing;
 
