@@ -12,9 +12,9 @@
 
 namespace {
 
-// A write past a file-size limit then fails with EFBIG, which the store
-// reports, instead of ending the server. SIGINT and SIGTERM are blocked in
-// every thread; the returned set is for the thread that waits for them.
+// With SIGXFSZ ignored, a write past a file-size limit fails with EFBIG,
+// which the store reports, instead of ending the server. SIGINT and SIGTERM
+// are blocked in every thread; the returned set is for the one that waits.
 sigset_t setUpSignals() {
   std::signal(SIGXFSZ, SIG_IGN);
   sigset_t signals;
