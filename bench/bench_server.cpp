@@ -47,7 +47,8 @@ struct BenchServer {
 
 httplib::MultipartFormDataItems orderForm(const std::string& number) {
   static const std::string design = model::writeDesignText(testsupport::sevenLineKayak());
-  const std::string text = design + "Anna\r\nMaria\r\nBerg\r\n-4111111111111111-\r\n" + number + "\r\n";
+  const std::string text = design + "Anna\r\nMaria\r\nBerg\r\n-4111111111111111-\r\n" + number +
+                           "\r\n 45\r\n0\r\n0.00\r\n 45\r\n";  // the number, then price, shipping, tax, total
   const std::string enciphered = ordering::FileEncrypt(text, ordering::kAlphabet, ordering::kKeyTable);
   const std::string rule(59, '-');
   const std::string message = "Anna Maria Berg\r\nanna@mail.example\r\n555-0100\r\nFull Size\r\n" +
@@ -64,7 +65,7 @@ void BM_storeOrders_loopback(benchmark::State& state) {
     state.SkipWithError("the server did not start");
     return;
   }
-  // Every order a number of its own (a repeated number is stored once); making the form takes microseconds.
+  // Every order a number of its own (a repeated order is stored once); making the form takes microseconds.
   static std::atomic<long long> next = 0;
   for (auto _ : state) {
     const auto form = orderForm("ANMBEL125200934507PM" + std::to_string(next++));

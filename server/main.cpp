@@ -12,6 +12,19 @@
 
 namespace {
 
+// With SIGXFSZ ignored, a write past a file-size limit fails with EFBIG,
+// which the store reports, instead of ending the server. SIGINT and SIGTERM
+// are blocked in every thread; the returned set is for the one that waits.
+sigset_t setUpSignals() {
+  std::signal(SIGXFSZ, SIG_IGN);
+  sigset_t signals;
+  sigemptyset(&signals);
+  sigaddset(&signals, SIGINT);
+  sigaddset(&signals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+  return signals;
+}
+
 // Blocks SIGINT and SIGTERM in every thread and stops the server from a
 // thread of its own once either arrives.
 std::jthread stopOnSignal(orderserver::OrderServer& server, sigset_t signals) {
@@ -28,7 +41,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   const auto arg = [&args](std::size_t i) { return std::string(args[i]); };
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-    std::cout << orderserver::kUsage;
+    std::cout << orderserver::usage();
     return 0;
   }
   if (args.size() == 3 && args[0] == "--make-keys") return orderserver::makeKeys(arg(1), arg(2), std::cerr);
@@ -37,14 +50,10 @@ int main(int argc, char** argv) {
   std::string error;
   const auto options = orderserver::parseOptions(args, error);
   if (!options) {
-    std::cerr << error << '\n' << orderserver::kUsage;
+    std::cerr << error << '\n' << orderserver::usage();
     return 2;
   }
-  sigset_t signals;
-  sigemptyset(&signals);
-  sigaddset(&signals, SIGINT);
-  sigaddset(&signals, SIGTERM);
-  pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+  const sigset_t signals = setUpSignals();
 
   std::mutex logMutex;
   auto log = [&logMutex](std::string_view line) {

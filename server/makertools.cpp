@@ -20,7 +20,7 @@ int readOrders(const std::string& storePath, const std::string& secretKeyFile, s
   std::string error;
   const auto secret = readKeyFile(secretKeyFile, error);
   const auto keys = secret ? keyPairOf(*secret) : std::nullopt;
-  const auto store = keys ? OrderStore::open(storePath, error) : nullptr;
+  const auto store = keys ? OrderStore::openReadOnly(storePath, error) : nullptr;
   if (!store) {
     errors << error << '\n';
     return 1;

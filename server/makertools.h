@@ -11,6 +11,7 @@ namespace orderserver {
 int makeKeys(const std::string& publicKeyFile, const std::string& secretKeyFile, std::ostream& errors);
 
 // Writes every stored order, oldest first, each headed by its number and time.
+// The store is only read: a missing, empty or foreign file is refused as it is.
 int readOrders(const std::string& storePath, const std::string& secretKeyFile, std::ostream& out,
                std::ostream& errors);
 

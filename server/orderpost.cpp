@@ -1,13 +1,18 @@
 #include "server/orderpost.h"
 
 #include "ordering/ordercipher.h"
+#include "server/utf8text.h"
 
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace orderserver {
 namespace {
 
 constexpr std::string_view kRule = "-----------------------------------------------------------";
+// The order text ends with the order number, price, shipping, tax and total lines.
+constexpr std::size_t kLinesAfterOrderNumber = 4;
 
 // Lines without their CR LF or LF: browsers may send either.
 std::vector<std::string_view> splitLines(std::string_view text) {
@@ -23,7 +28,35 @@ std::vector<std::string_view> splitLines(std::string_view text) {
   return lines;
 }
 
+// The order text's number line; empty when the text is too short to hold one.
+std::string_view numberInOrder(std::string_view orderText) {
+  const std::vector<std::string_view> lines = splitLines(orderText);
+  return lines.size() > kLinesAfterOrderNumber ? lines[lines.size() - kLinesAfterOrderNumber - 1]
+                                               : std::string_view();
+}
+
+std::optional<std::string> firstRefusal(const std::map<std::string, std::string, std::less<>>& fields) {
+  for (const std::string_view name : kOrderFields) {
+    const auto field = fields.find(name);
+    if (field == fields.end()) return "the field " + std::string(name) + " is missing";
+    if (!isUtf8(field->second)) return "the field " + std::string(name) + " is not UTF-8";
+  }
+  return std::nullopt;
+}
+
 }  // namespace
+
+std::string numberAsCiphered(std::string_view number) {
+  std::string ciphered;
+  while (!number.empty()) {
+    const std::size_t length = std::max<std::size_t>(utf8CharacterLength(number), 1);
+    const std::string_view character = number.substr(0, length);
+    const bool kept = length == 1 && ordering::kAlphabet.find(character[0]) != std::string_view::npos;
+    ciphered += kept ? character[0] : ' ';
+    number.remove_prefix(length);
+  }
+  return ciphered;
+}
 
 std::string encipheredBlock(std::string_view message) {
   const std::vector<std::string_view> lines = splitLines(message);
@@ -41,11 +74,9 @@ std::string encipheredBlock(std::string_view message) {
 
 PostReading readPostedOrder(const std::map<std::string, std::string, std::less<>>& fields) {
   PostReading reading;
-  for (const std::string_view name : kOrderFields) {
-    if (!fields.contains(name)) {
-      reading.refusal = "the field " + std::string(name) + " is missing";
-      return reading;
-    }
+  if (const auto refusal = firstRefusal(fields)) {
+    reading.refusal = *refusal;
+    return reading;
   }
   PostedOrder& order = reading.order;
   order.customer = fields.find("custname")->second;
@@ -62,6 +93,11 @@ PostReading readPostedOrder(const std::map<std::string, std::string, std::less<>
     return reading;
   }
   order.orderText = *text;
+  // The buyer's field and the order the maker reads must name the same order.
+  if (numberAsCiphered(order.orderNumber) != numberInOrder(order.orderText)) {
+    reading.refusal = "the order number does not match the order";
+    order = {};
+  }
   return reading;
 }
 

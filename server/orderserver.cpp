@@ -3,6 +3,7 @@
 #include "model/file/textfile.h"
 #include "ordering/postingpage.h"
 #include "server/connectiondeadlines.h"
+#include "server/tlsfiles.h"
 
 #include <gnutls/gnutls.h>
 #include <microhttpd.h>
@@ -147,6 +148,8 @@ std::unique_ptr<OrderServer> OrderServer::start(const ServerOptions& options, Lo
       error = "cannot load the certificate " + options.certFile + " or the key " + options.keyFile;
       return nullptr;
     }
+    error = tlsRefusal({options.certFile, *cert}, {options.keyFile, *secret});
+    if (!error.empty()) return nullptr;
     server->cert_ = *cert, server->key_ = *secret;
   }
   server->store_ = OrderStore::open(options.storePath, error);
@@ -240,8 +243,9 @@ int OrderServer::answer(MHD_Connection* connection, std::string_view url, std::s
 
 int OrderServer::refuseTooLarge(MHD_Connection* connection, bool bodyStarted) {
   log_("refused a post: larger than " + std::to_string(kMaxPostBytes) + " bytes");
-  const std::string text = page("The order is too large.");
-  if (!bodyStarted) return refuse(connection, kPayloadTooLarge, text);
+  constexpr std::string_view kTooLarge = "The order is too large.";
+  if (!bodyStarted) return refuse(connection, kPayloadTooLarge, kTooLarge);
+  const std::string text = page(kTooLarge);
   // The library answers only once a body has ended: the refusal goes out
   // beside it, and the connection is closed with the rest unread.
   sendBeforeClosing(connection, "HTTP/1.1 413 Payload Too Large\r\nContent-Type: " + std::string(kHtml) +
@@ -265,16 +269,30 @@ int OrderServer::takeOrder(MHD_Connection* connection, PostInProgress& post) {
     log_("refused a post: " + reading.refusal);
     return refuse(connection, kBadRequest, "The order was not accepted: " + reading.refusal + ".");
   }
+  constexpr std::string_view kNotStored = "The order could not be stored. Please try again later.";
+  if (!storeStillThere()) return refuse(connection, kServiceUnavailable, kNotStored);
   std::string error;
   const std::string sealed = sealOrder(reading.order, publicKey_);
-  const long long id = sealed.empty() ? 0 : store_->add(reading.order.orderNumber, sealed, error);
+  const std::string fingerprint = fingerprints_.of(reading.order.orderNumber, reading.order.message);
+  const long long id = sealed.empty() ? 0 : store_->add(reading.order.orderNumber, sealed, fingerprint, error);
   if (id == 0) {
     log_("could not store an order: " + error);
-    return refuse(connection, kServiceUnavailable, "The order could not be stored. Please try again later.");
+    return refuse(connection, kServiceUnavailable, kNotStored);
   }
+  if (!storeStillThere()) return refuse(connection, kServiceUnavailable, kNotStored);
   log_("stored order " + std::to_string(id));
   return reply(connection, kOk, page("Thank you. Your order " + reading.order.orderNumber + " has been received."),
                kHtml);
+}
+
+// An order added to a store whose file was deleted or replaced is lost with
+// it, so it must not be thanked for.
+bool OrderServer::storeStillThere() {
+  if (storeLost_) return false;
+  std::string why;
+  if (store_->stillAtPath(why)) return true;
+  if (!storeLost_.exchange(true)) log_(why + "; no more orders are taken until the server is restarted");
+  return false;
 }
 
 }  // namespace orderserver

@@ -7,10 +7,12 @@
 // it (blocking) and stop it from another thread; tests run it in-process on
 // 127.0.0.1 port 0.
 
+#include "server/orderfingerprint.h"
 #include "server/ordersealing.h"
 #include "server/orderstore.h"
 #include "server/serveroptions.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -66,11 +68,15 @@ class OrderServer {
   int refuseTooLarge(MHD_Connection* connection, bool bodyStarted);
   int serveText(MHD_Connection* connection, std::string_view url);
   int takeOrder(MHD_Connection* connection, PostInProgress& post);
+  bool storeStillThere();
 
   ServerOptions options_;
   LogSink log_;
   OrderKey publicKey_{};
   std::unique_ptr<OrderStore> store_;
+  OrderFingerprints fingerprints_;
+  // Set for good once the store's file is gone: posts are refused until a restart.
+  std::atomic<bool> storeLost_ = false;
   std::unique_ptr<ConnectionDeadlines> deadlines_;
   std::string cert_, key_;
   MHD_Daemon* daemon_ = nullptr;

@@ -3,6 +3,9 @@
 // transaction per order, committed before the order is answered. Only the
 // order number and the time received are in clear; the rest is sealed.
 
+#include "server/storefile.h"
+
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -24,26 +27,38 @@ class OrderStore {
  public:
   // Opens or creates the store and makes the file owner-only; nothing (with
   // `error` set) when that fails. A symbolic link, a file that is not a
-  // database and a database of other tables are refused untouched.
+  // database and a database of other tables are refused untouched. A store
+  // that kept one order per number is converted in one transaction.
   static std::unique_ptr<OrderStore> open(const std::string& path, std::string& error);
+  // Opens an existing store only to read it, beside a running server too:
+  // it never creates, converts, truncates or checkpoints one.
+  static std::unique_ptr<OrderStore> openReadOnly(const std::string& path, std::string& error);
   ~OrderStore();
   OrderStore(const OrderStore&) = delete;
   OrderStore& operator=(const OrderStore&) = delete;
 
   // Commits the order durably; its row id, or 0 (with `error` set). An order
-  // number already stored keeps its first order and gives that one's id.
+  // whose fingerprint was stored before by this store object gives that
+  // one's id; other orders are stored each, whatever their numbers.
   // Safe to call from several threads.
-  long long add(const std::string& orderNumber, const std::string& sealed, std::string& error);
+  long long add(const std::string& orderNumber, const std::string& sealed, const std::string& fingerprint,
+                std::string& error);
+
+  // False, with `why` set, once the store's path no longer names the file
+  // opened (deleted or replaced): orders added now would be lost with it.
+  bool stillAtPath(std::string& why) const;
 
   // Every stored order, oldest first; for the owner's tools and the tests.
   std::vector<StoredOrder> all();
 
  private:
-  explicit OrderStore(sqlite3* db);
+  OrderStore(sqlite3* db, std::string path, FileIdentity identity);
   std::mutex mutex_;
   sqlite3* db_;
+  const std::string path_;
+  const FileIdentity identity_;
   sqlite3_stmt* insert_ = nullptr;
-  sqlite3_stmt* find_ = nullptr;
+  std::map<std::string, long long> fingerprints_;
 };
 
 }  // namespace orderserver

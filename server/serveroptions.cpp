@@ -20,6 +20,16 @@ std::optional<int> parsePort(std::string_view text) {
 
 }  // namespace
 
+std::string usage() {
+  return "usage: quillock-orderserver --texts DIR --store FILE --public-key FILE [--host ADDRESS] [--port N]"
+         " [--cert FILE --key FILE]\n"
+         "       quillock-orderserver --make-keys PUBLIC-KEY-FILE SECRET-KEY-FILE\n"
+         "       quillock-orderserver --read-orders STORE --secret-key FILE\n"
+         "       quillock-orderserver --help\n"
+         "The address defaults to " + std::string(kLoopbackHost) + " and the port to " + std::to_string(kDefaultPort) +
+         " (0: any free port, printed when listening).\n";
+}
+
 bool isLoopback(std::string_view host) {
   if (host == "localhost") return true;
   const std::string text(host);

@@ -29,12 +29,8 @@ struct ServerOptions {
   std::chrono::milliseconds idleTimeout{kIdleTimeout};
 };
 
-inline constexpr std::string_view kUsage =
-    "usage: quillock-orderserver --texts DIR --store FILE --public-key FILE [--host ADDRESS] [--port N]"
-    " [--cert FILE --key FILE]\n"
-    "       quillock-orderserver --make-keys PUBLIC-KEY-FILE SECRET-KEY-FILE\n"
-    "       quillock-orderserver --read-orders STORE --secret-key FILE\n"
-    "       quillock-orderserver --help\n";
+// The command lines the server takes, with the defaults of the options.
+std::string usage();
 
 // Nothing, with `error` set, when the arguments (program name excluded) are
 // incomplete or wrong.

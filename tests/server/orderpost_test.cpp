@@ -16,9 +16,12 @@ std::map<std::string, std::string, std::less<>> fieldsOf(const std::string& text
 }
 
 TEST(ReadPostedOrder, DeciphersAnyLineEndsAndRefusesMessagesWithoutAnOrder) {
+  // The order lines from the number on, as every order text ends.
+  const std::string lastLines = "ANMBEL1\r\n 45\r\n0\r\n0.00\r\n 45\r\n";
   for (const std::string& text : {servertest::orderText("ANMBEL1"),
-                                  std::string(70, 'x'),  // a cipher of exactly 70 columns leaves an empty row
-                                  std::string("Discover Novus\r\n")}) {
+                                  // a cipher of exactly 70 columns leaves an empty row
+                                  std::string(70 - lastLines.size() - 2, 'x') + "\r\n" + lastLines,
+                                  "Discover Novus\r\n" + lastLines}) {
     auto fields = fieldsOf(text);
     for (const bool lfOnly : {false, true}) {
       for (std::size_t at = 0; lfOnly && (at = fields["message"].find("\r\n", at)) != std::string::npos;)
@@ -29,9 +32,9 @@ TEST(ReadPostedOrder, DeciphersAnyLineEndsAndRefusesMessagesWithoutAnOrder) {
     }
   }
   // A browser may drop the message's last line end or add one.
-  auto fields = fieldsOf("abc");
+  auto fields = fieldsOf("abc\r\n" + lastLines);
   fields["message"] += "\r\n\r\n";
-  EXPECT_EQ(orderserver::readPostedOrder(fields).order.orderText, "abc");
+  EXPECT_EQ(orderserver::readPostedOrder(fields).order.orderText, "abc\r\n" + lastLines);
   const std::string rule(59, '-'), head = "Anna\r\n" + rule + "\r\nN.qle\r\n";
   for (const std::string& message : {std::string(), head + rule, head + rule + "\r\nabc", head + "abc\r\n" + rule,
                                      head + rule + "\r\nab'c\r\n" + rule}) {

@@ -1,0 +1,102 @@
+// Posts the program must tell apart or refuse, and certificates it cannot use.
+#include "serverprocess.h"
+
+#include <sqlite3.h>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+
+namespace servertest {
+namespace {
+
+constexpr const char* kNumber = "ANBEL120720260101AM";
+constexpr std::string_view kCard = "-4111111111111111-", kOtherCard = "-5500000000000004-";
+
+std::string otherBuyersOrder() {
+  std::string text = orderText(kNumber);
+  return text.replace(text.find(kCard), kCard.size(), kOtherCard);
+}
+
+TEST_F(ProgramTest, OrdersSharingANumberAreEachKeptAndUnsoundFieldsAreRefused) {
+  {
+    ServerProcess process(folder_);
+    const auto status = [&](const httplib::MultipartFormDataItems& form) { return post(form, process.port()).value().status; };
+    EXPECT_EQ(status(orderForm(kNumber)), 200);
+    EXPECT_EQ(status(orderForm(kNumber)), 200);  // the buyer retried: kept once
+    EXPECT_EQ(status(orderForm(kNumber, otherBuyersOrder())), 200);
+    EXPECT_EQ(status(orderForm("ANBEL120720269999AM", orderText(kNumber))), 400);
+    // A character beyond the cipher's alphabet is one blank inside the order.
+    EXPECT_EQ(status(orderForm("AN\xc3\x89" "BEL1", orderText("AN BEL1"))), 200);
+    EXPECT_EQ(status(orderForm("AN\xc3\x89" "BEL2", orderText("AN  BEL2"))), 400);
+    for (const char* field : {"custname", "fromemail", "ordernum", "subject", "submit"}) {
+      auto form = orderForm(kNumber);
+      std::ranges::find(form, field, &httplib::MultipartFormData::name)->content = "\xff\xfe\xc3\x28";
+      EXPECT_EQ(status(form), 400) << field;
+    }
+  }
+  // Restarted, the program cannot tell a repeated post: it keeps it rather than risk losing an order.
+  ServerProcess process(folder_);
+  EXPECT_EQ(post(orderForm(kNumber), process.port()).value().status, 200);
+  const std::string listing = readOrders(storePath()).output;
+  EXPECT_EQ(occurrences(listing, "Order " + std::string(kNumber) + " received"), 3u) << listing;
+  EXPECT_EQ(occurrences(listing, kOtherCard), 1u);
+  EXPECT_EQ(occurrences(listing, " received "), 4u);
+}
+
+// A store written when each number was stored once keeps its orders and ids, and takes another under a number.
+TEST_F(ProgramTest, AStoreOfOneOrderPerNumberIsConvertedKeepingItsOrders) {
+  std::string sealed;
+  for (const unsigned char byte : orderserver::sealOrder({"A", "a@b", kNumber, "s", "m", "t"}, keys_.publicKey))
+    sealed += {"0123456789abcdef"[byte >> 4], "0123456789abcdef"[byte & 15]};
+  sqlite3* db = nullptr;
+  sqlite3_open(storePath().c_str(), &db);
+  EXPECT_EQ(sqlite3_exec(db, ("PRAGMA journal_mode=WAL; CREATE TABLE orders (id INTEGER PRIMARY KEY, received_utc TEXT "
+                              "NOT NULL, order_number TEXT NOT NULL UNIQUE, sealed BLOB NOT NULL); INSERT INTO orders "
+                              "VALUES (7, '2026-07-12T01:01:00Z', '" + std::string(kNumber) + "', X'" + sealed + "');")
+                                 .c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(db);
+  ServerProcess process(folder_);
+  EXPECT_EQ(post(orderForm(kNumber, otherBuyersOrder()), process.port()).value().status, 200);
+  const std::string listing = readOrders(storePath()).output;
+  EXPECT_TRUE(listing.starts_with("Order " + std::string(kNumber) + " received 2026-07-12T01:01:00Z\n")) << listing;
+  EXPECT_EQ(occurrences(listing, kOtherCard), 1u) << listing;
+  std::string error;
+  const auto stored = orderserver::OrderStore::openReadOnly(storePath().string(), error)->all();
+  EXPECT_EQ(std::pair(stored.at(0).id, stored.at(1).id), std::pair(7LL, 8LL));
+}
+
+TEST_F(ProgramTest, ATooLargePostIsRefusedWithAPageEscapedOnce) {
+  ServerProcess process(folder_);
+  const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  const sockaddr_in address{AF_INET, htons(std::uint16_t(process.port())), {htonl(INADDR_LOOPBACK)}, {}};
+  ASSERT_EQ(::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  const std::string head = "POST " + std::string(ordering::kOrderScriptPath) + " HTTP/1.1\r\nHost: a\r\nContent-Type: "
+                           "multipart/form-data; boundary=b\r\nContent-Length: 2097152\r\n\r\n";
+  ::send(fd, head.data(), head.size(), MSG_NOSIGNAL);
+  std::string answer(4096, '\0');  // the whole answer: the connection closes after it
+  answer.resize(std::size_t(std::max<ssize_t>(::recv(fd, answer.data(), answer.size(), MSG_WAITALL), 0)));
+  ::close(fd);
+  EXPECT_TRUE(answer.starts_with("HTTP/1.1 413")) << answer;
+  EXPECT_TRUE(answer.ends_with("\r\n\r\n<html><body><p>The order is too large.</p></body></html>\r\n")) << answer;
+}
+
+TEST_F(ProgramTest, ACertificateOrKeyThatCannotBeUsedIsNamed) {
+  const auto in = [this](std::string name) { return (folder_ / name).string(); };
+  for (const std::string pair : {"1", "2"})
+    if (std::system(("openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1 -keyout " + in("key" + pair) +
+                     " -out " + in("cert" + pair) + " 2>/dev/null").c_str()) != 0)
+      GTEST_SKIP() << "openssl cannot make a test certificate";
+  writeFile(in("junk"), "-----BEGIN CERTIFICATE-----\nnot one\n-----END CERTIFICATE-----\n");
+  const std::string cases[][3] = {{"junk", "key1", "the certificate " + in("junk") + " cannot be used"},
+                                  {"cert1", "junk", "the key " + in("junk") + " cannot be used"},
+                                  {"cert1", "key2", "the key " + in("key2") + " cannot be used: it does not match"}};
+  for (const auto& [cert, key, says] : cases) {
+    const ToolRun run = runProgram("--texts " + folder_.string() + " --store " + storePath().string() + " --public-key " +
+                                   publicKeyPath().string() + " --port 0 --cert " + in(cert) + " --key " + in(key));
+    EXPECT_TRUE(exitedWith(run.status, 1)) << run.output;
+    EXPECT_TRUE(run.output.starts_with(says)) << run.output;
+  }
+}
+
+}  // namespace
+}  // namespace servertest

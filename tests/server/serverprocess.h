@@ -1,0 +1,121 @@
+#pragma once
+// The order server as its own program, started on port 0 by the tests, and its maker's tools run beside it.
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "serverfixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace servertest {
+
+inline bool exitedWith(int status, int code) { return WIFEXITED(status) && WEXITSTATUS(status) == code; }
+
+// The program serving `folder` and its store on port 0, with `extra` options; its first line read, its log kept in
+// the folder's server.log. A file-size limit, when given, is the program's own: set after the fork.
+class ServerProcess {
+ public:
+  ServerProcess(const std::filesystem::path& folder, std::vector<std::string> extra = {},
+                rlim_t fileSizeLimit = RLIM_INFINITY)
+      : logPath_(folder / "server.log") {
+    std::vector<std::string> args{QUILLOCK_ORDERSERVER, "--texts", folder.string(), "--store",
+                                  (folder / "orders.sqlite").string(), "--public-key",
+                                  (folder / "public.key").string(), "--port", "0"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    std::vector<char*> argv;
+    for (auto& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    const rlimit limit{fileSizeLimit, fileSizeLimit};
+    const int log = ::open(logPath_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+    int out[2];
+    EXPECT_EQ(::pipe(out), 0);
+    pid_ = ::fork();
+    if (pid_ == 0) {  // only calls safe between fork and exec in a threaded program
+      ::dup2(out[1], STDOUT_FILENO);
+      ::dup2(log, STDERR_FILENO);
+      ::signal(SIGXFSZ, SIG_DFL);  // what a shell gives the program, whatever this test process does
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+      ::execv(argv[0], argv.data());
+      ::_exit(127);
+    }
+    ::close(out[1]);
+    ::close(log);
+    stdout_ = ::fdopen(out[0], "r");
+    char line[256] = {};
+    if (std::fgets(line, sizeof line, stdout_)) firstLine = line;
+  }
+  ~ServerProcess() {
+    kill(SIGKILL);
+    std::fclose(stdout_);
+  }
+  ServerProcess(const ServerProcess&) = delete;
+  ServerProcess& operator=(const ServerProcess&) = delete;
+  // The exit status once the signal (0: none) has ended it.
+  int kill(int signal) {
+    if (pid_ != 0) ::kill(pid_, signal), ::waitpid(pid_, &status_, 0);
+    pid_ = 0;
+    return status_;
+  }
+  int port() const { return std::atoi(firstLine.substr(firstLine.rfind(':') + 1).c_str()); }
+  std::string log() const {
+    std::ostringstream text;
+    text << std::ifstream(logPath_).rdbuf();
+    return text.str();
+  }
+
+  std::string firstLine;
+
+ private:
+  std::filesystem::path logPath_;
+  pid_t pid_ = 0;
+  int status_ = 0;
+  std::FILE* stdout_ = nullptr;
+};
+
+struct ToolRun {
+  int status = 0;
+  std::string output;  // stdout and stderr
+};
+
+// The program run to its end with `args`.
+inline ToolRun runProgram(const std::string& args) {
+  std::FILE* out = ::popen((std::string(QUILLOCK_ORDERSERVER) + " " + args + " 2>&1").c_str(), "r");
+  ToolRun run;
+  for (char buffer[4096]; std::size_t n = std::fread(buffer, 1, sizeof buffer, out);) run.output.append(buffer, n);
+  run.status = ::pclose(out);
+  return run;
+}
+
+// The fixture with the maker's tools at hand.
+class ProgramTest : public ServerTest {
+ protected:
+  // What --read-orders says of `store`, with this test's secret key.
+  ToolRun readOrders(const std::filesystem::path& store) const {
+    const std::filesystem::path secret = folder_ / "secret.key";
+    std::string error;
+    if (!std::filesystem::exists(secret)) {
+      EXPECT_TRUE(orderserver::writeKeyFile(secret.string(), keys_.secretKey, error)) << error;
+    }
+    return runProgram("--read-orders " + store.string() + " --secret-key " + secret.string());
+  }
+};
+
+// How often `text` occurs in `listing`.
+inline std::size_t occurrences(std::string_view listing, std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t at = listing.find(text); at != std::string_view::npos; at = listing.find(text, at + 1)) ++count;
+  return count;
+}
+
+}  // namespace servertest
