@@ -1,5 +1,9 @@
 #include "ordering/ordercipher.h"
 
+#include "ordering/utf8text.h"
+
+#include <algorithm>
+
 namespace ordering {
 namespace {
 
@@ -8,38 +12,14 @@ constexpr char kLineFeed = '\n';
 constexpr char kCarriageReturnMarker = '\\';
 constexpr char kLineFeedMarker = '/';
 
-bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
-
-// Bytes taken by the character at the start of `text`: a whole UTF-8
-// sequence, or 1 for ASCII and for a byte that starts no valid sequence.
-// Overlong forms, surrogates and code points past U+10FFFF are not valid.
-std::size_t characterLength(std::string_view text) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  struct Form { unsigned char first, last; std::size_t length; unsigned char low, high; };
-  // The range a lead byte belongs to fixes the length and the second byte's range.
-  static constexpr Form kForms[] = {{0xC2, 0xDF, 2, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0xA0, 0xBF},
-                                    {0xE1, 0xEC, 3, 0x80, 0xBF}, {0xED, 0xED, 3, 0x80, 0x9F},
-                                    {0xEE, 0xEF, 3, 0x80, 0xBF}, {0xF0, 0xF0, 4, 0x90, 0xBF},
-                                    {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F}};
-  for (const Form& form : kForms) {
-    if (lead < form.first || lead > form.last) continue;
-    if (text.size() < form.length) return 1;
-    const auto second = static_cast<unsigned char>(text[1]);
-    if (second < form.low || second > form.high) return 1;
-    for (std::size_t i = 2; i < form.length; ++i)
-      if (!isContinuation(static_cast<unsigned char>(text[i]))) return 1;
-    return form.length;
-  }
-  return 1;
-}
-
 }  // namespace
 
 std::string cipherCharacters(std::string_view plain, std::string_view alphabet) {
   std::string characters;
   characters.reserve(plain.size());
   for (std::size_t at = 0; at < plain.size();) {
-    const std::size_t length = characterLength(plain.substr(at));
+    // A byte that starts no well-formed character is a character of its own.
+    const std::size_t length = std::max<std::size_t>(utf8CharacterLength(plain.substr(at)), 1);
     const char c = plain[at];
     const bool kept = length == 1 && (c == kCarriageReturn || c == kLineFeed ||
                                       alphabet.find(c) != std::string_view::npos);

@@ -1,9 +1,8 @@
 #include "server/orderpost.h"
 
 #include "ordering/ordercipher.h"
-#include "server/utf8text.h"
+#include "ordering/utf8text.h"
 
-#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -39,24 +38,12 @@ std::optional<std::string> firstRefusal(const std::map<std::string, std::string,
   for (const std::string_view name : kOrderFields) {
     const auto field = fields.find(name);
     if (field == fields.end()) return "the field " + std::string(name) + " is missing";
-    if (!isUtf8(field->second)) return "the field " + std::string(name) + " is not UTF-8";
+    if (!ordering::isUtf8(field->second)) return "the field " + std::string(name) + " is not UTF-8";
   }
   return std::nullopt;
 }
 
 }  // namespace
-
-std::string numberAsCiphered(std::string_view number) {
-  std::string ciphered;
-  while (!number.empty()) {
-    const std::size_t length = std::max<std::size_t>(utf8CharacterLength(number), 1);
-    const std::string_view character = number.substr(0, length);
-    const bool kept = length == 1 && ordering::kAlphabet.find(character[0]) != std::string_view::npos;
-    ciphered += kept ? character[0] : ' ';
-    number.remove_prefix(length);
-  }
-  return ciphered;
-}
 
 std::string encipheredBlock(std::string_view message) {
   const std::vector<std::string_view> lines = splitLines(message);
@@ -94,7 +81,7 @@ PostReading readPostedOrder(const std::map<std::string, std::string, std::less<>
   }
   order.orderText = *text;
   // The buyer's field and the order the maker reads must name the same order.
-  if (numberAsCiphered(order.orderNumber) != numberInOrder(order.orderText)) {
+  if (ordering::cipherCharacters(order.orderNumber, ordering::kAlphabet) != numberInOrder(order.orderText)) {
     reading.refusal = "the order number does not match the order";
     order = {};
   }

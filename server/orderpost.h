@@ -30,10 +30,6 @@ struct PostReading {
 // `fields` maps form field names to their values.
 PostReading readPostedOrder(const std::map<std::string, std::string, std::less<>>& fields);
 
-// The order number as the cipher carries it: each character outside the
-// cipher's alphabet, and each byte that is not UTF-8, becomes one blank.
-std::string numberAsCiphered(std::string_view number);
-
 // The enciphered order between the message's second and last dashed rules,
 // line breaks dropped; empty when the message has no such block.
 std::string encipheredBlock(std::string_view message);

@@ -1,8 +1,8 @@
-#include "server/utf8text.h"
+#include "ordering/utf8text.h"
 
 #include <algorithm>
 
-namespace orderserver {
+namespace ordering {
 namespace {
 
 constexpr unsigned char kAsciiEnd = 0x80;
@@ -47,4 +47,4 @@ bool isUtf8(std::string_view text) {
   return true;
 }
 
-}  // namespace orderserver
+}  // namespace ordering

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace orderserver {
+namespace ordering {
 
 // The byte length of the well-formed character at the start of `text`; 0
 // when `text` is empty or does not start with one.
@@ -13,4 +13,4 @@ std::size_t utf8CharacterLength(std::string_view text);
 
 bool isUtf8(std::string_view text);
 
-}  // namespace orderserver
+}  // namespace ordering
