@@ -25,8 +25,8 @@ sigset_t setUpSignals() {
   return signals;
 }
 
-// Blocks SIGINT and SIGTERM in every thread and stops the server from a
-// thread of its own once either arrives.
+// Stops the server from a thread of its own once one of the blocked
+// `signals` arrives.
 std::jthread stopOnSignal(orderserver::OrderServer& server, sigset_t signals) {
   return std::jthread([&server, signals] {
     int received = 0;
