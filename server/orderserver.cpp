@@ -130,6 +130,8 @@ OrderServer::OrderServer(const ServerOptions& options, LogSink log)
 
 OrderServer::~OrderServer() {
   if (daemon_) MHD_stop_daemon(daemon_);
+  // A store moved or replaced since the last post is logged as a post finds it.
+  if (store_) storeStillThere();
 }
 
 std::unique_ptr<OrderServer> OrderServer::start(const ServerOptions& options, LogSink log,

@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 
@@ -15,6 +17,9 @@ namespace {
 
 constexpr mode_t kOwnerOnly = S_IRUSR | S_IWUSR;
 constexpr int kBusyTimeoutMs = 5000;
+// SQLite's names for the journal and its shared index, beside the store.
+constexpr const char* kJournalSuffix = "-wal";
+constexpr const char* kJournalIndexSuffix = "-shm";
 
 // WAL keeps readers off the writers' backs; FULL syncs every commit, so an
 // answered order survives a crash or a power cut.
@@ -44,23 +49,37 @@ constexpr const char* kRecogniseToRead = "SELECT EXISTS (SELECT 1 FROM pragma_ta
 constexpr const char* kInsert = "INSERT INTO orders (received_utc, order_number, sealed) VALUES (?, ?, ?);";
 constexpr const char* kSelectAll = "SELECT id, received_utc, order_number, sealed FROM orders ORDER BY id;";
 
-bool askedTrue(sqlite3* db, const char* question) {
+// Nothing when the question could not be asked: an error is no "no".
+std::optional<bool> answerTo(sqlite3* db, const char* question) {
   sqlite3_stmt* check = nullptr;
-  const bool yes = sqlite3_prepare_v2(db, question, -1, &check, nullptr) == SQLITE_OK &&
-                   sqlite3_step(check) == SQLITE_ROW && sqlite3_column_int(check, 0) == 1;
+  std::optional<bool> answer;
+  if (sqlite3_prepare_v2(db, question, -1, &check, nullptr) == SQLITE_OK && sqlite3_step(check) == SQLITE_ROW)
+    answer = sqlite3_column_int(check, 0) == 1;
   sqlite3_finalize(check);
-  return yes;
+  return answer;
 }
+
+bool askedTrue(sqlite3* db, const char* question) { return answerTo(db, question).value_or(false); }
 
 bool run(sqlite3* db, const char* statements) { return sqlite3_exec(db, statements, nullptr, nullptr, nullptr) == SQLITE_OK; }
 
 // Takes the write lock before looking, so two servers cannot both convert.
-bool convertUniqueNumbers(sqlite3* db) {
-  if (!run(db, "BEGIN IMMEDIATE;")) return false;
+// Empty, or why the store could not be converted.
+std::string convertUniqueNumbers(sqlite3* db) {
+  if (!run(db, "BEGIN IMMEDIATE;")) return sqlite3_errmsg(db);
   const std::string rebuild = creation("orders_rebuilt") + kCopyAndReplace;
-  if ((!askedTrue(db, kNumberUnique) || run(db, rebuild.c_str())) && run(db, "COMMIT;")) return true;
-  run(db, "ROLLBACK;");
-  return false;
+  const std::optional<bool> unique = answerTo(db, kNumberUnique);
+  if (unique && (!*unique || run(db, rebuild.c_str())) && run(db, "COMMIT;")) return "";
+  std::string error = sqlite3_errmsg(db);
+  // A full disk or an I/O error may have rolled the transaction back already.
+  if (!sqlite3_get_autocommit(db)) run(db, "ROLLBACK;");
+  return error;
+}
+
+// Empty once the store is set up for writing, or why it is not.
+std::string preparationError(sqlite3* db) {
+  if (!run(db, kSettings) || !run(db, creation("orders").c_str())) return sqlite3_errmsg(db);
+  return convertUniqueNumbers(db);
 }
 
 std::string utcNow() {
@@ -125,11 +144,14 @@ std::unique_ptr<OrderStore> OrderStore::open(const std::string& path, std::strin
   ::close(fd);
   std::unique_ptr<OrderStore> store(new OrderStore(db, path, identity.value_or(FileIdentity{})));
   sqlite3_busy_timeout(db, kBusyTimeoutMs);
-  if (!private_ || !identity || !run(db, kSettings) || !run(db, creation("orders").c_str()) || !convertUniqueNumbers(db) ||
-      sqlite3_prepare_v2(db, kInsert, -1, &store->insert_, nullptr) != SQLITE_OK) {
-    error = "cannot prepare the order store " + path + ": " + sqlite3_errmsg(db);
+  std::string failure = !private_ || !identity ? std::strerror(errno) : preparationError(db);
+  if (failure.empty() && sqlite3_prepare_v2(db, kInsert, -1, &store->insert_, nullptr) != SQLITE_OK)
+    failure = sqlite3_errmsg(db);
+  if (!failure.empty()) {
+    error = "cannot prepare the order store " + path + ": " + failure;
     return nullptr;
   }
+  store->watchJournal();
   return store;
 }
 
@@ -156,6 +178,9 @@ OrderStore::OrderStore(sqlite3* db, std::string path, FileIdentity identity)
     : db_(db), path_(std::move(path)), identity_(identity) {}
 
 OrderStore::~OrderStore() {
+  // Closing deletes the journal by name: it must not be another file's.
+  std::string why;
+  if (watched_) stillAtPath(why);
   sqlite3_finalize(insert_);
   sqlite3_close(db_);
 }
@@ -165,6 +190,10 @@ long long OrderStore::add(const std::string& orderNumber, const std::string& sea
   const std::lock_guard lock(mutex_);
   // A repeated post of a stored order: the buyer retried after a lost answer.
   if (const auto stored = fingerprints_.find(fingerprint); stored != fingerprints_.end()) return stored->second;
+  if (!lost_.empty()) {
+    error = lost_;
+    return 0;
+  }
   bind(insert_, 1, utcNow());
   bind(insert_, 2, orderNumber);
   sqlite3_bind_blob(insert_, 3, sealed.data(), static_cast<int>(sealed.size()), SQLITE_TRANSIENT);
@@ -178,12 +207,56 @@ long long OrderStore::add(const std::string& orderNumber, const std::string& sea
   return id;
 }
 
-bool OrderStore::stillAtPath(std::string& why) const {
-  const auto now = identityAt(path_);
-  if (now == identity_) return true;
-  why = now ? "the order store " + path_ + " was replaced by another file"
-            : "the order store " + path_ + " was deleted or moved";
+bool OrderStore::stillAtPath(std::string& why) {
+  // Looking takes no lock, so checks do not queue behind commits.
+  if (!lostFlag_ && whatMoved().empty()) return true;
+  const std::lock_guard lock(mutex_);
+  if (lost_.empty()) {
+    lost_ = whatMoved();
+    if (lost_.empty()) return true;
+    if (watched_) lost_ += keepInOpenFile();
+    lostFlag_ = true;
+  }
+  why = lost_;
   return false;
+}
+
+void OrderStore::watchJournal() {
+  journal_ = identityAt(path_ + kJournalSuffix);
+  journalIndex_ = identityAt(path_ + kJournalIndexSuffix);
+  watched_ = true;
+}
+
+// What became of the store or its journal, and what the maker can do; empty
+// while both are where they were opened.
+std::string OrderStore::whatMoved() const {
+  const std::string store = "the order store " + path_;
+  const auto now = identityAt(path_);
+  if (!now)
+    return store + " was deleted or moved; every order it took was written into it, so a moved store is whole:"
+                   " put it back or start the server on it where it is";
+  if (*now != identity_)
+    return store + " was replaced by another file; every order it took was written into the file it replaced,"
+                   " and the new file was left as it is";
+  if (identityAt(path_ + kJournalSuffix) != journal_)
+    return store + "'s journal " + path_ + kJournalSuffix +
+           " was deleted or replaced; every order it took was written into the store first";
+  return "";
+}
+
+// Writes the journal into the store file still open and empties it, then
+// removes our journal and its index from the store's names: closing then
+// deletes nothing by name, and nothing of ours is replayed onto whatever
+// file has the store's name next.
+std::string OrderStore::keepInOpenFile() {
+  if (sqlite3_wal_checkpoint_v2(db_, nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr) != SQLITE_OK)
+    return "; but writing its journal into it failed (" + std::string(sqlite3_errmsg(db_)) + "): keep " + path_ +
+           kJournalSuffix + " beside it";
+  int keepJournal = 1;
+  sqlite3_file_control(db_, "main", SQLITE_FCNTL_PERSIST_WAL, &keepJournal);
+  removeIfStill(path_ + kJournalSuffix, journal_);
+  removeIfStill(path_ + kJournalIndexSuffix, journalIndex_);
+  return "";
 }
 
 std::vector<StoredOrder> OrderStore::all() {

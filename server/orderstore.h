@@ -5,9 +5,11 @@
 
 #include "server/storefile.h"
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,19 +46,33 @@ class OrderStore {
   long long add(const std::string& orderNumber, const std::string& sealed, const std::string& fingerprint,
                 std::string& error);
 
-  // False, with `why` set, once the store's path no longer names the file
-  // opened (deleted or replaced): orders added now would be lost with it.
-  bool stillAtPath(std::string& why) const;
+  // False, with `why` set, once the store's path or its journal's no longer
+  // names the file opened (deleted, moved or replaced): orders added now
+  // would be lost with it. The first time, the journal is written whole into
+  // the store file still open and our journal files are removed from those
+  // names, so none is replayed onto another file; no order is added after.
+  // The store being closed is checked the same way.
+  bool stillAtPath(std::string& why);
 
   // Every stored order, oldest first; for the owner's tools and the tests.
   std::vector<StoredOrder> all();
 
  private:
   OrderStore(sqlite3* db, std::string path, FileIdentity identity);
+  void watchJournal();
+  std::string whatMoved() const;
+  std::string keepInOpenFile();
   std::mutex mutex_;
   sqlite3* db_;
   const std::string path_;
   const FileIdentity identity_;
+  // The journal and its index as the server's store opened them; only that
+  // store is watched.
+  bool watched_ = false;
+  std::optional<FileIdentity> journal_, journalIndex_;
+  // Why the store was given up; empty while it is where it was opened.
+  std::string lost_;
+  std::atomic<bool> lostFlag_ = false;
   sqlite3_stmt* insert_ = nullptr;
   std::map<std::string, long long> fingerprints_;
 };

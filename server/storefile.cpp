@@ -73,4 +73,8 @@ std::optional<FileIdentity> identityAt(const std::string& path) {
   return FileIdentity{info.st_dev, info.st_ino};
 }
 
+void removeIfStill(const std::string& path, std::optional<FileIdentity> identity) {
+  if (identity && identityAt(path) == identity) ::unlink(path.c_str());
+}
+
 }  // namespace orderserver

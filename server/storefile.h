@@ -29,5 +29,7 @@ bool isExistingDatabase(const std::string& path, std::string& error);
 std::optional<FileIdentity> identityOf(int fd);
 // Nothing when nothing is at `path` (a link is not followed).
 std::optional<FileIdentity> identityAt(const std::string& path);
+// Removes the file at `path` only while it is still the one `identity` names.
+void removeIfStill(const std::string& path, std::optional<FileIdentity> identity);
 
 }  // namespace orderserver
