@@ -74,6 +74,10 @@ TEST_F(MakerToolsTest, AReadOrAWriteThatStopsShortEndsWithAReasonAndExitOne) {
   EXPECT_TRUE(exitedWith(damaged.status, 1)) << damaged.output;
   EXPECT_NE(damaged.output.find("cannot read every order in " + storePath().string()), std::string::npos)
       << damaged.output;
+  std::ostringstream listed;
+  listed << std::ifstream(listing).rdbuf();
+  const std::size_t read = occurrences(listed.str(), "Order C1 received ");
+  EXPECT_TRUE(read > 0 && read < std::size_t(kOrdersToCorrupt)) << read;
 }
 
 TEST_F(MakerToolsTest, AFifoALongNameOrAWrongCommandLineGetsAMessageNotAHangOrAnAbort) {
