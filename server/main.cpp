@@ -7,22 +7,38 @@
 #include <csignal>
 #include <iostream>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
 namespace {
 
-// With SIGXFSZ ignored, a write past a file-size limit fails with EFBIG,
-// which the store reports, instead of ending the server. SIGINT and SIGTERM
-// are blocked in every thread; the returned set is for the one that waits.
-sigset_t setUpSignals() {
-  std::signal(SIGXFSZ, SIG_IGN);
+// SIGINT and SIGTERM are blocked in every thread; the returned set is for
+// the one that waits.
+sigset_t blockStopSignals() {
   sigset_t signals;
   sigemptyset(&signals);
   sigaddset(&signals, SIGINT);
   sigaddset(&signals, SIGTERM);
   pthread_sigmask(SIG_BLOCK, &signals, nullptr);
   return signals;
+}
+
+// The exit code of the maker's tool `args` names; nothing when they name none.
+std::optional<int> runTool(const std::vector<std::string_view>& args) {
+  const auto arg = [&args](std::size_t i) { return std::string(args[i]); };
+  const std::string_view tool = args.empty() ? "" : args[0];
+  if (tool == "--help" || tool == "-h") {
+    if (args.size() != 1) return std::nullopt;
+    std::cout << orderserver::usage();
+    return std::cout.flush() ? 0 : 1;
+  }
+  if (tool == "--make-keys" && args.size() == 3) return orderserver::makeKeys(arg(1), arg(2), std::cerr);
+  if (tool == "--read-orders" && args.size() == 4 && args[2] == "--secret-key")
+    return orderserver::readOrders(arg(1), arg(3), std::cout, std::cerr);
+  if (tool != "--make-keys" && tool != "--read-orders") return std::nullopt;
+  std::cerr << tool << " was given the wrong arguments\n" << orderserver::usage();
+  return 2;
 }
 
 // Stops the server from a thread of its own once one of the blocked
@@ -38,22 +54,18 @@ std::jthread stopOnSignal(orderserver::OrderServer& server, sigset_t signals) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // With SIGXFSZ ignored, a write past a file-size limit fails with EFBIG,
+  // which the store and the tools report, instead of ending the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
-  const auto arg = [&args](std::size_t i) { return std::string(args[i]); };
-  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-    std::cout << orderserver::usage();
-    return 0;
-  }
-  if (args.size() == 3 && args[0] == "--make-keys") return orderserver::makeKeys(arg(1), arg(2), std::cerr);
-  if (args.size() == 4 && args[0] == "--read-orders" && args[2] == "--secret-key")
-    return orderserver::readOrders(arg(1), arg(3), std::cout, std::cerr);
+  if (const auto toolExit = runTool(args)) return *toolExit;
   std::string error;
   const auto options = orderserver::parseOptions(args, error);
   if (!options) {
     std::cerr << error << '\n' << orderserver::usage();
     return 2;
   }
-  const sigset_t signals = setUpSignals();
+  const sigset_t signals = blockStopSignals();
 
   std::mutex logMutex;
   auto log = [&logMutex](std::string_view line) {

@@ -5,7 +5,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 
 namespace orderserver {
 namespace {
@@ -19,6 +21,17 @@ constexpr std::string PostedOrder::*kSealedFields[] = {&PostedOrder::customer, &
                                                        &PostedOrder::orderText};
 
 bool ready() { return sodium_init() >= 0; }
+
+// False, with errno saying why, when the bytes cannot all be written.
+bool writeWhole(int fd, const char* bytes, std::size_t size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd, bytes, size);
+    if (n < 0) return false;
+    bytes += n;
+    size -= std::size_t(n);
+  }
+  return true;
+}
 
 std::string pack(const PostedOrder& order) {
   std::string packed;
@@ -56,10 +69,17 @@ bool writeKeyFile(const std::string& path, const OrderKey& key, std::string& err
   sodium_bin2hex(hex, sizeof hex, key.data(), key.size());
   hex[kHexBytes] = '\n';
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kOwnerOnly);
-  const bool written = fd >= 0 && ::write(fd, hex, sizeof hex) == ssize_t(sizeof hex) && ::fsync(fd) == 0;
-  if (fd >= 0) ::close(fd);
+  const bool written = fd >= 0 && writeWhole(fd, hex, sizeof hex) && ::fsync(fd) == 0;
+  const int reason = errno;
   sodium_memzero(hex, sizeof hex);
-  if (!written) error = "cannot write the new key file " + path + " (it must not exist yet)";
+  if (fd >= 0) {
+    ::close(fd);
+    // Made just now by this call, so a half-written key is no one else's file.
+    if (!written) ::unlink(path.c_str());
+  }
+  if (!written)
+    error = "cannot write the new key file " + path + ": " +
+            (reason == EEXIST ? "it exists already, and a key file is never replaced" : std::strerror(reason));
   return written;
 }
 

@@ -136,8 +136,10 @@ OrderServer::~OrderServer() {
 
 std::unique_ptr<OrderServer> OrderServer::start(const ServerOptions& options, LogSink log,
                                                 std::string& error) {
-  if (!std::filesystem::is_directory(options.textFolder)) {
-    error = "the text folder " + options.textFolder + " does not exist";
+  std::error_code unreachable;
+  if (!std::filesystem::is_directory(options.textFolder, unreachable)) {
+    error = "the text folder " + options.textFolder + " does not exist" +
+            (unreachable ? " or cannot be reached: " + unreachable.message() : "");
     return nullptr;
   }
   std::unique_ptr<OrderServer> server(new OrderServer(options, std::move(log)));
@@ -145,14 +147,12 @@ std::unique_ptr<OrderServer> OrderServer::start(const ServerOptions& options, Lo
   if (!key) return nullptr;
   server->publicKey_ = *key;
   if (!options.certFile.empty()) {
-    const auto cert = readWhole(options.certFile), secret = readWhole(options.keyFile);
-    if (!cert || !secret) {
-      error = "cannot load the certificate " + options.certFile + " or the key " + options.keyFile;
-      return nullptr;
-    }
-    error = tlsRefusal({options.certFile, *cert}, {options.keyFile, *secret});
+    const auto cert = readTlsFile("certificate", options.certFile, error);
+    const auto secret = cert ? readTlsFile("key", options.keyFile, error) : std::nullopt;
+    if (!secret) return nullptr;
+    error = tlsRefusal(*cert, *secret);
     if (!error.empty()) return nullptr;
-    server->cert_ = *cert, server->key_ = *secret;
+    server->cert_ = cert->text, server->key_ = secret->text;
   }
   server->store_ = OrderStore::open(options.storePath, error);
   if (!server->store_ || !server->listen(error)) return nullptr;

@@ -107,11 +107,15 @@ int runOnce(sqlite3_stmt* statement) {
   return result;
 }
 
-// The store as an SQLite URI, every byte that could be read as URI syntax escaped.
+// The store as an SQLite URI, every byte that could be read as URI syntax
+// escaped; empty when the path cannot be made absolute.
 std::string uriOf(const std::string& path, bool immutable) {
   constexpr std::string_view kPlain = "/-._~";
+  std::error_code failed;
+  const std::string absolute = std::filesystem::absolute(path, failed).string();
+  if (failed) return "";
   std::string uri = "file://";
-  for (const char byte : std::filesystem::absolute(path).string()) {
+  for (const char byte : absolute) {
     if (std::isalnum(static_cast<unsigned char>(byte)) || kPlain.find(byte) != std::string_view::npos) {
       uri += byte;
     } else {
@@ -156,13 +160,19 @@ std::unique_ptr<OrderStore> OrderStore::open(const std::string& path, std::strin
 }
 
 std::unique_ptr<OrderStore> OrderStore::openReadOnly(const std::string& path, std::string& error) {
+  return openReadOnly(path, error, ::access((path + "-wal").c_str(), F_OK) == 0);
+}
+
+std::unique_ptr<OrderStore> OrderStore::openReadOnly(const std::string& path, std::string& error, bool journalBeside) {
   if (!isExistingDatabase(path, error)) return nullptr;
-  // Without a running writer's journal the file holds every order; reading
-  // it as unchanging keeps SQLite from making a journal beside it.
-  const bool journal = std::filesystem::exists(path + "-wal");
+  const std::string uri = uriOf(path, !journalBeside);
+  if (uri.empty()) {
+    error = "cannot read the order store " + path + ": the current folder cannot be found";
+    return nullptr;
+  }
   sqlite3* db = nullptr;
   const int flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_FULLMUTEX | SQLITE_OPEN_NOFOLLOW;
-  if (sqlite3_open_v2(uriOf(path, !journal).c_str(), &db, flags, nullptr) != SQLITE_OK ||
+  if (sqlite3_open_v2(uri.c_str(), &db, flags, nullptr) != SQLITE_OK ||
       sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr) != SQLITE_OK ||
       !askedTrue(db, kRecogniseToRead)) {
     error = "cannot read the order store " + path + ": " +
@@ -260,12 +270,21 @@ std::string OrderStore::keepInOpenFile() {
 }
 
 std::vector<StoredOrder> OrderStore::all() {
+  std::string error;
+  return all(error);
+}
+
+std::vector<StoredOrder> OrderStore::all(std::string& error) {
   const std::lock_guard lock(mutex_);
   std::vector<StoredOrder> orders;
   sqlite3_stmt* select = nullptr;
-  if (sqlite3_prepare_v2(db_, kSelectAll, -1, &select, nullptr) != SQLITE_OK) return orders;
-  while (sqlite3_step(select) == SQLITE_ROW)
-    orders.push_back({sqlite3_column_int64(select, 0), column(select, 1), column(select, 2), column(select, 3)});
+  int step = sqlite3_prepare_v2(db_, kSelectAll, -1, &select, nullptr);
+  while (step == SQLITE_OK || step == SQLITE_ROW) {
+    if (step == SQLITE_ROW)
+      orders.push_back({sqlite3_column_int64(select, 0), column(select, 1), column(select, 2), column(select, 3)});
+    step = sqlite3_step(select);
+  }
+  if (step != SQLITE_DONE) error = "cannot read every order in " + path_ + ": " + sqlite3_errmsg(db_);
   sqlite3_finalize(select);
   return orders;
 }

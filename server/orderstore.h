@@ -33,8 +33,12 @@ class OrderStore {
   // that kept one order per number is converted in one transaction.
   static std::unique_ptr<OrderStore> open(const std::string& path, std::string& error);
   // Opens an existing store only to read it, beside a running server too:
-  // it never creates, converts, truncates or checkpoints one.
+  // it never creates, converts, truncates or checkpoints one. Without a
+  // server's journal beside it the file holds every order and is read as
+  // unchanging, which keeps SQLite from making a journal beside it.
   static std::unique_ptr<OrderStore> openReadOnly(const std::string& path, std::string& error);
+  // The same, told whether a journal is beside the store.
+  static std::unique_ptr<OrderStore> openReadOnly(const std::string& path, std::string& error, bool journalBeside);
   ~OrderStore();
   OrderStore(const OrderStore&) = delete;
   OrderStore& operator=(const OrderStore&) = delete;
@@ -56,6 +60,9 @@ class OrderStore {
 
   // Every stored order, oldest first; for the owner's tools and the tests.
   std::vector<StoredOrder> all();
+  // The same; when the read stops short, `error` says why and the orders
+  // read before are returned.
+  std::vector<StoredOrder> all(std::string& error);
 
  private:
   OrderStore(sqlite3* db, std::string path, FileIdentity identity);

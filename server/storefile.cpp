@@ -51,7 +51,8 @@ int openStoreFile(const std::string& path, std::string& error) {
 }
 
 bool isExistingDatabase(const std::string& path, std::string& error) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+  // Not blocking: a FIFO is refused at once instead of waiting for a writer.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     error = errno == ENOENT ? "there is no order store at " + path : openingError(path);
     return false;

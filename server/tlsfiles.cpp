@@ -3,8 +3,42 @@
 #include <gnutls/gnutls.h>
 #include <gnutls/x509.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 namespace orderserver {
 namespace {
+
+// Far beyond any certificate chain or key.
+constexpr off_t kMaxTlsFileBytes = 1 << 20;
+
+// The open file's bytes; empty, with `why` set, when it is no regular file of
+// a sensible size or cannot be read.
+std::string readAll(int fd, std::string& why) {
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) {
+    why = std::strerror(errno);
+  } else if (!S_ISREG(info.st_mode)) {
+    why = "not a regular file";
+  } else if (info.st_size > kMaxTlsFileBytes) {
+    why = "larger than a certificate or key can be";
+  }
+  if (!why.empty()) return "";
+  std::string text(std::size_t(info.st_size), '\0');
+  for (std::size_t done = 0; done < text.size();) {
+    const ssize_t n = ::read(fd, text.data() + done, text.size() - done);
+    if (n <= 0) {
+      why = n < 0 ? std::strerror(errno) : "it was cut short while read";
+      return "";
+    }
+    done += std::size_t(n);
+  }
+  return text;
+}
 
 gnutls_datum_t datumOf(const std::string& text) {
   return {reinterpret_cast<unsigned char*>(const_cast<char*>(text.data())), static_cast<unsigned>(text.size())};
@@ -20,6 +54,17 @@ int certificateError(const gnutls_datum_t& certificate) {
 }
 
 }  // namespace
+
+std::optional<TlsFile> readTlsFile(std::string_view role, const std::string& path, std::string& error) {
+  // Not blocking: a FIFO is refused instead of waited on.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  std::string why = fd < 0 ? std::strerror(errno) : "";
+  TlsFile file{path, fd < 0 ? "" : readAll(fd, why)};
+  if (fd >= 0) ::close(fd);
+  if (why.empty()) return file;
+  error = "the " + std::string(role) + " " + path + " cannot be read: " + why;
+  return std::nullopt;
+}
 
 std::string tlsRefusal(const TlsFile& certificate, const TlsFile& key) {
   gnutls_certificate_credentials_t credentials = nullptr;

@@ -89,7 +89,9 @@ TEST_F(ProgramTest, ACertificateOrKeyThatCannotBeUsedIsNamed) {
   writeFile(in("junk"), "-----BEGIN CERTIFICATE-----\nnot one\n-----END CERTIFICATE-----\n");
   const std::string cases[][3] = {{"junk", "key1", "the certificate " + in("junk") + " cannot be used"},
                                   {"cert1", "junk", "the key " + in("junk") + " cannot be used"},
-                                  {"cert1", "key2", "the key " + in("key2") + " cannot be used: it does not match"}};
+                                  {"cert1", "key2", "the key " + in("key2") + " cannot be used: it does not match"},
+                                  {"gone", "key1", "the certificate " + in("gone") + " cannot be read: No such file"},
+                                  {"cert1", "gone", "the key " + in("gone") + " cannot be read: No such file"}};
   for (const auto& [cert, key, says] : cases) {
     const ToolRun run = runProgram("--texts " + folder_.string() + " --store " + storePath().string() + " --public-key " +
                                    publicKeyPath().string() + " --port 0 --cert " + in(cert) + " --key " + in(key));

@@ -97,6 +97,41 @@ inline ToolRun runProgram(const std::string& args) {
   return run;
 }
 
+// Long past what any tool run of the tests takes: a tool still running then has hung.
+inline constexpr unsigned kToolDeadlineSeconds = 10;
+
+// The program run to its end with `args`, its stdout written to `out` under a file-size limit of its own, as a shell
+// gives it; `output` holds its stderr only. A program that hangs is ended by SIGALRM at the deadline.
+inline ToolRun runTool(std::vector<std::string> args, const std::string& out, rlim_t fileSizeLimit = RLIM_INFINITY) {
+  args.insert(args.begin(), QUILLOCK_ORDERSERVER);
+  std::vector<char*> argv;
+  for (auto& arg : args) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  const rlimit limit{fileSizeLimit, fileSizeLimit};
+  const int outFd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  int errors[2];
+  EXPECT_EQ(::pipe(errors), 0);
+  const pid_t pid = ::fork();
+  if (pid == 0) {  // only calls safe between fork and exec in a threaded program
+    ::dup2(outFd, STDOUT_FILENO);
+    ::dup2(errors[1], STDERR_FILENO);
+    ::signal(SIGXFSZ, SIG_DFL);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    ::alarm(kToolDeadlineSeconds);
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
+  }
+  ::close(outFd);
+  ::close(errors[1]);
+  ToolRun run;
+  char buffer[4096];
+  for (ssize_t n; (n = ::read(errors[0], buffer, sizeof buffer)) > 0;) run.output.append(buffer, std::size_t(n));
+  ::close(errors[0]);
+  EXPECT_GT(pid, 0);
+  if (pid > 0) ::waitpid(pid, &run.status, 0);
+  return run;
+}
+
 // The fixture with the maker's tools at hand.
 class ProgramTest : public ServerTest {
  protected:

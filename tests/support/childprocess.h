@@ -9,13 +9,19 @@
 
 namespace testsupport {
 
-// Returns what `job` returned in the child, or "(child failed)" when the child
-// did not end normally (killed by a signal, for one).
+// Returns what `job` returned in the child, "(child failed)" when the child
+// did not end normally (killed by a signal, for one), or "(no child)" when
+// none could be started.
 inline std::string inChild(const std::function<std::string()>& job)
 {
     int pipeEnds[2];
     if (::pipe(pipeEnds) != 0) return "(no pipe)";
     const pid_t child = ::fork();
+    if (child < 0) {
+        ::close(pipeEnds[0]);
+        ::close(pipeEnds[1]);
+        return "(no child)";
+    }
     if (child == 0) {
         ::close(pipeEnds[0]);
         const std::string report = job();
