@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 
@@ -153,6 +154,26 @@ TEST_F(MainWindow, OpenCorruptFileMinimiseRestoreExitAndSaveAs)
         EXPECT_EQ(messages.texts().back(), "Failed to save to the file: '" + d.FileName + "'") << item;
     }
     EXPECT_EQ(std::tuple(dialogs.opens.size(), form->wizard().isVisible(), d.DesignChanged), std::tuple(opens, false, true));
+}
+
+// Closing the data window by its frame is View > Data unchecked: the check
+// goes off and the main window takes the whole screen; at the program's end
+// the closed main window stays closed.
+TEST_F(MainWindow, ClosingTheDataWindowUnchecksViewDataAndSpreadsTheMainWindow)
+{
+    openKayak();
+    form->menu("ViewData").click();
+    const QRect screen = form->screen()->availableGeometry();
+    ASSERT_TRUE(form->info().isVisible() && form->frameGeometry().width() < screen.width());
+    EXPECT_TRUE(form->info().close());
+    EXPECT_EQ(std::tuple(form->info().isVisible(), form->menu("ViewData").Checked(), form->frameGeometry()),
+              std::tuple(false, false, screen));
+    form->menu("ViewData").click();
+    EXPECT_TRUE(form->info().isVisible() && form->menu("ViewData").Checked());
+
+    EXPECT_TRUE(form->close());
+    form->info().close();
+    EXPECT_EQ(std::tuple(ended, form->isVisible(), form->info().isVisible()), std::tuple(1, false, false));
 }
 
 // Save As over an existing file past the file-size limit, with only the
