@@ -4,6 +4,7 @@
 #include "model/hull/floaterror.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -190,6 +191,13 @@ bool frmInfo::event(QEvent* e)
         emit activated();
     }
     return QWidget::event(e);
+}
+
+// The main window keeps View > Data in step with the window; it answers the signal.
+void frmInfo::closeEvent(QCloseEvent* e)
+{
+    QWidget::closeEvent(e);
+    if (e->isAccepted()) emit closing();
 }
 
 // Every hydrostatics run reads and writes some forty of these: each is looked

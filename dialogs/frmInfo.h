@@ -54,9 +54,12 @@ public:
 signals:
     // The window became the active window.
     void activated();
+    // The window is closing: by its frame's close box, Alt+F4 or close().
+    void closing();
 
 protected:
     bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     void buildTop();

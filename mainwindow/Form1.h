@@ -179,6 +179,8 @@ private:
     void setZoom(const char* item, double factor, bool layOutBars);
     void setDrawMode(bool solid);
     void ViewWaterLine_Click();
+    // The data window closed other than by View > Data.
+    void frmInfo_Closing();
     void scrollChange(views::ScrollBar& bar, int value);
     void scrollScroll(views::ScrollBar& bar, int value);
     void Timer1_Timer();

@@ -49,6 +49,7 @@ dialogs::frmInfo& Form1::info()
     if (!info_) {
         info_ = std::make_unique<dialogs::frmInfo>();
         info_->connectTo(this, &messages_);
+        connect(info_.get(), &dialogs::frmInfo::closing, this, [this] { frmInfo_Closing(); });
     }
     return *info_;
 }
@@ -155,6 +156,15 @@ void Form1::ViewData_Click()
     GetCalculations();
     if (viewWaterLineChecked()) DrawWaterline();
     enableTimer1();
+}
+
+// Closing the data window by its frame is View > Data unchecked: the check
+// goes off and the main window takes the whole screen. When the program
+// ends, the main window is going too and keeps its place.
+void Form1::frmInfo_Closing()
+{
+    if (ending_ || !viewDataChecked()) return;
+    guarded([this] { ViewData_Click(); });
 }
 
 }  // namespace mainwindow

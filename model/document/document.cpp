@@ -54,6 +54,9 @@ std::optional<Design> loadDesignFile(const std::string& path, const DesignCheck&
 DocumentResult writeDocument(Design& design, const std::string& path, MessageBox& messages, FileSaver& files)
 {
     if (!files.save(path, writeDesignText(design))) {
+        // Even a design never changed since the wizard made it is not on disk:
+        // the exit prompt must offer to save it.
+        design.DesignChanged = true;
         messages.show(kSaveFailedMessage + path + kSaveFailedMessageEnd, MessageIcon::Exclamation);
         return result(DocumentOutcome::Failed, design);
     }

@@ -50,8 +50,9 @@ DocumentResult openDocument(Design& design, FileDialogs& dialogs, MessageBox& me
                             const DesignCheck& check = DesignCheck(makesections));
 
 // Writes the design to its file, or asks for a name first when it has none.
-// Anything but Done means nothing was saved and DesignChanged is unchanged,
-// so an exit prompt must not end the program.
+// Anything but Done means nothing was saved, so an exit prompt must not end
+// the program. A write that fails marks the design changed, whatever it was;
+// a cancel or no design leaves DesignChanged as it was.
 DocumentResult saveDocument(Design& design, FileDialogs& dialogs, MessageBox& messages, FileSaver& files);
 
 // Asks for a name and writes the design there.

@@ -12,11 +12,14 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 
 #include <cmath>
+#include <csignal>
 #include <sys/resource.h>
+#include <vector>
 
 using model::MessageAnswer;
 using MainWindow = testsupport::FormFixture;
@@ -31,6 +34,30 @@ void expectStationRow(const mainwindow::Form1& form)
     const auto px = [&](double twips) { return int(std::lround(twips / form.twipsPerPixel())); };
     EXPECT_EQ(std::tuple(form.Command2->size(), form.Command1->size(), form.Text1->size()),
               std::tuple(QSize(px(255), px(255)), QSize(px(255), px(255)), QSize(px(735), px(285))));
+}
+
+// Save As to `file` under a soft file-size limit of half the design's text,
+// with the program's own start-up handling of signals. The limit and every
+// signal's disposition are put back afterwards, so no later test in this
+// process inherits them.
+void saveAsPastTheFileSizeLimit(mainwindow::Form1& form, testsupport::ScriptedFileDialogs& dialogs,
+                                const std::string& file)
+{
+    std::vector<struct sigaction> dispositions(NSIG);
+    for (int s = 1; s < NSIG; ++s) ::sigaction(s, nullptr, &dispositions[std::size_t(s)]);
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    platform::setUpProgramSignals();
+    // Only the soft limit drops, so it can be put back.
+    const rlimit sizeLimit{model::writeDesignText(model::currentDesign()).size() / 2, before.rlim_max};
+    const bool lowered = ::setrlimit(RLIMIT_FSIZE, &sizeLimit) == 0;
+    if (lowered) {
+        dialogs.answers.push_back(file);
+        form.menu("SaveAs").click();
+    }
+    const bool restored = ::setrlimit(RLIMIT_FSIZE, &before) == 0;
+    for (int s = 1; s < NSIG; ++s) ::sigaction(s, &dispositions[std::size_t(s)], nullptr);
+    ASSERT_TRUE(lowered && restored);
 }
 
 }  // namespace
@@ -129,6 +156,25 @@ TEST_F(MainWindow, OpenCorruptFileMinimiseRestoreExitAndSaveAs)
     EXPECT_EQ(std::tuple(dialogs.opens.size(), form->wizard().isVisible(), d.DesignChanged), std::tuple(opens, false, true));
 }
 
+// Closing the data window by its frame is View > Data unchecked: the check
+// goes off and the main window takes the whole screen; at the program's end
+// the closed main window stays closed.
+TEST_F(MainWindow, ClosingTheDataWindowUnchecksViewDataAndSpreadsTheMainWindow)
+{
+    openKayak();
+    form->menu("ViewData").click();
+    const QRect screen = form->screen()->availableGeometry();
+    ASSERT_TRUE(form->info().isVisible() && form->frameGeometry().width() < screen.width());
+    EXPECT_TRUE(form->info().close());
+    EXPECT_EQ(std::tuple(form->info().isVisible(), form->menu("ViewData").Checked(), form->frameGeometry()),
+              std::tuple(false, false, screen));
+
+    form->menu("ViewData").click();
+    EXPECT_TRUE(form->close());
+    form->info().close();
+    EXPECT_EQ(std::tuple(ended, form->isVisible(), form->info().isVisible()), std::tuple(1, false, false));
+}
+
 // Save As over an existing file past the file-size limit, with only the
 // program's own start-up: the save says it failed, the design stays unsaved
 // under its old name and the file it would have replaced keeps every byte.
@@ -139,16 +185,7 @@ TEST_F(MainWindow, SaveAsPastTheFileSizeLimitKeepsTheWorkAndTheOldFile)
     d.DesignChanged = true;  // as a dragged point leaves it
     const std::string boat = path("boat.qlk"), old = "1.2.0\r\n 150\r\n";
     std::ofstream(boat, std::ios::binary) << old;
-    platform::setUpProgramSignals();
-    rlimit before{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
-    const rlim_t limit = model::writeDesignText(d).size() / 2;
-    // Only the soft limit drops, so it can be put back for the other tests.
-    const rlimit sizeLimit{limit, before.rlim_max};
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &sizeLimit), 0);
-    dialogs.answers.push_back(boat);  // the replace prompt is the dialog's
-    form->menu("SaveAs").click();
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &before), 0);
+    ASSERT_NO_FATAL_FAILURE(saveAsPastTheFileSizeLimit(*form, dialogs, boat));  // the replace prompt is the dialog's
     std::string report;
     for (const auto& m : messages.texts()) report += m + "|";
     report += std::to_string(d.DesignChanged) + " " + d.FileName + " " + form->windowTitle().toStdString();
@@ -156,6 +193,24 @@ TEST_F(MainWindow, SaveAsPastTheFileSizeLimitKeepsTheWorkAndTheOldFile)
                           path("kayak.qlk"));
     EXPECT_EQ(model::readTextFile(boat, 1 << 20), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);  // no temporary file left
+}
+
+// A design the wizard has just made is on disk nowhere: when its Save As
+// fails, closing the main window asks before the work is dropped.
+TEST_F(MainWindow, AWizardDesignWhoseSaveFailedIsOfferedForSavingAtTheEnd)
+{
+    form->wizard().templateFolder = QUILLOCK_TEMPLATES;
+    form->menu("New").click();
+    form->wizard().Command1->click();
+    ASSERT_TRUE(model::currentDesign().DesignLoaded && !model::currentDesign().DesignChanged);
+    const std::string boat = path("boat.qlk");
+    ASSERT_NO_FATAL_FAILURE(saveAsPastTheFileSizeLimit(*form, dialogs, boat));
+    messages.answers = {MessageAnswer::Cancel};
+    QCloseEvent close;
+    QApplication::sendEvent(form.get(), &close);
+    EXPECT_EQ(messages.texts(), (std::vector<std::string>{"Failed to save to the file: '" + boat + "'",
+                                                          "Do you wish to save your work?"}));
+    EXPECT_TRUE(!close.isAccepted() && ended == 0);
 }
 
 // Open resets the zoom unless the user cancels at the save prompt.

@@ -1,8 +1,8 @@
 // One launch of the program under a real window manager (run by run_wm.sh on
 // its own X server with openbox): start-up, the data window on and off, a
-// message box of the data window, the wizard, the panel preview, the 3D view
-// and the smaller windows, each window's frame and owner read back from the X
-// server.
+// message box of the data window, the wizard, the panel preview, the 3D view,
+// the smaller windows and the data window closed by the window manager, each
+// window's frame and owner read back from the X server.
 
 #include "dialogs/frmInfo.h"
 #include "dialogs/frmNew.h"
@@ -204,5 +204,17 @@ TEST_F(Launch, EveryWindowIsPlacedOnScreenOwnedAndSizedAtItsFirstShow)
         EXPECT_TRUE(owned(settle(*w, owned))) << name;
         expectAllOnScreen(QByteArray("12_") + name);
     }
+
+    // The data window closed by the window manager is View > Data unchecked.
+    dialogs::frmInfo& info = form->info();
+    info.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&info));
+    testsupport::closeActiveWindow();
+    const QDeadlineTimer deadline(kSettleMs);
+    while (testsupport::x11Window(info.winId()).viewable && !deadline.hasExpired()) QTest::qWait(20);
+    EXPECT_EQ(std::pair(testsupport::x11Window(info.winId()).viewable, form->menu("ViewData").Checked()),
+              std::pair(false, false));
+    expectFrame(*form, kScreen);
+    expectAllOnScreen("13_data_window_closed");
     EXPECT_TRUE(messages.shown.empty()) << messages.texts().front();
 }

@@ -74,4 +74,8 @@ inline void clickAt(QPoint p)
     runTool("xdotool", {"mousemove", "--sync", QString::number(p.x()), QString::number(p.y()), "click", "1"});
 }
 
+// Alt+F4: the window manager closes the active window as its close box does,
+// by sending the window WM_DELETE_WINDOW.
+inline void closeActiveWindow() { runTool("xdotool", {"key", "alt+F4"}); }
+
 }  // namespace testsupport

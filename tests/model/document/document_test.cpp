@@ -296,16 +296,19 @@ TEST_F(DocumentTest, ASaveThatDoesNotHappenKeepsTheChangesTheNameAndTheOldFile)
     putFile(taken / "inside", "kept");
     const std::string previous = file("previous.QLK").string(), below = (plain / "boat.QLK").string(),
                       missing = file("missing/boat.QLK").string();
-    // The design's file name; Save As, or Save; the name chosen in the dialog; what comes of it.
-    const struct { std::string fileName; bool saveAs; std::optional<std::string> chosen; DocumentOutcome outcome;
-                   std::string message; } cases[] = {
-        {taken.string(), false, {}, DocumentOutcome::Failed, saveFailed(taken.string())},
-        {below, false, {}, DocumentOutcome::Failed, saveFailed(below)},
-        {previous, true, missing, DocumentOutcome::Failed, saveFailed(missing)},
-        {previous, true, std::nullopt, DocumentOutcome::Cancelled, saveFailed("")},
+    // The design's file name and whether it had unsaved changes; Save As, or
+    // Save; the name chosen in the dialog; what comes of it. A failed write
+    // leaves the design changed even when it was not before.
+    const struct { std::string fileName; bool changed; bool saveAs; std::optional<std::string> chosen;
+                   DocumentOutcome outcome; std::string message; } cases[] = {
+        {taken.string(), true, false, {}, DocumentOutcome::Failed, saveFailed(taken.string())},
+        {below, false, false, {}, DocumentOutcome::Failed, saveFailed(below)},
+        {previous, false, true, missing, DocumentOutcome::Failed, saveFailed(missing)},
+        {previous, true, true, std::nullopt, DocumentOutcome::Cancelled, saveFailed("")},
     };
     for (const auto& c : cases) {
         Design design = openDesign(c.fileName);
+        design.DesignChanged = c.changed;
         dialogs.answers = {c.chosen};
         messages.shown.clear();
 
