@@ -17,6 +17,48 @@ std::string otherBuyersOrder() {
   return text.replace(text.find(kCard), kCard.size(), kOtherCard);
 }
 
+// The order text with the shipping and tax lines as the program wrote the served texts into it.
+std::string orderWithAmounts(const std::string& number, const std::string& shipping, const std::string& tax) {
+  std::string text = orderText(number);
+  const std::string amounts = "0\r\n0.00\r\n 45\r\n";
+  return text.replace(text.size() - amounts.size(), amounts.size(), shipping + "\r\n" + tax + "\r\n 48.96\r\n");
+}
+
+TEST_F(ProgramTest, AnOrderWithoutANumberIsRefusedAndServedAmountsEndingInLineEndsDoNotMoveIt) {
+  ServerProcess process(folder_);
+  const auto status = [&](const httplib::MultipartFormDataItems& form) { return post(form, process.port()).value().status; };
+  EXPECT_EQ(status(orderForm("", orderText(""))), 400);
+  EXPECT_EQ(status(orderForm("", "8.50\r\n")), 400);  // too short to hold a number line
+  for (const std::string end : {"\n", "\r\n", "\r"})
+    EXPECT_EQ(status(orderForm(kNumber, orderWithAmounts(kNumber, "8.50" + end, "0.088" + end))), 200) << end.size();
+  EXPECT_EQ(status(orderForm("ANBEL120720269999AM", orderWithAmounts(kNumber, "8.50\n", "0.088\n"))), 400);
+  const std::string listing = readOrders(storePath()).output;
+  EXPECT_EQ(occurrences(listing, " received "), 3u) << listing;
+  EXPECT_EQ(occurrences(listing, "Order " + std::string(kNumber) + " received"), 3u);
+}
+
+// Only a post the same in every field the store keeps is a repeat; the log says whose.
+TEST_F(ProgramTest, ARepostChangingAKeptFieldIsAnOrderOfItsOwn) {
+  ServerProcess process(folder_);
+  const auto status = [&](const httplib::MultipartFormDataItems& form) { return post(form, process.port()).value().status; };
+  EXPECT_EQ(status(orderForm(kNumber)), 200);
+  for (const char* field : {"custname", "fromemail", "subject"}) {
+    auto form = orderForm(kNumber);
+    std::ranges::find(form, field, &httplib::MultipartFormData::name)->content = std::string("changed ") + field;
+    EXPECT_EQ(status(form), 200) << field;
+    EXPECT_EQ(status(form), 200) << field;
+  }
+  EXPECT_EQ(status(orderForm(kNumber)), 200);
+  const std::string listing = readOrders(storePath()).output;
+  EXPECT_EQ(occurrences(listing, " received "), 4u) << listing;
+  for (const char* kept : {"Customer: changed custname\n", "Email: changed fromemail\n", "Subject: changed subject\n"})
+    EXPECT_EQ(occurrences(listing, kept), 1u) << kept;
+  const std::string log = process.log();
+  EXPECT_EQ(occurrences(log, "stored order "), 4u) << log;
+  for (const char* repeat : {"a repeat of order 1\n", "a repeat of order 2\n", "a repeat of order 4\n"})
+    EXPECT_EQ(occurrences(log, repeat), 1u) << repeat << log;
+}
+
 TEST_F(ProgramTest, OrdersSharingANumberAreEachKeptAndUnsoundFieldsAreRefused) {
   {
     ServerProcess process(folder_);
