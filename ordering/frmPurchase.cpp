@@ -187,7 +187,7 @@ bool frmPurchase::fetchPrices()
     const std::optional<std::string> shipping = fetch(kind->shippingPath);
     if (!shipping) return false;
     ShippingReply = *shipping;
-    record.ShippingText = ShippingReply;
+    record.ShippingText = servedAmount(ShippingReply);
     showPrice(record.PriceText);
     return true;
 }
@@ -214,7 +214,7 @@ void frmPurchase::ListQuantity_Click()
     const std::optional<std::string> shipping = fetch(kind->shippingPath);
     if (!shipping) return showConnectionFailure();
     ShippingReply = *shipping;
-    record.ShippingText = ShippingReply;
+    record.ShippingText = servedAmount(ShippingReply);
 }
 
 void frmPurchase::chkSameInfo_Click() { FrameBilling->setEnabled(!chkSameInfo->isChecked()); }
@@ -257,7 +257,7 @@ bool frmPurchase::placeOrder()
     const std::optional<std::string> tax = state ? fetch("/tax.txt") : std::nullopt;
     if (!tax) return refuse(connectionFailure());
     txtState->setText(QString::fromStdString(*state));
-    txtSalesTax->setText(QString::fromStdString(*tax));
+    txtSalesTax->setText(QString::fromStdString(servedAmount(*tax)));
     record.TaxText = taxText(txtState->text().toStdString(), record.CardHolderState, txtSalesTax->text().toStdString());
     record.TotalText = totalText(record.PriceText, record.TaxText);
     const std::time_t now = std::chrono::system_clock::to_time_t(clock());

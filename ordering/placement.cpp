@@ -123,6 +123,11 @@ void copyShippingToCardHolder(OrderRecord& record, const BoxText& textOf)
         record.*kCardHolderRules[i].field = textOf(kShippingRules[i].box);
 }
 
+std::string servedAmount(std::string_view reply)
+{
+    return std::string(reply.substr(0, reply.find_last_not_of("\r\n") + 1));
+}
+
 std::string taxText(std::string_view stateReply, std::string_view cardHolderState, std::string_view taxReply)
 {
     // An empty reply names no state, so it taxes nobody, not the buyers who gave none.

@@ -13,13 +13,16 @@ OrderFingerprints::OrderFingerprints() {
 
 OrderFingerprints::~OrderFingerprints() { sodium_memzero(key_.data(), key_.size()); }
 
-std::string OrderFingerprints::of(std::string_view orderNumber, std::string_view message) const {
-  // The number's length first, so no split of one text matches another.
-  const std::string length = std::to_string(orderNumber.size()) + '\n';
+std::string OrderFingerprints::of(const PostedOrder& order) const {
   crypto_generichash_state state;
   crypto_generichash_init(&state, key_.data(), key_.size(), crypto_generichash_BYTES);
-  for (const std::string_view part : {std::string_view(length), orderNumber, message})
-    crypto_generichash_update(&state, reinterpret_cast<const unsigned char*>(part.data()), part.size());
+  // Every field the record keeps, each after its length, so no split of one
+  // post's fields matches another's. The order text is read from the message.
+  for (const std::string* field : {&order.orderNumber, &order.customer, &order.email, &order.subject, &order.message}) {
+    const std::string length = std::to_string(field->size()) + '\n';
+    for (const std::string_view part : {std::string_view(length), std::string_view(*field)})
+      crypto_generichash_update(&state, reinterpret_cast<const unsigned char*>(part.data()), part.size());
+  }
   std::string fingerprint(crypto_generichash_BYTES, '\0');
   crypto_generichash_final(&state, reinterpret_cast<unsigned char*>(fingerprint.data()), fingerprint.size());
   return fingerprint;

@@ -5,9 +5,10 @@
 // key that lives only in this process: after a restart no fingerprint
 // matches, and both posts are kept.
 
+#include "server/orderpost.h"
+
 #include <array>
 #include <string>
-#include <string_view>
 
 namespace orderserver {
 
@@ -18,8 +19,8 @@ class OrderFingerprints {
   OrderFingerprints(const OrderFingerprints&) = delete;
   OrderFingerprints& operator=(const OrderFingerprints&) = delete;
 
-  // The same for the same number and enciphered message, and for nothing else.
-  std::string of(std::string_view orderNumber, std::string_view message) const;
+  // The same for posts alike in every field the store keeps, and for nothing else.
+  std::string of(const PostedOrder& order) const;
 
  private:
   static constexpr std::size_t kKeyBytes = 32;

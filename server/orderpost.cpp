@@ -10,8 +10,11 @@ namespace orderserver {
 namespace {
 
 constexpr std::string_view kRule = "-----------------------------------------------------------";
-// The order text ends with the order number, price, shipping, tax and total lines.
-constexpr std::size_t kLinesAfterOrderNumber = 4;
+// The order lines from the card number on: the card line ("-", its digits,
+// "-"), expiry month and year, security code, then the order number; after
+// it the price, shipping, tax and total.
+constexpr std::size_t kCardLineToNumber = 4;
+constexpr std::size_t kAmountLines = 4;
 
 // Lines without their CR LF or LF: browsers may send either.
 std::vector<std::string_view> splitLines(std::string_view text) {
@@ -27,11 +30,22 @@ std::vector<std::string_view> splitLines(std::string_view text) {
   return lines;
 }
 
-// The order text's number line; empty when the text is too short to hold one.
-std::string_view numberInOrder(std::string_view orderText) {
+bool isCardLine(std::string_view line) {
+  return line.size() > 2 && line.front() == '-' && line.back() == '-' &&
+         line.substr(1, line.size() - 2).find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// The order text's number line, counted on from the card line: the served
+// shipping and tax texts after the number may end in line ends of their own,
+// so counting back from the end could land on another line. The last card
+// line with room for the lines after it, so a card-like address before it
+// does not count. Nothing when the text holds no such line.
+std::optional<std::string_view> numberInOrder(std::string_view orderText) {
   const std::vector<std::string_view> lines = splitLines(orderText);
-  return lines.size() > kLinesAfterOrderNumber ? lines[lines.size() - kLinesAfterOrderNumber - 1]
-                                               : std::string_view();
+  constexpr std::size_t kLinesAfterCard = kCardLineToNumber + kAmountLines;
+  for (std::size_t card = lines.size(); card-- > 0;)
+    if (lines.size() - card > kLinesAfterCard && isCardLine(lines[card])) return lines[card + kCardLineToNumber];
+  return std::nullopt;
 }
 
 std::optional<std::string> firstRefusal(const std::map<std::string, std::string, std::less<>>& fields) {
@@ -81,10 +95,12 @@ PostReading readPostedOrder(const std::map<std::string, std::string, std::less<>
   }
   order.orderText = *text;
   // The buyer's field and the order the maker reads must name the same order.
-  if (ordering::cipherCharacters(order.orderNumber, ordering::kAlphabet) != numberInOrder(order.orderText)) {
+  const std::optional<std::string_view> number = numberInOrder(order.orderText);
+  if (order.orderNumber.empty()) reading.refusal = "the order has no number";
+  else if (!number) reading.refusal = "the order text holds no order number";
+  else if (ordering::cipherCharacters(order.orderNumber, ordering::kAlphabet) != *number)
     reading.refusal = "the order number does not match the order";
-    order = {};
-  }
+  if (!reading.refusal.empty()) order = {};
   return reading;
 }
 

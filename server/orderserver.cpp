@@ -275,14 +275,15 @@ int OrderServer::takeOrder(MHD_Connection* connection, PostInProgress& post) {
   if (!storeStillThere()) return refuse(connection, kServiceUnavailable, kNotStored);
   std::string error;
   const std::string sealed = sealOrder(reading.order, publicKey_);
-  const std::string fingerprint = fingerprints_.of(reading.order.orderNumber, reading.order.message);
-  const long long id = sealed.empty() ? 0 : store_->add(reading.order.orderNumber, sealed, fingerprint, error);
-  if (id == 0) {
+  const std::string fingerprint = fingerprints_.of(reading.order);
+  const OrderStore::Added added =
+      sealed.empty() ? OrderStore::Added{} : store_->add(reading.order.orderNumber, sealed, fingerprint, error);
+  if (added.id == 0) {
     log_("could not store an order: " + error);
     return refuse(connection, kServiceUnavailable, kNotStored);
   }
   if (!storeStillThere()) return refuse(connection, kServiceUnavailable, kNotStored);
-  log_("stored order " + std::to_string(id));
+  log_((added.repeat ? "a repeat of order " : "stored order ") + std::to_string(added.id));
   return reply(connection, kOk, page("Thank you. Your order " + reading.order.orderNumber + " has been received."),
                kHtml);
 }

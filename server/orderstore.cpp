@@ -195,14 +195,14 @@ OrderStore::~OrderStore() {
   sqlite3_close(db_);
 }
 
-long long OrderStore::add(const std::string& orderNumber, const std::string& sealed, const std::string& fingerprint,
-                          std::string& error) {
+OrderStore::Added OrderStore::add(const std::string& orderNumber, const std::string& sealed,
+                                 const std::string& fingerprint, std::string& error) {
   const std::lock_guard lock(mutex_);
   // A repeated post of a stored order: the buyer retried after a lost answer.
-  if (const auto stored = fingerprints_.find(fingerprint); stored != fingerprints_.end()) return stored->second;
+  if (const auto stored = fingerprints_.find(fingerprint); stored != fingerprints_.end()) return {stored->second, true};
   if (!lost_.empty()) {
     error = lost_;
-    return 0;
+    return {};
   }
   bind(insert_, 1, utcNow());
   bind(insert_, 2, orderNumber);
@@ -210,11 +210,11 @@ long long OrderStore::add(const std::string& orderNumber, const std::string& sea
   // One statement outside any open transaction commits on its own.
   if (runOnce(insert_) != SQLITE_DONE) {
     error = sqlite3_errmsg(db_);
-    return 0;
+    return {};
   }
   const long long id = sqlite3_last_insert_rowid(db_);
   fingerprints_.emplace(fingerprint, id);
-  return id;
+  return {id, false};
 }
 
 bool OrderStore::stillAtPath(std::string& why) {

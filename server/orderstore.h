@@ -43,12 +43,16 @@ class OrderStore {
   OrderStore(const OrderStore&) = delete;
   OrderStore& operator=(const OrderStore&) = delete;
 
+  struct Added {
+    long long id = 0;     // 0 when the order could not be stored
+    bool repeat = false;  // stored before, under `id`
+  };
   // Commits the order durably; its row id, or 0 (with `error` set). An order
   // whose fingerprint was stored before by this store object gives that
-  // one's id; other orders are stored each, whatever their numbers.
-  // Safe to call from several threads.
-  long long add(const std::string& orderNumber, const std::string& sealed, const std::string& fingerprint,
-                std::string& error);
+  // one's id as a repeat; other orders are stored each, whatever their
+  // numbers. Safe to call from several threads.
+  Added add(const std::string& orderNumber, const std::string& sealed, const std::string& fingerprint,
+            std::string& error);
 
   // False, with `why` set, once the store's path or its journal's no longer
   // names the file opened (deleted, moved or replaced): orders added now

@@ -1,4 +1,5 @@
 #include "orderingfixture.h"
+#include "tests/server/serverprocess.h"
 
 #include "model/file/designwriter.h"
 #include "ordering/frmVerifyOrder.h"
@@ -140,6 +141,32 @@ TEST_F(VerifyTest, RefusedPostThenBackThenAnOrderStoredAndThankedOnce)
     const auto stored = storedOrders();
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].orderNumber + "|" + stored[0].orderText, "OTXBEL125200934507PM|" + expected);
+}
+
+// Shipping and tax texts saved with a line end, as most editors save them: the order is placed, the server program
+// thanks for it, and the maker's tool reads it back with the amounts right.
+TEST_F(VerifyTest, ServedAmountsEndingInALineEndArePlacedThankedAndStoredWithTheirAmounts)
+{
+    stopServerNow();
+    servertest::ServerProcess process(folder_);
+    setenv(ordering::kOrderServerVariable, ("http://127.0.0.1:" + std::to_string(process.port())).c_str(), 1);
+    const std::string ends[] = {"\n", "\r\n", "\r"};
+    for (int i = 0; i < 3; ++i) {
+        writeText("shipping.txt", "8.50" + ends[i]), writeText("tax.txt", "0.088" + ends[i]);
+        form->clock = [i] { return orderingtest::fixedClock() + std::chrono::seconds(i); };  // a number each
+        open(1);
+        fillSoundOrder();  // the card holder lives in the taxed state
+        pressPlaceOrder(continueAndLoad());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return thanks() == i + 1; }, kWaitMs)) << i;
+    }
+    const std::string secret = (folder_ / "secret.key").string();
+    std::string error;
+    ASSERT_TRUE(orderserver::writeKeyFile(secret, keys_.secretKey, error)) << error;
+    const std::string listing =
+        servertest::runProgram("--read-orders " + storePath().string() + " --secret-key " + secret).output;
+    for (const char* second : {"07", "08", "09"})
+        EXPECT_EQ(servertest::occurrences(listing, second + std::string("PM\r\n 45\r\n8.50\r\n0.088\r\n 48.96\r\n\n")), 1u)
+            << listing;
 }
 
 // The real server stopped: the post reaches no one, which is not called a refusal; the order waits for the server's

@@ -21,7 +21,7 @@ class MakerToolsTest : public ProgramTest {
     ASSERT_TRUE(store) << error;
     for (std::size_t i = 0; i < orders.size(); ++i)
       ASSERT_NE(store->add(orders[i].orderNumber, orderserver::sealOrder(orders[i], keys_.publicKey),
-                           std::to_string(i), error), 0) << error;
+                           std::to_string(i), error).id, 0) << error;
   }
   std::vector<std::string> readArgs(const fs::path& store) const {
     const fs::path secret = folder_ / "secret.key";

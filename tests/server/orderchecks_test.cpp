@@ -17,6 +17,13 @@ std::string otherBuyersOrder() {
   return text.replace(text.find(kCard), kCard.size(), kOtherCard);
 }
 
+// The order as the program wrote it when it kept the served shipping and tax texts' line ends.
+std::string amountsEndingIn(const std::string& end) {
+  std::string text = orderText(kNumber);
+  constexpr std::string_view kAmounts = "0\r\n0.00\r\n";
+  return text.replace(text.rfind(kAmounts), kAmounts.size(), "8.50" + end + "\r\n0.088" + end + "\r\n");
+}
+
 TEST_F(ProgramTest, OrdersSharingANumberAreEachKeptAndUnsoundFieldsAreRefused) {
   {
     ServerProcess process(folder_);
@@ -33,14 +40,27 @@ TEST_F(ProgramTest, OrdersSharingANumberAreEachKeptAndUnsoundFieldsAreRefused) {
       std::ranges::find(form, field, &httplib::MultipartFormData::name)->content = "\xff\xfe\xc3\x28";
       EXPECT_EQ(status(form), 400) << field;
     }
+    EXPECT_EQ(status(orderForm("", orderText(""))), 400);
+    EXPECT_EQ(status(orderForm("", "8.50\r\n")), 400);  // too short to hold a number
+    for (const std::string end : {"\n", "\r\n"}) EXPECT_EQ(status(orderForm(kNumber, amountsEndingIn(end))), 200);
+    // A post that changes a kept field is an order of its own, and its retry a repeat of it.
+    for (const char* field : {"custname", "fromemail", "subject"}) {
+      auto form = orderForm(kNumber);
+      std::ranges::find(form, field, &httplib::MultipartFormData::name)->content = field;
+      EXPECT_EQ(std::pair(status(form), status(form)), std::pair(200, 200)) << field;
+    }
+    EXPECT_EQ(occurrences(process.log(), "a repeat of order "), 4u) << process.log();
+    EXPECT_EQ(occurrences(process.log(), "a repeat of order 1\n"), 1u);
   }
   // Restarted, the program cannot tell a repeated post: it keeps it rather than risk losing an order.
   ServerProcess process(folder_);
   EXPECT_EQ(post(orderForm(kNumber), process.port()).value().status, 200);
   const std::string listing = readOrders(storePath()).output;
-  EXPECT_EQ(occurrences(listing, "Order " + std::string(kNumber) + " received"), 3u) << listing;
+  EXPECT_EQ(occurrences(listing, "Order " + std::string(kNumber) + " received"), 8u) << listing;
   EXPECT_EQ(occurrences(listing, kOtherCard), 1u);
-  EXPECT_EQ(occurrences(listing, " received "), 4u);
+  EXPECT_EQ(occurrences(listing, " received "), 9u);
+  for (const char* kept : {"Customer: custname\n", "Email: fromemail\n", "Subject: subject\n"})
+    EXPECT_EQ(occurrences(listing, kept), 1u) << kept;
 }
 
 // A store written when each number was stored once keeps its orders and ids, and takes another under a number.

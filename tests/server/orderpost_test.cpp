@@ -16,8 +16,8 @@ std::map<std::string, std::string, std::less<>> fieldsOf(const std::string& text
 }
 
 TEST(ReadPostedOrder, DeciphersAnyLineEndsAndRefusesMessagesWithoutAnOrder) {
-  // The order lines from the number on, as every order text ends.
-  const std::string lastLines = "ANMBEL1\r\n 45\r\n0\r\n0.00\r\n 45\r\n";
+  // The order lines from the card number on, as every order text ends.
+  const std::string lastLines = "-4111111111111111-\r\n07\r\n2012\r\n123\r\nANMBEL1\r\n 45\r\n0\r\n0.00\r\n 45\r\n";
   for (const std::string& text : {servertest::orderText("ANMBEL1"),
                                   // a cipher of exactly 70 columns leaves an empty row
                                   std::string(70 - lastLines.size() - 2, 'x') + "\r\n" + lastLines,
