@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QElapsedTimer>
 #include <QPushButton>
 
 #include <utility>
@@ -191,6 +192,53 @@ TEST_F(OrderingTest, RefusalsAndErrorsLeaveNoOrderFileAboutAndCancel)
     EXPECT_FALSE(form->isVisible());
     open(1);
     EXPECT_TRUE(form->boxText("txtCity") == "Portland" && form->FrameBilling->isEnabled());
+}
+
+TEST_F(OrderingTest, AOneLineTermsTextOfTheLargestSizeShowsAtOnceAsItStands)
+{
+    // Wrapped, such a line held the form for minutes: fail here rather than wait for it.
+    ASSERT_EQ(form->txtTerms->lineWrapMode(), QPlainTextEdit::NoWrap);
+    const std::string line(std::size_t(platform::kMaxTransferBytes), 'x');
+    writeText("terms.txt", line);
+    constexpr qint64 kGenerousMs = 5000;  // a loaded machine included; it takes well under a second
+    QElapsedTimer clock;
+    clock.start();
+    open(1);
+    EXPECT_LT(clock.elapsed(), kGenerousMs);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(form->txtTerms->toPlainText().toStdString() == line);
+}
+
+// An amount too large to hold, or a price or total past any number, is prices not read: said so, and no order placed.
+TEST_F(OrderingTest, AmountsTooLargeToHoldAreRefusedAndNoTextIsNoAmount)
+{
+    writeText("price.txt", "free");
+    open(1);
+    EXPECT_EQ(form->lblPrice->text().toStdString() + "|" + std::to_string(messages.shown.size()),
+              "Full size plans = $ 0 US|0");
+    writeText("price.txt", "1e400");
+    open(1);
+    EXPECT_EQ(messages.texts(), Texts{kFailure});
+    EXPECT_FALSE(form->isVisible());
+
+    writeText("price.txt", "1e308");
+    open(1);
+    fillSoundOrder();
+    const auto refusals = [this](std::function<void()> act) {
+        messages.shown.clear();
+        act();
+        return messages.texts();
+    };
+    EXPECT_EQ(refusals([this] { chooseQuantity(1); }), Texts{kFailure});  // 2 sets
+    EXPECT_EQ(form->lblPrice->text(), "");
+    EXPECT_EQ(refusals([this] { form->Command1->click(); }), Texts{kFailure});
+    EXPECT_TRUE(form->postingPage().empty());
+    // One set holds; a tax on it too large to hold, for the card holder's own state, does not.
+    EXPECT_EQ(refusals([this] { chooseQuantity(0); }), Texts{});
+    EXPECT_EQ(form->lblPrice->text(), "Full size plans = $1E+308 US");
+    writeText("tax.txt", "1e400");
+    EXPECT_EQ(refusals([this] { form->Command1->click(); }), Texts{kFailure});
+    EXPECT_TRUE(form->postingPage().empty() && form->isVisible());
 }
 
 }  // namespace

@@ -142,6 +142,21 @@ TEST_F(VerifyTest, RefusedPostThenBackThenAnOrderStoredAndThankedOnce)
     EXPECT_EQ(stored[0].orderNumber + "|" + stored[0].orderText, "OTXBEL125200934507PM|" + expected);
 }
 
+// Served text with markup in it shows as it stands: no bold fake total under the real one.
+TEST_F(VerifyTest, ServedAndTypedTextsShowAsPlainText)
+{
+    const char* markup = "0<br><b>Total: $0.00 - order is free</b>";
+    writeText("shipping.txt", markup);
+    open(1);
+    fillSoundOrder();
+    form->Command1->click();
+    const ordering::frmVerifyOrder& verify = form->verify();
+    ASSERT_TRUE(verify.isVisible());
+    EXPECT_EQ(verify.lblShipping->text().toStdString(), markup);
+    for (const QLabel* label : {verify.lblPrice, verify.lblTax, verify.lblShipping, verify.lblTotal, verify.LblPO})
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+}
+
 // The real server stopped: the post reaches no one, which is not called a refusal; the order waits for the server's
 // return on the same port.
 TEST_F(VerifyTest, AServerThatCannotBeReachedIsToldSoAndTheOrderGoesThroughOnceItIsBack)
