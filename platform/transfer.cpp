@@ -54,6 +54,7 @@ std::optional<std::string> NetworkTransfer::OpenURL(const std::string& url)
     // A redirect off the server's origin would show another host's texts,
     // one the address rule never allowed.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
+    QByteArray body;  // outlives the reply that fills it
     std::unique_ptr<QNetworkReply> reply(manager_.get(request));
     QNetworkReply* r = reply.get();
     // Qt's own buffer stops filling past the limit too.
@@ -68,7 +69,6 @@ std::optional<std::string> NetworkTransfer::OpenURL(const std::string& url)
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, r, &QNetworkReply::abort);
     deadline.start(timeoutMs_);
-    QByteArray body;
     QObject::connect(r, &QNetworkReply::readyRead, r, [r, &body] { takeBody(*r, body); });
     // An announced length over the limit ends the fetch before any of it comes.
     QObject::connect(r, &QNetworkReply::downloadProgress, r, [r](qint64 received, qint64 total) {

@@ -1,9 +1,9 @@
 #include "orderingfixture.h"
 
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QElapsedTimer>
 #include <QPushButton>
 
 #include <utility>
