@@ -20,6 +20,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <cmath>
+#include <limits>
+
 namespace ordering {
 
 namespace {
@@ -180,15 +183,18 @@ bool frmPurchase::fetchPrices()
 {
     const PlanKind* kind = planKind(OrderType);
     if (!kind) return true;
+    pricesRead_ = false;
     const std::optional<std::string> price = fetch(kind->pricePath);
-    if (!price) return false;
+    const std::optional<double> unitPrice = price ? servedAmount(*price) : std::nullopt;
+    if (!unitPrice) return false;
     UnitPriceReply = *price;
-    record.PriceText = model::numberText(numericValue(UnitPriceReply));
+    record.PriceText = model::numberText(*unitPrice);
     const std::optional<std::string> shipping = fetch(kind->shippingPath);
     if (!shipping) return false;
     ShippingReply = *shipping;
-    record.ShippingText = servedAmount(ShippingReply);
+    record.ShippingText = servedAmountText(ShippingReply);
     showPrice(record.PriceText);
+    pricesRead_ = true;
     return true;
 }
 
@@ -206,7 +212,16 @@ void frmPurchase::ListQuantity_Click()
 {
     const PlanKind* kind = planKind(OrderType);
     if (!kind) return;
-    const double amount = numericValue(ListQuantity->currentText().toStdString()) * numericValue(UnitPriceReply);
+    const std::optional<double> unitPrice = servedAmount(UnitPriceReply);
+    const double amount = numericValue(ListQuantity->currentText().toStdString()) *
+                          unitPrice.value_or(std::numeric_limits<double>::infinity());
+    pricesRead_ = std::isfinite(amount);
+    if (!pricesRead_) {
+        // No price to offer: nothing shown can be ordered.
+        record.PriceText.clear();
+        lblPrice->clear();
+        return showConnectionFailure();
+    }
     record.PriceText = model::plainText(amount);
     showPrice(record.PriceText);
     // Shipping does not depend on the quantity, but the server may have
@@ -214,7 +229,7 @@ void frmPurchase::ListQuantity_Click()
     const std::optional<std::string> shipping = fetch(kind->shippingPath);
     if (!shipping) return showConnectionFailure();
     ShippingReply = *shipping;
-    record.ShippingText = servedAmount(ShippingReply);
+    record.ShippingText = servedAmountText(ShippingReply);
 }
 
 void frmPurchase::chkSameInfo_Click() { FrameBilling->setEnabled(!chkSameInfo->isChecked()); }
@@ -247,6 +262,7 @@ bool frmPurchase::refuse(const std::string& message)
 bool frmPurchase::placeOrder()
 {
     if (!planKind(OrderType)) return refuse(kNoPlanKind);
+    if (!pricesRead_) return refuse(connectionFailure());
     const BoxText textOf = [this](const char* box) { return boxText(box).toStdString(); };
     if (auto refusal = copyFields(FieldGroup::Shipping, record, textOf, Alphabet)) return refuse(*refusal);
     if (chkSameInfo->isChecked()) copyShippingToCardHolder(record, textOf);
@@ -257,9 +273,11 @@ bool frmPurchase::placeOrder()
     const std::optional<std::string> tax = state ? fetch("/tax.txt") : std::nullopt;
     if (!tax) return refuse(connectionFailure());
     txtState->setText(QString::fromStdString(*state));
-    txtSalesTax->setText(QString::fromStdString(servedAmount(*tax)));
+    txtSalesTax->setText(QString::fromStdString(servedAmountText(*tax)));
     record.TaxText = taxText(txtState->text().toStdString(), record.CardHolderState, txtSalesTax->text().toStdString());
-    record.TotalText = totalText(record.PriceText, record.TaxText);
+    const std::optional<std::string> total = totalText(record.PriceText, record.TaxText);
+    if (!total) return refuse(connectionFailure());
+    record.TotalText = *total;
     const std::time_t now = std::chrono::system_clock::to_time_t(clock());
     std::tm local{};
     localtime_r(&now, &local);

@@ -103,6 +103,8 @@ private:
     std::optional<std::string> fetch(const char* path);
     void showConnectionFailure();
     void activate();
+    // False when a price or shipping text failed to come or the price is
+    // too large to hold.
     bool fetchPrices();
     void showPrice(const std::string& amount);
     // Places the order up to the verify window; false after a refusal,
@@ -118,6 +120,8 @@ private:
     platform::Transfer& transfer_;
     std::string postingPage_;
     std::unique_ptr<frmVerifyOrder> verify_;
+    // The served amounts gave a price to offer: an order needs one.
+    bool pricesRead_ = false;
     bool placing_ = false;
     bool activating_ = false;
 };

@@ -91,6 +91,7 @@ QWidget* frmPurchase::buildPrice()
     ListQuantity = comboBox("ListQuantity", numberItems(1, kQuantities, 1));
     lblPrice = new QLabel;
     lblPrice->setObjectName("lblPrice");
+    lblPrice->setTextFormat(Qt::PlainText);  // the served price, never markup
     auto* qty = new QLabel("Qty:");
     qty->setObjectName("Label25");
     row->addWidget(qty);
@@ -153,6 +154,9 @@ QWidget* frmPurchase::buildTerms()
     txtTerms = new QPlainTextEdit;
     txtTerms->setObjectName("txtTerms");
     txtTerms->setReadOnly(true);
+    // Wrapping lays a long line out again and again, for minutes on a
+    // megabyte; unwrapped, any text the fetch takes shows at once.
+    txtTerms->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto* terms = new QLabel;
     terms->setObjectName("lblTerms");
     column->addWidget(txtTerms);

@@ -86,6 +86,8 @@ QLabel* label(const char* name, const char* caption = "")
 {
     auto* l = new QLabel(caption);
     l->setObjectName(name);
+    // The served and typed texts as they stand: markup in them is not ours.
+    l->setTextFormat(Qt::PlainText);
     return l;
 }
 

@@ -2,8 +2,10 @@
 
 #include "model/file/numbertext.h"
 #include "model/file/textreading.h"
+#include "model/hull/floaterror.h"
 #include "ordering/purchaselists.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace ordering {
@@ -88,12 +90,14 @@ constexpr int kYearBase = 1900;
 
 }  // namespace
 
-double numericValue(std::string_view text)
+double numericValue(std::string_view text) { return servedAmount(text).value_or(0); }
+
+std::optional<double> servedAmount(std::string_view text)
 {
     try {
         return model::leadingNumber(text);
-    } catch (...) {
-        return 0;
+    } catch (const model::FloatError&) {
+        return std::nullopt;
     }
 }
 
@@ -123,7 +127,7 @@ void copyShippingToCardHolder(OrderRecord& record, const BoxText& textOf)
         record.*kCardHolderRules[i].field = textOf(kShippingRules[i].box);
 }
 
-std::string servedAmount(std::string_view reply)
+std::string servedAmountText(std::string_view reply)
 {
     return std::string(reply.substr(0, reply.find_last_not_of("\r\n") + 1));
 }
@@ -134,11 +138,14 @@ std::string taxText(std::string_view stateReply, std::string_view cardHolderStat
     return !stateReply.empty() && stateReply == cardHolderState ? std::string(taxReply) : kNoTax;
 }
 
-std::string totalText(std::string_view priceText, std::string_view taxText)
+std::optional<std::string> totalText(std::string_view priceText, std::string_view taxText)
 {
-    const double p = numericValue(priceText);
-    const double t = numericValue(taxText);
-    return model::numberText(p + p * t);
+    const std::optional<double> p = servedAmount(priceText);
+    const std::optional<double> t = servedAmount(taxText);
+    if (!p || !t) return std::nullopt;
+    const double total = *p + *p * *t;
+    if (!std::isfinite(total)) return std::nullopt;
+    return model::numberText(total);
 }
 
 std::optional<std::string> orderNumber(const OrderRecord& r, int orderType, const std::tm& local)

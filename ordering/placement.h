@@ -29,6 +29,10 @@ struct FieldRule {
 // A text's leading number, 0 when it has none or one too large to hold.
 double numericValue(std::string_view text);
 
+// An amount the server serves: the text's leading number, 0 when it has
+// none; nothing when it is too large to hold, which no price or rate is.
+std::optional<double> servedAmount(std::string_view text);
+
 // The message for the first character of `text` outside `alphabet`.
 std::optional<std::string> characterRefusal(std::string_view text, std::string_view alphabet);
 
@@ -48,15 +52,16 @@ void copyShippingToCardHolder(OrderRecord& record, const BoxText& textOf);
 // A served amount text (shipping, tax) without the line ends a text editor
 // leaves at its end: LF, CR LF or CR. They are no part of the amount, and in
 // the order text they would add lines after the order number.
-std::string servedAmount(std::string_view reply);
+std::string servedAmountText(std::string_view reply);
 
 // The tax rate text: the server's rate when its taxed state is exactly the
 // card holder's, trailing blank included; "0.00" otherwise.
 std::string taxText(std::string_view stateReply, std::string_view cardHolderState, std::string_view taxReply);
 
 // Price plus tax on it, in the design file's number text (leading blank).
-// Texts without a leading number count as 0.
-std::string totalText(std::string_view priceText, std::string_view taxText);
+// Texts without a leading number count as 0; nothing when an amount is too
+// large to hold or the total is not a finite number.
+std::optional<std::string> totalText(std::string_view priceText, std::string_view taxText);
 
 // The order number before it is put in upper case: name letters as typed,
 // "L" or "M", then the local date and time as month, day, year, hour

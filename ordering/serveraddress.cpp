@@ -1,6 +1,7 @@
 #include "ordering/serveraddress.h"
 
 #include "ordering/postingpage.h"
+#include "platform/urlorigin.h"
 
 #include <QUrl>
 
@@ -13,16 +14,10 @@ namespace {
 // The hosts as QUrl gives them: lower case, IPv6 without brackets.
 constexpr const char* kLoopbackHosts[] = {"127.0.0.1", "localhost", "::1"};
 
-constexpr int kHttpPort = 80;
-constexpr int kHttpsPort = 443;
-
 // `url` with its port always named and its path in lower case.
 QUrl comparable(QUrl url)
 {
-    const int defaultPort = url.scheme() == QLatin1String("https") ? kHttpsPort
-                            : url.scheme() == QLatin1String("http") ? kHttpPort
-                                                                     : -1;
-    url.setPort(url.port(defaultPort));
+    url.setPort(platform::portOf(url));
     url.setPath(url.path().toLower());
     return url;
 }

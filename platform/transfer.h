@@ -21,8 +21,9 @@ inline constexpr int kTransferTimeoutMs = 20000;
 inline constexpr qint64 kMaxTransferBytes = qint64(1) << 20;
 
 // Over QNetworkAccessManager: a network error, a fetch not whole within the
-// time-out, an HTTP status of 400 or more or an oversized body is a failed
-// transfer. The busy cursor shows while it waits.
+// time-out, an HTTP status other than 2xx, a redirect off the address's
+// origin or a body over the limit is a failed transfer. The busy cursor
+// shows while it waits.
 class NetworkTransfer : public Transfer {
 public:
     explicit NetworkTransfer(int timeoutMs = kTransferTimeoutMs) : timeoutMs_(timeoutMs) {}

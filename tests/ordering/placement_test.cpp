@@ -69,8 +69,12 @@ TEST(Placement, EveryEmptyRequiredBoxHasItsMessage)
 TEST(Placement, TaxOnlyForTheServersStateAndTotals)
 {
     EXPECT_EQ(taxText("", "", "0.088") + "|" + taxText("Texas ", "Oregon ", "0.088"), "0.00|0.00");
-    EXPECT_EQ(totalText("135", "0.00") + "|" + totalText("free", "0.088") + "|" + totalText("1E999", "0.1"),
-              " 135| 0| 0");
+    EXPECT_EQ(totalText("135", "0.00").value() + "|" + totalText("free", "0.088").value() + "|" +
+                  totalText("-10", "0.5").value(),
+              " 135| 0|-15");
+    // An amount too large to hold, or a total beyond any double, is no total at all.
+    for (const auto& [price, tax] : {std::pair{"1E999", "0.1"}, {"45", "1e400"}, {"1e308", "1"}, {"-1e308", "2"}})
+        EXPECT_EQ(totalText(price, tax), std::nullopt) << price << " " << tax;
 }
 
 TEST(Placement, OrderNumberFromNamesKindAndClock)

@@ -1,5 +1,6 @@
 #include "orderingfixture.h"
 
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -191,6 +192,40 @@ TEST_F(OrderingTest, RefusalsAndErrorsLeaveNoOrderFileAboutAndCancel)
     EXPECT_FALSE(form->isVisible());
     open(1);
     EXPECT_TRUE(form->boxText("txtCity") == "Portland" && form->FrameBilling->isEnabled());
+}
+
+TEST_F(OrderingTest, AOneLineTermsTextOfTheLargestSizeShowsAtOnceAsItStands)
+{
+    // Wrapped, such a line held the form for minutes: fail here rather than wait for it.
+    ASSERT_EQ(form->txtTerms->lineWrapMode(), QPlainTextEdit::NoWrap);
+    const std::string line(std::size_t(platform::kMaxTransferBytes), 'x');
+    writeText("terms.txt", line);
+    constexpr qint64 kGenerousMs = 5000;  // a loaded machine included: it takes well under a second
+    QElapsedTimer clock;
+    clock.start();
+    open(1);
+    EXPECT_LT(clock.elapsed(), kGenerousMs);
+    EXPECT_TRUE(messages.shown.empty() && form->txtTerms->toPlainText().toStdString() == line);
+}
+
+// A price, a price for the quantity or a total past what a number holds: the prices could not be read, no order.
+TEST_F(OrderingTest, AmountsTooLargeToHoldAreUnreadPrices)
+{
+    writeText("price.txt", "1e400");
+    open(1);
+    EXPECT_FALSE(form->isVisible());
+    writeText("price.txt", "1e308");
+    open(1);
+    fillSoundOrder();
+    chooseQuantity(1);  // 2 sets
+    EXPECT_EQ(form->lblPrice->text(), "");
+    form->Command1->click();
+    chooseQuantity(0);  // 1 set holds; the tax on it, for the card holder's state, does not
+    EXPECT_EQ(form->lblPrice->text(), "Full size plans = $1E+308 US");
+    writeText("tax.txt", "1e400");
+    form->Command1->click();
+    EXPECT_EQ(messages.texts(), Texts(4, kFailure));
+    EXPECT_TRUE(form->postingPage().empty() && form->isVisible());
 }
 
 }  // namespace

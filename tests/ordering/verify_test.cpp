@@ -169,6 +169,18 @@ TEST_F(VerifyTest, ServedAmountsEndingInALineEndArePlacedThankedAndStoredWithThe
             << listing;
 }
 
+// Served text with markup in it shows as it stands: no bold fake total under the real one.
+TEST_F(VerifyTest, ServedAndTypedTextsShowAsPlainText)
+{
+    writeText("shipping.txt", "0<br><b>Total: $0.00 - order is free</b>");
+    open(1);
+    fillSoundOrder();
+    form->Command1->click();
+    const ordering::frmVerifyOrder& verify = form->verify();
+    for (const QLabel* label : {verify.lblPrice, verify.lblTax, verify.lblShipping, verify.lblTotal, verify.LblPO})
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+}
+
 // The real server stopped: the post reaches no one, which is not called a refusal; the order waits for the server's
 // return on the same port.
 TEST_F(VerifyTest, AServerThatCannotBeReachedIsToldSoAndTheOrderGoesThroughOnceItIsBack)
