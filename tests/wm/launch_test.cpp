@@ -209,7 +209,7 @@ TEST_F(Launch, EveryWindowIsPlacedOnScreenOwnedAndSizedAtItsFirstShow)
     dialogs::frmInfo& info = form->info();
     info.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&info));
-    testsupport::closeActiveWindow();
+    testsupport::closeByWindowManager(info.winId());
     const QDeadlineTimer deadline(kSettleMs);
     while (testsupport::x11Window(info.winId()).viewable && !deadline.hasExpired()) QTest::qWait(20);
     EXPECT_EQ(std::pair(testsupport::x11Window(info.winId()).viewable, form->menu("ViewData").Checked()),

@@ -74,8 +74,12 @@ inline void clickAt(QPoint p)
     runTool("xdotool", {"mousemove", "--sync", QString::number(p.x()), QString::number(p.y()), "click", "1"});
 }
 
-// Alt+F4: the window manager closes the active window as its close box does,
-// by sending the window WM_DELETE_WINDOW.
-inline void closeActiveWindow() { runTool("xdotool", {"key", "alt+F4"}); }
+// Alt+F4 once the window manager has made `id` the active window: it closes
+// it as its close box does, by sending the window WM_DELETE_WINDOW. Waiting
+// for the activation keeps a busy machine from closing another window.
+inline void closeByWindowManager(WId id)
+{
+    runTool("xdotool", {"windowactivate", "--sync", QString::number(id), "key", "alt+F4"});
+}
 
 }  // namespace testsupport
