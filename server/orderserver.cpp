@@ -98,8 +98,11 @@ void sendBeforeClosing(MHD_Connection* connection, std::string_view answer) {
     ::shutdown(fd, SHUT_WR);
 }
 
+// A part the reader hands over without a name (no headers, no name=, a NUL
+// before it) is no field of the form: the post is refused as unreadable.
 MHD_Result takeField(void* post, MHD_ValueKind, const char* name, const char*, const char*, const char*,
                      const char* data, uint64_t, size_t size) {
+  if (!name) return MHD_NO;
   static_cast<PostInProgress*>(post)->fields[name].append(data, size);
   return MHD_YES;
 }
