@@ -169,7 +169,8 @@ bool OrderServer::listen(std::string& error) {
   if (getaddrinfo(options_.host.c_str(), std::to_string(options_.port).c_str(), &hints, &found) != 0) return false;
   const std::unique_ptr<addrinfo, decltype(&freeaddrinfo)> address(found, freeaddrinfo);
   deadlines_ = std::make_unique<ConnectionDeadlines>(options_.requestDeadline);
-  unsigned flags = MHD_USE_EPOLL_INTERNAL_THREAD;
+  // The inter-thread channel wakes a worker for a connection handed over by serveConnection.
+  unsigned flags = MHD_USE_EPOLL_INTERNAL_THREAD | MHD_USE_ITC;
   if (found->ai_family == AF_INET6) flags |= MHD_USE_IPv6;
   if (!cert_.empty()) flags |= MHD_USE_TLS;
   const auto idle = static_cast<unsigned>(std::chrono::ceil<std::chrono::seconds>(options_.idleTimeout).count());
@@ -199,6 +200,10 @@ void OrderServer::stop() {
   const std::lock_guard lock(mutex_);
   stopping_ = true;
   stopped_.notify_all();
+}
+
+bool OrderServer::serveConnection(int socket, const sockaddr* peer, socklen_t peerSize) {
+  return MHD_add_connection(daemon_, socket, peer, peerSize) == MHD_YES;
 }
 
 void OrderServer::connectionChanged(MHD_Connection* connection, void** context, bool opened) {
