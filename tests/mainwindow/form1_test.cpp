@@ -16,6 +16,8 @@
 #include <QTest>
 
 #include <cmath>
+#include <csignal>
+#include <iterator>
 #include <sys/resource.h>
 
 using model::MessageAnswer;
@@ -32,6 +34,29 @@ void expectStationRow(const mainwindow::Form1& form)
     EXPECT_EQ(std::tuple(form.Command2->size(), form.Command1->size(), form.Text1->size()),
               std::tuple(QSize(px(255), px(255)), QSize(px(255), px(255)), QSize(px(735), px(285))));
 }
+
+// The program's start-up signal handling for one test: what the process had
+// before is put back after it, so the tests that follow in this process keep
+// the default handling of a file-size limit and of termination.
+class ProgramSignalsForOneTest
+{
+public:
+    ProgramSignalsForOneTest()
+    {
+        for (std::size_t i = 0; i < std::size(kSignals); ++i) ::sigaction(kSignals[i], nullptr, &before_[i]);
+        platform::setUpProgramSignals();
+    }
+    ~ProgramSignalsForOneTest()
+    {
+        for (std::size_t i = 0; i < std::size(kSignals); ++i) ::sigaction(kSignals[i], &before_[i], nullptr);
+    }
+    ProgramSignalsForOneTest(const ProgramSignalsForOneTest&) = delete;
+    ProgramSignalsForOneTest& operator=(const ProgramSignalsForOneTest&) = delete;
+
+private:
+    static constexpr int kSignals[] = {SIGXFSZ, SIGTERM, SIGINT, SIGHUP};
+    struct sigaction before_[std::size(kSignals)] = {};
+};
 
 }  // namespace
 
@@ -139,7 +164,7 @@ TEST_F(MainWindow, SaveAsPastTheFileSizeLimitKeepsTheWorkAndTheOldFile)
     d.DesignChanged = true;  // as a dragged point leaves it
     const std::string boat = path("boat.qlk"), old = "1.2.0\r\n 150\r\n";
     std::ofstream(boat, std::ios::binary) << old;
-    platform::setUpProgramSignals();
+    const ProgramSignalsForOneTest programSignals;
     rlimit before{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
     const rlim_t limit = model::writeDesignText(d).size() / 2;
