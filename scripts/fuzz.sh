@@ -1,31 +1,56 @@
 #!/usr/bin/env bash
-# Fuzzes the design-text reader with libFuzzer (clang) for FUZZ_SECONDS
-# seconds (60 by default), starting from sound files of every layout. The
-# corpus grows in build-fuzz/corpus between runs; crashes land in build-fuzz/.
+# Fuzzes with libFuzzer (clang) for FUZZ_SECONDS seconds in all (60 by
+# default), half each: the design-text reader, from sound files of every
+# layout, and the order server, from the requests a client sends it. Each
+# target's corpus grows in build-fuzz/<target>/corpus between runs; crashes
+# land in build-fuzz/<target>/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out="$root/build-fuzz"
 seconds=${FUZZ_SECONDS:-60}
+share=$(( (seconds + 1) / 2 ))
 flags=(-std=c++20 -O1 -g -Wall -Wextra -ffp-contract=off -fno-math-errno -I"$root")
+fuzzing=(-fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
 model_sources=("$root"/model/*/*.cpp)
-mkdir -p "$out/corpus" "$out/seeds"
+server_sources=($(ls "$root"/server/*.cpp | grep -v /main.cpp) "$root"/model/file/textfile.cpp
+  "$root"/ordering/{ordercipher,postingpage,utf8text}.cpp)
+read -r -a server_libs <<<"$(pkg-config --cflags --libs libmicrohttpd libsodium gnutls sqlite3)"
 
+# Runs target $1 on its corpus and the seeds in $2 with the dictionary $3 and
+# the options after them; prints its summary. Its exit status is the fuzzer's.
+fuzz() {
+  local target=$1 seeds=$2 dict=$3 status=0
+  shift 3
+  mkdir -p "$out/$target/corpus"
+  (cd "$out/$target" && "$out/$target/$target" corpus "$seeds" -dict="$dict" -max_total_time="$share" \
+     -print_final_stats=1 "$@" >fuzz.log 2>&1) || status=$?
+  echo "-- $target"
+  grep -E "^(Done|stat::number_of_executed_units|==[0-9]+==|SUMMARY|.*does not read back)" "$out/$target/fuzz.log" || true
+  if [ "$status" -ne 0 ]; then
+    echo "the fuzzer found a fault (exit $status); see $out/$target/fuzz.log and the crash-* file there"
+  fi
+  return "$status"
+}
+
+mkdir -p "$out/designreader_fuzz" "$out/orderserver_fuzz"
 clang++ "${flags[@]}" "${model_sources[@]}" "$root/tests/support/designbuilder.cpp" "$root/fuzz/makeseeds.cpp" \
   -o "$out/makeseeds"
-"$out/makeseeds" "$out/seeds"
+"$out/makeseeds" "$out/designreader_fuzz/seeds"
+clang++ "${flags[@]}" "$root"/ordering/{ordercipher,postingpage,utf8text}.cpp "$root/fuzz/makepostseeds.cpp" \
+  -o "$out/makepostseeds"
+"$out/makepostseeds" "$out/orderserver_fuzz/seeds"
 
-clang++ "${flags[@]}" -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-  "${model_sources[@]}" "$root/fuzz/designreader_fuzz.cpp" -o "$out/designreader_fuzz"
+clang++ "${flags[@]}" "${fuzzing[@]}" "${model_sources[@]}" "$root/fuzz/designreader_fuzz.cpp" \
+  -o "$out/designreader_fuzz/designreader_fuzz"
+clang++ "${flags[@]}" "${fuzzing[@]}" "${server_sources[@]}" "$root/fuzz/orderserver_fuzz.cpp" "${server_libs[@]}" \
+  -o "$out/orderserver_fuzz/orderserver_fuzz"
 
-cd "$out"
 status=0
-# Any accepted file is checked in well under a second and 256 MiB without
-# sanitizers; these limits leave room for the sanitizers' own cost.
-./designreader_fuzz corpus seeds -dict="$root/fuzz/designtext.dict" -max_total_time="$seconds" -print_final_stats=1 \
-  -timeout=5 -rss_limit_mb=1024 -malloc_limit_mb=256 \
-  >fuzz.log 2>&1 || status=$?
-grep -E "^(Done|stat::number_of_executed_units|==[0-9]+==|SUMMARY|.*does not read back)" fuzz.log || true
-if [ "$status" -ne 0 ]; then
-  echo "the fuzzer found a fault (exit $status); see $out/fuzz.log and the crash-* file there"
-  exit "$status"
-fi
+# Any accepted design file is checked in well under a second and 256 MiB
+# without sanitizers; these limits leave room for the sanitizers' own cost.
+fuzz designreader_fuzz seeds "$root/fuzz/designtext.dict" -timeout=5 -rss_limit_mb=1024 -malloc_limit_mb=256 ||
+  status=$?
+# The fuzzed server ends any connection within its one-second deadline; the
+# limit leaves room for the sanitizers.
+fuzz orderserver_fuzz seeds "$root/fuzz/orderpost.dict" -timeout=10 -rss_limit_mb=1024 || status=$?
+exit "$status"

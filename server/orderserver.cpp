@@ -98,8 +98,11 @@ void sendBeforeClosing(MHD_Connection* connection, std::string_view answer) {
     ::shutdown(fd, SHUT_WR);
 }
 
+// A part the reader hands over without a name (no headers, no name=, a NUL
+// before it) is no field of the form: the post is refused as unreadable.
 MHD_Result takeField(void* post, MHD_ValueKind, const char* name, const char*, const char*, const char*,
                      const char* data, uint64_t, size_t size) {
+  if (!name) return MHD_NO;
   static_cast<PostInProgress*>(post)->fields[name].append(data, size);
   return MHD_YES;
 }
@@ -168,7 +171,8 @@ bool OrderServer::listen(std::string& error) {
   if (getaddrinfo(options_.host.c_str(), std::to_string(options_.port).c_str(), &hints, &found) != 0) return false;
   const std::unique_ptr<addrinfo, decltype(&freeaddrinfo)> address(found, freeaddrinfo);
   deadlines_ = std::make_unique<ConnectionDeadlines>(options_.requestDeadline);
-  unsigned flags = MHD_USE_EPOLL_INTERNAL_THREAD;
+  // The inter-thread channel wakes a worker for a connection handed over by serveConnection.
+  unsigned flags = MHD_USE_EPOLL_INTERNAL_THREAD | MHD_USE_ITC;
   if (found->ai_family == AF_INET6) flags |= MHD_USE_IPv6;
   if (!cert_.empty()) flags |= MHD_USE_TLS;
   const auto idle = static_cast<unsigned>(std::chrono::ceil<std::chrono::seconds>(options_.idleTimeout).count());
@@ -198,6 +202,10 @@ void OrderServer::stop() {
   const std::lock_guard lock(mutex_);
   stopping_ = true;
   stopped_.notify_all();
+}
+
+bool OrderServer::serveConnection(int socket, const sockaddr* peer, socklen_t peerSize) {
+  return MHD_add_connection(daemon_, socket, peer, peerSize) == MHD_YES;
 }
 
 void OrderServer::connectionChanged(MHD_Connection* connection, void** context, bool opened) {

@@ -12,6 +12,8 @@
 #include "server/orderstore.h"
 #include "server/serveroptions.h"
 
+#include <sys/socket.h>
+
 #include <atomic>
 #include <condition_variable>
 #include <functional>
@@ -55,6 +57,10 @@ class OrderServer {
   // Waits until stop(); true once stopped.
   bool run();
   void stop();
+  // Serves a connection opened elsewhere as if accepted from `peer` (the
+  // fuzzer hands over one end of a socket pair). The server closes `socket`
+  // in any case; false when it could not take it.
+  bool serveConnection(int socket, const sockaddr* peer, socklen_t peerSize);
 
   // The HTTP library's calls, one request at a time per connection.
   int answer(MHD_Connection* connection, std::string_view url, std::string_view method,

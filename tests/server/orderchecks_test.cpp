@@ -27,7 +27,7 @@ std::string amountsEndingIn(const std::string& end) {
 TEST_F(ProgramTest, OrdersSharingANumberAreEachKeptAndUnsoundFieldsAreRefused) {
   {
     ServerProcess process(folder_);
-    const auto status = [&](const httplib::MultipartFormDataItems& form) { return post(form, process.port()).value().status; };
+    const auto status = [&](const httplib::MultipartFormDataItems& form) { return statusOf(post(form, process.port())); };
     EXPECT_EQ(status(orderForm(kNumber)), 200);
     EXPECT_EQ(status(orderForm(kNumber)), 200);  // the buyer retried: kept once
     EXPECT_EQ(status(orderForm(kNumber, otherBuyersOrder())), 200);
@@ -54,7 +54,7 @@ TEST_F(ProgramTest, OrdersSharingANumberAreEachKeptAndUnsoundFieldsAreRefused) {
   }
   // Restarted, the program cannot tell a repeated post: it keeps it rather than risk losing an order.
   ServerProcess process(folder_);
-  EXPECT_EQ(post(orderForm(kNumber), process.port()).value().status, 200);
+  EXPECT_EQ(statusOf(post(orderForm(kNumber), process.port())), 200);
   const std::string listing = readOrders(storePath()).output;
   EXPECT_EQ(occurrences(listing, "Order " + std::string(kNumber) + " received"), 8u) << listing;
   EXPECT_EQ(occurrences(listing, kOtherCard), 1u);
@@ -76,7 +76,7 @@ TEST_F(ProgramTest, AStoreOfOneOrderPerNumberIsConvertedKeepingItsOrders) {
                                  .c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
   sqlite3_close(db);
   ServerProcess process(folder_);
-  EXPECT_EQ(post(orderForm(kNumber, otherBuyersOrder()), process.port()).value().status, 200);
+  EXPECT_EQ(statusOf(post(orderForm(kNumber, otherBuyersOrder()), process.port())), 200);
   const std::string listing = readOrders(storePath()).output;
   EXPECT_TRUE(listing.starts_with("Order " + std::string(kNumber) + " received 2026-07-12T01:01:00Z\n")) << listing;
   EXPECT_EQ(occurrences(listing, kOtherCard), 1u) << listing;

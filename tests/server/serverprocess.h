@@ -146,6 +146,18 @@ class ProgramTest : public ServerTest {
   }
 };
 
+// The reply's status, or 0 with a failed check when none came: a server that
+// ended fails the test at hand, not every test after it in the binary.
+inline int statusOf(const httplib::Result& reply) {
+  EXPECT_TRUE(reply) << "no answer: " << httplib::to_string(reply.error());
+  return reply ? reply->status : 0;
+}
+
+inline std::string bodyOf(const httplib::Result& reply) {
+  EXPECT_TRUE(reply) << "no answer: " << httplib::to_string(reply.error());
+  return reply ? reply->body : std::string();
+}
+
 // How often `text` occurs in `listing`.
 inline std::size_t occurrences(std::string_view listing, std::string_view text) {
   std::size_t count = 0;

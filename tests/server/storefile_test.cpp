@@ -18,16 +18,16 @@ std::pair<std::string, fs::file_time_type> snapshot(const fs::path& file) {
 TEST_F(ProgramTest, AStoreDeletedWhileServingTakesNoOrderUntilARestart) {
   {
     ServerProcess process(folder_);
-    EXPECT_EQ(post(orderForm("D1"), process.port()).value().status, 200);
+    EXPECT_EQ(statusOf(post(orderForm("D1"), process.port())), 200);
     fs::rename(storePath(), folder_ / "moved.sqlite");
-    EXPECT_EQ(post(orderForm("D2"), process.port()).value().status, 503);
+    EXPECT_EQ(statusOf(post(orderForm("D2"), process.port())), 503);
     // Put back, it is still refused: the program cannot know what became of the file meanwhile.
     fs::rename(folder_ / "moved.sqlite", storePath());
-    EXPECT_EQ(post(orderForm("D3"), process.port()).value().status, 503);
+    EXPECT_EQ(statusOf(post(orderForm("D3"), process.port())), 503);
     EXPECT_NE(process.log().find(storePath().string() + " was deleted or moved"), std::string::npos) << process.log();
   }
   ServerProcess process(folder_);
-  EXPECT_EQ(post(orderForm("D4"), process.port()).value().status, 200);
+  EXPECT_EQ(statusOf(post(orderForm("D4"), process.port())), 200);
   const std::string listing = readOrders(storePath()).output;
   EXPECT_EQ(occurrences(listing, "Order D1 ") + occurrences(listing, "Order D4 "), 2u) << listing;
   EXPECT_EQ(occurrences(listing, " received "), 2u) << listing;
@@ -49,7 +49,7 @@ TEST_F(ProgramTest, ReadingOrdersChangesNoFileAndReadsALiveStore) {
   }
   {  // beside the running program: every order thanked for is read, and neither store nor journal is touched
     ServerProcess process(folder_);
-    for (const char* number : {"L1", "L2", "L3"}) EXPECT_EQ(post(orderForm(number), process.port()).value().status, 200);
+    for (const char* number : {"L1", "L2", "L3"}) EXPECT_EQ(statusOf(post(orderForm(number), process.port())), 200);
     const auto store = snapshot(storePath()), journal = snapshot(storePath().string() + "-wal");
     const ToolRun live = readOrders(storePath());
     EXPECT_TRUE(exitedWith(live.status, 0)) << live.output;
@@ -78,7 +78,7 @@ TEST_F(ProgramTest, AtAFileSizeLimitOrdersAreRefusedAndTheProgramServesOn) {
   }
   EXPECT_LT(thanked.size(), std::size_t(kOrdersPastTheLimit));
   EXPECT_TRUE(post(orderForm("F-after"), process.port()));
-  EXPECT_EQ(httplib::Client("127.0.0.1", process.port()).Get("/v120.txt").value().body, "1");
+  EXPECT_EQ(bodyOf(httplib::Client("127.0.0.1", process.port()).Get("/v120.txt")), "1");
   const std::string listing = readOrders(storePath()).output;
   for (const std::string& number : thanked) EXPECT_EQ(occurrences(listing, "Order " + number + " "), 1u) << number;
 }
