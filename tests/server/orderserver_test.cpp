@@ -40,19 +40,19 @@ TEST_F(ServerTest, ServesTheTextsRefusesBadPostsAndStoresEveryOrderOncePrivately
   fs::remove(folder_ / "tax.txt");  // the maker can change the texts while the server runs
   for (const char* path : {"/tax.txt", "/notes.txt", "/orders.sqlite", "/state.txt", "/v120Xtxt", "/../v120.txt",
                            "/images/cdif/cdif.php"})
-    EXPECT_EQ(c.Get(path).value().status, 404) << path;
+    EXPECT_EQ(statusOf(c.Get(path)), 404) << path;
 
   const auto sound = orderForm("N1");
   for (const std::string_view missing : orderserver::kOrderFields) {
     auto form = sound;
     std::erase_if(form, [missing](const auto& item) { return item.name == missing; });
     const auto reply = post(form);
-    EXPECT_EQ(reply.value().status, 400) << missing;
+    EXPECT_EQ(statusOf(reply), 400) << missing;
     EXPECT_NE(reply->body.find("the field " + std::string(missing) + " is missing"), std::string::npos);
   }
   httplib::Params plainForm;
   for (const auto& item : sound) plainForm.emplace(item.name, item.content);
-  EXPECT_EQ(c.Post(std::string(ordering::kOrderScriptPath), plainForm).value().status, 415);
+  EXPECT_EQ(statusOf(c.Post(std::string(ordering::kOrderScriptPath), plainForm)), 415);
   EXPECT_TRUE(storedOrders().empty());
 
   std::atomic<int> answered = 0;
@@ -70,8 +70,8 @@ TEST_F(ServerTest, ServesTheTextsRefusesBadPostsAndStoresEveryOrderOncePrivately
   for (auto& buyer : buyers) buyer.join();
   EXPECT_EQ(answered, kConcurrentOrders);
   // A buyer who retries after a lost answer is thanked again; the order is stored once.
-  EXPECT_EQ(post(orderForm("ANMBEL7")).value().body, post(orderForm("ANMBEL7")).value().body);
-  EXPECT_NE(post(orderForm("N<&'1")).value().body.find("Your order N&lt;&amp;&#39;1 has been received"),
+  EXPECT_EQ(bodyOf(post(orderForm("ANMBEL7"))), bodyOf(post(orderForm("ANMBEL7"))));
+  EXPECT_NE(bodyOf(post(orderForm("N<&'1"))).find("Your order N&lt;&amp;&#39;1 has been received"),
             std::string::npos);
   // A name beyond a-z gives an order number in UTF-8, as the posting page's browser posts it, and answered so.
   const std::string wide = "AN\xc3\x89" "BEL1";
@@ -146,8 +146,8 @@ TEST_F(ServerTest, SlowAndHugeClientsStarveNoOne) {
   EXPECT_EQ(closedOfOneAddress(), 1);
   httplib::Client probe("127.0.0.1", server_->port());
   probe.set_connection_timeout(1), probe.set_read_timeout(1);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(probe.Get("/v120.txt").value().body, "1");
-  EXPECT_EQ(probe.Post(std::string(ordering::kOrderScriptPath), orderForm("P1")).value().status, 200);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(bodyOf(probe.Get("/v120.txt")), "1");
+  EXPECT_EQ(statusOf(probe.Post(std::string(ordering::kOrderScriptPath), orderForm("P1"))), 200);
 
   // One byte every tenth of a second keeps a connection busy but not past the whole-request deadline.
   const int trickle = connectFrom("127.0.0.200");
@@ -212,7 +212,7 @@ TEST_F(ServerTest, EveryAnsweredOrderSurvivesAKill) {
 TEST_F(ServerTest, StopsCleanlyOnTermServesHttpsAndRefusesBadCommandLines) {
   {
     ServerProcess process(folder_);
-    EXPECT_EQ(httplib::Client("127.0.0.1", process.port()).Get("/v120.txt").value().body, "1");
+    EXPECT_EQ(bodyOf(httplib::Client("127.0.0.1", process.port()).Get("/v120.txt")), "1");
     EXPECT_TRUE(exitedWith(process.kill(SIGTERM), 0));
   }
   // A file not yet known as a store is refused untouched: not followed, its mode kept.
@@ -250,7 +250,7 @@ TEST_F(ServerTest, StopsCleanlyOnTermServesHttpsAndRefusesBadCommandLines) {
   EXPECT_EQ(fs::status(secret).permissions(), fs::perms::owner_read | fs::perms::owner_write);
   {
     ServerProcess process(folder_, {"--store", (folder_ / "new.sqlite").string()});
-    EXPECT_EQ(post(orderForm("K1"), process.port()).value().status, 200);
+    EXPECT_EQ(statusOf(post(orderForm("K1"), process.port())), 200);
   }
   const auto [status, listing] = runProgram("--read-orders " + (folder_ / "new.sqlite").string() + " --secret-key " + secret);
   EXPECT_EQ(status, 0);

@@ -16,15 +16,15 @@ TEST_F(ProgramTest, NoThankedOrderIsLostToADeletedJournalAMovedStoreOrABackupMov
   const std::string journal = storePath().string() + "-wal";
   {
     ServerProcess process(folder_);
-    EXPECT_EQ(post(orderForm("J1"), process.port()).value().status, 200);
+    EXPECT_EQ(statusOf(post(orderForm("J1"), process.port())), 200);
     fs::remove(journal);
-    EXPECT_EQ(post(orderForm("J2"), process.port()).value().status, 503);
+    EXPECT_EQ(statusOf(post(orderForm("J2"), process.port())), 503);
     process.kill(SIGKILL);
     EXPECT_NE(process.log().find(journal + " was deleted"), std::string::npos) << process.log();
   }
   {
     ServerProcess process(folder_);
-    EXPECT_EQ(post(orderForm("M1"), process.port()).value().status, 200);
+    EXPECT_EQ(statusOf(post(orderForm("M1"), process.port())), 200);
     fs::rename(storePath(), moved);
     EXPECT_TRUE(exitedWith(process.kill(SIGTERM), 0));
   }
@@ -32,13 +32,13 @@ TEST_F(ProgramTest, NoThankedOrderIsLostToADeletedJournalAMovedStoreOrABackupMov
   expectListed(readOrders(moved).output, {"J1", "M1"}, 1);
   {  // moved back over a newer store while that one serves
     ServerProcess process(folder_);
-    EXPECT_EQ(post(orderForm("L1"), process.port()).value().status, 200);
+    EXPECT_EQ(statusOf(post(orderForm("L1"), process.port())), 200);
     fs::rename(moved, storePath());
     EXPECT_TRUE(exitedWith(process.kill(SIGTERM), 0));
     EXPECT_NE(process.log().find(" was replaced by another file"), std::string::npos) << process.log();
   }
   ServerProcess process(folder_);
-  EXPECT_EQ(post(orderForm("R1"), process.port()).value().status, 200);
+  EXPECT_EQ(statusOf(post(orderForm("R1"), process.port())), 200);
   EXPECT_TRUE(exitedWith(process.kill(SIGTERM), 0));
   const std::string listing = readOrders(storePath()).output;
   expectListed(listing, {"J1", "M1", "R1"}, 1);
@@ -60,7 +60,7 @@ TEST_F(ProgramTest, AConversionFailingOnAFullDiskStopsTheStartNamingTheDiskError
     EXPECT_NE(process.log().find(storePath().string() + ": disk I/O error"), std::string::npos) << process.log();
   }
   ServerProcess process(folder_);  // with room, the store left whole is converted
-  EXPECT_EQ(post(orderForm("N1"), process.port()).value().status, 200);
+  EXPECT_EQ(statusOf(post(orderForm("N1"), process.port())), 200);
 }
 
 }  // namespace
