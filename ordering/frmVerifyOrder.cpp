@@ -33,11 +33,25 @@ constexpr const char* kPostRefused =
 constexpr const char* kServerUnreached =
     "The order server could not be reached. Your details are kept: check your connection and press Place Order to "
     "try again later, or Back to change them. If it happens again, please contact us at ";
+constexpr const char* kPageStopped =
+    "The order page stopped before the order server answered, so the order may already have reached us. Your "
+    "details are kept: press Place Order to send the same order again (it is kept only once), or Back to change "
+    "them. To learn whether it arrived, please contact us at ";
+constexpr const char* kPageNotShown =
+    "The order page could not be shown. Your details are kept: press Back, then Continue to try again. If it "
+    "happens again, please contact us at ";
 constexpr const char* kFreeShipping = "Free Shipping!";
 constexpr const char* kDollar = "$";
 constexpr int kBrowserHeight = 260;
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+const char* failureMessage(platform::WebBrowser::Failure failure)
+{
+    using Failure = platform::WebBrowser::Failure;
+    if (failure == Failure::ErrorAnswer) return kPostRefused;
+    return failure == Failure::Unreached ? kServerUnreached : kPageStopped;
+}
 
 bool isScript(const QString& url)
 {
@@ -101,10 +115,13 @@ frmVerifyOrder::frmVerifyOrder(frmPurchase& purchase, model::MessageBox& message
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
-    connect(WebBrowser1, &platform::WebBrowser::loaded, this, [this](const QString& url, bool ok, bool answered) {
-        if (std::exchange(refusalPending_, false)) return reportRefusal();
-        if (!ok && isScript(url)) postRefused(answered ? kPostRefused : kServerUnreached);
-    });
+    connect(WebBrowser1, &platform::WebBrowser::loaded, this,
+            [this](const QString& url, bool ok, platform::WebBrowser::Failure failure) {
+                if (ok) notShownSaid_ = false;
+                if (std::exchange(refusalPending_, false)) return reportRefusal();
+                if (!ok && isScript(url)) postRefused(failureMessage(failure));
+            });
+    connect(WebBrowser1, &platform::WebBrowser::ended, this, [this](const QString& loading) { pageEnded(loading); });
 }
 
 void frmVerifyOrder::build()
@@ -254,11 +271,29 @@ void frmVerifyOrder::postRefused(const char* message)
     if (!refusalPending_) reportRefusal();
 }
 
-void frmVerifyOrder::reportRefusal() { messages_.show(refusal_ + std::string(kSupportEmail) + "."); }
+void frmVerifyOrder::reportRefusal() { say(refusal_); }
+
+void frmVerifyOrder::say(const char* message) { messages_.show(message + std::string(kSupportEmail) + "."); }
+
+void frmVerifyOrder::pageEnded(const QString& loading)
+{
+    if (!Timer1.isActive()) return;  // the order is over: nothing to show
+    if (isScript(loading)) return postRefused(kPageStopped);
+    if (loading.isEmpty()) {
+        // Ended while idle: nothing was sent, so the page is simply shown again.
+        loadPostingPage();
+        return;
+    }
+    // The posting page itself could not be loaded. Not tried again here, so a page whose process always ends
+    // cannot loop; said once until a page loads or the order is left.
+    if (std::exchange(refusalPending_, false)) reportRefusal();
+    if (!std::exchange(notShownSaid_, true)) say(kPageNotShown);
+}
 
 void frmVerifyOrder::endWatch()
 {
     refusalPending_ = false;
+    notShownSaid_ = false;
     purchase_.dropPostingPage();
     Timer1.stop();
 }

@@ -118,7 +118,8 @@ TEST_F(VerifyTest, RefusedPostThenBackThenAnOrderStoredAndThankedOnce)
     // Said in the program's words, the page loaded again for another try; the script's address in any case.
     ASSERT_TRUE(QTest::qWaitFor([&] { return loaded.size() > 1; }, kWaitMs));
     EXPECT_TRUE(loaded.at(1).at(1).toBool());
-    emit verify.WebBrowser1->loaded(loaded.first().at(0).toString().toUpper(), false, true);
+    emit verify.WebBrowser1->loaded(loaded.first().at(0).toString().toUpper(), false,
+                                   platform::WebBrowser::Failure::ErrorAnswer);
     EXPECT_TRUE(QTest::qWaitFor([this] { return messages.shown.size() > 1; }, kWaitMs));
     EXPECT_EQ(messages.texts(), std::vector<std::string>(2, kRefused));
     EXPECT_TRUE(thanks() == 0 && verify.isVisible() && verify.Timer1.isActive() && storedOrders().empty());
