@@ -117,7 +117,8 @@ frmVerifyOrder::frmVerifyOrder(frmPurchase& purchase, model::MessageBox& message
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
     connect(WebBrowser1, &platform::WebBrowser::loaded, this,
             [this](const QString& url, bool ok, platform::WebBrowser::Failure failure) {
-                if (ok) notShownSaid_ = false;
+                // A post ended: the page was there to use.
+                if (isScript(url)) pageRestarted_ = notShownSaid_ = false;
                 if (std::exchange(refusalPending_, false)) return reportRefusal();
                 if (!ok && isScript(url)) postRefused(failureMessage(failure));
             });
@@ -278,22 +279,22 @@ void frmVerifyOrder::say(const char* message) { messages_.show(message + std::st
 void frmVerifyOrder::pageEnded(const QString& loading)
 {
     if (!Timer1.isActive()) return;  // the order is over: nothing to show
+    // The page is set again once: one whose process always ends cannot loop.
+    const bool restartedBefore = std::exchange(pageRestarted_, true);
     if (isScript(loading)) return postRefused(kPageStopped);
-    if (loading.isEmpty()) {
-        // Ended while idle: nothing was sent, so the page is simply shown again.
-        loadPostingPage();
+    if (!restartedBefore) {
+        loadPostingPage();  // nothing was posted: the page is simply shown again
         return;
     }
-    // The posting page itself could not be loaded. Not tried again here, so a page whose process always ends
-    // cannot loop; said once until a page loads or the order is left.
     if (std::exchange(refusalPending_, false)) reportRefusal();
+    // Said once, whatever activation tries the page again, until a post ends or the order is left.
     if (!std::exchange(notShownSaid_, true)) say(kPageNotShown);
 }
 
 void frmVerifyOrder::endWatch()
 {
     refusalPending_ = false;
-    notShownSaid_ = false;
+    pageRestarted_ = notShownSaid_ = false;
     purchase_.dropPostingPage();
     Timer1.stop();
 }

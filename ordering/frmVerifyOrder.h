@@ -71,7 +71,8 @@ private:
     frmPurchase& purchase_;
     bool loaded_ = false;
     bool refusalPending_ = false;
-    bool notShownSaid_ = false;  // that the posting page could not be shown
+    bool pageRestarted_ = false;  // set again after its process ended, not posted from since
+    bool notShownSaid_ = false;   // that the posting page could not be shown
     const char* refusal_ = nullptr;  // the failure's message, without the contact address
     model::MessageBox& messages_;
 };
