@@ -16,12 +16,13 @@ namespace {
 
 constexpr int kFirstHttpError = 400;
 
-// The network errors that come before any request is sent: a time-out
-// (ERR_TIMED_OUT -7, ERR_CONNECTION_TIMED_OUT -118), a refused connection
-// (ERR_CONNECTION_REFUSED -102) and an unknown host (ERR_NAME_NOT_RESOLVED
-// -105, ERR_NAME_RESOLUTION_FAILED -137). Every other failure without a
-// status - a connection closed or reset, an empty answer, a TLS failure -
-// may come after the server had the request.
+// The only network errors counted as a server never reached, as they come
+// before any answer: a refused connection (ERR_CONNECTION_REFUSED -102), an
+// unknown host (ERR_NAME_NOT_RESOLVED -105, ERR_NAME_RESOLUTION_FAILED -137)
+// and a time-out (ERR_CONNECTION_TIMED_OUT -118 while connecting,
+// ERR_TIMED_OUT -7 for any other wait). Every other failure without an HTTP
+// status - a connection closed or reset, an empty answer, a TLS failure, the
+// page's process ending - may come after the server had the request.
 constexpr std::array kUnreachedErrors = {-7, -102, -105, -118, -137};
 
 WebBrowser::Failure failureOf(const QWebEngineLoadingInfo& info)

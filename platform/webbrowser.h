@@ -22,7 +22,7 @@ public:
     enum class Failure {
         None,         // it loaded
         ErrorAnswer,  // the server answered with an HTTP error status
-        Unreached,    // no connection was made: nothing was sent
+        Unreached,    // refused, unknown host or timed out: no answer came
         CutOff,       // it ended without an answer, its request perhaps already sent
     };
     Q_ENUM(Failure)
