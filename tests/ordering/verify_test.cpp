@@ -303,7 +303,7 @@ TEST_F(VerifyTest, APostCutOffMayHaveArrivedAndIsStoredOnceWhenPlacedAgain)
     QObject::connect(&silent, &QTcpServer::newConnection, [&] { silent.nextPendingConnection()->close(); });
     const QString silentAddress = "http://127.0.0.1:" + QString::number(silent.serverPort());
     setenv(ordering::kOrderServerVariable, silentAddress.toUtf8().constData(), 1);
-    pressPlaceOrder(verify, "document.forms[0].action = '" + silentAddress + "/images/cdif/cdif.php';");
+    pressPlaceOrder(verify, "document.forms[0].action = '" + silentAddress + ordering::kOrderScriptPath.data() + "';");
     ASSERT_TRUE(QTest::qWaitFor([&] { return saidAndBack(1); }, kWaitMs));
     setenv(ordering::kOrderServerVariable, ("http://127.0.0.1:" + std::to_string(server_->port())).c_str(), 1);
     endPageProcesses();
