@@ -33,11 +33,25 @@ constexpr const char* kPostRefused =
 constexpr const char* kServerUnreached =
     "The order server could not be reached. Your details are kept: check your connection and press Place Order to "
     "try again later, or Back to change them. If it happens again, please contact us at ";
+constexpr const char* kPageStopped =
+    "The order page stopped before the order server answered, so the order may already have reached us. Your "
+    "details are kept: press Place Order to send the same order again (it is kept only once), or Back to change "
+    "them. To learn whether it arrived, please contact us at ";
+constexpr const char* kPageNotShown =
+    "The order page could not be shown. Your details are kept: press Back, then Continue to try again. If it "
+    "happens again, please contact us at ";
 constexpr const char* kFreeShipping = "Free Shipping!";
 constexpr const char* kDollar = "$";
 constexpr int kBrowserHeight = 260;
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+const char* failureMessage(platform::WebBrowser::Failure failure)
+{
+    using Failure = platform::WebBrowser::Failure;
+    if (failure == Failure::ErrorAnswer) return kPostRefused;
+    return failure == Failure::Unreached ? kServerUnreached : kPageStopped;
+}
 
 bool isScript(const QString& url)
 {
@@ -103,10 +117,14 @@ frmVerifyOrder::frmVerifyOrder(frmPurchase& purchase, model::MessageBox& message
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
-    connect(WebBrowser1, &platform::WebBrowser::loaded, this, [this](const QString& url, bool ok, bool answered) {
-        if (std::exchange(refusalPending_, false)) return reportRefusal();
-        if (!ok && isScript(url)) postRefused(answered ? kPostRefused : kServerUnreached);
-    });
+    connect(WebBrowser1, &platform::WebBrowser::loaded, this,
+            [this](const QString& url, bool ok, platform::WebBrowser::Failure failure) {
+                // A post ended: the page was there to use.
+                if (isScript(url)) pageRestarted_ = notShownSaid_ = false;
+                if (std::exchange(refusalPending_, false)) return reportRefusal();
+                if (!ok && isScript(url)) postRefused(failureMessage(failure));
+            });
+    connect(WebBrowser1, &platform::WebBrowser::ended, this, [this](const QString& loading) { pageEnded(loading); });
 }
 
 void frmVerifyOrder::build()
@@ -256,11 +274,29 @@ void frmVerifyOrder::postRefused(const char* message)
     if (!refusalPending_) reportRefusal();
 }
 
-void frmVerifyOrder::reportRefusal() { messages_.show(refusal_ + std::string(kSupportEmail) + "."); }
+void frmVerifyOrder::reportRefusal() { say(refusal_); }
+
+void frmVerifyOrder::say(const char* message) { messages_.show(message + std::string(kSupportEmail) + "."); }
+
+void frmVerifyOrder::pageEnded(const QString& loading)
+{
+    if (!Timer1.isActive()) return;  // the order is over: nothing to show
+    // The page is set again once: one whose process always ends cannot loop.
+    const bool restartedBefore = std::exchange(pageRestarted_, true);
+    if (isScript(loading)) return postRefused(kPageStopped);
+    if (!restartedBefore) {
+        loadPostingPage();  // nothing was posted: the page is simply shown again
+        return;
+    }
+    if (std::exchange(refusalPending_, false)) reportRefusal();
+    // Said once, whatever activation tries the page again, until a post ends or the order is left.
+    if (!std::exchange(notShownSaid_, true)) say(kPageNotShown);
+}
 
 void frmVerifyOrder::endWatch()
 {
     refusalPending_ = false;
+    pageRestarted_ = notShownSaid_ = false;
     purchase_.dropPostingPage();
     Timer1.stop();
 }

@@ -58,14 +58,21 @@ private:
     // False when there is no page to load.
     bool loadPostingPage();
     // The post failed: the page loaded again for another try, then
-    // `message` (the server's refusal or its absence) said in our own words.
+    // `message` (the server's refusal, its absence, or a post cut off before
+    // any answer) said in our own words.
     void postRefused(const char* message);
     void reportRefusal();
+    // `message` with the contact address.
+    void say(const char* message);
+    // The page's own process ended while it was loading `loading` (empty: while idle).
+    void pageEnded(const QString& loading);
     void endWatch();
 
     frmPurchase& purchase_;
     bool loaded_ = false;
     bool refusalPending_ = false;
+    bool pageRestarted_ = false;  // set again after its process ended, not posted from since
+    bool notShownSaid_ = false;   // that the posting page could not be shown
     const char* refusal_ = nullptr;  // the failure's message, without the contact address
     model::MessageBox& messages_;
 };

@@ -6,11 +6,38 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include <algorithm>
+#include <array>
+#include <utility>
+
 namespace platform {
 
 namespace {
 
 constexpr int kFirstHttpError = 400;
+
+// The only network errors counted as a server never reached, as they come
+// before any answer: a refused connection (ERR_CONNECTION_REFUSED -102), an
+// unknown host (ERR_NAME_NOT_RESOLVED -105, ERR_NAME_RESOLUTION_FAILED -137)
+// and a time-out (ERR_CONNECTION_TIMED_OUT -118 while connecting,
+// ERR_TIMED_OUT -7 for any other wait). Every other failure without an HTTP
+// status - a connection closed or reset, an empty answer, a TLS failure, the
+// page's process ending - may come after the server had the request.
+constexpr std::array kUnreachedErrors = {-7, -102, -105, -118, -137};
+
+WebBrowser::Failure failureOf(const QWebEngineLoadingInfo& info)
+{
+    const auto domain = info.errorDomain();
+    const bool httpStatus = domain == QWebEngineLoadingInfo::HttpStatusCodeDomain;
+    // An HTTP error answer is shown as a page but is not a successful load.
+    if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus &&
+        (domain == QWebEngineLoadingInfo::NoErrorDomain || (httpStatus && info.errorCode() < kFirstHttpError)))
+        return WebBrowser::Failure::None;
+    if (httpStatus) return WebBrowser::Failure::ErrorAnswer;
+    if (std::ranges::find(kUnreachedErrors, info.errorCode()) != kUnreachedErrors.end())
+        return WebBrowser::Failure::Unreached;
+    return WebBrowser::Failure::CutOff;
+}
 
 }  // namespace
 
@@ -20,6 +47,7 @@ WebBrowser::WebBrowser(QWidget* parent) : QWidget(parent), view_(new QWebEngineV
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
     connect(view_->page(), &QWebEnginePage::loadingChanged, this, &WebBrowser::loadingChanged);
+    connect(view_->page(), &QWebEnginePage::renderProcessTerminated, this, &WebBrowser::processEnded);
 }
 
 void WebBrowser::setPage(const QString& html, const QString& baseUrl)
@@ -30,16 +58,23 @@ void WebBrowser::setPage(const QString& html, const QString& baseUrl)
 
 void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info)
 {
-    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) return;
-    // An HTTP error answer is shown as a page but is not a successful load.
-    const auto domain = info.errorDomain();
-    const bool ok = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus &&
-                    (domain == QWebEngineLoadingInfo::NoErrorDomain ||
-                     (domain == QWebEngineLoadingInfo::HttpStatusCodeDomain && info.errorCode() < kFirstHttpError));
-    // Only a status code comes from the server; every other failure ended before any answer.
-    const bool answered = ok || domain == QWebEngineLoadingInfo::HttpStatusCodeDomain;
-    location_ = ok ? info.url().toString() : QString();
-    emit loaded(info.url().toString(), ok, answered);
+    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
+        loading_ = info.url().toString();
+        return;
+    }
+    // A stopped load was replaced by another, or its process ended, which is
+    // reported on its own: no server said anything.
+    if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus) return;
+    loading_.clear();
+    const Failure failure = failureOf(info);
+    location_ = failure == Failure::None ? info.url().toString() : QString();
+    emit loaded(info.url().toString(), failure == Failure::None, failure);
+}
+
+void WebBrowser::processEnded()
+{
+    location_.clear();
+    emit ended(std::exchange(loading_, QString()));
 }
 
 }  // namespace platform

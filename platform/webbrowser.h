@@ -4,7 +4,8 @@
 // page may post to a web server, and the location is that of the
 // last page that loaded successfully, so a refused or failed post never
 // shows the script's address. A failure tells a server's error answer from
-// a server never reached.
+// a server never reached and from a load cut off after its request may have
+// gone out; the page's own process ending is reported too.
 
 #include <QString>
 #include <QWidget>
@@ -17,6 +18,15 @@ namespace platform {
 class WebBrowser : public QWidget {
     Q_OBJECT
 public:
+    // How a load that did not succeed failed.
+    enum class Failure {
+        None,         // it loaded
+        ErrorAnswer,  // the server answered with an HTTP error status
+        Unreached,    // refused, unknown host or timed out: no answer came
+        CutOff,       // it ended without an answer, its request perhaps already sent
+    };
+    Q_ENUM(Failure)
+
     explicit WebBrowser(QWidget* parent = nullptr);
 
     // Shows `html` from memory as if it were loaded from `baseUrl`.
@@ -26,16 +36,19 @@ public:
     QWebEngineView* view() const { return view_; }
 
 signals:
-    // A page finished loading: its address, whether it loaded well, and
-    // whether its server answered at all (an HTTP error status is an
-    // answer; a refused connection, an unknown host or a time-out is not).
-    void loaded(const QString& url, bool ok, bool answered);
+    // A page finished loading: its address, whether it loaded well, and how it failed.
+    void loaded(const QString& url, bool ok, platform::WebBrowser::Failure failure);
+    // The page's own process ended (killed, out of memory, crashed): `loading` is the address it
+    // was loading then, empty when none. Nothing shows until a page is set again.
+    void ended(const QString& loading);
 
 private:
     void loadingChanged(const QWebEngineLoadingInfo& info);
+    void processEnded();
 
     QWebEngineView* view_;
     QString location_;
+    QString loading_;  // the address of the load under way
 };
 
 }  // namespace platform

@@ -12,9 +12,13 @@
 #include <QSslConfiguration>
 #include <QTcpServer>
 #include <QWebEngineCertificateError>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <QWindow>
+
+#include <csignal>
+#include <functional>
 
 namespace {
 
@@ -25,6 +29,11 @@ constexpr const char* kRefused =
 constexpr const char* kUnreached =
     "The order server could not be reached. Your details are kept: check your connection and press Place Order to try "
     "again later, or Back to change them. If it happens again, please contact us at orders@brackenfold.example.";
+constexpr const char* kStopped = "The order page stopped before the order server answered, so the order may already "
+    "have reached us. Your details are kept: press Place Order to send the same order again (it is kept only once), or "
+    "Back to change them. To learn whether it arrived, please contact us at orders@brackenfold.example.";
+constexpr const char* kNotShown = "The order page could not be shown. Your details are kept: press Back, then Continue "
+    "to try again. If it happens again, please contact us at orders@brackenfold.example.";
 
 class VerifyTest : public orderingtest::OrderingTest {
 protected:
@@ -47,6 +56,19 @@ protected:
     {
         verify.WebBrowser1->view()->page()->runJavaScript(before +
                                                           "document.querySelector(\"input[type=submit]\").click()");
+    }
+
+    // Kills the page's own process, as the system may, at each load whose address `endsAt` takes, and at each new
+    // process (an empty address).
+    std::function<bool(const QUrl&)> endsAt = [](const QUrl&) { return false; };
+    void endPageProcesses()
+    {
+        QWebEnginePage* page = form->verify().WebBrowser1->view()->page();
+        const auto end = [this, page](const QUrl& url) {
+            if (endsAt(url) && page->renderProcessPid() > 0) ::kill(pid_t(page->renderProcessPid()), SIGKILL);
+        };
+        QObject::connect(page, &QWebEnginePage::loadingChanged, page, [end](const auto& info) { end(info.url()); });
+        QObject::connect(page, &QWebEnginePage::renderProcessPidChanged, page, [end] { end({}); });
     }
 
     long thanks() const { return std::ranges::count(messages.texts(), std::string(kThanks)); }
@@ -119,7 +141,8 @@ TEST_F(VerifyTest, RefusedPostThenBackThenAnOrderStoredAndThankedOnce)
     // Said in the program's words, the page loaded again for another try; the script's address in any case.
     ASSERT_TRUE(QTest::qWaitFor([&] { return loaded.size() > 1; }, kWaitMs));
     EXPECT_TRUE(loaded.at(1).at(1).toBool());
-    emit verify.WebBrowser1->loaded(loaded.first().at(0).toString().toUpper(), false, true);
+    emit verify.WebBrowser1->loaded(loaded.first().at(0).toString().toUpper(), false,
+                                   platform::WebBrowser::Failure::ErrorAnswer);
     EXPECT_TRUE(QTest::qWaitFor([this] { return messages.shown.size() > 1; }, kWaitMs));
     EXPECT_EQ(messages.texts(), std::vector<std::string>(2, kRefused));
     EXPECT_TRUE(thanks() == 0 && verify.isVisible() && verify.Timer1.isActive() && storedOrders().empty());
@@ -286,6 +309,52 @@ TEST_F(VerifyTest, AServerNamingItsDefaultPortSeesRefusalsAndThanksAndTheCardIsF
         std::filesystem::remove(storePath());
     }
     QSslConfiguration::setDefaultConfiguration(saved);
+}
+
+// A posting page whose process ends whenever it runs is said to be unshowable; Back leads to another try.
+TEST_F(VerifyTest, APostingPageThatCannotBeShownIsSaidSo)
+{
+    open(1);
+    fillSoundOrder();
+    endPageProcesses();
+    endsAt = [](const QUrl&) { return true; };
+    form->Command1->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.shown.empty(); }, kWaitMs));
+    endsAt = [](const QUrl&) { return false; };
+    form->verify().Command1->click();  // Back
+    continueAndLoad();
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{kNotShown});
+}
+
+// A post ended without any answer may have reached the maker: said so over the page shown again, and the same order
+// placed again is stored once.
+TEST_F(VerifyTest, APostCutOffMayHaveArrivedAndIsStoredOnceWhenPlacedAgain)
+{
+    open(1);
+    fillSoundOrder();
+    ordering::frmVerifyOrder& verify = continueAndLoad();
+    const auto saidAndBack = [&](std::size_t count) {
+        return messages.shown.size() == count && !verify.WebBrowser1->LocationURL().isEmpty();
+    };
+    // A server closing the connection unanswered; then the real one, the page's process ending as it posts.
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    QObject::connect(&silent, &QTcpServer::newConnection, [&] { silent.nextPendingConnection()->close(); });
+    const QString silentAddress = "http://127.0.0.1:" + QString::number(silent.serverPort());
+    setenv(ordering::kOrderServerVariable, silentAddress.toUtf8().constData(), 1);
+    pressPlaceOrder(verify, "document.forms[0].action = '" + silentAddress + ordering::kOrderScriptPath.data() + "';");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return saidAndBack(1); }, kWaitMs));
+    setenv(ordering::kOrderServerVariable, ("http://127.0.0.1:" + std::to_string(server_->port())).c_str(), 1);
+    endPageProcesses();
+    endsAt = [](const QUrl& url) { return url.path() == ordering::kOrderScriptPath.data(); };
+    pressPlaceOrder(verify);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return saidAndBack(2); }, kWaitMs));
+    EXPECT_EQ(messages.texts(), std::vector<std::string>(2, kStopped));
+
+    endsAt = [](const QUrl&) { return false; };
+    pressPlaceOrder(verify);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return thanks() > 0; }, kWaitMs));
+    EXPECT_EQ(storedOrders().size(), 1u);
 }
 
 }  // namespace
