@@ -1,6 +1,5 @@
 #include "orderingfixture.h"
 
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -196,15 +195,11 @@ TEST_F(OrderingTest, RefusalsAndErrorsLeaveNoOrderFileAboutAndCancel)
 
 TEST_F(OrderingTest, AOneLineTermsTextOfTheLargestSizeShowsAtOnceAsItStands)
 {
-    // Wrapped, such a line held the form for minutes: fail here rather than wait for it.
+    // Wrapped, such a line held the form for minutes: fail here rather than wait for it. Its time is benchmarked.
     ASSERT_EQ(form->txtTerms->lineWrapMode(), QPlainTextEdit::NoWrap);
     const std::string line(std::size_t(platform::kMaxTransferBytes), 'x');
     writeText("terms.txt", line);
-    constexpr qint64 kGenerousMs = 5000;  // a loaded machine included: it takes well under a second
-    QElapsedTimer clock;
-    clock.start();
     open(1);
-    EXPECT_LT(clock.elapsed(), kGenerousMs);
     EXPECT_TRUE(messages.shown.empty() && form->txtTerms->toPlainText().toStdString() == line);
 }
 
