@@ -28,6 +28,10 @@ namespace ordering {
 namespace {
 
 constexpr int kTimerIntervalMs = 100;
+// Wrapping a line takes time growing with the square of its unbroken length
+// (minutes for a megabyte), so terms with a longer line show unwrapped, with
+// a scroll bar: any text the fetch takes shows at once.
+constexpr qsizetype kLongestWrappedLine = 10000;
 constexpr const char* kCaption = "Quillock - Buy Plans";
 constexpr const char* kServiceOpen = "1";
 constexpr const char* kServiceClosed = "0";
@@ -59,6 +63,23 @@ std::string connectionFailure()
     if (!orderServerAddress()) return addressRefused();
     return std::string("Must be connected to the internet to place order. Please contact us at ") + kSupportEmail +
            " for an alternate ordering method.";
+}
+
+qsizetype longestLine(const QString& text)
+{
+    qsizetype longest = 0, current = 0;
+    for (const QChar c : text) {
+        current = c == u'\n' || c == u'\r' ? 0 : current + 1;
+        longest = std::max(longest, current);
+    }
+    return longest;
+}
+
+void showTerms(QPlainTextEdit& box, const QString& text)
+{
+    box.setLineWrapMode(longestLine(text) > kLongestWrappedLine ? QPlainTextEdit::NoWrap
+                                                                : QPlainTextEdit::WidgetWidth);
+    box.setPlainText(text);
 }
 
 std::string fromLatin1(const std::string& bytes)
@@ -173,7 +194,7 @@ void frmPurchase::activate()
             showConnectionFailure();
             return hide();
         }
-        txtTerms->setPlainText(QString::fromStdString(*terms));
+        showTerms(*txtTerms, QString::fromStdString(*terms));
         FrameBilling->setEnabled(!chkSameInfo->isChecked());
     }
     Timer1.setEnabled(true);

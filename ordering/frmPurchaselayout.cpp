@@ -154,9 +154,6 @@ QWidget* frmPurchase::buildTerms()
     txtTerms = new QPlainTextEdit;
     txtTerms->setObjectName("txtTerms");
     txtTerms->setReadOnly(true);
-    // Wrapping lays a long line out again and again, for minutes on a
-    // megabyte; unwrapped, any text the fetch takes shows at once.
-    txtTerms->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto* terms = new QLabel;
     terms->setObjectName("lblTerms");
     column->addWidget(txtTerms);
