@@ -159,10 +159,6 @@ std::unique_ptr<OrderStore> OrderStore::open(const std::string& path, std::strin
   return store;
 }
 
-std::unique_ptr<OrderStore> OrderStore::openReadOnly(const std::string& path, std::string& error) {
-  return openReadOnly(path, error, ::access((path + "-wal").c_str(), F_OK) == 0);
-}
-
 std::unique_ptr<OrderStore> OrderStore::openReadOnly(const std::string& path, std::string& error, bool journalBeside) {
   if (!isExistingDatabase(path, error)) return nullptr;
   const std::string uri = uriOf(path, !journalBeside);

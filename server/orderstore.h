@@ -35,9 +35,8 @@ class OrderStore {
   // Opens an existing store only to read it, beside a running server too:
   // it never creates, converts, truncates or checkpoints one. Without a
   // server's journal beside it the file holds every order and is read as
-  // unchanging, which keeps SQLite from making a journal beside it.
-  static std::unique_ptr<OrderStore> openReadOnly(const std::string& path, std::string& error);
-  // The same, told whether a journal is beside the store.
+  // unchanging, which keeps SQLite from making a journal beside it; the
+  // caller tells whether a server's journal is beside the store.
   static std::unique_ptr<OrderStore> openReadOnly(const std::string& path, std::string& error, bool journalBeside);
   ~OrderStore();
   OrderStore(const OrderStore&) = delete;

@@ -1,5 +1,6 @@
 // Posts the program must tell apart or refuse, and certificates it cannot use.
 #include "serverprocess.h"
+#include "server/storereading.h"
 
 #include <sqlite3.h>
 
@@ -81,7 +82,7 @@ TEST_F(ProgramTest, AStoreOfOneOrderPerNumberIsConvertedKeepingItsOrders) {
   EXPECT_TRUE(listing.starts_with("Order " + std::string(kNumber) + " received 2026-07-12T01:01:00Z\n")) << listing;
   EXPECT_EQ(occurrences(listing, kOtherCard), 1u) << listing;
   std::string error;
-  const auto stored = orderserver::OrderStore::openReadOnly(storePath().string(), error)->all();
+  const auto stored = orderserver::readStoredOrders(storePath().string(), error);
   EXPECT_EQ(std::pair(stored.at(0).id, stored.at(1).id), std::pair(7LL, 8LL));
 }
 

@@ -16,11 +16,35 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace servertest {
 
 inline bool exitedWith(int status, int code) { return WIFEXITED(status) && WEXITSTATUS(status) == code; }
+
+// Starts the program with `args` after its own path, stdout on `out` and stderr on `err`, with SIGXFSZ as a shell
+// gives it (whatever this test process does) and a file-size limit of its own; SIGALRM ends it after `alarmSeconds`
+// (0: never).
+inline pid_t startProgram(std::vector<std::string> args, int out, int err, rlim_t fileSizeLimit,
+                          unsigned alarmSeconds = 0) {
+  args.insert(args.begin(), QUILLOCK_ORDERSERVER);
+  std::vector<char*> argv;
+  for (auto& arg : args) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  const rlimit limit{fileSizeLimit, fileSizeLimit};
+  const pid_t pid = ::fork();
+  if (pid == 0) {  // only calls safe between fork and exec in a threaded program
+    ::dup2(out, STDOUT_FILENO);
+    ::dup2(err, STDERR_FILENO);
+    ::signal(SIGXFSZ, SIG_DFL);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    ::alarm(alarmSeconds);
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
+  }
+  return pid;
+}
 
 // The program serving `folder` and its store on port 0, with `extra` options; its first line read, its log kept in
 // the folder's server.log. A file-size limit, when given, is the program's own: set after the fork.
@@ -29,26 +53,13 @@ class ServerProcess {
   ServerProcess(const std::filesystem::path& folder, std::vector<std::string> extra = {},
                 rlim_t fileSizeLimit = RLIM_INFINITY)
       : logPath_(folder / "server.log") {
-    std::vector<std::string> args{QUILLOCK_ORDERSERVER, "--texts", folder.string(), "--store",
-                                  (folder / "orders.sqlite").string(), "--public-key",
-                                  (folder / "public.key").string(), "--port", "0"};
+    std::vector<std::string> args{"--texts", folder.string(), "--store", (folder / "orders.sqlite").string(),
+                                  "--public-key", (folder / "public.key").string(), "--port", "0"};
     args.insert(args.end(), extra.begin(), extra.end());
-    std::vector<char*> argv;
-    for (auto& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    const rlimit limit{fileSizeLimit, fileSizeLimit};
     const int log = ::open(logPath_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
     int out[2];
     EXPECT_EQ(::pipe(out), 0);
-    pid_ = ::fork();
-    if (pid_ == 0) {  // only calls safe between fork and exec in a threaded program
-      ::dup2(out[1], STDOUT_FILENO);
-      ::dup2(log, STDERR_FILENO);
-      ::signal(SIGXFSZ, SIG_DFL);  // what a shell gives the program, whatever this test process does
-      ::setrlimit(RLIMIT_FSIZE, &limit);
-      ::execv(argv[0], argv.data());
-      ::_exit(127);
-    }
+    pid_ = startProgram(std::move(args), out[1], log, fileSizeLimit);
     ::close(out[1]);
     ::close(log);
     stdout_ = ::fdopen(out[0], "r");
@@ -103,24 +114,10 @@ inline constexpr unsigned kToolDeadlineSeconds = 10;
 // The program run to its end with `args`, its stdout written to `out` under a file-size limit of its own, as a shell
 // gives it; `output` holds its stderr only. A program that hangs is ended by SIGALRM at the deadline.
 inline ToolRun runTool(std::vector<std::string> args, const std::string& out, rlim_t fileSizeLimit = RLIM_INFINITY) {
-  args.insert(args.begin(), QUILLOCK_ORDERSERVER);
-  std::vector<char*> argv;
-  for (auto& arg : args) argv.push_back(arg.data());
-  argv.push_back(nullptr);
-  const rlimit limit{fileSizeLimit, fileSizeLimit};
   const int outFd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
   int errors[2];
   EXPECT_EQ(::pipe(errors), 0);
-  const pid_t pid = ::fork();
-  if (pid == 0) {  // only calls safe between fork and exec in a threaded program
-    ::dup2(outFd, STDOUT_FILENO);
-    ::dup2(errors[1], STDERR_FILENO);
-    ::signal(SIGXFSZ, SIG_DFL);
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    ::alarm(kToolDeadlineSeconds);
-    ::execv(argv[0], argv.data());
-    ::_exit(127);
-  }
+  const pid_t pid = startProgram(std::move(args), outFd, errors[1], fileSizeLimit, kToolDeadlineSeconds);
   ::close(outFd);
   ::close(errors[1]);
   ToolRun run;
