@@ -1,11 +1,11 @@
 // Orders stored per second by the order server on loopback, each order a
-// fresh connection posting a seven-line kayak and the order lines, as the
-// posting page sends it.
+// fresh connection posting a seven-line kayak and the order lines, as a
+// browser posts the posting page's form.
 #include "model/file/designwriter.h"
-#include "ordering/ordercipher.h"
 #include "ordering/postingpage.h"
 #include "server/orderserver.h"
 #include "tests/support/designbuilder.h"
+#include "tests/support/postedorder.h"
 
 #include <httplib.h>
 
@@ -47,16 +47,9 @@ struct BenchServer {
 
 httplib::MultipartFormDataItems orderForm(const std::string& number) {
   static const std::string design = model::writeDesignText(testsupport::sevenLineKayak());
-  const std::string text = design + "Anna\r\nMaria\r\nBerg\r\n-4111111111111111-\r\n" + number +
-                           "\r\n 45\r\n0\r\n0.00\r\n 45\r\n";  // the number, then price, shipping, tax, total
-  const std::string enciphered = ordering::FileEncrypt(text, ordering::kAlphabet, ordering::kKeyTable);
-  const std::string rule(59, '-');
-  const std::string message = "Anna Maria Berg\r\nanna@mail.example\r\n555-0100\r\nFull Size\r\n" +
-                              rule + "\r\n" + number + ".qle\r\n" + rule + "\r\n" + enciphered +
-                              "\r\n" + rule;
-  return {{"custname", "Anna Berg", "", ""}, {"fromemail", "anna@mail.example", "", ""},
-          {"ordernum", number, "", ""},      {"subject", "Anna Berg - " + number, "", ""},
-          {"message", message, "", ""},      {"submit", "Place Order", "", ""}};
+  httplib::MultipartFormDataItems form;
+  for (const auto& [name, value] : testsupport::postedOrder(design, number)) form.push_back({name, value, "", ""});
+  return form;
 }
 
 void BM_storeOrders_loopback(benchmark::State& state) {

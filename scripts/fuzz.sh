@@ -36,8 +36,8 @@ mkdir -p "$out/designreader_fuzz" "$out/orderserver_fuzz"
 clang++ "${flags[@]}" "${model_sources[@]}" "$root/tests/support/designbuilder.cpp" "$root/fuzz/makeseeds.cpp" \
   -o "$out/makeseeds"
 "$out/makeseeds" "$out/designreader_fuzz/seeds"
-clang++ "${flags[@]}" "$root"/ordering/{ordercipher,postingpage,utf8text}.cpp "$root/fuzz/makepostseeds.cpp" \
-  -o "$out/makepostseeds"
+clang++ "${flags[@]}" "$root"/ordering/{ordercipher,orderrecord,postingpage,utf8text}.cpp \
+  "$root/tests/support/postedorder.cpp" "$root/fuzz/makepostseeds.cpp" -o "$out/makepostseeds"
 "$out/makepostseeds" "$out/orderserver_fuzz/seeds"
 
 clang++ "${flags[@]}" "${fuzzing[@]}" "${model_sources[@]}" "$root/fuzz/designreader_fuzz.cpp" \

@@ -6,6 +6,7 @@
 
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 
 namespace servertest {
 namespace {
@@ -118,6 +119,22 @@ TEST_F(ProgramTest, ACertificateOrKeyThatCannotBeUsedIsNamed) {
                                    publicKeyPath().string() + " --port 0 --cert " + in(cert) + " --key " + in(key));
     EXPECT_TRUE(exitedWith(run.status, 1)) << run.output;
     EXPECT_TRUE(run.output.starts_with(says)) << run.output;
+  }
+}
+
+// A FIFO waited on would hold the start for good: SIGTERM stays blocked until the server has started.
+TEST_F(ProgramTest, ACertificateOrKeyThatIsAFifoEndsTheStartAtOnceNamingIt) {
+  const auto in = [this](std::string name) { return (folder_ / name).string(); };
+  ASSERT_EQ(::mkfifo(in("tls.fifo").c_str(), 0600), 0);
+  writeFile(in("file"), "read, never used: the FIFO is refused first");
+  const std::string cases[][3] = {{"tls.fifo", "file", "the certificate " + in("tls.fifo") + " cannot be read"},
+                                  {"file", "tls.fifo", "the key " + in("tls.fifo") + " cannot be read"}};
+  for (const auto& [cert, key, says] : cases) {
+    const ToolRun run = runWithin({"--texts", folder_.string(), "--store", storePath().string(), "--public-key",
+                                   publicKeyPath().string(), "--port", "0", "--cert", in(cert), "--key", in(key)},
+                                  std::chrono::seconds(kToolDeadlineSeconds));
+    EXPECT_TRUE(exitedWith(run.status, 1)) << (WIFSIGNALED(run.status) ? "killed at the deadline" : run.output);
+    EXPECT_EQ(run.output, says + ": not a regular file\n");
   }
 }
 

@@ -11,11 +11,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -126,6 +128,28 @@ inline ToolRun runTool(std::vector<std::string> args, const std::string& out, rl
   ::close(errors[0]);
   EXPECT_GT(pid, 0);
   if (pid > 0) ::waitpid(pid, &run.status, 0);
+  return run;
+}
+
+// How often a bounded run looks whether the program has ended.
+inline constexpr std::chrono::milliseconds kEndPollInterval{10};
+
+// The program run with `args`, stdout and stderr in `output` (a pipe's worth: for programs that say little). One still
+// running at the deadline has hung and is killed with SIGKILL, which nothing it blocks or ignores can put off.
+inline ToolRun runWithin(std::vector<std::string> args, std::chrono::seconds deadline) {
+  int output[2];
+  EXPECT_EQ(::pipe2(output, O_CLOEXEC), 0);
+  const pid_t pid = startProgram(std::move(args), output[1], output[1], RLIM_INFINITY);
+  ::close(output[1]);
+  ToolRun run;
+  const auto until = std::chrono::steady_clock::now() + deadline;
+  while (pid > 0 && ::waitpid(pid, &run.status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() >= until) ::kill(pid, SIGKILL);
+    std::this_thread::sleep_for(kEndPollInterval);
+  }
+  char buffer[4096];  // the program has ended: the pipe holds all it wrote
+  for (ssize_t n; (n = ::read(output[0], buffer, sizeof buffer)) > 0;) run.output.append(buffer, std::size_t(n));
+  ::close(output[0]);
   return run;
 }
 
