@@ -127,6 +127,7 @@ std::string uriOf(const std::string& path, bool immutable) {
   return uri + (immutable ? "?mode=ro&immutable=1" : "?mode=ro");
 }
 
+// Whether a journal or its index is beside the store at `path`.
 bool journalAt(const std::string& path) {
   return identityAt(path + kJournalSuffix) || identityAt(path + kJournalIndexSuffix);
 }

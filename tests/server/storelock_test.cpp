@@ -16,7 +16,8 @@ void readAndBackUp(const fs::path& store, const fs::path& copy) {
   sqlite3* db = nullptr;
   ASSERT_EQ(sqlite3_open_v2(store.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
   sqlite3_busy_timeout(db, kBusyTimeoutMs);
-  EXPECT_EQ(sqlite3_exec(db, "SELECT count(*) FROM orders;", nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+  EXPECT_EQ(sqlite3_exec(db, "SELECT count(*) FROM orders;", nullptr, nullptr, nullptr), SQLITE_OK)
+      << sqlite3_errmsg(db);
   sqlite3* backup = nullptr;
   fs::remove(copy);
   sqlite3_open(copy.c_str(), &backup);
