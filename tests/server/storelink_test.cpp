@@ -7,28 +7,17 @@ namespace {
 // Limits that stop a new store before its first page is written, and after SQLite made its journal beside it.
 constexpr rlim_t kFileSizeLimits[] = {1024, 8192};
 
-// The test's current folder until it ends, so relative paths are read from `folder`.
-class InFolder {
- public:
-  explicit InFolder(const fs::path& folder) : before_(fs::current_path()) { fs::current_path(folder); }
-  ~InFolder() { fs::current_path(before_); }
-  InFolder(const InFolder&) = delete;
-  InFolder& operator=(const InFolder&) = delete;
-
- private:
-  fs::path before_;
-};
-
 TEST_F(ProgramTest, AStoreInALinkedFolderIsServedAndReadThroughTheLinkButALinkAsTheStoreIsNot) {
   const fs::path real = folder_ / "real" / "dir";
   fs::create_directories(real);
   fs::create_directory_symlink(real, folder_ / "link");
-  const InFolder here(folder_);
   std::size_t thanked = 0;
-  // Absolute, relative, and `..` taken after the link, as the system takes it: each names real/dir/orders.sqlite.
-  for (const std::string& store : {(folder_ / "link/orders.sqlite").string(), std::string("link/orders.sqlite"),
-                                  std::string("link/../dir/orders.sqlite")}) {
-    ServerProcess process(folder_, {"--store", store});
+  // Absolute, relative (up from the current folder), and `..` taken after the link as the system takes it: each
+  // names real/dir/orders.sqlite.
+  for (const fs::path& store : {folder_ / "link/orders.sqlite",
+                                folder_.lexically_relative(fs::current_path()) / "link/orders.sqlite",
+                                folder_ / "link/../dir/orders.sqlite"}) {
+    ServerProcess process(folder_, {"--store", store.string()});
     EXPECT_EQ(statusOf(post(orderForm("K" + std::to_string(thanked++)), process.port())), 200) << process.log();
     const ToolRun live = readOrders(store);
     EXPECT_TRUE(exitedWith(process.kill(SIGTERM), 0)) << process.log();
@@ -42,11 +31,12 @@ TEST_F(ProgramTest, AStoreInALinkedFolderIsServedAndReadThroughTheLinkButALinkAs
   EXPECT_FALSE(fs::exists(storePath()));
 
   fs::create_symlink(real / "orders.sqlite", real / "alias.sqlite");
-  const std::string says = "link/alias.sqlite is a symbolic link, not an order store";
-  ServerProcess process(folder_, {"--store", "link/alias.sqlite"});
+  const fs::path alias = folder_ / "link/alias.sqlite";
+  const std::string says = alias.string() + " is a symbolic link, not an order store";
+  ServerProcess process(folder_, {"--store", alias.string()});
   EXPECT_TRUE(exitedWith(process.kill(0), 1));
   EXPECT_NE(process.log().find(says), std::string::npos) << process.log();
-  const ToolRun read = readOrders("link/alias.sqlite");
+  const ToolRun read = readOrders(alias);
   EXPECT_TRUE(exitedWith(read.status, 1));
   EXPECT_NE(read.output.find(says), std::string::npos) << read.output;
 }
