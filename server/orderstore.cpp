@@ -127,41 +127,69 @@ std::string uriOf(const std::string& path, bool immutable) {
   return uri + (immutable ? "?mode=ro&immutable=1" : "?mode=ro");
 }
 
+// Whether a journal or its index is beside the store at `path`.
+bool journalAt(const std::string& path) {
+  return identityAt(path + kJournalSuffix) || identityAt(path + kJournalIndexSuffix);
+}
+
+// Closes a refused store and, when this start made its file, removes what it
+// made: the journal files SQLite made beside it (any found there before are
+// another's), then the file; each only while its path still names it.
+void giveUp(std::unique_ptr<OrderStore> store, const StoreFile& file, std::optional<FileIdentity> identity,
+            bool journalFound) {
+  const auto journal = identityAt(file.path + kJournalSuffix);
+  const auto journalIndex = identityAt(file.path + kJournalIndexSuffix);
+  store.reset();
+  if (!file.made) return;
+  if (!journalFound) {
+    removeIfStill(file.path + kJournalSuffix, journal);
+    removeIfStill(file.path + kJournalIndexSuffix, journalIndex);
+  }
+  removeIfStill(file.path, identity);
+}
+
 }  // namespace
 
 std::unique_ptr<OrderStore> OrderStore::open(const std::string& path, std::string& error) {
-  const int fd = openStoreFile(path, error);
-  if (fd < 0) return nullptr;
+  const StoreFile file = openStoreFile(path, error);
+  if (file.fd < 0) return nullptr;
+  const auto identity = identityOf(file.fd);
+  const std::string unidentified = identity ? "" : std::strerror(errno);
+  const bool journalFound = journalAt(file.path);
   sqlite3* db = nullptr;
   const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX | SQLITE_OPEN_NOFOLLOW;
-  if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK || !askedTrue(db, kRecognise)) {
+  const bool opened = sqlite3_open_v2(file.path.c_str(), &db, flags, nullptr) == SQLITE_OK && askedTrue(db, kRecognise);
+  // From here the store object closes our descriptor, after SQLite's.
+  std::unique_ptr<OrderStore> store(new OrderStore(db, file.path, identity.value_or(FileIdentity{}), file.fd));
+  if (!opened) {
     error = "cannot open the order store " + path + ": " +
             (sqlite3_errcode(db) == SQLITE_OK ? "it is no store of sealed orders" : sqlite3_errmsg(db));
-    sqlite3_close(db);
-    ::close(fd);
-    return nullptr;
+  } else if (const std::string failure = identity ? store->prepare() : unidentified; !failure.empty()) {
+    error = "cannot prepare the order store " + path + ": " + failure;
+  } else {
+    store->watchJournal();
+    return store;
   }
+  // A refused first start leaves no file that a later start or read would take for a store.
+  giveUp(std::move(store), file, identity, journalFound);
+  return nullptr;
+}
+
+// Empty once the store is private and ready to take orders, or why not.
+std::string OrderStore::prepare() {
   // SQLite gives its journal files the database file's mode, so tightening
   // the store covers them too.
-  const bool private_ = ::fchmod(fd, kOwnerOnly) == 0;
-  const auto identity = identityOf(fd);
-  ::close(fd);
-  std::unique_ptr<OrderStore> store(new OrderStore(db, path, identity.value_or(FileIdentity{})));
-  sqlite3_busy_timeout(db, kBusyTimeoutMs);
-  std::string failure = !private_ || !identity ? std::strerror(errno) : preparationError(db);
-  if (failure.empty() && sqlite3_prepare_v2(db, kInsert, -1, &store->insert_, nullptr) != SQLITE_OK)
-    failure = sqlite3_errmsg(db);
-  if (!failure.empty()) {
-    error = "cannot prepare the order store " + path + ": " + failure;
-    return nullptr;
-  }
-  store->watchJournal();
-  return store;
+  if (::fchmod(fd_, kOwnerOnly) != 0) return std::strerror(errno);
+  sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+  std::string failure = preparationError(db_);
+  if (failure.empty() && sqlite3_prepare_v2(db_, kInsert, -1, &insert_, nullptr) != SQLITE_OK)
+    failure = sqlite3_errmsg(db_);
+  return failure;
 }
 
 std::unique_ptr<OrderStore> OrderStore::openReadOnly(const std::string& path, std::string& error, bool journalBeside) {
   if (!isExistingDatabase(path, error)) return nullptr;
-  const std::string uri = uriOf(path, !journalBeside);
+  const std::string uri = uriOf(withFolderResolved(path), !journalBeside);
   if (uri.empty()) {
     error = "cannot read the order store " + path + ": the current folder cannot be found";
     return nullptr;
@@ -180,8 +208,8 @@ std::unique_ptr<OrderStore> OrderStore::openReadOnly(const std::string& path, st
   return std::unique_ptr<OrderStore>(new OrderStore(db, path, FileIdentity{}));
 }
 
-OrderStore::OrderStore(sqlite3* db, std::string path, FileIdentity identity)
-    : db_(db), path_(std::move(path)), identity_(identity) {}
+OrderStore::OrderStore(sqlite3* db, std::string path, FileIdentity identity, int fd)
+    : db_(db), path_(std::move(path)), identity_(identity), fd_(fd) {}
 
 OrderStore::~OrderStore() {
   // Closing deletes the journal by name: it must not be another file's.
@@ -189,6 +217,7 @@ OrderStore::~OrderStore() {
   if (watched_) stillAtPath(why);
   sqlite3_finalize(insert_);
   sqlite3_close(db_);
+  if (fd_ >= 0) ::close(fd_);
 }
 
 OrderStore::Added OrderStore::add(const std::string& orderNumber, const std::string& sealed,

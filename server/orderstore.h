@@ -68,7 +68,8 @@ class OrderStore {
   std::vector<StoredOrder> all(std::string& error);
 
  private:
-  OrderStore(sqlite3* db, std::string path, FileIdentity identity);
+  OrderStore(sqlite3* db, std::string path, FileIdentity identity, int fd = -1);
+  std::string prepare();
   void watchJournal();
   std::string whatMoved() const;
   std::string keepInOpenFile();
@@ -76,6 +77,11 @@ class OrderStore {
   sqlite3* db_;
   const std::string path_;
   const FileIdentity identity_;
+  // Our own descriptor of the store file, closed only after SQLite's: closing
+  // any descriptor of a file drops every lock the process holds on it, and a
+  // store no lock guards is checkpointed and its journal deleted by the next
+  // outside client that closes.
+  const int fd_;
   // The journal and its index as the server's store opened them; only that
   // store is watched.
   bool watched_ = false;

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 namespace orderserver {
 namespace {
@@ -33,21 +34,31 @@ std::string openingError(const std::string& path) {
 
 }  // namespace
 
-int openStoreFile(const std::string& path, std::string& error) {
-  int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kOwnerOnly);
-  if (fd >= 0 || errno != EEXIST) {
-    if (fd < 0) error = "cannot create the order store " + path + ": " + std::strerror(errno);
-    return fd;
+StoreFile openStoreFile(const std::string& path, std::string& error) {
+  StoreFile file{-1, withFolderResolved(path), true};
+  file.fd = ::open(file.path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kOwnerOnly);
+  if (file.fd >= 0 || errno != EEXIST) {
+    if (file.fd < 0) error = "cannot create the order store " + path + ": " + std::strerror(errno);
+    return file;
   }
-  fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
-  if (fd < 0) {
+  file.made = false;
+  file.fd = ::open(file.path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
+  if (file.fd < 0) {
     error = openingError(path);
-    return -1;
+    return file;
   }
-  error = databaseRefusal(fd, path, true);
-  if (error.empty()) return fd;
-  ::close(fd);
-  return -1;
+  error = databaseRefusal(file.fd, path, true);
+  if (error.empty()) return file;
+  ::close(file.fd);
+  file.fd = -1;
+  return file;
+}
+
+std::string withFolderResolved(const std::string& path) {
+  const std::filesystem::path given(path);
+  std::error_code failed;
+  const auto folder = std::filesystem::canonical(given.has_parent_path() ? given.parent_path() : ".", failed);
+  return failed ? path : (folder / given.filename()).string();
 }
 
 bool isExistingDatabase(const std::string& path, std::string& error) {

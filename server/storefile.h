@@ -16,11 +16,25 @@ struct FileIdentity {
   bool operator==(const FileIdentity&) const = default;
 };
 
-// Opens the store for writing without following a link; a new one is made
-// owner-only. An existing one must be empty or start as a database; its mode
-// is left alone until the database is known to be a store. -1 (with `error`
-// set) when refused.
-int openStoreFile(const std::string& path, std::string& error);
+// The store's file opened for writing: `path` names it with every link in its
+// folders followed, `made` when this opening created it.
+struct StoreFile {
+  int fd = -1;  // -1 when refused
+  std::string path;
+  bool made = false;
+};
+
+// Opens the store for writing without following a link as the file itself;
+// links in its folders are followed. A new one is made owner-only. An
+// existing one must be empty or start as a database; its mode is left alone
+// until the database is known to be a store. Messages name `path` as given.
+StoreFile openStoreFile(const std::string& path, std::string& error);
+
+// `path` with every link in its folders followed and its own name kept, so a
+// link as the file itself is still seen as one. SQLite told not to follow
+// links refuses one anywhere in a path. When the folder cannot be found the
+// path is given back as it is, and opening it says why.
+std::string withFolderResolved(const std::string& path);
 
 // True when `path` is an existing, non-empty database; checked without
 // changing the file. False with `error` set otherwise.
