@@ -1,5 +1,7 @@
 #include "server/orderstore.h"
 
+#include "server/rescuecopy.h"
+
 #include <sqlite3.h>
 
 #include <sys/stat.h>
@@ -148,6 +150,19 @@ void giveUp(std::unique_ptr<OrderStore> store, const StoreFile& file, std::optio
   removeIfStill(file.path, identity);
 }
 
+// Where the orders of a store no longer at its path are now, and what the
+// maker can do: once the server stops, the file it holds open is gone.
+std::string rescueNote(sqlite3* db, const std::string& path) {
+  std::string error;
+  const std::string copy = writeRescueCopy(db, path, error);
+  if (!copy.empty())
+    return "; every order it took is in " + copy + ", copied from the file the server holds open:"
+           " stop the server, then put that copy in place of the store or start the server on it";
+  return "; copying it into a new file beside it failed (" + error + "), so the orders it took are only in the file"
+         " the server holds open and are gone once it stops: keep the server running and copy that file from its"
+         " link in /proc/" + std::to_string(::getpid()) + "/fd first";
+}
+
 }  // namespace
 
 std::unique_ptr<OrderStore> OrderStore::open(const std::string& path, std::string& error) {
@@ -262,36 +277,34 @@ void OrderStore::watchJournal() {
   watched_ = true;
 }
 
-// What became of the store or its journal, and what the maker can do; empty
-// while both are where they were opened.
+// What became of the store or its journal; empty while both are where they
+// were opened.
 std::string OrderStore::whatMoved() const {
   const std::string store = "the order store " + path_;
   const auto now = identityAt(path_);
-  if (!now)
-    return store + " was deleted or moved; every order it took was written into it, so a moved store is whole:"
-                   " put it back or start the server on it where it is";
-  if (*now != identity_)
-    return store + " was replaced by another file; every order it took was written into the file it replaced,"
-                   " and the new file was left as it is";
+  if (!now) return store + " was deleted or moved (a moved store keeps every order it took)";
+  if (*now != identity_) return store + " was replaced by another file, which was left as it is";
   if (identityAt(path_ + kJournalSuffix) != journal_)
     return store + "'s journal " + path_ + kJournalSuffix +
            " was deleted or replaced; every order it took was written into the store first";
   return "";
 }
 
-// Writes the journal into the store file still open and empties it, then
-// removes our journal and its index from the store's names: closing then
-// deletes nothing by name, and nothing of ours is replayed onto whatever
-// file has the store's name next.
+// A store no longer at its path is copied whole first, then its journal is
+// written into the store file still open and emptied, and our journal and its
+// index are removed from the store's names: closing then deletes nothing by
+// name, and nothing of ours is replayed onto whatever file has the store's
+// name next.
 std::string OrderStore::keepInOpenFile() {
+  const std::string rescue = identityAt(path_) == identity_ ? "" : rescueNote(db_, path_);
   if (sqlite3_wal_checkpoint_v2(db_, nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr) != SQLITE_OK)
     return "; but writing its journal into it failed (" + std::string(sqlite3_errmsg(db_)) + "): keep " + path_ +
-           kJournalSuffix + " beside it";
+           kJournalSuffix + " beside it" + rescue;
   int keepJournal = 1;
   sqlite3_file_control(db_, "main", SQLITE_FCNTL_PERSIST_WAL, &keepJournal);
   removeIfStill(path_ + kJournalSuffix, journal_);
   removeIfStill(path_ + kJournalIndexSuffix, journalIndex_);
-  return "";
+  return rescue;
 }
 
 std::vector<StoredOrder> OrderStore::all() {

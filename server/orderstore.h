@@ -55,7 +55,8 @@ class OrderStore {
 
   // False, with `why` set, once the store's path or its journal's no longer
   // names the file opened (deleted, moved or replaced): orders added now
-  // would be lost with it. The first time, the journal is written whole into
+  // would be lost with it. The first time, a store no longer at its path is
+  // copied whole into a new file beside it, the journal is written whole into
   // the store file still open and our journal files are removed from those
   // names, so none is replayed onto another file; no order is added after.
   // The store being closed is checked the same way.
