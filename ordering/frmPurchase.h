@@ -104,6 +104,7 @@ private:
     // A maker's text (a price, shipping, tax, the taxed state, the terms) as
     // servedText reads it; the service state is compared whole instead.
     std::optional<std::string> fetchText(const char* path);
+    // The served bytes, before they are read as Latin-1.
     std::optional<std::string> fetchBytes(const char* path);
     void showConnectionFailure();
     void activate();
