@@ -6,6 +6,7 @@
 #include "ordering/frmVerifyOrder.h"
 #include "ordering/ordercipher.h"
 #include "ordering/placement.h"
+#include "ordering/servedtext.h"
 #include "ordering/serveraddress.h"
 #include "platform/doevents.h"
 #include "platform/formactivation.h"
@@ -146,13 +147,26 @@ void frmPurchase::setBoxText(const char* name, const QString& text)
     if (auto* combo = findChild<QComboBox*>(name)) combo->setCurrentIndex(combo->findText(text));
 }
 
-std::optional<std::string> frmPurchase::fetch(const char* path)
+std::optional<std::string> frmPurchase::fetchBytes(const char* path)
 {
     const std::optional<std::string> server = orderServerAddress();
     if (!server) return std::nullopt;
-    const std::optional<std::string> body = transfer_.OpenURL(*server + path);
+    return transfer_.OpenURL(*server + path);
+}
+
+std::optional<std::string> frmPurchase::fetch(const char* path)
+{
+    const std::optional<std::string> body = fetchBytes(path);
     if (!body) return std::nullopt;
     return fromLatin1(*body);
+}
+
+std::optional<std::string> frmPurchase::fetchText(const char* path)
+{
+    // The mark is UTF-8's bytes: taken off before they are read as Latin-1.
+    const std::optional<std::string> body = fetchBytes(path);
+    if (!body) return std::nullopt;
+    return fromLatin1(servedText(*body));
 }
 
 void frmPurchase::showConnectionFailure() { messages_.show(connectionFailure()); }
@@ -189,7 +203,7 @@ void frmPurchase::activate()
         KeyTable = std::string(kKeyTable);
         ListQuantity->setCurrentIndex(0);
         fillExpiryYears();
-        const std::optional<std::string> terms = fetchPrices() ? fetch("/terms.txt") : std::nullopt;
+        const std::optional<std::string> terms = fetchPrices() ? fetchText("/terms.txt") : std::nullopt;
         if (!terms) {
             showConnectionFailure();
             return hide();
@@ -205,15 +219,15 @@ bool frmPurchase::fetchPrices()
     const PlanKind* kind = planKind(OrderType);
     if (!kind) return true;
     pricesRead_ = false;
-    const std::optional<std::string> price = fetch(kind->pricePath);
+    const std::optional<std::string> price = fetchText(kind->pricePath);
     const std::optional<double> unitPrice = price ? servedAmount(*price) : std::nullopt;
     if (!unitPrice) return false;
     UnitPriceReply = *price;
     record.PriceText = model::numberText(*unitPrice);
-    const std::optional<std::string> shipping = fetch(kind->shippingPath);
+    const std::optional<std::string> shipping = fetchText(kind->shippingPath);
     if (!shipping) return false;
     ShippingReply = *shipping;
-    record.ShippingText = servedAmountText(ShippingReply);
+    record.ShippingText = ShippingReply;
     showPrice(record.PriceText);
     pricesRead_ = true;
     return true;
@@ -247,10 +261,10 @@ void frmPurchase::ListQuantity_Click()
     showPrice(record.PriceText);
     // Shipping does not depend on the quantity, but the server may have
     // changed it since the form opened.
-    const std::optional<std::string> shipping = fetch(kind->shippingPath);
+    const std::optional<std::string> shipping = fetchText(kind->shippingPath);
     if (!shipping) return showConnectionFailure();
     ShippingReply = *shipping;
-    record.ShippingText = servedAmountText(ShippingReply);
+    record.ShippingText = ShippingReply;
 }
 
 void frmPurchase::chkSameInfo_Click() { FrameBilling->setEnabled(!chkSameInfo->isChecked()); }
@@ -290,11 +304,11 @@ bool frmPurchase::placeOrder()
     else if (auto refusal = copyFields(FieldGroup::CardHolder, record, textOf, Alphabet)) return refuse(*refusal);
     if (auto refusal = copyFields(FieldGroup::Card, record, textOf, Alphabet)) return refuse(*refusal);
 
-    const std::optional<std::string> state = fetch("/State.txt");
-    const std::optional<std::string> tax = state ? fetch("/tax.txt") : std::nullopt;
+    const std::optional<std::string> state = fetchText("/State.txt");
+    const std::optional<std::string> tax = state ? fetchText("/tax.txt") : std::nullopt;
     if (!tax) return refuse(connectionFailure());
     txtState->setText(QString::fromStdString(*state));
-    txtSalesTax->setText(QString::fromStdString(servedAmountText(*tax)));
+    txtSalesTax->setText(QString::fromStdString(*tax));
     record.TaxText = taxText(txtState->text().toStdString(), record.CardHolderState, txtSalesTax->text().toStdString());
     const std::optional<std::string> total = totalText(record.PriceText, record.TaxText);
     if (!total) return refuse(connectionFailure());

@@ -101,6 +101,11 @@ private:
 
     // A server text by its path, or nothing when the transfer failed.
     std::optional<std::string> fetch(const char* path);
+    // A maker's text (a price, shipping, tax, the taxed state, the terms) as
+    // servedText reads it; the service state is compared whole instead.
+    std::optional<std::string> fetchText(const char* path);
+    // The served bytes, before they are read as Latin-1.
+    std::optional<std::string> fetchBytes(const char* path);
     void showConnectionFailure();
     void activate();
     // False when a price or shipping text failed to come or the price is

@@ -87,6 +87,14 @@ std::string leading(std::string_view s, std::size_t count)
     return std::string(s.substr(0, end));
 }
 constexpr int kYearBase = 1900;
+constexpr std::string_view kBlanks = " \t";
+
+std::string_view withoutBlanks(std::string_view s)
+{
+    const auto first = s.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
+}
 
 }  // namespace
 
@@ -127,15 +135,11 @@ void copyShippingToCardHolder(OrderRecord& record, const BoxText& textOf)
         record.*kCardHolderRules[i].field = textOf(kShippingRules[i].box);
 }
 
-std::string servedAmountText(std::string_view reply)
-{
-    return std::string(reply.substr(0, reply.find_last_not_of("\r\n") + 1));
-}
-
 std::string taxText(std::string_view stateReply, std::string_view cardHolderState, std::string_view taxReply)
 {
+    const std::string_view taxed = withoutBlanks(stateReply);
     // An empty reply names no state, so it taxes nobody, not the buyers who gave none.
-    return !stateReply.empty() && stateReply == cardHolderState ? std::string(taxReply) : kNoTax;
+    return !taxed.empty() && taxed == withoutBlanks(cardHolderState) ? std::string(taxReply) : kNoTax;
 }
 
 std::optional<std::string> totalText(std::string_view priceText, std::string_view taxText)

@@ -49,13 +49,10 @@ std::optional<std::string> copyFields(FieldGroup group, OrderRecord& record, con
 // The card holder's ten fields from the shipping boxes, unchecked.
 void copyShippingToCardHolder(OrderRecord& record, const BoxText& textOf);
 
-// A served amount text (shipping, tax) without the line ends a text editor
-// leaves at its end: LF, CR LF or CR. They are no part of the amount, and in
-// the order text they would add lines after the order number.
-std::string servedAmountText(std::string_view reply);
-
-// The tax rate text: the server's rate when its taxed state is exactly the
-// card holder's, trailing blank included; "0.00" otherwise.
+// The tax rate text: the server's rate when its taxed state is the card
+// holder's, blanks around either name aside (the form's state names end in
+// one, a maker's text may not); "0.00" otherwise. A State text of blanks
+// names no state.
 std::string taxText(std::string_view stateReply, std::string_view cardHolderState, std::string_view taxReply);
 
 // Price plus tax on it, in the design file's number text (leading blank).

@@ -2,7 +2,6 @@
 
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -17,29 +16,29 @@ namespace {
 constexpr int kFirstHttpError = 400;
 
 // The only network errors counted as a server never reached, as they come
-// before any answer: a refused connection (ERR_CONNECTION_REFUSED -102), an
-// unknown host (ERR_NAME_NOT_RESOLVED -105, ERR_NAME_RESOLUTION_FAILED -137)
-// and a time-out (ERR_CONNECTION_TIMED_OUT -118 while connecting,
-// ERR_TIMED_OUT -7 for any other wait). Every other failure without an HTTP
-// status - a connection closed or reset, an empty answer, a TLS failure, the
+// before the request goes out: a refused connection (ERR_CONNECTION_REFUSED
+// -102), an unknown host (ERR_NAME_NOT_RESOLVED -105,
+// ERR_NAME_RESOLUTION_FAILED -137) and a time-out while connecting
+// (ERR_CONNECTION_TIMED_OUT -118). Every other failure without an HTTP
+// status - any other time-out (ERR_TIMED_OUT -7 also ends the wait for an
+// answer), a connection closed or reset, an empty answer, a TLS failure, the
 // page's process ending - may come after the server had the request.
-constexpr std::array kUnreachedErrors = {-7, -102, -105, -118, -137};
-
-WebBrowser::Failure failureOf(const QWebEngineLoadingInfo& info)
-{
-    const auto domain = info.errorDomain();
-    const bool httpStatus = domain == QWebEngineLoadingInfo::HttpStatusCodeDomain;
-    // An HTTP error answer is shown as a page but is not a successful load.
-    if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus &&
-        (domain == QWebEngineLoadingInfo::NoErrorDomain || (httpStatus && info.errorCode() < kFirstHttpError)))
-        return WebBrowser::Failure::None;
-    if (httpStatus) return WebBrowser::Failure::ErrorAnswer;
-    if (std::ranges::find(kUnreachedErrors, info.errorCode()) != kUnreachedErrors.end())
-        return WebBrowser::Failure::Unreached;
-    return WebBrowser::Failure::CutOff;
-}
+constexpr std::array kUnreachedErrors = {-102, -105, -118, -137};
 
 }  // namespace
+
+WebBrowser::Failure WebBrowser::failureOf(QWebEngineLoadingInfo::LoadStatus status,
+                                          QWebEngineLoadingInfo::ErrorDomain domain, int errorCode)
+{
+    const bool httpStatus = domain == QWebEngineLoadingInfo::HttpStatusCodeDomain;
+    // An HTTP error answer is shown as a page but is not a successful load.
+    if (status == QWebEngineLoadingInfo::LoadSucceededStatus &&
+        (domain == QWebEngineLoadingInfo::NoErrorDomain || (httpStatus && errorCode < kFirstHttpError)))
+        return Failure::None;
+    if (httpStatus) return Failure::ErrorAnswer;
+    if (std::ranges::find(kUnreachedErrors, errorCode) != kUnreachedErrors.end()) return Failure::Unreached;
+    return Failure::CutOff;
+}
 
 WebBrowser::WebBrowser(QWidget* parent) : QWidget(parent), view_(new QWebEngineView(this))
 {
@@ -66,7 +65,7 @@ void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info)
     // reported on its own: no server said anything.
     if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus) return;
     loading_.clear();
-    const Failure failure = failureOf(info);
+    const Failure failure = failureOf(info.status(), info.errorDomain(), info.errorCode());
     location_ = failure == Failure::None ? info.url().toString() : QString();
     emit loaded(info.url().toString(), failure == Failure::None, failure);
 }

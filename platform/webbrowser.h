@@ -8,10 +8,10 @@
 // gone out; the page's own process ending is reported too.
 
 #include <QString>
+#include <QWebEngineLoadingInfo>
 #include <QWidget>
 
 class QWebEngineView;
-class QWebEngineLoadingInfo;
 
 namespace platform {
 
@@ -22,7 +22,7 @@ public:
     enum class Failure {
         None,         // it loaded
         ErrorAnswer,  // the server answered with an HTTP error status
-        Unreached,    // refused, unknown host or timed out: no answer came
+        Unreached,    // refused, unknown host or timed out connecting: the request never went out
         CutOff,       // it ended without an answer, its request perhaps already sent
     };
     Q_ENUM(Failure)
@@ -34,6 +34,10 @@ public:
     QString LocationURL() const { return location_; }
 
     QWebEngineView* view() const { return view_; }
+
+    // How a load that ended with `status` failed, from the error the page reported.
+    static Failure failureOf(QWebEngineLoadingInfo::LoadStatus status, QWebEngineLoadingInfo::ErrorDomain domain,
+                             int errorCode);
 
 signals:
     // A page finished loading: its address, whether it loaded well, and how it failed.

@@ -209,8 +209,9 @@ TEST_F(OrderingTest, TermsWrapUnlessALineIsTooLongToWrapAtOnce)
     EXPECT_TRUE(messages.shown.empty() && form->txtTerms->toPlainText().toStdString() == line);
 }
 
-// A price, a price for the quantity or a total past what a number holds: the prices could not be read, no order.
-TEST_F(OrderingTest, AmountsTooLargeToHoldAreUnreadPrices)
+// A price, a price for the quantity, a tax rate, or a total of amounts each held, past what a number holds: said as
+// prices not read, and no order is placed.
+TEST_F(OrderingTest, AmountsOrTheirTotalTooLargeToHoldPlaceNoOrder)
 {
     writeText("price.txt", "1e400");
     open(1);
@@ -225,7 +226,9 @@ TEST_F(OrderingTest, AmountsTooLargeToHoldAreUnreadPrices)
     EXPECT_EQ(form->lblPrice->text(), "Full size plans = $1E+308 US");
     writeText("tax.txt", "1e400");
     form->Command1->click();
-    EXPECT_EQ(messages.texts(), Texts(4, kFailure));
+    writeText("tax.txt", "1");  // 1E+308 and as much again in tax
+    form->Command1->click();
+    EXPECT_EQ(messages.texts(), Texts(5, kFailure));
     EXPECT_TRUE(form->postingPage().empty() && form->isVisible());
 }
 

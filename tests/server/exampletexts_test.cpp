@@ -24,8 +24,8 @@ std::string exampleText(std::string_view name) {
 
 }  // namespace
 
-// The form compares whole texts: a line end after "1" would close it, one
-// after the state's blank would tax no buyer.
+// The form compares the service's state whole: a line end after "1" would
+// close it.
 TEST(ExampleTexts, OpenTheServicePriceBothPlansAndTaxOneStateOfTheList) {
   for (std::string_view name : orderserver::kServedTexts) EXPECT_NE(exampleText(name), kMissing) << name;
   EXPECT_EQ(exampleText("v120.txt"), "1");
