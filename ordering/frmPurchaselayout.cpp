@@ -91,7 +91,6 @@ QWidget* frmPurchase::buildPrice()
     ListQuantity = comboBox("ListQuantity", numberItems(1, kQuantities, 1));
     lblPrice = new QLabel;
     lblPrice->setObjectName("lblPrice");
-    lblPrice->setTextFormat(Qt::PlainText);  // the served price, never markup
     auto* qty = new QLabel("Qty:");
     qty->setObjectName("Label25");
     row->addWidget(qty);
