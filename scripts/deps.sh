@@ -7,7 +7,7 @@ sudo_cmd=""
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libqt6opengl6-dev
           qt6-webengine-dev libgl-dev xvfb xauth fonts-dejavu-core clang locales
           libmicrohttpd-dev libsodium-dev libgnutls28-dev libcpp-httplib-dev libsqlite3-dev libssl-dev
-          pkg-config openssl dbus-daemon openbox x11-utils xdotool)
+          pkg-config openssl dbus-daemon openbox x11-utils xdotool libxcb1-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -28,6 +28,9 @@ namespace {
 
 constexpr int kSettleMs = 5000;
 constexpr int kClickSettleMs = 300;
+// Only a failing run waits this long: a loaded machine's window manager can
+// take seconds to pass a close request on.
+constexpr int kCloseMs = 30000;
 // The screen run_wm.sh gives the X server; openbox reserves none of it.
 const QRect kScreen(0, 0, 1600, 1000);
 
@@ -206,14 +209,16 @@ TEST_F(Launch, EveryWindowIsPlacedOnScreenOwnedAndSizedAtItsFirstShow)
     }
 
     // The data window closed by the window manager is View > Data unchecked.
+    // Only the manager acts on the request, so Qt's own close() cannot pass.
     dialogs::frmInfo& info = form->info();
-    info.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&info));
-    testsupport::closeByWindowManager(info.winId());
-    const QDeadlineTimer deadline(kSettleMs);
-    while (testsupport::x11Window(info.winId()).viewable && !deadline.hasExpired()) QTest::qWait(20);
-    EXPECT_EQ(std::pair(testsupport::x11Window(info.winId()).viewable, form->menu("ViewData").Checked()),
-              std::pair(false, false));
+    ASSERT_TRUE(testsupport::closeByWindowManager(info.winId()));
+    const auto shownAndChecked = [&] {
+        return std::pair(info.isVisible() || testsupport::x11Window(info.winId()).viewable,
+                         form->menu("ViewData").Checked());
+    };
+    const QDeadlineTimer deadline(kCloseMs);
+    while (shownAndChecked() != std::pair(false, false) && !deadline.hasExpired()) QTest::qWait(20);
+    EXPECT_EQ(shownAndChecked(), std::pair(false, false));
     expectFrame(*form, kScreen);
     expectAllOnScreen("13_data_window_closed");
     EXPECT_TRUE(messages.shown.empty()) << messages.texts().front();
