@@ -1,5 +1,7 @@
 #include "server/ordersealing.h"
 
+#include "server/ownermode.h"
+
 #include <sodium.h>
 
 #include <fcntl.h>
@@ -12,7 +14,6 @@
 namespace orderserver {
 namespace {
 
-constexpr mode_t kOwnerOnly = 0600;
 constexpr std::size_t kHexBytes = 2 * kKeyBytes;
 
 // The sealed fields, each as its decimal length, a line end and its bytes.

@@ -1,5 +1,6 @@
 #include "server/orderstore.h"
 
+#include "server/ownermode.h"
 #include "server/rescuecopy.h"
 
 #include <sqlite3.h>
@@ -17,7 +18,6 @@
 namespace orderserver {
 namespace {
 
-constexpr mode_t kOwnerOnly = S_IRUSR | S_IWUSR;
 constexpr int kBusyTimeoutMs = 5000;
 // SQLite's names for the journal and its shared index, beside the store.
 constexpr const char* kJournalSuffix = "-wal";

@@ -1,5 +1,7 @@
 #include "server/rescuecopy.h"
 
+#include "server/ownermode.h"
+
 #include <sqlite3.h>
 
 #include <fcntl.h>
@@ -12,7 +14,6 @@
 namespace orderserver {
 namespace {
 
-constexpr mode_t kOwnerOnly = S_IRUSR | S_IWUSR;
 constexpr const char* kRescueMark = ".rescued-";
 // Far more than one second's losses; past it the folder is at fault.
 constexpr int kMaxNamesPerSecond = 100;

@@ -1,5 +1,7 @@
 #include "server/storefile.h"
 
+#include "server/ownermode.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,7 +13,6 @@
 namespace orderserver {
 namespace {
 
-constexpr mode_t kOwnerOnly = S_IRUSR | S_IWUSR;
 constexpr char kDatabaseHeader[] = "SQLite format 3";  // with its NUL: the file's first 16 bytes
 
 // Empty when the open file may be taken as a database, or why not; an empty
