@@ -1,5 +1,6 @@
 #include "model/file/rowreader.h"
 
+#include "model/file/byteordermark.h"
 #include "model/file/numbertext.h"
 
 #include <algorithm>
@@ -13,13 +14,10 @@ namespace {
 // anything larger round up beyond the largest double, and a file saved with
 // such a value would no longer open.
 constexpr double kLargestWritable = 1.79769313486231E+308;
-// Some editors put a UTF-8 byte-order mark before the first row.
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 }  // namespace
 
-RowReader::RowReader(std::string_view text) : text_(text)
+RowReader::RowReader(std::string_view text) : text_(withoutByteOrderMark(text))
 {
-    if (text_.starts_with(kByteOrderMark)) text_.remove_prefix(kByteOrderMark.size());
     text = text_;
     rowsLeft_ = std::size_t(std::count(text.begin(), text.end(), '\n'));
     if (!text.empty() && text.back() != '\n') ++rowsLeft_;
