@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 
+#include <optional>
+
 namespace ordering {
 
 namespace {
