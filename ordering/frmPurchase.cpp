@@ -6,6 +6,7 @@
 #include "ordering/frmVerifyOrder.h"
 #include "ordering/ordercipher.h"
 #include "ordering/placement.h"
+#include "ordering/serveddecoding.h"
 #include "ordering/servedtext.h"
 #include "ordering/serveraddress.h"
 #include "platform/doevents.h"
@@ -83,11 +84,6 @@ void showTerms(QPlainTextEdit& box, const QString& text)
     box.setPlainText(text);
 }
 
-std::string fromLatin1(const std::string& bytes)
-{
-    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size())).toStdString();
-}
-
 struct PlanKind {
     const char* pricePath;
     const char* shippingPath;
@@ -158,15 +154,14 @@ std::optional<std::string> frmPurchase::fetch(const char* path)
 {
     const std::optional<std::string> body = fetchBytes(path);
     if (!body) return std::nullopt;
-    return fromLatin1(*body);
+    return decodedServedText(*body);
 }
 
 std::optional<std::string> frmPurchase::fetchText(const char* path)
 {
-    // The mark is UTF-8's bytes: taken off before they are read as Latin-1.
-    const std::optional<std::string> body = fetchBytes(path);
-    if (!body) return std::nullopt;
-    return fromLatin1(servedText(*body));
+    const std::optional<std::string> text = fetch(path);
+    if (!text) return std::nullopt;
+    return servedText(*text);
 }
 
 void frmPurchase::showConnectionFailure() { messages_.show(connectionFailure()); }

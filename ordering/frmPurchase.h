@@ -99,12 +99,13 @@ private:
     QWidget* buildPrice();
     QWidget* buildTerms();
 
-    // A server text by its path, or nothing when the transfer failed.
+    // A server text by its path, decoded as decodedServedText reads it, or
+    // nothing when the transfer failed.
     std::optional<std::string> fetch(const char* path);
     // A maker's text (a price, shipping, tax, the taxed state, the terms) as
     // servedText reads it; the service state is compared whole instead.
     std::optional<std::string> fetchText(const char* path);
-    // The served bytes, before they are read as Latin-1.
+    // The served bytes, before they are decoded.
     std::optional<std::string> fetchBytes(const char* path);
     void showConnectionFailure();
     void activate();

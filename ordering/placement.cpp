@@ -87,14 +87,6 @@ std::string leading(std::string_view s, std::size_t count)
     return std::string(s.substr(0, end));
 }
 constexpr int kYearBase = 1900;
-constexpr std::string_view kBlanks = " \t";
-
-std::string_view withoutBlanks(std::string_view s)
-{
-    const auto first = s.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
-}
 
 }  // namespace
 
@@ -137,9 +129,8 @@ void copyShippingToCardHolder(OrderRecord& record, const BoxText& textOf)
 
 std::string taxText(std::string_view stateReply, std::string_view cardHolderState, std::string_view taxReply)
 {
-    const std::string_view taxed = withoutBlanks(stateReply);
     // An empty reply names no state, so it taxes nobody, not the buyers who gave none.
-    return !taxed.empty() && taxed == withoutBlanks(cardHolderState) ? std::string(taxReply) : kNoTax;
+    return !stateReply.empty() && stateReply == cardHolderState ? std::string(taxReply) : kNoTax;
 }
 
 std::optional<std::string> totalText(std::string_view priceText, std::string_view taxText)

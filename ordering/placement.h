@@ -49,10 +49,9 @@ std::optional<std::string> copyFields(FieldGroup group, OrderRecord& record, con
 // The card holder's ten fields from the shipping boxes, unchecked.
 void copyShippingToCardHolder(OrderRecord& record, const BoxText& textOf);
 
-// The tax rate text: the server's rate when its taxed state is the card
-// holder's, blanks around either name aside (the form's state names end in
-// one, a maker's text may not); "0.00" otherwise. A State text of blanks
-// names no state.
+// The tax rate text: the server's rate when its taxed state is exactly the
+// card holder's, whole and case-sensitive, so it carries the trailing blank
+// of the form's state names; "0.00" otherwise.
 std::string taxText(std::string_view stateReply, std::string_view cardHolderState, std::string_view taxReply);
 
 // Price plus tax on it, in the design file's number text (leading blank).

@@ -69,8 +69,10 @@ TEST(Placement, EveryEmptyRequiredBoxHasItsMessage)
 TEST(Placement, TaxOnlyForTheServersStateAndTotals)
 {
     EXPECT_EQ(taxText("", "", "0.088") + "|" + taxText("Texas ", "Oregon ", "0.088"), "0.00|0.00");
-    // Blanks around a name do not make another state; blanks alone name none.
-    EXPECT_EQ(taxText("\tOregon", "Oregon ", "0.088") + "|" + taxText("  ", "  ", "0.088"), "0.088|0.00");
+    // The name is compared whole: a blank more or less names another state.
+    EXPECT_EQ(taxText("\tOregon", "Oregon ", "0.088") + "|" + taxText("Oregon", "Oregon ", "0.088") + "|" +
+                  taxText("Oregon ", "Oregon ", "0.088"),
+              "0.00|0.00|0.088");
     EXPECT_EQ(totalText("135", "0.00").value() + "|" + totalText("free", "0.088").value() + "|" +
                   totalText("-10", "0.5").value(),
               " 135| 0|-15");

@@ -7,9 +7,11 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSslConfiguration>
+#include <QStringEncoder>
 #include <QTcpServer>
 #include <QWebEngineCertificateError>
 #include <QWebEngineLoadingInfo>
@@ -139,8 +141,8 @@ TEST_F(VerifyTest, PlacingAnOrder)
     form->verify().cmdCancel_Click();
     EXPECT_TRUE(form->postingPage().empty());
 
-    // Buyers of another state pay no tax.
-    writeText("State.txt", "Texas ");
+    // Without the state's trailing blank no tax applies.
+    writeText("State.txt", "Oregon");
     open(1);
     form->Command1->click();
     EXPECT_EQ(r.TaxText + "|" + r.TotalText, "0.00| 45");
@@ -212,8 +214,8 @@ TEST_F(VerifyTest, ServedAmountsEndingInALineEndArePlacedThankedAndStoredWithThe
             << listing;
 }
 
-// Price, tax and State texts as an editor may save them: a byte-order mark in front, line ends after, the state's
-// name without the blank the form's list gives it. Each order is charged the price and tax the texts name.
+// Price, tax and State texts as an editor may save them: a byte-order mark in front, line ends after. Each order is
+// charged the price and tax the texts name.
 TEST_F(VerifyTest, ServedTextsWithAByteOrderMarkOrLineEndsChargeTheirPriceAndTax)
 {
     const auto process = startServerProgram();
@@ -221,7 +223,7 @@ TEST_F(VerifyTest, ServedTextsWithAByteOrderMarkOrLineEndsChargeTheirPriceAndTax
     const struct { std::string price, tax, state; } rows[] = {{mark + "45\r\n", "0.088", "Oregon "},
                                                               {"45", mark + "0.088\n", "Oregon "},
                                                               {"45", "0.088", "Oregon \n"},
-                                                              {"45", "0.088", "Oregon\r\n"}};
+                                                              {"45", "0.088", mark + "Oregon \r\n"}};
     for (int i = 0; i < 4; ++i) {
         writeText("price.txt", rows[i].price), writeText("tax.txt", rows[i].tax);
         writeText("State.txt", rows[i].state);
@@ -231,6 +233,44 @@ TEST_F(VerifyTest, ServedTextsWithAByteOrderMarkOrLineEndsChargeTheirPriceAndTax
     for (const char* second : {"07", "08", "09", "10"})
         EXPECT_EQ(servertest::occurrences(listing, second + std::string("PM\r\n 45\r\n0\r\n0.088\r\n 48.96\r\n\n")), 1u)
             << second << "\n" << listing;
+}
+
+// `utf8` as an editor saving UTF-16 writes it: a byte-order mark, then the characters in the given byte order.
+std::string utf16(std::string_view utf8, QStringConverter::Encoding order)
+{
+    QStringEncoder encoder(order, QStringConverter::Flag::WriteBom);
+    return QByteArray(encoder.encode(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())))).toStdString();
+}
+
+// Texts saved as UTF-16 in either byte order, or as UTF-8 with or without a mark, read as their editor wrote them: the
+// form, the verify window and the stored order carry their characters, and only the state written as the list's item,
+// trailing blank included, is taxed.
+TEST_F(VerifyTest, ServedTextsAreReadInTheEncodingTheirEditorSavedAndTheStateIsComparedWhole)
+{
+    const auto process = startServerProgram();
+    const std::string mark = "\xEF\xBB\xBF", terms = "Caf\xC3\xA9 \xE2\x80\x94 \xC2\xA9 2026";
+    const std::string shipping = "8.50 \xE2\x82\xAC";  // the euro sign: one character, one blank in the order
+    const auto le = [](std::string_view text) { return utf16(text, QStringConverter::Utf16LE); };
+    const auto be = [](std::string_view text) { return utf16(text, QStringConverter::Utf16BE); };
+    const struct { std::string price, tax, state, shipping, terms; } rows[] = {
+        {le("45\r\n"), le("0.088\r\n"), le("Oregon \r\n"), shipping, terms},
+        {be("45"), be("0.088"), be("Oregon "), be(shipping), mark + terms + "\r\n"},
+        {"45", le("0.088"), le("Oregon\r\n"), le(shipping), le(terms)},
+        {"45", "0.088", mark + " Oregon \n", shipping, terms}};
+    for (int i = 0; i < 4; ++i) {
+        writeText("price.txt", rows[i].price), writeText("tax.txt", rows[i].tax), writeText("State.txt", rows[i].state);
+        writeText("shipping.txt", rows[i].shipping), writeText("terms.txt", rows[i].terms);
+        ASSERT_TRUE(placeNumbered(i)) << i;
+        const ordering::frmVerifyOrder& verify = form->verify();
+        EXPECT_EQ(QStringList({form->txtTerms->toPlainText(), verify.lblShipping->text(), verify.lblPrice->text()})
+                      .join('|').toStdString(), terms + "|$" + shipping + "|$ 45") << i;
+    }
+    const std::string listing = orderListing();
+    const std::string taxed = "\r\n 45\r\n8.50  \r\n0.088\r\n 48.96\r\n\n";
+    const std::string untaxed = "\r\n 45\r\n8.50  \r\n0.00\r\n 45\r\n\n";
+    for (const auto& [second, charged] :
+         {std::pair{"07PM", taxed}, {"08PM", taxed}, {"09PM", untaxed}, {"10PM", untaxed}})
+        EXPECT_EQ(servertest::occurrences(listing, second + charged), 1u) << second << "\n" << listing;
 }
 
 // Whether `label` draws its text as it stands: as a plain-text label of its text, font and size draws it.
