@@ -76,11 +76,17 @@ class ServerProcess {
   ServerProcess& operator=(const ServerProcess&) = delete;
   // The exit status once the signal (0: none) has ended it.
   int kill(int signal) {
-    if (pid_ != 0) ::kill(pid_, signal), ::waitpid(pid_, &status_, 0);
+    if (pid_ > 0) ::kill(pid_, signal), ::waitpid(pid_, &status_, 0);
     pid_ = 0;
     return status_;
   }
-  int port() const { return std::atoi(firstLine.substr(firstLine.rfind(':') + 1).c_str()); }
+  // The port it listens on; a program that did not start fails the test with what it said, and gets port 0, where
+  // every connection is refused.
+  int port() const {
+    const int port = std::atoi(firstLine.substr(firstLine.rfind(':') + 1).c_str());
+    if (port <= 0) ADD_FAILURE() << "the order server did not start: " << firstLine << log();
+    return port;
+  }
   std::string log() const {
     std::ostringstream text;
     text << std::ifstream(logPath_).rdbuf();
