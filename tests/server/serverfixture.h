@@ -113,9 +113,13 @@ class ServerTest : public ::testing::Test {
     server_.reset();
   }
 
-  // An order posted on a fresh connection to `port`, by default the running server's.
-  httplib::Result post(const httplib::MultipartFormDataItems& form, int port = 0) const {
-    httplib::Client c("127.0.0.1", port ? port : server_->port());
+  // An order posted on a fresh connection to the server running in this process, or to `port`.
+  httplib::Result post(const httplib::MultipartFormDataItems& form) const {
+    return post(form, server_ ? server_->port() : 0);
+  }
+  // Port 0 is the port of a server that did not start: the connection is refused and the test fails, it goes on.
+  httplib::Result post(const httplib::MultipartFormDataItems& form, int port) const {
+    httplib::Client c("127.0.0.1", port);
     c.set_connection_timeout(5);
     c.set_read_timeout(10);
     return c.Post(std::string(ordering::kOrderScriptPath), form);

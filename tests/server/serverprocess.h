@@ -2,6 +2,7 @@
 // The order server as its own program, started on port 0 by the tests, and its maker's tools run beside it.
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -11,10 +12,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -48,6 +52,39 @@ inline pid_t startProgram(std::vector<std::string> args, int out, int err, rlim_
   return pid;
 }
 
+// Long past what any start or tool run of the tests takes: a program still silent or running then has hung.
+inline constexpr unsigned kToolDeadlineSeconds = 10;
+
+// How often a bounded run looks whether the program has ended.
+inline constexpr std::chrono::milliseconds kEndPollInterval{10};
+
+// Appends what `fd` gives to `into` until its end or until `until`.
+inline void readUntil(int fd, std::string& into, std::chrono::steady_clock::time_point until) {
+  char buffer[4096];
+  for (;;) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(until - std::chrono::steady_clock::now()).count();
+    pollfd ready{fd, POLLIN, 0};
+    const int polled = left > 0 ? ::poll(&ready, 1, int(left)) : 0;
+    if (polled == 0) return;
+    if (polled < 0) continue;  // a signal: look again
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return;
+    into.append(buffer, std::size_t(n));
+  }
+}
+
+// The exit status of `pid`; one still running at `until` has hung and is killed with SIGKILL, which nothing it blocks
+// or ignores can put off.
+inline int waitUntil(pid_t pid, std::chrono::steady_clock::time_point until) {
+  int status = 0;
+  while (::waitpid(pid, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() >= until) ::kill(pid, SIGKILL);
+    std::this_thread::sleep_for(kEndPollInterval);
+  }
+  return status;
+}
+
 // The program serving `folder` and its store on port 0, with `extra` options; its first line read, its log kept in
 // the folder's server.log. A file-size limit, when given, is the program's own: set after the fork.
 class ServerProcess {
@@ -65,8 +102,11 @@ class ServerProcess {
     ::close(out[1]);
     ::close(log);
     stdout_ = ::fdopen(out[0], "r");
+    // A program still silent at the deadline has hung: its first line stays empty and port() fails the test.
+    const auto deadline = std::chrono::milliseconds(std::chrono::seconds(kToolDeadlineSeconds));
+    pollfd said{out[0], POLLIN, 0};
     char line[256] = {};
-    if (std::fgets(line, sizeof line, stdout_)) firstLine = line;
+    if (::poll(&said, 1, int(deadline.count())) > 0 && std::fgets(line, sizeof line, stdout_)) firstLine = line;
   }
   ~ServerProcess() {
     kill(SIGKILL);
@@ -76,11 +116,17 @@ class ServerProcess {
   ServerProcess& operator=(const ServerProcess&) = delete;
   // The exit status once the signal (0: none) has ended it.
   int kill(int signal) {
-    if (pid_ != 0) ::kill(pid_, signal), ::waitpid(pid_, &status_, 0);
+    if (pid_ > 0) ::kill(pid_, signal), ::waitpid(pid_, &status_, 0);
     pid_ = 0;
     return status_;
   }
-  int port() const { return std::atoi(firstLine.substr(firstLine.rfind(':') + 1).c_str()); }
+  // The port it listens on; a program that did not start fails the test with what it said, and gets port 0, where
+  // every connection is refused.
+  int port() const {
+    const int port = std::atoi(firstLine.substr(firstLine.rfind(':') + 1).c_str());
+    if (port <= 0) ADD_FAILURE() << "the order server did not start: " << firstLine << log();
+    return port;
+  }
   std::string log() const {
     std::ostringstream text;
     text << std::ifstream(logPath_).rdbuf();
@@ -101,56 +147,51 @@ struct ToolRun {
   std::string output;  // stdout and stderr
 };
 
-// The program run to its end with `args`.
-inline ToolRun runProgram(const std::string& args) {
-  std::FILE* out = ::popen((std::string(QUILLOCK_ORDERSERVER) + " " + args + " 2>&1").c_str(), "r");
+// How a program is run to its end.
+struct RunOptions {
+  std::string stdoutFile;  // empty: stdout goes into the output with stderr
+  rlim_t fileSizeLimit = RLIM_INFINITY;
+  std::chrono::milliseconds deadline = std::chrono::seconds(kToolDeadlineSeconds);
+};
+
+// The program run to its end with `args`; one still running at the deadline is killed.
+inline ToolRun runToEnd(std::vector<std::string> args, const RunOptions& options = {}) {
+  const auto until = std::chrono::steady_clock::now() + options.deadline;
   ToolRun run;
-  for (char buffer[4096]; std::size_t n = std::fread(buffer, 1, sizeof buffer, out);) run.output.append(buffer, n);
-  run.status = ::pclose(out);
+  int output[2];
+  if (::pipe2(output, O_CLOEXEC) != 0) {
+    ADD_FAILURE() << "no pipe: " << std::strerror(errno);
+    return run;
+  }
+  const int out = options.stdoutFile.empty()
+                      ? output[1]
+                      : ::open(options.stdoutFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  EXPECT_GE(out, 0) << options.stdoutFile << ": " << std::strerror(errno);
+  const pid_t pid = startProgram(std::move(args), out, output[1], options.fileSizeLimit);
+  if (out != output[1]) ::close(out);
+  ::close(output[1]);
+  readUntil(output[0], run.output, until);
+  ::close(output[0]);
+  EXPECT_GT(pid, 0) << "no child: " << std::strerror(errno);
+  if (pid > 0) run.status = waitUntil(pid, until);
   return run;
 }
 
-// Long past what any tool run of the tests takes: a tool still running then has hung.
-inline constexpr unsigned kToolDeadlineSeconds = 10;
+// The program run to its end with `args` (words split at spaces), stdout and stderr in `output`.
+inline ToolRun runProgram(const std::string& args) {
+  std::istringstream words(args);
+  return runToEnd({std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()});
+}
 
 // The program run to its end with `args`, its stdout written to `out` under a file-size limit of its own, as a shell
-// gives it; `output` holds its stderr only. A program that hangs is ended by SIGALRM at the deadline.
+// gives it; `output` holds its stderr only.
 inline ToolRun runTool(std::vector<std::string> args, const std::string& out, rlim_t fileSizeLimit = RLIM_INFINITY) {
-  const int outFd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-  int errors[2];
-  EXPECT_EQ(::pipe(errors), 0);
-  const pid_t pid = startProgram(std::move(args), outFd, errors[1], fileSizeLimit, kToolDeadlineSeconds);
-  ::close(outFd);
-  ::close(errors[1]);
-  ToolRun run;
-  char buffer[4096];
-  for (ssize_t n; (n = ::read(errors[0], buffer, sizeof buffer)) > 0;) run.output.append(buffer, std::size_t(n));
-  ::close(errors[0]);
-  EXPECT_GT(pid, 0);
-  if (pid > 0) ::waitpid(pid, &run.status, 0);
-  return run;
+  return runToEnd(std::move(args), {out, fileSizeLimit});
 }
 
-// How often a bounded run looks whether the program has ended.
-inline constexpr std::chrono::milliseconds kEndPollInterval{10};
-
-// The program run with `args`, stdout and stderr in `output` (a pipe's worth: for programs that say little). One still
-// running at the deadline has hung and is killed with SIGKILL, which nothing it blocks or ignores can put off.
+// The program run with `args`, stdout and stderr in `output`, killed when still running at `deadline`.
 inline ToolRun runWithin(std::vector<std::string> args, std::chrono::seconds deadline) {
-  int output[2];
-  EXPECT_EQ(::pipe2(output, O_CLOEXEC), 0);
-  const pid_t pid = startProgram(std::move(args), output[1], output[1], RLIM_INFINITY);
-  ::close(output[1]);
-  ToolRun run;
-  const auto until = std::chrono::steady_clock::now() + deadline;
-  while (pid > 0 && ::waitpid(pid, &run.status, WNOHANG) == 0) {
-    if (std::chrono::steady_clock::now() >= until) ::kill(pid, SIGKILL);
-    std::this_thread::sleep_for(kEndPollInterval);
-  }
-  char buffer[4096];  // the program has ended: the pipe holds all it wrote
-  for (ssize_t n; (n = ::read(output[0], buffer, sizeof buffer)) > 0;) run.output.append(buffer, std::size_t(n));
-  ::close(output[0]);
-  return run;
+  return runToEnd(std::move(args), {{}, RLIM_INFINITY, deadline});
 }
 
 // The fixture with the maker's tools at hand.

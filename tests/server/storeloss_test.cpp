@@ -15,7 +15,13 @@ void expectListed(const std::string& listing, std::initializer_list<const char*>
 
 // The copy of the store the log names last, as the program writes it when the store's path no longer leads to it.
 fs::path lastRescueCopy(const std::string& log) {
-  const std::size_t from = log.rfind(" is in ") + std::string_view(" is in ").size();
+  const std::string_view marker = " is in ";
+  const std::size_t at = log.rfind(marker);
+  if (at == std::string::npos) {
+    ADD_FAILURE() << "no rescue copy is named in the log:\n" << log;
+    return {};
+  }
+  const std::size_t from = at + marker.size();
   return log.substr(from, log.find(", copied", from) - from);
 }
 
