@@ -4,6 +4,7 @@
 // order number and the time received are in clear; the rest is sealed.
 
 #include "server/storefile.h"
+#include "server/storewatch.h"
 
 #include <atomic>
 #include <map>
@@ -72,8 +73,6 @@ class OrderStore {
   OrderStore(sqlite3* db, std::string path, FileIdentity identity, int fd = -1);
   std::string prepare();
   void watchJournal();
-  std::string whatMoved() const;
-  std::string keepInOpenFile();
   std::mutex mutex_;
   sqlite3* db_;
   const std::string path_;
@@ -83,10 +82,8 @@ class OrderStore {
   // store no lock guards is checkpointed and its journal deleted by the next
   // outside client that closes.
   const int fd_;
-  // The journal and its index as the server's store opened them; only that
-  // store is watched.
-  bool watched_ = false;
-  std::optional<FileIdentity> journal_, journalIndex_;
+  // Only the server's store is watched.
+  std::unique_ptr<StoreWatch> watch_;
   // Why the store was given up; empty while it is where it was opened.
   std::string lost_;
   std::atomic<bool> lostFlag_ = false;
