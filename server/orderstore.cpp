@@ -211,9 +211,10 @@ OrderStore::OrderStore(sqlite3* db, std::string path, FileIdentity identity, int
     : db_(db), path_(std::move(path)), identity_(identity), fd_(fd) {}
 
 OrderStore::~OrderStore() {
-  // Closing deletes the journal by name: it must not be another file's.
-  std::string why;
-  if (watch_) stillAtPath(why);
+  // Closing deletes the journal by name: it must not be another file's. The
+  // server's own stop has looked already when the store was given up.
+  std::string news;
+  if (watch_ && !lostFlag_) stillAtPath(news, true);
   sqlite3_finalize(insert_);
   sqlite3_close(db_);
   if (fd_ >= 0) ::close(fd_);
@@ -241,19 +242,21 @@ OrderStore::Added OrderStore::add(const std::string& orderNumber, const std::str
   return {id, false};
 }
 
-void OrderStore::watchJournal() { watch_ = std::make_unique<StoreWatch>(db_, path_, identity_); }
+void OrderStore::watchJournal() { watch_ = std::make_unique<StoreWatch>(db_, path_, identity_, fd_); }
 
-bool OrderStore::stillAtPath(std::string& why) {
+bool OrderStore::stillAtPath(std::string& news, bool stopping) {
   // Looking takes no lock, so checks do not queue behind commits.
   if (!lostFlag_ && watch_->whatMoved().empty()) return true;
-  const std::lock_guard lock(mutex_);
-  if (lost_.empty()) {
-    lost_ = watch_->whatMoved();
+  std::string lost;
+  {
+    const std::lock_guard lock(mutex_);
+    if (lost_.empty()) lost_ = watch_->whatMoved();
     if (lost_.empty()) return true;
-    lost_ += watch_->keepInOpenFile();
     lostFlag_ = true;
+    lost = lost_;
   }
-  why = lost_;
+  // No order is added from here on, so keeping the orders needs no lock of the store's.
+  news = watch_->keepOrders(lost, stopping);
   return false;
 }
 
