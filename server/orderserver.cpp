@@ -133,8 +133,9 @@ OrderServer::OrderServer(const ServerOptions& options, LogSink log)
 
 OrderServer::~OrderServer() {
   if (daemon_) MHD_stop_daemon(daemon_);
-  // A store moved or replaced since the last post is logged as a post finds it.
-  if (store_) storeStillThere();
+  // A store moved or replaced since the last post is logged as a post finds
+  // it; one lost before gets a last try at keeping its orders.
+  if (store_) storeStillThere(true);
 }
 
 std::unique_ptr<OrderServer> OrderServer::start(const ServerOptions& options, LogSink log,
@@ -297,12 +298,14 @@ int OrderServer::takeOrder(MHD_Connection* connection, PostInProgress& post) {
 }
 
 // An order added to a store whose file was deleted or replaced is lost with
-// it, so it must not be thanked for.
-bool OrderServer::storeStillThere() {
-  if (storeLost_) return false;
-  std::string why;
-  if (store_->stillAtPath(why)) return true;
-  if (!storeLost_.exchange(true)) log_(why + "; no more orders are taken until the server is restarted");
+// it, so it must not be thanked for. Each later check tries again to keep the
+// orders it took.
+bool OrderServer::storeStillThere(bool stopping) {
+  std::string news;
+  if (store_->stillAtPath(news, stopping)) return true;
+  if (news.empty()) return false;
+  if (!storeLost_.exchange(true)) news += "; no more orders are taken until the server is restarted";
+  log_(news);
   return false;
 }
 

@@ -74,14 +74,14 @@ class OrderServer {
   int refuseTooLarge(MHD_Connection* connection, bool bodyStarted);
   int serveText(MHD_Connection* connection, std::string_view url);
   int takeOrder(MHD_Connection* connection, PostInProgress& post);
-  bool storeStillThere();
+  bool storeStillThere(bool stopping = false);
 
   ServerOptions options_;
   LogSink log_;
   OrderKey publicKey_{};
   std::unique_ptr<OrderStore> store_;
   OrderFingerprints fingerprints_;
-  // Set for good once the store's file is gone: posts are refused until a restart.
+  // Set once the store's loss is logged, so that only the first line says posts are refused until a restart.
   std::atomic<bool> storeLost_ = false;
   std::unique_ptr<ConnectionDeadlines> deadlines_;
   std::string cert_, key_;

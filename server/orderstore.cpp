@@ -1,7 +1,7 @@
 #include "server/orderstore.h"
 
 #include "server/ownermode.h"
-#include "server/rescuecopy.h"
+#include "server/storewatch.h"
 
 #include <sqlite3.h>
 
@@ -19,9 +19,6 @@ namespace orderserver {
 namespace {
 
 constexpr int kBusyTimeoutMs = 5000;
-// SQLite's names for the journal and its shared index, beside the store.
-constexpr const char* kJournalSuffix = "-wal";
-constexpr const char* kJournalIndexSuffix = "-shm";
 
 // WAL keeps readers off the writers' backs; FULL syncs every commit, so an
 // answered order survives a crash or a power cut.
@@ -150,19 +147,6 @@ void giveUp(std::unique_ptr<OrderStore> store, const StoreFile& file, std::optio
   removeIfStill(file.path, identity);
 }
 
-// Where the orders of a store no longer at its path are now, and what the
-// maker can do: once the server stops, the file it holds open is gone.
-std::string rescueNote(sqlite3* db, const std::string& path) {
-  std::string error;
-  const std::string copy = writeRescueCopy(db, path, error);
-  if (!copy.empty())
-    return "; every order it took is in " + copy + ", copied from the file the server holds open:"
-           " stop the server, then put that copy in place of the store or start the server on it";
-  return "; copying it into a new file beside it failed (" + error + "), so the orders it took are only in the file"
-         " the server holds open and are gone once it stops: keep the server running and copy that file from its"
-         " link in /proc/" + std::to_string(::getpid()) + "/fd first";
-}
-
 }  // namespace
 
 std::unique_ptr<OrderStore> OrderStore::open(const std::string& path, std::string& error) {
@@ -227,9 +211,10 @@ OrderStore::OrderStore(sqlite3* db, std::string path, FileIdentity identity, int
     : db_(db), path_(std::move(path)), identity_(identity), fd_(fd) {}
 
 OrderStore::~OrderStore() {
-  // Closing deletes the journal by name: it must not be another file's.
-  std::string why;
-  if (watched_) stillAtPath(why);
+  // Closing deletes the journal by name: it must not be another file's. The
+  // server's own stop has looked already when the store was given up.
+  std::string news;
+  if (watch_ && !lostFlag_) stillAtPath(news, true);
   sqlite3_finalize(insert_);
   sqlite3_close(db_);
   if (fd_ >= 0) ::close(fd_);
@@ -257,54 +242,22 @@ OrderStore::Added OrderStore::add(const std::string& orderNumber, const std::str
   return {id, false};
 }
 
-bool OrderStore::stillAtPath(std::string& why) {
+void OrderStore::watchJournal() { watch_ = std::make_unique<StoreWatch>(db_, path_, identity_, fd_); }
+
+bool OrderStore::stillAtPath(std::string& news, bool stopping) {
   // Looking takes no lock, so checks do not queue behind commits.
-  if (!lostFlag_ && whatMoved().empty()) return true;
-  const std::lock_guard lock(mutex_);
-  if (lost_.empty()) {
-    lost_ = whatMoved();
+  if (!lostFlag_ && watch_->whatMoved().empty()) return true;
+  std::string lost;
+  {
+    const std::lock_guard lock(mutex_);
+    if (lost_.empty()) lost_ = watch_->whatMoved();
     if (lost_.empty()) return true;
-    if (watched_) lost_ += keepInOpenFile();
     lostFlag_ = true;
+    lost = lost_;
   }
-  why = lost_;
+  // No order is added from here on, so keeping the orders needs no lock of the store's.
+  news = watch_->keepOrders(lost, stopping);
   return false;
-}
-
-void OrderStore::watchJournal() {
-  journal_ = identityAt(path_ + kJournalSuffix);
-  journalIndex_ = identityAt(path_ + kJournalIndexSuffix);
-  watched_ = true;
-}
-
-// What became of the store or its journal; empty while both are where they
-// were opened.
-std::string OrderStore::whatMoved() const {
-  const std::string store = "the order store " + path_;
-  const auto now = identityAt(path_);
-  if (!now) return store + " was deleted or moved (a moved store keeps every order it took)";
-  if (*now != identity_) return store + " was replaced by another file, which was left as it is";
-  if (identityAt(path_ + kJournalSuffix) != journal_)
-    return store + "'s journal " + path_ + kJournalSuffix +
-           " was deleted or replaced; every order it took was written into the store first";
-  return "";
-}
-
-// A store no longer at its path is copied whole first, then its journal is
-// written into the store file still open and emptied, and our journal and its
-// index are removed from the store's names: closing then deletes nothing by
-// name, and nothing of ours is replayed onto whatever file has the store's
-// name next.
-std::string OrderStore::keepInOpenFile() {
-  const std::string rescue = identityAt(path_) == identity_ ? "" : rescueNote(db_, path_);
-  if (sqlite3_wal_checkpoint_v2(db_, nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr) != SQLITE_OK)
-    return "; but writing its journal into it failed (" + std::string(sqlite3_errmsg(db_)) + "): keep " + path_ +
-           kJournalSuffix + " beside it" + rescue;
-  int keepJournal = 1;
-  sqlite3_file_control(db_, "main", SQLITE_FCNTL_PERSIST_WAL, &keepJournal);
-  removeIfStill(path_ + kJournalSuffix, journal_);
-  removeIfStill(path_ + kJournalIndexSuffix, journalIndex_);
-  return rescue;
 }
 
 std::vector<StoredOrder> OrderStore::all() {

@@ -4,6 +4,7 @@
 // order number and the time received are in clear; the rest is sealed.
 
 #include "server/storefile.h"
+#include "server/storewatch.h"
 
 #include <atomic>
 #include <map>
@@ -53,14 +54,13 @@ class OrderStore {
   Added add(const std::string& orderNumber, const std::string& sealed, const std::string& fingerprint,
             std::string& error);
 
-  // False, with `why` set, once the store's path or its journal's no longer
-  // names the file opened (deleted, moved or replaced): orders added now
-  // would be lost with it. The first time, a store no longer at its path is
-  // copied whole into a new file beside it, the journal is written whole into
-  // the store file still open and our journal files are removed from those
-  // names, so none is replayed onto another file; no order is added after.
-  // The store being closed is checked the same way.
-  bool stillAtPath(std::string& why);
+  // False once the store's path, its journal's or its journal index's no
+  // longer names the file opened (deleted, moved or replaced): orders added
+  // now would be lost with it, and none is added after. From then on each
+  // call, and the one at the stop (`stopping`), keeps the store's orders as
+  // StoreWatch::keepOrders does; `news` is what the log should say, empty
+  // when nothing changed since it was said.
+  bool stillAtPath(std::string& news, bool stopping = false);
 
   // Every stored order, oldest first; for the owner's tools and the tests.
   std::vector<StoredOrder> all();
@@ -72,8 +72,6 @@ class OrderStore {
   OrderStore(sqlite3* db, std::string path, FileIdentity identity, int fd = -1);
   std::string prepare();
   void watchJournal();
-  std::string whatMoved() const;
-  std::string keepInOpenFile();
   std::mutex mutex_;
   sqlite3* db_;
   const std::string path_;
@@ -83,10 +81,8 @@ class OrderStore {
   // store no lock guards is checkpointed and its journal deleted by the next
   // outside client that closes.
   const int fd_;
-  // The journal and its index as the server's store opened them; only that
-  // store is watched.
-  bool watched_ = false;
-  std::optional<FileIdentity> journal_, journalIndex_;
+  // Only the server's store is watched.
+  std::unique_ptr<StoreWatch> watch_;
   // Why the store was given up; empty while it is where it was opened.
   std::string lost_;
   std::atomic<bool> lostFlag_ = false;

@@ -1,7 +1,10 @@
 #pragma once
 // A whole copy of the open store, written into a new file beside its path
 // when that path no longer leads to it: the orders would otherwise go with
-// the file the server holds open once it stops.
+// the file the server holds open once it stops. A journal that could not be
+// written into its store is moved aside under a new name the same way.
+
+#include "server/storefile.h"
 
 #include <ctime>
 #include <string>
@@ -9,6 +12,10 @@
 struct sqlite3;
 
 namespace orderserver {
+
+// What SQLite said of the last failure on `db`, with the system's reason when
+// a system call failed ("disk I/O error: No space left on device").
+std::string failureOf(sqlite3* db);
 
 // Creates an empty owner-only file named after `storePath` and the UTC time
 // `when` ("orders.sqlite.rescued-20261207T131500Z", then "-2", "-3" and on
@@ -18,7 +25,15 @@ std::string createRescueFile(const std::string& storePath, std::time_t when, std
 
 // Copies every order `db` holds, its journal included, into a new rescue file
 // for `storePath`. Its name, or empty with `error` set; a copy cut short is
-// removed.
+// removed while its name still leads to it.
 std::string writeRescueCopy(sqlite3* db, const std::string& storePath, std::string& error);
+
+// Moves the journal `journal` at `journalPath` to a new name made from it and
+// the UTC time `when` ("orders.sqlite-wal.set-aside-20261207T131500Z", then
+// "-2" and on while taken), never over an existing file. No such name ends
+// in "-wal", so SQLite replays it onto no file. The new name, or empty with
+// `error` set.
+std::string setJournalAside(const std::string& journalPath, FileIdentity journal, std::time_t when,
+                            std::string& error);
 
 }  // namespace orderserver
