@@ -18,12 +18,18 @@ constexpr int kFirstHttpError = 400;
 // The only network errors counted as a server never reached, as they come
 // before the request goes out: a refused connection (ERR_CONNECTION_REFUSED
 // -102), an unknown host (ERR_NAME_NOT_RESOLVED -105,
-// ERR_NAME_RESOLUTION_FAILED -137) and a time-out while connecting
-// (ERR_CONNECTION_TIMED_OUT -118). Every other failure without an HTTP
+// ERR_NAME_RESOLUTION_FAILED -137), a time-out while connecting
+// (ERR_CONNECTION_TIMED_OUT -118), and a first TLS handshake that cannot
+// agree on its terms: no version enabled (ERR_NO_SSL_VERSIONS_ENABLED -112),
+// no common version or cipher (ERR_SSL_VERSION_OR_CIPHER_MISMATCH -113,
+// ERR_SSL_OBSOLETE_CIPHER -172) or a TLS 1.3 server seen downgraded
+// (ERR_TLS13_DOWNGRADE_DETECTED -180). A refused certificate, by its domain,
+// never reached the server either. Every other failure without an HTTP
 // status - any other time-out (ERR_TIMED_OUT -7 also ends the wait for an
-// answer), a connection closed or reset, an empty answer, a TLS failure, the
-// page's process ending - may come after the server had the request.
-constexpr std::array kUnreachedErrors = {-102, -105, -118, -137};
+// answer), a connection closed or reset, an empty answer, any other TLS
+// failure (one may come from a renegotiation after the request), the page's
+// process ending - may come after the server had the request.
+constexpr std::array kUnreachedErrors = {-102, -105, -112, -113, -118, -137, -172, -180};
 
 }  // namespace
 
@@ -36,6 +42,7 @@ WebBrowser::Failure WebBrowser::failureOf(QWebEngineLoadingInfo::LoadStatus stat
         (domain == QWebEngineLoadingInfo::NoErrorDomain || (httpStatus && errorCode < kFirstHttpError)))
         return Failure::None;
     if (httpStatus) return Failure::ErrorAnswer;
+    if (domain == QWebEngineLoadingInfo::CertificateErrorDomain) return Failure::Unreached;
     if (std::ranges::find(kUnreachedErrors, errorCode) != kUnreachedErrors.end()) return Failure::Unreached;
     return Failure::CutOff;
 }

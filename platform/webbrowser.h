@@ -22,7 +22,7 @@ public:
     enum class Failure {
         None,         // it loaded
         ErrorAnswer,  // the server answered with an HTTP error status
-        Unreached,    // refused, unknown host or timed out connecting: the request never went out
+        Unreached,    // refused, unknown host, timed out connecting, TLS refused: the request never went out
         CutOff,       // it ended without an answer, its request perhaps already sent
     };
     Q_ENUM(Failure)
