@@ -1,5 +1,7 @@
 #include "platform/webbrowser.h"
 
+#include "platform/urlorigin.h"
+
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
@@ -7,9 +9,36 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <utility>
 
 namespace platform {
+
+// A page that keeps to one origin: a load, post or redirect elsewhere is
+// refused before anything is sent. The program's own loads (a page set from
+// memory) always go.
+class OriginPage : public QWebEnginePage {
+public:
+    OriginPage(std::function<void()> redirectRefused, QObject* parent)
+        : QWebEnginePage(parent), redirectRefused_(std::move(redirectRefused))
+    {
+    }
+
+    void setOrigin(const QUrl& origin) { origin_ = origin; }
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override
+    {
+        if (type == NavigationTypeTyped || sameOrigin(url, origin_)) return true;
+        // The request that was redirected has reached its server.
+        if (type == NavigationTypeRedirect && isMainFrame) redirectRefused_();
+        return false;
+    }
+
+private:
+    QUrl origin_;
+    std::function<void()> redirectRefused_;
+};
 
 namespace {
 
@@ -47,18 +76,32 @@ WebBrowser::Failure WebBrowser::failureOf(QWebEngineLoadingInfo::LoadStatus stat
     return Failure::CutOff;
 }
 
-WebBrowser::WebBrowser(QWidget* parent) : QWidget(parent), view_(new QWebEngineView(this))
+// The view is made first, so it goes before the page it shows.
+WebBrowser::WebBrowser(QWidget* parent)
+    : QWidget(parent),
+      view_(new QWebEngineView(this)),
+      page_(new OriginPage([this] { QMetaObject::invokeMethod(this, &WebBrowser::cutOff, Qt::QueuedConnection); },
+                           this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
-    connect(view_->page(), &QWebEnginePage::loadingChanged, this, &WebBrowser::loadingChanged);
-    connect(view_->page(), &QWebEnginePage::renderProcessTerminated, this, &WebBrowser::processEnded);
+    view_->setPage(page_);
+    deadline_.setSingleShot(true);
+    deadline_.setInterval(kLoadDeadline);
+    connect(&deadline_, &QTimer::timeout, this, [this] {
+        // A load stopped with none in its place has nothing left to cut off.
+        if (page_->isLoading()) cutOff();
+        else loading_.clear();
+    });
+    connect(page_, &QWebEnginePage::loadingChanged, this, &WebBrowser::loadingChanged);
+    connect(page_, &QWebEnginePage::renderProcessTerminated, this, &WebBrowser::processEnded);
 }
 
 void WebBrowser::setPage(const QString& html, const QString& baseUrl)
 {
     location_.clear();
+    page_->setOrigin(QUrl(baseUrl));
     view_->setHtml(html, QUrl(baseUrl));
 }
 
@@ -66,11 +109,14 @@ void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info)
 {
     if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
         loading_ = info.url().toString();
+        deadline_.start();
+        emit started(loading_);
         return;
     }
-    // A stopped load was replaced by another, or its process ended, which is
-    // reported on its own: no server said anything.
+    // A stopped load was replaced by another, or its process ended, or it
+    // was cut off here, each reported on its own.
     if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus) return;
+    deadline_.stop();
     loading_.clear();
     const Failure failure = failureOf(info.status(), info.errorDomain(), info.errorCode());
     location_ = failure == Failure::None ? info.url().toString() : QString();
@@ -79,8 +125,18 @@ void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info)
 
 void WebBrowser::processEnded()
 {
+    deadline_.stop();
     location_.clear();
     emit ended(std::exchange(loading_, QString()));
+}
+
+void WebBrowser::cutOff()
+{
+    deadline_.stop();
+    location_.clear();
+    const QString url = std::exchange(loading_, QString());
+    view_->stop();
+    emit loaded(url, false, Failure::CutOff);
 }
 
 }  // namespace platform
