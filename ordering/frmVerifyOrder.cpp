@@ -10,6 +10,8 @@
 #include "platform/webbrowser.h"
 
 #include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -117,14 +119,31 @@ frmVerifyOrder::frmVerifyOrder(frmPurchase& purchase, model::MessageBox& message
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    connect(WebBrowser1, &platform::WebBrowser::started, this, [this](const QString& url) {
+        if (isScript(url)) showPosting(true);
+    });
     connect(WebBrowser1, &platform::WebBrowser::loaded, this,
             [this](const QString& url, bool ok, platform::WebBrowser::Failure failure) {
+                showPosting(false);
                 // A post ended: the page was there to use.
                 if (isScript(url)) pageRestarted_ = notShownSaid_ = false;
                 if (std::exchange(refusalPending_, false)) return reportRefusal();
                 if (!ok && isScript(url)) postRefused(failureMessage(failure));
             });
-    connect(WebBrowser1, &platform::WebBrowser::ended, this, [this](const QString& loading) { pageEnded(loading); });
+    connect(WebBrowser1, &platform::WebBrowser::ended, this, [this](const QString& loading) {
+        showPosting(false);
+        pageEnded(loading);
+    });
+}
+
+frmVerifyOrder::~frmVerifyOrder() { showPosting(false); }
+
+void frmVerifyOrder::showPosting(bool posting)
+{
+    // The application's cursor, as the fetches show theirs: the page's own area shows it too.
+    if (std::exchange(posting_, posting) == posting) return;
+    if (posting) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    else QGuiApplication::restoreOverrideCursor();
 }
 
 void frmVerifyOrder::build()
@@ -295,6 +314,7 @@ void frmVerifyOrder::pageEnded(const QString& loading)
 
 void frmVerifyOrder::endWatch()
 {
+    showPosting(false);
     refusalPending_ = false;
     pageRestarted_ = notShownSaid_ = false;
     purchase_.dropPostingPage();

@@ -25,6 +25,9 @@ class frmVerifyOrder : public QWidget {
     Q_OBJECT
 public:
     frmVerifyOrder(frmPurchase& purchase, model::MessageBox& messages, QWidget* parent = nullptr);
+    ~frmVerifyOrder() override;
+    frmVerifyOrder(const frmVerifyOrder&) = delete;
+    frmVerifyOrder& operator=(const frmVerifyOrder&) = delete;
 
     // Shows the order: loads the window the first time, else activates it.
     void showOrder();
@@ -67,12 +70,15 @@ private:
     // The page's own process ended while it was loading `loading` (empty: while idle).
     void pageEnded(const QString& loading);
     void endWatch();
+    // The wait cursor while a post is out, restored however it ends.
+    void showPosting(bool posting);
 
     frmPurchase& purchase_;
     bool loaded_ = false;
     bool refusalPending_ = false;
     bool pageRestarted_ = false;  // set again after its process ended, not posted from since
     bool notShownSaid_ = false;   // that the posting page could not be shown
+    bool posting_ = false;        // a post is out: the wait cursor shows
     const char* refusal_ = nullptr;  // the failure's message, without the contact address
     model::MessageBox& messages_;
 };

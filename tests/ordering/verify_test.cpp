@@ -1,3 +1,4 @@
+#include "loopbackserver.h"
 #include "orderingfixture.h"
 #include "tests/server/serverprocess.h"
 
@@ -5,6 +6,7 @@
 #include "ordering/frmVerifyOrder.h"
 #include "platform/webbrowser.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -58,6 +60,29 @@ protected:
     {
         verify.WebBrowser1->view()->page()->runJavaScript(before +
                                                           "document.querySelector(\"input[type=submit]\").click()");
+    }
+
+    // The posting page shown again as a page of the server at `address`, as the page of an order placed there.
+    void movePageTo(ordering::frmVerifyOrder& verify, const QString& address)
+    {
+        setenv(ordering::kOrderServerVariable, address.toUtf8().constData(), 1);
+        QSignalSpy loaded(verify.WebBrowser1, &platform::WebBrowser::loaded);
+        verify.Form_Activate();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !loaded.isEmpty(); }, kWaitMs));
+    }
+
+    // Presses Place Order on the page moved to the server at `address`, its form posting there.
+    void placeAt(ordering::frmVerifyOrder& verify, const QString& address)
+    {
+        movePageTo(verify, address);
+        pressPlaceOrder(verify, "document.forms[0].action = '" + address + ordering::kOrderScriptPath.data() + "';");
+    }
+
+    QString realAddress() const { return "http://127.0.0.1:" + QString::number(server_->port()); }
+
+    static bool waiting()
+    {
+        return QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
     }
 
     // Kills the page's own process, as the system may, at each load whose address `endsAt` takes, and at each new
@@ -436,21 +461,76 @@ TEST_F(VerifyTest, APostCutOffMayHaveArrivedAndIsStoredOnceWhenPlacedAgain)
     QTcpServer silent;
     ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
     QObject::connect(&silent, &QTcpServer::newConnection, [&] { silent.nextPendingConnection()->close(); });
-    const QString silentAddress = "http://127.0.0.1:" + QString::number(silent.serverPort());
-    setenv(ordering::kOrderServerVariable, silentAddress.toUtf8().constData(), 1);
-    pressPlaceOrder(verify, "document.forms[0].action = '" + silentAddress + ordering::kOrderScriptPath.data() + "';");
+    placeAt(verify, "http://127.0.0.1:" + QString::number(silent.serverPort()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return saidAndBack(1); }, kWaitMs));
-    setenv(ordering::kOrderServerVariable, ("http://127.0.0.1:" + std::to_string(server_->port())).c_str(), 1);
     endPageProcesses();
     endsAt = [](const QUrl& url) { return url.path() == ordering::kOrderScriptPath.data(); };
-    pressPlaceOrder(verify);
+    placeAt(verify, realAddress());
     ASSERT_TRUE(QTest::qWaitFor([&] { return saidAndBack(2); }, kWaitMs));
     EXPECT_EQ(messages.texts(), std::vector<std::string>(2, kStopped));
+    EXPECT_FALSE(QGuiApplication::overrideCursor());
 
     endsAt = [](const QUrl&) { return false; };
     pressPlaceOrder(verify);
     ASSERT_TRUE(QTest::qWaitFor([this] { return thanks() > 0; }, kWaitMs));
     EXPECT_EQ(storedOrders().size(), 1u);
+}
+
+// A server that takes the post and never answers: the post is stopped at its deadline and may have arrived, the wait
+// cursor showing until then; the page is ready for the order to go through.
+TEST_F(VerifyTest, APostNeverAnsweredEndsAtItsDeadlineWithTheWaitCursorUntilThen)
+{
+    constexpr std::chrono::seconds kShortDeadline{2};
+    orderingtest::LoopbackServer holding(QHostAddress::LocalHost);
+    ASSERT_TRUE(holding.listening());
+    open(1);
+    fillSoundOrder();
+    ordering::frmVerifyOrder& verify = continueAndLoad();
+    verify.WebBrowser1->setLoadDeadline(kShortDeadline);
+    std::vector<bool> waitingAtMessage;
+    messages.onShow = [&] { waitingAtMessage.push_back(waiting()); };
+    EXPECT_FALSE(waiting());
+
+    placeAt(verify, holding.address());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return holding.postsCame() == 1; }, kWaitMs));
+    EXPECT_TRUE(waiting());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.shown.empty(); }, kWaitMs));
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{kStopped});
+    EXPECT_EQ(waitingAtMessage, std::vector<bool>{false});
+    EXPECT_TRUE(verify.isVisible() && verify.Timer1.isActive() && !verify.WebBrowser1->LocationURL().isEmpty());
+
+    placeAt(verify, realAddress());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return thanks() > 0; }, kWaitMs));
+    EXPECT_FALSE(waiting());
+    EXPECT_EQ(storedOrders().size(), 1u);
+}
+
+// A post answered with a redirect to another origin is not followed there, whatever the redirect: nothing reaches the
+// other address, and the post may have arrived.
+TEST_F(VerifyTest, APostRedirectedToAnotherOriginSendsNothingThere)
+{
+    orderingtest::LoopbackServer elsewhere(QHostAddress("127.0.0.2"));
+    orderingtest::LoopbackServer redirecting(QHostAddress::LocalHost);
+    ASSERT_TRUE(elsewhere.listening() && redirecting.listening());
+    open(1);
+    fillSoundOrder();
+    ordering::frmVerifyOrder& verify = continueAndLoad();
+    const auto saidAndBack = [&](std::size_t count) {
+        return messages.shown.size() == count && !verify.WebBrowser1->LocationURL().isEmpty();
+    };
+    const QByteArray target = (elsewhere.address() + ordering::kOrderScriptPath.data()).toUtf8();
+    const char* statuses[] = {"307 Temporary Redirect", "302 Found"};
+    for (std::size_t i = 0; i < std::size(statuses); ++i) {
+        redirecting.answer = "HTTP/1.1 " + QByteArray(statuses[i]) + "\r\nLocation: " + target +
+                             "\r\nContent-Length: 0\r\n\r\n";
+        placeAt(verify, redirecting.address());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return saidAndBack(i + 1); }, kWaitMs)) << statuses[i];
+    }
+    QTest::qWait(200);  // time enough for anything sent on to arrive
+    EXPECT_EQ(messages.texts(), std::vector<std::string>(2, kStopped));
+    EXPECT_EQ(redirecting.postsCame(), 2);
+    EXPECT_EQ(elsewhere.connections, 0);
+    EXPECT_TRUE(elsewhere.received.isEmpty());
 }
 
 }  // namespace

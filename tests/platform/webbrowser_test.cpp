@@ -17,6 +17,12 @@ TEST(WebBrowser, OnlyFailuresBeforeTheRequestWentOutAreUnreached)
         {Info::ConnectionErrorDomain, -102, Failure::Unreached},  // refused
         {Info::ConnectionErrorDomain, -118, Failure::Unreached},  // timed out connecting
         {Info::InternalErrorDomain, -7, Failure::CutOff},         // timed out waiting for the answer
+        {Info::CertificateErrorDomain, -202, Failure::Unreached},  // the server's certificate refused
+        {Info::CertificateErrorDomain, -200, Failure::Unreached},  // for another name
+        {Info::ConnectionErrorDomain, -113, Failure::Unreached},  // no common TLS version or cipher
+        {Info::ConnectionErrorDomain, -107, Failure::CutOff},     // any TLS protocol error
+        {Info::ConnectionErrorDomain, -114, Failure::CutOff},     // a renegotiation, asked after the request
+        {Info::ConnectionErrorDomain, -100, Failure::CutOff},     // closed
     };
     const auto name = [](Failure failure) { return QMetaEnum::fromType<Failure>().valueToKey(int(failure)); };
     for (const auto& c : cases)
