@@ -19,9 +19,6 @@ namespace orderserver {
 namespace {
 
 constexpr int kBusyTimeoutMs = 5000;
-// SQLite's names for the journal and its shared index, beside the store.
-constexpr const char* kJournalSuffix = "-wal";
-constexpr const char* kJournalIndexSuffix = "-shm";
 
 // WAL keeps readers off the writers' backs; FULL syncs every commit, so an
 // answered order survives a crash or a power cut.
@@ -129,24 +126,25 @@ std::string uriOf(const std::string& path, bool immutable) {
   return uri + (immutable ? "?mode=ro&immutable=1" : "?mode=ro");
 }
 
-// Whether a journal or its index is beside the store at `path`.
-bool journalAt(const std::string& path) {
-  return identityAt(path + kJournalSuffix) || identityAt(path + kJournalIndexSuffix);
+// The journal and its index beside the store at `path`, each as found.
+struct JournalFiles {
+  std::optional<FileIdentity> journal, index;
+};
+
+JournalFiles journalAt(const std::string& path) {
+  return {identityAt(path + kJournalSuffix), identityAt(path + kJournalIndexSuffix)};
 }
 
 // Closes a refused store and, when this start made its file, removes what it
-// made: the journal files SQLite made beside it (any found there before are
-// another's), then the file; each only while its path still names it.
+// made: the journal files SQLite made beside it (those found there before
+// are left), then the file; each only while its path still names it.
 void giveUp(std::unique_ptr<OrderStore> store, const StoreFile& file, std::optional<FileIdentity> identity,
-            bool journalFound) {
-  const auto journal = identityAt(file.path + kJournalSuffix);
-  const auto journalIndex = identityAt(file.path + kJournalIndexSuffix);
+            const JournalFiles& found) {
+  const JournalFiles now = journalAt(file.path);
   store.reset();
   if (!file.made) return;
-  if (!journalFound) {
-    removeIfStill(file.path + kJournalSuffix, journal);
-    removeIfStill(file.path + kJournalIndexSuffix, journalIndex);
-  }
+  if (now.journal != found.journal) removeIfStill(file.path + kJournalSuffix, now.journal);
+  if (now.index != found.index) removeIfStill(file.path + kJournalIndexSuffix, now.index);
   removeIfStill(file.path, identity);
 }
 
@@ -170,7 +168,7 @@ std::unique_ptr<OrderStore> OrderStore::open(const std::string& path, std::strin
   if (file.fd < 0) return nullptr;
   const auto identity = identityOf(file.fd);
   const std::string unidentified = identity ? "" : std::strerror(errno);
-  const bool journalFound = journalAt(file.path);
+  const JournalFiles journalBefore = journalAt(file.path);
   sqlite3* db = nullptr;
   const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX | SQLITE_OPEN_NOFOLLOW;
   const bool opened = sqlite3_open_v2(file.path.c_str(), &db, flags, nullptr) == SQLITE_OK && askedTrue(db, kRecognise);
@@ -186,7 +184,7 @@ std::unique_ptr<OrderStore> OrderStore::open(const std::string& path, std::strin
     return store;
   }
   // A refused first start leaves no file that a later start or read would take for a store.
-  giveUp(std::move(store), file, identity, journalFound);
+  giveUp(std::move(store), file, identity, journalBefore);
   return nullptr;
 }
 

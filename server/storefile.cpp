@@ -28,6 +28,31 @@ std::string databaseRefusal(int fd, const std::string& path, bool emptyAllowed) 
   return "";
 }
 
+// Why no store may be made or taken at `resolved`, where none is yet: SQLite
+// would empty a journal with content beside it into the new store, and with
+// it the orders it holds. Empty when no such journal is there.
+std::string leftJournalRefusal(const std::string& resolved, const std::string& path) {
+  struct stat info {};
+  const std::string journal = resolved + kJournalSuffix;
+  if (::lstat(journal.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size == 0) return "";
+  return "cannot open the order store " + path + ": no store is at that path, but its journal " + path +
+         kJournalSuffix + " is beside it and holds " + std::to_string(info.st_size) +
+         " bytes of orders not yet written into their store, which was moved or deleted. The journal was left as it"
+         " is and no file was made: put that store back at " + path + " and start again, or, only if those orders"
+         " are kept elsewhere, move the journal aside first";
+}
+
+// Why the file open at `fd`, made by this opening or found, cannot be the
+// store: it is empty beside a journal with content. One this opening made is
+// removed again.
+std::string emptyBesideJournal(int fd, const StoreFile& file, const std::string& path) {
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || info.st_size != 0) return "";
+  std::string refusal = leftJournalRefusal(file.path, path);
+  if (!refusal.empty() && file.made) removeIfStill(file.path, FileIdentity{info.st_dev, info.st_ino});
+  return refusal;
+}
+
 std::string openingError(const std::string& path) {
   return errno == ELOOP ? path + " is a symbolic link, not an order store"
                         : "cannot open the order store " + path + ": " + std::strerror(errno);
@@ -37,18 +62,20 @@ std::string openingError(const std::string& path) {
 
 StoreFile openStoreFile(const std::string& path, std::string& error) {
   StoreFile file{-1, withFolderResolved(path), true};
+  error = identityAt(file.path) ? "" : leftJournalRefusal(file.path, path);
+  if (!error.empty()) return file;
   file.fd = ::open(file.path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kOwnerOnly);
-  if (file.fd >= 0 || errno != EEXIST) {
-    if (file.fd < 0) error = "cannot create the order store " + path + ": " + std::strerror(errno);
-    return file;
+  if (file.fd < 0 && errno == EEXIST) {
+    file.made = false;
+    file.fd = ::open(file.path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
+    if (file.fd < 0) error = openingError(path);
+  } else if (file.fd < 0) {
+    error = "cannot create the order store " + path + ": " + std::strerror(errno);
   }
-  file.made = false;
-  file.fd = ::open(file.path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
-  if (file.fd < 0) {
-    error = openingError(path);
-    return file;
-  }
-  error = databaseRefusal(file.fd, path, true);
+  if (file.fd < 0) return file;
+  // Checked again on the open file: a journal may have come between the look and the opening.
+  error = file.made ? "" : databaseRefusal(file.fd, path, true);
+  if (error.empty()) error = emptyBesideJournal(file.fd, file, path);
   if (error.empty()) return file;
   ::close(file.fd);
   file.fd = -1;

@@ -9,6 +9,10 @@
 
 namespace orderserver {
 
+// SQLite's names for the journal and its shared index, beside the store.
+inline constexpr const char* kJournalSuffix = "-wal";
+inline constexpr const char* kJournalIndexSuffix = "-shm";
+
 // Which file a path named: the same device and inode are the same file.
 struct FileIdentity {
   dev_t device = 0;
@@ -27,7 +31,10 @@ struct StoreFile {
 // Opens the store for writing without following a link as the file itself;
 // links in its folders are followed. A new one is made owner-only. An
 // existing one must be empty or start as a database; its mode is left alone
-// until the database is known to be a store. Messages name `path` as given.
+// until the database is known to be a store. Where no store is yet (nothing
+// at the path, or an empty file), a journal with content beside it is of a
+// store moved or deleted: that start is refused, the journal left as it is
+// and no file made. Messages name `path` as given.
 StoreFile openStoreFile(const std::string& path, std::string& error);
 
 // `path` with every link in its folders followed and its own name kept, so a
