@@ -135,6 +135,13 @@ JournalFiles journalAt(const std::string& path) {
   return {identityAt(path + kJournalSuffix), identityAt(path + kJournalIndexSuffix)};
 }
 
+// Empty once the journal and its index SQLite holds open beside the store at
+// `path` are owner-only, or why not.
+std::string journalKeptPrivate(const std::string& path) {
+  std::string failure = keepOpenFileOwnerOnly(path + kJournalSuffix);
+  return failure.empty() ? keepOpenFileOwnerOnly(path + kJournalIndexSuffix) : failure;
+}
+
 // Closes a refused store and, when this start made its file, removes what it
 // made: the journal files SQLite made beside it (those found there before
 // are left), then the file; each only while its path still names it.
@@ -190,11 +197,17 @@ std::unique_ptr<OrderStore> OrderStore::open(const std::string& path, std::strin
 
 // Empty once the store is private and ready to take orders, or why not.
 std::string OrderStore::prepare() {
-  // SQLite gives its journal files the database file's mode, so tightening
-  // the store covers them too.
+  // Tightened only now that the file is known to be a store. SQLite gives a
+  // journal file the store's mode when it makes one, so those made from here
+  // are owner-only. But a store already in WAL mode had its journal and index
+  // opened, or made with the old mode, by the first query, and the switch to
+  // WAL may open a leftover index: those are tightened through the
+  // descriptors SQLite holds.
   if (::fchmod(fd_, kOwnerOnly) != 0) return std::strerror(errno);
   sqlite3_busy_timeout(db_, kBusyTimeoutMs);
-  std::string failure = preparationError(db_);
+  std::string failure = journalKeptPrivate(path_);
+  if (failure.empty()) failure = preparationError(db_);
+  if (failure.empty()) failure = journalKeptPrivate(path_);
   if (failure.empty() && sqlite3_prepare_v2(db_, kInsert, -1, &insert_, nullptr) != SQLITE_OK)
     failure = sqlite3_errmsg(db_);
   return failure;

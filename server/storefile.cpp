@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <filesystem>
 
@@ -14,6 +15,8 @@ namespace orderserver {
 namespace {
 
 constexpr char kDatabaseHeader[] = "SQLite format 3";  // with its NUL: the file's first 16 bytes
+// Where Linux lists this process's open descriptors, one entry per number.
+constexpr const char* kOwnDescriptors = "/proc/self/fd";
 
 // Empty when the open file may be taken as a database, or why not; an empty
 // file is one only when `emptyAllowed`.
@@ -115,6 +118,25 @@ std::optional<FileIdentity> identityAt(const std::string& path) {
 
 void removeIfStill(const std::string& path, std::optional<FileIdentity> identity) {
   if (identity && identityAt(path) == identity) ::unlink(path.c_str());
+}
+
+std::string keepOpenFileOwnerOnly(const std::string& path) {
+  struct stat atPath {};
+  if (::lstat(path.c_str(), &atPath) != 0 || !S_ISREG(atPath.st_mode) || (atPath.st_mode & ~S_IFMT) == kOwnerOnly)
+    return "";
+  std::error_code failed;
+  for (std::filesystem::directory_iterator entry(kOwnDescriptors, failed), end; !failed && entry != end;
+       entry.increment(failed)) {
+    const std::string number = entry->path().filename().string();
+    int fd = -1;
+    struct stat held {};
+    if (std::from_chars(number.data(), number.data() + number.size(), fd).ec != std::errc() ||
+        ::fstat(fd, &held) != 0 || held.st_dev != atPath.st_dev || held.st_ino != atPath.st_ino)
+      continue;
+    return ::fchmod(fd, kOwnerOnly) == 0 ? "" : "cannot make " + path + " owner-only: " + std::strerror(errno);
+  }
+  return failed ? "cannot make " + path + " owner-only: " + kOwnDescriptors + " cannot be read: " + failed.message()
+                : "";
 }
 
 }  // namespace orderserver

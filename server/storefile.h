@@ -52,5 +52,11 @@ std::optional<FileIdentity> identityOf(int fd);
 std::optional<FileIdentity> identityAt(const std::string& path);
 // Removes the file at `path` only while it is still the one `identity` names.
 void removeIfStill(const std::string& path, std::optional<FileIdentity> identity);
+// Makes the regular file at `path` owner-only through a descriptor this
+// process already holds of it (SQLite's), so nothing is opened or closed:
+// closing a descriptor of a file drops every lock the process holds on it.
+// A link, or a file no descriptor here holds, is left alone. Empty when done
+// or nothing was to do, or why not.
+std::string keepOpenFileOwnerOnly(const std::string& path);
 
 }  // namespace orderserver

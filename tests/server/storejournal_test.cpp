@@ -1,5 +1,8 @@
-// The store's journal files under the program: a journal left where no store is.
+// The store's journal files under the program: a journal left where no store is, and their modes on a store restored
+// from a backup.
 #include "serverprocess.h"
+
+#include <sqlite3.h>
 
 #include <map>
 
@@ -8,6 +11,11 @@ namespace {
 
 // A limit SQLite's first writes beside a new store go past.
 constexpr rlim_t kSmallFileSizeLimit = 8 * 1024;
+constexpr const char* kStoreTable =
+    "CREATE TABLE orders (id INTEGER PRIMARY KEY, received_utc TEXT NOT NULL, order_number TEXT NOT NULL, sealed BLOB "
+    "NOT NULL);";
+constexpr fs::perms kReadableByAll = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                     fs::perms::others_read;
 
 // Every file in `folder` but the program's log, with its bytes.
 std::map<std::string, std::string> filesIn(const fs::path& folder) {
@@ -30,6 +38,30 @@ std::string listing(const std::map<std::string, std::string>& files) {
 
 // The exit status of a start that should be refused; one that listens is stopped, so no wait is endless.
 int stopped(ServerProcess& process) { return process.kill(process.firstLine.empty() ? 0 : SIGTERM); }
+
+// The file's permission bits in octal, as a maker reads them.
+std::string modeOf(const fs::path& file) {
+  std::ostringstream mode;
+  mode << std::oct << static_cast<unsigned>(fs::status(file).permissions());
+  return mode.str();
+}
+
+// A database in WAL mode readable by everyone, as sqlite3's .backup leaves one, holding `table`; with its journal
+// files kept beside it (readable by everyone too) when `journalKept`.
+void writeBackup(const fs::path& file, const char* table, bool journalKept) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+  EXPECT_EQ(sqlite3_exec(db, (std::string("PRAGMA journal_mode=WAL;") + table).c_str(), nullptr, nullptr, nullptr),
+            SQLITE_OK) << sqlite3_errmsg(db);
+  int keep = journalKept ? 1 : 0;
+  sqlite3_file_control(db, "main", SQLITE_FCNTL_PERSIST_WAL, &keep);
+  EXPECT_EQ(sqlite3_close(db), SQLITE_OK);
+  for (const char* suffix : {"", "-wal", "-shm"}) {
+    const fs::path part = file.string() + suffix;
+    EXPECT_EQ(fs::exists(part), journalKept || !*suffix) << part;
+    if (fs::exists(part)) fs::permissions(part, kReadableByAll);
+  }
+}
 
 TEST_F(ProgramTest, AJournalHoldingOrdersWhereNoStoreIsIsLeftAsItIsAndAnEmptyOneIsTakenOver) {
   const fs::path moved = folder_ / "moved.sqlite";
@@ -74,6 +106,28 @@ TEST_F(ProgramTest, AJournalHoldingOrdersWhereNoStoreIsIsLeftAsItIsAndAnEmptyOne
   }
   ServerProcess process(folder_);
   EXPECT_EQ(statusOf(post(orderForm("W3"), process.port())), 200) << process.log();
+}
+
+TEST_F(ProgramTest, AStoreRestoredFromABackupReadableByAllIsServedWithItsJournalOwnerOnly) {
+  for (const bool journalKept : {false, true}) {
+    writeBackup(storePath(), kStoreTable, journalKept);
+    ServerProcess process(folder_);
+    EXPECT_EQ(statusOf(post(orderForm("B1"), process.port())), 200) << process.log();
+    for (const char* suffix : {"", "-wal", "-shm"})
+      EXPECT_EQ(modeOf(storePath().string() + suffix), "600") << suffix << journalKept;
+    EXPECT_TRUE(exitedWith(process.kill(SIGTERM), 0));
+    fs::remove(storePath());
+  }
+  // A database that is no store is refused and keeps its mode, its journal files theirs.
+  writeBackup(storePath(), "CREATE TABLE notes (text TEXT);", true);
+  ServerProcess process(folder_);
+  EXPECT_TRUE(exitedWith(stopped(process), 1));
+  for (const char* suffix : {"", "-wal", "-shm"}) {
+    const fs::path part = storePath().string() + suffix;
+    if (fs::exists(part)) {
+      EXPECT_EQ(modeOf(part), "644") << suffix;
+    }
+  }
 }
 
 }  // namespace
