@@ -126,24 +126,32 @@ std::string uriOf(const std::string& path, bool immutable) {
   return uri + (immutable ? "?mode=ro&immutable=1" : "?mode=ro");
 }
 
-// Whether a journal or its index is beside the store at `path`.
-bool journalAt(const std::string& path) {
-  return identityAt(path + kJournalSuffix) || identityAt(path + kJournalIndexSuffix);
+// The journal and its index beside the store at `path`, each as found.
+struct JournalFiles {
+  std::optional<FileIdentity> journal, index;
+};
+
+JournalFiles journalAt(const std::string& path) {
+  return {identityAt(path + kJournalSuffix), identityAt(path + kJournalIndexSuffix)};
+}
+
+// Empty once the journal and its index SQLite holds open beside the store at
+// `path` are owner-only, or why not.
+std::string journalKeptPrivate(const std::string& path) {
+  std::string failure = keepOpenFileOwnerOnly(path + kJournalSuffix);
+  return failure.empty() ? keepOpenFileOwnerOnly(path + kJournalIndexSuffix) : failure;
 }
 
 // Closes a refused store and, when this start made its file, removes what it
-// made: the journal files SQLite made beside it (any found there before are
-// another's), then the file; each only while its path still names it.
+// made: the journal files SQLite made beside it (those found there before
+// are left), then the file; each only while its path still names it.
 void giveUp(std::unique_ptr<OrderStore> store, const StoreFile& file, std::optional<FileIdentity> identity,
-            bool journalFound) {
-  const auto journal = identityAt(file.path + kJournalSuffix);
-  const auto journalIndex = identityAt(file.path + kJournalIndexSuffix);
+            const JournalFiles& found) {
+  const JournalFiles now = journalAt(file.path);
   store.reset();
   if (!file.made) return;
-  if (!journalFound) {
-    removeIfStill(file.path + kJournalSuffix, journal);
-    removeIfStill(file.path + kJournalIndexSuffix, journalIndex);
-  }
+  if (now.journal != found.journal) removeIfStill(file.path + kJournalSuffix, now.journal);
+  if (now.index != found.index) removeIfStill(file.path + kJournalIndexSuffix, now.index);
   removeIfStill(file.path, identity);
 }
 
@@ -154,7 +162,7 @@ std::unique_ptr<OrderStore> OrderStore::open(const std::string& path, std::strin
   if (file.fd < 0) return nullptr;
   const auto identity = identityOf(file.fd);
   const std::string unidentified = identity ? "" : std::strerror(errno);
-  const bool journalFound = journalAt(file.path);
+  const JournalFiles journalBefore = journalAt(file.path);
   sqlite3* db = nullptr;
   const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX | SQLITE_OPEN_NOFOLLOW;
   const bool opened = sqlite3_open_v2(file.path.c_str(), &db, flags, nullptr) == SQLITE_OK && askedTrue(db, kRecognise);
@@ -170,17 +178,23 @@ std::unique_ptr<OrderStore> OrderStore::open(const std::string& path, std::strin
     return store;
   }
   // A refused first start leaves no file that a later start or read would take for a store.
-  giveUp(std::move(store), file, identity, journalFound);
+  giveUp(std::move(store), file, identity, journalBefore);
   return nullptr;
 }
 
 // Empty once the store is private and ready to take orders, or why not.
 std::string OrderStore::prepare() {
-  // SQLite gives its journal files the database file's mode, so tightening
-  // the store covers them too.
+  // Tightened only now that the file is known to be a store. SQLite gives a
+  // journal file the store's mode when it makes one, so those made from here
+  // are owner-only. But a store already in WAL mode had its journal and index
+  // opened, or made with the old mode, by the first query, and the switch to
+  // WAL may open a leftover index: those are tightened through the
+  // descriptors SQLite holds.
   if (::fchmod(fd_, kOwnerOnly) != 0) return std::strerror(errno);
   sqlite3_busy_timeout(db_, kBusyTimeoutMs);
-  std::string failure = preparationError(db_);
+  std::string failure = journalKeptPrivate(path_);
+  if (failure.empty()) failure = preparationError(db_);
+  if (failure.empty()) failure = journalKeptPrivate(path_);
   if (failure.empty() && sqlite3_prepare_v2(db_, kInsert, -1, &insert_, nullptr) != SQLITE_OK)
     failure = sqlite3_errmsg(db_);
   return failure;

@@ -28,10 +28,11 @@ struct StoredOrder {
 
 class OrderStore {
  public:
-  // Opens or creates the store and makes the file owner-only; nothing (with
-  // `error` set) when that fails. A symbolic link, a file that is not a
-  // database and a database of other tables are refused untouched. A store
-  // that kept one order per number is converted in one transaction.
+  // Opens or creates the store and makes the file and its journal files
+  // owner-only; nothing (with `error` set) when that fails. A symbolic link,
+  // a file that is not a database, a database of other tables and a missing
+  // or empty store beside a journal with content are refused untouched. A
+  // store that kept one order per number is converted in one transaction.
   static std::unique_ptr<OrderStore> open(const std::string& path, std::string& error);
   // Opens an existing store only to read it, beside a running server too:
   // it never creates, converts, truncates or checkpoints one. Without a

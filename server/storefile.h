@@ -9,6 +9,10 @@
 
 namespace orderserver {
 
+// SQLite's names for the journal and its shared index, beside the store.
+inline constexpr const char* kJournalSuffix = "-wal";
+inline constexpr const char* kJournalIndexSuffix = "-shm";
+
 // Which file a path named: the same device and inode are the same file.
 struct FileIdentity {
   dev_t device = 0;
@@ -27,7 +31,10 @@ struct StoreFile {
 // Opens the store for writing without following a link as the file itself;
 // links in its folders are followed. A new one is made owner-only. An
 // existing one must be empty or start as a database; its mode is left alone
-// until the database is known to be a store. Messages name `path` as given.
+// until the database is known to be a store. Where no store is yet (nothing
+// at the path, or an empty file), a journal with content beside it is of a
+// store moved or deleted: that start is refused, the journal left as it is
+// and no file made. Messages name `path` as given.
 StoreFile openStoreFile(const std::string& path, std::string& error);
 
 // `path` with every link in its folders followed and its own name kept, so a
@@ -45,5 +52,11 @@ std::optional<FileIdentity> identityOf(int fd);
 std::optional<FileIdentity> identityAt(const std::string& path);
 // Removes the file at `path` only while it is still the one `identity` names.
 void removeIfStill(const std::string& path, std::optional<FileIdentity> identity);
+// Makes the regular file at `path` owner-only through a descriptor this
+// process already holds of it (SQLite's), so nothing is opened or closed:
+// closing a descriptor of a file drops every lock the process holds on it.
+// A link, or a file no descriptor here holds, is left alone. Empty when done
+// or nothing was to do, or why not.
+std::string keepOpenFileOwnerOnly(const std::string& path);
 
 }  // namespace orderserver

@@ -34,7 +34,7 @@ bool sameRead(const StoreState& before, const StoreState& after) {
 std::optional<StoreState> stateOf(const std::string& path, std::string& error) {
   StoreState state;
   struct stat info {};
-  const std::string journalPath = path + "-wal";
+  const std::string journalPath = path + kJournalSuffix;
   if (::lstat(journalPath.c_str(), &info) == 0) {
     state.journal = FileIdentity{info.st_dev, info.st_ino};
   } else if (errno != ENOENT && errno != ENAMETOOLONG) {

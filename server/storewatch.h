@@ -13,10 +13,6 @@ struct sqlite3;
 
 namespace orderserver {
 
-// SQLite's names for the journal and its shared index, beside the store.
-inline constexpr const char* kJournalSuffix = "-wal";
-inline constexpr const char* kJournalIndexSuffix = "-shm";
-
 class StoreWatch {
  public:
   // Watches the store `db` opened as the file `identity` at `path` (`fd` is
