@@ -113,6 +113,21 @@ QRect availableArea(const QWidget& window)
     return s ? s->availableGeometry() : QRect();
 }
 
+// Only a dialog's owner reaches the X11 window manager (WM_TRANSIENT_FOR);
+// a dialog without one belongs to the program's windows as a whole.
+void setOwnerWindow(QWidget& window, QWindow* owner)
+{
+    if (window.windowType() != Qt::Dialog) {
+        const bool shown = window.isVisible();
+        const Qt::WindowFlags hints = window.windowFlags() & ~Qt::WindowType_Mask;
+        window.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint | hints);
+        if (shown) window.show();
+    }
+    window.winId();
+    window.windowHandle()->setTransientParent(owner);
+}
+
 }  // namespace
 
 QRect fitInto(QRect outer, const QRect& area)
@@ -150,17 +165,14 @@ QRect placeFrame(QWidget& window, QRect outer)
 
 void setOwner(QWidget& window, QWidget& owner)
 {
-    // Only a dialog's owner reaches the X11 window manager (WM_TRANSIENT_FOR).
-    if (window.windowType() != Qt::Dialog) {
-        const bool shown = window.isVisible();
-        const Qt::WindowFlags hints = window.windowFlags() & ~Qt::WindowType_Mask;
-        window.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint | hints);
-        if (shown) window.show();
-    }
-    window.winId();
     owner.winId();
-    window.windowHandle()->setTransientParent(owner.windowHandle());
+    setOwnerWindow(window, owner.windowHandle());
+}
+
+void shareOwner(QWidget& window, const QWidget& other)
+{
+    const QWindow* handle = other.windowHandle();
+    setOwnerWindow(window, handle ? handle->transientParent() : nullptr);
 }
 
 void centreOver(QWidget& window, QWidget& owner)

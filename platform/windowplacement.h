@@ -33,6 +33,10 @@ QSize outerSize(const QWidget& window);
 // Takes effect at the window's next show.
 void setOwner(QWidget& window, QWidget& owner);
 
+// The window belongs to the owner of `other` (to none when `other` has none),
+// so it stays in reach while `other` is hidden. Takes effect at its next show.
+void shareOwner(QWidget& window, const QWidget& other);
+
 // Centres the window's frame over the owner's frame and makes it the owner's.
 void centreOver(QWidget& window, QWidget& owner);
 
