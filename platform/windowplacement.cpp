@@ -113,21 +113,6 @@ QRect availableArea(const QWidget& window)
     return s ? s->availableGeometry() : QRect();
 }
 
-// Only a dialog's owner reaches the X11 window manager (WM_TRANSIENT_FOR);
-// a dialog without one belongs to the program's windows as a whole.
-void setOwnerWindow(QWidget& window, QWindow* owner)
-{
-    if (window.windowType() != Qt::Dialog) {
-        const bool shown = window.isVisible();
-        const Qt::WindowFlags hints = window.windowFlags() & ~Qt::WindowType_Mask;
-        window.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint | hints);
-        if (shown) window.show();
-    }
-    window.winId();
-    window.windowHandle()->setTransientParent(owner);
-}
-
 }  // namespace
 
 QRect fitInto(QRect outer, const QRect& area)
@@ -161,18 +146,6 @@ QSize outerSize(const QWidget& window) { return outerFrame(window).size(); }
 QRect placeFrame(QWidget& window, QRect outer)
 {
     return placerOf(window).place([&window, outer] { return fitInto(outer, availableArea(window)); });
-}
-
-void setOwner(QWidget& window, QWidget& owner)
-{
-    owner.winId();
-    setOwnerWindow(window, owner.windowHandle());
-}
-
-void shareOwner(QWidget& window, const QWidget& other)
-{
-    const QWindow* handle = other.windowHandle();
-    setOwnerWindow(window, handle ? handle->transientParent() : nullptr);
 }
 
 void centreOver(QWidget& window, QWidget& owner)

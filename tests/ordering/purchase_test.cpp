@@ -1,13 +1,9 @@
 #include "orderingfixture.h"
 
-#include "ordering/frmVerifyOrder.h"
-#include "platform/windowplacement.h"
-
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QWindow>
 
 #include <utility>
 
@@ -234,44 +230,6 @@ TEST_F(OrderingTest, AmountsOrTheirTotalTooLargeToHoldPlaceNoOrder)
     form->Command1->click();
     EXPECT_EQ(messages.texts(), Texts(5, kFailure));
     EXPECT_TRUE(form->postingPage().empty() && form->isVisible());
-}
-
-// The form hides for the verify window, which then belongs to the shown window that owns the form: the main window,
-// or the window that opened the order; after Back and Continue again too. A form of no window's leaves it to none.
-TEST_F(OrderingTest, TheVerifyWindowBelongsToTheShownOwnerOfTheHiddenForm)
-{
-    QWidget main, opener;
-    main.show(), opener.show();
-    const auto continued = [this] {
-        form->Command1->click();
-        EXPECT_TRUE(messages.shown.empty()) << messages.texts().front();
-        EXPECT_TRUE(!form->isVisible() && form->verify().isVisible());
-        const QWindow* owner = form->verify().windowHandle()->transientParent();
-        EXPECT_TRUE(!owner || owner->isVisible());
-        return owner;
-    };
-    const auto openFrom = [this, &continued](QWidget& owner) {
-        form->hide();
-        platform::setOwner(*form, owner);
-        open(1);
-        fillSoundOrder();
-        return continued();
-    };
-    EXPECT_EQ(openFrom(main), main.windowHandle());
-    form->verify().Command1_Click();  // Back
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form->isVisible(); }, kWaitMs));
-    EXPECT_EQ(form->windowHandle()->transientParent(), main.windowHandle());
-    EXPECT_EQ(continued(), main.windowHandle());
-    form->verify().cmdCancel_Click();
-    EXPECT_EQ(openFrom(opener), opener.windowHandle());
-    form->verify().cmdCancel_Click();
-
-    form = std::make_unique<ordering::frmPurchase>(messages, transfer);
-    form->clock = orderingtest::fixedClock;
-    open(1);
-    fillSoundOrder();
-    EXPECT_EQ(continued(), nullptr);
-    EXPECT_EQ(form->verify().windowType(), Qt::Dialog);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "model/file/designwriter.h"
 #include "ordering/frmVerifyOrder.h"
 #include "platform/webbrowser.h"
+#include "platform/windowplacement.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -412,6 +413,47 @@ TEST_F(VerifyTest, APostCutOffMayHaveArrivedAndIsStoredOnceWhenPlacedAgain)
     pressPlaceOrder(verify);
     ASSERT_TRUE(QTest::qWaitFor([this] { return thanks() > 0; }, kWaitMs));
     EXPECT_EQ(storedOrders().size(), 1u);
+}
+
+// The form hides for the verify window, which then belongs to the shown window that owns the form: the main window,
+// or the window that opened the order; after Back and Continue again too. A form without an owner gives it none.
+TEST_F(VerifyTest, TheVerifyWindowBelongsToTheShownOwnerOfTheHiddenForm)
+{
+    QWidget main, opener;
+    main.show(), opener.show();
+    // Checked once the posting page is shown: the browser's view joining the window replaces its platform window.
+    const auto continued = [this] {
+        QSignalSpy loaded(form->verify().WebBrowser1, &platform::WebBrowser::loaded);
+        form->Command1->click();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !loaded.isEmpty(); }, kWaitMs));
+        EXPECT_TRUE(messages.shown.empty()) << messages.texts().front();
+        EXPECT_TRUE(!form->isVisible() && form->verify().isVisible());
+        const QWindow* owner = form->verify().windowHandle()->transientParent();
+        EXPECT_TRUE(!owner || owner->isVisible());
+        return owner;
+    };
+    const auto openFrom = [this, &continued](QWidget& owner) {
+        form->hide();
+        platform::setOwner(*form, owner);
+        open(1);
+        fillSoundOrder();
+        return continued();
+    };
+    EXPECT_EQ(openFrom(main), main.windowHandle());
+    form->verify().Command1_Click();  // Back
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->isVisible(); }, kWaitMs));
+    EXPECT_EQ(form->windowHandle()->transientParent(), main.windowHandle());
+    EXPECT_EQ(continued(), main.windowHandle());
+    form->verify().cmdCancel_Click();
+    EXPECT_EQ(openFrom(opener), opener.windowHandle());
+    form->verify().cmdCancel_Click();
+
+    form = std::make_unique<ordering::frmPurchase>(messages, transfer);
+    form->clock = orderingtest::fixedClock;
+    open(1);
+    fillSoundOrder();
+    EXPECT_EQ(continued(), nullptr);
+    EXPECT_EQ(form->verify().windowType(), Qt::Dialog);
 }
 
 }  // namespace
