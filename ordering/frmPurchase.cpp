@@ -125,7 +125,7 @@ frmVerifyOrder& frmPurchase::verify()
 {
     if (!verify_) {
         verify_ = std::make_unique<frmVerifyOrder>(*this, messages_);
-        platform::setOwner(*verify_, *this);
+        platform::shareOwner(*verify_, *this);
     }
     return *verify_;
 }
@@ -280,6 +280,9 @@ void frmPurchase::Command1_Click()
     if (!placed) return;
     hide();
     platform::doEvents();
+    // This form hides, so the verify window belongs to the window that owns
+    // it now (the main window or the one that opened the order), kept shown.
+    platform::shareOwner(verify(), *this);
     verify().showOrder();
 }
 

@@ -148,21 +148,6 @@ QRect placeFrame(QWidget& window, QRect outer)
     return placerOf(window).place([&window, outer] { return fitInto(outer, availableArea(window)); });
 }
 
-void setOwner(QWidget& window, QWidget& owner)
-{
-    // Only a dialog's owner reaches the X11 window manager (WM_TRANSIENT_FOR).
-    if (window.windowType() != Qt::Dialog) {
-        const bool shown = window.isVisible();
-        const Qt::WindowFlags hints = window.windowFlags() & ~Qt::WindowType_Mask;
-        window.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint | hints);
-        if (shown) window.show();
-    }
-    window.winId();
-    owner.winId();
-    window.windowHandle()->setTransientParent(owner.windowHandle());
-}
-
 void centreOver(QWidget& window, QWidget& owner)
 {
     setOwner(window, owner);

@@ -1,8 +1,11 @@
 #pragma once
 // Where the program's windows go on screen, measured by their outer frame
-// (title bar and borders included), and which window each one belongs to.
+// (title bar and borders included); which window each one belongs to is in
+// windowowner.h.
 // A window manager frames a window only after it is shown, so a window placed
 // earlier is placed again once its real frame is known.
+
+#include "platform/windowowner.h"
 
 #include <QMargins>
 #include <QRect>
@@ -28,10 +31,6 @@ QRect placeFrame(QWidget& window, QRect outer);
 
 // The outer size the window gets for its current inner size.
 QSize outerSize(const QWidget& window);
-
-// The window belongs to `owner`: the window manager keeps it above its owner.
-// Takes effect at the window's next show.
-void setOwner(QWidget& window, QWidget& owner);
 
 // Centres the window's frame over the owner's frame and makes it the owner's.
 void centreOver(QWidget& window, QWidget& owner);

@@ -5,6 +5,7 @@
 #include "model/file/designwriter.h"
 #include "ordering/frmVerifyOrder.h"
 #include "platform/webbrowser.h"
+#include "platform/windowplacement.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -156,7 +157,8 @@ TEST_F(VerifyTest, PlacingAnOrder)
     const ordering::frmVerifyOrder& verify = form->verify();
     EXPECT_EQ(QStringList({verify.lblPrice->text(), verify.lblTax->text(), verify.lblShipping->text(),
                            verify.lblTotal->text()}).join('|'), " 45|0.088|0| 48.96");
-    EXPECT_EQ(verify.windowHandle()->transientParent(), form->windowHandle());
+    // Owned as the form is, never by the hidden form.
+    EXPECT_EQ(verify.windowHandle()->transientParent(), form->windowHandle()->transientParent());
     const ordering::OrderRecord& r = form->record;
     EXPECT_EQ(form->boxText("txtCardNumber").toStdString() + "|" + r.TaxText + "|" + r.TotalText + "|" + r.OrderNumber,
               "4111 1111 1111 1111|0.088| 48.96|ANMBEL125200934507PM");
@@ -531,6 +533,47 @@ TEST_F(VerifyTest, APostRedirectedToAnotherOriginSendsNothingThere)
     EXPECT_EQ(redirecting.postsCame(), 2);
     EXPECT_EQ(elsewhere.connections, 0);
     EXPECT_TRUE(elsewhere.received.isEmpty());
+}
+
+// The form hides for the verify window, which then belongs to the shown window that owns the form: the main window,
+// or the window that opened the order; after Back and Continue again too. A form without an owner gives it none.
+TEST_F(VerifyTest, TheVerifyWindowBelongsToTheShownOwnerOfTheHiddenForm)
+{
+    QWidget main, opener;
+    main.show(), opener.show();
+    // Checked once the posting page is shown: the browser's view joining the window replaces its platform window.
+    const auto continued = [this] {
+        QSignalSpy loaded(form->verify().WebBrowser1, &platform::WebBrowser::loaded);
+        form->Command1->click();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !loaded.isEmpty(); }, kWaitMs));
+        EXPECT_TRUE(messages.shown.empty()) << messages.texts().front();
+        EXPECT_TRUE(!form->isVisible() && form->verify().isVisible());
+        const QWindow* owner = form->verify().windowHandle()->transientParent();
+        EXPECT_TRUE(!owner || owner->isVisible());
+        return owner;
+    };
+    const auto openFrom = [this, &continued](QWidget& owner) {
+        form->hide();
+        platform::setOwner(*form, owner);
+        open(1);
+        fillSoundOrder();
+        return continued();
+    };
+    EXPECT_EQ(openFrom(main), main.windowHandle());
+    form->verify().Command1_Click();  // Back
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->isVisible(); }, kWaitMs));
+    EXPECT_EQ(form->windowHandle()->transientParent(), main.windowHandle());
+    EXPECT_EQ(continued(), main.windowHandle());
+    form->verify().cmdCancel_Click();
+    EXPECT_EQ(openFrom(opener), opener.windowHandle());
+    form->verify().cmdCancel_Click();
+
+    form = std::make_unique<ordering::frmPurchase>(messages, transfer);
+    form->clock = orderingtest::fixedClock;
+    open(1);
+    fillSoundOrder();
+    EXPECT_EQ(continued(), nullptr);
+    EXPECT_EQ(form->verify().windowType(), Qt::Dialog);
 }
 
 }  // namespace

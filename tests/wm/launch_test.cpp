@@ -1,24 +1,32 @@
 // One launch of the program under a real window manager (run by run_wm.sh on
 // its own X server with openbox): start-up, the data window on and off, a
 // message box of the data window, the wizard, the panel preview, the 3D view,
-// the smaller windows and the data window closed by the window manager, each
-// window's frame and owner read back from the X server.
+// the smaller windows, the data window closed by the window manager, and the
+// order form and its verify window against an order server of the test's own,
+// each window's frame, owner and stacking read back from the X server.
 
 #include "dialogs/frmInfo.h"
 #include "dialogs/frmNew.h"
+#include "ordering/frmPurchase.h"
+#include "ordering/frmVerifyOrder.h"
 #include "platform/qtmessagebox.h"
 #include "tests/mainwindow/formfixture.h"
+#include "tests/support/soundorder.h"
+#include "tests/wm/localorderserver.h"
 #include "tests/wm/x11windows.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -126,6 +134,40 @@ protected:
         EXPECT_TRUE(testsupport::x11Window(other.winId()).viewable) << other.objectName().toStdString();
     }
 
+    // A point in the main window's views that no other shown window of the program covers.
+    std::optional<QPoint> uncoveredMainPoint() const
+    {
+        const QRect inner(form->mapToGlobal(QPoint()), form->size());
+        for (const int y : {3, 5, 7})
+            for (const int x : {1, 3, 5, 7}) {
+                const QPoint p(inner.left() + inner.width() * x / 8, inner.top() + inner.height() * y / 8);
+                const auto covers = [&](const QWidget* w) {
+                    return w != form.get() && w->isVisible() && w->testAttribute(Qt::WA_WState_Created) &&
+                           testsupport::x11Window(w->winId()).frame.contains(p);
+                };
+                if (std::ranges::none_of(QApplication::topLevelWidgets(), covers)) return p;
+            }
+        return std::nullopt;
+    }
+
+    // `owned` is shown as the main window's; a click in the main window's
+    // views activates the main window, and `owned` stays shown in front of it.
+    void expectInFrontOfMain(const QWidget& owned, const char* step)
+    {
+        const auto ownedByMain = [this](const X11Window& x) { return x.transientFor == form->winId(); };
+        const X11Window shown = settle(owned, ownedByMain);
+        EXPECT_TRUE(shown.viewable && ownedByMain(shown)) << step << " owned by " << shown.transientFor;
+        const std::optional<QPoint> point = uncoveredMainPoint();
+        ASSERT_TRUE(point) << step;
+        testsupport::clickAt(*point);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return form->isActiveWindow(); }, kSettleMs)) << step;
+        QTest::qWait(kClickSettleMs);
+        const QList<WId> stack = testsupport::stackingOrder();
+        EXPECT_GT(stack.indexOf(owned.winId()), stack.indexOf(form->winId())) << step;
+        EXPECT_TRUE(testsupport::x11Window(owned.winId()).viewable) << step;
+        expectAllOnScreen(step);
+    }
+
     void viewData(bool on, const char* step)
     {
         form->menu("ViewData").click();
@@ -221,5 +263,28 @@ TEST_F(Launch, EveryWindowIsPlacedOnScreenOwnedAndSizedAtItsFirstShow)
     EXPECT_EQ(shownAndChecked(), std::pair(false, false));
     expectFrame(*form, kScreen);
     expectAllOnScreen("13_data_window_closed");
+    EXPECT_TRUE(messages.shown.empty()) << messages.texts().front();
+
+    // The order form, and the verify window shown while the form is hidden,
+    // each stay in front of the main window; after Back and Continue too.
+    const testsupport::LocalOrderServer server;
+    ASSERT_TRUE(server.running()) << server.error;
+    ordering::frmPurchase& order = form->purchase();
+    order.clock = testsupport::fixedClock;
+    form->menu("BuyPlans").click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !order.lblPrice->text().isEmpty(); }, kCloseMs));
+    expectInFrontOfMain(order, "14_order_form");
+    testsupport::fillSoundOrder(order);
+    ordering::frmVerifyOrder& verify = order.verify();
+    const auto continueToVerify = [&](const char* step) {
+        order.Command1->click();
+        ASSERT_TRUE(verify.isVisible() && !order.isVisible()) << step;
+        expectInFrontOfMain(verify, step);
+    };
+    continueToVerify("15_verify");
+    verify.Command1->click();  // Back
+    expectInFrontOfMain(order, "16_order_form_again");
+    continueToVerify("17_verify_again");
+    verify.cmdCancel->click();
     EXPECT_TRUE(messages.shown.empty()) << messages.texts().front();
 }

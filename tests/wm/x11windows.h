@@ -41,9 +41,9 @@ inline QString runTool(const QString& tool, const QStringList& arguments)
     return QString::fromLocal8Bit(p.readAllStandardOutput());
 }
 
-inline int field(const QString& text, const QString& label)
+inline int field(const QString& text, const QString& label, const QString& separator = ":")
 {
-    const QRegularExpressionMatch m = QRegularExpression(label + R"(:\s*(-?\d+))").match(text);
+    const QRegularExpressionMatch m = QRegularExpression(label + separator + R"(\s*(-?\d+))").match(text);
     return m.hasMatch() ? m.captured(1).toInt() : 0;
 }
 
@@ -79,7 +79,11 @@ inline QList<WId> stackingOrder()
 
 inline void clickAt(QPoint p)
 {
-    runTool("xdotool", {"mousemove", "--sync", QString::number(p.x()), QString::number(p.y()), "click", "1"});
+    // A move "--sync" to where the pointer already is waits for ever for a motion that never comes.
+    const QString at = runTool("xdotool", {"getmouselocation", "--shell"});
+    QStringList move{"mousemove", QString::number(p.x()), QString::number(p.y())};
+    if (field(at, "X", "=") != p.x() || field(at, "Y", "=") != p.y()) move.insert(1, "--sync");
+    runTool("xdotool", move << "click" << "1");
 }
 
 // Frees what xcb hands back.
