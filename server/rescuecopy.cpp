@@ -1,6 +1,7 @@
 #include "server/rescuecopy.h"
 
 #include "server/ownermode.h"
+#include "server/sqlitefailure.h"
 
 #include <sqlite3.h>
 
@@ -33,7 +34,7 @@ std::string copyError(sqlite3* db, const std::string& into) {
   std::string error;
   if (sqlite3_prepare_v2(db, "VACUUM INTO ?;", -1, &copy, nullptr) != SQLITE_OK ||
       sqlite3_bind_text(copy, 1, into.c_str(), -1, SQLITE_TRANSIENT) != SQLITE_OK || sqlite3_step(copy) != SQLITE_DONE)
-    error = sqlite3_errmsg(db);
+    error = failureOf(db);
   sqlite3_finalize(copy);
   return error;
 }
