@@ -191,6 +191,7 @@ bool OrderServer::listen(std::string& error) {
   const auto idle = static_cast<unsigned>(std::chrono::ceil<std::chrono::seconds>(options_.idleTimeout).count());
   MHD_OptionItem tls[] = {{MHD_OPTION_HTTPS_MEM_CERT, 0, cert_.data()},
                           {MHD_OPTION_HTTPS_MEM_KEY, 0, key_.data()},
+                          {MHD_OPTION_HTTPS_PRIORITIES, 0, const_cast<char*>(kTlsPriorities)},
                           {MHD_OPTION_END, 0, nullptr}};
   // The logger must come first to hear of every failure; the port given beside
   // the address is only for the library's messages.
@@ -201,7 +202,7 @@ bool OrderServer::listen(std::string& error) {
       MHD_OPTION_PER_IP_CONNECTION_LIMIT, kMaxConnectionsPerAddress, MHD_OPTION_CONNECTION_TIMEOUT, idle,
       MHD_OPTION_CONNECTION_MEMORY_LIMIT, kConnectionMemory, MHD_OPTION_LISTEN_BACKLOG_SIZE, SOMAXCONN,
       MHD_OPTION_NOTIFY_COMPLETED, &onRequestEnded, this, MHD_OPTION_NOTIFY_CONNECTION, &onConnection, this,
-      MHD_OPTION_ARRAY, cert_.empty() ? &tls[2] : tls, MHD_OPTION_END);
+      MHD_OPTION_ARRAY, cert_.empty() ? std::end(tls) - 1 : tls, MHD_OPTION_END);
   if (!daemon_) {
     const std::lock_guard lock(mutex_);
     error += startMessages_.empty() ? "" : ": " + startMessages_;
