@@ -70,10 +70,11 @@ std::string datesRefusal(const gnutls_datum_t& chain, std::time_t now) {
   for (unsigned i = 0; i < count; ++i) {
     const std::time_t from = gnutls_x509_crt_get_activation_time(certificates[i]);
     const std::time_t until = gnutls_x509_crt_get_expiration_time(certificates[i]);
+    const std::string which =
+        count > 1 ? "certificate " + std::to_string(i + 1) + " of " + std::to_string(count) + " in the file" : "it";
     if (refusal.empty() && (now < from || now > until))
-      refusal = std::string(now < from ? "it is not valid yet" : "it has expired") + ": it is valid from " +
-                utcText(from) + " until " + utcText(until) + (count > 1 ? " (certificate " + std::to_string(i + 1) +
-                " of " + std::to_string(count) + " in the file)" : "");
+      refusal = which + (now < from ? " is not valid yet" : " has expired") + " (valid from " + utcText(from) +
+                " until " + utcText(until) + ")";
     gnutls_x509_crt_deinit(certificates[i]);
   }
   gnutls_free(certificates);

@@ -84,7 +84,8 @@ TEST_F(ProgramTest, HttpsIsTls12Or13WithForwardSecrecyAndACertificateOutOfItsDat
         {"NORMAL:-VERS-ALL:+VERS-TLS1.0", ""}, {"NORMAL:-VERS-ALL:+VERS-TLS1.1", ""},
         {"NORMAL:-VERS-ALL:+VERS-TLS1.2:-KX-ALL:+RSA", ""},
         {"NORMAL:-VERS-ALL:+VERS-TLS1.2", "TLS1.2"}, {"NORMAL:-VERS-ALL:+VERS-TLS1.3", "TLS1.3"}};
-    for (const auto& client : clients) EXPECT_EQ(agreedProtocol(process.port(), client.offered), client.agreed) << client.offered;
+    for (const auto& client : clients)
+      EXPECT_EQ(agreedProtocol(process.port(), client.offered), client.agreed) << client.offered;
   }
   // Out of its dates alone, or behind a current one in the file, as an expired intermediate certificate would be.
   const auto [expired, expiredKey] = makeCertificate(k2020, k2021);
@@ -94,14 +95,16 @@ TEST_F(ProgramTest, HttpsIsTls12Or13WithForwardSecrecyAndACertificateOutOfItsDat
   writeFile(in("future.pem"), future);
   writeFile(in("future.key"), futureKey);
   writeFile(in("chain.pem"), current + expired);
+  const std::string past = "(valid from 2020-01-01 00:00:00 UTC until 2021-01-01 00:00:00 UTC)";
+  const std::string later = "(valid from 2090-01-01 00:00:00 UTC until 2091-01-01 00:00:00 UTC)";
   const std::string cases[][3] = {
-      {"expired.pem", "expired.key", "it has expired: it is valid from 2020-01-01 00:00:00 UTC until 2021-01-01 00:00:00 UTC"},
-      {"future.pem", "future.key", "it is not valid yet: it is valid from 2090-01-01 00:00:00 UTC until 2091-01-01 00:00:00 UTC"},
-      {"chain.pem", "key.pem", "it has expired: it is valid from 2020-01-01 00:00:00 UTC until 2021-01-01 00:00:00 UTC "
-                               "(certificate 2 of 2 in the file)"}};
+      {"expired.pem", "expired.key", "it has expired " + past},
+      {"future.pem", "future.key", "it is not valid yet " + later},
+      {"chain.pem", "key.pem", "certificate 2 of 2 in the file has expired " + past}};
   for (const auto& [certificate, secret, says] : cases) {
     const ToolRun run = runWithin({"--texts", folder_.string(), "--store", storePath().string(), "--public-key",
-                                   publicKeyPath().string(), "--port", "0", "--cert", in(certificate), "--key", in(secret)},
+                                   publicKeyPath().string(), "--port", "0", "--cert", in(certificate), "--key",
+                                   in(secret)},
                                   std::chrono::seconds(kToolDeadlineSeconds));
     EXPECT_TRUE(exitedWith(run.status, 1)) << (WIFSIGNALED(run.status) ? "served until killed" : run.output);
     EXPECT_EQ(run.output, "the certificate " + in(certificate) + " cannot be used: " + says + "\n");
