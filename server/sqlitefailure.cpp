@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <cstring>
 
 namespace orderserver {
@@ -33,7 +34,9 @@ std::string failureOf(sqlite3* db) {
   std::string message = sqlite3_errmsg(db);
   const int failure = sqlite3_errcode(db);
   if (failure != SQLITE_IOERR && failure != SQLITE_FULL && failure != SQLITE_CANTOPEN) return message;
-  const int reason = systemErrno(db);
+  // SQLite's file layer reports only a full disk as SQLITE_FULL, and keeps no
+  // errno for it; the store sets no page limit that would give it otherwise.
+  const int reason = failure == SQLITE_FULL ? ENOSPC : systemErrno(db);
   return reason ? message + " (" + std::strerror(reason) + ")" : message;
 }
 
