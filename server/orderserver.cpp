@@ -127,9 +127,7 @@ void onConnection(void* server, MHD_Connection* connection, void** context, MHD_
 }
 
 void onLibraryMessage(void* server, const char* format, va_list arguments) {
-  char message[kLibraryMessageBytes];
-  if (std::vsnprintf(message, sizeof message, format, arguments) >= 0)
-    static_cast<OrderServer*>(server)->libraryMessage(message);
+  static_cast<OrderServer*>(server)->libraryMessage(format, arguments);
 }
 
 std::optional<std::string> readWhole(const std::string& path) {
@@ -214,9 +212,12 @@ bool OrderServer::listen(std::string& error) {
   return true;
 }
 
-void OrderServer::libraryMessage(std::string_view message) {
+void OrderServer::libraryMessage(const char* format, va_list arguments) {
   // Once serving, its messages are about clients' connections: not logged.
   if (listening_) return;
+  char text[kLibraryMessageBytes];
+  if (std::vsnprintf(text, sizeof text, format, arguments) < 0) return;
+  std::string_view message = text;
   while (message.ends_with('\n')) message.remove_suffix(1);
   const std::lock_guard lock(mutex_);
   startMessages_ += (startMessages_.empty() ? "" : "; ") + std::string(message);

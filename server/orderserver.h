@@ -15,6 +15,7 @@
 #include <sys/socket.h>
 
 #include <atomic>
+#include <cstdarg>
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -69,7 +70,7 @@ class OrderServer {
   void connectionChanged(MHD_Connection* connection, void** context, bool opened);
   // The library's own account of a failure; kept while it starts, to say
   // why it could not listen.
-  void libraryMessage(std::string_view message);
+  void libraryMessage(const char* format, va_list arguments);
 
  private:
   OrderServer(const ServerOptions& options, LogSink log);
