@@ -13,13 +13,15 @@
 
 namespace {
 
-// SIGINT and SIGTERM are blocked in every thread; the returned set is for
-// the one that waits.
+// SIGINT, SIGTERM and SIGHUP (a closed terminal, a log rotation) are blocked
+// in every thread, so each ends the server through its stop and its checks;
+// the returned set is for the one that waits.
 sigset_t blockStopSignals() {
   sigset_t signals;
   sigemptyset(&signals);
   sigaddset(&signals, SIGINT);
   sigaddset(&signals, SIGTERM);
+  sigaddset(&signals, SIGHUP);
   pthread_sigmask(SIG_BLOCK, &signals, nullptr);
   return signals;
 }

@@ -14,6 +14,8 @@
 
 #include <algorithm>
 #include <cinttypes>
+#include <cstdarg>
+#include <cstdio>
 #include <filesystem>
 #include <map>
 
@@ -43,6 +45,8 @@ constexpr std::uintmax_t kMaxTextBytes = 1 << 20;
 constexpr std::size_t kConnectionMemory = 32 * 1024;
 constexpr std::size_t kFormReaderBuffer = 8 * 1024;
 constexpr unsigned kThreads = 8;
+// Room for any of the HTTP library's messages, a reason from the system included.
+constexpr std::size_t kLibraryMessageBytes = 512;
 constexpr std::string_view kMultipart = "multipart/form-data";
 // The posting page is UTF-8, so its browser posts the order number as UTF-8.
 constexpr const char* kHtml = "text/html; charset=UTF-8";
@@ -122,6 +126,10 @@ void onConnection(void* server, MHD_Connection* connection, void** context, MHD_
   static_cast<OrderServer*>(server)->connectionChanged(connection, context, code == MHD_CONNECTION_NOTIFY_STARTED);
 }
 
+void onLibraryMessage(void* server, const char* format, va_list arguments) {
+  static_cast<OrderServer*>(server)->libraryMessage(format, arguments);
+}
+
 std::optional<std::string> readWhole(const std::string& path) {
   return model::readTextFile(path, kMaxTextBytes);
 }
@@ -169,28 +177,51 @@ bool OrderServer::listen(std::string& error) {
   hints.ai_flags = AI_NUMERICSERV;
   hints.ai_socktype = SOCK_STREAM;
   addrinfo* found = nullptr;
-  if (getaddrinfo(options_.host.c_str(), std::to_string(options_.port).c_str(), &hints, &found) != 0) return false;
+  if (const int failed = getaddrinfo(options_.host.c_str(), std::to_string(options_.port).c_str(), &hints, &found)) {
+    error += std::string(": ") + gai_strerror(failed);
+    return false;
+  }
   const std::unique_ptr<addrinfo, decltype(&freeaddrinfo)> address(found, freeaddrinfo);
   deadlines_ = std::make_unique<ConnectionDeadlines>(options_.requestDeadline);
   // The inter-thread channel wakes a worker for a connection handed over by serveConnection.
-  unsigned flags = MHD_USE_EPOLL_INTERNAL_THREAD | MHD_USE_ITC;
+  unsigned flags = MHD_USE_EPOLL_INTERNAL_THREAD | MHD_USE_ITC | MHD_USE_ERROR_LOG;
   if (found->ai_family == AF_INET6) flags |= MHD_USE_IPv6;
   if (!cert_.empty()) flags |= MHD_USE_TLS;
   const auto idle = static_cast<unsigned>(std::chrono::ceil<std::chrono::seconds>(options_.idleTimeout).count());
   MHD_OptionItem tls[] = {{MHD_OPTION_HTTPS_MEM_CERT, 0, cert_.data()},
                           {MHD_OPTION_HTTPS_MEM_KEY, 0, key_.data()},
+                          {MHD_OPTION_HTTPS_PRIORITIES, 0, const_cast<char*>(kTlsPriorities)},
                           {MHD_OPTION_END, 0, nullptr}};
+  // The logger must come first to hear of every failure; the port given beside
+  // the address is only for the library's messages.
   daemon_ = MHD_start_daemon(
-      flags, 0, nullptr, nullptr, &onRequest, this, MHD_OPTION_SOCK_ADDR, found->ai_addr,
+      flags, std::uint16_t(options_.port), nullptr, nullptr, &onRequest, this, MHD_OPTION_EXTERNAL_LOGGER,
+      &onLibraryMessage, this, MHD_OPTION_SOCK_ADDR, found->ai_addr,
       MHD_OPTION_THREAD_POOL_SIZE, kThreads, MHD_OPTION_CONNECTION_LIMIT, kMaxConnections,
       MHD_OPTION_PER_IP_CONNECTION_LIMIT, kMaxConnectionsPerAddress, MHD_OPTION_CONNECTION_TIMEOUT, idle,
       MHD_OPTION_CONNECTION_MEMORY_LIMIT, kConnectionMemory, MHD_OPTION_LISTEN_BACKLOG_SIZE, SOMAXCONN,
       MHD_OPTION_NOTIFY_COMPLETED, &onRequestEnded, this, MHD_OPTION_NOTIFY_CONNECTION, &onConnection, this,
-      MHD_OPTION_ARRAY, cert_.empty() ? &tls[2] : tls, MHD_OPTION_END);
-  if (!daemon_) return false;
+      MHD_OPTION_ARRAY, cert_.empty() ? std::end(tls) - 1 : tls, MHD_OPTION_END);
+  if (!daemon_) {
+    const std::lock_guard lock(mutex_);
+    error += startMessages_.empty() ? "" : ": " + startMessages_;
+    return false;
+  }
+  listening_ = true;
   port_ = MHD_get_daemon_info(daemon_, MHD_DAEMON_INFO_BIND_PORT)->port;
   error.clear();
   return true;
+}
+
+void OrderServer::libraryMessage(const char* format, va_list arguments) {
+  // Once serving, its messages are about clients' connections: not logged.
+  if (listening_) return;
+  char text[kLibraryMessageBytes];
+  if (std::vsnprintf(text, sizeof text, format, arguments) < 0) return;
+  std::string_view message = text;
+  while (message.ends_with('\n')) message.remove_suffix(1);
+  const std::lock_guard lock(mutex_);
+  startMessages_ += (startMessages_.empty() ? "" : "; ") + std::string(message);
 }
 
 bool OrderServer::run() {

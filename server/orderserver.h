@@ -15,6 +15,7 @@
 #include <sys/socket.h>
 
 #include <atomic>
+#include <cstdarg>
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -67,6 +68,9 @@ class OrderServer {
              const char* upload, std::size_t* uploadSize, void** request);
   void requestEnded(MHD_Connection* connection, void** request);
   void connectionChanged(MHD_Connection* connection, void** context, bool opened);
+  // The library's own account of a failure; kept while it starts, to say
+  // why it could not listen.
+  void libraryMessage(const char* format, va_list arguments);
 
  private:
   OrderServer(const ServerOptions& options, LogSink log);
@@ -86,6 +90,8 @@ class OrderServer {
   std::unique_ptr<ConnectionDeadlines> deadlines_;
   std::string cert_, key_;
   MHD_Daemon* daemon_ = nullptr;
+  std::atomic<bool> listening_ = false;
+  std::string startMessages_;
   int port_ = 0;
   std::mutex mutex_;
   std::condition_variable stopped_;

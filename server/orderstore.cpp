@@ -1,6 +1,7 @@
 #include "server/orderstore.h"
 
 #include "server/ownermode.h"
+#include "server/sqlitefailure.h"
 #include "server/storewatch.h"
 
 #include <sqlite3.h>
@@ -65,11 +66,11 @@ bool run(sqlite3* db, const char* statements) { return sqlite3_exec(db, statemen
 // Takes the write lock before looking, so two servers cannot both convert.
 // Empty, or why the store could not be converted.
 std::string convertUniqueNumbers(sqlite3* db) {
-  if (!run(db, "BEGIN IMMEDIATE;")) return sqlite3_errmsg(db);
+  if (!run(db, "BEGIN IMMEDIATE;")) return failureOf(db);
   const std::string rebuild = creation("orders_rebuilt") + kCopyAndReplace;
   const std::optional<bool> unique = answerTo(db, kNumberUnique);
   if (unique && (!*unique || run(db, rebuild.c_str())) && run(db, "COMMIT;")) return "";
-  std::string error = sqlite3_errmsg(db);
+  std::string error = failureOf(db);
   // A full disk or an I/O error may have rolled the transaction back already.
   if (!sqlite3_get_autocommit(db)) run(db, "ROLLBACK;");
   return error;
@@ -77,7 +78,7 @@ std::string convertUniqueNumbers(sqlite3* db) {
 
 // Empty once the store is set up for writing, or why it is not.
 std::string preparationError(sqlite3* db) {
-  if (!run(db, kSettings) || !run(db, creation("orders").c_str())) return sqlite3_errmsg(db);
+  if (!run(db, kSettings) || !run(db, creation("orders").c_str())) return failureOf(db);
   return convertUniqueNumbers(db);
 }
 
@@ -170,7 +171,7 @@ std::unique_ptr<OrderStore> OrderStore::open(const std::string& path, std::strin
   std::unique_ptr<OrderStore> store(new OrderStore(db, file.path, identity.value_or(FileIdentity{}), file.fd));
   if (!opened) {
     error = "cannot open the order store " + path + ": " +
-            (sqlite3_errcode(db) == SQLITE_OK ? "it is no store of sealed orders" : sqlite3_errmsg(db));
+            (sqlite3_errcode(db) == SQLITE_OK ? "it is no store of sealed orders" : failureOf(db));
   } else if (const std::string failure = identity ? store->prepare() : unidentified; !failure.empty()) {
     error = "cannot prepare the order store " + path + ": " + failure;
   } else {
@@ -248,7 +249,7 @@ OrderStore::Added OrderStore::add(const std::string& orderNumber, const std::str
   sqlite3_bind_blob(insert_, 3, sealed.data(), static_cast<int>(sealed.size()), SQLITE_TRANSIENT);
   // One statement outside any open transaction commits on its own.
   if (runOnce(insert_) != SQLITE_DONE) {
-    error = sqlite3_errmsg(db_);
+    error = failureOf(db_);
     return {};
   }
   const long long id = sqlite3_last_insert_rowid(db_);

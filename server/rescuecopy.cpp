@@ -1,6 +1,7 @@
 #include "server/rescuecopy.h"
 
 #include "server/ownermode.h"
+#include "server/sqlitefailure.h"
 #include "server/storefile.h"
 
 #include <sqlite3.h>
@@ -55,11 +56,6 @@ std::string firstFreeName(const std::string& base, Take take, std::string& error
 }
 
 }  // namespace
-
-std::string failureOf(sqlite3* db) {
-  const int system = sqlite3_system_errno(db);
-  return std::string(sqlite3_errmsg(db)) + (system != 0 ? ": " + std::string(std::strerror(system)) : "");
-}
 
 std::string createRescueFile(const std::string& storePath, std::time_t when, std::string& error) {
   return firstFreeName(storePath + kRescueMark + utcStamp(when), [](const std::string& name) {

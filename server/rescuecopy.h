@@ -13,10 +13,6 @@ struct sqlite3;
 
 namespace orderserver {
 
-// What SQLite said of the last failure on `db`, with the system's reason when
-// a system call failed ("disk I/O error: No space left on device").
-std::string failureOf(sqlite3* db);
-
 // Creates an empty owner-only file named after `storePath` and the UTC time
 // `when` ("orders.sqlite.rescued-20261207T131500Z", then "-2", "-3" and on
 // while taken); an existing file is never opened. Its name, or empty with

@@ -1,6 +1,7 @@
 #include "server/storewatch.h"
 
 #include "server/rescuecopy.h"
+#include "server/sqlitefailure.h"
 
 #include <sqlite3.h>
 

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 
 namespace orderserver {
 namespace {
@@ -53,6 +54,33 @@ int certificateError(const gnutls_datum_t& certificate) {
   return result < 0 ? result : 0;
 }
 
+std::string utcText(std::time_t when) {
+  std::tm utc{};
+  gmtime_r(&when, &utc);
+  char text[32];
+  return {text, std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S UTC", &utc)};
+}
+
+// Why a certificate of the chain is not valid at `now`; empty when each is.
+std::string datesRefusal(const gnutls_datum_t& chain, std::time_t now) {
+  gnutls_x509_crt_t* certificates = nullptr;
+  unsigned count = 0;
+  if (gnutls_x509_crt_list_import2(&certificates, &count, &chain, GNUTLS_X509_FMT_PEM, 0) < 0) return "";
+  std::string refusal;
+  for (unsigned i = 0; i < count; ++i) {
+    const std::time_t from = gnutls_x509_crt_get_activation_time(certificates[i]);
+    const std::time_t until = gnutls_x509_crt_get_expiration_time(certificates[i]);
+    const std::string which =
+        count > 1 ? "certificate " + std::to_string(i + 1) + " of " + std::to_string(count) + " in the file" : "it";
+    if (refusal.empty() && (now < from || now > until))
+      refusal = which + (now < from ? " is not valid yet" : " has expired") + " (valid from " + utcText(from) +
+                " until " + utcText(until) + ")";
+    gnutls_x509_crt_deinit(certificates[i]);
+  }
+  gnutls_free(certificates);
+  return refusal;
+}
+
 }  // namespace
 
 std::optional<TlsFile> readTlsFile(std::string_view role, const std::string& path, std::string& error) {
@@ -73,7 +101,10 @@ std::string tlsRefusal(const TlsFile& certificate, const TlsFile& key) {
   // The server's library loads the pair the same way.
   const int loaded = gnutls_certificate_set_x509_key_mem(credentials, &certificateData, &keyData, GNUTLS_X509_FMT_PEM);
   gnutls_certificate_free_credentials(credentials);
-  if (loaded >= 0) return "";
+  if (loaded >= 0) {
+    const std::string dates = datesRefusal(certificateData, std::time(nullptr));
+    return dates.empty() ? "" : "the certificate " + certificate.path + " cannot be used: " + dates;
+  }
   if (const int unreadable = certificateError(certificateData))
     return "the certificate " + certificate.path + " cannot be used: " + gnutls_strerror(unreadable);
   if (loaded == GNUTLS_E_CERTIFICATE_KEY_MISMATCH)

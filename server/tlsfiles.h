@@ -8,6 +8,10 @@
 
 namespace orderserver {
 
+// Card data travels only over TLS 1.2 or 1.3, and only with forward-secret
+// key exchanges: GnuTLS's SECURE level without its plain RSA key exchange.
+inline constexpr const char* kTlsPriorities = "SECURE:-VERS-ALL:+VERS-TLS1.3:+VERS-TLS1.2:-RSA";
+
 struct TlsFile {
   std::string path;
   std::string text;  // PEM, as read
@@ -18,6 +22,8 @@ struct TlsFile {
 std::optional<TlsFile> readTlsFile(std::string_view role, const std::string& path, std::string& error);
 
 // Empty when the two serve together; otherwise what is wrong, naming the file.
+// A certificate in the file that has expired or is not yet valid is refused
+// with its dates, as browsers refuse it.
 std::string tlsRefusal(const TlsFile& certificate, const TlsFile& key);
 
 }  // namespace orderserver
