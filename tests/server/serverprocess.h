@@ -87,6 +87,13 @@ inline int waitUntil(pid_t pid, std::chrono::steady_clock::time_point until) {
 
 // The program serving `folder` and its store on port 0, with `extra` options; its first line read, its log kept in
 // the folder's server.log. A file-size limit, when given, is the program's own: set after the fork.
+// The whole text of the file at `path`; empty when it cannot be read.
+inline std::string textOf(const std::filesystem::path& path) {
+  std::ostringstream text;
+  text << std::ifstream(path).rdbuf();
+  return text.str();
+}
+
 class ServerProcess {
  public:
   ServerProcess(const std::filesystem::path& folder, std::vector<std::string> extra = {},
@@ -127,11 +134,7 @@ class ServerProcess {
     if (port <= 0) ADD_FAILURE() << "the order server did not start: " << firstLine << log();
     return port;
   }
-  std::string log() const {
-    std::ostringstream text;
-    text << std::ifstream(logPath_).rdbuf();
-    return text.str();
-  }
+  std::string log() const { return textOf(logPath_); }
 
   std::string firstLine;
 
@@ -225,6 +228,12 @@ inline std::size_t occurrences(std::string_view listing, std::string_view text) 
   std::size_t count = 0;
   for (std::size_t at = listing.find(text); at != std::string_view::npos; at = listing.find(text, at + 1)) ++count;
   return count;
+}
+
+// Each of `numbers` is listed `times` times as an order in `listing`.
+inline void expectListed(const std::string& listing, std::initializer_list<const char*> numbers, std::size_t times) {
+  for (const char* number : numbers)
+    EXPECT_EQ(occurrences(listing, "Order " + std::string(number) + " "), times) << number << '\n' << listing;
 }
 
 }  // namespace servertest

@@ -8,11 +8,6 @@
 namespace servertest {
 namespace {
 
-void expectListed(const std::string& listing, std::initializer_list<const char*> numbers, std::size_t times) {
-  for (const char* number : numbers)
-    EXPECT_EQ(occurrences(listing, "Order " + std::string(number) + " "), times) << number << '\n' << listing;
-}
-
 // The copy of the store the log names last, as the program writes it when the store's path no longer leads to it.
 fs::path lastRescueCopy(const std::string& log) {
   const std::string_view marker = " is in ";

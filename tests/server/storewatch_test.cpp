@@ -9,17 +9,6 @@
 namespace servertest {
 namespace {
 
-void expectListed(const std::string& listing, std::initializer_list<const char*> numbers, std::size_t times) {
-  for (const char* number : numbers)
-    EXPECT_EQ(occurrences(listing, "Order " + std::string(number) + " "), times) << number << '\n' << listing;
-}
-
-std::string textOf(const fs::path& path) {
-  std::ostringstream text;
-  text << std::ifstream(path).rdbuf();
-  return text.str();
-}
-
 // The files in `folder` whose names hold `mark`, in name order.
 std::vector<fs::path> filesMarked(const fs::path& folder, std::string_view mark) {
   std::vector<fs::path> files;
